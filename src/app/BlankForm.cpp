@@ -1,0 +1,19 @@
+#include "BlankForm.h"
+
+#include "common/Twips.h"
+
+#include <QCloseEvent>
+
+BlankForm::BlankForm(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("LBlankForm"));
+    setWindowTitle(QStringLiteral("Numerion"));
+    setGeometry(TwipsRect(60, 345, 9480, 6360));
+    setFixedSize(size());
+}
+
+void BlankForm::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+    Q_EMIT closeRequested();
+}

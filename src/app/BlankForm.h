@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QWidget>
+
+// The plain backdrop behind the menu and the tool windows while they replace each other.
+class BlankForm : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit BlankForm(QWidget* parent = nullptr);
+
+Q_SIGNALS:
+    // The user closed the backdrop through its frame; the program treats it as "Exit Program".
+    void closeRequested();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+};

@@ -1,0 +1,114 @@
+#include "MainMenu.h"
+
+#include "app/SharedState.h"
+#include "common/Controls.h"
+#include "common/MessageBoxes.h"
+#include "common/Services.h"
+#include "common/Twips.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+struct MenuButton {
+    const char* name;
+    const char* caption;
+    int left;
+    int top;
+    int width;
+};
+
+// In tab order.
+constexpr MenuButton menuButtons[] = {
+    {"LoadFile", "&Open a File from Disk", 900, 600, 3000},
+    {"PickForm", "&Rado-d-Idorur", 900, 1400, 3000},
+    {"DBaseForm", "&View and Edit Database", 900, 2200, 3000},
+    {"ShowGraph1", "&Show Graphs", 900, 3000, 3000},
+    {"InvTrack", "&Investment Tracker", 900, 3800, 3000},
+    {"SaveFile", "&Save File to Disk", 5400, 600, 3000},
+    {"HowtoUse", "How to &Use the Program", 5400, 1400, 3000},
+    {"PrintDbase", "&Print Current Database", 5400, 3000, 3000},
+    {"PtrFnt", "Personalize &Settings", 5400, 3800, 3030},
+    {"Exit1Butt", "E&xit Program", 3240, 4600, 3000},
+};
+
+} // namespace
+
+MainMenu::MainMenu(SharedState& state, Services& services, QWidget* parent)
+    : QWidget(parent), m_state(state), m_services(services)
+{
+    setObjectName(QStringLiteral("ZudeMenu"));
+    setWindowTitle(QStringLiteral("Numerion"));
+    setFont(Controls::windowFont(9.75));
+    setGeometry(TwipsRect(60, 345, 9480, 6360));
+    setFixedSize(size());
+
+    QWidget* previous = nullptr;
+    for (const MenuButton& spec : menuButtons) {
+        QPushButton* button = Controls::button(this, spec.name, QString::fromLatin1(spec.caption),
+                                               spec.left, spec.top, spec.width, 465);
+        // Each button comes to life with the window it opens.
+        button->setEnabled(false);
+        if (previous)
+            setTabOrder(previous, button);
+        previous = button;
+    }
+
+    auto* exitButton = findChild<QPushButton*>(QStringLiteral("Exit1Butt"));
+    exitButton->setEnabled(true);
+    connect(exitButton, &QPushButton::clicked, this, [this] {
+        if (ExitProgram())
+            Q_EMIT programEnded();
+    });
+
+    m_myName = new QLabel(this);
+    m_myName->setObjectName(QStringLiteral("MyName"));
+    m_myName->move(Px(4590), Px(5940));
+    m_myName->hide();
+
+    m_infoLabel = new QLabel(this);
+    m_infoLabel->setObjectName(QStringLiteral("InfoLabel"));
+    m_infoLabel->move(Px(4590), Px(5355));
+    m_infoLabel->hide();
+}
+
+void MainMenu::showUserName()
+{
+    const QString& name = m_state.Settings.UserName;
+    m_myName->setText(name);
+    m_myName->adjustSize();
+    m_myName->setVisible(!name.isEmpty());
+}
+
+void MainMenu::showFileInMemory()
+{
+    const QString title = m_state.Store.Title();
+    m_infoLabel->setText(QStringLiteral(" File in Memory \r\n  ") + title + QStringLiteral("  "));
+    m_infoLabel->adjustSize();
+    m_infoLabel->setVisible(!title.isEmpty());
+}
+
+bool MainMenu::ExitProgram()
+{
+    DrawStore& store = m_state.Store;
+    if (store.ChangedFlag() && store.RecCount() != 0) {
+        const QString question
+            = store.FileDisplayName()
+            + QStringLiteral(
+                  " file in memory will be erased. Do you want to go back and Save File to Disk?.");
+        if (m_services.messages.ask(QStringLiteral("Changed File in Memory"), question))
+            return false;
+        store.SetChangedFlag(false);
+    }
+    return true;
+}
+
+void MainMenu::closeEvent(QCloseEvent* event)
+{
+    // Closing the menu through its frame is the same as "Exit Program"; the program closes it.
+    event->ignore();
+    if (ExitProgram())
+        Q_EMIT programEnded();
+}

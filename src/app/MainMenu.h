@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+struct Services;
+struct SharedState;
+
+// The main menu window: the hub from which every tool window is opened and the program ended.
+class MainMenu : public QWidget {
+    Q_OBJECT
+
+public:
+    MainMenu(SharedState& state, Services& services, QWidget* parent = nullptr);
+
+    // Shows the user's name when there is one, hides the label otherwise.
+    void showUserName();
+    // " File in Memory " and the title while a titled draw file is in memory; hidden otherwise.
+    void showFileInMemory();
+
+    // The exit sequence: asks before dropping records added since the last save. Returns true
+    // when the program is to end.
+    bool ExitProgram();
+
+Q_SIGNALS:
+    void programEnded();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    SharedState& m_state;
+    Services& m_services;
+    QLabel* m_myName = nullptr;
+    QLabel* m_infoLabel = nullptr;
+};

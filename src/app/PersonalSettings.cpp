@@ -1,0 +1,83 @@
+#include "PersonalSettings.h"
+
+#include "common/FileFields.h"
+#include "common/SaveFile.h"
+
+#include <QFile>
+
+#include <optional>
+
+namespace {
+
+void applyRangeChecks(PersonalSettings& settings)
+{
+    if (settings.DefaultNumbersPerDraw < 1 || settings.DefaultNumbersPerDraw > 10)
+        settings.DefaultNumbersPerDraw = 6;
+    if (settings.DefaultHighNum < 1 || settings.DefaultHighNum > 60)
+        settings.DefaultHighNum = 49;
+    if (settings.DefaultEntryForms < 1 || settings.DefaultEntryForms > 10)
+        settings.DefaultEntryForms = 1;
+    if (settings.CurrencySymbol.isEmpty())
+        settings.CurrencySymbol = QStringLiteral(" $");
+}
+
+} // namespace
+
+PersonalSettingsReadResult ReadPersonalSettings(QIODevice* device)
+{
+    PersonalSettingsReadResult result;
+    PersonalSettings& s = result.settings;
+    s.CurrencySymbol.clear();
+
+    result.complete = [&] {
+        if (!device || !device->isReadable())
+            return false;
+        FileFieldReader reader(device->readAll());
+        for (int* number : {&s.DefaultNumbersPerDraw, &s.DefaultHighNum, &s.DefaultEntryForms}) {
+            const std::optional<int> value = reader.readShort();
+            if (!value)
+                return false;
+            *number = *value;
+        }
+        for (QString* text : {&s.CurrencySymbol, &s.UserName}) {
+            const std::optional<QString> value = reader.readText();
+            if (!value)
+                return false;
+            *text = *value;
+        }
+        return true;
+    }();
+
+    if (!result.complete) {
+        s.DefaultNumbersPerDraw = 6;
+        s.DefaultHighNum = 49;
+        s.DefaultEntryForms = 1;
+    }
+    applyRangeChecks(s);
+    return result;
+}
+
+PersonalSettingsReadResult ReadPersonalSettingsFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return ReadPersonalSettings(nullptr);
+    return ReadPersonalSettings(&file);
+}
+
+QByteArray PersonalSettingsLine(const PersonalSettings& settings)
+{
+    FileFieldWriter writer;
+    writer.addNumber(settings.DefaultNumbersPerDraw);
+    writer.addNumber(settings.DefaultHighNum);
+    writer.addNumber(settings.DefaultEntryForms);
+    writer.addText(settings.CurrencySymbol);
+    writer.addText(settings.UserName);
+    writer.endLine();
+    return writer.bytes();
+}
+
+bool WritePersonalSettingsFile(const QString& path, const PersonalSettings& settings)
+{
+    return SaveFileAtomically(path, PersonalSettingsLine(settings));
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "app/PersonalSettings.h"
+#include "draws/DrawStore.h"
+
+#include <QString>
+
+#include <array>
+
+// What the program is busy with; several windows hand work to each other through it.
+enum ActionModeValue : int {
+    ActionIdle = 0,
+    ActionOpenOrCorrect = 1, // open a draw file, correct a record, rank for a pick, row dialog
+    ActionSaveDrawFile = 2,
+    ActionOpenTrackerFile = 3,
+    ActionSaveTrackerFile = 4,
+    ActionDialogCancelled = 6,
+    ActionNaturalOrder = 10, // keep the natural order when ranking
+};
+
+// The program state every window works on. One instance is made at start-up and handed to each
+// window; nothing else is shared between windows.
+struct SharedState {
+    QString ProgramDirectory;
+
+    DrawStore Store;
+    PersonalSettings Settings;
+
+    std::array<QString, 9> PrintLines; // the database printout's distribution block, 1..8
+    QString DistributionText; // the top-numbers line last shown in the database window
+
+    int ActionMode = ActionIdle;
+    QString FilePath;
+    QString TrackerFileName;
+    int CorrectRecNo = 0;
+    bool EditingFlag = false;
+    int GraphOpener = 0;
+    int LinesPerPage = 50;
+
+    QString settingsFilePath() const;
+    // Gives an empty store the personal shape: numbers per draw + 2 columns and the highest number.
+    void applyPersonalShape();
+};

@@ -1,0 +1,14 @@
+#pragma once
+
+// Shows the hourglass while a long action runs and restores the pointer on every way out.
+class BusyCursor {
+public:
+    BusyCursor();
+    ~BusyCursor();
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+
+    // For a busy pointer set by one window and taken back by the next one it opens.
+    static void set();
+    static void restore();
+};

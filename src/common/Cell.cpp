@@ -1,0 +1,12 @@
+#include "Cell.h"
+
+#include "LeadingNumber.h"
+
+double Cell::numericValue() const
+{
+    if (isNumber())
+        return number();
+    if (isText())
+        return LeadingNumber(text());
+    return 0.0;
+}

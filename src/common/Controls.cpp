@@ -1,0 +1,55 @@
+#include "Controls.h"
+
+#include "common/Twips.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+QFont Controls::windowFont(double points, bool bold)
+{
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+QPushButton* Controls::button(QWidget* parent, const char* name, const QString& caption, int left,
+                              int top, int width, int height)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAutoDefault(true);
+    button->setGeometry(TwipsRect(left, top, width, height));
+    return button;
+}
+
+QLabel* Controls::label(QWidget* parent, const char* name, const QString& text, int left, int top,
+                        int width, int height)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(TwipsRect(left, top, width, height));
+    return label;
+}
+
+QLineEdit* Controls::inputBox(QWidget* parent, const char* name, int maxLength, int left, int top,
+                              int width, int height)
+{
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    if (maxLength > 0)
+        box->setMaxLength(maxLength);
+    box->setGeometry(TwipsRect(left, top, width, height));
+    return box;
+}
+
+void Controls::setBackground(QWidget* widget, const QColor& color)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, color);
+    palette.setColor(QPalette::Base, color);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+// Builders for the controls of the program's windows, placed in twips and named so that tests
+// and the window code find them by the same name.
+namespace Controls {
+
+// The program's sans-serif window font; `points` as the layouts give it (8.25 or 9.75).
+QFont windowFont(double points, bool bold = true);
+
+// A push button that, as everywhere in the program, is pressed by Enter when it has the focus.
+QPushButton* button(QWidget* parent, const char* name, const QString& caption, int left, int top,
+                    int width, int height);
+QLabel* label(QWidget* parent, const char* name, const QString& text, int left, int top, int width,
+              int height);
+QLineEdit* inputBox(QWidget* parent, const char* name, int maxLength, int left, int top, int width,
+                    int height);
+
+void setBackground(QWidget* widget, const QColor& color);
+
+} // namespace Controls

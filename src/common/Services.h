@@ -1,0 +1,11 @@
+#pragma once
+
+class MessageBoxes;
+class PrinterPort;
+
+// The platform services windows use besides the shared state. The program fills it with the real
+// ones; tests with fakes, so that nothing blocks on a dialog or a printer.
+struct Services {
+    MessageBoxes& messages;
+    PrinterPort& printer;
+};

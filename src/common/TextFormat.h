@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+// Text of exactly `width` characters: `text` flush right with blanks on the left; a longer
+// text keeps its leftmost `width` characters.
+QString RightAlign(int width, const QString& text);
+
+// The "##", "###" and "####" display patterns: the whole number without leading zeros, and an
+// empty text for 0. The patterns differ only in the field width their callers align to.
+QString FormatWhole(long long value);
+
+// FormatWhole right-aligned in a field of `width` characters, the usual way numbers are shown.
+QString AlignedWhole(int width, long long value);
+
+// The system's short date format with the year always written with four digits, so that a date
+// shown to the user and read back never loses its century. Locales that spell the month out get
+// year-month-day instead.
+QString ShortDateFormat();
+QString FormatShortDate(const QDate& date);
+
+// Reads a date the user typed: the short date format above, or year-month-day with "-". A
+// two-digit year falls in the hundred years that end 20 years after `today`.
+QDate ParseUserDate(const QString& text, const QDate& today);

@@ -1,0 +1,6 @@
+#include "app/RunNumerion.h"
+
+int main(int argc, char** argv)
+{
+    return RunNumerion(argc, argv);
+}

@@ -1,0 +1,143 @@
+#include "draws/DrawStore.h"
+#include "draws/LinesPerPage.h"
+
+#include <QtTest>
+
+class TestDrawStore : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
+    void counting_data()
+    {
+        QTest::addColumn<int>("colCount");
+        QTest::addColumn<QList<QStringList>>("records");
+        QTest::addColumn<QList<int>>("expectedCounts"); // pairs of number, count
+
+        QTest::newRow("empty store")
+            << 8 << QList<QStringList> {} << QList<int> {1, 0, 49, 0, 60, 0};
+        QTest::newRow("two records") << 5 << QList<QStringList> {{"1", "2", "3"}, {"3", "4", "60"}}
+                                     << QList<int> {1, 1, 3, 2, 4, 1, 60, 1, 5, 0};
+        QTest::newRow("a number twice in a record counts twice")
+            << 4 << QList<QStringList> {{"7", "7"}} << QList<int> {7, 2};
+        QTest::newRow("values above 60 are not counted")
+            << 4 << QList<QStringList> {{"61", "99"}} << QList<int> {60, 0, 1, 0};
+    }
+    void counting()
+    {
+        QFETCH(int, colCount);
+        QFETCH(QList<QStringList>, records);
+        QFETCH(QList<int>, expectedCounts);
+
+        DrawStore store;
+        store.SetColCount(colCount);
+        for (const QStringList& numbers : records)
+            QVERIFY(store.AppendRecord(QStringLiteral("9/7/1996"), numbers));
+        store.CountNumbers();
+
+        for (qsizetype i = 0; i < expectedCounts.size(); i += 2) {
+            const int n = expectedCounts[i];
+            const int count = expectedCounts[i + 1];
+            QCOMPARE(store.NumberCounts()[n][1], count);
+            QCOMPARE(store.NumberCounts()[n][0], count > 0 ? n : 0);
+        }
+        QCOMPARE(store.NumberCounts()[0][1], 0);
+    }
+
+    void appendFillsTheRecordAsTyped()
+    {
+        DrawStore store;
+        store.SetColCount(5);
+        QVERIFY(store.AppendRecord(QStringLiteral("1996-09-14"), {"12", "3", "45"}));
+        QCOMPARE(store.RecCount(), 1);
+        QCOMPARE(store.cell(1, 0), Cell(1.0));
+        // The date is kept as text in the short date form.
+        QCOMPARE(store.cell(1, 1), Cell(QStringLiteral("9/14/1996")));
+        QCOMPARE(store.cell(1, 2), Cell(12.0));
+        QCOMPARE(store.cell(1, 4), Cell(45.0));
+        // Spare columns of a typed record stay empty.
+        QVERIFY(store.cell(1, 5).isEmpty());
+        QVERIFY(store.cell(2, 0).isEmpty());
+    }
+
+    void replaceKeepsNumberAndCount()
+    {
+        DrawStore store;
+        store.SetColCount(4);
+        store.AppendRecord(QStringLiteral("9/7/1996"), {"1", "2"});
+        store.AppendRecord(QStringLiteral("9/14/1996"), {"3", "4"});
+        QVERIFY(store.ReplaceRecord(1, QStringLiteral("9/8/1996"), {"5", "6"}));
+        QCOMPARE(store.RecCount(), 2);
+        QCOMPARE(store.cell(1, 0), Cell(1.0));
+        QCOMPARE(store.cell(1, 1), Cell(QStringLiteral("9/8/1996")));
+        QCOMPARE(store.cell(1, 3), Cell(6.0));
+        QVERIFY(!store.ReplaceRecord(3, QStringLiteral("9/8/1996"), {"5", "6"}));
+        QVERIFY(!store.ReplaceRecord(0, QStringLiteral("9/8/1996"), {"5", "6"}));
+    }
+
+    void storeHoldsAtMost2000Records()
+    {
+        DrawStore store;
+        store.SetColCount(3);
+        for (int i = 0; i < DrawStore::MaxRecords; ++i)
+            QVERIFY(store.AppendRecord(QStringLiteral("9/7/1996"), {"1"}));
+        QVERIFY(!store.AppendRecord(QStringLiteral("9/7/1996"), {"1"}));
+        QCOMPARE(store.RecCount(), 2000);
+    }
+
+    void proposedDate()
+    {
+        const QDate today(2026, 12, 7);
+        DrawStore store;
+        store.ProposeNewDate(today);
+        QCOMPARE(store.NewDate(), today);
+
+        store.SetColCount(3);
+        store.AppendRecord(QStringLiteral("9/7/1996"), {"1"});
+        store.ProposeNewDate(today);
+        QCOMPARE(store.NewDate(), QDate(1996, 9, 14));
+    }
+
+    void resetKeepsShapeAndFlags()
+    {
+        DrawStore store;
+        store.SetColCount(7);
+        store.SetHighNum(39);
+        store.SetTitle(QStringLiteral("Weekly Five"));
+        store.SetFileDisplayName(QStringLiteral("week.lto"));
+        store.SetChangedFlag(true);
+        store.AppendRecord(QStringLiteral("9/7/1996"), {"1", "2", "3", "4", "5"});
+        store.CountNumbers();
+
+        store.Reset();
+        QCOMPARE(store.RecCount(), 0);
+        QVERIFY(store.cell(1, 2).isEmpty());
+        QCOMPARE(store.NumberCounts()[1][1], 0);
+        QVERIFY(store.Title().isEmpty());
+        QVERIFY(store.FileDisplayName().isEmpty());
+        QCOMPARE(store.ColCount(), 7);
+        QCOMPARE(store.HighNum(), 39);
+        QVERIFY(store.ChangedFlag());
+    }
+
+    void linesPerPage_data()
+    {
+        QTest::addColumn<double>("height");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("no printer") << -1.0 << 50;
+        QTest::newRow("240 twips: 66 - 7") << 240.0 << 59;
+        QTest::newRow("half goes to even") << 320.0 << 42; // 49.5 - 7 = 42.5
+        QTest::newRow("huge line height") << 100000.0 << 50;
+    }
+    void linesPerPage()
+    {
+        QFETCH(double, height);
+        QFETCH(int, expected);
+        const std::optional<double> measured = height < 0 ? std::nullopt : std::optional(height);
+        QCOMPARE(LinesPerPageFor(measured), expected);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDrawStore)
+#include "tst_drawstore.moc"

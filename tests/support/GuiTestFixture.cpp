@@ -1,0 +1,41 @@
+#include "GuiTestFixture.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+
+GuiTestFixture::GuiTestFixture()
+{
+    state.ProgramDirectory = programDir.path();
+    m_modalWatch.setInterval(20);
+    QObject::connect(&m_modalWatch, &QTimer::timeout, [this] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal)
+            return;
+        unexpectedDialogs.append(modal->windowTitle());
+        if (auto* dialog = qobject_cast<QDialog*>(modal))
+            dialog->reject();
+        else
+            modal->close();
+    });
+    m_modalWatch.start();
+}
+
+GuiTestFixture::~GuiTestFixture()
+{
+    for (QWidget* window : QApplication::topLevelWidgets())
+        window->hide();
+}
+
+QString GuiTestFixture::programPath(const QString& fileName) const
+{
+    return QDir(programDir.path()).filePath(fileName);
+}
+
+void GuiTestFixture::writeProgramFile(const QString& fileName, const QByteArray& bytes) const
+{
+    QFile file(programPath(fileName));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write test file %s", qPrintable(fileName));
+}

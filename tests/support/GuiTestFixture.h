@@ -1,0 +1,44 @@
+#pragma once
+
+#include "FakePrinterPort.h"
+#include "RecordingMessageBoxes.h"
+
+#include "app/SharedState.h"
+#include "common/Services.h"
+
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <QWidget>
+
+// What every GUI test starts from: its own program directory, shared state and fake services.
+// A real modal dialog that shows up anyway is closed at once and reported, so a test fails
+// instead of hanging.
+class GuiTestFixture {
+public:
+    GuiTestFixture();
+    ~GuiTestFixture();
+
+    QString programPath(const QString& fileName) const;
+    void writeProgramFile(const QString& fileName, const QByteArray& bytes) const;
+
+    QTemporaryDir programDir;
+    SharedState state;
+    RecordingMessageBoxes messages;
+    FakePrinterPort printer;
+    Services services {messages, printer};
+    QStringList unexpectedDialogs;
+
+private:
+    QTimer m_modalWatch;
+};
+
+// Finds a named control below `root`, failing loudly when it is missing.
+template <typename T> T* control(QWidget* root, const char* name)
+{
+    T* found = root->findChild<T*>(QString::fromLatin1(name));
+    if (!found)
+        qFatal("control %s not found", name);
+    return found;
+}

@@ -1,0 +1,2 @@
+// Built against the core library only: this include must fail.
+#include <QWidget>
