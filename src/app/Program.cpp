@@ -1,7 +1,7 @@
 #include "Program.h"
 
-#include "app/BlankForm.h"
-#include "app/MainMenu.h"
+#include "app/LBlankForm.h"
+#include "app/ZudeMenu.h"
 #include "app/SharedState.h"
 #include "common/PrinterPort.h"
 #include "common/Services.h"
@@ -26,7 +26,7 @@ void Program::start()
     m_state.LinesPerPage = LinesPerPageFor(m_services.printer.lineHeightTwips());
 
     // The record table and the counts are created empty with the store itself.
-    m_menu = std::make_unique<MainMenu>(m_state, m_services);
+    m_menu = std::make_unique<ZudeMenu>(m_state, m_services);
     const PersonalSettingsReadResult settings
         = ReadPersonalSettingsFile(m_state.settingsFilePath());
     m_state.Settings = settings.settings;
@@ -34,13 +34,13 @@ void Program::start()
     if (settings.complete)
         m_menu->showUserName();
 
-    m_backdrop = std::make_unique<BlankForm>();
+    m_backdrop = std::make_unique<LBlankForm>();
     m_backdrop->show();
 
     m_state.applyPersonalShape();
 
-    connect(m_menu.get(), &MainMenu::programEnded, this, &Program::end);
-    connect(m_backdrop.get(), &BlankForm::closeRequested, this, [this] {
+    connect(m_menu.get(), &ZudeMenu::programEnded, this, &Program::end);
+    connect(m_backdrop.get(), &LBlankForm::closeRequested, this, [this] {
         if (m_menu->ExitProgram())
             end();
     });

@@ -4,8 +4,8 @@
 
 #include <memory>
 
-class BlankForm;
-class MainMenu;
+class LBlankForm;
+class ZudeMenu;
 struct Services;
 struct SharedState;
 
@@ -21,8 +21,8 @@ public:
     // The start-up steps; the menu is shown in front of the backdrop when it returns.
     void start();
 
-    MainMenu* mainMenu() const { return m_menu.get(); }
-    BlankForm* backdrop() const { return m_backdrop.get(); }
+    ZudeMenu* mainMenu() const { return m_menu.get(); }
+    LBlankForm* backdrop() const { return m_backdrop.get(); }
 
 Q_SIGNALS:
     // Every window has closed; the event loop may end.
@@ -33,6 +33,6 @@ private:
 
     SharedState& m_state;
     Services& m_services;
-    std::unique_ptr<BlankForm> m_backdrop;
-    std::unique_ptr<MainMenu> m_menu;
+    std::unique_ptr<LBlankForm> m_backdrop;
+    std::unique_ptr<ZudeMenu> m_menu;
 };

@@ -1,10 +1,10 @@
-#include "BlankForm.h"
+#include "LBlankForm.h"
 
 #include "common/Twips.h"
 
 #include <QCloseEvent>
 
-BlankForm::BlankForm(QWidget* parent) : QWidget(parent)
+LBlankForm::LBlankForm(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("LBlankForm"));
     setWindowTitle(QStringLiteral("Numerion"));
@@ -12,7 +12,7 @@ BlankForm::BlankForm(QWidget* parent) : QWidget(parent)
     setFixedSize(size());
 }
 
-void BlankForm::closeEvent(QCloseEvent* event)
+void LBlankForm::closeEvent(QCloseEvent* event)
 {
     event->ignore();
     Q_EMIT closeRequested();

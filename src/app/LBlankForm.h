@@ -3,11 +3,11 @@
 #include <QWidget>
 
 // The plain backdrop behind the menu and the tool windows while they replace each other.
-class BlankForm : public QWidget {
+class LBlankForm : public QWidget {
     Q_OBJECT
 
 public:
-    explicit BlankForm(QWidget* parent = nullptr);
+    explicit LBlankForm(QWidget* parent = nullptr);
 
 Q_SIGNALS:
     // The user closed the backdrop through its frame; the program treats it as "Exit Program".

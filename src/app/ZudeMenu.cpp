@@ -1,4 +1,4 @@
-#include "MainMenu.h"
+#include "ZudeMenu.h"
 
 #include "app/SharedState.h"
 #include "common/Controls.h"
@@ -36,7 +36,7 @@ constexpr MenuButton menuButtons[] = {
 
 } // namespace
 
-MainMenu::MainMenu(SharedState& state, Services& services, QWidget* parent)
+ZudeMenu::ZudeMenu(SharedState& state, Services& services, QWidget* parent)
     : QWidget(parent), m_state(state), m_services(services)
 {
     setObjectName(QStringLiteral("ZudeMenu"));
@@ -74,7 +74,7 @@ MainMenu::MainMenu(SharedState& state, Services& services, QWidget* parent)
     m_infoLabel->hide();
 }
 
-void MainMenu::showUserName()
+void ZudeMenu::showUserName()
 {
     const QString& name = m_state.Settings.UserName;
     m_myName->setText(name);
@@ -82,7 +82,7 @@ void MainMenu::showUserName()
     m_myName->setVisible(!name.isEmpty());
 }
 
-void MainMenu::showFileInMemory()
+void ZudeMenu::showFileInMemory()
 {
     const QString title = m_state.Store.Title();
     m_infoLabel->setText(QStringLiteral(" File in Memory \r\n  ") + title + QStringLiteral("  "));
@@ -90,7 +90,7 @@ void MainMenu::showFileInMemory()
     m_infoLabel->setVisible(!title.isEmpty());
 }
 
-bool MainMenu::ExitProgram()
+bool ZudeMenu::ExitProgram()
 {
     DrawStore& store = m_state.Store;
     if (store.ChangedFlag() && store.RecCount() != 0) {
@@ -105,7 +105,7 @@ bool MainMenu::ExitProgram()
     return true;
 }
 
-void MainMenu::closeEvent(QCloseEvent* event)
+void ZudeMenu::closeEvent(QCloseEvent* event)
 {
     // Closing the menu through its frame is the same as "Exit Program"; the program closes it.
     event->ignore();

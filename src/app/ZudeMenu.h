@@ -8,11 +8,11 @@ struct Services;
 struct SharedState;
 
 // The main menu window: the hub from which every tool window is opened and the program ended.
-class MainMenu : public QWidget {
+class ZudeMenu : public QWidget {
     Q_OBJECT
 
 public:
-    MainMenu(SharedState& state, Services& services, QWidget* parent = nullptr);
+    ZudeMenu(SharedState& state, Services& services, QWidget* parent = nullptr);
 
     // Shows the user's name when there is one, hides the label otherwise.
     void showUserName();

@@ -1,7 +1,7 @@
 #include "GuiTestFixture.h"
 
-#include "app/BlankForm.h"
-#include "app/MainMenu.h"
+#include "app/LBlankForm.h"
+#include "app/ZudeMenu.h"
 #include "app/Program.h"
 
 #include <QLabel>
@@ -163,11 +163,11 @@ private:
             state().Store.AppendRecord(QStringLiteral("1996-09-07"), {QStringLiteral("1")});
     }
     SharedState& state() { return m_fixture->state; }
-    MainMenu* menu() { return m_program->mainMenu(); }
+    ZudeMenu* menu() { return m_program->mainMenu(); }
 
     std::unique_ptr<GuiTestFixture> m_fixture;
     std::unique_ptr<Program> m_program;
 };
 
 QTEST_MAIN(TestMainMenu)
-#include "tst_mainmenu.moc"
+#include "tst_zudemenu.moc"
