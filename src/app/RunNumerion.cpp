@@ -2,6 +2,10 @@
 
 #include "app/Program.h"
 #include "app/SharedState.h"
+#include "common/EntropyRandomSource.h"
+#include "common/QtFileDialogs.h"
+#include "common/EntropyRandomSource.h"
+#include "common/QtFileDialogs.h"
 #include "common/QtMessageBoxes.h"
 #include "common/QtPrinterPort.h"
 #include "common/Services.h"
@@ -17,7 +21,9 @@ int RunNumerion(int argc, char** argv)
 
     QtMessageBoxes messages;
     QtPrinterPort printer;
-    Services services {messages, printer};
+    QtFileDialogs fileDialogs;
+    EntropyRandomSource random;
+    Services services{messages, printer, fileDialogs, random};
     SharedState state;
 
     Program program(state, services);

@@ -1,5 +1,6 @@
 #include "ZudeMenu.h"
 
+#include "analysis/Lottery.h"
 #include "app/SharedState.h"
 #include "common/Controls.h"
 #include "common/MessageBoxes.h"
@@ -56,6 +57,8 @@ ZudeMenu::ZudeMenu(SharedState& state, Services& services, QWidget* parent)
         previous = button;
     }
 
+    enableButton("PickForm", [this] { openToolWindow(new Lottery(m_state, m_services)); });
+
     auto* exitButton = findChild<QPushButton*>(QStringLiteral("Exit1Butt"));
     exitButton->setEnabled(true);
     connect(exitButton, &QPushButton::clicked, this, [this] {
@@ -72,6 +75,23 @@ ZudeMenu::ZudeMenu(SharedState& state, Services& services, QWidget* parent)
     m_infoLabel->setObjectName(QStringLiteral("InfoLabel"));
     m_infoLabel->move(Px(4590), Px(5355));
     m_infoLabel->hide();
+}
+
+void ZudeMenu::enableButton(const char* name, std::function<void()> action)
+{
+    auto* button = findChild<QPushButton*>(QString::fromLatin1(name));
+    button->setEnabled(true);
+    connect(button, &QPushButton::clicked, this, std::move(action));
+}
+
+void ZudeMenu::openToolWindow(ToolWindow* window)
+{
+    // One window at a time: the menu steps aside until the tool window is left.
+    hide();
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    connect(window, &ToolWindow::closed, this, &QWidget::show);
+    window->show();
+    window->activateWindow();
 }
 
 void ZudeMenu::showUserName()

@@ -2,8 +2,11 @@
 
 #include <QWidget>
 
+#include <functional>
+
 class QLabel;
 class QPushButton;
+class ToolWindow;
 struct Services;
 struct SharedState;
 
@@ -30,6 +33,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void enableButton(const char* name, std::function<void()> action);
+    // Hides the menu and shows `window`, which emits closed() when the user leaves it.
+    void openToolWindow(ToolWindow* window);
+
     SharedState& m_state;
     Services& m_services;
     QLabel* m_myName = nullptr;

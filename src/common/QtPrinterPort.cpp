@@ -1,27 +1,92 @@
 #include "QtPrinterPort.h"
 
+#include "common/Printout.h"
+
+#include <QFileInfo>
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontMetricsF>
+#include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
 
 QFont QtPrinterPort::printoutFont()
 {
     QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setStyleHint(QFont::Monospace);
     font.setPointSizeF(10);
     return font;
 }
 
 std::optional<double> QtPrinterPort::lineHeightTwips()
 {
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull())
+    if (!hasPrinter())
         return std::nullopt;
-    QPrinter printer(info, QPrinter::HighResolution);
+    QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
     if (!printer.isValid() || printer.resolution() <= 0)
         return std::nullopt;
-    const QFontMetricsF metrics(printoutFont(), &printer);
     // The line height of the font, as a printed line of "abc" takes it.
+    const QFontMetricsF metrics(printoutFont(), &printer);
     return metrics.height() * 1440.0 / printer.resolution();
+}
+
+bool QtPrinterPort::hasPrinter()
+{
+    return !QPrinterInfo::defaultPrinter().isNull();
+}
+
+bool QtPrinterPort::print(const Printout& printout, const QString& pdfPath, QString* error)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    if (pdfPath.isEmpty()) {
+        printer.setPrinterName(QPrinterInfo::defaultPrinter().printerName());
+    } else {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdfPath);
+    }
+    printer.setDocName(QStringLiteral("Numerion"));
+    if (!printer.isValid()) {
+        *error = QStringLiteral("The printer is not ready.");
+        return false;
+    }
+
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        *error = pdfPath.isEmpty() ? QStringLiteral("The printer could not be started.")
+                                   : QStringLiteral("The file could not be written.");
+        return false;
+    }
+    painter.setFont(printoutFont());
+    const QFontMetricsF metrics = painter.fontMetrics();
+    const double lineHeight = metrics.lineSpacing();
+    const double pageHeight = printer.pageLayout().paintRectPixels(printer.resolution()).height();
+
+    bool firstPage = true;
+    for (const QStringList& page : printout.pages) {
+        if (!firstPage && !printer.newPage()) {
+            *error = QStringLiteral("A new page could not be started.");
+            painter.end();
+            return false;
+        }
+        firstPage = false;
+        double y = 0;
+        for (const QString& line : page) {
+            // A page longer than the paper continues on the next sheet.
+            if (y + lineHeight > pageHeight) {
+                printer.newPage();
+                y = 0;
+            }
+            painter.drawText(QPointF(0, y + metrics.ascent()), line);
+            y += lineHeight;
+        }
+    }
+    if (!painter.end()) {
+        *error = QStringLiteral("The print job could not be finished.");
+        return false;
+    }
+    if (!pdfPath.isEmpty() && !QFileInfo(pdfPath).isFile()) {
+        *error = QStringLiteral("The file could not be written.");
+        return false;
+    }
+    return true;
 }

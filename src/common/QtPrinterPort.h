@@ -4,10 +4,13 @@
 
 class QFont;
 
-// The platform's default printer through QPrinter.
-class QtPrinterPort : public PrinterPort {
+// The platform's default printer, or a PDF file, through QPrinter.
+class QtPrinterPort : public PrinterPort
+{
 public:
     std::optional<double> lineHeightTwips() override;
+    bool hasPrinter() override;
+    bool print(const Printout& printout, const QString& pdfPath, QString* error) override;
 
     // The monospaced font every text printout uses, so that character columns line up.
     static QFont printoutFont();

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "FakeFileDialogs.h"
 #include "FakePrinterPort.h"
 #include "RecordingMessageBoxes.h"
+#include "ScriptedRandomSource.h"
 
 #include "app/SharedState.h"
 #include "common/Services.h"
@@ -10,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <QApplication>
 #include <QWidget>
 
 // What every GUI test starts from: its own program directory, shared state and fake services.
@@ -27,12 +30,24 @@ public:
     SharedState state;
     RecordingMessageBoxes messages;
     FakePrinterPort printer;
-    Services services {messages, printer};
+    FakeFileDialogs fileDialogs;
+    ScriptedRandomSource random;
+    Services services{messages, printer, fileDialogs, random};
     QStringList unexpectedDialogs;
 
 private:
     QTimer m_modalWatch;
 };
+
+// The visible top-level window of that name, or null.
+template <typename T>
+T* topLevel(const char* name)
+{
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->isVisible() && window->objectName() == QLatin1String(name))
+            return qobject_cast<T*>(window);
+    return nullptr;
+}
 
 // Finds a named control below `root`, failing loudly when it is missing.
 template <typename T> T* control(QWidget* root, const char* name)

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+// The platform's file dialogs. Tests answer them with a scripted path.
+class FileDialogs
+{
+public:
+    virtual ~FileDialogs() = default;
+
+    // The path the user chose to save to, or an empty text when cancelled. `filter` is in
+    // Qt's form, such as "PDF documents (*.pdf)".
+    virtual QString saveFileName(const QString& title, const QString& proposedPath,
+                                 const QString& filter)
+        = 0;
+};

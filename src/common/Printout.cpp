@@ -1,0 +1,48 @@
+#include "Printout.h"
+
+PrintoutWriter::PrintoutWriter()
+{
+    m_printout.pages.append(QStringList());
+}
+
+void PrintoutWriter::printAt(int column, const QString& text)
+{
+    const int start = std::max(column, 1) - 1;
+    if (m_line.size() > start)
+        endLine();
+    m_line += QString(start - m_line.size(), u' ');
+    m_line += text;
+    m_lineOpen = true;
+}
+
+void PrintoutWriter::endLine()
+{
+    m_printout.pages.last().append(m_line);
+    m_line.clear();
+    m_lineOpen = false;
+}
+
+void PrintoutWriter::printLine(int column, const QString& text)
+{
+    printAt(column, text);
+    endLine();
+}
+
+void PrintoutWriter::newPage()
+{
+    if (m_lineOpen)
+        endLine();
+    m_printout.pages.append(QStringList());
+}
+
+Printout PrintoutWriter::FinishPrintout()
+{
+    if (m_lineOpen)
+        endLine();
+    while (!m_printout.pages.isEmpty() && m_printout.pages.last().isEmpty())
+        m_printout.pages.removeLast();
+    Printout finished = m_printout;
+    m_printout = Printout();
+    m_printout.pages.append(QStringList());
+    return finished;
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// A text printout laid out at character columns, page by page, ready for a monospaced font.
+struct Printout
+{
+    QList<QStringList> pages;
+
+    bool isEmpty() const { return pages.isEmpty(); }
+};
+
+// Lays out a printout the way the program prints: text placed at a column (counted from 1),
+// staying on the line or ending it, empty lines and new pages.
+class PrintoutWriter
+{
+public:
+    PrintoutWriter();
+
+    // Places `text` at `column` and stays on the line. A column already passed on the current
+    // line continues on the next line.
+    void printAt(int column, const QString& text);
+    // Ends the current line; on a line with nothing printed this is an empty line.
+    void endLine();
+    // printAt and endLine.
+    void printLine(int column, const QString& text);
+
+    void newPage();
+    int pageNumber() const { return int(m_printout.pages.size()); }
+
+    // Ends the last page and the document; an empty last page is not printed.
+    Printout FinishPrintout();
+
+private:
+    Printout m_printout;
+    QString m_line;
+    bool m_lineOpen = false;
+};

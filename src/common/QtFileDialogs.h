@@ -1,0 +1,10 @@
+#pragma once
+
+#include "common/FileDialogs.h"
+
+class QtFileDialogs : public FileDialogs
+{
+public:
+    QString saveFileName(const QString& title, const QString& proposedPath,
+                         const QString& filter) override;
+};

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QWidget>
+
+// A window opened from the main menu. Leaving it, by its exit button or through the window
+// frame, closes it and emits closed() so that the window that opened it comes back.
+class ToolWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    using QWidget::QWidget;
+
+Q_SIGNALS:
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+};

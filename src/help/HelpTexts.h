@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+// The texts of the help panels, each built the same way: a title line, paragraphs separated by
+// empty lines, and an end marker.
+namespace HelpTexts {
+
+QString radoDIdorur();
+QString database();
+
+} // namespace HelpTexts
