@@ -14,6 +14,9 @@ int characterCode(const QKeyEvent* event)
         return 13;
     case Qt::Key_Backspace:
         return 8;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return 0; // moves the focus; never typed into a box
     default:
         break;
     }
