@@ -10,7 +10,7 @@ case "$mode" in
   *) echo "usage: $0 run|test" >&2; exit 2 ;;
 esac
 
-packages=(cmake g++ ninja-build qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core)
+packages=(cmake g++ ninja-build qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core fonts-liberation)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed' || missing+=("$package")

@@ -167,7 +167,13 @@ void Lottery::buildControls()
     m_grid->move(Px(135), Px(2760));
     m_grid->horizontalHeader()->hide();
     m_grid->verticalHeader()->hide();
+    m_grid->verticalHeader()->setMinimumSectionSize(1);
+    m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_grid->verticalHeader()->setDefaultSectionSize(Px(3120 / gridRows) - 1);
+    m_grid->horizontalHeader()->setMinimumSectionSize(1);
+    m_grid->setTextElideMode(Qt::ElideNone);
+    m_grid->setWordWrap(false);
+    m_grid->setStyleSheet(QStringLiteral("QTableWidget { background: white; gridline-color: black; } QTableWidget::item { padding: 0px; }"));
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
