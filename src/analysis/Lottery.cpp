@@ -4,6 +4,7 @@
 #include "app/SharedState.h"
 #include "common/BusyCursor.h"
 #include "common/Controls.h"
+#include "common/GridTable.h"
 #include "common/LeadingNumber.h"
 #include "common/MessageBoxes.h"
 #include "common/NumericBox.h"
@@ -17,7 +18,6 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QGroupBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -161,20 +161,8 @@ void Lottery::buildControls()
     m_infoLabel = Controls::label(this, "InfoLabel1", QString(), 7395, 2340, 1500, 400);
     Controls::setBackground(m_infoLabel, cyan);
 
-    m_grid = new QTableWidget(gridRows, 1, this);
-    m_grid->setObjectName(QStringLiteral("Grid1"));
+    m_grid = GridTable::create(this, "Grid1", 135, 2760, 7620, 3120, 3120 / gridRows - 15);
     m_grid->setFont(large);
-    m_grid->move(Px(135), Px(2760));
-    m_grid->horizontalHeader()->hide();
-    m_grid->verticalHeader()->hide();
-    m_grid->verticalHeader()->setMinimumSectionSize(1);
-    m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_grid->verticalHeader()->setDefaultSectionSize(Px(3120 / gridRows) - 1);
-    m_grid->horizontalHeader()->setMinimumSectionSize(1);
-    m_grid->setTextElideMode(Qt::ElideNone);
-    m_grid->setWordWrap(false);
-    m_grid->setStyleSheet(QStringLiteral("QTableWidget { background: white; gridline-color: black; } QTableWidget::item { padding: 0px; }"));
-    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
@@ -246,42 +234,24 @@ void Lottery::leaveBox(QLineEdit* box, int limit, const QString& message)
 
 void Lottery::SetupGrid(int picks)
 {
-    m_grid->setColumnCount(picks + 1);
-    m_grid->setRowCount(gridRows);
+    GridTable::resize(m_grid, gridRows, picks + 1, 1, 1);
     m_grid->resize(Px(690 * (picks + 1) - 250), Px(3120));
     m_grid->setColumnWidth(0, Px(headerColumnTwips));
     for (int column = 1; column <= picks; ++column)
         m_grid->setColumnWidth(column, Px(columnTwips));
 
-    for (int row = 0; row < gridRows; ++row) {
-        for (int column = 0; column <= picks; ++column) {
-            QTableWidgetItem* cell = m_grid->item(row, column);
-            if (!cell) {
-                cell = new QTableWidgetItem;
-                m_grid->setItem(row, column, cell);
-            }
-            cell->setTextAlignment(Qt::AlignCenter);
-            if (row == 0 || column == 0) {
-                cell->setBackground(lightGrey);
-                cell->setFlags(Qt::ItemIsEnabled);
-            }
-        }
-    }
-    m_grid->item(0, 0)->setText(QStringLiteral("No."));
+    GridTable::setText(m_grid, 0, 0, QStringLiteral("No."));
     for (int k = 1; k <= picks; ++k)
-        m_grid->item(0, k)->setText(u' ' + QString::number(k));
+        GridTable::setText(m_grid, 0, k, u' ' + QString::number(k));
     for (int s = 1; s < gridRows; ++s)
-        m_grid->item(s, 0)->setText(u' ' + QString::number(s));
+        GridTable::setText(m_grid, s, 0, u' ' + QString::number(s));
     if (picks >= 1)
         m_grid->setCurrentCell(1, 1);
 }
 
 void Lottery::ClearGrid()
 {
-    for (int row = 1; row < m_grid->rowCount(); ++row)
-        for (int column = 1; column < m_grid->columnCount(); ++column)
-            if (QTableWidgetItem* cell = m_grid->item(row, column))
-                cell->setText(QString());
+    GridTable::clear(m_grid, 1, 1);
 }
 
 void Lottery::Calculate()
@@ -325,7 +295,7 @@ void Lottery::Calculate()
         const NumberPicker::ResultTable& results = m_picker.PickResults();
         for (int s = 1; s <= m_settings.S; ++s)
             for (int k = 1; k <= m_settings.P; ++k)
-                m_grid->item(s, k)->setText(AlignedWhole(2, results[s][k]));
+                GridTable::setText(m_grid, s, k, AlignedWhole(2, results[s][k]));
         runAnimation();
         showBallRow(1);
     } catch (const std::exception&) {

@@ -2,10 +2,12 @@
 
 #include "analysis/Lottery.h"
 #include "app/SharedState.h"
+#include "common/BusyCursor.h"
 #include "common/Controls.h"
 #include "common/MessageBoxes.h"
 #include "common/Services.h"
 #include "common/Twips.h"
+#include "draws/LDbase.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -58,6 +60,14 @@ ZudeMenu::ZudeMenu(SharedState& state, Services& services, QWidget* parent)
     }
 
     enableButton("PickForm", [this] { openToolWindow(new Lottery(m_state, m_services)); });
+    enableButton("DBaseForm", [this] {
+        hide();
+        // The database window takes the hourglass back once it is built.
+        BusyCursor::set();
+        auto* database = new LDbase(m_state, m_services);
+        connect(database, &ToolWindow::closed, this, &ZudeMenu::showFileInMemory);
+        openToolWindow(database);
+    });
 
     auto* exitButton = findChild<QPushButton*>(QStringLiteral("Exit1Butt"));
     exitButton->setEnabled(true);

@@ -1,0 +1,76 @@
+#include "GridTable.h"
+
+#include "common/Twips.h"
+
+#include <QHeaderView>
+#include <QTableWidget>
+
+namespace {
+
+QTableWidgetItem* cellItem(QTableWidget* grid, int row, int column)
+{
+    QTableWidgetItem* item = grid->item(row, column);
+    if (!item) {
+        item = new QTableWidgetItem;
+        item->setTextAlignment(Qt::AlignCenter);
+        grid->setItem(row, column, item);
+    }
+    return item;
+}
+
+} // namespace
+
+QTableWidget* GridTable::create(QWidget* parent, const char* name, int left, int top, int width,
+                                int height, int rowHeightTwips)
+{
+    auto* grid = new QTableWidget(parent);
+    grid->setObjectName(QString::fromLatin1(name));
+    grid->setGeometry(TwipsRect(left, top, width, height));
+    grid->horizontalHeader()->hide();
+    grid->verticalHeader()->hide();
+    grid->horizontalHeader()->setMinimumSectionSize(1);
+    grid->verticalHeader()->setMinimumSectionSize(1);
+    grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid->verticalHeader()->setDefaultSectionSize(Px(rowHeightTwips));
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid->setTextElideMode(Qt::ElideNone);
+    grid->setWordWrap(false);
+    grid->setStyleSheet(QStringLiteral("QTableWidget { background: white; gridline-color: black; } QTableWidget::item { padding: 0px; }"));
+    return grid;
+}
+
+void GridTable::resize(QTableWidget* grid, int rows, int columns, int fixedRows, int fixedColumns)
+{
+    grid->setRowCount(rows);
+    grid->setColumnCount(columns);
+    const QColor shade(192, 192, 192);
+    for (int row = 0; row < rows; ++row) {
+        for (int column = 0; column < columns; ++column) {
+            QTableWidgetItem* item = cellItem(grid, row, column);
+            if (row < fixedRows || column < fixedColumns) {
+                item->setBackground(shade);
+                item->setFlags(Qt::ItemIsEnabled);
+            }
+        }
+    }
+}
+
+void GridTable::setText(QTableWidget* grid, int row, int column, const QString& text)
+{
+    cellItem(grid, row, column)->setText(text);
+}
+
+QString GridTable::text(const QTableWidget* grid, int row, int column)
+{
+    const QTableWidgetItem* item = grid->item(row, column);
+    return item ? item->text() : QString();
+}
+
+void GridTable::clear(QTableWidget* grid, int fromRow, int fromColumn)
+{
+    for (int row = fromRow; row < grid->rowCount(); ++row)
+        for (int column = fromColumn; column < grid->columnCount(); ++column)
+            if (QTableWidgetItem* item = grid->item(row, column))
+                item->setText(QString());
+}
