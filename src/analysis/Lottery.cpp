@@ -43,17 +43,23 @@ constexpr int columnTwips = 690;
 QColor paletteColour(int index)
 {
     switch (index) {
-    case 8: return QColor(128, 128, 128);
-    case 10: return QColor(0, 255, 0);
-    case 11: return QColor(0, 255, 255);
-    case 12: return QColor(255, 0, 0);
-    case 13: return QColor(255, 0, 255);
-    default: return QColor(255, 255, 0); // 14
+    case 8:
+        return QColor(128, 128, 128);
+    case 10:
+        return QColor(0, 255, 0);
+    case 11:
+        return QColor(0, 255, 255);
+    case 12:
+        return QColor(255, 0, 0);
+    case 13:
+        return QColor(255, 0, 255);
+    default:
+        return QColor(255, 255, 0); // 14
     }
 }
 
 // Each row is the one before rotated one place to the right.
-constexpr std::array<int, 6> firstBallRow{12, 14, 11, 10, 8, 13};
+constexpr std::array<int, 6> firstBallRow {12, 14, 11, 10, 8, 13};
 
 int ballColour(int row, int ball)
 {
@@ -68,7 +74,10 @@ int nearestWhole(const QLineEdit* box)
 } // namespace
 
 Lottery::Lottery(SharedState& state, Services& services, QWidget* parent)
-    : ToolWindow(parent), m_state(state), m_services(services), m_picker(services.random, services.messages)
+    : ToolWindow(parent)
+    , m_state(state)
+    , m_services(services)
+    , m_picker(services.random, services.messages)
 {
     buildControls();
 
@@ -79,7 +88,8 @@ Lottery::Lottery(SharedState& state, Services& services, QWidget* parent)
     selectOption(PickFullRange);
     DrawStore& store = m_state.Store;
     if (store.RecCount() > 0) {
-        m_infoLabel->setText(QStringLiteral(" File in Memory \r\n  ") + store.Title() + QStringLiteral("  "));
+        m_infoLabel->setText(QStringLiteral(" File in Memory \r\n  ") + store.Title()
+                             + QStringLiteral("  "));
         m_infoLabel->adjustSize();
         m_infoLabel->show();
     } else {
@@ -111,9 +121,12 @@ void Lottery::buildControls()
     setup->setObjectName(QStringLiteral("Frame2"));
     setup->setGeometry(TwipsRect(135, 90, 4110, 1770));
     Controls::setBackground(setup, lightGrey);
-    Controls::label(setup, "Label5", QStringLiteral(" Total number of choices in the lottery"), 135, 360, 3525, 285);
-    Controls::label(setup, "Label6", QStringLiteral(" Numbers in the lottery range from 1 to"), 135, 810, 3525, 285);
-    Controls::label(setup, "Label7", QStringLiteral(" Number of entry forms being played"), 135, 1260, 3525, 285);
+    Controls::label(setup, "Label5", QStringLiteral(" Total number of choices in the lottery"), 135,
+                    360, 3525, 285);
+    Controls::label(setup, "Label6", QStringLiteral(" Numbers in the lottery range from 1 to"), 135,
+                    810, 3525, 285);
+    Controls::label(setup, "Label7", QStringLiteral(" Number of entry forms being played"), 135,
+                    1260, 3525, 285);
     m_colNum = Controls::inputBox(setup, "InColNum", 2, 3645, 360, 330, 285);
     m_highNum = Controls::inputBox(setup, "InHighNum", 2, 3645, 810, 330, 285);
     m_numRows = Controls::inputBox(setup, "InNumRows", 2, 3645, 1260, 330, 285);
@@ -156,7 +169,8 @@ void Lottery::buildControls()
     const int ballLefts[] = {1485, 1800, 2115, 2430, 2745, 3060};
     for (int i = 0; i < 6; ++i) {
         const QByteArray name = "Picture" + QByteArray::number(i + 1);
-        m_balls[std::size_t(i)] = Controls::label(this, name.constData(), QString(), ballLefts[i], 2340, 330, 420);
+        m_balls[std::size_t(i)]
+            = Controls::label(this, name.constData(), QString(), ballLefts[i], 2340, 330, 420);
     }
     m_infoLabel = Controls::label(this, "InfoLabel1", QString(), 7395, 2340, 1500, 400);
     Controls::setBackground(m_infoLabel, cyan);
@@ -173,25 +187,34 @@ void Lottery::buildControls()
 
     auto* band = Controls::label(this, "Label4", QString(), 0, 5940, 9480, 420);
     Controls::setBackground(band, lightGrey);
-    auto* exitButton = Controls::button(this, "Exit1", QStringLiteral("E&xit to Menu"), 315, 6000, 1500, 325);
-    auto* printButton = Controls::button(this, "Printer1", QStringLiteral("To &Printer"), 2295, 6000, 1365, 325);
-    auto* clearButton = Controls::button(this, "ClearAll", QStringLiteral("Clear &All"), 4095, 6000, 1230, 325);
-    auto* helpButton = Controls::button(this, "Helpbut", QStringLiteral("&Help"), 5895, 6000, 1410, 325);
-    m_calculate = Controls::button(this, "CalcRandNo", QStringLiteral("&Calculate"), 7830, 6000, 1320, 325);
+    auto* exitButton
+        = Controls::button(this, "Exit1", QStringLiteral("E&xit to Menu"), 315, 6000, 1500, 325);
+    auto* printButton
+        = Controls::button(this, "Printer1", QStringLiteral("To &Printer"), 2295, 6000, 1365, 325);
+    auto* clearButton
+        = Controls::button(this, "ClearAll", QStringLiteral("Clear &All"), 4095, 6000, 1230, 325);
+    auto* helpButton
+        = Controls::button(this, "Helpbut", QStringLiteral("&Help"), 5895, 6000, 1410, 325);
+    m_calculate
+        = Controls::button(this, "CalcRandNo", QStringLiteral("&Calculate"), 7830, 6000, 1320, 325);
     for (QPushButton* button : {exitButton, printButton, clearButton, helpButton, m_calculate})
         button->setFont(large);
 
     m_help = new HelpPanel(helpButton, m_helpBox, &HelpTexts::radoDIdorur, m_services.messages, {});
 
     // Tab order: the three boxes, the options, then the buttons from Calculate leftwards.
-    QWidget* order[] = {m_colNum, m_highNum, m_numRows, m_options[0], m_calculate, helpButton, clearButton, printButton, exitButton, m_helpBox};
+    QWidget* order[] = {m_colNum,   m_highNum,   m_numRows,   m_options[0], m_calculate,
+                        helpButton, clearButton, printButton, exitButton,   m_helpBox};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 
     bool& editing = m_state.EditingFlag;
-    MakeNumericBox(m_colNum, editing, m_highNum, m_services.messages, [this] { leaveBox(m_colNum, 10, QStringLiteral(" Must be from 1 to 10")); });
-    MakeNumericBox(m_highNum, editing, m_numRows, m_services.messages, [this] { leaveBox(m_highNum, 60, QStringLiteral(" Must be from 1 to 60")); });
-    MakeNumericBox(m_numRows, editing, m_calculate, m_services.messages, [this] { leaveBox(m_numRows, 10, QStringLiteral(" Must be 1 to 10")); });
+    MakeNumericBox(m_colNum, editing, m_highNum, m_services.messages,
+                   [this] { leaveBox(m_colNum, 10, QStringLiteral(" Must be from 1 to 10")); });
+    MakeNumericBox(m_highNum, editing, m_numRows, m_services.messages,
+                   [this] { leaveBox(m_highNum, 60, QStringLiteral(" Must be from 1 to 60")); });
+    MakeNumericBox(m_numRows, editing, m_calculate, m_services.messages,
+                   [this] { leaveBox(m_numRows, 10, QStringLiteral(" Must be 1 to 10")); });
 
     connect(m_calculate, &QPushButton::clicked, this, &Lottery::Calculate);
     connect(clearButton, &QPushButton::clicked, this, [this] {
@@ -279,7 +302,8 @@ void Lottery::Calculate()
         m_settings.P = read(m_colNum, 10);
         m_settings.S = read(m_numRows, 10);
         if (m_settings.H == 0 || m_settings.P == 0 || m_settings.S == 0) {
-            m_services.messages.inform(QStringLiteral("Error"), QStringLiteral("Cannot work with missing number "));
+            m_services.messages.inform(QStringLiteral("Error"),
+                                       QStringLiteral("Cannot work with missing number "));
             return;
         }
         SetupGrid(m_settings.P);
@@ -349,7 +373,8 @@ void Lottery::pause()
 void Lottery::PrintSets()
 {
     if (m_picker.PickResults()[1][1] == 0) {
-        m_services.messages.inform(helpTitle, QStringLiteral("No numbers to print. Click Calculate"));
+        m_services.messages.inform(helpTitle,
+                                   QStringLiteral("No numbers to print. Click Calculate"));
         return;
     }
     if (!ConfirmPrintout(m_services))

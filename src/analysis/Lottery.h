@@ -18,8 +18,7 @@ struct SharedState;
 
 // The Rado-d-Idorur window: describes a lottery, picks sets of random numbers from the full range
 // or a third of the frequency ranking, shows them with a short ball animation and prints them.
-class Lottery : public ToolWindow
-{
+class Lottery : public ToolWindow {
     Q_OBJECT
 
 public:
@@ -52,9 +51,9 @@ private:
     QLineEdit* m_colNum = nullptr;
     QLineEdit* m_highNum = nullptr;
     QLineEdit* m_numRows = nullptr;
-    std::array<QRadioButton*, 4> m_options{};
+    std::array<QRadioButton*, 4> m_options {};
     QLabel* m_strip = nullptr;
-    std::array<QLabel*, 6> m_balls{};
+    std::array<QLabel*, 6> m_balls {};
     QLabel* m_infoLabel = nullptr;
     QTableWidget* m_grid = nullptr;
     QPlainTextEdit* m_helpBox = nullptr;

@@ -16,8 +16,7 @@ enum PickModeValue : int {
     PickBottomThird = 4,
 };
 
-struct PickSettings
-{
+struct PickSettings {
     int P = 6; // picks per set, 1..10
     int H = 49; // highest number, 1..60
     int S = 1; // number of sets, 1..10
@@ -26,8 +25,7 @@ struct PickSettings
 
 // Fills up to ten sets of distinct random numbers from the full range or from a third of the
 // frequency ranking of the draws.
-class NumberPicker
-{
+class NumberPicker {
 public:
     static constexpr int MaxSets = 10;
     static constexpr int MaxPicks = 10;
@@ -60,9 +58,9 @@ private:
 
     RandomSource& m_random;
     MessageBoxes& m_messages;
-    NumberTable m_pool{};
+    NumberTable m_pool {};
     int m_poolSize = 0;
-    ResultTable m_results{};
+    ResultTable m_results {};
     int m_duplicates = 0;
     bool m_aborted = false;
 };

@@ -9,7 +9,7 @@
 NumberTable RankByCount(const NumberTable& numberCounts, int highNum, bool naturalOrder)
 {
     const int n = std::clamp(highNum, 0, DrawStore::HighestNumber);
-    NumberTable rows{};
+    NumberTable rows {};
     for (int i = 1; i <= n; ++i)
         rows[i] = {i, numberCounts[i][1]};
     if (naturalOrder)

@@ -13,8 +13,7 @@ NumberTable RankByCount(const NumberTable& numberCounts, int highNum, bool natur
 void RankByCount(DrawStore& store, int actionMode);
 
 // First and last rank (inclusive) of a third of the ranking of `highest` numbers.
-struct RankRange
-{
+struct RankRange {
     int first = 0;
     int last = 0;
 };

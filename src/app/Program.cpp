@@ -1,8 +1,8 @@
 #include "Program.h"
 
 #include "app/LBlankForm.h"
-#include "app/ZudeMenu.h"
 #include "app/SharedState.h"
+#include "app/ZudeMenu.h"
 #include "common/PrinterPort.h"
 #include "common/Services.h"
 #include "draws/LinesPerPage.h"

@@ -4,8 +4,6 @@
 #include "app/SharedState.h"
 #include "common/EntropyRandomSource.h"
 #include "common/QtFileDialogs.h"
-#include "common/EntropyRandomSource.h"
-#include "common/QtFileDialogs.h"
 #include "common/QtMessageBoxes.h"
 #include "common/QtPrinterPort.h"
 #include "common/Services.h"
@@ -23,7 +21,7 @@ int RunNumerion(int argc, char** argv)
     QtPrinterPort printer;
     QtFileDialogs fileDialogs;
     EntropyRandomSource random;
-    Services services{messages, printer, fileDialogs, random};
+    Services services {messages, printer, fileDialogs, random};
     SharedState state;
 
     Program program(state, services);

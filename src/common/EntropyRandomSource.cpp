@@ -6,7 +6,7 @@
 EntropyRandomSource::EntropyRandomSource()
 {
     std::random_device entropy;
-    std::seed_seq seed{entropy(), entropy(), entropy(), entropy()};
+    std::seed_seq seed {entropy(), entropy(), entropy(), entropy()};
     m_engine.seed(seed);
 }
 
@@ -15,8 +15,8 @@ void EntropyRandomSource::reseedFromClock()
     // The new seed takes the engine's own output as well as the clock, so reseeding never
     // restarts a sequence that was already used.
     const auto ticks = std::uint64_t(std::chrono::steady_clock::now().time_since_epoch().count());
-    std::seed_seq seed{std::uint32_t(m_engine()), std::uint32_t(m_engine()), std::uint32_t(ticks),
-                       std::uint32_t(ticks >> 32)};
+    std::seed_seq seed {std::uint32_t(m_engine()), std::uint32_t(m_engine()), std::uint32_t(ticks),
+                        std::uint32_t(ticks >> 32)};
     m_engine.seed(seed);
 }
 

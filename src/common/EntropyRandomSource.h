@@ -5,8 +5,7 @@
 #include <random>
 
 // A standard engine seeded from the operating system's entropy.
-class EntropyRandomSource : public RandomSource
-{
+class EntropyRandomSource : public RandomSource {
 public:
     EntropyRandomSource();
 

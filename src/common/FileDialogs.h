@@ -3,8 +3,7 @@
 #include <QString>
 
 // The platform's file dialogs. Tests answer them with a scripted path.
-class FileDialogs
-{
+class FileDialogs {
 public:
     virtual ~FileDialogs() = default;
 

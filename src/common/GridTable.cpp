@@ -36,7 +36,8 @@ QTableWidget* GridTable::create(QWidget* parent, const char* name, int left, int
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
     grid->setTextElideMode(Qt::ElideNone);
     grid->setWordWrap(false);
-    grid->setStyleSheet(QStringLiteral("QTableWidget { background: white; gridline-color: black; } QTableWidget::item { padding: 0px; }"));
+    grid->setStyleSheet(QStringLiteral(
+        "QTableWidget { background: white; gridline-color: black; } QTableWidget::item { padding: 0px; }"));
     return grid;
 }
 

@@ -33,15 +33,24 @@ void SendPrintout(Services& services, const Printout& printout)
     QString error;
     if (services.printer.hasPrinter()) {
         if (!services.printer.print(printout, QString(), &error))
-            services.messages.inform(printerTitle, QStringLiteral("The printout could not be printed: ") + error);
+            services.messages.inform(printerTitle,
+                                     QStringLiteral("The printout could not be printed: ") + error);
         return;
     }
 
-    const QString path = services.fileDialogs.saveFileName(QStringLiteral("No printer is installed: save the printout as PDF"), proposedPdfPath(), QStringLiteral("PDF documents (*.pdf)"));
+    const QString path = services.fileDialogs.saveFileName(
+        QStringLiteral("No printer is installed: save the printout as PDF"), proposedPdfPath(),
+        QStringLiteral("PDF documents (*.pdf)"));
     if (path.isEmpty())
         return;
     if (services.printer.print(printout, path, &error))
-        services.messages.inform(printerTitle, QStringLiteral("No printer is installed. The printout was saved to ") + QDir::toNativeSeparators(path));
+        services.messages.inform(
+            printerTitle,
+            QStringLiteral("No printer is installed. The printout was saved to ")
+                + QDir::toNativeSeparators(path));
     else
-        services.messages.inform(printerTitle, QStringLiteral("The printout could not be saved to ") + QDir::toNativeSeparators(path) + QStringLiteral(": ") + error);
+        services.messages.inform(printerTitle,
+                                 QStringLiteral("The printout could not be saved to ")
+                                     + QDir::toNativeSeparators(path) + QStringLiteral(": ")
+                                     + error);
 }

@@ -7,8 +7,7 @@
 struct Printout;
 
 // The printer as the program uses it. Tests put a fake in its place.
-class PrinterPort
-{
+class PrinterPort {
 public:
     virtual ~PrinterPort() = default;
 

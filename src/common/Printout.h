@@ -5,8 +5,7 @@
 #include <QStringList>
 
 // A text printout laid out at character columns, page by page, ready for a monospaced font.
-struct Printout
-{
+struct Printout {
     QList<QStringList> pages;
 
     bool isEmpty() const { return pages.isEmpty(); }
@@ -14,8 +13,7 @@ struct Printout
 
 // Lays out a printout the way the program prints: text placed at a column (counted from 1),
 // staying on the line or ending it, empty lines and new pages.
-class PrintoutWriter
-{
+class PrintoutWriter {
 public:
     PrintoutWriter();
 

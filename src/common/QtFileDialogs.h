@@ -2,8 +2,7 @@
 
 #include "common/FileDialogs.h"
 
-class QtFileDialogs : public FileDialogs
-{
+class QtFileDialogs : public FileDialogs {
 public:
     QString saveFileName(const QString& title, const QString& proposedPath,
                          const QString& filter) override;

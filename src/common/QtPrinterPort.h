@@ -5,8 +5,7 @@
 class QFont;
 
 // The platform's default printer, or a PDF file, through QPrinter.
-class QtPrinterPort : public PrinterPort
-{
+class QtPrinterPort : public PrinterPort {
 public:
     std::optional<double> lineHeightTwips() override;
     bool hasPrinter() override;

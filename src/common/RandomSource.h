@@ -1,8 +1,7 @@
 #pragma once
 
 // Uniform random numbers for picking. Tests script the values.
-class RandomSource
-{
+class RandomSource {
 public:
     virtual ~RandomSource() = default;
 

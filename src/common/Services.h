@@ -7,8 +7,7 @@ class RandomSource;
 
 // The platform services windows use besides the shared state. The program fills it with the real
 // ones; tests with fakes, so that nothing blocks on a dialog or a printer.
-struct Services
-{
+struct Services {
     MessageBoxes& messages;
     PrinterPort& printer;
     FileDialogs& fileDialogs;

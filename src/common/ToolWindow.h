@@ -4,8 +4,7 @@
 
 // A window opened from the main menu. Leaving it, by its exit button or through the window
 // frame, closes it and emits closed() so that the window that opened it comes back.
-class ToolWindow : public QWidget
-{
+class ToolWindow : public QWidget {
     Q_OBJECT
 
 public:

@@ -12,10 +12,13 @@ std::optional<QString> CheckEntry(const QStringList& numberTexts, int highNum, E
     const bool isNew = kind == EntryKind::NewRecord;
     for (const QString& text : numberTexts) {
         if (text.isEmpty())
-            return isNew ? QStringLiteral(" Correct: missing number.") : QStringLiteral(" Missing number");
+            return isNew ? QStringLiteral(" Correct: missing number.")
+                         : QStringLiteral(" Missing number");
         const double value = LeadingNumber(text);
         if (value > highNum)
-            return isNew ? QStringLiteral(" Correct: number ") + text + QStringLiteral(" is higher than allowed in Draw.") : QStringLiteral(" One number is higher than allowed in Draw");
+            return isNew ? QStringLiteral(" Correct: number ") + text
+                    + QStringLiteral(" is higher than allowed in Draw.")
+                         : QStringLiteral(" One number is higher than allowed in Draw");
         if (value < 1)
             return QStringLiteral(" Correct: number 0 not allowed in Draw.");
     }
@@ -32,7 +35,8 @@ QString DateText(const Cell& cell)
 
 QStringList RecordRowTexts(const DrawStore& store, int record)
 {
-    QStringList texts{AlignedWhole(4, qRound64(store.cell(record, 0).numericValue())), DateText(store.cell(record, 1))};
+    QStringList texts {AlignedWhole(4, qRound64(store.cell(record, 0).numericValue())),
+                       DateText(store.cell(record, 1))};
     for (int column = 2; column < store.ColCount() && column < DrawStore::TableColumns; ++column)
         texts.append(AlignedWhole(3, qRound64(store.cell(record, column).numericValue())));
     return texts;
@@ -58,7 +62,8 @@ std::optional<QString> TopNumbersLine(const NumberTable& sortedCounts, int numbe
 {
     if (sortedCounts[1][1] <= 0)
         return std::nullopt;
-    QString line = QStringLiteral("Distribution of numbers in database.  Top ") + QString::number(numbersPerDraw) + QStringLiteral(" =  ");
+    QString line = QStringLiteral("Distribution of numbers in database.  Top ")
+        + QString::number(numbersPerDraw) + QStringLiteral(" =  ");
     for (int rank = 1; rank <= numbersPerDraw && rank <= DrawStore::HighestNumber; ++rank)
         line += QString::number(sortedCounts[rank][0]) + QStringLiteral("  ");
     return line;

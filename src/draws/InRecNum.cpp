@@ -12,8 +12,7 @@
 
 #include <algorithm>
 
-InRecNum::InRecNum(MessageBoxes& messages, QWidget* parent)
-    : QDialog(parent)
+InRecNum::InRecNum(MessageBoxes& messages, QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("InRecNum"));
     setWindowTitle(QStringLiteral("Input "));
@@ -21,12 +20,15 @@ InRecNum::InRecNum(MessageBoxes& messages, QWidget* parent)
     setFont(Controls::windowFont(9.75));
     Controls::setBackground(this, QColor(192, 192, 192));
 
-    auto* prompt = Controls::label(this, "Label1", QStringLiteral(" Type in Record           Number to Correct"), 225, 135, 1950, 510);
+    auto* prompt = Controls::label(this, "Label1",
+                                   QStringLiteral(" Type in Record           Number to Correct"),
+                                   225, 135, 1950, 510);
     prompt->setFont(Controls::windowFont(8.25));
     prompt->setWordWrap(true);
     m_value = Controls::inputBox(this, "CurVal", 0, 585, 855, 1095, 375);
     Controls::label(this, "Label2", QString(), 0, 1590, 2400, 420);
-    auto* cancel = Controls::button(this, "NoAccept", QStringLiteral("&Cancel"), 135, 1650, 1050, 325);
+    auto* cancel
+        = Controls::button(this, "NoAccept", QStringLiteral("&Cancel"), 135, 1650, 1050, 325);
     auto* accept = Controls::button(this, "Accept", QStringLiteral("&OK"), 1305, 1650, 1005, 325);
     // Enter in the box only moves to "&OK"; it never closes the dialog by itself.
     accept->setDefault(false);

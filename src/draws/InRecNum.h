@@ -6,8 +6,7 @@ class MessageBoxes;
 class QLineEdit;
 
 // Asks which record to correct. Only digits can be typed; the caller checks the range.
-class InRecNum : public QDialog
-{
+class InRecNum : public QDialog {
     Q_OBJECT
 
 public:

@@ -47,10 +47,14 @@ bool isDigit(int key)
 
 LDbase::LDbase(SharedState& state, Services& services, RecordNumberQuestion askRecordNumber,
                QWidget* parent)
-    : ToolWindow(parent), m_state(state), m_services(services), m_askRecordNumber(std::move(askRecordNumber))
+    : ToolWindow(parent)
+    , m_state(state)
+    , m_services(services)
+    , m_askRecordNumber(std::move(askRecordNumber))
 {
     if (!m_askRecordNumber)
-        m_askRecordNumber = [this](QWidget* owner) { return InRecNum::ask(m_services.messages, owner); };
+        m_askRecordNumber
+            = [this](QWidget* owner) { return InRecNum::ask(m_services.messages, owner); };
     buildControls();
     wireEntryRow();
     load();
@@ -72,8 +76,10 @@ void LDbase::buildControls()
     frame->setGeometry(TwipsRect(0, 0, 9470, 975));
     frame->setFont(small);
     Controls::setBackground(frame, lightGrey);
-    Controls::label(frame, "Label5", QStringLiteral(" Total number of choices in the lottery"), 225, 270, 3525, 285);
-    Controls::label(frame, "Label6", QStringLiteral(" Numbers in the lottery range from 1 to"), 225, 585, 3525, 285);
+    Controls::label(frame, "Label5", QStringLiteral(" Total number of choices in the lottery"), 225,
+                    270, 3525, 285);
+    Controls::label(frame, "Label6", QStringLiteral(" Numbers in the lottery range from 1 to"), 225,
+                    585, 3525, 285);
     Controls::label(frame, "Label1", QStringLiteral(" Title"), 6435, 225, 555, 285);
     m_numCol = Controls::inputBox(frame, "NumCol", 2, 3735, 270, 330, 285);
     m_highNum = Controls::inputBox(frame, "HighNum", 2, 3735, 585, 330, 285);
@@ -83,7 +89,8 @@ void LDbase::buildControls()
     m_date = Controls::inputBox(this, "InDate", 10, 1125, 1020, 1365, 360);
     for (int i = 0; i < maxNumbers; ++i) {
         const QByteArray name = "InNum" + QByteArray::number(i);
-        m_numbers[std::size_t(i)] = Controls::inputBox(this, name.constData(), 2, 2475 + 585 * i, 1020, 600, 360);
+        m_numbers[std::size_t(i)]
+            = Controls::inputBox(this, name.constData(), 2, 2475 + 585 * i, 1020, 600, 360);
     }
     for (QLineEdit* box : {m_numCol, m_highNum, m_title, m_date})
         Controls::setBackground(box, yellow);
@@ -92,12 +99,15 @@ void LDbase::buildControls()
 
     m_records = GridTable::create(this, "Grid1", 225, 1380, 8340, 2670, 240);
     m_records->setFont(small);
-    m_topLine = Controls::label(this, "Label4", QStringLiteral("Distribution of numbers in the database"), 225, 4080, 9015, 285);
+    m_topLine
+        = Controls::label(this, "Label4", QStringLiteral("Distribution of numbers in the database"),
+                          225, 4080, 9015, 285);
     m_topLine->setFont(small);
     const int distributionTops[] = {4380, 4890, 5400};
     for (int i = 0; i < 3; ++i) {
         const QByteArray name = "Grid" + QByteArray::number(i + 2);
-        QTableWidget* grid = GridTable::create(this, name.constData(), 225, distributionTops[i], 9015, 525, 240);
+        QTableWidget* grid
+            = GridTable::create(this, name.constData(), 225, distributionTops[i], 9015, 525, 240);
         grid->setFont(small);
         grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -112,21 +122,29 @@ void LDbase::buildControls()
     auto* strip = Controls::label(this, "Label3", QString(), 0, 5940, 9480, 420);
     strip->setFont(small);
     Controls::setBackground(strip, lightGrey);
-    auto* exitButton = Controls::button(this, "ExitDbase", QStringLiteral("E&xit to Menu"), 135, 6000, 1455, 325);
-    auto* graphButton = Controls::button(this, "ShowGrp", QStringLiteral("&Show Graph"), 1755, 6000, 1455, 325);
-    auto* deleteButton = Controls::button(this, "delDbase", QStringLiteral("&Delete All"), 3330, 6000, 1230, 325);
-    auto* correctButton = Controls::button(this, "CorrectRec", QStringLiteral("Correct &Record"), 4680, 6000, 1770, 325);
-    auto* helpButton = Controls::button(this, "Help3But", QStringLiteral("&Help"), 6525, 6000, 1320, 325);
-    m_addButton = Controls::button(this, "Calc", QStringLiteral("&Add Record"), 7965, 6000, 1455, 325);
+    auto* exitButton = Controls::button(this, "ExitDbase", QStringLiteral("E&xit to Menu"), 135,
+                                        6000, 1455, 325);
+    auto* graphButton
+        = Controls::button(this, "ShowGrp", QStringLiteral("&Show Graph"), 1755, 6000, 1455, 325);
+    auto* deleteButton
+        = Controls::button(this, "delDbase", QStringLiteral("&Delete All"), 3330, 6000, 1230, 325);
+    auto* correctButton = Controls::button(this, "CorrectRec", QStringLiteral("Correct &Record"),
+                                           4680, 6000, 1770, 325);
+    auto* helpButton
+        = Controls::button(this, "Help3But", QStringLiteral("&Help"), 6525, 6000, 1320, 325);
+    m_addButton
+        = Controls::button(this, "Calc", QStringLiteral("&Add Record"), 7965, 6000, 1455, 325);
     // The graphs window comes later; until then there is nowhere to show them.
     graphButton->setEnabled(false);
 
-    m_help = new HelpPanel(helpButton, m_helpBox, &HelpTexts::database, m_services.messages, {.beepOnKey = true, .focusPanel = true});
+    m_help = new HelpPanel(helpButton, m_helpBox, &HelpTexts::database, m_services.messages,
+                           {.beepOnKey = true, .focusPanel = true});
 
-    QList<QWidget*> order{m_date};
+    QList<QWidget*> order {m_date};
     for (QLineEdit* box : m_numbers)
         order.append(box);
-    order << m_addButton << helpButton << correctButton << deleteButton << graphButton << exitButton << m_helpBox << m_numCol << m_highNum << m_title;
+    order << m_addButton << helpButton << correctButton << deleteButton << graphButton << exitButton
+          << m_helpBox << m_numCol << m_highNum << m_title;
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 
@@ -169,7 +187,8 @@ void LDbase::wireEntryRow()
             firstNumber->setFocus(Qt::TabFocusReason);
             return KeyDropped;
         }
-        if (isDigit(key) || key == KeyBackspace || key == 127 || key == '.' || key == '-' || key == '/')
+        if (isDigit(key) || key == KeyBackspace || key == 127 || key == '.' || key == '-'
+            || key == '/')
             return key;
         messages.beep();
         return KeyDropped;
@@ -288,12 +307,14 @@ void LDbase::ShowDistribution()
 {
     DrawStore& store = m_state.Store;
     for (int i = 0; i < 3; ++i) {
-        const QStringList counts = DatabaseView::DistributionCounts(store.NumberCounts(), 1 + 20 * i);
+        const QStringList counts
+            = DatabaseView::DistributionCounts(store.NumberCounts(), 1 + 20 * i);
         for (int column = 0; column < 20; ++column)
             GridTable::setText(m_distribution[std::size_t(i)], 1, column, counts[column]);
     }
     RankByCount(store, m_state.ActionMode);
-    if (const auto line = DatabaseView::TopNumbersLine(store.SortedCounts(), store.ColCount() - 2)) {
+    if (const auto line
+        = DatabaseView::TopNumbersLine(store.SortedCounts(), store.ColCount() - 2)) {
         m_topLine->setText(*line);
         m_state.DistributionText = *line;
     }
@@ -341,7 +362,8 @@ void LDbase::dateLeft()
         m_date->setText(FormatShortDate(date));
         return;
     }
-    m_services.messages.inform(QStringLiteral("Entry error"), QStringLiteral("Not a proper date, try again. "));
+    m_services.messages.inform(QStringLiteral("Entry error"),
+                               QStringLiteral("Not a proper date, try again. "));
     // Back to the date once the focus change that is under way has ended.
     QTimer::singleShot(0, m_date, [date = m_date] { date->setFocus(); });
 }
@@ -375,7 +397,8 @@ void LDbase::AddRecord()
     if (LeadingNumber(m_numbers[0]->text()) == 0)
         return;
     const QStringList numbers = visibleNumberTexts();
-    if (const auto fault = DatabaseView::CheckEntry(numbers, store.HighNum(), DatabaseView::EntryKind::NewRecord)) {
+    if (const auto fault
+        = DatabaseView::CheckEntry(numbers, store.HighNum(), DatabaseView::EntryKind::NewRecord)) {
         m_services.messages.inform(entryErrorTitle, *fault);
         return;
     }
@@ -399,7 +422,8 @@ void LDbase::AddRecord()
 void LDbase::ReplaceRecord()
 {
     const QStringList numbers = visibleNumberTexts();
-    if (const auto fault = DatabaseView::CheckEntry(numbers, m_state.Store.HighNum(), DatabaseView::EntryKind::Correction)) {
+    if (const auto fault = DatabaseView::CheckEntry(numbers, m_state.Store.HighNum(),
+                                                    DatabaseView::EntryKind::Correction)) {
         m_services.messages.inform(entryErrorTitle, *fault);
         return;
     }
@@ -433,12 +457,14 @@ void LDbase::correctRecordClicked()
     m_newLabel->setText(u' ' + QString::number(record));
     m_date->setText(DatabaseView::DateText(store.cell(record, 1)));
     for (int k = 0; k < numbersPerDraw(); ++k)
-        m_numbers[std::size_t(k)]->setText(FormatWhole(qRound64(store.cell(record, k + 2).numericValue())));
+        m_numbers[std::size_t(k)]->setText(
+            FormatWhole(qRound64(store.cell(record, k + 2).numericValue())));
 }
 
 void LDbase::deleteAllClicked()
 {
-    if (!m_services.messages.ask(QStringLiteral("Erase Database"), QStringLiteral("Yes will delete the database file in memory.")))
+    if (!m_services.messages.ask(QStringLiteral("Erase Database"),
+                                 QStringLiteral("Yes will delete the database file in memory.")))
         return;
     m_state.Store.Reset();
     m_title->clear();
@@ -463,7 +489,10 @@ bool LDbase::shapeBoxLeft(QLineEdit* box, int limit, int current, const QString&
         return false;
     }
     if (m_state.Store.RecCount() > 0) {
-        m_services.messages.inform(helpTitle, QStringLiteral(" Cannot change while records exist in a database. 'Delete All' first."));
+        m_services.messages.inform(
+            helpTitle,
+            QStringLiteral(
+                " Cannot change while records exist in a database. 'Delete All' first."));
         box->setText(AlignedWhole(2, current));
         return false;
     }
@@ -472,13 +501,15 @@ bool LDbase::shapeBoxLeft(QLineEdit* box, int limit, int current, const QString&
 
 void LDbase::numbersPerDrawLeft()
 {
-    if (shapeBoxLeft(m_numCol, 10, m_state.Store.ColCount() - 2, QStringLiteral(" Must be from 1 to 10")))
+    if (shapeBoxLeft(m_numCol, 10, m_state.Store.ColCount() - 2,
+                     QStringLiteral(" Must be from 1 to 10")))
         SetupRecordGrid();
 }
 
 void LDbase::highestNumberLeft()
 {
-    if (!shapeBoxLeft(m_highNum, 60, m_state.Store.HighNum(), QStringLiteral(" Must be from 1 to 60")))
+    if (!shapeBoxLeft(m_highNum, 60, m_state.Store.HighNum(),
+                      QStringLiteral(" Must be from 1 to 60")))
         return;
     SetupRecordGrid();
     setupDistributionGrids();

@@ -18,8 +18,7 @@ struct SharedState;
 
 // The database window: sets up the lottery, takes winning draws one at a time, corrects and
 // clears them, and shows the records and how often each number was drawn.
-class LDbase : public ToolWindow
-{
+class LDbase : public ToolWindow {
     Q_OBJECT
 
 public:
@@ -71,9 +70,9 @@ private:
     QLineEdit* m_title = nullptr;
     QLabel* m_newLabel = nullptr;
     QLineEdit* m_date = nullptr;
-    std::array<QLineEdit*, 10> m_numbers{};
+    std::array<QLineEdit*, 10> m_numbers {};
     QTableWidget* m_records = nullptr;
-    std::array<QTableWidget*, 3> m_distribution{};
+    std::array<QTableWidget*, 3> m_distribution {};
     QLabel* m_topLine = nullptr;
     QPlainTextEdit* m_helpBox = nullptr;
     QPushButton* m_addButton = nullptr;

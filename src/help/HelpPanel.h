@@ -10,13 +10,11 @@ class QPlainTextEdit;
 class QPushButton;
 
 // The "&Help" / "Close &Help" toggle of a window and its read-only text panel.
-class HelpPanel : public QObject
-{
+class HelpPanel : public QObject {
     Q_OBJECT
 
 public:
-    struct Options
-    {
+    struct Options {
         bool beepOnKey = false; // a typed key is swallowed, with or without a beep
         bool focusPanel = false; // the panel takes the keyboard focus when opened
     };

@@ -19,47 +19,72 @@ QString layout(const QString& title, const QStringList& paragraphs, const QStrin
 
 QString HelpTexts::radoDIdorur()
 {
-    return layout(QString(50, u' ') + QStringLiteral("How to use Rado-d-Idorur") + lineBreak + lineBreak,
-                  {
-                      QStringLiteral("Pre-programmed on startup for the 6/49 Lottery. If a database is loaded, its settings will take effect."),
-                      QStringLiteral("Can be tailored to any lottery by changing the numbers in the first two yellow input boxes."),
-                      QStringLiteral("Simply click on a box and type in the numbers pertaining to your lottery and then press the <Enter> key."),
-                      QStringLiteral("In the first box type in the number of picks allowed in this lottery then press the <Enter> key."),
-                      QStringLiteral("In the second box type the highest number in the lottery selection then press the <Enter> key."),
-                      QStringLiteral("In the third box type in how many entries you wish to play in this lottery then press the <Enter> key."),
-                      QStringLiteral("With the Full Range of Numbers in Lottery option button checked, click on the 'Calculate' button to display the computer generated random results."),
-                      QStringLiteral("From a Database with data of winning sets, random picks can be made. Using 6/49 as an example:"),
-                      QStringLiteral("Numbers in the database are first sorted from highest to lowest number of times they have been drawn."),
-                      QStringLiteral("Top Third of Numbers in Database option checked, Calculate will randomly pick 6 numbers from the top 16."),
-                      QStringLiteral("Middle Third of Numbers in Database option checked, Calculate picks 6 numbers from the next 16."),
-                      QStringLiteral("Bottom Third of Numbers in Database option checked, Calculate picks 6 numbers from the last 17."),
-                      QStringLiteral("If all numbers from 1 to 49 are not represented a 'Not enough data' message results. Best with lots of Data."),
-                      QStringLiteral("Click 'To Printer' for a printout of the sets. Click 'Clear All' to clear results."),
-                      QStringLiteral("To use with 3 highest scoring numbers from previous draws, change first input box to the number of picks required to complete the set."),
-                  },
-                  QString(70, u' ') + QStringLiteral("End"));
+    return layout(
+        QString(50, u' ') + QStringLiteral("How to use Rado-d-Idorur") + lineBreak + lineBreak,
+        {
+            QStringLiteral(
+                "Pre-programmed on startup for the 6/49 Lottery. If a database is loaded, its settings will take effect."),
+            QStringLiteral(
+                "Can be tailored to any lottery by changing the numbers in the first two yellow input boxes."),
+            QStringLiteral(
+                "Simply click on a box and type in the numbers pertaining to your lottery and then press the <Enter> key."),
+            QStringLiteral(
+                "In the first box type in the number of picks allowed in this lottery then press the <Enter> key."),
+            QStringLiteral(
+                "In the second box type the highest number in the lottery selection then press the <Enter> key."),
+            QStringLiteral(
+                "In the third box type in how many entries you wish to play in this lottery then press the <Enter> key."),
+            QStringLiteral(
+                "With the Full Range of Numbers in Lottery option button checked, click on the 'Calculate' button to display the computer generated random results."),
+            QStringLiteral(
+                "From a Database with data of winning sets, random picks can be made. Using 6/49 as an example:"),
+            QStringLiteral(
+                "Numbers in the database are first sorted from highest to lowest number of times they have been drawn."),
+            QStringLiteral(
+                "Top Third of Numbers in Database option checked, Calculate will randomly pick 6 numbers from the top 16."),
+            QStringLiteral(
+                "Middle Third of Numbers in Database option checked, Calculate picks 6 numbers from the next 16."),
+            QStringLiteral(
+                "Bottom Third of Numbers in Database option checked, Calculate picks 6 numbers from the last 17."),
+            QStringLiteral(
+                "If all numbers from 1 to 49 are not represented a 'Not enough data' message results. Best with lots of Data."),
+            QStringLiteral(
+                "Click 'To Printer' for a printout of the sets. Click 'Clear All' to clear results."),
+            QStringLiteral(
+                "To use with 3 highest scoring numbers from previous draws, change first input box to the number of picks required to complete the set."),
+        },
+        QString(70, u' ') + QStringLiteral("End"));
 }
 
 QString HelpTexts::database()
 {
     // The last paragraph is followed by a single line break before the end marker.
-    QString text = layout(QStringLiteral("  Start a new File  (more..PgDn)") + lineBreak + lineBreak,
-                          {
-                              QStringLiteral("Input boxes are yellow."),
-                              QStringLiteral("In Title box type the lottery name."),
-                              QStringLiteral("Type over the pre-programmed 6 and 49 numbers with those of your lottery if it is different."),
-                              QStringLiteral("Input of records in the Database takes place in row beside 'New'."),
-                              QStringLiteral("Type in starting date, press <Enter> to move to next column. Type in numbers until all are filled."),
-                              QStringLiteral("Click 'Add Record' button, record will be moved to the Database and numbers counted."),
-                              QStringLiteral("New date auto generated 7 days after date in previous record."),
-                              QStringLiteral("If the draw is other than weekly, type the date of each draw."),
-                              QStringLiteral("Click 'Show Graph' for charts with numbers sorted and normal."),
-                              QStringLiteral("Click 'Delete All' to delete database file from memory."),
-                              QStringLiteral("Click 'Correct Record', enter the record number, will be shown in 'New', change, click Add Record'."),
-                              QStringLiteral("How many times a number appears in Database will show under its number in 'Distribution of Numbers in Database' grid."),
-                              QStringLiteral("To save your database file return to main menu and click on 'Save File to Disk'."),
-                              QStringLiteral("Load the Sample.LTO file with 'Open a File from Disk' and try out all the features."),
-                          },
-                          QString());
-    return text + QStringLiteral("For more detailed information press F1.") + lineBreak + QStringLiteral("                 End");
+    QString text = layout(
+        QStringLiteral("  Start a new File  (more..PgDn)") + lineBreak + lineBreak,
+        {
+            QStringLiteral("Input boxes are yellow."),
+            QStringLiteral("In Title box type the lottery name."),
+            QStringLiteral(
+                "Type over the pre-programmed 6 and 49 numbers with those of your lottery if it is different."),
+            QStringLiteral("Input of records in the Database takes place in row beside 'New'."),
+            QStringLiteral(
+                "Type in starting date, press <Enter> to move to next column. Type in numbers until all are filled."),
+            QStringLiteral(
+                "Click 'Add Record' button, record will be moved to the Database and numbers counted."),
+            QStringLiteral("New date auto generated 7 days after date in previous record."),
+            QStringLiteral("If the draw is other than weekly, type the date of each draw."),
+            QStringLiteral("Click 'Show Graph' for charts with numbers sorted and normal."),
+            QStringLiteral("Click 'Delete All' to delete database file from memory."),
+            QStringLiteral(
+                "Click 'Correct Record', enter the record number, will be shown in 'New', change, click Add Record'."),
+            QStringLiteral(
+                "How many times a number appears in Database will show under its number in 'Distribution of Numbers in Database' grid."),
+            QStringLiteral(
+                "To save your database file return to main menu and click on 'Save File to Disk'."),
+            QStringLiteral(
+                "Load the Sample.LTO file with 'Open a File from Disk' and try out all the features."),
+        },
+        QString());
+    return text + QStringLiteral("For more detailed information press F1.") + lineBreak
+        + QStringLiteral("                 End");
 }

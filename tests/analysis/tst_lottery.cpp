@@ -14,8 +14,7 @@
 #include <QTableWidget>
 #include <QtTest>
 
-class TestLottery : public QObject
-{
+class TestLottery : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -65,10 +64,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("shown");
 
-        QTest::newRow("75 highest") << QByteArray("InHighNum") << "75" << " Must be from 1 to 60" << "60";
-        QTest::newRow("empty highest") << QByteArray("InHighNum") << "" << " Must be from 1 to 60" << "60";
-        QTest::newRow("0 sets") << QByteArray("InNumRows") << "0" << " Must be 1 to 10" << "10";
-        QTest::newRow("11 picks") << QByteArray("InColNum") << "11" << " Must be from 1 to 10" << "10";
+        QTest::newRow("75 highest") << QByteArray("InHighNum") << "75"
+                                    << " Must be from 1 to 60"
+                                    << "60";
+        QTest::newRow("empty highest") << QByteArray("InHighNum") << ""
+                                       << " Must be from 1 to 60"
+                                       << "60";
+        QTest::newRow("0 sets") << QByteArray("InNumRows") << "0"
+                                << " Must be 1 to 10"
+                                << "10";
+        QTest::newRow("11 picks") << QByteArray("InColNum") << "11"
+                                  << " Must be from 1 to 10"
+                                  << "10";
         QTest::newRow("fine picks") << QByteArray("InColNum") << "7" << QString() << " 7";
         QTest::newRow("fine sets") << QByteArray("InNumRows") << "4" << QString() << " 4";
     }
@@ -85,7 +92,8 @@ private Q_SLOTS:
         QTest::keyClicks(edit, typed);
         QTest::keyClick(edit, Qt::Key_Tab);
 
-        QCOMPARE(m_fixture->messages.texts(), message.isEmpty() ? QStringList() : QStringList{message});
+        QCOMPARE(m_fixture->messages.texts(),
+                 message.isEmpty() ? QStringList() : QStringList {message});
         if (!message.isEmpty())
             QCOMPARE(m_fixture->messages.boxes.first().title, QStringLiteral("Help"));
         QCOMPARE(edit->text().trimmed(), shown.trimmed());
@@ -137,7 +145,7 @@ private Q_SLOTS:
     {
         open();
         QTest::mouseClick(control<QRadioButton>(window(), "Option3"), Qt::LeftButton);
-        QCOMPARE(m_fixture->messages.texts(), QStringList{QStringLiteral(" No database")});
+        QCOMPARE(m_fixture->messages.texts(), QStringList {QStringLiteral(" No database")});
         QVERIFY(control<QRadioButton>(window(), "Option1")->isChecked());
     }
 
@@ -149,9 +157,9 @@ private Q_SLOTS:
         clickCalculate();
 
         QVERIFY(m_fixture->messages.boxes.isEmpty());
-        QCOMPARE(rowTexts(1), (QStringList{" 1", " 4", " 9", "17", "30", "49"}));
-        QCOMPARE(rowTexts(2), (QStringList{" 3", " 5", " 6", " 7", " 8", "22"}));
-        QCOMPARE(rowTexts(3), (QStringList{"", "", "", "", "", ""}));
+        QCOMPARE(rowTexts(1), (QStringList {" 1", " 4", " 9", "17", "30", "49"}));
+        QCOMPARE(rowTexts(2), (QStringList {" 3", " 5", " 6", " 7", " 8", "22"}));
+        QCOMPARE(rowTexts(3), (QStringList {"", "", "", "", "", ""}));
         QVERIFY(control<QLabel>(window(), "Picture7")->text().isEmpty());
         QCOMPARE(ballColour(1), QColor(255, 0, 0));
         QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
@@ -164,7 +172,8 @@ private Q_SLOTS:
         box("InNumRows")->setText(QStringLiteral("  "));
         clickCalculate();
         QCOMPARE(box("InHighNum")->text(), QStringLiteral("60"));
-        QCOMPARE(m_fixture->messages.texts(), QStringList{QStringLiteral("Cannot work with missing number ")});
+        QCOMPARE(m_fixture->messages.texts(),
+                 QStringList {QStringLiteral("Cannot work with missing number ")});
         QCOMPARE(m_fixture->messages.boxes.first().title, QStringLiteral("Error"));
     }
 
@@ -180,9 +189,9 @@ private Q_SLOTS:
         // One draw cannot fill a top third of 16: the pick is refused and the full range selected.
         QCOMPARE(box("InColNum")->text(), QStringLiteral(" 6"));
         QCOMPARE(box("InHighNum")->text(), QStringLiteral("49"));
-        QCOMPARE(m_fixture->messages.texts(), QStringList{QStringLiteral(" Not enough top data")});
+        QCOMPARE(m_fixture->messages.texts(), QStringList {QStringLiteral(" Not enough top data")});
         QVERIFY(control<QRadioButton>(window(), "Option1")->isChecked());
-        QCOMPARE(rowTexts(1), (QStringList{"", "", "", "", "", ""}));
+        QCOMPARE(rowTexts(1), (QStringList {"", "", "", "", "", ""}));
     }
 
     void shortPoolStillShowsTheNumbersDrawn()
@@ -191,8 +200,8 @@ private Q_SLOTS:
         setBox("InHighNum", QStringLiteral("5"));
         m_fixture->random.pickIndexes({2, 4, 1, 5, 3}, 5);
         clickCalculate();
-        QCOMPARE(m_fixture->messages.texts(), QStringList{QStringLiteral(" No enough Data")});
-        QCOMPARE(rowTexts(1), (QStringList{" 2", " 4", " 1", " 5", " 3", "  "}));
+        QCOMPARE(m_fixture->messages.texts(), QStringList {QStringLiteral(" No enough Data")});
+        QCOMPARE(rowTexts(1), (QStringList {" 2", " 4", " 1", " 5", " 3", "  "}));
     }
 
     void printing_data()
@@ -231,8 +240,9 @@ private Q_SLOTS:
         if (printed) {
             const QString underline = QStringLiteral("    ") + QString(10, u'_');
             QCOMPARE(m_fixture->printer.printed.first().pages.first(),
-                     (QStringList{QString(), QString(), underline, QString(), QStringLiteral("      3    7"), underline,
-                                  QString(), QStringLiteral("     12   40"), underline, QString()}));
+                     (QStringList {QString(), QString(), underline, QString(),
+                                   QStringLiteral("      3    7"), underline, QString(),
+                                   QStringLiteral("     12   40"), underline, QString()}));
             QCOMPARE(m_fixture->printer.pdfPaths.first(), pdfAnswer);
         }
         if (!pdfAnswer.isEmpty())
@@ -245,9 +255,10 @@ private Q_SLOTS:
         m_fixture->random.pickIndexes({1, 2, 3, 4, 5, 6}, 49);
         clickCalculate();
         QTest::mouseClick(control<QPushButton>(window(), "ClearAll"), Qt::LeftButton);
-        QCOMPARE(rowTexts(1), (QStringList{"", "", "", "", "", ""}));
+        QCOMPARE(rowTexts(1), (QStringList {"", "", "", "", "", ""}));
         QTest::mouseClick(control<QPushButton>(window(), "Printer1"), Qt::LeftButton);
-        QCOMPARE(m_fixture->messages.texts(), QStringList{QStringLiteral("No numbers to print. Click Calculate")});
+        QCOMPARE(m_fixture->messages.texts(),
+                 QStringList {QStringLiteral("No numbers to print. Click Calculate")});
     }
 
     void helpPanel()
@@ -260,7 +271,8 @@ private Q_SLOTS:
         for (int press = 1; press <= 3; ++press) {
             QTest::mouseClick(button, Qt::LeftButton);
             const bool open = press % 2 == 1;
-            QCOMPARE(button->text(), open ? QStringLiteral("Close &Help") : QStringLiteral("&Help"));
+            QCOMPARE(button->text(),
+                     open ? QStringLiteral("Close &Help") : QStringLiteral("&Help"));
             QCOMPARE(panel->isVisible(), open);
             QCOMPARE(panel->toPlainText(), expected);
         }
@@ -301,7 +313,8 @@ private:
     {
         state().Store.SetColCount(8);
         for (int i = 0; i < count; ++i)
-            state().Store.AppendRecord(QStringLiteral("2026-01-01"), {"1", "2", "3", "4", "5", "6"});
+            state().Store.AppendRecord(QStringLiteral("2026-01-01"),
+                                       {"1", "2", "3", "4", "5", "6"});
         state().Store.CountNumbers();
     }
     void setBox(const char* name, const QString& text)
@@ -311,7 +324,10 @@ private:
         QTest::keyClicks(edit, text);
         QTest::keyClick(edit, Qt::Key_Tab);
     }
-    void clickCalculate() { QTest::mouseClick(control<QPushButton>(window(), "CalcRandNo"), Qt::LeftButton); }
+    void clickCalculate()
+    {
+        QTest::mouseClick(control<QPushButton>(window(), "CalcRandNo"), Qt::LeftButton);
+    }
     QStringList rowTexts(int row)
     {
         QStringList texts;

@@ -6,8 +6,7 @@
 
 #include <QtTest>
 
-class TestNumberPicker : public QObject
-{
+class TestNumberPicker : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -25,7 +24,7 @@ private Q_SLOTS:
         NumberPicker picker(m_random, m_messages);
         picker.PickNumbers({6, 49, 1, PickFullRange}, m_state);
 
-        QCOMPARE(setOf(picker, 1, 6), (QList<int>{1, 3, 7, 12, 40, 49}));
+        QCOMPARE(setOf(picker, 1, 6), (QList<int> {1, 3, 7, 12, 40, 49}));
         QCOMPARE(picker.duplicateCount(), 2);
         QCOMPARE(picker.PoolSize(), 49);
         QVERIFY(!picker.PickAborted());
@@ -39,9 +38,9 @@ private Q_SLOTS:
         m_random.pickIndexes({2, 1, 1, 2}, 5);
         NumberPicker picker(m_random, m_messages);
         picker.PickNumbers({2, 5, 2, PickFullRange}, m_state);
-        QCOMPARE(setOf(picker, 1, 2), (QList<int>{1, 2}));
-        QCOMPARE(setOf(picker, 2, 2), (QList<int>{1, 2}));
-        QCOMPARE(setOf(picker, 3, 2), (QList<int>{0, 0}));
+        QCOMPARE(setOf(picker, 1, 2), (QList<int> {1, 2}));
+        QCOMPARE(setOf(picker, 2, 2), (QList<int> {1, 2}));
+        QCOMPARE(setOf(picker, 3, 2), (QList<int> {0, 0}));
     }
 
     void poolRunningDryStopsAfter5000Rejections()
@@ -50,10 +49,10 @@ private Q_SLOTS:
         NumberPicker picker(m_random, m_messages);
         picker.PickNumbers({6, 5, 1, PickFullRange}, m_state);
 
-        QCOMPARE(m_messages.texts(), QStringList{QStringLiteral(" No enough Data")});
+        QCOMPARE(m_messages.texts(), QStringList {QStringLiteral(" No enough Data")});
         QCOMPARE(m_messages.boxes.first().title, QStringLiteral("Help"));
         // The sets keep the numbers drawn so far, in drawing order, and an empty place.
-        QCOMPARE(setOf(picker, 1, 6), (QList<int>{5, 3, 1, 4, 2, 0}));
+        QCOMPARE(setOf(picker, 1, 6), (QList<int> {5, 3, 1, 4, 2, 0}));
         QCOMPARE(picker.duplicateCount(), 5000);
         QVERIFY(!picker.PickAborted());
     }
@@ -65,7 +64,7 @@ private Q_SLOTS:
         NumberPicker picker(m_random, m_messages);
         picker.PickNumbers({2, 2, 10, PickFullRange}, m_state);
         QCOMPARE(picker.duplicateCount(), 30);
-        QCOMPARE(setOf(picker, 10, 2), (QList<int>{1, 2}));
+        QCOMPARE(setOf(picker, 10, 2), (QList<int> {1, 2}));
     }
 
     void indexStaysInsideThePool()
@@ -73,7 +72,7 @@ private Q_SLOTS:
         m_random.values = {0.99999994f, 0.0f};
         NumberPicker picker(m_random, m_messages);
         picker.PickNumbers({2, 60, 1, PickFullRange}, m_state);
-        QCOMPARE(setOf(picker, 1, 2), (QList<int>{1, 60}));
+        QCOMPARE(setOf(picker, 1, 2), (QList<int> {1, 60}));
     }
 
     void thirdModes_data()
@@ -84,13 +83,17 @@ private Q_SLOTS:
         QTest::addColumn<QString>("message");
         QTest::addColumn<QList<int>>("pool");
 
-        QTest::newRow("top third") << int(PickTopThird) << 9 << true << QString() << QList<int>{9, 8, 7};
-        QTest::newRow("middle third") << int(PickMiddleThird) << 9 << true << QString() << QList<int>{6, 5, 4};
-        QTest::newRow("bottom third") << int(PickBottomThird) << 9 << true << QString() << QList<int>{3, 2, 1};
-        QTest::newRow("never drawn in the bottom third") << int(PickBottomThird) << 9 << false
-                                                         << QStringLiteral(" Not enough bottom data") << QList<int>{3, 2, 1};
-        QTest::newRow("never drawn, middle third is fine") << int(PickMiddleThird) << 9 << false << QString()
-                                                           << QList<int>{6, 5, 4};
+        QTest::newRow("top third")
+            << int(PickTopThird) << 9 << true << QString() << QList<int> {9, 8, 7};
+        QTest::newRow("middle third")
+            << int(PickMiddleThird) << 9 << true << QString() << QList<int> {6, 5, 4};
+        QTest::newRow("bottom third")
+            << int(PickBottomThird) << 9 << true << QString() << QList<int> {3, 2, 1};
+        QTest::newRow("never drawn in the bottom third")
+            << int(PickBottomThird) << 9 << false << QStringLiteral(" Not enough bottom data")
+            << QList<int> {3, 2, 1};
+        QTest::newRow("never drawn, middle third is fine")
+            << int(PickMiddleThird) << 9 << false << QString() << QList<int> {6, 5, 4};
     }
     void thirdModes()
     {
@@ -125,7 +128,7 @@ private Q_SLOTS:
             QCOMPARE(setOf(picker, 1, 3), sorted);
             QCOMPARE(m_state.ActionMode, int(ActionIdle));
         } else {
-            QCOMPARE(m_messages.texts(), QStringList{message});
+            QCOMPARE(m_messages.texts(), QStringList {message});
             QVERIFY(picker.PickAborted());
             QCOMPARE(m_state.ActionMode, int(ActionOpenOrCorrect));
         }
@@ -135,7 +138,7 @@ private Q_SLOTS:
     {
         NumberPicker picker(m_random, m_messages);
         picker.PickNumbers({6, 49, 1, PickTopThird}, m_state);
-        QCOMPARE(m_messages.texts(), QStringList{QStringLiteral(" No records in database")});
+        QCOMPARE(m_messages.texts(), QStringList {QStringLiteral(" No records in database")});
         QVERIFY(picker.PickAborted());
         QCOMPARE(m_random.reseeds, 0);
     }
@@ -150,7 +153,7 @@ private Q_SLOTS:
         NumberPicker picker(m_random, m_messages);
         picker.PickNumbers({1, 1, 1, PickTopThird}, m_state);
         QCOMPARE(picker.PoolSize(), 0);
-        QCOMPARE(m_messages.texts(), QStringList{QStringLiteral(" No enough Data")});
+        QCOMPARE(m_messages.texts(), QStringList {QStringLiteral(" No enough Data")});
     }
 
 private:

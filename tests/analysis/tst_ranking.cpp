@@ -6,7 +6,7 @@ namespace {
 
 NumberTable countsOf(const QList<int>& counts)
 {
-    NumberTable table{};
+    NumberTable table {};
     for (qsizetype i = 0; i < counts.size(); ++i)
         table[i + 1] = {counts[i] > 0 ? int(i + 1) : 0, counts[i]};
     return table;
@@ -22,8 +22,7 @@ QList<int> numbersOf(const NumberTable& ranked, int n)
 
 } // namespace
 
-class TestRanking : public QObject
-{
+class TestRanking : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -34,11 +33,14 @@ private Q_SLOTS:
         QTest::addColumn<QList<int>>("expected");
 
         // Five tie passes leave 1 behind 2: the steps, not a sort key, define the order.
-        QTest::newRow("nine numbers with ties") << QList<int>{1, 1, 1, 1, 2, 1, 1, 1, 2} << false
-                                                << QList<int>{5, 9, 2, 1, 3, 4, 6, 7, 8};
-        QTest::newRow("four numbers with ties") << QList<int>{2, 5, 2, 5} << false << QList<int>{2, 4, 1, 3};
-        QTest::newRow("natural order") << QList<int>{2, 5, 2, 5} << true << QList<int>{1, 2, 3, 4};
-        QTest::newRow("never drawn last") << QList<int>{0, 3, 0, 1} << false << QList<int>{2, 4, 1, 3};
+        QTest::newRow("nine numbers with ties") << QList<int> {1, 1, 1, 1, 2, 1, 1, 1, 2} << false
+                                                << QList<int> {5, 9, 2, 1, 3, 4, 6, 7, 8};
+        QTest::newRow("four numbers with ties")
+            << QList<int> {2, 5, 2, 5} << false << QList<int> {2, 4, 1, 3};
+        QTest::newRow("natural order")
+            << QList<int> {2, 5, 2, 5} << true << QList<int> {1, 2, 3, 4};
+        QTest::newRow("never drawn last")
+            << QList<int> {0, 3, 0, 1} << false << QList<int> {2, 4, 1, 3};
     }
     void ranking()
     {
@@ -67,7 +69,8 @@ private Q_SLOTS:
         DrawStore store;
         store.SetColCount(4);
         store.SetHighNum(3);
-        store.AppendRecord(QStringLiteral("2026-01-01"), {QStringLiteral("3"), QStringLiteral("3")});
+        store.AppendRecord(QStringLiteral("2026-01-01"),
+                           {QStringLiteral("3"), QStringLiteral("3")});
         store.CountNumbers();
         RankByCount(store, 0);
         QCOMPARE(store.SortedCounts()[1][0], 3);
@@ -80,13 +83,13 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("highest");
         QTest::addColumn<QList<int>>("bounds"); // top first..last, middle, bottom
-        QTest::newRow("49") << 49 << QList<int>{1, 16, 17, 32, 33, 49};
-        QTest::newRow("50") << 50 << QList<int>{1, 17, 18, 33, 34, 50};
-        QTest::newRow("60") << 60 << QList<int>{1, 20, 21, 40, 41, 60};
-        QTest::newRow("10") << 10 << QList<int>{1, 3, 4, 7, 8, 10};
+        QTest::newRow("49") << 49 << QList<int> {1, 16, 17, 32, 33, 49};
+        QTest::newRow("50") << 50 << QList<int> {1, 17, 18, 33, 34, 50};
+        QTest::newRow("60") << 60 << QList<int> {1, 20, 21, 40, 41, 60};
+        QTest::newRow("10") << 10 << QList<int> {1, 3, 4, 7, 8, 10};
         // 16.5 and 17.5 round to even: rank 17 is in no third.
-        QTest::newRow("25") << 25 << QList<int>{1, 8, 9, 16, 18, 25};
-        QTest::newRow("1: empty top third") << 1 << QList<int>{1, 0, 1, 1, 2, 1};
+        QTest::newRow("25") << 25 << QList<int> {1, 8, 9, 16, 18, 25};
+        QTest::newRow("1: empty top third") << 1 << QList<int> {1, 0, 1, 1, 2, 1};
     }
     void thirds()
     {
@@ -95,7 +98,9 @@ private Q_SLOTS:
         const RankRange top = ThirdRanks(Third::Top, highest);
         const RankRange middle = ThirdRanks(Third::Middle, highest);
         const RankRange bottom = ThirdRanks(Third::Bottom, highest);
-        QCOMPARE((QList<int>{top.first, top.last, middle.first, middle.last, bottom.first, bottom.last}), bounds);
+        QCOMPARE((QList<int> {top.first, top.last, middle.first, middle.last, bottom.first,
+                              bottom.last}),
+                 bounds);
     }
 };
 

@@ -1,8 +1,8 @@
 #include "GuiTestFixture.h"
 
 #include "app/LBlankForm.h"
-#include "app/ZudeMenu.h"
 #include "app/Program.h"
+#include "app/ZudeMenu.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -5,8 +5,7 @@
 
 #include <QtTest>
 
-class TestPrintJob : public QObject
-{
+class TestPrintJob : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -38,7 +37,8 @@ private Q_SLOTS:
         QCOMPARE(fixture.messages.boxes.first().title, QStringLiteral("Printer"));
         QVERIFY(fixture.messages.lastText().contains(QStringLiteral("could not be saved")));
         // The proposed file lies in a documents folder, named after the program.
-        QVERIFY(fixture.fileDialogs.proposals.first().endsWith(QStringLiteral("Numerion printout.pdf")));
+        QVERIFY(fixture.fileDialogs.proposals.first().endsWith(
+            QStringLiteral("Numerion printout.pdf")));
     }
 
     void realPortReportsAnUnwritablePdf()
@@ -47,7 +47,8 @@ private Q_SLOTS:
         writer.printLine(1, QStringLiteral("x"));
         QtPrinterPort port;
         QString error;
-        QVERIFY(!port.print(writer.FinishPrintout(), QStringLiteral("/no/such/folder/out.pdf"), &error));
+        QVERIFY(!port.print(writer.FinishPrintout(), QStringLiteral("/no/such/folder/out.pdf"),
+                            &error));
         QVERIFY(!error.isEmpty());
     }
 };

@@ -3,8 +3,7 @@
 
 #include <QtTest>
 
-class TestPrintout : public QObject
-{
+class TestPrintout : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -19,7 +18,9 @@ private Q_SLOTS:
         writer.printAt(4, QStringLiteral("w")); // column already passed: next line
         const Printout printout = writer.FinishPrintout();
         QCOMPARE(printout.pages.size(), 1);
-        QCOMPARE(printout.pages.first(), (QStringList{QStringLiteral("    abc  d"), QString(), QStringLiteral("  xyz"), QStringLiteral("   w")}));
+        QCOMPARE(printout.pages.first(),
+                 (QStringList {QStringLiteral("    abc  d"), QString(), QStringLiteral("  xyz"),
+                               QStringLiteral("   w")}));
     }
 
     void finishDropsAnEmptyLastPage()
@@ -32,23 +33,31 @@ private Q_SLOTS:
         writer.newPage();
         const Printout printout = writer.FinishPrintout();
         QCOMPARE(printout.pages.size(), 2);
-        QCOMPARE(printout.pages.last(), QStringList{QStringLiteral("two")});
+        QCOMPARE(printout.pages.last(), QStringList {QStringLiteral("two")});
         QVERIFY(PrintoutWriter().FinishPrintout().isEmpty());
     }
 
     void pickedSets()
     {
-        NumberPicker::ResultTable results{};
+        NumberPicker::ResultTable results {};
         results[1] = {0, 3, 11, 23, 30, 42, 49};
         results[2] = {0, 1, 2, 0}; // a set that stopped short prints blanks
         const Printout printout = PickPrintout(results, 3, 2);
         const QString underline = QStringLiteral("    ") + QString(15, u'_');
         QCOMPARE(printout.pages.size(), 1);
-        QCOMPARE(printout.pages.first(), (QStringList{
-                                             QString(), QString(), underline, QString(),
-                                             QStringLiteral("      3   11   23"), underline, QString(),
-                                             QStringLiteral("      1    2     "), underline, QString(),
-                                         }));
+        QCOMPARE(printout.pages.first(),
+                 (QStringList {
+                     QString(),
+                     QString(),
+                     underline,
+                     QString(),
+                     QStringLiteral("      3   11   23"),
+                     underline,
+                     QString(),
+                     QStringLiteral("      1    2     "),
+                     underline,
+                     QString(),
+                 }));
     }
 };
 

@@ -5,10 +5,10 @@
 #include <QStringList>
 
 // Answers each file dialog with the next scripted path (an empty one is a cancel).
-class FakeFileDialogs : public FileDialogs
-{
+class FakeFileDialogs : public FileDialogs {
 public:
-    QString saveFileName(const QString& title, const QString& proposedPath, const QString& filter) override
+    QString saveFileName(const QString& title, const QString& proposedPath,
+                         const QString& filter) override
     {
         proposals.append(proposedPath);
         filters.append(filter);

@@ -6,8 +6,7 @@
 #include <QList>
 
 // A printer that is installed or not, as the test says, and keeps what it was sent.
-class FakePrinterPort : public PrinterPort
-{
+class FakePrinterPort : public PrinterPort {
 public:
     std::optional<double> lineHeightTwips() override { return lineHeight; }
     bool hasPrinter() override { return lineHeight.has_value(); }

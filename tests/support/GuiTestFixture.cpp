@@ -13,6 +13,10 @@ GuiTestFixture::GuiTestFixture()
         QWidget* modal = QApplication::activeModalWidget();
         if (!modal)
             return;
+        if (!m_dialogAnswers.isEmpty() && m_dialogAnswers.first().first == modal->objectName()) {
+            m_dialogAnswers.takeFirst().second(modal);
+            return;
+        }
         unexpectedDialogs.append(modal->windowTitle());
         if (auto* dialog = qobject_cast<QDialog*>(modal))
             dialog->reject();
@@ -26,6 +30,11 @@ GuiTestFixture::~GuiTestFixture()
 {
     for (QWidget* window : QApplication::topLevelWidgets())
         window->hide();
+}
+
+void GuiTestFixture::answerDialog(const QString& name, std::function<void(QWidget*)> handler)
+{
+    m_dialogAnswers.append({name, std::move(handler)});
 }
 
 QString GuiTestFixture::programPath(const QString& fileName) const

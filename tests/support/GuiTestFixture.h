@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <functional>
+
 #include <QApplication>
 #include <QWidget>
 
@@ -23,6 +25,10 @@ public:
     GuiTestFixture();
     ~GuiTestFixture();
 
+    // The next modal dialog of that name is handed to `handler` (which must close it) instead of
+    // being reported as unexpected.
+    void answerDialog(const QString& name, std::function<void(QWidget*)> handler);
+
     QString programPath(const QString& fileName) const;
     void writeProgramFile(const QString& fileName, const QByteArray& bytes) const;
 
@@ -32,16 +38,16 @@ public:
     FakePrinterPort printer;
     FakeFileDialogs fileDialogs;
     ScriptedRandomSource random;
-    Services services{messages, printer, fileDialogs, random};
+    Services services {messages, printer, fileDialogs, random};
     QStringList unexpectedDialogs;
 
 private:
     QTimer m_modalWatch;
+    QList<std::pair<QString, std::function<void(QWidget*)>>> m_dialogAnswers;
 };
 
 // The visible top-level window of that name, or null.
-template <typename T>
-T* topLevel(const char* name)
+template <typename T> T* topLevel(const char* name)
 {
     for (QWidget* window : QApplication::topLevelWidgets())
         if (window->isVisible() && window->objectName() == QLatin1String(name))

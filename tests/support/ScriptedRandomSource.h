@@ -5,8 +5,7 @@
 #include <QList>
 
 // Hands out the scripted values in turn, starting again at the first when they run out.
-class ScriptedRandomSource : public RandomSource
-{
+class ScriptedRandomSource : public RandomSource {
 public:
     void reseedFromClock() override { ++reseeds; }
     float nextUniform() override
