@@ -91,7 +91,7 @@ private Q_SLOTS:
         date->selectAll();
         QTest::keyClicks(date, QStringLiteral("9/7/96"));
         QTest::keyClick(date, Qt::Key_Return);
-        for (const QString& number : {"3", "11", "23", "30", "42", "11"}) {
+        for (const char* number : {"3", "11", "23", "30", "42", "11"}) {
             QTest::keyClicks(QApplication::focusWidget(), number);
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         }
