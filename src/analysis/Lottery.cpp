@@ -109,18 +109,13 @@ Lottery::~Lottery() = default;
 
 void Lottery::buildControls()
 {
-    setObjectName(QStringLiteral("Lottery"));
-    setWindowTitle(QStringLiteral("Rado-d-Idorur"));
-    setGeometry(TwipsRect(60, 345, 9480, 6360));
-    setFixedSize(size());
+    Controls::setupWindow(this, "Lottery", QStringLiteral("Rado-d-Idorur"));
     setFont(Controls::windowFont(8.25));
     Controls::setBackground(this, blue);
     const QFont large = Controls::windowFont(9.75);
 
-    auto* setup = new QGroupBox(QStringLiteral("  Lottery setup  "), this);
-    setup->setObjectName(QStringLiteral("Frame2"));
-    setup->setGeometry(TwipsRect(135, 90, 4110, 1770));
-    Controls::setBackground(setup, lightGrey);
+    QGroupBox* setup
+        = Controls::frame(this, "Frame2", QStringLiteral("  Lottery setup  "), 135, 90, 4110, 1770);
     Controls::label(setup, "Label5", QStringLiteral(" Total number of choices in the lottery"), 135,
                     360, 3525, 285);
     Controls::label(setup, "Label6", QStringLiteral(" Numbers in the lottery range from 1 to"), 135,
@@ -134,10 +129,9 @@ void Lottery::buildControls()
     for (QLineEdit* box : {m_colNum, m_highNum, m_numRows})
         Controls::setBackground(box, yellow);
 
-    auto* choice = new QGroupBox(QStringLiteral(" Pick random numbers from amongst: "), this);
-    choice->setObjectName(QStringLiteral("Frame1"));
-    choice->setGeometry(TwipsRect(5355, 90, 3975, 1770));
-    Controls::setBackground(choice, lightGrey);
+    QGroupBox* choice
+        = Controls::frame(this, "Frame1", QStringLiteral(" Pick random numbers from amongst: "),
+                          5355, 90, 3975, 1770);
     const char* optionNames[] = {"Option1", "Option2", "Option3", "Option4"};
     const QString optionTexts[] = {
         QStringLiteral(" Full range of numbers in the lottery"),

@@ -1,15 +1,12 @@
 #include "LBlankForm.h"
 
-#include "common/Twips.h"
+#include "common/Controls.h"
 
 #include <QCloseEvent>
 
 LBlankForm::LBlankForm(QWidget* parent) : QWidget(parent)
 {
-    setObjectName(QStringLiteral("LBlankForm"));
-    setWindowTitle(QStringLiteral("Numerion"));
-    setGeometry(TwipsRect(60, 345, 9480, 6360));
-    setFixedSize(size());
+    Controls::setupWindow(this, "LBlankForm", QStringLiteral("Numerion"));
 }
 
 void LBlankForm::closeEvent(QCloseEvent* event)

@@ -42,11 +42,8 @@ constexpr MenuButton menuButtons[] = {
 ZudeMenu::ZudeMenu(SharedState& state, Services& services, QWidget* parent)
     : QWidget(parent), m_state(state), m_services(services)
 {
-    setObjectName(QStringLiteral("ZudeMenu"));
-    setWindowTitle(QStringLiteral("Numerion"));
+    Controls::setupWindow(this, "ZudeMenu", QStringLiteral("Numerion"));
     setFont(Controls::windowFont(9.75));
-    setGeometry(TwipsRect(60, 345, 9480, 6360));
-    setFixedSize(size());
 
     QWidget* previous = nullptr;
     for (const MenuButton& spec : menuButtons) {

@@ -2,9 +2,18 @@
 
 #include "common/Twips.h"
 
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+
+void Controls::setupWindow(QWidget* window, const char* name, const QString& caption)
+{
+    window->setObjectName(QString::fromLatin1(name));
+    window->setWindowTitle(caption);
+    window->setGeometry(TwipsRect(60, 345, 9480, 6360));
+    window->setFixedSize(window->size());
+}
 
 QFont Controls::windowFont(double points, bool bold)
 {
@@ -47,6 +56,16 @@ QLineEdit* Controls::inputBox(QWidget* parent, const char* name, int maxLength, 
         box->setMaxLength(maxLength);
     box->setGeometry(TwipsRect(left, top, width, height));
     return box;
+}
+
+QGroupBox* Controls::frame(QWidget* parent, const char* name, const QString& caption, int left,
+                           int top, int width, int height)
+{
+    auto* frame = new QGroupBox(caption, parent);
+    frame->setObjectName(QString::fromLatin1(name));
+    frame->setGeometry(TwipsRect(left, top, width, height));
+    setBackground(frame, QColor(192, 192, 192));
+    return frame;
 }
 
 void Controls::setBackground(QWidget* widget, const QColor& color)

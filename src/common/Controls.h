@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QString>
 
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -12,6 +13,9 @@ class QWidget;
 // Builders for the controls of the program's windows, placed in twips and named so that tests
 // and the window code find them by the same name.
 namespace Controls {
+
+// Names a main window of the program and gives it the common place and size.
+void setupWindow(QWidget* window, const char* name, const QString& caption);
 
 // The program's sans-serif window font; `points` as the layouts give it (8.25 or 9.75).
 QFont windowFont(double points, bool bold = true);
@@ -23,6 +27,10 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, int left, 
               int height);
 QLineEdit* inputBox(QWidget* parent, const char* name, int maxLength, int left, int top, int width,
                     int height);
+
+// A captioned frame with the light grey background of the setup areas.
+QGroupBox* frame(QWidget* parent, const char* name, const QString& caption, int left, int top,
+                 int width, int height);
 
 void setBackground(QWidget* widget, const QColor& color);
 

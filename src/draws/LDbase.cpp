@@ -64,18 +64,13 @@ LDbase::~LDbase() = default;
 
 void LDbase::buildControls()
 {
-    setObjectName(QStringLiteral("LDbase"));
-    setWindowTitle(QStringLiteral("Database"));
-    setGeometry(TwipsRect(60, 345, 9480, 6360));
-    setFixedSize(size());
+    Controls::setupWindow(this, "LDbase", QStringLiteral("Database"));
     const QFont small = Controls::windowFont(8.25);
     setFont(Controls::windowFont(9.75));
 
-    auto* frame = new QGroupBox(QStringLiteral(" Database setup "), this);
-    frame->setObjectName(QStringLiteral("Frame1"));
-    frame->setGeometry(TwipsRect(0, 0, 9470, 975));
+    QGroupBox* frame
+        = Controls::frame(this, "Frame1", QStringLiteral(" Database setup "), 0, 0, 9470, 975);
     frame->setFont(small);
-    Controls::setBackground(frame, lightGrey);
     Controls::label(frame, "Label5", QStringLiteral(" Total number of choices in the lottery"), 225,
                     270, 3525, 285);
     Controls::label(frame, "Label6", QStringLiteral(" Numbers in the lottery range from 1 to"), 225,
