@@ -49,6 +49,16 @@ void DrawStore::writeEntry(int record, const QString& dateText, const QStringLis
     }
 }
 
+bool DrawStore::LoadRecords(const std::vector<Record>& records)
+{
+    if (records.size() > std::size_t(TableRows - 1))
+        return false;
+    m_records.assign(TableRows, Record{});
+    std::copy(records.begin(), records.end(), m_records.begin() + 1);
+    m_recCount = int(records.size());
+    return true;
+}
+
 void DrawStore::CountNumbers()
 {
     m_numberCounts = {};

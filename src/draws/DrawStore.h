@@ -21,6 +21,8 @@ public:
     static constexpr int TableColumns = 12; // record number, date, ten number columns
     static constexpr int HighestNumber = 60;
 
+    using Record = std::array<Cell, TableColumns>;
+
     DrawStore();
 
     // Empties the records, counts and title; the shape, proposed date and flags stay.
@@ -29,6 +31,9 @@ public:
     bool AppendRecord(const QString& dateText, const QStringList& numberTexts);
     // Overwrites the date and numbers of record `record` (1..RecCount) as AppendRecord fills them.
     bool ReplaceRecord(int record, const QString& dateText, const QStringList& numberTexts);
+    // Replaces every record with those of a draw file: records[i] becomes record i + 1, cells as
+    // they were read. False, with nothing changed, when they do not fit the table.
+    bool LoadRecords(const std::vector<Record>& records);
     void CountNumbers();
     // Sets NewDate to the last record's date + 7 days, or to `today` when there is none.
     void ProposeNewDate(const QDate& today);
@@ -53,8 +58,6 @@ public:
     const NumberTable& SortedCounts() const { return m_sortedCounts; }
 
 private:
-    using Record = std::array<Cell, TableColumns>;
-
     void writeEntry(int record, const QString& dateText, const QStringList& numberTexts);
 
     std::vector<Record> m_records;

@@ -3,6 +3,8 @@
 #include "analysis/Lottery.h"
 #include "app/Program.h"
 #include "app/ZudeMenu.h"
+#include "common/EntropyRandomSource.h"
+#include "common/QtPrinterPort.h"
 #include "common/Twips.h"
 #include "help/HelpTexts.h"
 
@@ -286,6 +288,53 @@ private Q_SLOTS:
         clickCalculate();
         QCOMPARE(button->text(), QStringLiteral("&Help"));
         QVERIFY(!panel->isVisible());
+    }
+
+    void fiveSetsFromTheMenuToAPdf()
+    {
+        QtPrinterPort printer;
+        if (printer.hasPrinter())
+            QSKIP("a printer is installed here; this test must not print on it");
+        EntropyRandomSource random;
+        Services services{m_fixture->messages, printer, m_fixture->fileDialogs, random};
+        Program program(state(), services);
+        program.start();
+        QTest::mouseClick(control<QPushButton>(program.mainMenu(), "PickForm"), Qt::LeftButton);
+        auto* lottery = topLevel<Lottery>("Lottery");
+        QVERIFY(lottery);
+        lottery->setAnimationPause(1);
+        QVERIFY(QTest::qWaitForWindowActive(lottery));
+
+        for (const auto& [name, value] : {std::pair{"InColNum", "6"}, {"InHighNum", "49"}, {"InNumRows", "5"}}) {
+            auto* edit = control<QLineEdit>(lottery, name);
+            QTest::mouseClick(edit, Qt::LeftButton);
+            QTest::keyClicks(edit, QString::fromLatin1(value));
+            QTest::keyClick(edit, Qt::Key_Return);
+        }
+        QCOMPARE(QApplication::focusWidget(), control<QPushButton>(lottery, "CalcRandNo"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+
+        auto* results = control<QTableWidget>(lottery, "Grid1");
+        for (int set = 1; set <= 5; ++set) {
+            int previous = 0;
+            for (int k = 1; k <= 6; ++k) {
+                const int number = results->item(set, k)->text().trimmed().toInt();
+                QVERIFY2(number > previous && number <= 49, qPrintable(results->item(set, k)->text()));
+                previous = number;
+            }
+        }
+        QVERIFY(results->item(6, 1)->text().isEmpty());
+
+        QTemporaryDir documents;
+        const QString pdf = documents.filePath(QStringLiteral("sets.pdf"));
+        m_fixture->fileDialogs.answers = {pdf};
+        m_fixture->messages.answerNext(true);
+        QTest::mouseClick(control<QPushButton>(lottery, "Printer1"), Qt::LeftButton);
+        QVERIFY(QFileInfo(pdf).size() > 0);
+        QVERIFY(m_fixture->messages.lastText().endsWith(QDir::toNativeSeparators(pdf)));
+
+        QTest::mouseClick(control<QPushButton>(lottery, "Exit1"), Qt::LeftButton);
+        QVERIFY(program.mainMenu()->isVisible());
     }
 
     void menuOpensAndGetsItBack()

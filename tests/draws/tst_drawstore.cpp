@@ -99,6 +99,31 @@ private Q_SLOTS:
         QCOMPARE(store.NewDate(), QDate(1996, 9, 14));
     }
 
+    void loadedRecordsKeepTheirCells()
+    {
+        DrawStore store;
+        store.SetColCount(4);
+        DrawStore::Record loaded{Cell(1.0), Cell(QDate(1996, 9, 7)), Cell(7.0), Cell(8.0)};
+        for (int column = 4; column < DrawStore::TableColumns; ++column)
+            loaded[column] = Cell(0.0); // a file always carries ten number fields
+        QVERIFY(store.LoadRecords({loaded}));
+        QCOMPARE(store.RecCount(), 1);
+        QCOMPARE(store.cell(1, 1), Cell(QDate(1996, 9, 7)));
+
+        // A loaded date value proposes the next week as a typed date text does.
+        store.ProposeNewDate(QDate(2026, 12, 7));
+        QCOMPARE(store.NewDate(), QDate(1996, 9, 14));
+        // The spare zeros of a file are never counted.
+        store.CountNumbers();
+        QCOMPARE(store.NumberCounts()[7][1], 1);
+        QCOMPARE(store.NumberCounts()[0][1], 0);
+
+        QVERIFY(!store.LoadRecords(std::vector<DrawStore::Record>(DrawStore::TableRows)));
+        QCOMPARE(store.RecCount(), 1);
+        QVERIFY(store.LoadRecords(std::vector<DrawStore::Record>(DrawStore::TableRows - 1)));
+        QCOMPARE(store.RecCount(), 2002);
+    }
+
     void resetKeepsShapeAndFlags()
     {
         DrawStore store;
