@@ -59,16 +59,13 @@ ZudeMenu::ZudeMenu(SharedState& state, Services& services, QWidget* parent)
     enableButton("PickForm", [this] { openToolWindow(new Lottery(m_state, m_services)); });
     enableButton("DBaseForm", [this] {
         hide();
-        // The database window takes the hourglass back once it is built.
-        BusyCursor::set();
+        // Building the grids of a large database takes a moment.
+        BusyCursor busy;
         auto* database = new LDbase(m_state, m_services);
         connect(database, &ToolWindow::closed, this, &ZudeMenu::showFileInMemory);
         openToolWindow(database);
     });
-
-    auto* exitButton = findChild<QPushButton*>(QStringLiteral("Exit1Butt"));
-    exitButton->setEnabled(true);
-    connect(exitButton, &QPushButton::clicked, this, [this] {
+    enableButton("Exit1Butt", [this] {
         if (ExitProgram())
             Q_EMIT programEnded();
     });

@@ -1,26 +1,14 @@
 #include "BusyCursor.h"
 
-#include <QApplication>
+#include <QCursor>
 #include <QGuiApplication>
 
 BusyCursor::BusyCursor()
 {
-    set();
+    QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
 }
 
 BusyCursor::~BusyCursor()
 {
-    restore();
-}
-
-void BusyCursor::set()
-{
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-}
-
-void BusyCursor::restore()
-{
-    // Restoring only what was set keeps an unmatched restore harmless.
-    if (QGuiApplication::overrideCursor())
-        QGuiApplication::restoreOverrideCursor();
+    QGuiApplication::restoreOverrideCursor();
 }

@@ -7,8 +7,4 @@ public:
     ~BusyCursor();
     BusyCursor(const BusyCursor&) = delete;
     BusyCursor& operator=(const BusyCursor&) = delete;
-
-    // For a busy pointer set by one window and taken back by the next one it opens.
-    static void set();
-    static void restore();
 };

@@ -220,7 +220,6 @@ void LDbase::load()
     ShowNewDate();
     AddRecord(); // adds nothing with empty boxes, but tells when the store is full
     m_date->setFocus();
-    BusyCursor::restore();
 }
 
 int LDbase::numbersPerDraw() const
