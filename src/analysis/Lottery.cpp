@@ -12,6 +12,7 @@
 #include "common/Services.h"
 #include "common/TextFormat.h"
 #include "common/Twips.h"
+#include "draws/DatabaseView.h"
 #include "help/HelpPanel.h"
 #include "help/HelpTexts.h"
 
@@ -25,6 +26,7 @@
 #include <QRadioButton>
 #include <QTableWidget>
 
+#include <algorithm>
 #include <exception>
 
 namespace {
@@ -88,8 +90,7 @@ Lottery::Lottery(SharedState& state, Services& services, QWidget* parent)
     selectOption(PickFullRange);
     DrawStore& store = m_state.Store;
     if (store.RecCount() > 0) {
-        m_infoLabel->setText(QStringLiteral(" File in Memory \r\n  ") + store.Title()
-                             + QStringLiteral("  "));
+        m_infoLabel->setText(DatabaseView::FileInMemoryText(store.Title()));
         m_infoLabel->adjustSize();
         m_infoLabel->show();
     } else {
@@ -97,7 +98,8 @@ Lottery::Lottery(SharedState& state, Services& services, QWidget* parent)
         m_state.applyPersonalShape();
     }
     m_numRows->setText(QString::number(m_state.Settings.DefaultEntryForms));
-    m_settings.P = store.ColCount() - 2;
+    // A draw file may announce more numbers per draw than a set can hold.
+    m_settings.P = std::clamp(store.ColCount() - 2, 0, NumberPicker::MaxPicks);
     SetupGrid(m_settings.P);
     m_colNum->setText(AlignedWhole(2, m_settings.P));
     m_highNum->setText(AlignedWhole(2, store.HighNum()));

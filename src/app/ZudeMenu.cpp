@@ -7,6 +7,7 @@
 #include "common/MessageBoxes.h"
 #include "common/Services.h"
 #include "common/Twips.h"
+#include "draws/DatabaseView.h"
 #include "draws/LDbase.h"
 
 #include <QCloseEvent>
@@ -109,7 +110,7 @@ void ZudeMenu::showUserName()
 void ZudeMenu::showFileInMemory()
 {
     const QString title = m_state.Store.Title();
-    m_infoLabel->setText(QStringLiteral(" File in Memory \r\n  ") + title + QStringLiteral("  "));
+    m_infoLabel->setText(DatabaseView::FileInMemoryText(title));
     m_infoLabel->adjustSize();
     m_infoLabel->setVisible(!title.isEmpty());
 }

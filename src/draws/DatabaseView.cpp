@@ -69,4 +69,9 @@ std::optional<QString> TopNumbersLine(const NumberTable& sortedCounts, int numbe
     return line;
 }
 
+QString FileInMemoryText(const QString& title)
+{
+    return QStringLiteral(" File in Memory \r\n  ") + title + QStringLiteral("  ");
+}
+
 } // namespace DatabaseView

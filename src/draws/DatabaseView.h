@@ -31,4 +31,8 @@ QStringList DistributionCounts(const NumberTable& counts, int first);
 // number was ever drawn.
 std::optional<QString> TopNumbersLine(const NumberTable& sortedCounts, int numbersPerDraw);
 
+// The note of the draws in memory shown by the menu and Rado-d-Idorur: " File in Memory ",
+// a line break and the title.
+QString FileInMemoryText(const QString& title);
+
 } // namespace DatabaseView
