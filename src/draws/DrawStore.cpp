@@ -53,7 +53,7 @@ bool DrawStore::LoadRecords(const std::vector<Record>& records)
 {
     if (records.size() > std::size_t(TableRows - 1))
         return false;
-    m_records.assign(TableRows, Record{});
+    m_records.assign(TableRows, Record {});
     std::copy(records.begin(), records.end(), m_records.begin() + 1);
     m_recCount = int(records.size());
     return true;

@@ -24,8 +24,7 @@ private Q_SLOTS:
     void cleanup()
     {
         m_window.reset();
-        QCOMPARE(m_fixture->unexpectedDialogs, QStringList());
-        QCOMPARE(m_fixture->messages.unexpectedQuestions, 0);
+        m_fixture->verifyNothingUnexpected();
         m_fixture.reset();
     }
 
@@ -296,7 +295,7 @@ private Q_SLOTS:
         if (printer.hasPrinter())
             QSKIP("a printer is installed here; this test must not print on it");
         EntropyRandomSource random;
-        Services services{m_fixture->messages, printer, m_fixture->fileDialogs, random};
+        Services services {m_fixture->messages, printer, m_fixture->fileDialogs, random};
         Program program(state(), services);
         program.start();
         QTest::mouseClick(control<QPushButton>(program.mainMenu(), "PickForm"), Qt::LeftButton);
@@ -305,7 +304,8 @@ private Q_SLOTS:
         lottery->setAnimationPause(1);
         QVERIFY(QTest::qWaitForWindowActive(lottery));
 
-        for (const auto& [name, value] : {std::pair{"InColNum", "6"}, {"InHighNum", "49"}, {"InNumRows", "5"}}) {
+        for (const auto& [name, value] :
+             {std::pair {"InColNum", "6"}, {"InHighNum", "49"}, {"InNumRows", "5"}}) {
             auto* edit = control<QLineEdit>(lottery, name);
             QTest::mouseClick(edit, Qt::LeftButton);
             QTest::keyClicks(edit, QString::fromLatin1(value));
@@ -319,7 +319,8 @@ private Q_SLOTS:
             int previous = 0;
             for (int k = 1; k <= 6; ++k) {
                 const int number = results->item(set, k)->text().trimmed().toInt();
-                QVERIFY2(number > previous && number <= 49, qPrintable(results->item(set, k)->text()));
+                QVERIFY2(number > previous && number <= 49,
+                         qPrintable(results->item(set, k)->text()));
                 previous = number;
             }
         }
@@ -366,13 +367,7 @@ private:
                                        {"1", "2", "3", "4", "5", "6"});
         state().Store.CountNumbers();
     }
-    void setBox(const char* name, const QString& text)
-    {
-        QLineEdit* edit = box(name);
-        QTest::mouseClick(edit, Qt::LeftButton);
-        QTest::keyClicks(edit, text);
-        QTest::keyClick(edit, Qt::Key_Tab);
-    }
+    void setBox(const char* name, const QString& text) { typeIntoBox(window(), name, text); }
     void clickCalculate()
     {
         QTest::mouseClick(control<QPushButton>(window(), "CalcRandNo"), Qt::LeftButton);

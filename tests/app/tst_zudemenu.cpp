@@ -17,8 +17,7 @@ private Q_SLOTS:
     void cleanup()
     {
         m_program.reset();
-        QCOMPARE(m_fixture->unexpectedDialogs, QStringList());
-        QCOMPARE(m_fixture->messages.unexpectedQuestions, 0);
+        m_fixture->verifyNothingUnexpected();
         m_fixture.reset();
     }
 

@@ -103,7 +103,7 @@ private Q_SLOTS:
     {
         DrawStore store;
         store.SetColCount(4);
-        DrawStore::Record loaded{Cell(1.0), Cell(QDate(1996, 9, 7)), Cell(7.0), Cell(8.0)};
+        DrawStore::Record loaded {Cell(1.0), Cell(QDate(1996, 9, 7)), Cell(7.0), Cell(8.0)};
         for (int column = 4; column < DrawStore::TableColumns; ++column)
             loaded[column] = Cell(0.0); // a file always carries ten number fields
         QVERIFY(store.LoadRecords({loaded}));

@@ -26,8 +26,7 @@ private Q_SLOTS:
     void cleanup()
     {
         m_window.reset();
-        QCOMPARE(m_fixture->unexpectedDialogs, QStringList());
-        QCOMPARE(m_fixture->messages.unexpectedQuestions, 0);
+        m_fixture->verifyNothingUnexpected();
         m_fixture.reset();
     }
 
@@ -392,8 +391,8 @@ private Q_SLOTS:
         QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
         QVERIFY(QTest::qWaitForWindowActive(database));
 
-        setBox(database, "NumCol", QStringLiteral("5"));
-        setBox(database, "HighNum", QStringLiteral("39"));
+        typeIntoBox(database, "NumCol", QStringLiteral("5"));
+        typeIntoBox(database, "HighNum", QStringLiteral("39"));
         auto* title = control<QLineEdit>(database, "InFileName");
         QTest::mouseClick(title, Qt::LeftButton);
         QTest::keyClicks(title, QStringLiteral("Lotto 5/39"));
@@ -462,14 +461,7 @@ private:
         clickAdd();
     }
     void clickAdd() { QTest::mouseClick(control<QPushButton>(window(), "Calc"), Qt::LeftButton); }
-    void setBox(const char* name, const QString& text) { setBox(window(), name, text); }
-    static void setBox(QWidget* root, const char* name, const QString& text)
-    {
-        auto* edit = control<QLineEdit>(root, name);
-        QTest::mouseClick(edit, Qt::LeftButton);
-        QTest::keyClicks(edit, text);
-        QTest::keyClick(edit, Qt::Key_Tab);
-    }
+    void setBox(const char* name, const QString& text) { typeIntoBox(window(), name, text); }
     static QStringList rowTexts(QTableWidget* grid, int row)
     {
         QStringList texts;

@@ -4,6 +4,8 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
+#include <QtTest>
 
 GuiTestFixture::GuiTestFixture()
 {
@@ -35,6 +37,20 @@ GuiTestFixture::~GuiTestFixture()
 void GuiTestFixture::answerDialog(const QString& name, std::function<void(QWidget*)> handler)
 {
     m_dialogAnswers.append({name, std::move(handler)});
+}
+
+void GuiTestFixture::verifyNothingUnexpected() const
+{
+    QCOMPARE(unexpectedDialogs, QStringList());
+    QCOMPARE(messages.unexpectedQuestions, 0);
+}
+
+void typeIntoBox(QWidget* root, const char* name, const QString& text)
+{
+    auto* box = control<QLineEdit>(root, name);
+    QTest::mouseClick(box, Qt::LeftButton);
+    QTest::keyClicks(box, text);
+    QTest::keyClick(box, Qt::Key_Tab);
 }
 
 QString GuiTestFixture::programPath(const QString& fileName) const

@@ -29,6 +29,9 @@ public:
     // being reported as unexpected.
     void answerDialog(const QString& name, std::function<void(QWidget*)> handler);
 
+    // Fails the running test when a real modal dialog showed up or a question had no answer.
+    void verifyNothingUnexpected() const;
+
     QString programPath(const QString& fileName) const;
     void writeProgramFile(const QString& fileName, const QByteArray& bytes) const;
 
@@ -54,6 +57,9 @@ template <typename T> T* topLevel(const char* name)
             return qobject_cast<T*>(window);
     return nullptr;
 }
+
+// Clicks into a named box, types `text` and leaves the box with Tab, as a user would.
+void typeIntoBox(QWidget* root, const char* name, const QString& text);
 
 // Finds a named control below `root`, failing loudly when it is missing.
 template <typename T> T* control(QWidget* root, const char* name)
