@@ -46,6 +46,16 @@ private Q_SLOTS:
         QCOMPARE(distribution(3)->item(0, 9)->text(), QString());
         QCOMPARE(control<QLabel>(window(), "InNew")->text(), QStringLiteral("New"));
         QVERIFY(m_fixture->messages.boxes.isEmpty());
+
+        // Tab runs along the entry row, then the buttons from "Add Record" leftwards.
+        QStringList chain;
+        for (int step = 0; step < 10; ++step) {
+            chain.append(QApplication::focusWidget()->objectName());
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(chain,
+                 (QStringList {"InDate", "InNum0", "InNum1", "InNum2", "InNum3", "InNum4", "InNum5",
+                               "Calc", "Help3But", "CorrectRec"}));
     }
 
     void entryChecks_data()
