@@ -68,6 +68,12 @@ QGroupBox* Controls::frame(QWidget* parent, const char* name, const QString& cap
     return frame;
 }
 
+void Controls::keyboardOnly(QLineEdit* box)
+{
+    box->setContextMenuPolicy(Qt::NoContextMenu);
+    box->setAcceptDrops(false);
+}
+
 void Controls::setBackground(QWidget* widget, const QColor& color)
 {
     QPalette palette = widget->palette();

@@ -32,6 +32,10 @@ QLineEdit* inputBox(QWidget* parent, const char* name, int maxLength, int left, 
 QGroupBox* frame(QWidget* parent, const char* name, const QString& caption, int left, int top,
                  int width, int height);
 
+// A box whose content only ever comes from the keyboard, through its key handler: no context
+// menu to paste from and no dropping of dragged text.
+void keyboardOnly(QLineEdit* box);
+
 void setBackground(QWidget* widget, const QColor& color);
 
 } // namespace Controls

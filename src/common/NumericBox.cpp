@@ -1,5 +1,6 @@
 #include "NumericBox.h"
 
+#include "common/Controls.h"
 #include "common/DigitKeyFilter.h"
 #include "common/WidgetEvents.h"
 
@@ -8,6 +9,7 @@
 void MakeNumericBox(QLineEdit* box, bool& editingFlag, QWidget* next, MessageBoxes& messages,
                     std::function<void()> leave)
 {
+    Controls::keyboardOnly(box);
     WidgetEvents::onClick(box, [box, &editingFlag] {
         editingFlag = true;
         box->clear();

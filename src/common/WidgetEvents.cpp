@@ -20,8 +20,10 @@ int characterCode(const QKeyEvent* event)
     default:
         break;
     }
+    // Alt combinations are access keys. Ctrl combinations arrive as control characters (Ctrl+V
+    // is 22), so a box that takes only certain characters refuses a paste as well.
     const QString text = event->text();
-    if (text.isEmpty() || event->modifiers().testAnyFlags(Qt::ControlModifier | Qt::AltModifier))
+    if (text.isEmpty() || event->modifiers().testFlag(Qt::AltModifier))
         return 0;
     return text.at(0).unicode();
 }

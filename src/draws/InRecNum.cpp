@@ -36,6 +36,7 @@ InRecNum::InRecNum(MessageBoxes& messages, QWidget* parent) : QDialog(parent)
     setTabOrder(cancel, accept);
     m_value->setFocus();
 
+    Controls::keyboardOnly(m_value);
     WidgetEvents::onKeyPress(m_value, [accept, &messages](int key) {
         if (key == KeyEnter) {
             accept->setFocus(Qt::TabFocusReason);

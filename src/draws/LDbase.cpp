@@ -23,6 +23,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 #include <QTableWidget>
 #include <QTimer>
 
@@ -175,8 +176,14 @@ void LDbase::wireEntryRow()
         }
         return key;
     });
+    // A pasted title must not bring one in either.
+    m_title->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[^\"]*")), m_title));
     WidgetEvents::onFocusOut(m_title, [this] { m_state.Store.SetTitle(m_title->text()); });
 
+    Controls::keyboardOnly(m_date);
+    for (QLineEdit* box : m_numbers)
+        Controls::keyboardOnly(box);
     WidgetEvents::onKeyPress(m_date, [&messages, firstNumber](int key) {
         if (key == KeyEnter) {
             firstNumber->setFocus(Qt::TabFocusReason);

@@ -8,6 +8,7 @@
 #include "common/Twips.h"
 #include "help/HelpTexts.h"
 
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -112,6 +113,12 @@ private Q_SLOTS:
         QVERIFY(picks->text().isEmpty()); // the first key replaces the old content
         QTest::keyClicks(picks, QStringLiteral("8"));
         QCOMPARE(picks->text(), QStringLiteral("8"));
+
+        // A paste is a typed key too, and refused like any other that is not a digit.
+        QGuiApplication::clipboard()->setText(QStringLiteral("x9"));
+        QTest::keyClick(picks, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(picks->text(), QStringLiteral("8"));
+        QCOMPARE(m_fixture->messages.beeps, 2);
 
         // Enter moves on through the boxes to Calculate.
         QTest::keyClick(picks, Qt::Key_Return);

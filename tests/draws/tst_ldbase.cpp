@@ -6,6 +6,7 @@
 #include "draws/InRecNum.h"
 #include "draws/LDbase.h"
 
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -297,6 +298,9 @@ private Q_SLOTS:
         QTest::keyClicks(title, QStringLiteral("Weekly \"Six\""));
         QCOMPARE(title->text(), QStringLiteral("Weekly Six"));
         QCOMPARE(m_fixture->messages.beeps, 2);
+        QGuiApplication::clipboard()->setText(QStringLiteral(" \"Lotto\""));
+        QTest::keyClick(title, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(title->text(), QStringLiteral("Weekly Six"));
         QTest::keyClick(title, Qt::Key_Return);
         QCOMPARE(QApplication::focusWidget(), box("InNum0"));
         QCOMPARE(state().Store.Title(), QStringLiteral("Weekly Six"));
