@@ -47,9 +47,9 @@ ZudeMenu::ZudeMenu(SharedState& state, Services& services, QWidget* parent)
     setFont(Controls::windowFont(9.75));
 
     QWidget* previous = nullptr;
-    for (const MenuButton& spec : menuButtons) {
-        QPushButton* button = Controls::button(this, spec.name, QString::fromLatin1(spec.caption),
-                                               spec.left, spec.top, spec.width, 465);
+    for (const MenuButton& entry : menuButtons) {
+        QPushButton* button = Controls::button(this, entry.name, QString::fromLatin1(entry.caption),
+                                               entry.left, entry.top, entry.width, 465);
         // Each button comes to life with the window it opens.
         button->setEnabled(false);
         if (previous)
