@@ -25,7 +25,6 @@ public:
     Lottery(SharedState& state, Services& services, QWidget* parent = nullptr);
     ~Lottery() override;
 
-    const NumberPicker& picker() const { return m_picker; }
     // The pause between two animation steps; the whole animation takes 28 of them.
     void setAnimationPause(int milliseconds) { m_pauseMs = milliseconds; }
 

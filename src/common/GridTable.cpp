@@ -62,12 +62,6 @@ void GridTable::setText(QTableWidget* grid, int row, int column, const QString& 
     cellItem(grid, row, column)->setText(text);
 }
 
-QString GridTable::text(const QTableWidget* grid, int row, int column)
-{
-    const QTableWidgetItem* item = grid->item(row, column);
-    return item ? item->text() : QString();
-}
-
 void GridTable::clear(QTableWidget* grid, int fromRow, int fromColumn)
 {
     for (int row = fromRow; row < grid->rowCount(); ++row)

@@ -17,7 +17,6 @@ QTableWidget* create(QWidget* parent, const char* name, int left, int top, int w
 void resize(QTableWidget* grid, int rows, int columns, int fixedRows, int fixedColumns);
 
 void setText(QTableWidget* grid, int row, int column, const QString& text);
-QString text(const QTableWidget* grid, int row, int column);
 
 // Empties every cell from (row, column) to the last row and column.
 void clear(QTableWidget* grid, int fromRow, int fromColumn);

@@ -11,12 +11,11 @@ public:
                          const QString& filter) override
     {
         proposals.append(proposedPath);
-        filters.append(filter);
         Q_UNUSED(title);
+        Q_UNUSED(filter);
         return answers.isEmpty() ? QString() : answers.takeFirst();
     }
 
     QStringList answers;
     QStringList proposals;
-    QStringList filters;
 };
