@@ -31,6 +31,9 @@ struct SharedState {
 
     int ActionMode = ActionIdle;
     QString FilePath;
+    // The folder of the data file chosen last, where the next file dialog starts. The current
+    // directory stays the program's, so the settings file is always found.
+    QString LastFolder;
     QString TrackerFileName;
     int CorrectRecNo = 0;
     bool EditingFlag = false;

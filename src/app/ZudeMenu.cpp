@@ -8,6 +8,7 @@
 #include "common/Services.h"
 #include "common/Twips.h"
 #include "draws/DatabaseView.h"
+#include "draws/DrawFileCommands.h"
 #include "draws/LDbase.h"
 
 #include <QCloseEvent>
@@ -58,14 +59,20 @@ ZudeMenu::ZudeMenu(SharedState& state, Services& services, QWidget* parent)
     }
 
     enableButton("PickForm", [this] { openToolWindow(new Lottery(m_state, m_services)); });
-    enableButton("DBaseForm", [this] {
+    enableButton("DBaseForm", [this] { openDatabaseWindow(); });
+    enableButton("LoadFile", [this] {
         hide();
-        // Building the grids of a large database takes a moment.
-        BusyCursor busy;
-        auto* database = new LDbase(m_state, m_services);
-        connect(database, &ToolWindow::closed, this, &ZudeMenu::showFileInMemory);
-        openToolWindow(database);
+        if (OpenDrawFile(m_state, m_services))
+            openDatabaseWindow();
+        else
+            show();
     });
+    enableButton("SaveFile", [this] {
+        hide();
+        SaveDrawFile(m_state, m_services);
+        show();
+    });
+    enableButton("PrintDbase", [this] { PrintDatabase(m_state, m_services); });
     enableButton("Exit1Butt", [this] {
         if (ExitProgram())
             Q_EMIT programEnded();
@@ -87,6 +94,16 @@ void ZudeMenu::enableButton(const char* name, std::function<void()> action)
     auto* button = findChild<QPushButton*>(QString::fromLatin1(name));
     button->setEnabled(true);
     connect(button, &QPushButton::clicked, this, std::move(action));
+}
+
+void ZudeMenu::openDatabaseWindow()
+{
+    hide();
+    // Building the grids of a large database takes a moment.
+    BusyCursor busy;
+    auto* database = new LDbase(m_state, m_services);
+    connect(database, &ToolWindow::closed, this, &ZudeMenu::showFileInMemory);
+    openToolWindow(database);
 }
 
 void ZudeMenu::openToolWindow(ToolWindow* window)
@@ -118,15 +135,9 @@ void ZudeMenu::showFileInMemory()
 bool ZudeMenu::ExitProgram()
 {
     DrawStore& store = m_state.Store;
-    if (store.ChangedFlag() && store.RecCount() != 0) {
-        const QString question
-            = store.FileDisplayName()
-            + QStringLiteral(
-                  " file in memory will be erased. Do you want to go back and Save File to Disk?.");
-        if (m_services.messages.ask(QStringLiteral("Changed File in Memory"), question))
-            return false;
-        store.SetChangedFlag(false);
-    }
+    if (GoBackToSaveFirst(store, m_services.messages))
+        return false;
+    store.SetChangedFlag(false);
     return true;
 }
 

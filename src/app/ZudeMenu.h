@@ -36,6 +36,7 @@ private:
     void enableButton(const char* name, std::function<void()> action);
     // Hides the menu and shows `window`, which emits closed() when the user leaves it.
     void openToolWindow(ToolWindow* window);
+    void openDatabaseWindow();
 
     SharedState& m_state;
     Services& m_services;

@@ -7,8 +7,12 @@ class FileDialogs {
 public:
     virtual ~FileDialogs() = default;
 
-    // The path the user chose to save to, or an empty text when cancelled. `filter` is in
-    // Qt's form, such as "PDF documents (*.pdf)".
+    // The path of an existing file the user chose to open, or an empty text when cancelled.
+    // `filter` is in Qt's form, such as "PDF documents (*.pdf)".
+    virtual QString openFileName(const QString& title, const QString& proposedPath,
+                                 const QString& filter)
+        = 0;
+    // The path the user chose to save to, or an empty text when cancelled.
     virtual QString saveFileName(const QString& title, const QString& proposedPath,
                                  const QString& filter)
         = 0;

@@ -107,7 +107,33 @@ std::optional<QString> FileFieldReader::readText()
     return field->text;
 }
 
-void FileFieldWriter::addField(const QString& field)
+std::optional<Cell> FileFieldReader::readCell()
+{
+    const std::optional<Field> field = readField();
+    if (!field)
+        return std::nullopt;
+    switch (field->kind) {
+    case Field::Quoted:
+        return Cell(field->text);
+    case Field::Date: {
+        const QDate date = QDate::fromString(field->text, QStringLiteral("yyyy-M-d"));
+        if (!date.isValid())
+            return std::nullopt;
+        return Cell(date);
+    }
+    case Field::Plain:
+        break;
+    }
+    if (field->text.isEmpty())
+        return Cell();
+    bool ok = false;
+    const double value = field->text.toDouble(&ok);
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    return Cell(value);
+}
+
+void FileFieldWriter::addPlain(const QString& field)
 {
     if (m_lineStarted)
         m_data += u',';
@@ -117,12 +143,17 @@ void FileFieldWriter::addField(const QString& field)
 
 void FileFieldWriter::addNumber(long long value)
 {
-    addField(QString::number(value));
+    addPlain(QString::number(value));
 }
 
 void FileFieldWriter::addText(const QString& text)
 {
-    addField(u'"' + text + u'"');
+    addPlain(u'"' + text + u'"');
+}
+
+void FileFieldWriter::addDate(const QDate& date)
+{
+    addPlain(u'#' + date.toString(QStringLiteral("yyyy-MM-dd")) + u'#');
 }
 
 void FileFieldWriter::endLine()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/Cell.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -17,6 +19,9 @@ public:
     std::optional<int> readShort();
     // A quoted text, or an unquoted field as it stands; nothing when the data ended.
     std::optional<QString> readText();
+    // A field as the cell it stands for: a quoted text, a "#year-month-day#" date, an empty cell,
+    // or a number. Nothing when the data ended, the date is no date or the value no number.
+    std::optional<Cell> readCell();
 
     bool atEnd() const;
 
@@ -39,13 +44,15 @@ class FileFieldWriter {
 public:
     void addNumber(long long value);
     void addText(const QString& text);
+    // "#yyyy-mm-dd#", the same in every locale.
+    void addDate(const QDate& date);
+    // A field written as it stands, such as a number in the tracker's own form or nothing.
+    void addPlain(const QString& field);
     void endLine();
 
     QByteArray bytes() const { return m_data.toUtf8(); }
 
 private:
-    void addField(const QString& field);
-
     QString m_data;
     bool m_lineStarted = false;
 };

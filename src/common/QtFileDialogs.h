@@ -4,6 +4,8 @@
 
 class QtFileDialogs : public FileDialogs {
 public:
+    QString openFileName(const QString& title, const QString& proposedPath,
+                         const QString& filter) override;
     QString saveFileName(const QString& title, const QString& proposedPath,
                          const QString& filter) override;
 };

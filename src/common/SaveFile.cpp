@@ -2,12 +2,22 @@
 
 #include <QSaveFile>
 
-bool SaveFileAtomically(const QString& path, const QByteArray& bytes, QString* error)
+bool SaveFileAtomically(const QString& path, const std::function<bool(QIODevice&)>& write,
+                        QString* error)
 {
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return true;
+    if (file.open(QIODevice::WriteOnly)) {
+        if (write(file) && file.commit())
+            return true;
+        file.cancelWriting();
+    }
     if (error)
         *error = file.errorString();
     return false;
+}
+
+bool SaveFileAtomically(const QString& path, const QByteArray& bytes, QString* error)
+{
+    return SaveFileAtomically(
+        path, [&bytes](QIODevice& device) { return device.write(bytes) == bytes.size(); }, error);
 }

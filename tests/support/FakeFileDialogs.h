@@ -4,18 +4,34 @@
 
 #include <QStringList>
 
-// Answers each file dialog with the next scripted path (an empty one is a cancel).
+// Answers each file dialog with the next scripted path (an empty one is a cancel) and records
+// what each dialog proposed.
 class FakeFileDialogs : public FileDialogs {
 public:
+    QString openFileName(const QString& title, const QString& proposedPath,
+                         const QString& filter) override
+    {
+        return answer(u"open", title, proposedPath, filter);
+    }
     QString saveFileName(const QString& title, const QString& proposedPath,
                          const QString& filter) override
     {
-        proposals.append(proposedPath);
-        Q_UNUSED(title);
-        Q_UNUSED(filter);
-        return answers.isEmpty() ? QString() : answers.takeFirst();
+        return answer(u"save", title, proposedPath, filter);
     }
 
     QStringList answers;
     QStringList proposals;
+    QStringList kinds; // "open" or "save"
+    QStringList filters;
+
+private:
+    QString answer(QStringView kind, const QString& title, const QString& proposedPath,
+                   const QString& filter)
+    {
+        Q_UNUSED(title);
+        kinds.append(kind.toString());
+        proposals.append(proposedPath);
+        filters.append(filter);
+        return answers.isEmpty() ? QString() : answers.takeFirst();
+    }
 };

@@ -1,0 +1,125 @@
+#include "DrawFileCommands.h"
+
+#include "app/FileDirectory.h"
+#include "app/SharedState.h"
+#include "common/BusyCursor.h"
+#include "common/MessageBoxes.h"
+#include "common/PrintJob.h"
+#include "common/SaveFile.h"
+#include "common/Services.h"
+#include "draws/DatabasePrintout.h"
+#include "draws/DrawFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+const QString helpTitle = QStringLiteral("Help");
+
+// A file chosen, or nothing after a cancel (the mode is idle again then).
+bool chooseFile(SharedState& state, Services& services, int mode)
+{
+    state.ActionMode = mode;
+    FileDirectory(state, services.fileDialogs);
+    if (state.ActionMode == ActionDialogCancelled || state.FilePath.isEmpty()) {
+        state.ActionMode = ActionIdle;
+        state.FilePath.clear();
+        return false;
+    }
+    return true;
+}
+
+void finishFileCommand(SharedState& state)
+{
+    state.ActionMode = ActionIdle;
+    state.FilePath.clear();
+}
+
+bool readDrawFile(const QString& path, DrawStore& store)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const DrawFile::ReadResult read = DrawFile::Read(file);
+    if (read.error != DrawFile::ReadError::None || !store.LoadRecords(read.content.records))
+        return false;
+    store.SetColCount(read.content.colCount);
+    store.SetHighNum(read.content.highNum);
+    store.SetTitle(read.content.title);
+    store.SetFileDisplayName(QFileInfo(path).fileName());
+    return true;
+}
+
+} // namespace
+
+void SaveDrawFile(SharedState& state, Services& services)
+{
+    DrawStore& store = state.Store;
+    if (store.RecCount() == 0) {
+        services.messages.inform(helpTitle, QStringLiteral("No Records to Save"));
+    } else if (chooseFile(state, services, ActionSaveDrawFile)) {
+        const bool saved = SaveFileAtomically(state.FilePath, [&store](QIODevice& device) {
+            return DrawFile::Write(store, device) == DrawFile::WriteError::None;
+        });
+        if (saved)
+            store.SetFileDisplayName(QFileInfo(state.FilePath).fileName());
+        else
+            services.messages.inform(
+                QStringLiteral("Saving Error"),
+                QStringLiteral(" Bad Filename. Must be in the form MYFILE.LTO"));
+    }
+    store.SetChangedFlag(false);
+    finishFileCommand(state);
+}
+
+bool GoBackToSaveFirst(DrawStore& store, MessageBoxes& messages)
+{
+    if (!store.ChangedFlag() || store.RecCount() == 0)
+        return false;
+    const QString question
+        = store.FileDisplayName()
+        + QStringLiteral(
+              " file in memory will be erased. Do you want to go back and Save File to Disk?.");
+    return messages.ask(QStringLiteral("Changed File in Memory"), question);
+}
+
+bool OpenDrawFile(SharedState& state, Services& services)
+{
+    DrawStore& store = state.Store;
+    // Opening replaces the records in memory; added ones are not dropped without a word.
+    if (GoBackToSaveFirst(store, services.messages))
+        return false;
+
+    if (chooseFile(state, services, ActionOpenOrCorrect)) {
+        bool read = false;
+        {
+            BusyCursor busy;
+            read = readDrawFile(state.FilePath, store);
+        }
+        if (!read) {
+            store.Reset();
+            services.messages.inform(
+                QStringLiteral("Loading Error"),
+                QStringLiteral("File not found or wrong format. Check Filename and/or Directory."));
+        }
+        store.SetChangedFlag(false);
+    }
+    finishFileCommand(state);
+    return true;
+}
+
+void PrintDatabase(SharedState& state, Services& services)
+{
+    state.PrintLines.fill(QString());
+    if (state.Store.RecCount() < 1) {
+        services.messages.inform(helpTitle, QStringLiteral("No Records in Database to print."));
+        return;
+    }
+    if (!ConfirmPrintout(services))
+        return;
+    BusyCursor busy;
+    const Printout printout = DatabasePrintout(state.Store, state.DistributionText,
+                                               state.LinesPerPage, state.PrintLines);
+    SendPrintout(services, printout);
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+class DrawStore;
+class MessageBoxes;
+struct Services;
+struct SharedState;
+
+// The menu's draw-file and database-printout commands. The menu hides itself around them and
+// decides which window shows next.
+
+// Lets the user pick a draw file and writes the store to it. Nothing is written without records
+// or when the user cancels; a failed write leaves the old file as it was.
+void SaveDrawFile(SharedState& state, Services& services);
+
+// When records were added since the last open or save, asks whether to go back and save them;
+// true when the user wants to.
+bool GoBackToSaveFirst(DrawStore& store, MessageBoxes& messages);
+
+// Lets the user pick a draw file and reads it into the store; a file that cannot be read leaves
+// the store empty. Returns false when the user chose to go back and save the records in memory
+// first; then nothing was opened and the database window is not to be shown.
+bool OpenDrawFile(SharedState& state, Services& services);
+
+// Prints every record and the distribution of numbers after the usual question.
+void PrintDatabase(SharedState& state, Services& services);

@@ -1,0 +1,214 @@
+#include "FailingDevice.h"
+
+#include "common/SaveFile.h"
+#include "common/TextFormat.h"
+#include "draws/DrawFile.h"
+
+#include <QBuffer>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+DrawFile::ReadResult readBytes(const QByteArray& bytes)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return DrawFile::Read(buffer);
+}
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+DrawStore weeklySix()
+{
+    DrawStore store;
+    store.SetColCount(8);
+    store.SetHighNum(49);
+    store.SetTitle(QStringLiteral("Weekly Six"));
+    store.AppendRecord(FormatShortDate(QDate(1996, 9, 7)), {"3", "11", "23", "30", "42", "49"});
+    store.AppendRecord(FormatShortDate(QDate(1996, 9, 14)), {"5", "12", "19", "27", "33", "41"});
+    return store;
+}
+
+const QByteArray weeklySixBytes = "2,8,49,\"Weekly Six\"\r\n"
+                                  "1,#1996-09-07#,3,11,23,30,42,49,0,0,0,0\r\n"
+                                  "2,#1996-09-14#,5,12,19,27,33,41,0,0,0,0\r\n";
+
+} // namespace
+
+class TestDrawFile : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void cleanup() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
+    void writesTheFormatByteForByte()
+    {
+        cleanup();
+        QCOMPARE(DrawFile::Bytes(weeklySix()).value(), weeklySixBytes);
+    }
+
+    void datesAreWrittenTheSameInEveryLocale_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("en_US") << QLocale(QLocale::English, QLocale::UnitedStates) << "9/14/1996";
+        QTest::newRow("de_DE") << QLocale(QLocale::German, QLocale::Germany) << "14.09.1996";
+        QTest::newRow("en_GB") << QLocale(QLocale::English, QLocale::UnitedKingdom) << "14/09/96";
+    }
+    void datesAreWrittenTheSameInEveryLocale()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(QString, typed);
+        QLocale::setDefault(locale);
+        DrawStore store;
+        store.SetColCount(3);
+        QVERIFY(store.AppendRecord(typed, {"7"}));
+        QCOMPARE(DrawFile::Bytes(store).value(),
+                 QByteArray("1,3,49,\"\"\r\n1,#1996-09-14#,7,0,0,0,0,0,0,0,0,0\r\n"));
+    }
+
+    void readsWhatItWrites()
+    {
+        // Random shapes, titles and records; a fixed seed keeps a failure reproducible.
+        QRandomGenerator random(2026);
+        for (int round = 0; round < 40; ++round) {
+            DrawStore store;
+            store.SetColCount(random.bounded(3, 13));
+            store.SetHighNum(random.bounded(1, 61));
+            store.SetTitle(round % 2 ? QStringLiteral(" Pick, 3 , daily ") : QStringLiteral("Ä,ö"));
+            const int records = round == 0 ? DrawFile::MaxRecordLines - 2 : random.bounded(0, 60);
+            for (int i = 0; i < records; ++i) {
+                QStringList numbers;
+                for (int k = 0; k < store.ColCount() - 2; ++k)
+                    numbers.append(QString::number(random.bounded(1, store.HighNum() + 1)));
+                const QDate date = QDate(1990, 1, 1).addDays(random.bounded(20000));
+                QVERIFY(store.AppendRecord(FormatShortDate(date), numbers));
+            }
+
+            const DrawFile::ReadResult read = readBytes(DrawFile::Bytes(store).value());
+            QCOMPARE(read.error, DrawFile::ReadError::None);
+            QCOMPARE(read.content.colCount, store.ColCount());
+            QCOMPARE(read.content.highNum, store.HighNum());
+            QCOMPARE(read.content.title, store.Title());
+            QCOMPARE(int(read.content.records.size()), store.RecCount());
+            for (int i = 1; i <= store.RecCount(); ++i) {
+                const DrawStore::Record& back = read.content.records[std::size_t(i - 1)];
+                QCOMPARE(back[0], Cell(double(i)));
+                QVERIFY(back[1].isDate());
+                QCOMPARE(FormatShortDate(back[1].date()), store.cell(i, 1).text());
+                for (int j = 2; j < DrawStore::TableColumns; ++j)
+                    QCOMPARE(back[std::size_t(j)],
+                             Cell(j < store.ColCount() ? store.cell(i, j).number() : 0.0));
+            }
+        }
+    }
+
+    void refusesBrokenFiles_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<DrawFile::ReadError>("error");
+        const QByteArray record = "1,#1996-09-07#,3,11,23,30,42,49,0,0,0,0\r\n";
+        using E = DrawFile::ReadError;
+
+        QTest::newRow("empty file") << QByteArray() << E::BadHeader;
+        QTest::newRow("negative count") << QByteArray("-1,8,49,\"\"\r\n") << E::BadHeader;
+        QTest::newRow("more than 2002 records") << QByteArray("2003,8,49,\"\"\r\n") << E::BadHeader;
+        QTest::newRow("numbers per draw + 2 below 3")
+            << QByteArray("1,2,49,\"\"\r\n" + record) << E::BadHeader;
+        QTest::newRow("highest number below 1")
+            << QByteArray("1,8,0,\"\"\r\n" + record) << E::BadHeader;
+        QTest::newRow("count is a text") << QByteArray("\"1\",8,49,\"\"\r\n") << E::BadHeader;
+        QTest::newRow("header cut short") << QByteArray("1,8") << E::BadHeader;
+        QTest::newRow("fewer records than announced")
+            << QByteArray("2,8,49,\"\"\r\n" + record) << E::MissingField;
+        QTest::newRow("record cut short")
+            << QByteArray("1,8,49,\"\"\r\n1,#1996-09-07#,3,11\r\n") << E::MissingField;
+        QTest::newRow("record number out of place")
+            << QByteArray("1,8,49,\"\"\r\n2,#1996-09-07#,3,11,23,30,42,49,0,0,0,0\r\n")
+            << E::BadRecordNumber;
+        QTest::newRow("date without #")
+            << QByteArray("1,8,49,\"\"\r\n1,1996-09-07,3,11,23,30,42,49,0,0,0,0\r\n") << E::BadDate;
+        QTest::newRow("impossible date")
+            << QByteArray("1,8,49,\"\"\r\n1,#1996-02-30#,3,11,23,30,42,49,0,0,0,0\r\n")
+            << E::BadDate;
+        QTest::newRow("number field holds a word")
+            << QByteArray("1,8,49,\"\"\r\n1,#1996-09-07#,3,eleven,23,30,42,49,0,0,0,0\r\n")
+            << E::BadNumber;
+        QTest::newRow("number field holds a text")
+            << QByteArray("1,8,49,\"\"\r\n1,#1996-09-07#,3,\"11\",23,30,42,49,0,0,0,0\r\n")
+            << E::BadNumber;
+        QTest::newRow("number field holds a fraction")
+            << QByteArray("1,8,49,\"\"\r\n1,#1996-09-07#,3,11.5,23,30,42,49,0,0,0,0\r\n")
+            << E::BadNumber;
+        QTest::newRow("number too large")
+            << QByteArray("1,8,49,\"\"\r\n1,#1996-09-07#,3,99999999999,23,30,42,49,0,0,0,0\r\n")
+            << E::BadNumber;
+        QTest::newRow("oversized file")
+            << QByteArray("0,8,49,\"" + QByteArray(DrawFile::MaxFileBytes, 'x') + "\"\r\n")
+            << E::Unreadable;
+    }
+    void refusesBrokenFiles()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(DrawFile::ReadError, error);
+        const DrawFile::ReadResult read = readBytes(bytes);
+        QCOMPARE(read.error, error);
+        QVERIFY(read.content.records.empty());
+    }
+
+    void takesShapesBeyondTheWindowsLimits()
+    {
+        // The database window clamps these when it opens; the file keeps what it says.
+        const DrawFile::ReadResult read = readBytes("0,14,75,\"Big\"\r\n");
+        QCOMPARE(read.error, DrawFile::ReadError::None);
+        QCOMPARE(read.content.colCount, 14);
+        QCOMPARE(read.content.highNum, 75);
+    }
+
+    void reportsAFailingDevice()
+    {
+        FailingDevice device(20);
+        QCOMPARE(DrawFile::Write(weeklySix(), device), DrawFile::WriteError::DeviceFailed);
+    }
+
+    void reportsARecordWithoutDate()
+    {
+        DrawStore store = weeklySix();
+        store.ReplaceRecord(2, QStringLiteral("soon"), {"1", "2", "3", "4", "5", "6"});
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        QCOMPARE(DrawFile::Write(store, buffer), DrawFile::WriteError::BadDate);
+    }
+
+    void aFailedSaveLeavesTheOldFile()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Draws.lto"));
+        QVERIFY(SaveFileAtomically(path, weeklySixBytes));
+
+        // A write that gives up half-way...
+        const bool saved = SaveFileAtomically(path, [](QIODevice& device) {
+            device.write("1,3,49,\"half");
+            return false;
+        });
+        QVERIFY(!saved);
+        QCOMPARE(fileBytes(path), weeklySixBytes);
+
+        // ...and a path that cannot be written at all.
+        QString error;
+        QVERIFY(!SaveFileAtomically(dir.filePath(QStringLiteral("no/such/folder/x.lto")),
+                                    weeklySixBytes, &error));
+        QVERIFY(!error.isEmpty());
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList {"Draws.lto"});
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDrawFile)
+#include "tst_drawfile.moc"
