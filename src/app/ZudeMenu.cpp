@@ -1,5 +1,6 @@
 #include "ZudeMenu.h"
 
+#include "analysis/LGraph.h"
 #include "analysis/Lottery.h"
 #include "app/SharedState.h"
 #include "common/BusyCursor.h"
@@ -60,6 +61,10 @@ ZudeMenu::ZudeMenu(SharedState& state, Services& services, QWidget* parent)
 
     enableButton("PickForm", [this] { openToolWindow(new Lottery(m_state, m_services)); });
     enableButton("DBaseForm", [this] { openDatabaseWindow(); });
+    enableButton("ShowGraph1", [this] {
+        m_state.GraphOpener = 1;
+        openToolWindow(new LGraph(m_state, m_services));
+    });
     enableButton("LoadFile", [this] {
         hide();
         if (OpenDrawFile(m_state, m_services))
@@ -108,12 +113,7 @@ void ZudeMenu::openDatabaseWindow()
 
 void ZudeMenu::openToolWindow(ToolWindow* window)
 {
-    // One window at a time: the menu steps aside until the tool window is left.
-    hide();
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    connect(window, &ToolWindow::closed, this, &QWidget::show);
-    window->show();
-    window->activateWindow();
+    ToolWindow::open(this, window);
 }
 
 void ZudeMenu::showUserName()

@@ -7,7 +7,10 @@
 #include "common/Services.h"
 
 #include <QDir>
+#include <QImage>
 #include <QStandardPaths>
+
+#include <functional>
 
 namespace {
 
@@ -21,18 +24,14 @@ QString proposedPdfPath()
     return QDir(folder).filePath(QStringLiteral("Numerion printout.pdf"));
 }
 
-} // namespace
-
-bool ConfirmPrintout(Services& services)
-{
-    return services.messages.ask(printerTitle, QStringLiteral("Continue with Printout."));
-}
-
-void SendPrintout(Services& services, const Printout& printout)
+// Sends a printout by `print` to the default printer, or without one to a PDF file the user
+// picks. Failures become a message.
+void deliver(Services& services,
+             const std::function<bool(const QString& pdfPath, QString* error)>& print)
 {
     QString error;
     if (services.printer.hasPrinter()) {
-        if (!services.printer.print(printout, QString(), &error))
+        if (!print(QString(), &error))
             services.messages.inform(printerTitle,
                                      QStringLiteral("The printout could not be printed: ") + error);
         return;
@@ -43,7 +42,7 @@ void SendPrintout(Services& services, const Printout& printout)
         QStringLiteral("PDF documents (*.pdf)"));
     if (path.isEmpty())
         return;
-    if (services.printer.print(printout, path, &error))
+    if (print(path, &error))
         services.messages.inform(
             printerTitle,
             QStringLiteral("No printer is installed. The printout was saved to ")
@@ -53,4 +52,25 @@ void SendPrintout(Services& services, const Printout& printout)
                                  QStringLiteral("The printout could not be saved to ")
                                      + QDir::toNativeSeparators(path) + QStringLiteral(": ")
                                      + error);
+}
+
+} // namespace
+
+bool ConfirmPrintout(Services& services)
+{
+    return services.messages.ask(printerTitle, QStringLiteral("Continue with Printout."));
+}
+
+void SendPrintout(Services& services, const Printout& printout)
+{
+    deliver(services, [&](const QString& pdfPath, QString* error) {
+        return services.printer.print(printout, pdfPath, error);
+    });
+}
+
+void SendImage(Services& services, const QImage& image, bool colour)
+{
+    deliver(services, [&](const QString& pdfPath, QString* error) {
+        return services.printer.printImage(image, colour, pdfPath, error);
+    });
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+class QImage;
 struct Printout;
 struct Services;
 
@@ -9,3 +10,6 @@ bool ConfirmPrintout(Services& services);
 // Sends a finished printout to the default printer. Without a printer the user picks a PDF file
 // and is told where it went. Failures are shown as a message; they never end the program.
 void SendPrintout(Services& services, const Printout& printout);
+
+// Prints an image of a window on one page, the same way.
+void SendImage(Services& services, const QImage& image, bool colour);

@@ -4,6 +4,7 @@
 
 #include <optional>
 
+class QImage;
 struct Printout;
 
 // The printer as the program uses it. Tests put a fake in its place.
@@ -19,4 +20,9 @@ public:
     // Sends the printout to the default printer, or writes it as a PDF file to `pdfPath` when
     // that is given. On failure returns false with the reason in `error`.
     virtual bool print(const Printout& printout, const QString& pdfPath, QString* error) = 0;
+    // Prints `image` on one page, scaled to fit it, in colour or in shades of grey; to the
+    // default printer or to `pdfPath` as above.
+    virtual bool printImage(const QImage& image, bool colour, const QString& pdfPath,
+                            QString* error)
+        = 0;
 };

@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontMetricsF>
+#include <QImage>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -35,9 +36,12 @@ bool QtPrinterPort::hasPrinter()
     return !QPrinterInfo::defaultPrinter().isNull();
 }
 
-bool QtPrinterPort::print(const Printout& printout, const QString& pdfPath, QString* error)
+namespace {
+
+// A printer ready for painting on the default printer or into `pdfPath`; the painter is begun
+// on it. False, with the reason, when it cannot be used.
+bool startPrinter(QPrinter& printer, QPainter& painter, const QString& pdfPath, QString* error)
 {
-    QPrinter printer(QPrinter::HighResolution);
     if (pdfPath.isEmpty()) {
         printer.setPrinterName(QPrinterInfo::defaultPrinter().printerName());
     } else {
@@ -49,13 +53,35 @@ bool QtPrinterPort::print(const Printout& printout, const QString& pdfPath, QStr
         *error = QStringLiteral("The printer is not ready.");
         return false;
     }
-
-    QPainter painter;
     if (!painter.begin(&printer)) {
         *error = pdfPath.isEmpty() ? QStringLiteral("The printer could not be started.")
                                    : QStringLiteral("The file could not be written.");
         return false;
     }
+    return true;
+}
+
+bool finishPrinter(QPainter& painter, const QString& pdfPath, QString* error)
+{
+    if (!painter.end()) {
+        *error = QStringLiteral("The print job could not be finished.");
+        return false;
+    }
+    if (!pdfPath.isEmpty() && !QFileInfo(pdfPath).isFile()) {
+        *error = QStringLiteral("The file could not be written.");
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool QtPrinterPort::print(const Printout& printout, const QString& pdfPath, QString* error)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    QPainter painter;
+    if (!startPrinter(printer, painter, pdfPath, error))
+        return false;
     painter.setFont(printoutFont());
     const QFontMetricsF metrics = painter.fontMetrics();
     const double lineHeight = metrics.lineSpacing();
@@ -80,13 +106,22 @@ bool QtPrinterPort::print(const Printout& printout, const QString& pdfPath, QStr
             y += lineHeight;
         }
     }
-    if (!painter.end()) {
-        *error = QStringLiteral("The print job could not be finished.");
+    return finishPrinter(painter, pdfPath, error);
+}
+
+bool QtPrinterPort::printImage(const QImage& image, bool colour, const QString& pdfPath,
+                               QString* error)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setColorMode(colour ? QPrinter::Color : QPrinter::GrayScale);
+    QPainter painter;
+    if (!startPrinter(printer, painter, pdfPath, error))
         return false;
-    }
-    if (!pdfPath.isEmpty() && !QFileInfo(pdfPath).isFile()) {
-        *error = QStringLiteral("The file could not be written.");
-        return false;
-    }
-    return true;
+    const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
+    const QImage printed = colour ? image : image.convertToFormat(QImage::Format_Grayscale8);
+    QSize size = printed.size();
+    size.scale(page.size(), Qt::KeepAspectRatio);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(QRect(QPoint(0, 0), size), printed);
+    return finishPrinter(painter, pdfPath, error);
 }

@@ -7,3 +7,16 @@ void ToolWindow::closeEvent(QCloseEvent* event)
     event->accept();
     Q_EMIT closed();
 }
+
+void ToolWindow::open(QWidget* opener, ToolWindow* window)
+{
+    // One window at a time: the opener steps aside until the tool window is left.
+    opener->hide();
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    connect(window, &ToolWindow::closed, opener, [opener] {
+        opener->show();
+        opener->activateWindow();
+    });
+    window->show();
+    window->activateWindow();
+}

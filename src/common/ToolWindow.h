@@ -10,6 +10,10 @@ class ToolWindow : public QWidget {
 public:
     using QWidget::QWidget;
 
+    // Hides `opener` and shows `window` in its place; the opener comes back when the window is
+    // left, and the window is deleted then.
+    static void open(QWidget* opener, ToolWindow* window);
+
 Q_SIGNALS:
     void closed();
 

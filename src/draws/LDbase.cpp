@@ -1,5 +1,6 @@
 #include "LDbase.h"
 
+#include "analysis/LGraph.h"
 #include "analysis/Ranking.h"
 #include "app/SharedState.h"
 #include "common/BusyCursor.h"
@@ -130,8 +131,6 @@ void LDbase::buildControls()
         = Controls::button(this, "Help3But", QStringLiteral("&Help"), 6525, 6000, 1320, 325);
     m_addButton
         = Controls::button(this, "Calc", QStringLiteral("&Add Record"), 7965, 6000, 1455, 325);
-    // The graphs window comes later; until then there is nowhere to show them.
-    graphButton->setEnabled(false);
 
     m_help = new HelpPanel(helpButton, m_helpBox, &HelpTexts::database, m_services.messages,
                            {.beepOnKey = true, .focusPanel = true});
@@ -148,6 +147,10 @@ void LDbase::buildControls()
     connect(correctButton, &QPushButton::clicked, this, &LDbase::correctRecordClicked);
     connect(deleteButton, &QPushButton::clicked, this, &LDbase::deleteAllClicked);
     connect(exitButton, &QPushButton::clicked, this, &QWidget::close);
+    connect(graphButton, &QPushButton::clicked, this, [this] {
+        m_state.GraphOpener = 2;
+        ToolWindow::open(this, new LGraph(m_state, m_services));
+    });
 }
 
 void LDbase::wireEntryRow()
