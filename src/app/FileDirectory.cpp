@@ -33,3 +33,15 @@ void FileDirectory(SharedState& state, FileDialogs& dialogs)
     state.FilePath = QFileInfo(path).absoluteFilePath();
     state.LastFolder = QFileInfo(state.FilePath).absolutePath();
 }
+
+bool ChooseFile(SharedState& state, FileDialogs& dialogs, int mode)
+{
+    state.ActionMode = mode;
+    FileDirectory(state, dialogs);
+    if (state.ActionMode == ActionDialogCancelled || state.FilePath.isEmpty()) {
+        state.ActionMode = ActionIdle;
+        state.FilePath.clear();
+        return false;
+    }
+    return true;
+}

@@ -8,3 +8,8 @@ struct SharedState;
 // the chosen path, or ActionMode is 6 and FilePath empty when the user cancelled. Any other mode
 // shows no dialog and leaves FilePath as it was.
 void FileDirectory(SharedState& state, FileDialogs& dialogs);
+
+// The calling sequence of the file commands: sets ActionMode to `mode` and runs the dialog.
+// True with FilePath set when a file was chosen; after a cancel ActionMode is idle again and
+// FilePath empty.
+bool ChooseFile(SharedState& state, FileDialogs& dialogs, int mode);

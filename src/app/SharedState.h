@@ -2,6 +2,7 @@
 
 #include "app/PersonalSettings.h"
 #include "draws/DrawStore.h"
+#include "tracker/Sheet.h"
 
 #include <QString>
 
@@ -34,7 +35,13 @@ struct SharedState {
     // The folder of the data file chosen last, where the next file dialog starts. The current
     // directory stays the program's, so the settings file is always found.
     QString LastFolder;
+
+    // The investment tracker's sheet and what outlives its window.
+    Sheet TrackerSheet;
+    bool SheetChanged = false; // calculated since the last save
     QString TrackerFileName;
+    QString RowDialogAnswer; // the row typed in the insert dialog; empty after "&Cancel"
+
     int CorrectRecNo = 0;
     bool EditingFlag = false;
     int GraphOpener = 0;

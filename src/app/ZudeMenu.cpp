@@ -11,6 +11,7 @@
 #include "draws/DatabaseView.h"
 #include "draws/DrawFileCommands.h"
 #include "draws/LDbase.h"
+#include "tracker/LInvTrack.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -65,6 +66,7 @@ ZudeMenu::ZudeMenu(SharedState& state, Services& services, QWidget* parent)
         m_state.GraphOpener = 1;
         openToolWindow(new LGraph(m_state, m_services));
     });
+    enableButton("InvTrack", [this] { openToolWindow(new LInvTrack(m_state, m_services)); });
     enableButton("LoadFile", [this] {
         hide();
         if (OpenDrawFile(m_state, m_services))

@@ -4,6 +4,10 @@
 
 void ToolWindow::closeEvent(QCloseEvent* event)
 {
+    if (!mayLeave()) {
+        event->ignore();
+        return;
+    }
     event->accept();
     Q_EMIT closed();
 }

@@ -18,5 +18,7 @@ Q_SIGNALS:
     void closed();
 
 protected:
+    // Asked before the window closes, by its exit button or its frame; false keeps it open.
+    virtual bool mayLeave() { return true; }
     void closeEvent(QCloseEvent* event) override;
 };

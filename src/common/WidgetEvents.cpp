@@ -61,6 +61,13 @@ void WidgetEvents::onKeyPress(QWidget* widget, std::function<int(int)> handler)
     });
 }
 
+void WidgetEvents::onKeyDown(QWidget* widget, std::function<bool(int)> handler)
+{
+    new EventHook(widget, QEvent::KeyPress, [handler = std::move(handler)](QEvent* event) {
+        return handler(static_cast<QKeyEvent*>(event)->key());
+    });
+}
+
 void WidgetEvents::onClick(QWidget* widget, std::function<void()> handler)
 {
     new EventHook(widget, QEvent::MouseButtonPress, [handler = std::move(handler)](QEvent*) {
@@ -72,6 +79,16 @@ void WidgetEvents::onClick(QWidget* widget, std::function<void()> handler)
 void WidgetEvents::onFocusOut(QWidget* widget, std::function<void()> handler)
 {
     new EventHook(widget, QEvent::FocusOut, [handler = std::move(handler)](QEvent* event) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            handler();
+        return false;
+    });
+}
+
+void WidgetEvents::onFocusIn(QWidget* widget, std::function<void()> handler)
+{
+    new EventHook(widget, QEvent::FocusIn, [handler = std::move(handler)](QEvent* event) {
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
             handler();

@@ -17,19 +17,6 @@ namespace {
 
 const QString helpTitle = QStringLiteral("Help");
 
-// A file chosen, or nothing after a cancel (the mode is idle again then).
-bool chooseFile(SharedState& state, Services& services, int mode)
-{
-    state.ActionMode = mode;
-    FileDirectory(state, services.fileDialogs);
-    if (state.ActionMode == ActionDialogCancelled || state.FilePath.isEmpty()) {
-        state.ActionMode = ActionIdle;
-        state.FilePath.clear();
-        return false;
-    }
-    return true;
-}
-
 void finishFileCommand(SharedState& state)
 {
     state.ActionMode = ActionIdle;
@@ -58,7 +45,7 @@ void SaveDrawFile(SharedState& state, Services& services)
     DrawStore& store = state.Store;
     if (store.RecCount() == 0) {
         services.messages.inform(helpTitle, QStringLiteral("No Records to Save"));
-    } else if (chooseFile(state, services, ActionSaveDrawFile)) {
+    } else if (ChooseFile(state, services.fileDialogs, ActionSaveDrawFile)) {
         const bool saved = SaveFileAtomically(state.FilePath, [&store](QIODevice& device) {
             return DrawFile::Write(store, device) == DrawFile::WriteError::None;
         });
@@ -91,7 +78,7 @@ bool OpenDrawFile(SharedState& state, Services& services)
     if (GoBackToSaveFirst(store, services.messages))
         return false;
 
-    if (chooseFile(state, services, ActionOpenOrCorrect)) {
+    if (ChooseFile(state, services.fileDialogs, ActionOpenOrCorrect)) {
         bool read = false;
         {
             BusyCursor busy;

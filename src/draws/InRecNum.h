@@ -1,12 +1,9 @@
 #pragma once
 
-#include <QDialog>
-
-class MessageBoxes;
-class QLineEdit;
+#include "common/NumberDialog.h"
 
 // Asks which record to correct. Only digits can be typed; the caller checks the range.
-class InRecNum : public QDialog {
+class InRecNum : public NumberDialog {
     Q_OBJECT
 
 public:
@@ -14,12 +11,8 @@ public:
 
     // The record number typed when "&OK" was pressed; 0 for "&Cancel" or an empty box. A number
     // too big for any record comes back as 32768.
-    int CorrectRecNo() const { return m_answer; }
+    int CorrectRecNo() const;
 
     // Shows the dialog modally and returns its answer.
     static int ask(MessageBoxes& messages, QWidget* parent);
-
-private:
-    QLineEdit* m_value = nullptr;
-    int m_answer = 0;
 };

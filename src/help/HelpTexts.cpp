@@ -88,3 +88,30 @@ QString HelpTexts::database()
     return text + QStringLiteral("For more detailed information press F1.") + lineBreak
         + QStringLiteral("                 End");
 }
+
+QString HelpTexts::tracker()
+{
+    return layout(
+        QString(),
+        {
+            QStringLiteral(
+                "Load Sample.INV to try out the various features. Click the Open File button to load it from disk."),
+            QStringLiteral(
+                "To start new file, click on the spreadsheet, choose cell by clicking on it or use arrow keys. Selected Cell will show dotted line around it, type in your data. Delete an entry with the Backspace key."),
+            QStringLiteral(
+                "Type a description in the first column and values in the second column. I use a negative amount for tickets bought and a positive amount for Winnings. If Total shows a positive amount it means I am ahead."),
+            QStringLiteral(
+                "Enter the exact words Sub Total in first column, nothing in second column, at the end of each group where you want it to appear. The Sub Total amount will the sum of all amounts between the previous Sub Total if one exists."),
+            QStringLiteral(
+                "Empty rows are not allowed, for a blank row enter a space in column one. (It's no longer empty). To remove a row, delete all entries in that row then Calculate."),
+            QStringLiteral(
+                "Column two will only accept figures, the minus sign and the period key as the decimal separator. Description or Values can be changed at any time."),
+            QStringLiteral(
+                "To insert a row, click the row where it is required then the Insert Blank Line button, type in the row number shown in the Dialog box then OK."),
+            QStringLiteral(
+                "You must Calculate after any changes, to reformat the spreadsheet and update the Total."),
+            QStringLiteral(
+                "To save the file to disk, click Save File button and give the file a name."),
+        },
+        QString(70, u' ') + QStringLiteral("End"));
+}

@@ -8,5 +8,6 @@ namespace HelpTexts {
 
 QString radoDIdorur();
 QString database();
+QString tracker();
 
 } // namespace HelpTexts

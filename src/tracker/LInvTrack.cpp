@@ -1,0 +1,315 @@
+#include "LInvTrack.h"
+
+#include "app/FileDirectory.h"
+#include "app/SharedState.h"
+#include "common/BusyCursor.h"
+#include "common/Controls.h"
+#include "common/GridTable.h"
+#include "common/LeadingNumber.h"
+#include "common/MessageBoxes.h"
+#include "common/PrintJob.h"
+#include "common/SaveFile.h"
+#include "common/Services.h"
+#include "common/Twips.h"
+#include "common/WidgetEvents.h"
+#include "help/HelpPanel.h"
+#include "help/HelpTexts.h"
+#include "tracker/InInvNum.h"
+#include "tracker/Money.h"
+#include "tracker/Statement.h"
+#include "tracker/TrackerFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableWidget>
+
+namespace {
+
+constexpr int GridRows = 110;
+// The widths a fresh grid column has before the sheet widens it, in twips.
+constexpr int initialColumnWidth = 555;
+const QString helpTitle = QStringLiteral("Help");
+
+} // namespace
+
+LInvTrack::LInvTrack(SharedState& state, Services& services, RowQuestion askRow, QWidget* parent)
+    : ToolWindow(parent)
+    , m_state(state)
+    , m_services(services)
+    , m_askRow(std::move(askRow))
+    , m_editor(state.TrackerSheet)
+{
+    if (!m_askRow) {
+        m_askRow = [this](int rowHint, QWidget* dialogParent) {
+            return InInvNum::ask(rowHint, m_services.messages, dialogParent);
+        };
+    }
+    buildControls();
+    wireGrid();
+
+    m_state.TrackerSheet.Clear();
+    SetupSheetGrid();
+    CalculateSheet();
+    m_state.ActionMode = ActionIdle;
+}
+
+LInvTrack::~LInvTrack() = default;
+
+void LInvTrack::buildControls()
+{
+    Controls::setupWindow(this, "LInvTrack", QStringLiteral("Investment Tracker"));
+    Controls::setBackground(this, QColor(0, 0, 255));
+    setFont(Controls::windowFont(9.75));
+    const QFont small = Controls::windowFont(8.25);
+
+    m_grid = GridTable::create(this, "Grid6", 1890, 0, 5910, 5550, 240);
+    m_grid->setFont(small);
+    m_grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Tab leaves the grid for the next control, as everywhere else in the window.
+    m_grid->setTabKeyNavigation(false);
+
+    auto* insert = Controls::button(this, "InsertAss", QStringLiteral("&Insert blank line"), 1890,
+                                    5535, 5685, 330);
+    insert->setFont(small);
+    m_netInfo = Controls::label(this, "NetInfo", QStringLiteral("Changes made, Calculate"), 7920,
+                                5355, 1500, 465);
+    m_netInfo->setFont(small);
+    m_netInfo->setWordWrap(true);
+    m_netInfo->setAlignment(Qt::AlignCenter);
+    Controls::setBackground(m_netInfo, QColor(255, 255, 0));
+    m_netInfo->hide();
+
+    m_helpText = new QPlainTextEdit(this);
+    m_helpText->setObjectName(QStringLiteral("HlpTxt"));
+    m_helpText->setGeometry(TwipsRect(0, 3270, 9480, 2670));
+    m_helpText->setFont(small);
+
+    auto* strip = Controls::label(this, "Label1", QString(), 0, 5940, 9480, 420);
+    Controls::setBackground(strip, QColor(192, 192, 192));
+    auto* exitButton
+        = Controls::button(this, "Exit1", QStringLiteral("E&xit to Menu"), 180, 6000, 1455, 325);
+    auto* print
+        = Controls::button(this, "Printr", QStringLiteral("To &Printer"), 1890, 6000, 1230, 325);
+    auto* helpButton
+        = Controls::button(this, "Help9", QStringLiteral("&Help"), 3465, 6000, 1320, 325);
+    auto* open
+        = Controls::button(this, "Loadnet", QStringLiteral("&Open File"), 5085, 6000, 1230, 325);
+    auto* save
+        = Controls::button(this, "SaveNet", QStringLiteral("&Save File"), 6525, 6000, 1230, 325);
+    auto* calculate
+        = Controls::button(this, "Calc7", QStringLiteral("&Calculate"), 8010, 6000, 1230, 325);
+
+    m_help = new HelpPanel(helpButton, m_helpText, &HelpTexts::tracker, m_services.messages,
+                           {.beepOnKey = true, .focusPanel = true});
+
+    const QList<QWidget*> order {m_grid, insert, exitButton, print,     helpButton,
+                                 open,   save,   calculate,  m_helpText};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+    m_grid->setFocus();
+
+    connect(exitButton, &QPushButton::clicked, this, &QWidget::close);
+    connect(print, &QPushButton::clicked, this, &LInvTrack::printClicked);
+    connect(open, &QPushButton::clicked, this, &LInvTrack::openClicked);
+    connect(save, &QPushButton::clicked, this, &LInvTrack::saveClicked);
+    connect(calculate, &QPushButton::clicked, this, &LInvTrack::calculateClicked);
+    connect(insert, &QPushButton::clicked, this, &LInvTrack::insertClicked);
+}
+
+void LInvTrack::wireGrid()
+{
+    // Every way the user moves the current cell starts that cell afresh.
+    connect(m_grid, &QTableWidget::currentCellChanged, this, [this](int row, int column) {
+        if (!m_movingCursor && row >= 0 && column >= 0)
+            m_editor.cellChosen(row, column);
+    });
+    connect(m_grid, &QTableWidget::cellClicked, this,
+            [this](int row, int column) { m_editor.cellChosen(row, column); });
+    // Coming back to the grid (after Calculate, say) continues in the cell last edited.
+    WidgetEvents::onFocusIn(m_grid, [this] {
+        if (m_editor.CurrentRow)
+            m_grid->setCurrentCell(*m_editor.CurrentRow, m_editor.CurrentCol);
+    });
+    // The grid never edits by itself: typed characters go to the sheet editor.
+    WidgetEvents::onKeyPress(m_grid, [this](int key) {
+        apply(m_editor.keyPress(key));
+        return 0;
+    });
+    WidgetEvents::onKeyDown(m_grid, [this](int key) {
+        if (key != Qt::Key_Delete)
+            return false;
+        apply(m_editor.deleteKey());
+        return true;
+    });
+}
+
+void LInvTrack::apply(const SheetEditor::Result& result)
+{
+    using Outcome = SheetEditor::Result::Outcome;
+    switch (result.outcome) {
+    case Outcome::Ignored:
+        break;
+    case Outcome::Refused:
+        m_services.messages.beep();
+        break;
+    case Outcome::RowLimit:
+        m_services.messages.inform(helpTitle, QStringLiteral("105 Row limit."));
+        break;
+    case Outcome::MoveDown:
+        if (m_grid->currentRow() + 1 < m_grid->rowCount())
+            m_grid->setCurrentCell(m_grid->currentRow() + 1, m_grid->currentColumn());
+        break;
+    case Outcome::Edited:
+        moveGridCursor(result.row, result.column);
+        setCell(result.row, result.column, result.cellText);
+        m_netInfo->show();
+        break;
+    }
+}
+
+void LInvTrack::moveGridCursor(int row, int column)
+{
+    m_movingCursor = true;
+    m_grid->setCurrentCell(row, column);
+    m_movingCursor = false;
+}
+
+void LInvTrack::setCell(int row, int column, const QString& text)
+{
+    GridTable::setText(m_grid, row, column, text);
+    const Qt::Alignment across = column == 1 && row > 0 ? Qt::AlignRight : Qt::AlignLeft;
+    m_grid->item(row, column)->setTextAlignment(across | Qt::AlignVCenter);
+}
+
+void LInvTrack::SetupSheetGrid()
+{
+    GridTable::resize(m_grid, 2, 2, 1, 0);
+    m_grid->setColumnWidth(0, Px(initialColumnWidth + 3490));
+    m_grid->setColumnWidth(1, Px(initialColumnWidth + 1000));
+}
+
+void LInvTrack::CalculateSheet()
+{
+    m_state.TrackerSheet.CalculateSheet();
+    ShowSheet();
+}
+
+void LInvTrack::ShowSheet()
+{
+    const Sheet& sheet = m_state.TrackerSheet;
+    m_grid->setUpdatesEnabled(false);
+    GridTable::resize(m_grid, GridRows, 2, 1, 0);
+    GridTable::clear(m_grid, 1, 0);
+    setCell(0, 0, QStringLiteral("Description"));
+    setCell(0, 1, QStringLiteral("              Amount"));
+    for (int i = 1; i <= sheet.SheetRowCount; ++i) {
+        setCell(i, 0, Money::CellText(sheet.cell(i, 0)));
+        setCell(i, 1, Money::FormatAmountCell(sheet.cell(i, 1)));
+    }
+    const int totalRow = sheet.SheetRowCount + 2;
+    setCell(totalRow, 0, QStringLiteral("Total"));
+    setCell(totalRow, 1, m_state.Settings.CurrencySymbol + Money::FormatTotal(sheet.total()));
+    moveGridCursor(totalRow, 1);
+    m_grid->setUpdatesEnabled(true);
+}
+
+void LInvTrack::calculateClicked()
+{
+    m_help->close();
+    CalculateSheet();
+    m_state.SheetChanged = true;
+    m_netInfo->hide();
+}
+
+void LInvTrack::insertClicked()
+{
+    m_state.ActionMode = ActionOpenOrCorrect;
+    m_state.RowDialogAnswer = m_askRow(m_editor.CurrentRow.value_or(0), this);
+    if (m_state.TrackerSheet.InsertBlankRow(LeadingNumber(m_state.RowDialogAnswer)))
+        ShowSheet();
+    m_state.ActionMode = ActionIdle;
+}
+
+void LInvTrack::openClicked()
+{
+    hide();
+    Sheet& sheet = m_state.TrackerSheet;
+    if (ChooseFile(m_state, m_services.fileDialogs, ActionOpenTrackerFile)) {
+        TrackerFile::ReadResult read;
+        QFile file(m_state.FilePath);
+        if (file.open(QIODevice::ReadOnly))
+            read = TrackerFile::Read(file);
+        else
+            read.error = TrackerFile::ReadError::Unreadable;
+        if (read.error == TrackerFile::ReadError::None) {
+            sheet = read.sheet;
+            m_state.TrackerFileName = QFileInfo(m_state.FilePath).fileName();
+        } else {
+            m_services.messages.inform(
+                QStringLiteral("Loading Error"),
+                QStringLiteral("File not found or wrong format. Check Filename and/or Directory."));
+            m_state.TrackerFileName.clear();
+            sheet.Clear();
+        }
+    }
+    m_state.ActionMode = ActionIdle;
+    m_state.FilePath.clear();
+    CalculateSheet();
+    show();
+}
+
+void LInvTrack::saveClicked()
+{
+    hide();
+    const Sheet& sheet = m_state.TrackerSheet;
+    if (sheet.SheetRowCount == 0) {
+        m_services.messages.inform(helpTitle, QStringLiteral("No Records to Save"));
+    } else if (ChooseFile(m_state, m_services.fileDialogs, ActionSaveTrackerFile)) {
+        const bool saved = SaveFileAtomically(m_state.FilePath, [&sheet](QIODevice& device) {
+            return TrackerFile::Write(sheet, device);
+        });
+        if (saved)
+            m_state.TrackerFileName = QFileInfo(m_state.FilePath).fileName();
+        else
+            m_services.messages.inform(
+                QStringLiteral("Saving Error"),
+                QStringLiteral(" Bad Filename. Must be in the form MYFILE.ZPX"));
+    }
+    m_state.SheetChanged = false;
+    show();
+    m_state.ActionMode = ActionIdle;
+    m_state.FilePath.clear();
+}
+
+void LInvTrack::printClicked()
+{
+    if (!ConfirmPrintout(m_services))
+        return;
+    SendPrintout(m_services,
+                 InvestmentStatement(m_state.TrackerSheet, m_state.Settings.CurrencySymbol));
+}
+
+bool LInvTrack::mayLeave()
+{
+    Sheet& sheet = m_state.TrackerSheet;
+    if (m_state.SheetChanged && sheet.SheetRowCount != 0) {
+        const QString question
+            = m_state.TrackerFileName
+            + QStringLiteral(
+                  " file in memory will be erased. Do you want to go back and save it to Disk?.");
+        if (m_services.messages.ask(QStringLiteral("Changed File in Memory"), question))
+            return false;
+    }
+    if (!(m_state.SheetChanged && sheet.SheetRowCount == 0)) {
+        m_state.SheetChanged = false;
+        m_state.TrackerFileName.clear();
+        sheet.Clear();
+        m_state.ActionMode = ActionIdle;
+    }
+    return true;
+}

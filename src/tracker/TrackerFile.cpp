@@ -1,0 +1,98 @@
+#include "TrackerFile.h"
+
+#include "common/FileFields.h"
+
+#include <QIODevice>
+
+#include <cmath>
+
+namespace TrackerFile {
+
+namespace {
+
+ReadResult failed(ReadError error)
+{
+    return ReadResult {error, {}};
+}
+
+void addCell(FileFieldWriter& writer, const Cell& cell)
+{
+    if (cell.isNumber())
+        writer.addPlain(NumberText(cell.number()));
+    else if (cell.isText())
+        writer.addText(cell.text());
+    else
+        writer.addPlain(QString());
+}
+
+} // namespace
+
+QString NumberText(double value)
+{
+    // Fifteen significant digits, as a double holds them; the noise beyond is not written.
+    const double magnitude = std::fabs(value);
+    const int wholeDigits = magnitude < 1 ? 1 : int(std::floor(std::log10(magnitude))) + 1;
+    QString text = QString::number(value, 'f', std::clamp(15 - wholeDigits, 0, 14));
+    if (text.contains(u'.')) {
+        while (text.endsWith(u'0'))
+            text.chop(1);
+        if (text.endsWith(u'.'))
+            text.chop(1);
+    }
+    if (text.startsWith(QLatin1String("0.")))
+        text.remove(0, 1);
+    else if (text.startsWith(QLatin1String("-0.")))
+        text.remove(1, 1);
+    if (text == QLatin1String("-0") || text.isEmpty())
+        text = QStringLiteral("0");
+    return text;
+}
+
+QByteArray Bytes(const Sheet& sheet)
+{
+    FileFieldWriter writer;
+    writer.addNumber(sheet.SheetRowCount);
+    writer.endLine();
+    for (int r = 1; r <= RowLines; ++r) {
+        addCell(writer, sheet.cell(r, 0));
+        addCell(writer, sheet.cell(r, 1));
+        writer.endLine();
+    }
+    return writer.bytes();
+}
+
+bool Write(const Sheet& sheet, QIODevice& device)
+{
+    const QByteArray bytes = Bytes(sheet);
+    return device.write(bytes) == bytes.size();
+}
+
+ReadResult Read(QIODevice& device)
+{
+    const QByteArray bytes = device.read(MaxFileBytes + 1);
+    if (bytes.size() > MaxFileBytes || (bytes.isEmpty() && !device.atEnd()))
+        return failed(ReadError::Unreadable);
+    FileFieldReader reader(bytes);
+
+    const std::optional<Cell> rowCount = reader.readCell();
+    if (!rowCount || !rowCount->isNumber())
+        return failed(ReadError::BadRowCount);
+
+    ReadResult result;
+    result.sheet.SheetRowCount = int(std::clamp(rowCount->number(), 0.0, double(Sheet::DataRows)));
+    for (int r = 1; r <= RowLines; ++r) {
+        for (int column = 0; column < 2; ++column) {
+            if (column == 0 && reader.atEnd())
+                return failed(ReadError::MissingRows);
+            const std::optional<Cell> cell = reader.readCell();
+            if (!cell || cell->isDate())
+                return failed(ReadError::BadField);
+            if (column == 1 && std::fabs(cell->numericValue()) >= Sheet::MaxAmount)
+                return failed(ReadError::AmountTooLarge);
+            result.sheet.cell(r, column) = *cell;
+        }
+    }
+    return result;
+}
+
+} // namespace TrackerFile
