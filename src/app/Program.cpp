@@ -7,10 +7,18 @@
 #include "common/Services.h"
 #include "draws/LinesPerPage.h"
 
+#include "common/MessageBoxes.h"
+#include "help/HelpDocument.h"
+#include "help/HelpViewer.h"
+
 #include <QApplication>
 #include <QDir>
+#include <QKeyEvent>
 
-Program::Program(SharedState& state, Services& services) : m_state(state), m_services(services)
+Program::Program(SharedState& state, Services& services)
+    : m_state(state)
+    , m_services(services)
+    , m_helpPath(QString::fromLatin1(HelpDocument::ResourcePath))
 {
 }
 
@@ -40,6 +48,9 @@ void Program::start()
     m_state.applyPersonalShape();
 
     connect(m_menu.get(), &ZudeMenu::programEnded, this, &Program::end);
+    connect(m_menu.get(), &ZudeMenu::helpRequested, this,
+            [this] { showHelp(m_menu->objectName()); });
+    qApp->installEventFilter(this);
     connect(m_backdrop.get(), &LBlankForm::closeRequested, this, [this] {
         if (m_menu->ExitProgram())
             end();
@@ -47,6 +58,44 @@ void Program::start()
     m_menu->show();
     m_menu->raise();
     m_menu->activateWindow();
+}
+
+void Program::showHelp(const QString& windowName)
+{
+    if (!m_helpViewer) {
+        const std::optional<QString> html = HelpDocument::Load(m_helpPath);
+        if (!html) {
+            m_services.messages.inform(QStringLiteral("Help"),
+                                       QStringLiteral(" The help could not be opened."));
+            return;
+        }
+        m_helpViewer = std::make_unique<HelpViewer>(*html);
+    }
+    // Over a modal window the help must be modal too, or it could not be read.
+    const Qt::WindowModality modality = QApplication::activeModalWidget()
+            && QApplication::activeModalWidget() != m_helpViewer.get()
+        ? Qt::ApplicationModal
+        : Qt::NonModal;
+    if (m_helpViewer->windowModality() != modality) {
+        m_helpViewer->hide();
+        m_helpViewer->setWindowModality(modality);
+    }
+    m_helpViewer->showSection(HelpDocument::AnchorForWindow(windowName));
+    m_helpViewer->show();
+    m_helpViewer->raise();
+    m_helpViewer->activateWindow();
+}
+
+bool Program::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress || static_cast<QKeyEvent*>(event)->key() != Qt::Key_F1
+        || !watched->isWidgetType())
+        return false;
+    const QWidget* window = static_cast<QWidget*>(watched)->window();
+    if (window == m_helpViewer.get())
+        return true;
+    showHelp(window->objectName());
+    return true;
 }
 
 void Program::end()

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+class HelpViewer;
 class LBlankForm;
 class ZudeMenu;
 struct Services;
@@ -22,11 +23,21 @@ public:
     void start();
 
     ZudeMenu* mainMenu() const { return m_menu.get(); }
+
+    // Opens the help at the section about `windowName`; a message when it cannot be read.
+    void showHelp(const QString& windowName);
+    HelpViewer* helpViewer() const { return m_helpViewer.get(); }
+    // Where the help document is read from; tests point it elsewhere.
+    void setHelpDocumentPath(const QString& path) { m_helpPath = path; }
     LBlankForm* backdrop() const { return m_backdrop.get(); }
 
 Q_SIGNALS:
     // Every window has closed; the event loop may end.
     void finished();
+
+protected:
+    // F1 opens the help from every window of the program.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void end();
@@ -35,4 +46,6 @@ private:
     Services& m_services;
     std::unique_ptr<LBlankForm> m_backdrop;
     std::unique_ptr<ZudeMenu> m_menu;
+    std::unique_ptr<HelpViewer> m_helpViewer;
+    QString m_helpPath;
 };

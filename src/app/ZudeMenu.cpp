@@ -2,6 +2,7 @@
 
 #include "analysis/LGraph.h"
 #include "analysis/Lottery.h"
+#include "app/ChangeFnt.h"
 #include "app/SharedState.h"
 #include "common/BusyCursor.h"
 #include "common/Controls.h"
@@ -67,6 +68,15 @@ ZudeMenu::ZudeMenu(SharedState& state, Services& services, QWidget* parent)
         openToolWindow(new LGraph(m_state, m_services));
     });
     enableButton("InvTrack", [this] { openToolWindow(new LInvTrack(m_state, m_services)); });
+    enableButton("PtrFnt", [this] {
+        hide();
+        ChangeFnt settings(m_state, m_services);
+        settings.exec();
+        showUserName();
+        show();
+        activateWindow();
+    });
+    enableButton("HowtoUse", [this] { Q_EMIT helpRequested(); });
     enableButton("LoadFile", [this] {
         hide();
         if (OpenDrawFile(m_state, m_services))

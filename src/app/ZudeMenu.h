@@ -28,6 +28,7 @@ public:
 
 Q_SIGNALS:
     void programEnded();
+    void helpRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -1,3 +1,4 @@
+#include "help/HelpDocument.h"
 #include "help/HelpTexts.h"
 
 #include <QtTest>
@@ -38,6 +39,38 @@ private Q_SLOTS:
         QCOMPARE(blocks[2], secondParagraph);
         QVERIFY2(text.endsWith(ending, Qt::CaseInsensitive), qPrintable(text.right(120)));
         QVERIFY(!text.contains(QStringLiteral("\r\n\r\n\r\n")));
+    }
+
+    void trackerText()
+    {
+        // No title: nine paragraphs, each followed by an empty line, then the end marker.
+        const QStringList blocks = HelpTexts::tracker().split(QStringLiteral("\r\n\r\n"));
+        QCOMPARE(blocks.size(), 10);
+        QCOMPARE(blocks.first(),
+                 QStringLiteral("Load Sample.INV to try out the various features. Click the Open "
+                                "File button to load it from disk."));
+        QCOMPARE(blocks[8],
+                 QStringLiteral("To save the file to disk, click Save File button and "
+                                "give the file a name."));
+        QCOMPARE(blocks.last(), QString(70, u' ') + QStringLiteral("End"));
+        QVERIFY(!HelpTexts::tracker().contains(u'\n' + QString(2, u'\r')));
+    }
+
+    void helpDocumentCoversEveryWindow()
+    {
+        Q_INIT_RESOURCE(help_document);
+        const std::optional<QString> html = HelpDocument::Load();
+        QVERIFY(html);
+        const QList<HelpDocument::Section> sections = HelpDocument::Sections(*html);
+        QCOMPARE(sections.first(), (HelpDocument::Section {"menu", "The main menu"}));
+        QStringList anchors;
+        for (const HelpDocument::Section& section : sections)
+            anchors.append(section.anchor);
+        for (const char* window : {"ZudeMenu", "LDbase", "InRecNum", "Lottery", "LGraph",
+                                   "LInvTrack", "InInvNum", "ChangeFnt", "Unknown"})
+            QVERIFY2(anchors.contains(HelpDocument::AnchorForWindow(QLatin1String(window))),
+                     window);
+        QVERIFY(!HelpDocument::Load(QStringLiteral(":/no/such/file.html")));
     }
 };
 

@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QtTest>
 
@@ -45,11 +46,26 @@ void GuiTestFixture::verifyNothingUnexpected() const
     QCOMPARE(messages.unexpectedQuestions, 0);
 }
 
+void typeText(QWidget* widget, const QString& text)
+{
+    for (QChar c : text) {
+        if (c.unicode() < 128) {
+            QTest::keyClick(widget, char(c.unicode()));
+            continue;
+        }
+        // QTest only knows ASCII keys; other characters come as the text of an unnamed key.
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(widget, &press);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(widget, &release);
+    }
+}
+
 void typeIntoBox(QWidget* root, const char* name, const QString& text)
 {
     auto* box = control<QLineEdit>(root, name);
     QTest::mouseClick(box, Qt::LeftButton);
-    QTest::keyClicks(box, text);
+    typeText(box, text);
     QTest::keyClick(box, Qt::Key_Tab);
 }
 

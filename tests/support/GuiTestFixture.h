@@ -58,6 +58,9 @@ template <typename T> T* topLevel(const char* name)
     return nullptr;
 }
 
+// Types `text` key by key into `widget`, any characters, as a keyboard would.
+void typeText(QWidget* widget, const QString& text);
+
 // Clicks into a named box, types `text` and leaves the box with Tab, as a user would.
 void typeIntoBox(QWidget* root, const char* name, const QString& text);
 
