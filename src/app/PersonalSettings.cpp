@@ -32,7 +32,8 @@ PersonalSettingsReadResult ReadPersonalSettings(QIODevice* device)
     result.complete = [&] {
         if (!device || !device->isReadable())
             return false;
-        FileFieldReader reader(device->readAll());
+        // The file is one short line; a huge one is damaged and is not read whole.
+        FileFieldReader reader(device->read(PersonalSettings::MaxFileBytes));
         for (int* number : {&s.DefaultNumbersPerDraw, &s.DefaultHighNum, &s.DefaultEntryForms}) {
             const std::optional<int> value = reader.readShort();
             if (!value)
@@ -43,7 +44,8 @@ PersonalSettingsReadResult ReadPersonalSettings(QIODevice* device)
             const std::optional<QString> value = reader.readText();
             if (!value)
                 return false;
-            *text = *value;
+            // A double quote could not be written back; it is no part of a setting.
+            *text = QString(*value).remove(u'"');
         }
         return true;
     }();

@@ -8,6 +8,7 @@ class QIODevice;
 // The five personal settings kept in "Personal.Lot".
 struct PersonalSettings {
     static constexpr auto FileName = "Personal.Lot";
+    static constexpr qint64 MaxFileBytes = 4096;
 
     int DefaultNumbersPerDraw = 6;
     int DefaultHighNum = 49;

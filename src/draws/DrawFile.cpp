@@ -50,15 +50,16 @@ ReadResult Read(QIODevice& device)
     const std::optional<int> recCount = wholeNumber(reader.readCell());
     const std::optional<int> colCount = wholeNumber(reader.readCell());
     const std::optional<int> highNum = wholeNumber(reader.readCell());
-    const std::optional<QString> title = reader.readText();
-    if (!recCount || !colCount || !highNum || !title || *recCount < 0 || *recCount > MaxRecordLines
-        || *colCount < 3 || *highNum < 1)
+    // The title is always written quoted; a plain field could hold a quote that no save keeps.
+    const std::optional<Cell> title = reader.readCell();
+    if (!recCount || !colCount || !highNum || !title || !title->isText() || *recCount < 0
+        || *recCount > MaxRecordLines || *colCount < 3 || *highNum < 1)
         return failed(ReadError::BadHeader);
 
     ReadResult result;
     result.content.colCount = *colCount;
     result.content.highNum = *highNum;
-    result.content.title = *title;
+    result.content.title = title->text();
     result.content.records.resize(std::size_t(*recCount));
     for (int i = 1; i <= *recCount; ++i) {
         DrawStore::Record& record = result.content.records[std::size_t(i - 1)];

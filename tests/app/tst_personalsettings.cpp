@@ -63,6 +63,9 @@ private Q_SLOTS:
         QTest::newRow("unclosed quote")
             << QByteArray("6,49,1,\" $,\"Ann\r\n") << 6 << 49 << 1 << " $,"
             << "" << false;
+        QTest::newRow("quote in an unquoted symbol is dropped")
+            << QByteArray("6,49,1,\xff\xff\xff\xff\",\"\"\r\n") << 6 << 49 << 1
+            << QString(4, QChar(0xff)) << "" << true;
         QTest::newRow("no line end") << QByteArray("7,45,2,\" $\",\"Cy\"") << 7 << 45 << 2 << " $"
                                      << "Cy" << true;
     }

@@ -43,6 +43,7 @@ QStringList shown(const Sheet& sheet)
 } // namespace
 
 Q_DECLARE_METATYPE(QList<TestRow>)
+Q_DECLARE_METATYPE(Cell)
 
 class TestSheet : public QObject {
     Q_OBJECT
@@ -203,8 +204,6 @@ private Q_SLOTS:
         QCOMPARE(Money::FormatAmountCell(cell), text);
     }
 };
-
-Q_DECLARE_METATYPE(Cell)
 
 QTEST_GUILESS_MAIN(TestSheet)
 #include "tst_sheet.moc"
