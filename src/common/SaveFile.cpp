@@ -7,7 +7,9 @@ bool SaveFileAtomically(const QString& path, const std::function<bool(QIODevice&
 {
     QSaveFile file(path);
     if (file.open(QIODevice::WriteOnly)) {
-        if (write(file) && file.commit())
+        // The last buffered bytes reach the disk in flush(); commit() would not notice if they
+        // failed to and would put a cut-off file in place of the old one.
+        if (write(file) && file.flush() && file.commit())
             return true;
         file.cancelWriting();
     }
