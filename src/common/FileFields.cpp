@@ -2,13 +2,20 @@
 
 #include <QStringDecoder>
 
+#include <charconv>
 #include <cmath>
 
 namespace {
 
-// Files are written as UTF-8; older files in the Windows ANSI code page still read sensibly.
-QString decode(const QByteArray& bytes)
+// Files are written as UTF-8; texts of older files in the Windows ANSI code page still read
+// sensibly.
+QString decode(QByteArrayView bytes)
 {
+    bool ascii = true;
+    for (char c : bytes)
+        ascii = ascii && static_cast<unsigned char>(c) < 0x80;
+    if (ascii)
+        return QString::fromLatin1(bytes);
     QStringDecoder utf8(QStringDecoder::Utf8);
     QString text = utf8.decode(bytes);
     if (utf8.hasError())
@@ -16,107 +23,193 @@ QString decode(const QByteArray& bytes)
     return text;
 }
 
-bool isLineEnd(QChar c)
+bool isLineEnd(char c)
 {
-    return c == u'\r' || c == u'\n';
+    return c == '\r' || c == '\n';
+}
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+QByteArrayView trimmed(QByteArrayView bytes)
+{
+    while (!bytes.isEmpty() && isBlank(bytes.front()))
+        bytes = bytes.sliced(1);
+    while (!bytes.isEmpty() && isBlank(bytes.back()))
+        bytes.chop(1);
+    return bytes;
+}
+
+// A plain field as a number: whole numbers the quick way, anything else as the C locale reads
+// it ("12.5", "-.5", "1e3").
+std::optional<double> plainNumber(QByteArrayView bytes)
+{
+    const char* begin = bytes.data();
+    const char* end = begin + bytes.size();
+    if (begin != end && *begin == '+')
+        ++begin;
+    long long whole = 0;
+    const auto [stop, error] = std::from_chars(begin, end, whole);
+    if (error == std::errc() && stop == end)
+        return double(whole);
+    bool ok = false;
+    const double value = QByteArray(bytes.data(), bytes.size()).toDouble(&ok);
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+// "year-month-day", each part digits only.
+QDate plainDate(QByteArrayView bytes)
+{
+    int parts[3] = {0, 0, 0};
+    const char* position = bytes.data();
+    const char* end = position + bytes.size();
+    for (int i = 0; i < 3; ++i) {
+        const auto [stop, error] = std::from_chars(position, end, parts[i]);
+        if (error != std::errc() || stop == position || parts[i] < 0)
+            return {};
+        position = stop;
+        if (i < 2) {
+            if (position == end || *position != '-')
+                return {};
+            ++position;
+        }
+    }
+    if (position != end)
+        return {};
+    return QDate(parts[0], parts[1], parts[2]);
 }
 
 } // namespace
 
-FileFieldReader::FileFieldReader(const QByteArray& bytes) : m_data(decode(bytes))
+FileFieldReader::FileFieldReader(const QByteArray& bytes) : m_data(bytes), m_view(m_data)
 {
 }
 
 void FileFieldReader::skipBlanks()
 {
-    while (m_pos < m_data.size() && (m_data[m_pos] == u' ' || m_data[m_pos] == u'\t'))
+    while (m_pos < m_view.size() && isBlank(m_view[m_pos]))
         ++m_pos;
 }
 
 bool FileFieldReader::atEnd() const
 {
     qsizetype pos = m_pos;
-    while (pos < m_data.size() && m_data[pos].isSpace())
+    while (pos < m_view.size()
+           && (isBlank(m_view[pos]) || isLineEnd(m_view[pos]) || m_view[pos] == '\f'
+               || m_view[pos] == '\v'))
         ++pos;
-    return pos >= m_data.size();
+    return pos >= m_view.size();
 }
 
 void FileFieldReader::finishField()
 {
     // Whatever stands between a closing quote and the separator is dropped, as is the separator.
-    while (m_pos < m_data.size() && m_data[m_pos] != u',' && !isLineEnd(m_data[m_pos]))
+    while (m_pos < m_view.size() && m_view[m_pos] != ',' && !isLineEnd(m_view[m_pos]))
         ++m_pos;
-    m_afterComma = m_pos < m_data.size() && m_data[m_pos] == u',';
+    m_afterComma = m_pos < m_view.size() && m_view[m_pos] == ',';
     if (m_afterComma) {
         ++m_pos;
         return;
     }
-    if (m_pos < m_data.size() && m_data[m_pos] == u'\r')
+    if (m_pos < m_view.size() && m_view[m_pos] == '\r')
         ++m_pos;
-    if (m_pos < m_data.size() && m_data[m_pos] == u'\n')
+    if (m_pos < m_view.size() && m_view[m_pos] == '\n')
         ++m_pos;
 }
 
-std::optional<FileFieldReader::Field> FileFieldReader::readField()
+bool FileFieldReader::readField(Field& field)
 {
     // After a comma a field follows even if the line ends there ("," holds two empty fields);
     // otherwise the data may simply have run out.
     skipBlanks();
     if (!m_afterComma && atEnd())
-        return std::nullopt;
+        return false;
 
-    Field field;
-    const QChar first = m_data[m_pos];
-    if (first == u'"' || first == u'#') {
-        field.kind = first == u'"' ? Field::Quoted : Field::Date;
+    field.kind = Field::Plain;
+    const char first = m_pos < m_view.size() ? m_view[m_pos] : ',';
+    if (first == '"' || first == '#') {
+        field.kind = first == '"' ? Field::Quoted : Field::Date;
         // An unclosed quote ends with its line rather than swallowing the rest of the file.
         qsizetype end = m_pos + 1;
-        while (end < m_data.size() && m_data[end] != first && !isLineEnd(m_data[end]))
+        while (end < m_view.size() && m_view[end] != first && !isLineEnd(m_view[end]))
             ++end;
-        field.text = m_data.mid(m_pos + 1, end - m_pos - 1);
-        m_pos = end < m_data.size() && m_data[end] == first ? end + 1 : end;
+        field.bytes = m_view.sliced(m_pos + 1, end - m_pos - 1);
+        m_pos = end < m_view.size() && m_view[end] == first ? end + 1 : end;
     } else {
         const qsizetype start = m_pos;
-        while (m_pos < m_data.size() && m_data[m_pos] != u',' && !isLineEnd(m_data[m_pos]))
+        while (m_pos < m_view.size() && m_view[m_pos] != ',' && !isLineEnd(m_view[m_pos]))
             ++m_pos;
-        field.text = m_data.mid(start, m_pos - start).trimmed();
+        field.bytes = trimmed(m_view.sliced(start, m_pos - start));
     }
     finishField();
-    return field;
+    return true;
 }
 
 std::optional<int> FileFieldReader::readShort()
 {
-    const std::optional<Field> field = readField();
-    if (!field || field->kind != Field::Plain)
+    Field field;
+    if (!readField(field) || field.kind != Field::Plain)
         return std::nullopt;
-    if (field->text.isEmpty())
+    if (field.bytes.isEmpty())
         return 0;
-    bool ok = false;
-    const double value = std::nearbyint(field->text.toDouble(&ok));
-    if (!ok || value < -32768 || value > 32767)
+    const std::optional<double> value = plainNumber(field.bytes);
+    if (!value)
         return std::nullopt;
-    return int(value);
+    const double rounded = std::nearbyint(*value);
+    if (rounded < -32768 || rounded > 32767)
+        return std::nullopt;
+    return int(rounded);
+}
+
+bool FileFieldReader::readWhole(long long& value)
+{
+    Field field;
+    if (!readField(field) || field.kind != Field::Plain || field.bytes.isEmpty())
+        return false;
+    const char* begin = field.bytes.data();
+    const char* end = begin + field.bytes.size();
+    const auto [stop, error] = std::from_chars(begin, end, value);
+    if (error == std::errc() && stop == end)
+        return true;
+    // Rarer forms of a whole number ("+7", "1e3", "12.0").
+    const std::optional<double> number = plainNumber(field.bytes);
+    if (!number || *number != std::trunc(*number) || std::fabs(*number) > 9.0e15)
+        return false;
+    value = static_cast<long long>(*number);
+    return true;
+}
+
+bool FileFieldReader::readDate(QDate& date)
+{
+    Field field;
+    if (!readField(field) || field.kind != Field::Date)
+        return false;
+    date = plainDate(field.bytes);
+    return date.isValid();
 }
 
 std::optional<QString> FileFieldReader::readText()
 {
-    const std::optional<Field> field = readField();
-    if (!field)
+    Field field;
+    if (!readField(field))
         return std::nullopt;
-    return field->text;
+    return decode(field.bytes);
 }
 
 std::optional<Cell> FileFieldReader::readCell()
 {
-    const std::optional<Field> field = readField();
-    if (!field)
+    Field field;
+    if (!readField(field))
         return std::nullopt;
-    switch (field->kind) {
+    switch (field.kind) {
     case Field::Quoted:
-        return Cell(field->text);
+        return Cell(decode(field.bytes));
     case Field::Date: {
-        const QDate date = QDate::fromString(field->text, QStringLiteral("yyyy-M-d"));
+        const QDate date = plainDate(field.bytes);
         if (!date.isValid())
             return std::nullopt;
         return Cell(date);
@@ -124,13 +217,12 @@ std::optional<Cell> FileFieldReader::readCell()
     case Field::Plain:
         break;
     }
-    if (field->text.isEmpty())
+    if (field.bytes.isEmpty())
         return Cell();
-    bool ok = false;
-    const double value = field->text.toDouble(&ok);
-    if (!ok || !std::isfinite(value))
+    const std::optional<double> value = plainNumber(field.bytes);
+    if (!value)
         return std::nullopt;
-    return Cell(value);
+    return Cell(*value);
 }
 
 void FileFieldWriter::addPlain(const QString& field)

@@ -45,6 +45,7 @@ void GridTable::resize(QTableWidget* grid, int rows, int columns, int fixedRows,
 {
     grid->setRowCount(rows);
     grid->setColumnCount(columns);
+    const BulkChange change(grid);
     const QColor shade(192, 192, 192);
     for (int row = 0; row < rows; ++row) {
         for (int column = 0; column < columns; ++column) {
@@ -68,4 +69,15 @@ void GridTable::clear(QTableWidget* grid, int fromRow, int fromColumn)
         for (int column = fromColumn; column < grid->columnCount(); ++column)
             if (QTableWidgetItem* item = grid->item(row, column))
                 item->setText(QString());
+}
+
+GridTable::BulkChange::BulkChange(QTableWidget* grid)
+    : m_grid(grid), m_wasBlocked(grid->model()->blockSignals(true))
+{
+}
+
+GridTable::BulkChange::~BulkChange()
+{
+    m_grid->model()->blockSignals(m_wasBlocked);
+    m_grid->viewport()->update();
 }

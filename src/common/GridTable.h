@@ -21,4 +21,19 @@ void setText(QTableWidget* grid, int row, int column, const QString& text);
 // Empties every cell from (row, column) to the last row and column.
 void clear(QTableWidget* grid, int fromRow, int fromColumn);
 
+// While it lives, the grid's cells change without announcing each change to the view, which is
+// repainted once at the end: filling two thousand rows cell by cell otherwise costs a repaint
+// request per cell. Rows and columns must not be added or removed meanwhile.
+class BulkChange {
+public:
+    explicit BulkChange(QTableWidget* grid);
+    ~BulkChange();
+    BulkChange(const BulkChange&) = delete;
+    BulkChange& operator=(const BulkChange&) = delete;
+
+private:
+    QTableWidget* m_grid;
+    bool m_wasBlocked;
+};
+
 } // namespace GridTable

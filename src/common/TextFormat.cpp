@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <chrono>
 
 QString RightAlign(int width, const QString& text)
 {
@@ -25,13 +26,37 @@ QString AlignedWhole(int width, long long value)
 
 QString ShortDateFormat()
 {
-    QString format = QLocale().dateFormat(QLocale::ShortFormat);
+    // Asked for every date shown or read, so it is worked out once per locale.
+    static QString cachedLocale;
+    static QString cachedFormat;
+    const QLocale locale;
+    if (!cachedFormat.isEmpty() && locale.name() == cachedLocale)
+        return cachedFormat;
+
+    QString format = locale.dateFormat(QLocale::ShortFormat);
     // Some locales (the C locale among them) spell the month out; a date box needs digits.
-    if (format.contains(QLatin1String("MMM")))
-        return QStringLiteral("yyyy-MM-dd");
-    if (!format.contains(QLatin1String("yyyy")))
-        format.replace(QRegularExpression(QStringLiteral("y+")), QStringLiteral("yyyy"));
+    if (format.contains(QLatin1String("MMM"))) {
+        format = QStringLiteral("yyyy-MM-dd");
+    } else if (!format.contains(QLatin1String("yyyy"))) {
+        static const QRegularExpression years(QStringLiteral("y+"));
+        format.replace(years, QStringLiteral("yyyy"));
+    }
+    cachedLocale = locale.name();
+    cachedFormat = format;
     return format;
+}
+
+QDate Today()
+{
+    using Clock = std::chrono::steady_clock;
+    static Clock::time_point askedAt;
+    static QDate today;
+    const Clock::time_point now = Clock::now();
+    if (!today.isValid() || now - askedAt > std::chrono::seconds(1)) {
+        today = QDate::currentDate();
+        askedAt = now;
+    }
+    return today;
 }
 
 QString FormatShortDate(const QDate& date)

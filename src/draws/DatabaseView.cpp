@@ -29,7 +29,7 @@ QString DateText(const Cell& cell)
 {
     if (cell.isDate())
         return FormatShortDate(cell.date());
-    const QDate date = ParseUserDate(cell.text(), QDate::currentDate());
+    const QDate date = ParseUserDate(cell.text(), Today());
     return date.isValid() ? FormatShortDate(date) : cell.text();
 }
 

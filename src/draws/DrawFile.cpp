@@ -32,7 +32,7 @@ std::optional<QDate> recordDate(const Cell& cell)
     if (cell.isDate())
         return cell.date();
     // Dates typed in the database window are kept in the short date form.
-    const QDate date = ParseUserDate(cell.text(), QDate::currentDate());
+    const QDate date = ParseUserDate(cell.text(), Today());
     if (!cell.isText() || !date.isValid())
         return std::nullopt;
     return date;
@@ -42,6 +42,8 @@ std::optional<QDate> recordDate(const Cell& cell)
 
 ReadResult Read(QIODevice& device)
 {
+    if (!device.isSequential() && device.size() - device.pos() > MaxFileBytes)
+        return failed(ReadError::Unreadable);
     const QByteArray bytes = device.read(MaxFileBytes + 1);
     if (bytes.size() > MaxFileBytes || (bytes.isEmpty() && !device.atEnd()))
         return failed(ReadError::Unreadable);
@@ -66,19 +68,19 @@ ReadResult Read(QIODevice& device)
         for (int j = 0; j < DrawStore::TableColumns; ++j) {
             if (reader.atEnd())
                 return failed(ReadError::MissingField);
-            const std::optional<Cell> cell = reader.readCell();
             if (j == 1) {
-                if (!cell || !cell->isDate())
+                QDate date;
+                if (!reader.readDate(date))
                     return failed(ReadError::BadDate);
-                record[1] = *cell;
+                record[1] = Cell(date);
                 continue;
             }
-            const std::optional<int> number = wholeNumber(cell);
-            if (!number)
+            long long number = 0;
+            if (!reader.readWhole(number) || number < -32768 || number > 32767)
                 return failed(ReadError::BadNumber);
-            if (j == 0 && *number != i)
+            if (j == 0 && number != i)
                 return failed(ReadError::BadRecordNumber);
-            record[std::size_t(j)] = Cell(double(*number));
+            record[std::size_t(j)] = Cell(double(number));
         }
     }
     return result;

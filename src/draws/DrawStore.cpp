@@ -39,7 +39,7 @@ bool DrawStore::ReplaceRecord(int record, const QString& dateText, const QString
 void DrawStore::writeEntry(int record, const QString& dateText, const QStringList& numberTexts)
 {
     // A typed date is kept as text in the short date form; one that cannot be read stays as typed.
-    const QDate date = ParseUserDate(dateText, QDate::currentDate());
+    const QDate date = ParseUserDate(dateText, Today());
     m_records[record][1] = Cell(date.isValid() ? FormatShortDate(date) : dateText);
 
     const int numbers = std::clamp(m_colCount - 2, 0, TableColumns - 2);

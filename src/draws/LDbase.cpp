@@ -303,7 +303,7 @@ void LDbase::setupDistributionGrids()
 
 void LDbase::ShowNewDate()
 {
-    m_state.Store.ProposeNewDate(QDate::currentDate());
+    m_state.Store.ProposeNewDate(Today());
     m_date->setText(FormatShortDate(m_state.Store.NewDate()));
 }
 
@@ -327,6 +327,7 @@ void LDbase::ShowDistribution()
 void LDbase::fillRecordGrid()
 {
     const DrawStore& store = m_state.Store;
+    const GridTable::BulkChange change(m_records);
     for (int row = 1; row <= store.RecCount(); ++row) {
         const QStringList texts = DatabaseView::RecordRowTexts(store, store.RecCount() - row + 1);
         for (int column = 0; column < texts.size() && column < m_records->columnCount(); ++column)
@@ -356,12 +357,12 @@ void LDbase::RefreshDatabaseWindow()
 
 bool LDbase::dateIsValid() const
 {
-    return ParseUserDate(m_date->text(), QDate::currentDate()).isValid();
+    return ParseUserDate(m_date->text(), Today()).isValid();
 }
 
 void LDbase::dateLeft()
 {
-    const QDate date = ParseUserDate(m_date->text(), QDate::currentDate());
+    const QDate date = ParseUserDate(m_date->text(), Today());
     if (date.isValid()) {
         m_date->setText(FormatShortDate(date));
         return;

@@ -202,8 +202,8 @@ void LInvTrack::CalculateSheet()
 void LInvTrack::ShowSheet()
 {
     const Sheet& sheet = m_state.TrackerSheet;
-    m_grid->setUpdatesEnabled(false);
     GridTable::resize(m_grid, GridRows, 2, 1, 0);
+    const GridTable::BulkChange change(m_grid);
     GridTable::clear(m_grid, 1, 0);
     setCell(0, 0, QStringLiteral("Description"));
     setCell(0, 1, QStringLiteral("              Amount"));
@@ -215,7 +215,6 @@ void LInvTrack::ShowSheet()
     setCell(totalRow, 0, QStringLiteral("Total"));
     setCell(totalRow, 1, m_state.Settings.CurrencySymbol + Money::FormatTotal(sheet.total()));
     moveGridCursor(totalRow, 1);
-    m_grid->setUpdatesEnabled(true);
 }
 
 void LInvTrack::calculateClicked()

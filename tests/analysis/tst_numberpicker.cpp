@@ -3,6 +3,7 @@
 
 #include "analysis/NumberPicker.h"
 #include "app/SharedState.h"
+#include "common/EntropyRandomSource.h"
 
 #include <QtTest>
 
@@ -10,6 +11,26 @@ class TestNumberPicker : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void entropySourceIsUniformThroughReseeding()
+    {
+        // Picking reseeds before every draw: the values must stay in [0, 1) and spread evenly.
+        EntropyRandomSource random;
+        std::array<int, 10> buckets {};
+        constexpr int draws = 100000;
+        for (int i = 0; i < draws; ++i) {
+            random.reseedFromClock();
+            const float u = random.nextUniform();
+            QVERIFY(u >= 0.0f && u < 1.0f);
+            ++buckets[std::size_t(u * 10)];
+        }
+        for (int count : buckets)
+            QVERIFY2(std::abs(count - draws / 10) < 600, qPrintable(QString::number(count)));
+
+        EntropyRandomSource other;
+        QVERIFY(random.nextUniform() != other.nextUniform()
+                || random.nextUniform() != other.nextUniform());
+    }
+
     void init()
     {
         m_state = SharedState();
