@@ -3,9 +3,7 @@
 #include "app/LBlankForm.h"
 #include "app/SharedState.h"
 #include "app/ZudeMenu.h"
-#include "common/PrinterPort.h"
 #include "common/Services.h"
-#include "draws/LinesPerPage.h"
 
 #include "common/MessageBoxes.h"
 #include "help/HelpDocument.h"
@@ -30,8 +28,6 @@ void Program::start()
     if (m_state.ProgramDirectory.isEmpty())
         m_state.ProgramDirectory = QCoreApplication::applicationDirPath();
     QDir::setCurrent(m_state.ProgramDirectory);
-
-    m_state.LinesPerPage = LinesPerPageFor(m_services.printer.lineHeightTwips());
 
     // The record table and the counts are created empty with the store itself.
     m_menu = std::make_unique<ZudeMenu>(m_state, m_services);

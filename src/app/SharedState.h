@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 
 // What the program is busy with; several windows hand work to each other through it.
 enum ActionModeValue : int {
@@ -45,7 +46,9 @@ struct SharedState {
     int CorrectRecNo = 0;
     bool EditingFlag = false;
     int GraphOpener = 0;
-    int LinesPerPage = 50;
+    // Measured on the default printer when the database is first printed: asking the printer
+    // system can take long, and most sessions never print.
+    std::optional<int> LinesPerPage;
 
     QString settingsFilePath() const;
     // Gives an empty store the personal shape: numbers per draw + 2 columns and the highest number.

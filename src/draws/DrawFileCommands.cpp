@@ -5,10 +5,12 @@
 #include "common/BusyCursor.h"
 #include "common/MessageBoxes.h"
 #include "common/PrintJob.h"
+#include "common/PrinterPort.h"
 #include "common/SaveFile.h"
 #include "common/Services.h"
 #include "draws/DatabasePrintout.h"
 #include "draws/DrawFile.h"
+#include "draws/LinesPerPage.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -106,7 +108,9 @@ void PrintDatabase(SharedState& state, Services& services)
     if (!ConfirmPrintout(services))
         return;
     BusyCursor busy;
+    if (!state.LinesPerPage)
+        state.LinesPerPage = LinesPerPageFor(services.printer.lineHeightTwips());
     const Printout printout = DatabasePrintout(state.Store, state.DistributionText,
-                                               state.LinesPerPage, state.PrintLines);
+                                               *state.LinesPerPage, state.PrintLines);
     SendPrintout(services, printout);
 }

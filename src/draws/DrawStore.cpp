@@ -38,9 +38,10 @@ bool DrawStore::ReplaceRecord(int record, const QString& dateText, const QString
 
 void DrawStore::writeEntry(int record, const QString& dateText, const QStringList& numberTexts)
 {
-    // A typed date is kept as text in the short date form; one that cannot be read stays as typed.
+    // A typed date is kept as a date, shown in whatever short form the locale has; one that
+    // cannot be read stays as typed.
     const QDate date = ParseUserDate(dateText, Today());
-    m_records[record][1] = Cell(date.isValid() ? FormatShortDate(date) : dateText);
+    m_records[record][1] = date.isValid() ? Cell(date) : Cell(dateText);
 
     const int numbers = std::clamp(m_colCount - 2, 0, TableColumns - 2);
     for (int k = 0; k < numbers; ++k) {

@@ -29,7 +29,7 @@ private Q_SLOTS:
         QCOMPARE(state().Settings.CurrencySymbol, QStringLiteral(" $"));
         QVERIFY(!control<QLabel>(menu(), "MyName")->isVisible());
         QVERIFY(!control<QLabel>(menu(), "InfoLabel")->isVisible());
-        QCOMPARE(state().LinesPerPage, 50);
+        QVERIFY(!state().LinesPerPage); // measured when the database is first printed
         QVERIFY(menu()->isVisible());
         QVERIFY(m_program->backdrop()->isVisible());
         QCOMPARE(m_program->backdrop()->windowTitle(), QStringLiteral("Numerion"));
@@ -38,14 +38,12 @@ private Q_SLOTS:
     void startsWithTheSettingsFile()
     {
         m_fixture->writeProgramFile(QStringLiteral("Personal.Lot"), "5,39,2,\" $\",\"Ann\"\r\n");
-        m_fixture->printer.lineHeight = 240.0;
         startProgram();
         QCOMPARE(state().Store.ColCount(), 7);
         QCOMPARE(state().Store.HighNum(), 39);
         auto* name = control<QLabel>(menu(), "MyName");
         QVERIFY(name->isVisible());
         QCOMPARE(name->text(), QStringLiteral("Ann"));
-        QCOMPARE(state().LinesPerPage, 59);
     }
 
     void menuLayout()

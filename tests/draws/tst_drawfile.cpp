@@ -102,7 +102,7 @@ private Q_SLOTS:
                 const DrawStore::Record& back = read.content.records[std::size_t(i - 1)];
                 QCOMPARE(back[0], Cell(double(i)));
                 QVERIFY(back[1].isDate());
-                QCOMPARE(FormatShortDate(back[1].date()), store.cell(i, 1).text());
+                QCOMPARE(back[1], store.cell(i, 1));
                 for (int j = 2; j < DrawStore::TableColumns; ++j)
                     QCOMPARE(back[std::size_t(j)],
                              Cell(j < store.ColCount() ? store.cell(i, j).number() : 0.0));

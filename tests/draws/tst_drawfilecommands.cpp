@@ -231,6 +231,8 @@ private Q_SLOTS:
         m_fixture->messages.answerNext(true);
         click(menu(), "PrintDbase");
         QCOMPARE(m_fixture->printer.printed.size(), 1);
+        // Lines per page come from the printer's line height at the first printout.
+        QCOMPARE(state().LinesPerPage, std::optional<int>(15840 / 240 - 7));
         const QStringList page = m_fixture->printer.printed.first().pages.first();
         QCOMPARE(page[2], QStringLiteral("    Winning numbers in Weekly Six Draw"));
         QVERIFY(page[5].startsWith(QStringLiteral("    9/7/1996")));
