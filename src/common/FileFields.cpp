@@ -42,17 +42,33 @@ QByteArrayView trimmed(QByteArrayView bytes)
     return bytes;
 }
 
+// Digits with an optional minus, and nothing else; eighteen digits at most, so it cannot
+// overflow. Fields of a draw file are nearly all like this, so they skip the general parser.
+bool wholeDigits(QByteArrayView bytes, long long& value)
+{
+    qsizetype i = 0;
+    const bool negative = !bytes.isEmpty() && bytes[0] == '-';
+    if (negative)
+        ++i;
+    if (i == bytes.size() || bytes.size() - i > 18)
+        return false;
+    long long number = 0;
+    for (; i < bytes.size(); ++i) {
+        const char c = bytes[i];
+        if (c < '0' || c > '9')
+            return false;
+        number = number * 10 + (c - '0');
+    }
+    value = negative ? -number : number;
+    return true;
+}
+
 // A plain field as a number: whole numbers the quick way, anything else as the C locale reads
 // it ("12.5", "-.5", "1e3").
 std::optional<double> plainNumber(QByteArrayView bytes)
 {
-    const char* begin = bytes.data();
-    const char* end = begin + bytes.size();
-    if (begin != end && *begin == '+')
-        ++begin;
     long long whole = 0;
-    const auto [stop, error] = std::from_chars(begin, end, whole);
-    if (error == std::errc() && stop == end)
+    if (wholeDigits(bytes, whole))
         return double(whole);
     bool ok = false;
     const double value = QByteArray(bytes.data(), bytes.size()).toDouble(&ok);
@@ -126,7 +142,8 @@ bool FileFieldReader::readField(Field& field)
     // After a comma a field follows even if the line ends there ("," holds two empty fields);
     // otherwise the data may simply have run out.
     skipBlanks();
-    if (!m_afterComma && atEnd())
+    m_ended = !m_afterComma && atEnd();
+    if (m_ended)
         return false;
 
     field.kind = Field::Plain;
@@ -170,10 +187,7 @@ bool FileFieldReader::readWhole(long long& value)
     Field field;
     if (!readField(field) || field.kind != Field::Plain || field.bytes.isEmpty())
         return false;
-    const char* begin = field.bytes.data();
-    const char* end = begin + field.bytes.size();
-    const auto [stop, error] = std::from_chars(begin, end, value);
-    if (error == std::errc() && stop == end)
+    if (wholeDigits(field.bytes, value))
         return true;
     // Rarer forms of a whole number ("+7", "1e3", "12.0").
     const std::optional<double> number = plainNumber(field.bytes);

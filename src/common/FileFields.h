@@ -32,6 +32,8 @@ public:
     bool readDate(QDate& date);
 
     bool atEnd() const;
+    // Whether the last read found the data at its end rather than a field.
+    bool ended() const { return m_ended; }
 
 private:
     struct Field {
@@ -46,6 +48,7 @@ private:
     QByteArrayView m_view; // read through a view: indexing the array itself checks for sharing
     qsizetype m_pos = 0;
     bool m_afterComma = false;
+    bool m_ended = false;
 };
 
 // Builds lines of comma-separated fields ended by CR LF.

@@ -5,7 +5,9 @@
 
 #include <QIODevice>
 
+#include <array>
 #include <cmath>
+#include <utility>
 
 namespace DrawFile {
 
@@ -20,6 +22,14 @@ std::optional<int> wholeNumber(const std::optional<Cell>& cell)
     if (value != std::trunc(value) || value < -32768 || value > 32767)
         return std::nullopt;
     return int(value);
+}
+
+// A record's cells built in place: the record number, the date and the ten numbers.
+template <std::size_t... Column>
+DrawStore::Record makeRecord(const std::array<long long, DrawStore::TableColumns>& numbers,
+                             const QDate& date, std::index_sequence<Column...>)
+{
+    return {(Column == 1 ? Cell(date) : Cell(double(numbers[Column])))...};
 }
 
 ReadResult failed(ReadError error)
@@ -62,26 +72,26 @@ ReadResult Read(QIODevice& device)
     result.content.colCount = *colCount;
     result.content.highNum = *highNum;
     result.content.title = title->text();
-    result.content.records.resize(std::size_t(*recCount));
+    result.content.records.reserve(std::size_t(*recCount));
     for (int i = 1; i <= *recCount; ++i) {
-        DrawStore::Record& record = result.content.records[std::size_t(i - 1)];
+        std::array<long long, DrawStore::TableColumns> numbers {};
+        QDate date;
         for (int j = 0; j < DrawStore::TableColumns; ++j) {
-            if (reader.atEnd())
-                return failed(ReadError::MissingField);
-            if (j == 1) {
-                QDate date;
-                if (!reader.readDate(date))
-                    return failed(ReadError::BadDate);
-                record[1] = Cell(date);
+            const bool read
+                = j == 1 ? reader.readDate(date) : reader.readWhole(numbers[std::size_t(j)]);
+            if (read && j == 1)
                 continue;
-            }
-            long long number = 0;
-            if (!reader.readWhole(number) || number < -32768 || number > 32767)
+            if (!read && reader.ended())
+                return failed(ReadError::MissingField);
+            if (!read)
+                return failed(j == 1 ? ReadError::BadDate : ReadError::BadNumber);
+            if (numbers[std::size_t(j)] < -32768 || numbers[std::size_t(j)] > 32767)
                 return failed(ReadError::BadNumber);
-            if (j == 0 && number != i)
+            if (j == 0 && numbers[0] != i)
                 return failed(ReadError::BadRecordNumber);
-            record[std::size_t(j)] = Cell(double(number));
         }
+        result.content.records.push_back(
+            makeRecord(numbers, date, std::make_index_sequence<DrawStore::TableColumns>()));
     }
     return result;
 }
