@@ -3,6 +3,7 @@
 #include "common/Twips.h"
 
 #include <QHeaderView>
+#include <QPalette>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 
@@ -52,8 +53,12 @@ QTableWidget* GridTable::create(QWidget* parent, const char* name, int left, int
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
     grid->setTextElideMode(Qt::ElideNone);
     grid->setWordWrap(false);
-    grid->setStyleSheet(QStringLiteral(
-        "QTableWidget { background: white; gridline-color: black; } QTableWidget::item { padding: 0px; }"));
+    // White cells and black grid lines through the palette: a style sheet would do the same but
+    // costs every grid a style of its own when the window is shown.
+    QPalette palette = grid->palette();
+    palette.setColor(QPalette::Base, Qt::white);
+    palette.setColor(QPalette::Mid, Qt::black);
+    grid->setPalette(palette);
     return grid;
 }
 
