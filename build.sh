@@ -1,16 +1,26 @@
 #!/usr/bin/env bash
-# Sets up, builds and then runs Numerion ("run") or its tests ("test").
+# Sets up, builds and then runs Numerion or its checks:
+#   run          build and start the program
+#   test         everything CI runs: the tests; the tests again under AddressSanitizer and
+#                UndefinedBehaviorSanitizer; each file reader's fuzzer for a bounded time
+#   unit         the tests only, in the normal build (the quick check while developing)
+#   fuzz [secs]  the fuzzers alone, for `secs` seconds each (default 600)
+#   bench        the benchmark program (see BENCHMARKS.md)
 # Installs the Debian packages it needs when they are missing; fast when nothing changed.
 set -euo pipefail
 
 cd "$(dirname "$0")"
 mode=${1:-}
 case "$mode" in
-  run | test) ;;
-  *) echo "usage: $0 run|test" >&2; exit 2 ;;
+  run | test | unit | fuzz | bench) ;;
+  *) echo "usage: $0 run|test|unit|fuzz [seconds]|bench" >&2; exit 2 ;;
 esac
 
-packages=(cmake g++ ninja-build qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core fonts-liberation)
+packages=(cmake g++ ninja-build qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core
+          fonts-liberation libbenchmark-dev)
+case "$mode" in
+  test | fuzz) packages+=(clang libclang-rt-14-dev) ;;
+esac
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed' || missing+=("$package")
@@ -23,18 +33,69 @@ if ((${#missing[@]})); then
   DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null
 fi
 
-build_dir=build
 werror=OFF
 [ "${CI:-}" = "true" ] && werror=ON
-if [ ! -f "$build_dir/CMakeCache.txt" ]; then
-  cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNUMERION_WERROR=$werror
-else
-  cmake -S . -B "$build_dir" -DNUMERION_WERROR=$werror >/dev/null
-fi
-cmake --build "$build_dir" -j"$(nproc)"
+jobs=$(nproc)
 
-if [ "$mode" = run ]; then
-  exec "$build_dir/numerion"
-fi
-cd "$build_dir"
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)"
+# configure_and_build DIR [cmake options...]
+configure_and_build() {
+  local dir=$1
+  shift
+  if [ ! -f "$dir/CMakeCache.txt" ]; then
+    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNUMERION_WERROR=$werror "$@"
+  else
+    cmake -S . -B "$dir" -DNUMERION_WERROR=$werror >/dev/null
+  fi
+  cmake --build "$dir" -j"$jobs"
+}
+
+run_tests() {
+  (cd "$1" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$jobs")
+}
+
+# The sanitized build, with clang so that the fuzz targets come with it.
+sanitized=build-sanitize
+build_sanitized() {
+  CXX=clang++ configure_and_build "$sanitized" -DNUMERION_SANITIZE=ON -DNUMERION_FUZZ=ON
+}
+
+# run_fuzzers SECONDS: each reader's fuzzer, starting from the seeds in tests/fuzz/corpus. What
+# it finds on the way stays in a scratch folder; a crashing input is kept in build-sanitize/.
+run_fuzzers() {
+  local seconds=$1 reader scratch
+  for reader in drawfile trackerfile settings; do
+    scratch=$(mktemp -d)
+    echo "Fuzzing the ${reader} reader for ${seconds} s"
+    (cd "$sanitized" && "tests/fuzz/fuzz_${reader}" -max_total_time="$seconds" -timeout=10 \
+      -rss_limit_mb=2048 -max_len=65536 -print_final_stats=1 "$scratch" \
+      "../tests/fuzz/corpus/${reader}" 2>&1 | tail -n 12)
+    rm -rf "$scratch"
+  done
+}
+
+case "$mode" in
+  run)
+    configure_and_build build
+    exec build/numerion
+    ;;
+  unit)
+    configure_and_build build
+    run_tests build
+    ;;
+  test)
+    configure_and_build build
+    run_tests build
+    build_sanitized
+    ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+      run_tests "$sanitized"
+    run_fuzzers "${NUMERION_FUZZ_SECONDS:-60}"
+    ;;
+  fuzz)
+    build_sanitized
+    run_fuzzers "${2:-600}"
+    ;;
+  bench)
+    configure_and_build build
+    build/numerion_bench --benchmark_repetitions=7 --benchmark_report_aggregates_only=true
+    ;;
+esac
