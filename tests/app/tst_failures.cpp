@@ -1,3 +1,4 @@
+#include "FileBytes.h"
 // Every writer against a disk that fills up half-way and against a path that cannot be written,
 // and every print command against a failing printer: the old file stays, the user is told (or,
 // for the settings, not bothered), and the program carries on.
@@ -37,12 +38,6 @@ public:
 private:
     rlimit m_saved {};
 };
-
-QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
 
 void click(QWidget* window, const char* name)
 {

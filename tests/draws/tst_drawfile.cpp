@@ -1,4 +1,5 @@
 #include "FailingDevice.h"
+#include "FileBytes.h"
 
 #include "common/SaveFile.h"
 #include "common/TextFormat.h"
@@ -17,12 +18,6 @@ DrawFile::ReadResult readBytes(const QByteArray& bytes)
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
     return DrawFile::Read(buffer);
-}
-
-QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
 DrawStore weeklySix()

@@ -1,3 +1,4 @@
+#include "FileBytes.h"
 #include "GuiTestFixture.h"
 
 #include "app/Program.h"
@@ -12,12 +13,6 @@
 #include <QtTest>
 
 namespace {
-
-QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
 
 const QByteArray twoRecords = "2,8,49,\"Weekly Six\"\r\n"
                               "1,#1996-09-07#,3,11,23,30,42,49,0,0,0,0\r\n"

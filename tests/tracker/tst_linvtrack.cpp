@@ -1,3 +1,4 @@
+#include "FileBytes.h"
 #include "GuiTestFixture.h"
 
 #include "app/Program.h"
@@ -12,16 +13,6 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QtTest>
-
-namespace {
-
-QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-} // namespace
 
 class TestLInvTrack : public QObject {
     Q_OBJECT
