@@ -41,7 +41,7 @@ std::optional<QDate> recordDate(const Cell& cell)
 {
     if (cell.isDate())
         return cell.date();
-    // Dates typed in the database window are kept in the short date form.
+    // A typed date that could not be read was kept as typed; it is written only if it reads now.
     const QDate date = ParseUserDate(cell.text(), Today());
     if (!cell.isText() || !date.isValid())
         return std::nullopt;
@@ -79,12 +79,12 @@ ReadResult Read(QIODevice& device)
         for (int j = 0; j < DrawStore::TableColumns; ++j) {
             const bool read
                 = j == 1 ? reader.readDate(date) : reader.readWhole(numbers[std::size_t(j)]);
-            if (read && j == 1)
-                continue;
-            if (!read && reader.ended())
-                return failed(ReadError::MissingField);
             if (!read)
-                return failed(j == 1 ? ReadError::BadDate : ReadError::BadNumber);
+                return failed(reader.ended() ? ReadError::MissingField
+                                  : j == 1   ? ReadError::BadDate
+                                             : ReadError::BadNumber);
+            if (j == 1)
+                continue;
             if (numbers[std::size_t(j)] < -32768 || numbers[std::size_t(j)] > 32767)
                 return failed(ReadError::BadNumber);
             if (j == 0 && numbers[0] != i)
