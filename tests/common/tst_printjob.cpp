@@ -25,6 +25,43 @@ private Q_SLOTS:
         QVERIFY(file.read(5).startsWith("%PDF"));
     }
 
+    void realPrinterPortWritesAnImagePdf_data()
+    {
+        QTest::addColumn<bool>("colour");
+        QTest::newRow("colour") << true;
+        QTest::newRow("grey") << false;
+    }
+    void realPrinterPortWritesAnImagePdf()
+    {
+        QFETCH(bool, colour);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("chart.pdf"));
+        QImage image(632, 500, QImage::Format_RGB32);
+        image.fill(QColor(30, 80, 190));
+        QtPrinterPort port;
+        QString error;
+        QVERIFY2(port.printImage(image, colour, path, &error), qPrintable(error));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.read(5).startsWith("%PDF"));
+        QVERIFY(file.size() > 1000);
+
+        QVERIFY(!port.printImage(image, colour, QStringLiteral("/no/such/folder/out.pdf"),
+                                 &error));
+    }
+
+    void imagesGoThroughTheSameRoute()
+    {
+        GuiTestFixture fixture;
+        const QString path = fixture.programPath(QStringLiteral("chart.pdf"));
+        fixture.fileDialogs.answers = {path};
+        SendImage(fixture.services, QImage(10, 10, QImage::Format_RGB32), false);
+        QCOMPARE(fixture.printer.pdfPaths, QStringList {path});
+        QCOMPARE(fixture.printer.imageColours, QList<bool> {false});
+        QVERIFY(fixture.messages.lastText().startsWith(
+            QStringLiteral("No printer is installed. The printout was saved to ")));
+    }
+
     void pdfFailureIsAMessage()
     {
         GuiTestFixture fixture;
