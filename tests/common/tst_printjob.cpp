@@ -46,8 +46,7 @@ private Q_SLOTS:
         QVERIFY(file.read(5).startsWith("%PDF"));
         QVERIFY(file.size() > 1000);
 
-        QVERIFY(!port.printImage(image, colour, QStringLiteral("/no/such/folder/out.pdf"),
-                                 &error));
+        QVERIFY(!port.printImage(image, colour, QStringLiteral("/no/such/folder/out.pdf"), &error));
     }
 
     void imagesGoThroughTheSameRoute()
