@@ -3,9 +3,8 @@
 #include "app/LBlankForm.h"
 #include "app/SharedState.h"
 #include "app/ZudeMenu.h"
-#include "common/Services.h"
-
 #include "common/MessageBoxes.h"
+#include "common/Services.h"
 #include "help/HelpDocument.h"
 #include "help/HelpViewer.h"
 

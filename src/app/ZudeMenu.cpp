@@ -54,21 +54,19 @@ ZudeMenu::ZudeMenu(SharedState& state, Services& services, QWidget* parent)
     for (const MenuButton& entry : menuButtons) {
         QPushButton* button = Controls::button(this, entry.name, QString::fromLatin1(entry.caption),
                                                entry.left, entry.top, entry.width, 465);
-        // Each button comes to life with the window it opens.
-        button->setEnabled(false);
         if (previous)
             setTabOrder(previous, button);
         previous = button;
     }
 
-    enableButton("PickForm", [this] { openToolWindow(new Lottery(m_state, m_services)); });
-    enableButton("DBaseForm", [this] { openDatabaseWindow(); });
-    enableButton("ShowGraph1", [this] {
+    onClick("PickForm", [this] { openToolWindow(new Lottery(m_state, m_services)); });
+    onClick("DBaseForm", [this] { openDatabaseWindow(); });
+    onClick("ShowGraph1", [this] {
         m_state.GraphOpener = 1;
         openToolWindow(new LGraph(m_state, m_services));
     });
-    enableButton("InvTrack", [this] { openToolWindow(new LInvTrack(m_state, m_services)); });
-    enableButton("PtrFnt", [this] {
+    onClick("InvTrack", [this] { openToolWindow(new LInvTrack(m_state, m_services)); });
+    onClick("PtrFnt", [this] {
         hide();
         ChangeFnt settings(m_state, m_services);
         settings.exec();
@@ -76,21 +74,21 @@ ZudeMenu::ZudeMenu(SharedState& state, Services& services, QWidget* parent)
         show();
         activateWindow();
     });
-    enableButton("HowtoUse", [this] { Q_EMIT helpRequested(); });
-    enableButton("LoadFile", [this] {
+    onClick("HowtoUse", [this] { Q_EMIT helpRequested(); });
+    onClick("LoadFile", [this] {
         hide();
         if (OpenDrawFile(m_state, m_services))
             openDatabaseWindow();
         else
             show();
     });
-    enableButton("SaveFile", [this] {
+    onClick("SaveFile", [this] {
         hide();
         SaveDrawFile(m_state, m_services);
         show();
     });
-    enableButton("PrintDbase", [this] { PrintDatabase(m_state, m_services); });
-    enableButton("Exit1Butt", [this] {
+    onClick("PrintDbase", [this] { PrintDatabase(m_state, m_services); });
+    onClick("Exit1Butt", [this] {
         if (ExitProgram())
             Q_EMIT programEnded();
     });
@@ -106,10 +104,9 @@ ZudeMenu::ZudeMenu(SharedState& state, Services& services, QWidget* parent)
     m_infoLabel->hide();
 }
 
-void ZudeMenu::enableButton(const char* name, std::function<void()> action)
+void ZudeMenu::onClick(const char* name, std::function<void()> action)
 {
     auto* button = findChild<QPushButton*>(QString::fromLatin1(name));
-    button->setEnabled(true);
     connect(button, &QPushButton::clicked, this, std::move(action));
 }
 

@@ -34,7 +34,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void enableButton(const char* name, std::function<void()> action);
+    void onClick(const char* name, std::function<void()> action);
     // Hides the menu and shows `window`, which emits closed() when the user leaves it.
     void openToolWindow(ToolWindow* window);
     void openDatabaseWindow();

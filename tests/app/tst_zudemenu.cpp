@@ -62,6 +62,7 @@ private Q_SLOTS:
             auto* button = control<QPushButton>(menu(), name);
             QCOMPARE(button->text(), caption);
             QVERIFY(button->autoDefault());
+            QVERIFY(button->isEnabled());
             if (previous)
                 QCOMPARE(previous->nextInFocusChain(), button);
             previous = button;
