@@ -86,7 +86,16 @@ case "$mode" in
     configure_and_build build
     run_tests build
     build_sanitized
-    ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+    # LeakSanitizer needs ptrace, which some containers forbid; there it is switched off rather
+    # than failing every test.
+    leaks=1
+    if ! QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 "$sanitized/tests/tst_textformat" \
+        -silent >/dev/null 2>"$sanitized/lsan-probe.txt" \
+      && grep -q "LeakSanitizer has encountered a fatal error" "$sanitized/lsan-probe.txt"; then
+      echo "LeakSanitizer cannot run here; the sanitized tests run without leak checks"
+      leaks=0
+    fi
+    ASAN_OPTIONS=detect_leaks=$leaks:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
       run_tests "$sanitized"
     run_fuzzers "${NUMERION_FUZZ_SECONDS:-60}"
     ;;
