@@ -14,14 +14,9 @@ namespace DrawFile {
 namespace {
 
 // A whole number small enough for the 16-bit fields the file has always held.
-std::optional<int> wholeNumber(const std::optional<Cell>& cell)
+bool readSmallWhole(FileFieldReader& reader, long long& value)
 {
-    if (!cell || !cell->isNumber())
-        return std::nullopt;
-    const double value = cell->number();
-    if (value != std::trunc(value) || value < -32768 || value > 32767)
-        return std::nullopt;
-    return int(value);
+    return reader.readWhole(value) && value >= -32768 && value <= 32767;
 }
 
 // A record's cells built in place: the record number, the date and the ten numbers.
@@ -59,34 +54,32 @@ ReadResult Read(QIODevice& device)
         return failed(ReadError::Unreadable);
     FileFieldReader reader(bytes);
 
-    const std::optional<int> recCount = wholeNumber(reader.readCell());
-    const std::optional<int> colCount = wholeNumber(reader.readCell());
-    const std::optional<int> highNum = wholeNumber(reader.readCell());
+    long long recCount = 0;
+    long long colCount = 0;
+    long long highNum = 0;
+    const bool shape = readSmallWhole(reader, recCount) && readSmallWhole(reader, colCount)
+        && readSmallWhole(reader, highNum);
     // The title is always written quoted; a plain field could hold a quote that no save keeps.
-    const std::optional<Cell> title = reader.readCell();
-    if (!recCount || !colCount || !highNum || !title || !title->isText() || *recCount < 0
-        || *recCount > MaxRecordLines || *colCount < 3 || *highNum < 1)
+    const std::optional<Cell> title = shape ? reader.readCell() : std::nullopt;
+    if (!title || !title->isText() || recCount < 0 || recCount > MaxRecordLines || colCount < 3
+        || highNum < 1)
         return failed(ReadError::BadHeader);
 
     ReadResult result;
-    result.content.colCount = *colCount;
-    result.content.highNum = *highNum;
+    result.content.colCount = int(colCount);
+    result.content.highNum = int(highNum);
     result.content.title = title->text();
-    result.content.records.reserve(std::size_t(*recCount));
-    for (int i = 1; i <= *recCount; ++i) {
+    result.content.records.reserve(std::size_t(recCount));
+    for (int i = 1; i <= recCount; ++i) {
         std::array<long long, DrawStore::TableColumns> numbers {};
         QDate date;
         for (int j = 0; j < DrawStore::TableColumns; ++j) {
             const bool read
-                = j == 1 ? reader.readDate(date) : reader.readWhole(numbers[std::size_t(j)]);
+                = j == 1 ? reader.readDate(date) : readSmallWhole(reader, numbers[std::size_t(j)]);
             if (!read)
                 return failed(reader.ended() ? ReadError::MissingField
                                   : j == 1   ? ReadError::BadDate
                                              : ReadError::BadNumber);
-            if (j == 1)
-                continue;
-            if (numbers[std::size_t(j)] < -32768 || numbers[std::size_t(j)] > 32767)
-                return failed(ReadError::BadNumber);
             if (j == 0 && numbers[0] != i)
                 return failed(ReadError::BadRecordNumber);
         }
