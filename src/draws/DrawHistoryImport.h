@@ -92,7 +92,8 @@ public:
 
     struct Merged {
         std::vector<DrawStore::Record> records;
-        int duplicates = 0; // imported draws already in the store (or twice in the import)
+        int duplicates
+            = 0; // draws dropped as the same as an earlier one, mostly ones already stored
         int leftOut = 0; // oldest records dropped to stay within DrawStore::MaxRecords
     };
 
