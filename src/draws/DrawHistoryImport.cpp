@@ -7,7 +7,6 @@
 #include <QStringDecoder>
 
 #include <algorithm>
-#include <cmath>
 #include <optional>
 #include <tuple>
 #include <utility>
@@ -344,17 +343,23 @@ int wholeNumbers(QStringView text, bool commaJoins, int* numbers, int room)
     const bool negative = text.front() == u'-';
     if (negative)
         ++i;
-    for (;;) {
+    // "1,234,567" is one number in groups of three digits, too large for a draw either way.
+    bool thousands = true;
+    for (int group = 0;; ++group) {
         int value = 0;
         int length = 0;
         if (!readDigits(text, i, value, length))
             return 0;
+        thousands = thousands && (group == 0 || (length == 3 && text[i - 4] == u','));
         if (count < room) {
             values[count] = negative && count == 0 ? -value : value;
             ++count;
         }
-        if (i == text.size())
+        if (i == text.size()) {
+            if (thousands && group > 0)
+                return 0;
             break;
+        }
         const QChar joint = text[i];
         if (joint != u'-' && joint != u'+' && !(joint == u',' && commaJoins))
             return 0;

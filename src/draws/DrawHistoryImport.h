@@ -19,7 +19,8 @@
 //   UTF-8, else Latin-1; line ends CR LF, LF or CR;
 // - the separator: tab, semicolon or comma, whichever most lines hold outside double quotes, or
 //   blanks when none does. A comma between digits separates numbers only in a comma-separated
-//   file or in pasted text; elsewhere it is a decimal comma, and such a value is passed over;
+//   file or in pasted text, and not in "1,234,567"; elsewhere it is a decimal comma. Values that
+//   are not whole numbers (decimals, times, amounts) are passed over;
 // - the date: day-month-year or month-day-year with "/", "." or "-" ("19.11.2025"), year first
 //   ("2025-11-19", "2025.02.08", also with a time: "2025-01-04T00:00:00.000"), or with the month
 //   spelled out or abbreviated in English, German, French, Spanish, Italian, Dutch or Portuguese

@@ -104,8 +104,9 @@ private Q_SLOTS:
             << QByteArray("No\tDate\tNumbers\n3119\t1982-06-12\t3\t11\t12\t14\t41\t43\n"
                           "3120\t1982-06-19\t5\t9\t22\t30\t41\t48\n")
             << 6 << QStringList {six1, six2} << QStringList {} << 0;
-        QTest::newRow("ISO date-times and year.month.day")
-            << QByteArray("1982-06-12T00:00:00.000,3,11,12,14,41,43\n1982.06.19,5,9,22,30,41,48\n")
+        QTest::newRow("ISO date-times, year.month.day, a quoted amount before the numbers")
+            << QByteArray("1982-06-12T00:00:00.000,\"1,234,567\",3,11,12,14,41,43\n"
+                          "1982.06.19,\"2,000\",5,9,22,30,41,48\n")
             << 6 << QStringList {six1, six2} << QStringList {} << 0;
         QTest::newRow("pasted text: weekdays, headings, blank lines, dashes, commas")
             << QByteArray("Lotto results 1982\n\nSat 12 Jun 1982  03-11-12-14-41-43  Bonus 13\n\n"
