@@ -450,15 +450,113 @@ QDate recordDate(const Cell& cell)
     return cell.isDate() ? cell.date() : ParseUserDate(cell.text(), Today());
 }
 
-} // namespace
+// What the dates of a file say about their day/month order.
+struct OrderVotes {
+    int dayFirst = 0; // dates such as 26/09/2020
+    int monthFirst = 0; // dates such as 09/26/2020
+    bool open = false; // a date such as 03/04/2025, which either order reads
 
-struct DrawHistoryImport::LineScan {
+    void add(const WrittenDate& date)
+    {
+        if (date.form != WrittenDate::DayMonthOpen || date.first == date.second)
+            return;
+        auto dayOrMonth = [](int value) { return value >= 1 && value <= 12; };
+        auto dayOnly = [](int value) { return value > 12 && value <= 31; };
+        dayFirst += dayOnly(date.first) && dayOrMonth(date.second);
+        monthFirst += dayOrMonth(date.first) && dayOnly(date.second);
+        open = open || (dayOrMonth(date.first) && dayOrMonth(date.second));
+    }
+};
+
+struct DatedLine {
     QStringView text;
     int line = 0;
     WrittenDate date;
-    std::array<int, MaxNumbersPerDraw> numbers {};
+    std::array<int, DrawHistoryImport::MaxNumbersPerDraw> numbers {};
     int count = 0;
 };
+
+// A line without a date that holds enough numbers to be a draw; whether it is depends on the
+// column of the dates.
+struct UndatedLine {
+    QStringView text;
+    int line = 0;
+    quint64 digitFields = 0;
+};
+
+struct ScannedLines {
+    std::vector<DatedLine> dated;
+    std::vector<UndatedLine> undated;
+    OrderVotes votes;
+    int fieldCounts[FieldBits] = {};
+    int ignored = 0;
+};
+
+// Every line's date as written and the numbers after it.
+ScannedLines scanLines(QStringView text, Separator separator, int wanted)
+{
+    const QChar separatorCharacter = separatorChar(separator);
+    const bool commaJoins = separator == Separator::Blanks || separator == Separator::Comma;
+    ScannedLines scanned;
+    std::vector<Compound> compounds;
+    forEachLine(text, [&](QStringView line, int number) {
+        splitCompounds(line, separatorCharacter, compounds);
+        DatedLine dated {line, number, findDate(compounds), {}, 0};
+        if (dated.date.form == WrittenDate::None) {
+            int numbers[DrawHistoryImport::MaxNumbersPerDraw];
+            if (collectNumbers(compounds, 0, commaJoins, numbers, wanted) == wanted)
+                scanned.undated.push_back({line, number, fieldsWithDigits(compounds)});
+            else
+                ++scanned.ignored;
+            return;
+        }
+        ++scanned.fieldCounts[dated.date.field];
+        scanned.votes.add(dated.date);
+        dated.count = collectNumbers(compounds, std::size_t(dated.date.lastCompound) + 1,
+                                     commaJoins, dated.numbers.data(), wanted);
+        scanned.dated.push_back(dated);
+    });
+    return scanned;
+}
+
+DrawHistoryImport::SkippedLine skippedLine(QStringView text, int line,
+                                           DrawHistoryImport::SkipReason reason, int value = 0)
+{
+    return {line, reason, value, text.trimmed().left(SkippedTextLength).toString()};
+}
+
+// Why a dated line is no draw of `shape`, if it is not.
+std::optional<DrawHistoryImport::SkippedLine> problemOf(const DatedLine& line, const QDate& date,
+                                                        DrawHistoryImport::Shape shape)
+{
+    using Reason = DrawHistoryImport::SkipReason;
+    if (!date.isValid() || date.year() < 1000 || date.year() > 9999)
+        return skippedLine(line.text, line.line, Reason::BadDate);
+    if (line.count < shape.numbersPerDraw)
+        return skippedLine(line.text, line.line, Reason::TooFewNumbers, line.count);
+    const auto numbers = line.numbers.begin();
+    const auto end = numbers + line.count;
+    const auto out
+        = std::find_if(numbers, end, [&](int n) { return n < 1 || n > shape.highestNumber; });
+    if (out != end)
+        return skippedLine(line.text, line.line, Reason::NumberOutOfRange, *out);
+    std::array<bool, DrawHistoryImport::MaxHighestNumber + 1> seen {};
+    const auto twice = std::find_if(
+        numbers, end, [&](int n) { return std::exchange(seen[std::size_t(n)], true); });
+    if (twice != end)
+        return skippedLine(line.text, line.line, Reason::RepeatedNumber, *twice);
+    return std::nullopt;
+}
+
+// The newest DrawStore::MaxRecords positions; `leftOut` says how many older ones do not fit.
+std::vector<int> newest(std::vector<int> positions, int& leftOut)
+{
+    leftOut = std::max(0, int(positions.size()) - DrawStore::MaxRecords);
+    positions.erase(positions.begin(), positions.begin() + leftOut);
+    return positions;
+}
+
+} // namespace
 
 DrawHistoryImport::DrawHistoryImport(const QByteArray& bytes, Shape shape, DateOrder dateOrder)
     : m_shape(shape), m_dateOrder(dateOrder)
@@ -486,120 +584,53 @@ QString DrawHistoryImport::shapeRefusal() const
 void DrawHistoryImport::read(const QString& text)
 {
     m_separator = detectSeparator(text);
-    const QChar separator = separatorChar(m_separator);
-    const bool commaJoins = m_separator == Separator::Blanks || m_separator == Separator::Comma;
-    const int wanted = m_shape.numbersPerDraw;
-
-    // First the dates as written and the numbers after them; lines without a date that may be
-    // draws wait until the column of the dates is known.
-    struct Undated {
-        QStringView text;
-        int line = 0;
-        quint64 digitFields = 0;
-    };
-    std::vector<LineScan> dated;
-    std::vector<Undated> undated;
-    std::vector<Compound> compounds;
-    int fieldCounts[FieldBits] = {};
-    int dayFirstVotes = 0;
-    int monthFirstVotes = 0;
-    bool openDates = false;
-    forEachLine(text, [&](QStringView line, int number) {
-        splitCompounds(line, separator, compounds);
-        LineScan scan {line, number, findDate(compounds), {}, 0};
-        if (scan.date.form == WrittenDate::None) {
-            int numbers[MaxNumbersPerDraw];
-            if (collectNumbers(compounds, 0, commaJoins, numbers, wanted) == wanted)
-                undated.push_back({line, number, fieldsWithDigits(compounds)});
-            else
-                ++m_ignoredLines;
-            return;
-        }
-        const WrittenDate& date = scan.date;
-        ++fieldCounts[date.field];
-        if (date.form == WrittenDate::DayMonthOpen && date.first != date.second) {
-            const bool dayFirst = date.first > 12 && date.first <= 31 && date.second <= 12;
-            const bool monthFirst = date.second > 12 && date.second <= 31 && date.first <= 12;
-            dayFirstVotes += dayFirst;
-            monthFirstVotes += monthFirst;
-            openDates = openDates
-                || (date.first >= 1 && date.first <= 12 && date.second >= 1 && date.second <= 12);
-        }
-        scan.count = collectNumbers(compounds, std::size_t(date.lastCompound) + 1, commaJoins,
-                                    scan.numbers.data(), wanted);
-        dated.push_back(scan);
-    });
-
+    const ScannedLines scanned = scanLines(text, m_separator, m_shape.numbersPerDraw);
+    m_ignoredLines = scanned.ignored;
     if (m_dateOrder == DateOrder::FromFile) {
-        if (dayFirstVotes != monthFirstVotes) {
+        const OrderVotes& votes = scanned.votes;
+        if (votes.dayFirst != votes.monthFirst) {
             m_dateOrder
-                = dayFirstVotes > monthFirstVotes ? DateOrder::DayMonth : DateOrder::MonthDay;
+                = votes.dayFirst > votes.monthFirst ? DateOrder::DayMonth : DateOrder::MonthDay;
         } else {
             m_dateOrder = systemDateOrder();
-            m_dateOrderUndecided = openDates || dayFirstVotes > 0;
+            m_dateOrderUndecided = votes.open || votes.dayFirst > 0;
         }
     }
-    const int dateField = int(std::max_element(fieldCounts, fieldCounts + FieldBits) - fieldCounts);
 
     // A line without a date holding a digit where the dates stand is a draw with a bad date;
     // otherwise it is a header or a heading.
-    std::vector<SkippedLine> skipped;
-    for (const Undated& line : undated) {
+    const int dateField = int(std::max_element(scanned.fieldCounts, scanned.fieldCounts + FieldBits)
+                              - scanned.fieldCounts);
+    for (const UndatedLine& line : scanned.undated) {
         if (line.digitFields & (quint64(1) << dateField))
-            skipped.push_back({line.line, SkipReason::BadDate, 0, line.text.toString()});
+            m_skipped.push_back(skippedLine(line.text, line.line, SkipReason::BadDate));
         else
             ++m_ignoredLines;
     }
 
     std::vector<Draw> draws;
-    draws.reserve(dated.size());
+    draws.reserve(scanned.dated.size());
     int rising = 0;
     int falling = 0;
-    for (const LineScan& scan : dated) {
-        const WrittenDate& written = scan.date;
-        const bool dayFirst = m_dateOrder == DateOrder::DayMonth;
+    const bool dayFirst = m_dateOrder == DateOrder::DayMonth;
+    for (const DatedLine& line : scanned.dated) {
+        const WrittenDate& written = line.date;
         const QDate date = written.form == WrittenDate::Known
             ? QDate(written.year, written.first, written.second)
             : QDate(written.year, dayFirst ? written.second : written.first,
                     dayFirst ? written.first : written.second);
-        auto skip = [&](SkipReason reason, int value) {
-            skipped.push_back({scan.line, reason, value, scan.text.toString()});
-        };
-        if (!date.isValid() || date.year() < 1000 || date.year() > 9999) {
-            skip(SkipReason::BadDate, 0);
-            continue;
-        }
-        if (scan.count < m_shape.numbersPerDraw) {
-            skip(SkipReason::TooFewNumbers, scan.count);
-            continue;
-        }
-        const auto numbers = scan.numbers.begin();
-        const auto end = numbers + scan.count;
-        if (const auto out
-            = std::find_if(numbers, end, [&](int n) { return n < 1 || n > m_shape.highestNumber; });
-            out != end) {
-            skip(SkipReason::NumberOutOfRange, *out);
-            continue;
-        }
-        std::array<bool, MaxHighestNumber + 1> seen {};
-        if (const auto twice = std::find_if(
-                numbers, end, [&](int n) { return std::exchange(seen[std::size_t(n)], true); });
-            twice != end) {
-            skip(SkipReason::RepeatedNumber, *twice);
+        if (std::optional<SkippedLine> problem = problemOf(line, date, m_shape)) {
+            m_skipped.push_back(std::move(*problem));
             continue;
         }
         if (!draws.empty()) {
             rising += draws.back().date < date;
             falling += draws.back().date > date;
         }
-        draws.push_back({date, scan.numbers, scan.line});
+        draws.push_back({date, line.numbers, line.line});
     }
-
-    std::sort(skipped.begin(), skipped.end(),
+    std::sort(m_skipped.begin(), m_skipped.end(),
               [](const SkippedLine& a, const SkippedLine& b) { return a.line < b.line; });
-    for (SkippedLine& line : skipped)
-        line.text = line.text.trimmed().left(SkippedTextLength);
-    m_skipped = std::move(skipped);
     keepDraws(std::move(draws), falling > rising);
 }
 
@@ -612,12 +643,10 @@ void DrawHistoryImport::keepDraws(std::vector<Draw> draws, bool newestFirst)
     entries.reserve(draws.size());
     for (std::size_t i = 0; i < draws.size(); ++i)
         entries.push_back(entryOf(draws[i], int(i)));
-    const std::vector<int> kept = sortedUnique(std::move(entries), m_duplicates);
-
-    m_leftOut = std::max(0, int(kept.size()) - DrawStore::MaxRecords);
-    m_draws.reserve(kept.size() - std::size_t(m_leftOut));
-    for (auto position = kept.begin() + m_leftOut; position != kept.end(); ++position)
-        m_draws.push_back(draws[std::size_t(*position)]);
+    const std::vector<int> kept = newest(sortedUnique(std::move(entries), m_duplicates), m_leftOut);
+    m_draws.reserve(kept.size());
+    for (int position : kept)
+        m_draws.push_back(draws[std::size_t(position)]);
 }
 
 QString DrawHistoryImport::reasonText(const SkippedLine& skipped) const
@@ -665,11 +694,11 @@ DrawHistoryImport::mergedWith(const std::vector<DrawStore::Record>& existing) co
         entries.push_back(entryOf(draw, int(entries.size())));
 
     Merged merged;
-    const std::vector<int> kept = sortedUnique(std::move(entries), merged.duplicates);
-    merged.leftOut = std::max(0, int(kept.size()) - DrawStore::MaxRecords);
-    merged.records.reserve(kept.size() - std::size_t(merged.leftOut));
-    for (auto position = kept.begin() + merged.leftOut; position != kept.end(); ++position) {
-        const std::size_t at = std::size_t(*position);
+    const std::vector<int> kept
+        = newest(sortedUnique(std::move(entries), merged.duplicates), merged.leftOut);
+    merged.records.reserve(kept.size());
+    for (int position : kept) {
+        const std::size_t at = std::size_t(position);
         merged.records.push_back(at < existing.size() ? existing[at]
                                                       : recordOf(m_draws[at - existing.size()]));
         merged.records.back()[0] = Cell(double(merged.records.size()));

@@ -137,7 +137,6 @@ public:
     static std::vector<DrawStore::Record> StoreRecords(const DrawStore& store);
 
 private:
-    struct LineScan;
     QString shapeRefusal() const;
     void read(const QString& text);
     void keepDraws(std::vector<Draw> draws, bool newestFirst);
