@@ -63,7 +63,7 @@ build_sanitized() {
 # it finds on the way stays in a scratch folder; a crashing input is kept in build-sanitize/.
 run_fuzzers() {
   local seconds=$1 reader scratch
-  for reader in drawfile trackerfile settings; do
+  for reader in drawfile trackerfile settings drawimport; do
     scratch=$(mktemp -d)
     echo "Fuzzing the ${reader} reader for ${seconds} s"
     (cd "$sanitized" && "tests/fuzz/fuzz_${reader}" -max_total_time="$seconds" -timeout=10 \

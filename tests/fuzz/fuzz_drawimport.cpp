@@ -1,0 +1,74 @@
+// Feeds arbitrary bytes to the draw history import. The first three bytes choose the shape and
+// the date order (numbers per draw 1 + b0 % 11, highest number b1 % 64, order b2 % 3, so that the
+// refused shapes come up too); the rest is the file. Whatever it accepts must be well formed, must
+// survive a save as a draw file and a second read unchanged, and must merge into itself unchanged.
+#include "draws/DrawFile.h"
+#include "draws/DrawHistoryImport.h"
+
+#include <QBuffer>
+
+#include <cstdlib>
+
+namespace {
+
+void check(bool condition)
+{
+    if (!condition)
+        std::abort();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    if (size < 3)
+        return 0;
+    const DrawHistoryImport::Shape shape {1 + data[0] % 11, data[1] % 64};
+    const auto order = DrawHistoryImport::DateOrder(data[2] % 3);
+    const QByteArray bytes
+        = QByteArray::fromRawData(reinterpret_cast<const char*>(data + 3), qsizetype(size - 3));
+    const DrawHistoryImport import(bytes, shape, order);
+    const std::vector<DrawHistoryImport::Draw>& draws = import.draws();
+    if (!import.refusal().isEmpty()) {
+        check(draws.empty() && import.skippedLines().empty());
+        return 0;
+    }
+
+    check(draws.size() <= std::size_t(DrawStore::MaxRecords));
+    for (std::size_t i = 0; i < draws.size(); ++i) {
+        const DrawHistoryImport::Draw& draw = draws[i];
+        check(draw.date.isValid() && draw.date.year() >= 1000 && draw.date.year() <= 9999);
+        check(i == 0 || draws[i - 1].date <= draw.date);
+        bool seen[DrawHistoryImport::MaxHighestNumber + 1] = {};
+        for (int j = 0; j < DrawHistoryImport::MaxNumbersPerDraw; ++j) {
+            const int n = draw.numbers[std::size_t(j)];
+            if (j >= shape.numbersPerDraw) {
+                check(n == 0);
+                continue;
+            }
+            check(n >= 1 && n <= shape.highestNumber && !seen[n]);
+            seen[n] = true;
+        }
+    }
+    const auto& skipped = import.skippedLines();
+    for (std::size_t i = 1; i < skipped.size(); ++i)
+        check(skipped[i - 1].line < skipped[i].line);
+
+    const std::vector<DrawStore::Record> records = import.records();
+    DrawStore store;
+    check(store.LoadRecords(records));
+    store.SetColCount(shape.numbersPerDraw + 2);
+    store.SetHighNum(shape.highestNumber);
+    QByteArray saved = DrawFile::Bytes(store).value();
+    QBuffer again(&saved);
+    again.open(QIODevice::ReadOnly);
+    const DrawFile::ReadResult reread = DrawFile::Read(again);
+    check(reread.error == DrawFile::ReadError::None && reread.content.records == records
+          && reread.content.colCount == store.ColCount()
+          && reread.content.highNum == store.HighNum());
+
+    const DrawHistoryImport::Merged merged = import.mergedWith(records);
+    check(merged.records == records && merged.leftOut == 0
+          && merged.duplicates == int(records.size()));
+    return 0;
+}
