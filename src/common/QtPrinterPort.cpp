@@ -14,6 +14,7 @@
 #include <QPrinterInfo>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <functional>
 
 QFont QtPrinterPort::printoutFont()
@@ -130,8 +131,11 @@ bool deliver(const QString& pdfPath, bool colour, const PaintPages& paint, QStri
     }
     const QString file = folder.filePath(QStringLiteral("printout.pdf"));
     const QPageLayout layout = printerLayout(info, queue.landscape());
-    return writePdf(layout, file, colour, paint, error)
-        && queue.submitPdf(file, documentName, layout.pageSize().key(), error);
+    if (!writePdf(layout, file, colour, paint, error)) {
+        *error = QStringLiteral("The print job could not be prepared. ") + *error;
+        return false;
+    }
+    return queue.submitPdf(file, documentName, layout.pageSize().key(), error);
 }
 
 } // namespace

@@ -16,6 +16,7 @@
 
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QMap>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -36,23 +37,53 @@ const QString a4Queue = QStringLiteral("NumerionA4");
 const QString letterQueue = QStringLiteral("NumerionLetter");
 constexpr double tenMillimetres = 28.35; // points
 
-QString findTool(const QString& name)
-{
-    QString path = QStandardPaths::findExecutable(name);
-    if (path.isEmpty())
-        path = QStandardPaths::findExecutable(name,
-                                              {QStringLiteral("/usr/sbin"), QStringLiteral("/sbin"),
-                                               QStringLiteral("/usr/local/sbin")});
-    return path;
-}
+const QString serverBin = QStringLiteral("/usr/lib/cups");
+const QString a4Model = QStringLiteral("/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd");
+const QString letterModel
+    = QStringLiteral("/usr/share/ppd/cupsfilters/Generic-PDF_Printer-PDF.ppd");
 
-QString firstExisting(const QStringList& paths)
-{
-    for (const QString& path : paths)
-        if (QFileInfo::exists(path))
-            return path;
-    return QString();
-}
+// Like a PDF printer: a PostScript job is made into a PDF, a PDF job kept as it is; either goes
+// to out/<queue>-<job>.pdf. (The cups-pdf backend reads its settings from /etc/cups only, and
+// writes into home folders.)
+const char* const backendScript = R"(#!/bin/sh
+[ $# -eq 0 ] && { echo 'file numerion-pdf "Unknown" "Numerion test PDF printer"'; exit 0; }
+out="%1/out/$PRINTER-$1"
+cat "${6:-/dev/stdin}" > "$out.job" || exit 1
+if head -c 4 "$out.job" | grep -q '%PDF'; then mv "$out.job" "$out.pdf"
+else gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=pdfwrite -sOutputFile="$out.pdf" "$out.job" \
+  && rm "$out.job"; fi
+)";
+const char* const filesConf = R"(ServerRoot %1/conf
+ServerBin %1/bin
+RequestRoot %1/spool
+TempDir %1/spool/tmp
+CacheDir %1/cache
+StateDir %1/state
+AccessLog %1/log/access_log
+ErrorLog %1/log/error_log
+PageLog %1/log/page_log
+Printcap %1/printcap
+SystemGroup root
+)";
+const char* const schedulerConf = R"(Listen %1/sock
+LogLevel info
+Browsing No
+WebInterface No
+DefaultAuthType None
+DefaultPolicy open
+<Policy open>
+  JobPrivateAccess all
+  JobPrivateValues none
+  SubscriptionPrivateAccess all
+  SubscriptionPrivateValues none
+  <Limit All>
+    Order deny,allow
+  </Limit>
+</Policy>
+<Location />
+  Order deny,allow
+</Location>
+)";
 
 // The scheduler and its private world. Stopped when the test ends, however it ends: it also
 // dies with the test process.
@@ -63,27 +94,22 @@ public:
     // Starts the scheduler with the two queues, the A4 one as the default; empty, or why not.
     QString start()
     {
-        QString missing;
+        QStringList missing;
         for (const char* name :
              {"cupsd", "lpadmin", "lpstat", "cupsreject", "cupsaccept", "cupsdisable", "cupsenable",
               "gs", "pdfinfo", "pdftotext", "pdfimages"}) {
-            const QString path = findTool(QString::fromLatin1(name));
-            if (path.isEmpty())
-                missing += QLatin1Char(' ') + QString::fromLatin1(name);
-            m_tools[QString::fromLatin1(name)] = path;
+            const QString tool = QString::fromLatin1(name);
+            m_tools[tool] = QStandardPaths::findExecutable(
+                tool, {QStringLiteral("/usr/sbin"), QStringLiteral("/usr/bin")});
+            if (m_tools[tool].isEmpty())
+                missing.append(tool);
         }
+        for (const QString& file : {serverBin, a4Model, letterModel})
+            if (!QFileInfo::exists(file))
+                missing.append(file);
         if (!missing.isEmpty())
-            return QStringLiteral("missing programs:") + missing
+            return QStringLiteral("missing ") + missing.join(QStringLiteral(", "))
                 + QStringLiteral(" (packages cups, printer-driver-cups-pdf, poppler-utils)");
-        const QString serverBin
-            = firstExisting({QStringLiteral("/usr/lib/cups"), QStringLiteral("/usr/libexec/cups")});
-        const QString a4Model
-            = firstExisting({QStringLiteral("/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd")});
-        const QString letterModel = firstExisting(
-            {QStringLiteral("/usr/share/ppd/cupsfilters/Generic-PDF_Printer-PDF.ppd")});
-        if (serverBin.isEmpty() || a4Model.isEmpty() || letterModel.isEmpty())
-            return QStringLiteral("the CUPS filters or the PDF printer descriptions are missing "
-                                  "(packages cups, printer-driver-cups-pdf)");
         if (!m_root.isValid())
             return QStringLiteral("no temporary folder");
         // The filters run as the scheduler's own user and must reach the spool.
@@ -93,15 +119,14 @@ public:
              {"conf", "bin/backend", "spool/tmp", "cache", "state", "log", "out", "home"})
             root.mkpath(QString::fromLatin1(folder));
 
-        // The system's filters, with a PDF backend of our own: the cups-pdf backend reads its
-        // settings from /etc/cups only, and would write into home folders.
+        // The system's filters, with a PDF backend of our own.
         for (const QFileInfo& entry :
              QDir(serverBin).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot))
             if (entry.fileName() != QLatin1String("backend"))
                 QFile::link(entry.filePath(), path("bin/" + entry.fileName()));
-        if (!writeFile("bin/backend/numerion-pdf", backendScript(), 0700)
-            || !writeFile("conf/cups-files.conf", filesConf(), 0644)
-            || !writeFile("conf/cupsd.conf", schedulerConf(), 0644))
+        if (!writeFile("bin/backend/numerion-pdf", backendScript, 0700)
+            || !writeFile("conf/cups-files.conf", filesConf, 0644)
+            || !writeFile("conf/cupsd.conf", schedulerConf, 0644))
             return QStringLiteral("the server's files could not be written in ") + root.path();
 
         // This process and every tool it starts talk to the private server only.
@@ -192,8 +217,10 @@ private:
         return QDir(m_root.path()).filePath(relative);
     }
 
-    bool writeFile(const QString& relative, const QByteArray& bytes, mode_t mode) const
+    // Writes `text` with the server's folder for %1.
+    bool writeFile(const QString& relative, const char* text, mode_t mode) const
     {
+        const QByteArray bytes = QString::fromLatin1(text).arg(m_root.path()).toLocal8Bit();
         QFile file(path(relative));
         if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
             return false;
@@ -201,94 +228,28 @@ private:
         return ::chmod(QFile::encodeName(file.fileName()).constData(), mode) == 0;
     }
 
-    // Like a PDF printer: a PostScript job is made into a PDF, a PDF job kept as it is; either
-    // goes to out/<queue>-<job>.pdf.
-    QByteArray backendScript() const
-    {
-        return QStringLiteral(R"(#!/bin/sh
-[ $# -eq 0 ] && { echo 'file numerion-pdf "Unknown" "Numerion test PDF printer"'; exit 0; }
-out="%1/$PRINTER-$1"
-cat "${6:-/dev/stdin}" > "$out.job" || exit 1
-if head -c 4 "$out.job" | grep -q '%PDF'; then mv "$out.job" "$out.pdf"
-else "%2" -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=pdfwrite -sOutputFile="$out.pdf" "$out.job" \
-  && rm "$out.job"; fi
-)")
-            .arg(path("out"), m_tools[QStringLiteral("gs")])
-            .toLocal8Bit();
-    }
-
-    QByteArray filesConf() const
-    {
-        return QStringLiteral("ServerRoot %1\nServerBin %2\nRequestRoot %3\nTempDir %3/tmp\n"
-                              "CacheDir %4\nStateDir %5\nAccessLog %6/access_log\n"
-                              "ErrorLog %6/error_log\nPageLog %6/page_log\nPrintcap %7\n"
-                              "SystemGroup root\n")
-            .arg(path("conf"), path("bin"), path("spool"), path("cache"), path("state"),
-                 path("log"), path("printcap"))
-            .toLocal8Bit();
-    }
-
-    QByteArray schedulerConf() const
-    {
-        return QStringLiteral(R"(Listen %1
-LogLevel info
-Browsing No
-WebInterface No
-DefaultAuthType None
-DefaultPolicy open
-<Policy open>
-  JobPrivateAccess all
-  JobPrivateValues none
-  SubscriptionPrivateAccess all
-  SubscriptionPrivateValues none
-  <Limit All>
-    Order deny,allow
-  </Limit>
-</Policy>
-<Location />
-  Order deny,allow
-</Location>
-)")
-            .arg(path("sock"))
-            .toLocal8Bit();
-    }
-
     QTemporaryDir m_root;
     QProcess m_cupsd;
     QHash<QString, QString> m_tools;
 };
 
-// The newest job of `queue`, or 0.
-int newestJob(const QString& queue)
+// The jobs the server has had on `queue`, by number, with their states.
+QMap<int, int> jobsOf(const QString& queue)
 {
     cups_job_t* jobs = nullptr;
     const int count
         = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, queue.toUtf8().constData(), 0, CUPS_WHICHJOBS_ALL);
-    int newest = 0;
+    QMap<int, int> states;
     for (int i = 0; i < count; ++i)
-        newest = std::max(newest, jobs[i].id);
+        states[jobs[i].id] = jobs[i].state;
     cupsFreeJobs(count, jobs);
-    return newest;
+    return states;
 }
 
-// The state of a job once the server is done with it, or 0 when it is still not done.
-ipp_jstate_t finalState(const QString& queue, int job)
+int newestJob(const QString& queue)
 {
-    const QDeadlineTimer deadline(90000);
-    while (!deadline.hasExpired()) {
-        cups_job_t* jobs = nullptr;
-        const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, queue.toUtf8().constData(), 0,
-                                       CUPS_WHICHJOBS_ALL);
-        ipp_jstate_t state = IPP_JSTATE_PENDING;
-        for (int i = 0; i < count; ++i)
-            if (jobs[i].id == job)
-                state = jobs[i].state;
-        cupsFreeJobs(count, jobs);
-        if (state >= IPP_JSTATE_CANCELED)
-            return state;
-        QTest::qWait(200);
-    }
-    return ipp_jstate_t(0);
+    const QMap<int, int> jobs = jobsOf(queue);
+    return jobs.isEmpty() ? 0 : jobs.lastKey();
 }
 
 void click(QWidget* window, const char* name)
@@ -359,7 +320,8 @@ private Q_SLOTS:
         QCOMPARE(m_fixture->messages.texts().filter(QStringLiteral("could not")), QStringList());
         const int job = newestJob(queue);
         QVERIFY2(job > before, "no job reached the server");
-        QVERIFY2(finalState(queue, job) == IPP_JSTATE_COMPLETED,
+        QTRY_VERIFY_WITH_TIMEOUT(jobsOf(queue).value(job) >= IPP_JSTATE_CANCELED, 90000);
+        QVERIFY2(jobsOf(queue).value(job) == IPP_JSTATE_COMPLETED,
                  qPrintable(m_server.diagnostics()));
 
         const QString pdf = m_server.outputFile(queue, job);
