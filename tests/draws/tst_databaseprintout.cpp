@@ -170,7 +170,9 @@ private Q_SLOTS:
 
         const int sheetLines = LinesPerSheet(page);
         const QRegularExpression pageNumber(QStringLiteral("^ {39}Page \\d+$"));
-        for (int records = 1; records <= 2 * linesPerPage + 4; ++records) {
+        // From a first page whose distribution no longer fits below its records to every fill
+        // of a second page.
+        for (int records = linesPerPage - 24; records <= 2 * linesPerPage - 8; ++records) {
             std::array<QString, 9> printLines;
             const Printout printout = DatabasePrintout(storeWith(records, 6), QStringLiteral("Top"),
                                                        linesPerPage, printLines);
