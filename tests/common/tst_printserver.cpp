@@ -11,6 +11,7 @@
 #include "app/ZudeMenu.h"
 #include "common/QtPrinterPort.h"
 #include "common/TextFormat.h"
+#include "common/ToolWindow.h"
 #include "draws/DatabasePrintout.h"
 #include "tracker/LInvTrack.h"
 
@@ -284,6 +285,10 @@ private Q_SLOTS:
     void cleanup()
     {
         m_fixture->verifyNothingUnexpected();
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (qobject_cast<ToolWindow*>(window))
+                window->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         m_program.reset();
         m_services.reset();
         m_fixture.reset();
