@@ -17,9 +17,13 @@ case "$mode" in
 esac
 
 packages=(cmake g++ ninja-build qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core
-          fonts-liberation libbenchmark-dev)
+          fonts-liberation libbenchmark-dev libcups2-dev)
 case "$mode" in
   test | fuzz) packages+=(clang libclang-rt-14-dev) ;;
+esac
+# The print test runs a CUPS server of its own with PDF printers.
+case "$mode" in
+  test | unit) packages+=(cups printer-driver-cups-pdf poppler-utils) ;;
 esac
 missing=()
 for package in "${packages[@]}"; do

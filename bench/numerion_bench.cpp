@@ -46,10 +46,10 @@ public:
 };
 class NoPrinter : public PrinterPort {
 public:
-    std::optional<double> lineHeightTwips() override { return std::nullopt; }
+    std::optional<PageMetrics> pageMetrics() override { return std::nullopt; }
     bool hasPrinter() override { return false; }
     bool print(const Printout&, const QString&, QString*) override { return false; }
-    bool printImage(const QImage&, bool, const QString&, QString*) override { return false; }
+    bool printPicture(const QPicture&, bool, const QString&, QString*) override { return false; }
 };
 class NoDialogs : public FileDialogs {
 public:

@@ -12,6 +12,7 @@
 
 #include <QGuiApplication>
 #include <QLabel>
+#include <QPicture>
 #include <QPushButton>
 #include <QScreen>
 
@@ -136,19 +137,21 @@ void LGraph::printClicked()
         = m_services.messages.ask(QStringLiteral("Printer"), QStringLiteral("Print in Color."));
     redraw();
 
-    QImage image;
+    // The window is recorded as drawing commands, not pixels, so that the printer draws it at
+    // its own resolution. It is printed taller than it is shown, as its page is.
+    QPicture picture;
     {
         BusyCursor busy;
-        // The window is printed taller than it is shown, as its page is.
         const QSize shown = size();
         const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
         const int printHeight = screen ? int(0.88 * screen->availableGeometry().height()) : 0;
         if (printHeight > 0)
             setFixedHeight(printHeight);
-        image = grab().toImage();
+        render(&picture);
+        picture.setBoundingRect(rect());
         setFixedSize(shown);
     }
-    SendImage(m_services, image, m_colourSetting);
+    SendPicture(m_services, picture, m_colourSetting);
     // The chart keeps its printed look until it is drawn again.
     m_colourSetting = false;
 }

@@ -46,8 +46,8 @@ struct SharedState {
     int CorrectRecNo = 0;
     bool EditingFlag = false;
     int GraphOpener = 0;
-    // Measured on the default printer when the database is first printed: asking the printer
-    // system can take long, and most sessions never print.
+    // Measured on the default printer's paper each time the database is printed; nothing
+    // before the first printout.
     std::optional<int> LinesPerPage;
 
     QString settingsFilePath() const;

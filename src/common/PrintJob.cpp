@@ -1,5 +1,6 @@
 #include "PrintJob.h"
 
+#include "common/BusyCursor.h"
 #include "common/FileDialogs.h"
 #include "common/MessageBoxes.h"
 #include "common/PrinterPort.h"
@@ -7,7 +8,6 @@
 #include "common/Services.h"
 
 #include <QDir>
-#include <QImage>
 #include <QStandardPaths>
 
 #include <functional>
@@ -29,23 +29,27 @@ QString proposedPdfPath()
 void deliver(Services& services,
              const std::function<bool(const QString& pdfPath, QString* error)>& print)
 {
+    const auto printBusy = [&](const QString& pdfPath, QString* error) {
+        BusyCursor busy;
+        return print(pdfPath, error);
+    };
     QString error;
     if (services.printer.hasPrinter()) {
-        if (!print(QString(), &error))
+        if (!printBusy(QString(), &error))
             services.messages.inform(printerTitle,
                                      QStringLiteral("The printout could not be printed: ") + error);
         return;
     }
 
     const QString path = services.fileDialogs.saveFileName(
-        QStringLiteral("No printer is installed: save the printout as PDF"), proposedPdfPath(),
+        QStringLiteral("No printer is available: save the printout as PDF"), proposedPdfPath(),
         QStringLiteral("PDF documents (*.pdf)"));
     if (path.isEmpty())
         return;
-    if (print(path, &error))
+    if (printBusy(path, &error))
         services.messages.inform(
             printerTitle,
-            QStringLiteral("No printer is installed. The printout was saved to ")
+            QStringLiteral("No printer is available. The printout was saved to ")
                 + QDir::toNativeSeparators(path));
     else
         services.messages.inform(printerTitle,
@@ -68,9 +72,9 @@ void SendPrintout(Services& services, const Printout& printout)
     });
 }
 
-void SendImage(Services& services, const QImage& image, bool colour)
+void SendPicture(Services& services, const QPicture& picture, bool colour)
 {
     deliver(services, [&](const QString& pdfPath, QString* error) {
-        return services.printer.printImage(image, colour, pdfPath, error);
+        return services.printer.printPicture(picture, colour, pdfPath, error);
     });
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-class QImage;
+class QPicture;
 struct Printout;
 struct Services;
 
@@ -11,5 +11,5 @@ bool ConfirmPrintout(Services& services);
 // and is told where it went. Failures are shown as a message; they never end the program.
 void SendPrintout(Services& services, const Printout& printout);
 
-// Prints an image of a window on one page, the same way.
-void SendImage(Services& services, const QImage& image, bool colour);
+// Prints a picture of a window on one page, the same way.
+void SendPicture(Services& services, const QPicture& picture, bool colour);

@@ -1,5 +1,24 @@
 #include "Printout.h"
 
+#include <algorithm>
+#include <cmath>
+
+int LinesPerSheet(const PageMetrics& page)
+{
+    if (!(page.lineHeightTwips > 0) || !(page.printableHeightTwips > 0))
+        return 0;
+    // A hair of tolerance, so that a page measured to hold exactly 60 lines holds 60.
+    const double lines = std::floor(page.printableHeightTwips / page.lineHeightTwips + 1e-6);
+    return lines > 32767 ? 0 : int(lines);
+}
+
+QMarginsF PrintoutMargins(const QMarginsF& printerMargins)
+{
+    constexpr double minimum = 10.0 / 25.4 * 72.0; // 10 mm in points
+    return {std::max(printerMargins.left(), minimum), std::max(printerMargins.top(), minimum),
+            std::max(printerMargins.right(), minimum), std::max(printerMargins.bottom(), minimum)};
+}
+
 PrintoutWriter::PrintoutWriter()
 {
     m_printout.pages.append(QStringList());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QMarginsF>
 #include <QString>
 #include <QStringList>
 
@@ -10,6 +11,19 @@ struct Printout {
 
     bool isEmpty() const { return pages.isEmpty(); }
 };
+
+// The part of a sheet a text printout is printed on, and the height of one printed line, in twips.
+struct PageMetrics {
+    double printableHeightTwips = 0;
+    double lineHeightTwips = 0;
+};
+
+// Whole lines that fit on one sheet; 0 when the metrics make no sense.
+int LinesPerSheet(const PageMetrics& page);
+
+// The margins printouts keep, in points: the printer's own where it reports them, never less
+// than 10 mm, so that nothing starts at the paper's edge on a printer that reports none.
+QMarginsF PrintoutMargins(const QMarginsF& printerMargins);
 
 // Lays out a printout the way the program prints: text placed at a column (counted from 1),
 // staying on the line or ending it, empty lines and new pages.
@@ -27,6 +41,8 @@ public:
 
     void newPage();
     int pageNumber() const { return int(m_printout.pages.size()); }
+    // Lines on the current page so far, a line still open included.
+    int linesOnPage() const { return int(m_printout.pages.last().size()) + (m_lineOpen ? 1 : 0); }
 
     // Ends the last page and the document; an empty last page is not printed.
     Printout FinishPrintout();

@@ -49,6 +49,13 @@ Printout DatabasePrintout(const DrawStore& store, const QString& distributionTex
     writer.printLine(5, underline);
     writer.endLine();
 
+    // Ends a page after its last record's line: an empty line and the page number.
+    const auto endPage = [&writer] {
+        writer.endLine();
+        writer.printLine(40, QStringLiteral("Page ") + QString::number(writer.pageNumber()));
+        writer.newPage();
+    };
+
     int lineCounter = 6;
     for (int i = 1; i <= store.RecCount(); ++i) {
         ++lineCounter;
@@ -57,9 +64,7 @@ Printout DatabasePrintout(const DrawStore& store, const QString& distributionTex
             writer.printAt(column, AlignedWhole(4, std::llround(store.cell(i, m).numericValue())));
         if (lineCounter % linesPerPage == 0) {
             writer.endLine();
-            writer.endLine();
-            writer.printLine(40, QStringLiteral("Page ") + QString::number(writer.pageNumber()));
-            writer.newPage();
+            endPage();
             writer.endLine();
             writer.printLine(5, heading);
             writer.printLine(5, underline);
@@ -67,6 +72,14 @@ Printout DatabasePrintout(const DrawStore& store, const QString& distributionTex
         }
         writer.endLine();
     }
+
+    // The distribution is read as one block: when it does not fit below the last records it
+    // starts on a page of its own rather than being split across two sheets. A page of records
+    // holds two lines more than `linesPerPage`: the empty line and the page number.
+    const int sheetLines = linesPerPage + 2;
+    const int blockLines = 2 + 2 + 4 * 3;
+    if (writer.linesOnPage() + blockLines > sheetLines && blockLines <= sheetLines)
+        endPage();
     writer.endLine();
     writer.endLine();
 

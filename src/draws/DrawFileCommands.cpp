@@ -107,10 +107,13 @@ void PrintDatabase(SharedState& state, Services& services)
     }
     if (!ConfirmPrintout(services))
         return;
-    BusyCursor busy;
-    if (!state.LinesPerPage)
-        state.LinesPerPage = LinesPerPageFor(services.printer.lineHeightTwips());
-    const Printout printout = DatabasePrintout(state.Store, state.DistributionText,
-                                               *state.LinesPerPage, state.PrintLines);
+    Printout printout;
+    {
+        BusyCursor busy;
+        // Measured for every printout: the default printer and its paper may have changed.
+        state.LinesPerPage = LinesPerPageFor(services.printer.pageMetrics());
+        printout = DatabasePrintout(state.Store, state.DistributionText, *state.LinesPerPage,
+                                    state.PrintLines);
+    }
     SendPrintout(services, printout);
 }

@@ -1,15 +1,14 @@
 #include "LinesPerPage.h"
 
-#include <cmath>
+#include <algorithm>
 
-int LinesPerPageFor(std::optional<double> lineHeightTwips)
+int LinesPerPageFor(std::optional<PageMetrics> page)
 {
     constexpr int fallback = 50;
-    if (!lineHeightTwips || !(*lineHeightTwips > 0))
+    if (!page)
         return fallback;
-    const double lines = std::nearbyint(15840.0 / *lineHeightTwips - 7.0);
-    // A page must hold at least one record line for the page breaks to make sense.
-    if (!(lines >= 1) || lines > 32767)
+    const int lines = LinesPerSheet(*page);
+    if (lines < 1)
         return fallback;
-    return int(lines);
+    return std::max(lines - 2, 1);
 }

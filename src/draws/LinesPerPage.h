@@ -1,7 +1,10 @@
 #pragma once
 
+#include "common/Printout.h"
+
 #include <optional>
 
-// Lines of the database printout on one page: an 11-inch page (15840 twips) divided by the
-// printer's line height, less 7, rounded with halves to even; 50 when there is no printer.
-int LinesPerPageFor(std::optional<double> lineHeightTwips);
+// Lines of the database printout on one page, before its break. A page of records also carries
+// an empty line and the page number below its last record, so two lines fewer than fit on a
+// sheet; 50 when the page cannot be measured.
+int LinesPerPageFor(std::optional<PageMetrics> page);

@@ -1,5 +1,6 @@
 #include "draws/DatabasePrintout.h"
 #include "draws/DrawStore.h"
+#include "draws/LinesPerPage.h"
 
 #include "common/TextFormat.h"
 
@@ -130,6 +131,78 @@ private Q_SLOTS:
                                 "",
                                 ""};
         QCOMPARE(lines.mid(lines.size() - tail.size()), tail);
+    }
+
+    // Lines per page follow from the sheet's printable height, and whatever the number of
+    // records, no page runs past the sheet, each page but the last ends with its number, no
+    // sheet carries only that number, and the distribution block stays on one sheet.
+    void pagesFitTheSheet_data()
+    {
+        QTest::addColumn<QSizeF>("paper"); // points
+        QTest::addColumn<QMarginsF>("reportedMargins");
+        QTest::addColumn<double>("lineHeight"); // twips
+        QTest::addColumn<int>("linesPerPage");
+        const QSizeF a4(595, 842);
+        const QSizeF letter(612, 792);
+        const QMarginsF none;
+        const QMarginsF narrow(12, 12, 12, 12); // under 10 mm: 10 mm is kept
+        const QMarginsF inkjet(18, 36, 18, 36);
+        QTest::newRow("A4, no margins reported") << a4 << none << 240.0 << 63;
+        QTest::newRow("A4, narrow margins") << a4 << narrow << 240.0 << 63;
+        QTest::newRow("A4, half-inch margins") << a4 << inkjet << 240.0 << 62;
+        QTest::newRow("Letter, no margins reported") << letter << none << 240.0 << 59;
+        QTest::newRow("Letter, half-inch margins: exactly 60 lines")
+            << letter << inkjet << 240.0 << 58;
+        QTest::newRow("Letter, 10 pt monospaced") << letter << none << 233.0 << 61;
+        QTest::newRow("A4 landscape") << a4.transposed() << none << 240.0 << 42;
+    }
+    void pagesFitTheSheet()
+    {
+        QFETCH(QSizeF, paper);
+        QFETCH(QMarginsF, reportedMargins);
+        QFETCH(double, lineHeight);
+        QFETCH(int, linesPerPage);
+        const QMarginsF margins = PrintoutMargins(reportedMargins);
+        QVERIFY(margins.top() >= 28.3 && margins.bottom() >= 28.3 && margins.left() >= 28.3);
+        const PageMetrics page {(paper.height() - margins.top() - margins.bottom()) * 20,
+                                lineHeight};
+        QCOMPARE(LinesPerPageFor(page), linesPerPage);
+
+        const int sheetLines = LinesPerSheet(page);
+        const QRegularExpression pageNumber(QStringLiteral("^ {39}Page \\d+$"));
+        // From a first page whose distribution no longer fits below its records to every fill
+        // of a second page.
+        for (int records = linesPerPage - 24; records <= 2 * linesPerPage - 8; ++records) {
+            std::array<QString, 9> printLines;
+            const Printout printout = DatabasePrintout(storeWith(records, 6), QStringLiteral("Top"),
+                                                       linesPerPage, printLines);
+            int printedRecords = 0;
+            for (qsizetype p = 0; p < printout.pages.size(); ++p) {
+                const QStringList& lines = printout.pages[p];
+                const QString where = QStringLiteral("%1 records, page %2").arg(records).arg(p + 1);
+                QVERIFY2(lines.size() <= sheetLines, qPrintable(where));
+                QVERIFY2(std::any_of(lines.begin(), lines.end(),
+                                     [&](const QString& line) {
+                                         return !line.trimmed().isEmpty()
+                                             && !pageNumber.match(line).hasMatch();
+                                     }),
+                         qPrintable(where));
+                const bool last = p == printout.pages.size() - 1;
+                QCOMPARE(pageNumber.match(lines.last()).hasMatch(), !last);
+                printedRecords += int(lines.filter(QStringLiteral("/")).size());
+            }
+            QCOMPARE(printedRecords, records);
+            const QStringList& lastPage = printout.pages.last();
+            QVERIFY(lastPage.contains(QStringLiteral("  Top")));
+            QCOMPARE(lastPage.last(), printLines[8]);
+        }
+    }
+
+    void linesPerPageWithoutAPage()
+    {
+        QCOMPARE(LinesPerPageFor(std::nullopt), 50);
+        QCOMPARE(LinesPerPageFor(PageMetrics {15840, 0}), 50);
+        QCOMPARE(LinesPerPageFor(PageMetrics {100, 240}), 50); // not one line fits
     }
 };
 

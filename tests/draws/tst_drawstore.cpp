@@ -1,5 +1,4 @@
 #include "draws/DrawStore.h"
-#include "draws/LinesPerPage.h"
 
 #include <QtTest>
 
@@ -143,23 +142,6 @@ private Q_SLOTS:
         QCOMPARE(store.ColCount(), 7);
         QCOMPARE(store.HighNum(), 39);
         QVERIFY(store.ChangedFlag());
-    }
-
-    void linesPerPage_data()
-    {
-        QTest::addColumn<double>("height");
-        QTest::addColumn<int>("expected");
-        QTest::newRow("no printer") << -1.0 << 50;
-        QTest::newRow("240 twips: 66 - 7") << 240.0 << 59;
-        QTest::newRow("half goes to even") << 320.0 << 42; // 49.5 - 7 = 42.5
-        QTest::newRow("huge line height") << 100000.0 << 50;
-    }
-    void linesPerPage()
-    {
-        QFETCH(double, height);
-        QFETCH(int, expected);
-        const std::optional<double> measured = height < 0 ? std::nullopt : std::optional(height);
-        QCOMPARE(LinesPerPageFor(measured), expected);
     }
 };
 

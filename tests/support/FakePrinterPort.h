@@ -5,36 +5,54 @@
 
 #include <QImage>
 #include <QList>
+#include <QPainter>
+#include <QPicture>
 
-// A printer that is installed or not, as the test says, and keeps what it was sent.
+// A printer that is installed or not, as the test says, and keeps what it was sent. Pictures
+// are kept as the images they draw.
 class FakePrinterPort : public PrinterPort {
 public:
-    std::optional<double> lineHeightTwips() override { return lineHeight; }
+    std::optional<PageMetrics> pageMetrics() override
+    {
+        if (!lineHeight)
+            return std::nullopt;
+        return PageMetrics {printableHeight, *lineHeight};
+    }
     bool hasPrinter() override { return lineHeight.has_value(); }
     bool print(const Printout& printout, const QString& pdfPath, QString* error) override
     {
         printed.append(printout);
         pdfPaths.append(pdfPath);
-        if (!failWith.isEmpty())
-            *error = failWith;
-        return failWith.isEmpty();
+        return succeed(error);
     }
 
-    bool printImage(const QImage& image, bool colour, const QString& pdfPath,
-                    QString* error) override
+    bool printPicture(const QPicture& picture, bool colour, const QString& pdfPath,
+                      QString* error) override
     {
+        QImage image(picture.boundingRect().size(), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.drawPicture(-picture.boundingRect().topLeft(), picture);
+        painter.end();
         images.append(image);
         imageColours.append(colour);
         pdfPaths.append(pdfPath);
-        if (!failWith.isEmpty())
-            *error = failWith;
-        return failWith.isEmpty();
+        return succeed(error);
     }
 
     std::optional<double> lineHeight; // no printer unless a test installs one
+    double printableHeight = 14400; // twips: 10 inches
     QString failWith;
     QList<Printout> printed;
     QList<QImage> images;
     QList<bool> imageColours;
     QStringList pdfPaths;
+
+private:
+    bool succeed(QString* error) const
+    {
+        if (!failWith.isEmpty())
+            *error = failWith;
+        return failWith.isEmpty();
+    }
 };
