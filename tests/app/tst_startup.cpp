@@ -74,6 +74,7 @@ private Q_SLOTS:
         QCOMPARE(control<QLabel>(menu(), "MyName")->text(), QStringLiteral("Ann"));
         // ...and written there when the settings window closes.
         m_fixture->answerDialog(QStringLiteral("ChangeFnt"), [](QWidget* dialog) {
+            QVERIFY(QTest::qWaitForWindowActive(dialog));
             QTest::mouseClick(control<QPushButton>(dialog, "ExitFonts"), Qt::LeftButton);
         });
         QTest::mouseClick(control<QPushButton>(menu(), "PtrFnt"), Qt::LeftButton);
