@@ -88,6 +88,8 @@ private Q_SLOTS:
             = beside ? programFolder : QDir(m_home.path()).filePath(QStringLiteral("Documents"));
         // (No file was used yet, so no name is proposed.)
         QCOMPARE(m_fixture->fileDialogs.proposals.value(0), dialogFolder);
+        // The open command ends in the database window, cancelled or not.
+        delete topLevel<LDbase>("LDbase");
     }
 
     void opensTheFileNamedOnTheCommandLine_data()
@@ -117,15 +119,18 @@ private Q_SLOTS:
                           : QStringList {QStringLiteral(
                               "File not found or wrong format. Check Filename and/or Directory.")});
         const QString name = readable ? QFileInfo(file).fileName() : QString();
+        // The window is deleted at the end, without the questions of leaving it.
+        std::unique_ptr<QWidget> window;
         if (tracker) {
-            QVERIFY(topLevel<LInvTrack>("LInvTrack"));
+            window.reset(topLevel<LInvTrack>("LInvTrack"));
             QCOMPARE(m_fixture->state.TrackerFileName, name);
             QCOMPARE(m_fixture->state.TrackerSheet.SheetRowCount > 0, readable);
         } else {
-            QVERIFY(topLevel<LDbase>("LDbase"));
+            window.reset(topLevel<LDbase>("LDbase"));
             QCOMPARE(m_fixture->state.Store.FileDisplayName(), name);
             QCOMPARE(m_fixture->state.Store.RecCount() > 0, readable);
         }
+        QVERIFY(window);
         // The next file dialog starts where the file is.
         QCOMPARE(m_fixture->state.LastFolder, QFileInfo(path).absolutePath());
     }
