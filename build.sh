@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Sets up, builds and then runs Numerion or its checks:
 #   run          build and start the program
-#   test         everything CI runs: the tests; the tests again under AddressSanitizer and
-#                UndefinedBehaviorSanitizer; each file reader's fuzzer for a bounded time
+#   package      an optimised build and its Debian package, build-package/numerion_*.deb
+#   test         everything CI runs: the tests; the Debian package, checked; the tests again
+#                under AddressSanitizer and UndefinedBehaviorSanitizer; each file reader's fuzzer
+#                for a bounded time
 #   unit         the tests only, in the normal build (the quick check while developing)
 #   fuzz [secs]  the fuzzers alone, for `secs` seconds each (default 600)
 #   bench        the benchmark program (see BENCHMARKS.md)
@@ -12,12 +14,14 @@ set -euo pipefail
 cd "$(dirname "$0")"
 mode=${1:-}
 case "$mode" in
-  run | test | unit | fuzz | bench) ;;
-  *) echo "usage: $0 run|test|unit|fuzz [seconds]|bench" >&2; exit 2 ;;
+  run | package | test | unit | fuzz | bench) ;;
+  *) echo "usage: $0 run|package|test|unit|fuzz [seconds]|bench" >&2; exit 2 ;;
 esac
 
-packages=(cmake g++ ninja-build qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core
-          fonts-liberation libbenchmark-dev libcups2-dev)
+packages=(cmake g++ ninja-build qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev
+          fonts-dejavu-core fonts-liberation libbenchmark-dev libcups2-dev
+          # the Debian package and the checks of the desktop files
+          dpkg-dev file desktop-file-utils appstream shared-mime-info)
 case "$mode" in
   test | fuzz) packages+=(clang libclang-rt-14-dev) ;;
 esac
@@ -57,6 +61,26 @@ run_tests() {
   (cd "$1" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$jobs")
 }
 
+# make_package DIR: the Debian package of that build, checked: its dependencies come from the
+# shared libraries, and the desktop files it installs pass the desktop's own validators.
+make_package() {
+  local dir=$1 deb unpacked
+  rm -f "$dir"/numerion_*.deb
+  (cd "$dir" && cpack -G DEB >/dev/null)
+  deb=$(ls "$dir"/numerion_*.deb)
+  dpkg-deb --info "$deb"
+  if ! dpkg-deb --field "$deb" Depends | grep -q 'libqt6widgets6'; then
+    echo "The package does not depend on the Qt libraries it links" >&2
+    return 1
+  fi
+  unpacked=$(mktemp -d)
+  dpkg-deb -x "$deb" "$unpacked"
+  desktop-file-validate "$unpacked/usr/share/applications/org.numerion.Numerion.desktop"
+  appstreamcli validate --no-net "$unpacked/usr/share/metainfo/org.numerion.Numerion.metainfo.xml"
+  rm -rf "$unpacked"
+  echo "Built $deb"
+}
+
 # The sanitized build, with clang so that the fuzz targets come with it.
 sanitized=build-sanitize
 build_sanitized() {
@@ -82,6 +106,11 @@ case "$mode" in
     configure_and_build build
     exec build/numerion
     ;;
+  package)
+    configure_and_build build-package -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+      -DCMAKE_INSTALL_PREFIX=/usr
+    make_package build-package
+    ;;
   unit)
     configure_and_build build
     run_tests build
@@ -89,6 +118,7 @@ case "$mode" in
   test)
     configure_and_build build
     run_tests build
+    make_package build
     build_sanitized
     # LeakSanitizer needs ptrace, which some containers forbid; there it is switched off rather
     # than failing every test.

@@ -1,8 +1,10 @@
 #include "BarChart.h"
 
+#include <QBuffer>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
+#include <QSvgGenerator>
 
 #include <algorithm>
 #include <cmath>
@@ -142,6 +144,38 @@ void PaintBarChart(QPainter& painter, const QRectF& area, const GraphData& data)
             Qt::AlignHCenter | Qt::AlignTop, point.label);
     }
     painter.restore();
+}
+
+QImage BarChartImage(const GraphData& data, const QSize& size, qreal scale)
+{
+    QImage image(size * scale, QImage::Format_RGB32);
+    // The painter works in the chart's own pixels; text sizes follow the image's default 96 dots
+    // per inch, as on the screen.
+    image.setDevicePixelRatio(scale);
+    QPainter painter(&image);
+    PaintBarChart(painter, QRectF(QPointF(0, 0), size), data);
+    return image;
+}
+
+QByteArray BarChartSvg(const GraphData& data, const QSize& size)
+{
+    QBuffer buffer;
+    QSvgGenerator generator;
+    generator.setOutputDevice(&buffer);
+    generator.setSize(size);
+    // Its pixels as big as the screen's, which also sizes the text as on the screen.
+    generator.setResolution(96);
+    generator.setViewBox(QRect(QPoint(0, 0), size));
+    generator.setTitle(data.title);
+    generator.setDescription(QStringLiteral("Made by Numerion"));
+    QPainter painter(&generator);
+    // A family name every SVG viewer knows.
+    QFont font(QStringLiteral("sans-serif"));
+    font.setStyleHint(QFont::SansSerif);
+    painter.setFont(font);
+    PaintBarChart(painter, QRectF(QPointF(0, 0), size), data);
+    painter.end();
+    return buffer.data();
 }
 
 BarChart::BarChart(QWidget* parent) : QWidget(parent)

@@ -5,11 +5,16 @@
 #include "app/SharedState.h"
 #include "common/BusyCursor.h"
 #include "common/Controls.h"
+#include "common/FileDialogs.h"
 #include "common/MessageBoxes.h"
 #include "common/PrintJob.h"
+#include "common/SaveFile.h"
 #include "common/Services.h"
 #include "common/Twips.h"
 
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPicture>
@@ -67,6 +72,14 @@ void LGraph::buildControls()
     connect(m_changeView, &QPushButton::clicked, this, &LGraph::changeViewClicked);
     connect(m_style, &QPushButton::clicked, this, &LGraph::styleClicked);
     connect(m_print, &QPushButton::clicked, this, &LGraph::printClicked);
+
+    auto* saveImage = new QAction(QStringLiteral("Save Image As..."), this);
+    saveImage->setObjectName(QStringLiteral("SaveImage"));
+    saveImage->setShortcut(QKeySequence::Save);
+    addAction(saveImage);
+    m_chart->addAction(saveImage);
+    m_chart->setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(saveImage, &QAction::triggered, this, &LGraph::saveImage);
 }
 
 void LGraph::resizeEvent(QResizeEvent* event)
@@ -154,4 +167,36 @@ void LGraph::printClicked()
     SendPicture(m_services, picture, m_colourSetting);
     // The chart keeps its printed look until it is drawn again.
     m_colourSetting = false;
+}
+
+void LGraph::saveImage()
+{
+    const QString folder
+        = m_state.LastFolder.isEmpty() ? m_state.firstDialogFolder() : m_state.LastFolder;
+    QString path = m_services.fileDialogs.saveFileName(
+        QStringLiteral("Save Image As"),
+        QDir(folder).filePath(QStringLiteral("Numerion graph.png")),
+        QStringLiteral("PNG images (*.png);;SVG images (*.svg)"));
+    if (path.isEmpty())
+        return;
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix != QLatin1String("png") && suffix != QLatin1String("svg"))
+        path += QStringLiteral(".png");
+
+    const GraphData& data = m_chart->data();
+    const QSize size = m_chart->size();
+    QString error;
+    bool saved = false;
+    if (suffix == QLatin1String("svg")) {
+        saved = SaveFileAtomically(path, BarChartSvg(data, size), &error);
+    } else {
+        // Twice the pixels of the window, sharp enough for a document or a printed page.
+        const QImage image = BarChartImage(data, size, 2);
+        saved = SaveFileAtomically(
+            path, [&image](QIODevice& device) { return image.save(&device, "PNG"); }, &error);
+    }
+    if (!saved)
+        m_services.messages.inform(QStringLiteral("Saving Error"),
+                                   QStringLiteral("The image could not be saved to %1: %2")
+                                       .arg(QDir::toNativeSeparators(path), error));
 }

@@ -30,6 +30,8 @@ private:
     void changeViewClicked();
     void styleClicked();
     void printClicked();
+    // Ctrl+S and the chart's context menu: the chart alone as a PNG or SVG file.
+    void saveImage();
 
     SharedState& m_state;
     Services& m_services;

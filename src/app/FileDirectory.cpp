@@ -17,9 +17,9 @@ void FileDirectory(SharedState& state, FileDialogs& dialogs)
     const QString filter = draws ? QStringLiteral("Lottery Winning Numbers Database (*.lto)")
                                  : QStringLiteral("Investment Tracker Databases (*.inv)");
     const QString name = draws ? state.Store.FileDisplayName() : state.TrackerFileName;
-    // The name of the file last used, in the folder last used (the program's folder at first,
-    // where the sample files are).
-    const QString folder = state.LastFolder.isEmpty() ? state.ProgramDirectory : state.LastFolder;
+    // The name of the file last used, in the folder last used.
+    const QString folder
+        = state.LastFolder.isEmpty() ? state.firstDialogFolder() : state.LastFolder;
     const QString proposed = QDir(folder).filePath(name);
 
     const QString title = QStringLiteral("Directories - Folders");

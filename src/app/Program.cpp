@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QKeyEvent>
 
 Program::Program(SharedState& state, Services& services)
@@ -23,10 +24,10 @@ Program::~Program() = default;
 
 void Program::start()
 {
-    // The settings file is looked up in the program's own directory.
     if (m_state.ProgramDirectory.isEmpty())
         m_state.ProgramDirectory = QCoreApplication::applicationDirPath();
     QDir::setCurrent(m_state.ProgramDirectory);
+    m_state.chooseFileFolders();
 
     // The record table and the counts are created empty with the store itself.
     m_menu = std::make_unique<ZudeMenu>(m_state, m_services);
@@ -53,6 +54,14 @@ void Program::start()
     m_menu->show();
     m_menu->raise();
     m_menu->activateWindow();
+}
+
+void Program::openFile(const QString& path)
+{
+    const QFileInfo file(path);
+    // The next file dialog starts where this file is, as after choosing it in one.
+    m_state.LastFolder = file.absolutePath();
+    m_menu->openGivenFile(file.absoluteFilePath());
 }
 
 void Program::showHelp(const QString& windowName)

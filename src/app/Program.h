@@ -21,6 +21,9 @@ public:
 
     // The start-up steps; the menu is shown in front of the backdrop when it returns.
     void start();
+    // Opens a file named on the command line as the open commands would: a tracker file (.inv)
+    // in the tracker, any other in the database window.
+    void openFile(const QString& path);
 
     ZudeMenu* mainMenu() const { return m_menu.get(); }
 

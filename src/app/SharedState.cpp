@@ -1,10 +1,40 @@
 #include "SharedState.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+void SharedState::chooseFileFolders()
+{
+    ConfigDirectory.clear();
+    DocumentsDirectory.clear();
+    const QFileInfo program(ProgramDirectory);
+    // An installed program has its data folder beside its own; even when it may write to its
+    // folder (run by root, or installed into the user's home) that folder is no place for a
+    // user's settings.
+    const bool installed
+        = QFileInfo(QDir(ProgramDirectory).filePath(QStringLiteral(NUMERION_DATA_FROM_PROGRAM)))
+              .isDir();
+    if (program.isDir() && program.isWritable() && !installed)
+        return;
+
+    ConfigDirectory = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    // Made now, so that the settings window finds it when it writes the file.
+    QDir().mkpath(ConfigDirectory);
+    DocumentsDirectory = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (DocumentsDirectory.isEmpty() || !QFileInfo(DocumentsDirectory).isDir())
+        DocumentsDirectory = QDir::homePath();
+}
 
 QString SharedState::settingsFilePath() const
 {
-    return QDir(ProgramDirectory).filePath(QString::fromLatin1(PersonalSettings::FileName));
+    const QString folder = ConfigDirectory.isEmpty() ? ProgramDirectory : ConfigDirectory;
+    return QDir(folder).filePath(QString::fromLatin1(PersonalSettings::FileName));
+}
+
+QString SharedState::firstDialogFolder() const
+{
+    return DocumentsDirectory.isEmpty() ? ProgramDirectory : DocumentsDirectory;
 }
 
 void SharedState::applyPersonalShape()

@@ -23,7 +23,14 @@ enum ActionModeValue : int {
 // The program state every window works on. One instance is made at start-up and handed to each
 // window; nothing else is shared between windows.
 struct SharedState {
+    // The program's own folder. A copy of its own that may be written to (the build folder, a
+    // portable copy) keeps the settings file there, and the file dialogs start there.
     QString ProgramDirectory;
+    // Set by chooseFileFolders() for an installed program, which must not write beside itself:
+    // the user's configuration folder for the settings file and the documents folder for the
+    // first file dialog. Empty means the program's folder.
+    QString ConfigDirectory;
+    QString DocumentsDirectory;
 
     DrawStore Store;
     PersonalSettings Settings;
@@ -50,7 +57,11 @@ struct SharedState {
     // before the first printout.
     std::optional<int> LinesPerPage;
 
+    // Looks at the program's folder and sets ConfigDirectory and DocumentsDirectory.
+    void chooseFileFolders();
     QString settingsFilePath() const;
+    // Where a file dialog starts before any file was chosen.
+    QString firstDialogFolder() const;
     // Gives an empty store the personal shape: numbers per draw + 2 columns and the highest number.
     void applyPersonalShape();
 };

@@ -15,6 +15,7 @@
 #include "tracker/LInvTrack.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 
@@ -118,6 +119,19 @@ void ZudeMenu::openDatabaseWindow()
     auto* database = new LDbase(m_state, m_services);
     connect(database, &ToolWindow::closed, this, &ZudeMenu::showFileInMemory);
     openToolWindow(database);
+}
+
+void ZudeMenu::openGivenFile(const QString& path)
+{
+    if (QFileInfo(path).suffix().compare(QLatin1String("inv"), Qt::CaseInsensitive) == 0) {
+        auto* tracker = new LInvTrack(m_state, m_services);
+        openToolWindow(tracker);
+        tracker->OpenTrackerFile(path);
+        return;
+    }
+    hide();
+    ReadDrawFileInto(m_state, m_services, path);
+    openDatabaseWindow();
 }
 
 void ZudeMenu::openToolWindow(ToolWindow* window)

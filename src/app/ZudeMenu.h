@@ -22,6 +22,10 @@ public:
     // " File in Memory " and the title while a titled draw file is in memory; hidden otherwise.
     void showFileInMemory();
 
+    // Opens a file named on the command line as the open commands do once a file is chosen: a
+    // tracker file (.inv) in the tracker, any other in the database window.
+    void openGivenFile(const QString& path);
+
     // The exit sequence: asks before dropping records added since the last save. Returns true
     // when the program is to end.
     bool ExitProgram();

@@ -80,22 +80,27 @@ bool OpenDrawFile(SharedState& state, Services& services)
     if (GoBackToSaveFirst(store, services.messages))
         return false;
 
-    if (ChooseFile(state, services.fileDialogs, ActionOpenOrCorrect)) {
-        bool read = false;
-        {
-            BusyCursor busy;
-            read = readDrawFile(state.FilePath, store);
-        }
-        if (!read) {
-            store.Reset();
-            services.messages.inform(
-                QStringLiteral("Loading Error"),
-                QStringLiteral("File not found or wrong format. Check Filename and/or Directory."));
-        }
-        store.SetChangedFlag(false);
-    }
+    if (ChooseFile(state, services.fileDialogs, ActionOpenOrCorrect))
+        ReadDrawFileInto(state, services, state.FilePath);
     finishFileCommand(state);
     return true;
+}
+
+void ReadDrawFileInto(SharedState& state, Services& services, const QString& path)
+{
+    DrawStore& store = state.Store;
+    bool read = false;
+    {
+        BusyCursor busy;
+        read = readDrawFile(path, store);
+    }
+    if (!read) {
+        store.Reset();
+        services.messages.inform(
+            QStringLiteral("Loading Error"),
+            QStringLiteral("File not found or wrong format. Check Filename and/or Directory."));
+    }
+    store.SetChangedFlag(false);
 }
 
 void PrintDatabase(SharedState& state, Services& services)

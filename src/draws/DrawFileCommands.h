@@ -1,6 +1,7 @@
 #pragma once
 
 class DrawStore;
+class QString;
 class MessageBoxes;
 struct Services;
 struct SharedState;
@@ -20,6 +21,10 @@ bool GoBackToSaveFirst(DrawStore& store, MessageBoxes& messages);
 // the store empty. Returns false when the user chose to go back and save the records in memory
 // first; then nothing was opened and the database window is not to be shown.
 bool OpenDrawFile(SharedState& state, Services& services);
+
+// Reads the draw file at `path` into the store as the open command does with the file chosen: a
+// file that cannot be read leaves the store empty and is reported.
+void ReadDrawFileInto(SharedState& state, Services& services, const QString& path);
 
 // Prints every record and the distribution of numbers after the usual question.
 void PrintDatabase(SharedState& state, Services& services);

@@ -237,29 +237,39 @@ void LInvTrack::insertClicked()
 void LInvTrack::openClicked()
 {
     hide();
-    Sheet& sheet = m_state.TrackerSheet;
-    if (ChooseFile(m_state, m_services.fileDialogs, ActionOpenTrackerFile)) {
-        TrackerFile::ReadResult read;
-        QFile file(m_state.FilePath);
-        if (file.open(QIODevice::ReadOnly))
-            read = TrackerFile::Read(file);
-        else
-            read.error = TrackerFile::ReadError::Unreadable;
-        if (read.error == TrackerFile::ReadError::None) {
-            sheet = read.sheet;
-            m_state.TrackerFileName = QFileInfo(m_state.FilePath).fileName();
-        } else {
-            m_services.messages.inform(
-                QStringLiteral("Loading Error"),
-                QStringLiteral("File not found or wrong format. Check Filename and/or Directory."));
-            m_state.TrackerFileName.clear();
-            sheet.Clear();
-        }
-    }
+    if (ChooseFile(m_state, m_services.fileDialogs, ActionOpenTrackerFile))
+        readTrackerFile(m_state.FilePath);
     m_state.ActionMode = ActionIdle;
     m_state.FilePath.clear();
     CalculateSheet();
     show();
+}
+
+void LInvTrack::OpenTrackerFile(const QString& path)
+{
+    readTrackerFile(path);
+    CalculateSheet();
+}
+
+void LInvTrack::readTrackerFile(const QString& path)
+{
+    Sheet& sheet = m_state.TrackerSheet;
+    TrackerFile::ReadResult read;
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly))
+        read = TrackerFile::Read(file);
+    else
+        read.error = TrackerFile::ReadError::Unreadable;
+    if (read.error == TrackerFile::ReadError::None) {
+        sheet = read.sheet;
+        m_state.TrackerFileName = QFileInfo(path).fileName();
+    } else {
+        m_services.messages.inform(
+            QStringLiteral("Loading Error"),
+            QStringLiteral("File not found or wrong format. Check Filename and/or Directory."));
+        m_state.TrackerFileName.clear();
+        sheet.Clear();
+    }
 }
 
 void LInvTrack::saveClicked()

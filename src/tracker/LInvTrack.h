@@ -28,6 +28,9 @@ public:
               QWidget* parent = nullptr);
     ~LInvTrack() override;
 
+    // Reads the tracker file at `path` as "&Open File" does with the file chosen.
+    void OpenTrackerFile(const QString& path);
+
 protected:
     bool mayLeave() override;
 
@@ -46,6 +49,7 @@ private:
     void calculateClicked();
     void insertClicked();
     void openClicked();
+    void readTrackerFile(const QString& path);
     void saveClicked();
     void printClicked();
 

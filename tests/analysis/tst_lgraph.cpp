@@ -6,7 +6,9 @@
 #include "app/ZudeMenu.h"
 #include "draws/LDbase.h"
 
+#include <QMenu>
 #include <QPushButton>
+#include <QXmlStreamReader>
 #include <QtTest>
 
 namespace {
@@ -200,6 +202,106 @@ private Q_SLOTS:
             threeD.save(QStringLiteral("/tmp/chart-3d.png"));
             coloured.save(QStringLiteral("/tmp/chart-colour.png"));
         }
+    }
+
+    void savesTheChartAsAnImage_data()
+    {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<bool>("fromContextMenu");
+        QTest::newRow("PNG by Ctrl+S") << "chart.png"
+                                       << "chart.png" << false;
+        QTest::newRow("SVG from the context menu") << "chart.SVG"
+                                                   << "chart.SVG" << true;
+        QTest::newRow("a name without suffix is PNG") << "chart"
+                                                      << "chart.png" << false;
+        QTest::newRow("a folder that cannot be") << "NotAFolder/chart.png"
+                                                 << "" << false;
+    }
+    void savesTheChartAsAnImage()
+    {
+        QFETCH(QString, answer);
+        QFETCH(QString, written);
+        QFETCH(bool, fromContextMenu);
+        // Number 1 never drawn, number 2 five times: one bar, in the right half of the chart.
+        fillStore(store(), 2, {0, 5});
+        open();
+        m_fixture->writeProgramFile(QStringLiteral("NotAFolder"), "a file");
+        m_fixture->fileDialogs.answers = {m_fixture->programPath(answer)};
+        if (fromContextMenu) {
+            QTimer::singleShot(50, [] {
+                auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+                QVERIFY(menu);
+                QCOMPARE(menu->actions().value(0)->text(), QStringLiteral("Save Image As..."));
+                QTest::keyClick(menu, Qt::Key_Down);
+                QTest::keyClick(menu, Qt::Key_Return);
+            });
+            const QPoint at = chart()->rect().center();
+            QContextMenuEvent event(QContextMenuEvent::Mouse, at, chart()->mapToGlobal(at));
+            QApplication::sendEvent(chart(), &event);
+        } else {
+            QTest::keyClick(m_window.get(), Qt::Key_S, Qt::ControlModifier);
+        }
+        QCOMPARE(m_fixture->fileDialogs.kinds, QStringList {QStringLiteral("save")});
+        QCOMPARE(m_fixture->fileDialogs.filters,
+                 QStringList {QStringLiteral("PNG images (*.png);;SVG images (*.svg)")});
+
+        if (written.isEmpty()) {
+            QCOMPARE(m_fixture->messages.boxes.size(), 1);
+            QCOMPARE(m_fixture->messages.boxes.first().title, QStringLiteral("Saving Error"));
+            QVERIFY(m_fixture->messages.lastText().startsWith(
+                QStringLiteral("The image could not be saved to ")));
+            return;
+        }
+        QVERIFY(m_fixture->messages.boxes.isEmpty());
+        const QString path = m_fixture->programPath(written);
+        const QSize size = chart()->size();
+        if (written.endsWith(QLatin1String(".png"))) {
+            // Twice the chart's size in the window, whatever the screen's scale.
+            const QImage image(path, "PNG");
+            QCOMPARE(image.size(), size * 2);
+            const QColor bar(170, 170, 170);
+            QCOMPARE(image.pixelColor(int(image.width() * 0.75), image.height() / 2), bar);
+            for (int y = 0; y < image.height(); ++y)
+                QVERIFY(image.pixelColor(int(image.width() * 0.3), y) != bar);
+            return;
+        }
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QXmlStreamReader svg(&file);
+        QStringList texts;
+        QStringList fills; // of the groups around the current element
+        QList<QRectF> bars;
+        while (!svg.atEnd()) {
+            svg.readNext();
+            if (svg.isEndElement() && svg.name() == QLatin1String("g"))
+                fills.removeLast();
+            if (!svg.isStartElement())
+                continue;
+            const QXmlStreamAttributes attributes = svg.attributes();
+            if (svg.name() == QLatin1String("svg")) {
+                QCOMPARE(attributes.value(QLatin1String("viewBox")),
+                         QStringLiteral("0 0 %1 %2").arg(size.width()).arg(size.height()));
+            } else if (svg.name() == QLatin1String("g")) {
+                fills.append(attributes.value(QLatin1String("fill")).toString());
+            } else if (svg.name() == QLatin1String("text")) {
+                texts.append(svg.readElementText().trimmed());
+            } else if (svg.name() == QLatin1String("rect")
+                       && fills.value(fills.size() - 1) == QLatin1String("#aaaaaa")) {
+                auto number = [&](const char* name) {
+                    return attributes.value(QLatin1String(name)).toDouble();
+                };
+                bars.append(QRectF(number("x"), number("y"), number("width"), number("height")));
+            }
+        }
+        QVERIFY2(!svg.hasError(), qPrintable(svg.errorString()));
+        QVERIFY(texts.contains(QStringLiteral("Normal distribution of numbers in 5 Draws")));
+        QVERIFY(texts.contains(QStringLiteral("1")) && texts.contains(QStringLiteral("2")));
+        // One bar per number, the second one tall and to the right of the first.
+        QCOMPARE(bars.size(), 2);
+        QCOMPARE(bars[0].height(), 0.0);
+        QVERIFY(bars[1].height() > size.height() / 2);
+        QVERIFY(bars[1].left() > size.width() / 2);
     }
 
     void returnsToTheWindowThatOpenedIt_data()
