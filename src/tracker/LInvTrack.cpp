@@ -8,6 +8,7 @@
 #include "common/LeadingNumber.h"
 #include "common/MessageBoxes.h"
 #include "common/PrintJob.h"
+#include "common/RegularFile.h"
 #include "common/SaveFile.h"
 #include "common/Services.h"
 #include "common/Twips.h"
@@ -241,7 +242,7 @@ void LInvTrack::openClicked()
     if (ChooseFile(m_state, m_services.fileDialogs, ActionOpenTrackerFile)) {
         TrackerFile::ReadResult read;
         QFile file(m_state.FilePath);
-        if (file.open(QIODevice::ReadOnly))
+        if (OpenRegularFile(file))
             read = TrackerFile::Read(file);
         else
             read.error = TrackerFile::ReadError::Unreadable;

@@ -122,8 +122,13 @@ private Q_SLOTS:
             save(writer);
         }
 
-        QCOMPARE(m_fixture->messages.texts(),
-                 message.isEmpty() ? QStringList() : QStringList {message});
+        const QStringList texts = m_fixture->messages.texts();
+        QCOMPARE(texts.size(), message.isEmpty() ? 0 : 1);
+        if (!message.isEmpty())
+            QCOMPARE(texts.first().section(u'\n', 0, 0), message);
+        // The system's reason stands on the line below.
+        if (writer == Writer::DrawFile)
+            QVERIFY(!texts.first().section(u'\n', 1).isEmpty());
         const QString kept = failure == Failure::HalfWay ? m_fixture->programPath(fileName)
                                                          : m_fixture->programPath("NotAFolder");
         QCOMPARE(fileBytes(kept), old);

@@ -172,13 +172,13 @@ private Q_SLOTS:
         click(menu(), "SaveFile");
         QCOMPARE(m_fixture->messages.texts(), QStringList {"No Records to Save"});
         QVERIFY(m_fixture->fileDialogs.kinds.isEmpty());
-        QVERIFY(!state().Store.ChangedFlag());
 
         state().Store.AppendRecord(QStringLiteral("9/7/1996"), {"1", "2", "3", "4", "5", "6"});
         state().Store.SetChangedFlag(true);
         click(menu(), "SaveFile"); // no answer scripted: cancel
         QCOMPARE(m_fixture->fileDialogs.kinds, QStringList {"save"});
-        QVERIFY(!state().Store.ChangedFlag());
+        // Nothing was saved, so the draws are still unsaved.
+        QVERIFY(state().Store.ChangedFlag());
         QCOMPARE(state().ActionMode, int(ActionIdle));
         QCOMPARE(QDir(m_fixture->programDir.path()).entryList(QDir::Files), QStringList());
         QVERIFY(menu()->isVisible());
@@ -197,10 +197,13 @@ private Q_SLOTS:
 
         m_fixture->fileDialogs.answers = {path, m_fixture->programPath("no/such/folder/x.lto")};
         click(menu(), "SaveFile");
+        state().Store.ReplaceRecord(2, QStringLiteral("9/7/1996"), {"1", "2", "3", "4", "5", "6"});
         click(menu(), "SaveFile");
         QCOMPARE(m_fixture->messages.texts(),
-                 (QStringList {" Bad Filename. Must be in the form MYFILE.LTO",
-                               " Bad Filename. Must be in the form MYFILE.LTO"}));
+                 (QStringList {" Bad Filename. Must be in the form MYFILE.LTO\nA record's date is "
+                               "no date that can be written.",
+                               " Bad Filename. Must be in the form MYFILE.LTO\nNo such file or "
+                               "directory"}));
         QCOMPARE(m_fixture->messages.boxes.first().title, QStringLiteral("Saving Error"));
         QCOMPARE(fileBytes(path), twoRecords);
         QCOMPARE(state().Store.FileDisplayName(), QStringLiteral("Before.lto"));
