@@ -179,7 +179,9 @@ QString FileSafeText(const QString& text)
             kept += text[++i];
             continue;
         }
-        if (c.isSurrogate() || c.category() == QChar::Other_Control || c == u'"')
+        // A byte-order mark at the start of a field is taken for an encoding mark when read.
+        if (c.isSurrogate() || c.category() == QChar::Other_Control || c == u'"'
+            || c == QChar::ByteOrderMark)
             continue;
         kept += c;
     }

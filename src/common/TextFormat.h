@@ -35,5 +35,5 @@ QDate Today();
 QDate ParseUserDate(const QString& text, const QDate& today);
 
 // `text` without what a quoted field of the program's files cannot hold: control characters
-// (line breaks among them), double quotes and halves of a character.
+// (line breaks among them), double quotes, byte-order marks and halves of a character.
 QString FileSafeText(const QString& text);

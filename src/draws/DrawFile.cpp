@@ -75,9 +75,8 @@ ReadResult Read(QIODevice& device)
         QDate date;
         for (int j = 0; j < DrawStore::TableColumns; ++j) {
             // A date the date boxes and this writer could not hold again is no draw date.
-            const bool read = j == 1
-                ? reader.readDate(date) && IsStorableDate(date)
-                : readSmallWhole(reader, numbers[std::size_t(j)]);
+            const bool read = j == 1 ? reader.readDate(date) && IsStorableDate(date)
+                                     : readSmallWhole(reader, numbers[std::size_t(j)]);
             if (!read)
                 return failed(reader.ended() ? ReadError::MissingField
                                   : j == 1   ? ReadError::BadDate

@@ -59,9 +59,9 @@ void SaveDrawFile(SharedState& state, Services& services)
             // Only a save that reached the disk makes the draws in memory safe to drop.
             store.SetChangedFlag(false);
         } else {
-            services.messages.inform(
-                QStringLiteral("Saving Error"),
-                QStringLiteral(" Bad Filename. Must be in the form MYFILE.LTO") + u'\n' + reason);
+            services.messages.inform(QStringLiteral("Saving Error"),
+                                     QStringLiteral(" Bad Filename. Must be in the form MYFILE.LTO")
+                                         + u'\n' + reason);
         }
     }
     finishFileCommand(state);

@@ -484,7 +484,7 @@ void LDbase::correctRecordClicked()
         // A number the box cannot show whole is left for the user to type rather than cut.
         const long long number = qRound64(store.cell(record, k + 2).numericValue());
         m_numbers[std::size_t(k)]->setText(number >= 0 && number <= 99 ? FormatWhole(number)
-                                                                      : QString());
+                                                                       : QString());
     }
 }
 

@@ -1,11 +1,13 @@
 #include "GuiTestFixture.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QtTest>
 
 GuiTestFixture::GuiTestFixture()
@@ -65,6 +67,25 @@ void typeText(QWidget* widget, const QString& text)
         QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
         QApplication::sendEvent(widget, &release);
     }
+}
+
+void pasteInto(QWidget* widget, const QString& text, const QString& way)
+{
+    if (way == QLatin1String("drop")) {
+        QMimeData data;
+        data.setText(text);
+        const QPoint at = widget->rect().center();
+        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(widget, &enter);
+        QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(widget, &drop);
+        return;
+    }
+    QGuiApplication::clipboard()->setText(text);
+    if (way == QLatin1String("Ctrl+V"))
+        QTest::keyClick(widget, Qt::Key_V, Qt::ControlModifier);
+    else
+        QTest::keyClick(widget, Qt::Key_Insert, Qt::ShiftModifier);
 }
 
 void typeIntoBox(QWidget* root, const char* name, const QString& text)

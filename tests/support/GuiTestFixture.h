@@ -63,6 +63,10 @@ template <typename T> T* topLevel(const char* name)
 // Types `text` key by key into `widget`, any characters, as a keyboard would.
 void typeText(QWidget* widget, const QString& text);
 
+// Puts `text` into `widget` the way `way` names: "Ctrl+V" or "Shift+Insert" from the clipboard,
+// or "drop" as dragged text let go over it.
+void pasteInto(QWidget* widget, const QString& text, const QString& way);
+
 // Clicks into a named box, types `text` and leaves the box with Tab, as a user would.
 void typeIntoBox(QWidget* root, const char* name, const QString& text);
 
