@@ -1,6 +1,7 @@
 #include "SaveFile.h"
 
 #include <QBuffer>
+#include <QFileInfo>
 #include <QSaveFile>
 
 bool SaveFileAtomically(const QString& path, const std::function<bool(QIODevice&)>& write,
@@ -18,6 +19,14 @@ bool SaveFileAtomically(const QString& path, const std::function<bool(QIODevice&
 
 bool SaveFileAtomically(const QString& path, const QByteArray& bytes, QString* error)
 {
+    // The new file takes the old one's place: a FIFO or a device is never replaced by one.
+    const QFileInfo existing(path);
+    if (existing.exists() && !existing.isFile() && !existing.isDir()) {
+        if (error)
+            *error = QStringLiteral("Not a regular file");
+        return false;
+    }
+
     // Unbuffered, so that a write that fails says why: a buffered one reports a disk that fills
     // up half-way only as a short write, without the system's reason.
     QSaveFile file(path);

@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 namespace {
 
 DrawFile::ReadResult readBytes(const QByteArray& bytes)
@@ -244,6 +246,13 @@ private Q_SLOTS:
                                     weeklySixBytes, &error));
         QVERIFY(!error.isEmpty());
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList {"Draws.lto"});
+
+        // A FIFO of that name stays a FIFO.
+        const QString fifo = dir.filePath(QStringLiteral("Pipe.lto"));
+        QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        QVERIFY(!SaveFileAtomically(fifo, weeklySixBytes, &error));
+        QCOMPARE(error, QStringLiteral("Not a regular file"));
+        QVERIFY(!QFileInfo(fifo).isFile());
     }
 };
 

@@ -304,9 +304,11 @@ private Q_SLOTS:
         QGuiApplication::clipboard()->setText(QStringLiteral(" \"Lotto\""));
         QTest::keyClick(title, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(title->text(), QStringLiteral("Weekly Six Lotto")); // the quotes are stripped
+        typeText(title, QStringLiteral(" 🎲"));
+        QCOMPARE(title->text(), QStringLiteral("Weekly Six Lotto 🎲")); // the whole character
         QTest::keyClick(title, Qt::Key_Return);
         QCOMPARE(QApplication::focusWidget(), box("InNum0"));
-        QCOMPARE(state().Store.Title(), QStringLiteral("Weekly Six Lotto"));
+        QCOMPARE(state().Store.Title(), QStringLiteral("Weekly Six Lotto 🎲"));
     }
 
     void badDateIsRefused()

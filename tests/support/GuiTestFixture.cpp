@@ -56,15 +56,17 @@ void GuiTestFixture::verifyNothingUnexpected() const
 
 void typeText(QWidget* widget, const QString& text)
 {
-    for (QChar c : text) {
-        if (c.unicode() < 128) {
-            QTest::keyClick(widget, char(c.unicode()));
+    for (char32_t c : text.toUcs4()) {
+        if (c < 128) {
+            QTest::keyClick(widget, char(c));
             continue;
         }
-        // QTest only knows ASCII keys; other characters come as the text of an unnamed key.
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        // QTest only knows ASCII keys; other characters (a surrogate pair for one beyond the
+        // basic plane) come whole as the text of an unnamed key.
+        const QString typed = QString::fromUcs4(&c, 1);
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, typed);
         QApplication::sendEvent(widget, &press);
-        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, typed);
         QApplication::sendEvent(widget, &release);
     }
 }
