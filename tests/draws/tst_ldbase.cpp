@@ -471,7 +471,7 @@ private Q_SLOTS:
         QFETCH(QString, way);
         startProgram();
         click(menu(), "DBaseForm");
-        LDbase* window = database();
+        QPointer<LDbase> window = database();
         QVERIFY(QTest::qWaitForWindowActive(window));
         auto* title = control<QLineEdit>(window, "InFileName");
         QTest::mouseClick(title, Qt::LeftButton);
@@ -480,7 +480,7 @@ private Q_SLOTS:
             window->close();
         else
             QTest::keyClick(title, way == "Alt+X" ? Qt::Key_X : Qt::Key_S, Qt::AltModifier);
-        QTRY_VERIFY(!window->isVisible());
+        QTRY_VERIFY(!window || !window->isVisible());
         QCOMPARE(state().Store.Title(), QStringLiteral("Weekly Six"));
         if (way != "Alt+S")
             QCOMPARE(control<QLabel>(menu(), "InfoLabel")->text(),
