@@ -68,7 +68,8 @@ ReadResult Read(QIODevice& device)
     ReadResult result;
     result.content.colCount = int(colCount);
     result.content.highNum = int(highNum);
-    result.content.title = title->text();
+    // Held as the store holds any title: without what a save could not write back.
+    result.content.title = FileSafeText(title->text());
     result.content.records.reserve(std::size_t(recCount));
     for (int i = 1; i <= recCount; ++i) {
         std::array<long long, DrawStore::TableColumns> numbers {};

@@ -20,7 +20,7 @@ constexpr int MaxRecordLines = DrawStore::TableRows - 1;
 struct Content {
     int colCount = 0;
     int highNum = 0;
-    QString title;
+    QString title; // without control characters, double quotes and byte-order marks
     std::vector<DrawStore::Record> records;
 };
 

@@ -202,6 +202,37 @@ private Q_SLOTS:
         QVERIFY(read.content.records.empty());
     }
 
+    // Whatever the reader accepts, a save writes back so that it reads the same again.
+    void acceptedFilesSurviveASave_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("control characters in the title")
+            << QByteArray("0,8,49,\"Big\x01\tSix\x1b\"\r\n") << "BigSix";
+        QTest::newRow("found by the fuzzer")
+            << QByteArray::fromBase64("MCwxNCw3NSwiQmlnLP//////AAD/////////////////AAAACjEsIzIwMjk5"
+                                      "LDABAAAAAAALAAAALDE5OTYtMDktMTQjLDUsMSwwDQo=")
+            << QString();
+    }
+    void acceptedFilesSurviveASave()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, title);
+        const DrawFile::ReadResult read = readBytes(bytes);
+        QCOMPARE(read.error, DrawFile::ReadError::None);
+        if (!title.isNull())
+            QCOMPARE(read.content.title, title);
+        DrawStore store;
+        QVERIFY(store.LoadRecords(read.content.records));
+        store.SetColCount(read.content.colCount);
+        store.SetHighNum(read.content.highNum);
+        store.SetTitle(read.content.title);
+        const DrawFile::ReadResult again = readBytes(DrawFile::Bytes(store).value());
+        QCOMPARE(again.error, DrawFile::ReadError::None);
+        QCOMPARE(again.content.title, read.content.title);
+        QVERIFY(again.content.records == read.content.records);
+    }
+
     void takesShapesBeyondTheWindowsLimits()
     {
         // The database window clamps these when it opens; the file keeps what it says.
