@@ -489,7 +489,7 @@ private Q_SLOTS:
             click(topLevel<QWidget>("LGraph"), "ExitGrp");
     }
 
-    // The case: a title pasted with a line break saved, and then the file could not be
+    // A title pasted with a line break used to save, and then the file could not be
     // opened again.
     void aPastedTitleKeepsNothingTheFileCannotHold_data()
     {
