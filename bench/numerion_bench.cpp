@@ -153,7 +153,7 @@ void Pick(benchmark::State& state, PickSettings settings)
     SharedState shared;
     NumberPicker picker(bench.random, bench.messages);
     for (auto _ : state) {
-        picker.PickNumbers(settings, shared);
+        picker.PickNumbers(settings, shared.Store);
         benchmark::DoNotOptimize(picker.PickResults());
     }
 }

@@ -98,16 +98,27 @@ Lottery::Lottery(SharedState& state, Services& services, QWidget* parent)
         m_state.applyPersonalShape();
     }
     m_numRows->setText(QString::number(m_state.Settings.DefaultEntryForms));
-    // A draw file may announce more numbers per draw than a set can hold.
-    m_settings.P = std::clamp(store.ColCount() - 2, 0, NumberPicker::MaxPicks);
+    m_settings.P = storePicks();
     SetupGrid(m_settings.P);
     m_colNum->setText(AlignedWhole(2, m_settings.P));
-    m_highNum->setText(AlignedWhole(2, store.HighNum()));
+    m_highNum->setText(AlignedWhole(2, storeHighest()));
     showBallRow(1);
     m_colNum->setFocus();
 }
 
 Lottery::~Lottery() = default;
+
+// A draw file may announce more numbers per draw, or a higher number, than the boxes take: they
+// show the limit rather than the first two digits.
+int Lottery::storePicks() const
+{
+    return std::clamp(m_state.Store.ColCount() - 2, 0, NumberPicker::MaxPicks);
+}
+
+int Lottery::storeHighest() const
+{
+    return std::clamp(m_state.Store.HighNum(), 0, DrawStore::HighestNumber);
+}
 
 void Lottery::buildControls()
 {
@@ -124,7 +135,8 @@ void Lottery::buildControls()
                     810, 3525, 285);
     Controls::label(setup, "Label7", QStringLiteral(" Number of entry forms being played"), 135,
                     1260, 3525, 285);
-    m_colNum = Controls::inputBox(setup, "InColNum", 2, 3645, 360, 330, 285);
+    // Three characters, so that "100" is read as the hundred it is and refused.
+    m_colNum = Controls::inputBox(setup, "InColNum", 3, 3645, 360, 330, 285);
     m_highNum = Controls::inputBox(setup, "InHighNum", 2, 3645, 810, 330, 285);
     m_numRows = Controls::inputBox(setup, "InNumRows", 2, 3645, 1260, 330, 285);
     m_numRows->setText(QStringLiteral(" 1"));
@@ -213,10 +225,7 @@ void Lottery::buildControls()
                    [this] { leaveBox(m_numRows, 10, QStringLiteral(" Must be 1 to 10")); });
 
     connect(m_calculate, &QPushButton::clicked, this, &Lottery::Calculate);
-    connect(clearButton, &QPushButton::clicked, this, [this] {
-        ClearGrid();
-        m_picker.ClearResults();
-    });
+    connect(clearButton, &QPushButton::clicked, this, &Lottery::clearResults);
     connect(printButton, &QPushButton::clicked, this, &Lottery::PrintSets);
     connect(exitButton, &QPushButton::clicked, this, &QWidget::close);
 }
@@ -246,7 +255,7 @@ void Lottery::leaveBox(QLineEdit* box, int limit, const QString& message)
     }
     if (box == m_colNum) {
         m_settings.P = std::min(nearestWhole(box), 10);
-        ClearGrid();
+        clearResults();
         SetupGrid(m_settings.P);
     }
 }
@@ -273,17 +282,22 @@ void Lottery::ClearGrid()
     GridTable::clear(m_grid, 1, 1);
 }
 
+void Lottery::clearResults()
+{
+    // The sets go with the grid: what is printed is always what was on screen.
+    ClearGrid();
+    m_picker.ClearResults();
+}
+
 void Lottery::Calculate()
 {
     try {
-        m_picker.ClearResults();
+        clearResults();
         m_state.EditingFlag = false;
-        ClearGrid();
 
-        const DrawStore& store = m_state.Store;
         if (m_settings.PickMode != PickFullRange) {
-            m_colNum->setText(AlignedWhole(2, store.ColCount() - 2));
-            m_highNum->setText(AlignedWhole(2, store.HighNum()));
+            m_colNum->setText(AlignedWhole(2, storePicks()));
+            m_highNum->setText(AlignedWhole(2, storeHighest()));
         }
         // Values above their limit are cut to it without a message.
         const auto read = [](QLineEdit* box, int limit) {
@@ -304,7 +318,7 @@ void Lottery::Calculate()
         }
         SetupGrid(m_settings.P);
 
-        m_picker.PickNumbers(m_settings, m_state);
+        m_picker.PickNumbers(m_settings, m_state.Store);
         if (m_picker.PickAborted()) {
             m_picker.SetPickAborted(false);
             selectOption(PickFullRange);

@@ -32,6 +32,9 @@ private:
     void buildControls();
     void SetupGrid(int picks);
     void ClearGrid();
+    void clearResults();
+    int storePicks() const;
+    int storeHighest() const;
     void leaveBox(QLineEdit* box, int limit, const QString& message);
     void selectOption(int mode);
     void Calculate();

@@ -1,7 +1,6 @@
 #include "NumberPicker.h"
 
 #include "analysis/Ranking.h"
-#include "app/SharedState.h"
 #include "common/MessageBoxes.h"
 #include "common/RandomSource.h"
 
@@ -32,21 +31,20 @@ void NumberPicker::abort(const QString& message)
     m_aborted = true;
 }
 
-void NumberPicker::PickNumbers(const PickSettings& settings, SharedState& state)
+void NumberPicker::PickNumbers(const PickSettings& settings, DrawStore& store)
 {
     try {
-        if (!buildPool(settings, state))
+        if (!buildPool(settings, store))
             return;
         if (!drawSets(settings))
             return;
         sortSets(settings);
-        state.ActionMode = ActionIdle;
     } catch (const std::exception&) {
         abort(QStringLiteral(" Unknown error in Calculation."));
     }
 }
 
-bool NumberPicker::buildPool(const PickSettings& settings, SharedState& state)
+bool NumberPicker::buildPool(const PickSettings& settings, DrawStore& store)
 {
     ClearPool();
     if (settings.PickMode == PickFullRange) {
@@ -56,13 +54,13 @@ bool NumberPicker::buildPool(const PickSettings& settings, SharedState& state)
         return true;
     }
 
-    if (state.Store.RecCount() == 0) {
+    if (store.RecCount() == 0) {
         abort(QStringLiteral(" No records in database"));
         return false;
     }
-    state.ActionMode = ActionOpenOrCorrect;
-    RankByCount(state.Store, state.ActionMode);
-    const NumberTable& ranked = state.Store.SortedCounts();
+    // The pick's own ranking: no mode is left behind for another window to find.
+    store.SortedCounts() = RankByCount(store.NumberCounts(), store.HighNum(), false);
+    const NumberTable& ranked = store.SortedCounts();
 
     Third third = Third::Top;
     QString shortage = QStringLiteral(" Not enough top data");

@@ -6,7 +6,6 @@
 
 class MessageBoxes;
 class RandomSource;
-struct SharedState;
 
 // Where the numbers of a pick come from.
 enum PickModeValue : int {
@@ -36,8 +35,9 @@ public:
     NumberPicker(RandomSource& random, MessageBoxes& messages);
 
     // Builds the pool and draws the sets into PickResults. Sets PickAborted when it could not
-    // start; after 5000 rejected draws it stops with the sets drawn so far, unsorted.
-    void PickNumbers(const PickSettings& settings, SharedState& state);
+    // start; after 5000 rejected draws it stops with the sets drawn so far, unsorted. It ranks
+    // the store's counts for a third and changes nothing else outside the picker.
+    void PickNumbers(const PickSettings& settings, DrawStore& store);
 
     void ClearResults() { m_results = {}; }
     void ClearPool();
@@ -50,7 +50,7 @@ public:
     void SetPickAborted(bool aborted) { m_aborted = aborted; }
 
 private:
-    bool buildPool(const PickSettings& settings, SharedState& state);
+    bool buildPool(const PickSettings& settings, DrawStore& store);
     // False when the run gave up after too many rejected draws.
     bool drawSets(const PickSettings& settings);
     void sortSets(const PickSettings& settings);

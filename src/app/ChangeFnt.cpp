@@ -15,15 +15,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 
 namespace {
 
-// The settings file keeps texts between double quotes: one inside could not be read back.
+// The settings file keeps texts between double quotes: a quote or a line break inside could
+// not be read back. A typed quote beeps; whatever arrives otherwise is stripped of them.
 void refuseQuotes(QLineEdit* box, MessageBoxes& messages)
 {
-    box->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[^\"]*")), box));
+    Controls::fileTextBox(box);
     WidgetEvents::onKeyPress(box, [&messages](int key) {
         if (key == '"') {
             messages.beep();
@@ -45,6 +44,11 @@ ChangeFnt::ChangeFnt(SharedState& state, Services& services, QWidget* parent)
     m_numLines->setText(AlignedWhole(2, settings.DefaultEntryForms));
     m_symbol->setText(settings.CurrencySymbol);
     m_myName->setText(settings.UserName);
+}
+
+ChangeFnt::~ChangeFnt()
+{
+    WidgetEvents::removeAll(this);
 }
 
 void ChangeFnt::buildControls()

@@ -14,6 +14,7 @@ class ChangeFnt : public QDialog {
 
 public:
     ChangeFnt(SharedState& state, Services& services, QWidget* parent = nullptr);
+    ~ChangeFnt() override;
 
     // The values taken over, the file written (silently skipped when it cannot be) and the
     // window closed.

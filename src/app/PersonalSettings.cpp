@@ -1,6 +1,7 @@
 #include "PersonalSettings.h"
 
 #include "common/FileFields.h"
+#include "common/RegularFile.h"
 #include "common/SaveFile.h"
 
 #include <QFile>
@@ -62,7 +63,7 @@ PersonalSettingsReadResult ReadPersonalSettings(QIODevice* device)
 PersonalSettingsReadResult ReadPersonalSettingsFile(const QString& path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!OpenRegularFile(file))
         return ReadPersonalSettings(nullptr);
     return ReadPersonalSettings(&file);
 }

@@ -1,11 +1,34 @@
 #include "Controls.h"
 
+#include "common/TextFormat.h"
 #include "common/Twips.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QValidator>
+
+namespace {
+
+class FileTextValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+
+    State validate(QString& input, int& position) const override
+    {
+        const QString kept = FileSafeText(input);
+        if (kept.size() != input.size()) {
+            // The cursor stays behind what was kept of the text before it.
+            position = int(FileSafeText(input.left(position)).size());
+            input = kept;
+        }
+        return Acceptable;
+    }
+};
+
+} // namespace
 
 void Controls::setupWindow(QWidget* window, const char* name, const QString& caption)
 {
@@ -72,6 +95,16 @@ void Controls::keyboardOnly(QLineEdit* box)
 {
     box->setContextMenuPolicy(Qt::NoContextMenu);
     box->setAcceptDrops(false);
+}
+
+void Controls::acceptOnly(QLineEdit* box, const QString& pattern)
+{
+    box->setValidator(new QRegularExpressionValidator(QRegularExpression(pattern), box));
+}
+
+void Controls::fileTextBox(QLineEdit* box)
+{
+    box->setValidator(new FileTextValidator(box));
 }
 
 void Controls::setBackground(QWidget* widget, const QColor& color)

@@ -32,9 +32,17 @@ QLineEdit* inputBox(QWidget* parent, const char* name, int maxLength, int left, 
 QGroupBox* frame(QWidget* parent, const char* name, const QString& caption, int left, int top,
                  int width, int height);
 
-// A box whose content only ever comes from the keyboard, through its key handler: no context
-// menu to paste from and no dropping of dragged text.
+// A box whose content only ever comes from the keyboard, through its key handler or a paste
+// key: no context menu to paste from and no dropping of dragged text.
 void keyboardOnly(QLineEdit* box);
+
+// Whatever reaches the box (typed, pasted, dropped, undone) must match `pattern` as a whole; any
+// other change is refused. Texts the program sets itself are not checked.
+void acceptOnly(QLineEdit* box, const QString& pattern);
+
+// A box whose text the program keeps between double quotes in a file: control characters and
+// double quotes are stripped from whatever reaches it, however it arrives.
+void fileTextBox(QLineEdit* box);
 
 void setBackground(QWidget* widget, const QColor& color);
 

@@ -2,6 +2,7 @@
 
 #include "common/Controls.h"
 #include "common/DigitKeyFilter.h"
+#include "common/NumericBox.h"
 #include "common/Twips.h"
 #include "common/WidgetEvents.h"
 
@@ -34,7 +35,7 @@ NumberDialog::NumberDialog(const char* name, const QString& prompt, const Layout
     setTabOrder(cancel, accept);
     m_value->setFocus();
 
-    Controls::keyboardOnly(m_value);
+    MakeDigitBox(m_value, messages);
     WidgetEvents::onKeyPress(m_value, [accept, &messages](int key) {
         if (key == KeyEnter) {
             accept->setFocus(Qt::TabFocusReason);

@@ -7,7 +7,8 @@ class QLabel;
 class QLineEdit;
 
 // The small "Input " dialog that asks for a number: a prompt, a box that takes digits only, and
-// "&Cancel" and "&OK". Enter in the box moves to "&OK"; a second Enter presses it.
+// "&Cancel" and "&OK". Enter in the box moves to "&OK"; a second Enter presses it; Escape
+// cancels.
 class NumberDialog : public QDialog {
     Q_OBJECT
 

@@ -2,30 +2,51 @@
 
 #include "common/Controls.h"
 #include "common/DigitKeyFilter.h"
+#include "common/MessageBoxes.h"
 #include "common/WidgetEvents.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLineEdit>
+#include <QRegularExpression>
+
+void MakeDigitBox(QLineEdit* box, MessageBoxes& messages)
+{
+    Controls::keyboardOnly(box);
+    Controls::acceptOnly(box, QStringLiteral(" *[0-9]*"));
+    WidgetEvents::onPasteKey(box, [&messages] {
+        static const QRegularExpression digits(QStringLiteral("^[0-9]*$"));
+        if (!digits.match(QGuiApplication::clipboard()->text()).hasMatch())
+            messages.beep();
+    });
+}
 
 void MakeNumericBox(QLineEdit* box, bool& editingFlag, QWidget* next, MessageBoxes& messages,
                     std::function<void()> leave)
 {
-    Controls::keyboardOnly(box);
+    MakeDigitBox(box, messages);
+    const auto startEditing = [box, &editingFlag] {
+        if (!editingFlag) {
+            box->clear();
+            editingFlag = true;
+        }
+    };
     WidgetEvents::onClick(box, [box, &editingFlag] {
         editingFlag = true;
         box->clear();
     });
-    WidgetEvents::onKeyPress(box, [box, &editingFlag, next, &messages](int key) {
+    WidgetEvents::onKeyPress(box, [startEditing, next, &messages](int key) {
         if (key == KeyEnter) {
             next->setFocus(Qt::TabFocusReason);
             return KeyDropped;
         }
         const int passed = DigitKeyFilter(key, messages);
         // The first key typed replaces the old content, even a refused one.
-        if (!editingFlag) {
-            box->clear();
-            editingFlag = true;
-        }
+        startEditing();
         return passed;
     });
+    WidgetEvents::onPasteKey(box, startEditing);
+    // Any other change the user makes (an undo, say) is checked when the box is left, too.
+    QObject::connect(box, &QLineEdit::textEdited, box, [&editingFlag] { editingFlag = true; });
     WidgetEvents::onFocusOut(box, std::move(leave));
 }

@@ -8,9 +8,10 @@
 class QIODevice;
 
 // Writes the whole new content of `path` through a temporary file that replaces the old one only
-// when everything was written: a failed save leaves the old file as it was. `write` fills the
-// device and returns false when it could not. On failure, `error` (when given) receives the
-// reason.
+// when everything was written: a failed save leaves the old file as it was, and a FIFO or device
+// of that name is never replaced. `write` fills the device (the content is gathered first and
+// written in one go) and returns false when it could not. On failure, `error` (when given)
+// receives the system's reason.
 bool SaveFileAtomically(const QString& path, const std::function<bool(QIODevice&)>& write,
                         QString* error = nullptr);
 bool SaveFileAtomically(const QString& path, const QByteArray& bytes, QString* error = nullptr);

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <optional>
 
 QString RightAlign(int width, const QString& text)
 {
@@ -24,28 +25,6 @@ QString AlignedWhole(int width, long long value)
     return RightAlign(width, FormatWhole(value));
 }
 
-QString ShortDateFormat()
-{
-    // Asked for every date shown or read, so it is worked out once per locale.
-    static QString cachedLocale;
-    static QString cachedFormat;
-    const QLocale locale;
-    if (!cachedFormat.isEmpty() && locale.name() == cachedLocale)
-        return cachedFormat;
-
-    QString format = locale.dateFormat(QLocale::ShortFormat);
-    // Some locales (the C locale among them) spell the month out; a date box needs digits.
-    if (format.contains(QLatin1String("MMM"))) {
-        format = QStringLiteral("yyyy-MM-dd");
-    } else if (!format.contains(QLatin1String("yyyy"))) {
-        static const QRegularExpression years(QStringLiteral("y+"));
-        format.replace(years, QStringLiteral("yyyy"));
-    }
-    cachedLocale = locale.name();
-    cachedFormat = format;
-    return format;
-}
-
 QDate Today()
 {
     using Clock = std::chrono::steady_clock;
@@ -57,11 +36,6 @@ QDate Today()
         askedAt = now;
     }
     return today;
-}
-
-QString FormatShortDate(const QDate& date)
-{
-    return date.isValid() ? QLocale().toString(date, ShortDateFormat()) : QString();
 }
 
 namespace {
@@ -91,15 +65,14 @@ bool allDigits(const QStringList& fields)
         if (field.isEmpty() || field.size() > 4)
             return false;
         for (QChar c : field)
-            if (!c.isDigit())
+            if (c < u'0' || c > u'9')
                 return false;
     }
     return true;
 }
 
-} // namespace
-
-QDate ParseUserDate(const QString& text, const QDate& today)
+// Reads `text` with its day, month and year in the order they have in `format`.
+QDate parseDate(const QString& text, const QString& format, const QDate& today)
 {
     const QStringList fields = numericFields(text);
     if (fields.size() != 3 || !allDigits(fields))
@@ -107,11 +80,10 @@ QDate ParseUserDate(const QString& text, const QDate& today)
 
     // Year first only in the ISO form, where the first field has four digits.
     if (fields[0].size() == 4) {
-        return QDate(fields[0].toInt(), fields[1].toInt(), fields[2].toInt());
+        const QDate date(fields[0].toInt(), fields[1].toInt(), fields[2].toInt());
+        return IsStorableDate(date) ? date : QDate();
     }
 
-    // Otherwise the fields follow the order of day, month and year in the short date format.
-    const QString format = ShortDateFormat();
     const qsizetype dayAt = format.indexOf(u'd');
     const qsizetype monthAt = format.indexOf(u'M');
     const qsizetype yearAt = format.indexOf(u'y');
@@ -137,5 +109,81 @@ QDate ParseUserDate(const QString& text, const QDate& today)
             break;
         }
     }
-    return QDate(year, month, day);
+    const QDate date(year, month, day);
+    return IsStorableDate(date) ? date : QDate();
+}
+
+// The characters a date box takes.
+bool fitsDateBox(const QString& text)
+{
+    static const QRegularExpression boxText(QStringLiteral("^[0-9./-]{1,10}$"));
+    return boxText.match(text).hasMatch();
+}
+
+// The locale's short date with a four-digit year, when a date box can show and read it back.
+std::optional<QString> localeDateFormat(const QLocale& locale)
+{
+    QString format = locale.dateFormat(QLocale::ShortFormat);
+    if (!format.contains(QLatin1String("yyyy"))) {
+        static const QRegularExpression years(QStringLiteral("y+"));
+        format.replace(years, QStringLiteral("yyyy"));
+    }
+    // The longest date (two-digit day and month) must fit, and day and month must not swap.
+    for (const QDate& sample : {QDate(2026, 12, 27), QDate(2001, 2, 3)}) {
+        const QString text = locale.toString(sample, format);
+        if (!fitsDateBox(text) || parseDate(text, format, sample) != sample)
+            return std::nullopt;
+    }
+    return format;
+}
+
+} // namespace
+
+QString ShortDateFormat()
+{
+    // Asked for every date shown or read, so it is worked out once per locale.
+    static QLocale cachedLocale = QLocale::c();
+    static QString cachedFormat;
+    const QLocale locale;
+    if (cachedFormat.isEmpty() || locale != cachedLocale) {
+        cachedFormat = localeDateFormat(locale).value_or(QStringLiteral("yyyy-MM-dd"));
+        cachedLocale = locale;
+    }
+    return cachedFormat;
+}
+
+QString FormatShortDate(const QDate& date)
+{
+    // The form holds digits and separators only; the C locale writes the digits the box takes.
+    return date.isValid() ? QLocale::c().toString(date, ShortDateFormat()) : QString();
+}
+
+bool IsStorableDate(const QDate& date)
+{
+    return date.isValid() && date.year() >= 1000 && date.year() <= 9999;
+}
+
+QDate ParseUserDate(const QString& text, const QDate& today)
+{
+    return parseDate(text, ShortDateFormat(), today);
+}
+
+QString FileSafeText(const QString& text)
+{
+    QString kept;
+    kept.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            kept += c;
+            kept += text[++i];
+            continue;
+        }
+        // A byte-order mark at the start of a field is taken for an encoding mark when read.
+        if (c.isSurrogate() || c.category() == QChar::Other_Control || c == u'"'
+            || c == QChar::ByteOrderMark)
+            continue;
+        kept += c;
+    }
+    return kept;
 }

@@ -14,16 +14,26 @@ QString FormatWhole(long long value);
 // FormatWhole right-aligned in a field of `width` characters, the usual way numbers are shown.
 QString AlignedWhole(int width, long long value);
 
-// The system's short date format with the year always written with four digits, so that a date
-// shown to the user and read back never loses its century. Locales that spell the month out get
-// year-month-day instead.
+// The date form of the date boxes: the system's short date with the year always written with
+// four digits, so that a date shown to the user and read back never loses its century. When that
+// form does not fit a date box (ten characters of ASCII digits and ". - /") or does not read back
+// as the same date, year-month-day is used instead.
 QString ShortDateFormat();
 QString FormatShortDate(const QDate& date);
+
+// The draw dates the program keeps: years 1000..9999, which the four-digit year of the date boxes
+// and of the files can hold.
+bool IsStorableDate(const QDate& date);
 
 // Today's date. Asking the system means reading the time zone each time, which a loop over two
 // thousand records notices, so the answer is kept for a second.
 QDate Today();
 
 // Reads a date the user typed: the short date format above, or year-month-day with "-". A
-// two-digit year falls in the hundred years that end 20 years after `today`.
+// two-digit year falls in the hundred years that end 20 years after `today`. Anything but a
+// storable date gives an invalid date.
 QDate ParseUserDate(const QString& text, const QDate& today);
+
+// `text` without what a quoted field of the program's files cannot hold: control characters
+// (line breaks among them), double quotes, byte-order marks and halves of a character.
+QString FileSafeText(const QString& text);

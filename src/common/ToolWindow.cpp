@@ -1,6 +1,13 @@
 #include "ToolWindow.h"
 
+#include "common/WidgetEvents.h"
+
 #include <QCloseEvent>
+
+ToolWindow::~ToolWindow()
+{
+    WidgetEvents::removeAll(this);
+}
 
 void ToolWindow::closeEvent(QCloseEvent* event)
 {

@@ -9,6 +9,8 @@ class ToolWindow : public QWidget {
 
 public:
     using QWidget::QWidget;
+    // The derived window is gone by now: its event hooks go before the controls are destroyed.
+    ~ToolWindow() override;
 
     // Hides `opener` and shows `window` in its place; the opener comes back when the window is
     // left, and the window is deleted then.

@@ -2,9 +2,12 @@
 
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QWidget>
 
 namespace {
+
+const QString hookName = QStringLiteral("WidgetEventHook");
 
 int characterCode(const QKeyEvent* event)
 {
@@ -14,18 +17,27 @@ int characterCode(const QKeyEvent* event)
         return 13;
     case Qt::Key_Backspace:
         return 8;
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-        return 0; // moves the focus; never typed into a box
     default:
         break;
     }
-    // Alt combinations are access keys. Ctrl combinations arrive as control characters (Ctrl+V
-    // is 22), so a box that takes only certain characters refuses a paste as well.
-    const QString text = event->text();
-    if (text.isEmpty() || event->modifiers().testFlag(Qt::AltModifier))
+    // Alt combinations are access keys; Ctrl and Meta combinations are editing shortcuts that
+    // the box carries out itself (a paste goes through the box's content rules).
+    if (event->modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::MetaModifier))
         return 0;
-    return text.at(0).unicode();
+    const QList<uint> text = event->text().toUcs4();
+    if (text.isEmpty())
+        return 0;
+    // Tab, Escape, Delete and the other control characters type nothing.
+    const char32_t code = text.first();
+    if (code < 0x20 || (code >= 0x7f && code < 0xa0))
+        return 0;
+    return int(code);
+}
+
+bool isPasteKey(const QKeyEvent* event)
+{
+    return event->matches(QKeySequence::Paste)
+        || (event->key() == Qt::Key_Insert && event->modifiers() == Qt::ShiftModifier);
 }
 
 class EventHook : public QObject {
@@ -33,6 +45,7 @@ public:
     EventHook(QWidget* widget, QEvent::Type type, std::function<bool(QEvent*)> handler)
         : QObject(widget), m_type(type), m_handler(std::move(handler))
     {
+        setObjectName(hookName);
         widget->installEventFilter(this);
     }
 
@@ -48,6 +61,12 @@ private:
     QEvent::Type m_type;
     std::function<bool(QEvent*)> m_handler;
 };
+
+bool focusMovedWithinProgram(const QEvent* event)
+{
+    const Qt::FocusReason reason = static_cast<const QFocusEvent*>(event)->reason();
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
 
 } // namespace
 
@@ -68,6 +87,15 @@ void WidgetEvents::onKeyDown(QWidget* widget, std::function<bool(int)> handler)
     });
 }
 
+void WidgetEvents::onPasteKey(QWidget* widget, std::function<void()> handler)
+{
+    new EventHook(widget, QEvent::KeyPress, [handler = std::move(handler)](QEvent* event) {
+        if (isPasteKey(static_cast<QKeyEvent*>(event)))
+            handler();
+        return false;
+    });
+}
+
 void WidgetEvents::onClick(QWidget* widget, std::function<void()> handler)
 {
     new EventHook(widget, QEvent::MouseButtonPress, [handler = std::move(handler)](QEvent*) {
@@ -79,8 +107,7 @@ void WidgetEvents::onClick(QWidget* widget, std::function<void()> handler)
 void WidgetEvents::onFocusOut(QWidget* widget, std::function<void()> handler)
 {
     new EventHook(widget, QEvent::FocusOut, [handler = std::move(handler)](QEvent* event) {
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+        if (focusMovedWithinProgram(event))
             handler();
         return false;
     });
@@ -89,9 +116,14 @@ void WidgetEvents::onFocusOut(QWidget* widget, std::function<void()> handler)
 void WidgetEvents::onFocusIn(QWidget* widget, std::function<void()> handler)
 {
     new EventHook(widget, QEvent::FocusIn, [handler = std::move(handler)](QEvent* event) {
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+        if (focusMovedWithinProgram(event))
             handler();
         return false;
     });
+}
+
+void WidgetEvents::removeAll(QWidget* root)
+{
+    const QList<QObject*> hooks = root->findChildren<QObject*>(hookName);
+    qDeleteAll(hooks);
 }

@@ -35,7 +35,7 @@ ReadResult failed(ReadError error)
 std::optional<QDate> recordDate(const Cell& cell)
 {
     if (cell.isDate())
-        return cell.date();
+        return IsStorableDate(cell.date()) ? std::optional(cell.date()) : std::nullopt;
     // A typed date that could not be read was kept as typed; it is written only if it reads now.
     const QDate date = ParseUserDate(cell.text(), Today());
     if (!cell.isText() || !date.isValid())
@@ -68,14 +68,16 @@ ReadResult Read(QIODevice& device)
     ReadResult result;
     result.content.colCount = int(colCount);
     result.content.highNum = int(highNum);
-    result.content.title = title->text();
+    // Held as the store holds any title: without what a save could not write back.
+    result.content.title = FileSafeText(title->text());
     result.content.records.reserve(std::size_t(recCount));
     for (int i = 1; i <= recCount; ++i) {
         std::array<long long, DrawStore::TableColumns> numbers {};
         QDate date;
         for (int j = 0; j < DrawStore::TableColumns; ++j) {
-            const bool read
-                = j == 1 ? reader.readDate(date) : readSmallWhole(reader, numbers[std::size_t(j)]);
+            // A date the date boxes and this writer could not hold again is no draw date.
+            const bool read = j == 1 ? reader.readDate(date) && IsStorableDate(date)
+                                     : readSmallWhole(reader, numbers[std::size_t(j)]);
             if (!read)
                 return failed(reader.ended() ? ReadError::MissingField
                                   : j == 1   ? ReadError::BadDate

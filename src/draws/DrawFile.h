@@ -20,7 +20,7 @@ constexpr int MaxRecordLines = DrawStore::TableRows - 1;
 struct Content {
     int colCount = 0;
     int highNum = 0;
-    QString title;
+    QString title; // without control characters, double quotes and byte-order marks
     std::vector<DrawStore::Record> records;
 };
 
@@ -30,7 +30,7 @@ enum class ReadError {
     BadHeader, // a header field is missing, of the wrong kind or out of range
     MissingField, // fewer fields than the header announced
     BadRecordNumber, // a record number that differs from its line's position
-    BadDate, // a date field that is not a #date#
+    BadDate, // a date field that is not a #date# of a year 1000..9999
     BadNumber, // a number field that is not a whole number
 };
 
@@ -43,11 +43,11 @@ ReadResult Read(QIODevice& device);
 
 enum class WriteError {
     None,
-    BadDate, // a record's date cell holds no date
+    BadDate, // a record's date cell holds no date of a year 1000..9999
     DeviceFailed,
 };
 
-// The whole file as bytes, or nothing when a date cell holds no date.
+// The whole file as bytes, or nothing when a date cell holds no date of a year 1000..9999.
 std::optional<QByteArray> Bytes(const DrawStore& store);
 WriteError Write(const DrawStore& store, QIODevice& device);
 

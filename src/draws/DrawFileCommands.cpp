@@ -6,6 +6,7 @@
 #include "common/MessageBoxes.h"
 #include "common/PrintJob.h"
 #include "common/PrinterPort.h"
+#include "common/RegularFile.h"
 #include "common/SaveFile.h"
 #include "common/Services.h"
 #include "draws/DatabasePrintout.h"
@@ -28,7 +29,7 @@ void finishFileCommand(SharedState& state)
 bool readDrawFile(const QString& path, DrawStore& store)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!OpenRegularFile(file))
         return false;
     const DrawFile::ReadResult read = DrawFile::Read(file);
     if (read.error != DrawFile::ReadError::None || !store.LoadRecords(read.content.records))
@@ -48,17 +49,21 @@ void SaveDrawFile(SharedState& state, Services& services)
     if (store.RecCount() == 0) {
         services.messages.inform(helpTitle, QStringLiteral("No Records to Save"));
     } else if (ChooseFile(state, services.fileDialogs, ActionSaveDrawFile)) {
-        const bool saved = SaveFileAtomically(state.FilePath, [&store](QIODevice& device) {
-            return DrawFile::Write(store, device) == DrawFile::WriteError::None;
-        });
-        if (saved)
+        QString reason;
+        const std::optional<QByteArray> bytes = DrawFile::Bytes(store);
+        const bool saved = bytes ? SaveFileAtomically(state.FilePath, *bytes, &reason) : false;
+        if (!bytes)
+            reason = QStringLiteral("A record's date is no date that can be written.");
+        if (saved) {
             store.SetFileDisplayName(QFileInfo(state.FilePath).fileName());
-        else
-            services.messages.inform(
-                QStringLiteral("Saving Error"),
-                QStringLiteral(" Bad Filename. Must be in the form MYFILE.LTO"));
+            // Only a save that reached the disk makes the draws in memory safe to drop.
+            store.SetChangedFlag(false);
+        } else {
+            services.messages.inform(QStringLiteral("Saving Error"),
+                                     QStringLiteral(" Bad Filename. Must be in the form MYFILE.LTO")
+                                         + u'\n' + reason);
+        }
     }
-    store.SetChangedFlag(false);
     finishFileCommand(state);
 }
 

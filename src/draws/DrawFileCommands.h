@@ -10,7 +10,8 @@ struct SharedState;
 // decides which window shows next.
 
 // Lets the user pick a draw file and writes the store to it. Nothing is written without records
-// or when the user cancels; a failed write leaves the old file as it was.
+// or when the user cancels; a failed write leaves the old file as it was and tells the user why.
+// Only a save that succeeded clears ChangedFlag.
 void SaveDrawFile(SharedState& state, Services& services);
 
 // When records were added since the last open or save, asks whether to go back and save them;

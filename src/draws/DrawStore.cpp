@@ -60,6 +60,11 @@ bool DrawStore::LoadRecords(const std::vector<Record>& records)
     return true;
 }
 
+void DrawStore::SetTitle(const QString& title)
+{
+    m_title = FileSafeText(title);
+}
+
 void DrawStore::CountNumbers()
 {
     m_numberCounts = {};
@@ -90,6 +95,6 @@ void DrawStore::ProposeNewDate(const QDate& today)
         date = last.date();
     else if (last.isText())
         date = ParseUserDate(last.text(), today);
-    if (date.isValid())
+    if (IsStorableDate(date.addDays(7)))
         m_newDate = date.addDays(7);
 }

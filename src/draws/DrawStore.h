@@ -35,7 +35,8 @@ public:
     // they were read. False, with nothing changed, when they do not fit the table.
     bool LoadRecords(const std::vector<Record>& records);
     void CountNumbers();
-    // Sets NewDate to the last record's date + 7 days, or to `today` when there is none.
+    // Sets NewDate to the last record's date + 7 days, or to `today` when there is none or that
+    // date would fall beyond the year 9999.
     void ProposeNewDate(const QDate& today);
 
     int RecCount() const { return m_recCount; }
@@ -44,7 +45,8 @@ public:
     int HighNum() const { return m_highNum; }
     void SetHighNum(int highNum) { m_highNum = highNum; }
     QString Title() const { return m_title; }
-    void SetTitle(const QString& title) { m_title = title; }
+    // The title as a draw file can keep it: without control characters and double quotes.
+    void SetTitle(const QString& title);
     QString FileDisplayName() const { return m_fileDisplayName; }
     void SetFileDisplayName(const QString& name) { m_fileDisplayName = name; }
     QDate NewDate() const { return m_newDate; }

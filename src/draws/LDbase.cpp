@@ -24,7 +24,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <QTableWidget>
 #include <QTimer>
 
@@ -148,6 +147,7 @@ void LDbase::buildControls()
     connect(deleteButton, &QPushButton::clicked, this, &LDbase::deleteAllClicked);
     connect(exitButton, &QPushButton::clicked, this, &QWidget::close);
     connect(graphButton, &QPushButton::clicked, this, [this] {
+        takeEditedBox();
         m_state.GraphOpener = 2;
         ToolWindow::open(this, new LGraph(m_state, m_services));
     });
@@ -162,8 +162,14 @@ void LDbase::wireEntryRow()
     MakeNumericBox(m_numCol, editing, m_highNum, messages, [this] { numbersPerDrawLeft(); });
     MakeNumericBox(m_highNum, editing, firstNumber, messages, [this] { highestNumberLeft(); });
 
+    const auto startTitle = [this, &editing] {
+        if (!editing) {
+            m_title->clear();
+            editing = true;
+        }
+    };
     WidgetEvents::onClick(m_title, [&editing] { editing = true; });
-    WidgetEvents::onKeyPress(m_title, [this, &editing, &messages, firstNumber](int key) {
+    WidgetEvents::onKeyPress(m_title, [&messages, firstNumber, startTitle](int key) {
         if (key == KeyEnter) {
             firstNumber->setFocus(Qt::TabFocusReason);
             return KeyDropped;
@@ -173,20 +179,19 @@ void LDbase::wireEntryRow()
             messages.beep();
             return KeyDropped;
         }
-        if (!editing) {
-            m_title->clear();
-            editing = true;
-        }
+        startTitle();
         return key;
     });
-    // A pasted title must not bring one in either.
-    m_title->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[^\"]*")), m_title));
-    WidgetEvents::onFocusOut(m_title, [this] { m_state.Store.SetTitle(m_title->text()); });
+    WidgetEvents::onPasteKey(m_title, startTitle);
+    // Pasted or dropped text loses what the file could not keep (quotes, line breaks), and the
+    // title is taken as it is typed, so no way of leaving the window can lose it.
+    Controls::fileTextBox(m_title);
+    connect(m_title, &QLineEdit::textEdited, this, &LDbase::titleEdited);
 
     Controls::keyboardOnly(m_date);
+    Controls::acceptOnly(m_date, QStringLiteral("[0-9./-]*"));
     for (QLineEdit* box : m_numbers)
-        Controls::keyboardOnly(box);
+        MakeDigitBox(box, messages);
     WidgetEvents::onKeyPress(m_date, [&messages, firstNumber](int key) {
         if (key == KeyEnter) {
             firstNumber->setFocus(Qt::TabFocusReason);
@@ -316,7 +321,8 @@ void LDbase::ShowDistribution()
         for (int column = 0; column < 20; ++column)
             GridTable::setText(m_distribution[std::size_t(i)], 1, column, counts[column]);
     }
-    RankByCount(store, m_state.ActionMode);
+    // Always by count: a mode another window left behind is none of this window's business.
+    store.SortedCounts() = RankByCount(store.NumberCounts(), store.HighNum(), false);
     if (const auto line
         = DatabaseView::TopNumbersLine(store.SortedCounts(), store.ColCount() - 2)) {
         m_topLine->setText(*line);
@@ -338,7 +344,11 @@ void LDbase::fillRecordGrid()
 void LDbase::RefreshDatabaseWindow()
 {
     try {
-        const DrawStore& store = m_state.Store;
+        DrawStore& store = m_state.Store;
+        // A draw file may announce a shape beyond the window's limits: it is cut to them, and
+        // the records keep their numbers.
+        store.SetColCount(std::clamp(store.ColCount(), 3, 12));
+        store.SetHighNum(std::clamp(store.HighNum(), 1, DrawStore::HighestNumber));
         m_numCol->setText(AlignedWhole(2, store.ColCount() - 2));
         m_highNum->setText(AlignedWhole(2, store.HighNum()));
         SetupRecordGrid();
@@ -384,7 +394,7 @@ void LDbase::addRecordClicked()
         dateLeft();
         return;
     }
-    if (m_state.ActionMode == ActionOpenOrCorrect) {
+    if (m_correcting) {
         ReplaceRecord();
         return;
     }
@@ -432,14 +442,22 @@ void LDbase::ReplaceRecord()
         m_services.messages.inform(entryErrorTitle, *fault);
         return;
     }
+    DrawStore& store = m_state.Store;
+    const int record = *m_correcting;
     BusyCursor busy;
     try {
-        m_state.Store.ReplaceRecord(m_state.CorrectRecNo, m_date->text(), numbers);
+        if (!store.ReplaceRecord(record, m_date->text(), numbers)) {
+            // The row says "New" again and Add would append what is typed.
+            m_correcting.reset();
+            m_newLabel->setText(QStringLiteral("New"));
+            m_services.messages.inform(helpTitle, QStringLiteral(" Record Number does not exist."));
+            return;
+        }
+        store.SetChangedFlag(true);
     } catch (const std::exception&) {
         m_services.messages.inform(helpTitle, QStringLiteral("Unknown error3"));
     }
-    m_state.ActionMode = ActionIdle;
-    m_state.CorrectRecNo = 0;
+    m_correcting.reset();
     RefreshDatabaseWindow();
 }
 
@@ -450,20 +468,34 @@ void LDbase::correctRecordClicked()
         m_services.messages.inform(helpTitle, QStringLiteral(" No records to correct "));
         return;
     }
-    m_state.CorrectRecNo = m_askRecordNumber(this);
-    const int record = m_state.CorrectRecNo;
-    if (record == 0)
+    // Asking for another record ends the correction under way, whatever the answer.
+    const int record = m_askRecordNumber(this);
+    endCorrection();
+    if (record < 1)
         return;
     if (record > store.RecCount()) {
         m_services.messages.inform(helpTitle, QStringLiteral(" Record Number does not exist."));
         return;
     }
-    m_state.ActionMode = ActionOpenOrCorrect;
+    m_correcting = record;
     m_newLabel->setText(u' ' + QString::number(record));
     m_date->setText(DatabaseView::DateText(store.cell(record, 1)));
-    for (int k = 0; k < numbersPerDraw(); ++k)
-        m_numbers[std::size_t(k)]->setText(
-            FormatWhole(qRound64(store.cell(record, k + 2).numericValue())));
+    for (int k = 0; k < numbersPerDraw(); ++k) {
+        // A number the box cannot show whole is left for the user to type rather than cut.
+        const long long number = qRound64(store.cell(record, k + 2).numericValue());
+        m_numbers[std::size_t(k)]->setText(number >= 0 && number <= 99 ? FormatWhole(number)
+                                                                       : QString());
+    }
+}
+
+void LDbase::endCorrection()
+{
+    if (!m_correcting)
+        return;
+    m_correcting.reset();
+    m_newLabel->setText(QStringLiteral("New"));
+    clearNumberBoxes();
+    ShowNewDate();
 }
 
 void LDbase::deleteAllClicked()
@@ -471,13 +503,40 @@ void LDbase::deleteAllClicked()
     if (!m_services.messages.ask(QStringLiteral("Erase Database"),
                                  QStringLiteral("Yes will delete the database file in memory.")))
         return;
+    endCorrection();
     m_state.Store.Reset();
+    // Nothing is left that could be lost.
+    m_state.Store.SetChangedFlag(false);
     m_title->clear();
     m_topLine->clear();
     SetupRecordGrid();
     GridTable::clear(m_records, 1, 0);
     for (QTableWidget* grid : m_distribution)
         GridTable::clear(grid, 1, 0);
+}
+
+void LDbase::titleEdited(const QString& text)
+{
+    DrawStore& store = m_state.Store;
+    if (store.Title() == FileSafeText(text))
+        return;
+    store.SetTitle(text);
+    store.SetChangedFlag(true);
+}
+
+void LDbase::takeEditedBox()
+{
+    const QWidget* focused = focusWidget();
+    if (focused == m_numCol)
+        numbersPerDrawLeft();
+    else if (focused == m_highNum)
+        highestNumberLeft();
+}
+
+bool LDbase::mayLeave()
+{
+    takeEditedBox();
+    return true;
 }
 
 bool LDbase::shapeBoxLeft(QLineEdit* box, int limit, int current, const QString& rangeMessage)

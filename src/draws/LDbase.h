@@ -6,6 +6,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 
 class HelpPanel;
 class QLabel;
@@ -31,6 +32,9 @@ public:
 
     int GridRowCapacity() const { return m_gridRowCapacity; }
 
+protected:
+    bool mayLeave() override;
+
 private:
     void buildControls();
     void wireEntryRow();
@@ -48,6 +52,11 @@ private:
 
     void addRecordClicked();
     void correctRecordClicked();
+    // Ends a correction that was not added: the entry row says "New" and is empty again.
+    void endCorrection();
+    // A box left by an access key or the window frame gets no focus-out; it is taken here.
+    void takeEditedBox();
+    void titleEdited(const QString& text);
     void deleteAllClicked();
     // The check shared by the two shape boxes; true when the typed value may be taken.
     bool shapeBoxLeft(QLineEdit* box, int limit, int current, const QString& rangeMessage);
@@ -64,6 +73,8 @@ private:
     Services& m_services;
     RecordNumberQuestion m_askRecordNumber;
     int m_gridRowCapacity = 0;
+    // The record the entry row corrects, as "InNew" shows it; none while it says "New".
+    std::optional<int> m_correcting;
 
     QLineEdit* m_numCol = nullptr;
     QLineEdit* m_highNum = nullptr;

@@ -8,6 +8,7 @@
 #include "common/LeadingNumber.h"
 #include "common/MessageBoxes.h"
 #include "common/PrintJob.h"
+#include "common/RegularFile.h"
 #include "common/SaveFile.h"
 #include "common/Services.h"
 #include "common/Twips.h"
@@ -256,7 +257,7 @@ void LInvTrack::readTrackerFile(const QString& path)
     Sheet& sheet = m_state.TrackerSheet;
     TrackerFile::ReadResult read;
     QFile file(path);
-    if (file.open(QIODevice::ReadOnly))
+    if (OpenRegularFile(file))
         read = TrackerFile::Read(file);
     else
         read.error = TrackerFile::ReadError::Unreadable;

@@ -269,6 +269,72 @@ private Q_SLOTS:
                  QStringList {QStringLiteral("No numbers to print. Click Calculate")});
     }
 
+    // The sets printed are the sets on screen: changing the picks clears both.
+    void changingThePicksClearsTheSets()
+    {
+        open();
+        m_fixture->random.pickIndexes({1, 2, 3, 4, 5, 6}, 49);
+        clickCalculate();
+        setBox("InColNum", QStringLiteral("5"));
+        QCOMPARE(rowTexts(1), (QStringList {"", "", "", "", ""}));
+        QTest::mouseClick(control<QPushButton>(window(), "Printer1"), Qt::LeftButton);
+        QCOMPARE(m_fixture->messages.texts(),
+                 QStringList {QStringLiteral("No numbers to print. Click Calculate")});
+        QVERIFY(m_fixture->printer.printed.isEmpty());
+
+        setBox("InColNum", QStringLiteral("100"));
+        QCOMPARE(m_fixture->messages.lastText(), QStringLiteral(" Must be from 1 to 10"));
+        QCOMPARE(box("InColNum")->text(), QStringLiteral("10"));
+    }
+
+    // A pick that gives up leaves nothing behind that the database window could take for a
+    // correction: the next draw typed there is added.
+    void aFailedPickLeavesTheNextDrawAlone_data()
+    {
+        QTest::addColumn<bool>("allDrawn");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("a third never drawn") << false << " Not enough middle data";
+        QTest::newRow("too many repeats") << true << " No enough Data";
+    }
+    void aFailedPickLeavesTheNextDrawAlone()
+    {
+        QFETCH(bool, allDrawn);
+        QFETCH(QString, message);
+        addDraws(1); // 1..6
+        for (int first = 7; allDrawn && first <= 49; first += 6) {
+            QStringList numbers;
+            for (int k = 0; k < 6; ++k)
+                numbers.append(QString::number(std::min(first + k, 49)));
+            state().Store.AppendRecord(QStringLiteral("2026-01-01"), numbers);
+        }
+        state().Store.CountNumbers();
+        const int records = state().Store.RecCount();
+        Program program(state(), m_fixture->services);
+        program.start();
+        QTest::mouseClick(control<QPushButton>(program.mainMenu(), "PickForm"), Qt::LeftButton);
+        auto* lottery = topLevel<Lottery>("Lottery");
+        lottery->setAnimationPause(0);
+        QTest::mouseClick(control<QRadioButton>(lottery, "Option3"), Qt::LeftButton);
+        m_fixture->random.pickIndexes({1}, 16); // the same number every time
+        QTest::mouseClick(control<QPushButton>(lottery, "CalcRandNo"), Qt::LeftButton);
+        QCOMPARE(m_fixture->messages.texts(), QStringList {message});
+        QTest::mouseClick(control<QPushButton>(lottery, "Exit1"), Qt::LeftButton);
+
+        QTest::mouseClick(control<QPushButton>(program.mainMenu(), "DBaseForm"), Qt::LeftButton);
+        QWidget* database = topLevel<QWidget>("LDbase");
+        for (int k = 0; k < 6; ++k) {
+            auto* number
+                = control<QLineEdit>(database, QByteArray("InNum" + QByteArray::number(k)));
+            QTest::mouseClick(number, Qt::LeftButton);
+            QTest::keyClicks(number, QString::number(40 + k));
+        }
+        QTest::mouseClick(control<QPushButton>(database, "Calc"), Qt::LeftButton);
+        QCOMPARE(state().Store.RecCount(), records + 1);
+        QCOMPARE(state().Store.cell(records + 1, 7).number(), 45.0);
+        QCOMPARE(m_fixture->messages.texts(), QStringList {message});
+        database->close();
+    }
+
     void helpPanel()
     {
         open();

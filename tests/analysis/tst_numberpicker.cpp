@@ -43,7 +43,7 @@ private Q_SLOTS:
         // The 3rd and 4th draws repeat numbers already in the set and are drawn again.
         m_random.pickIndexes({40, 7, 40, 7, 12, 3, 49, 1}, 49);
         NumberPicker picker(m_random, m_messages);
-        picker.PickNumbers({6, 49, 1, PickFullRange}, m_state);
+        picker.PickNumbers({6, 49, 1, PickFullRange}, m_state.Store);
 
         QCOMPARE(setOf(picker, 1, 6), (QList<int> {1, 3, 7, 12, 40, 49}));
         QCOMPARE(picker.duplicateCount(), 2);
@@ -51,14 +51,13 @@ private Q_SLOTS:
         QVERIFY(!picker.PickAborted());
         QVERIFY(m_messages.boxes.isEmpty());
         QCOMPARE(m_random.reseeds, 8); // before every draw
-        QCOMPARE(m_state.ActionMode, int(ActionIdle));
     }
 
     void moreSetsThanOneKeepTheirOwnNumbers()
     {
         m_random.pickIndexes({2, 1, 1, 2}, 5);
         NumberPicker picker(m_random, m_messages);
-        picker.PickNumbers({2, 5, 2, PickFullRange}, m_state);
+        picker.PickNumbers({2, 5, 2, PickFullRange}, m_state.Store);
         QCOMPARE(setOf(picker, 1, 2), (QList<int> {1, 2}));
         QCOMPARE(setOf(picker, 2, 2), (QList<int> {1, 2}));
         QCOMPARE(setOf(picker, 3, 2), (QList<int> {0, 0}));
@@ -68,7 +67,7 @@ private Q_SLOTS:
     {
         m_random.pickIndexes({5, 3, 1, 4, 2}, 5);
         NumberPicker picker(m_random, m_messages);
-        picker.PickNumbers({6, 5, 1, PickFullRange}, m_state);
+        picker.PickNumbers({6, 5, 1, PickFullRange}, m_state.Store);
 
         QCOMPARE(m_messages.texts(), QStringList {QStringLiteral(" No enough Data")});
         QCOMPARE(m_messages.boxes.first().title, QStringLiteral("Help"));
@@ -83,7 +82,7 @@ private Q_SLOTS:
         // Every set of two from a pool of two is possible, but each set wastes draws.
         m_random.pickIndexes({1, 1, 1, 1, 2}, 2);
         NumberPicker picker(m_random, m_messages);
-        picker.PickNumbers({2, 2, 10, PickFullRange}, m_state);
+        picker.PickNumbers({2, 2, 10, PickFullRange}, m_state.Store);
         QCOMPARE(picker.duplicateCount(), 30);
         QCOMPARE(setOf(picker, 10, 2), (QList<int> {1, 2}));
     }
@@ -92,7 +91,7 @@ private Q_SLOTS:
     {
         m_random.values = {0.99999994f, 0.0f};
         NumberPicker picker(m_random, m_messages);
-        picker.PickNumbers({2, 60, 1, PickFullRange}, m_state);
+        picker.PickNumbers({2, 60, 1, PickFullRange}, m_state.Store);
         QCOMPARE(setOf(picker, 1, 2), (QList<int> {1, 60}));
     }
 
@@ -135,7 +134,7 @@ private Q_SLOTS:
 
         m_random.pickIndexes({1, 2, 3}, 3);
         NumberPicker picker(m_random, m_messages);
-        picker.PickNumbers({3, highest, 1, mode}, m_state);
+        picker.PickNumbers({3, highest, 1, mode}, m_state.Store);
 
         QList<int> poolNumbers;
         for (int i = 1; i <= picker.PoolSize(); ++i)
@@ -147,18 +146,16 @@ private Q_SLOTS:
             QList<int> sorted = pool;
             std::sort(sorted.begin(), sorted.end());
             QCOMPARE(setOf(picker, 1, 3), sorted);
-            QCOMPARE(m_state.ActionMode, int(ActionIdle));
         } else {
             QCOMPARE(m_messages.texts(), QStringList {message});
             QVERIFY(picker.PickAborted());
-            QCOMPARE(m_state.ActionMode, int(ActionOpenOrCorrect));
         }
     }
 
     void thirdWithoutRecords()
     {
         NumberPicker picker(m_random, m_messages);
-        picker.PickNumbers({6, 49, 1, PickTopThird}, m_state);
+        picker.PickNumbers({6, 49, 1, PickTopThird}, m_state.Store);
         QCOMPARE(m_messages.texts(), QStringList {QStringLiteral(" No records in database")});
         QVERIFY(picker.PickAborted());
         QCOMPARE(m_random.reseeds, 0);
@@ -172,7 +169,7 @@ private Q_SLOTS:
         m_state.Store.CountNumbers();
         m_random.values = {0.3f};
         NumberPicker picker(m_random, m_messages);
-        picker.PickNumbers({1, 1, 1, PickTopThird}, m_state);
+        picker.PickNumbers({1, 1, 1, PickTopThird}, m_state.Store);
         QCOMPARE(picker.PoolSize(), 0);
         QCOMPARE(m_messages.texts(), QStringList {QStringLiteral(" No enough Data")});
     }

@@ -118,6 +118,45 @@ private Q_SLOTS:
         QCOMPARE(m_fixture->messages.beeps, 2);
     }
 
+    // The settings file holds one line of quoted texts: what is pasted or dropped loses the
+    // line breaks and quotes that would break it.
+    void pastedTextsKeepTheSettingsFileReadable_data()
+    {
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("name, Ctrl+V") << QByteArray("InMyName") << "Ctrl+V"
+                                      << "A\r\n\"nn\""
+                                      << "Ann";
+        QTest::newRow("name, dropped") << QByteArray("InMyName") << "drop"
+                                       << "Ann\tPlayer\n"
+                                       << "AnnPlayer";
+        QTest::newRow("currency, Shift+Insert") << QByteArray("InSy") << "Shift+Insert"
+                                                << "\n€\x1b"
+                                                << " €";
+    }
+    void pastedTextsKeepTheSettingsFileReadable()
+    {
+        QFETCH(QByteArray, name);
+        QFETCH(QString, way);
+        QFETCH(QString, pasted);
+        QFETCH(QString, kept);
+        open();
+        QLineEdit* edit = box(name.constData());
+        QTest::mouseClick(edit, Qt::LeftButton);
+        edit->clear();
+        pasteInto(edit, pasted, way);
+        QTest::keyClick(edit, Qt::Key_Tab);
+        QCOMPARE(edit->text(), kept);
+        QTest::mouseClick(control<QPushButton>(m_window.get(), "ExitFonts"), Qt::LeftButton);
+        const PersonalSettingsReadResult read
+            = ReadPersonalSettingsFile(m_fixture->programPath(QStringLiteral("Personal.Lot")));
+        QVERIFY(read.complete);
+        QCOMPARE(read.settings, state().Settings);
+        QCOMPARE(name == "InMyName" ? read.settings.UserName : read.settings.CurrencySymbol, kept);
+    }
+
     void closingWritesTheDefaultLine_data()
     {
         QTest::addColumn<int>("way"); // 0 exit button, 1 window frame, 2 Escape

@@ -16,8 +16,14 @@
 #include <QTableWidget>
 #include <QtTest>
 
+#include <atomic>
+#include <chrono>
 #include <csignal>
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -44,12 +50,12 @@ void click(QWidget* window, const char* name)
     QTest::mouseClick(control<QPushButton>(window, name), Qt::LeftButton);
 }
 
-enum class Writer { DrawFile, TrackerFile, Settings };
+enum class FileKind { DrawFile, TrackerFile, Settings };
 enum class Failure { HalfWay, UnwritablePath };
 
 } // namespace
 
-Q_DECLARE_METATYPE(Writer)
+Q_DECLARE_METATYPE(FileKind)
 Q_DECLARE_METATYPE(Failure)
 
 class TestFailures : public QObject {
@@ -78,37 +84,37 @@ private Q_SLOTS:
 
     void aFailedWriteKeepsTheOldFile_data()
     {
-        QTest::addColumn<Writer>("writer");
+        QTest::addColumn<FileKind>("writer");
         QTest::addColumn<Failure>("failure");
         QTest::addColumn<QString>("message");
         const QString draws = QStringLiteral(" Bad Filename. Must be in the form MYFILE.LTO");
         const QString tracker = QStringLiteral(" Bad Filename. Must be in the form MYFILE.ZPX");
-        QTest::newRow("draw file, disk full") << Writer::DrawFile << Failure::HalfWay << draws;
+        QTest::newRow("draw file, disk full") << FileKind::DrawFile << Failure::HalfWay << draws;
         QTest::newRow("draw file, bad path")
-            << Writer::DrawFile << Failure::UnwritablePath << draws;
-        QTest::newRow("tracker, disk full") << Writer::TrackerFile << Failure::HalfWay << tracker;
+            << FileKind::DrawFile << Failure::UnwritablePath << draws;
+        QTest::newRow("tracker, disk full") << FileKind::TrackerFile << Failure::HalfWay << tracker;
         QTest::newRow("tracker, bad path")
-            << Writer::TrackerFile << Failure::UnwritablePath << tracker;
-        QTest::newRow("settings, disk full") << Writer::Settings << Failure::HalfWay << QString();
+            << FileKind::TrackerFile << Failure::UnwritablePath << tracker;
+        QTest::newRow("settings, disk full") << FileKind::Settings << Failure::HalfWay << QString();
         QTest::newRow("settings, bad path")
-            << Writer::Settings << Failure::UnwritablePath << QString();
+            << FileKind::Settings << Failure::UnwritablePath << QString();
     }
     void aFailedWriteKeepsTheOldFile()
     {
-        QFETCH(Writer, writer);
+        QFETCH(FileKind, writer);
         QFETCH(Failure, failure);
         QFETCH(QString, message);
 
-        const QString fileName = writer == Writer::DrawFile ? QStringLiteral("Old.lto")
-            : writer == Writer::TrackerFile                 ? QStringLiteral("Old.inv")
-                                                            : QStringLiteral("Personal.Lot");
+        const QString fileName = writer == FileKind::DrawFile ? QStringLiteral("Old.lto")
+            : writer == FileKind::TrackerFile                 ? QStringLiteral("Old.inv")
+                                                              : QStringLiteral("Personal.Lot");
         const QByteArray old = "the previous content, untouched\r\n";
         QString target = m_fixture->programPath(fileName);
         if (failure == Failure::UnwritablePath) {
             // Under a file, where no folder can be: written by nobody, root included.
             m_fixture->writeProgramFile(QStringLiteral("NotAFolder"), old);
             target = m_fixture->programPath(QStringLiteral("NotAFolder/") + fileName);
-            if (writer == Writer::Settings)
+            if (writer == FileKind::Settings)
                 state().ProgramDirectory = m_fixture->programPath(QStringLiteral("NotAFolder"));
         } else {
             m_fixture->writeProgramFile(fileName, old);
@@ -122,8 +128,13 @@ private Q_SLOTS:
             save(writer);
         }
 
-        QCOMPARE(m_fixture->messages.texts(),
-                 message.isEmpty() ? QStringList() : QStringList {message});
+        const QStringList texts = m_fixture->messages.texts();
+        QCOMPARE(texts.size(), message.isEmpty() ? 0 : 1);
+        if (!message.isEmpty())
+            QCOMPARE(texts.first().section(u'\n', 0, 0), message);
+        // The system's reason stands on the line below.
+        if (writer == FileKind::DrawFile)
+            QVERIFY(!texts.first().section(u'\n', 1).isEmpty());
         const QString kept = failure == Failure::HalfWay ? m_fixture->programPath(fileName)
                                                          : m_fixture->programPath("NotAFolder");
         QCOMPARE(fileBytes(kept), old);
@@ -131,6 +142,62 @@ private Q_SLOTS:
         QCOMPARE(QDir(m_fixture->programDir.path()).entryList(QDir::Files),
                  QStringList {QFileInfo(kept).fileName()});
         QVERIFY(menu()->isVisible() || topLevel<LInvTrack>("LInvTrack"));
+    }
+
+    // A FIFO (or a device) is no file to read: it is the loading error at once, or for the
+    // settings the defaults, and never a program waiting for a writer that does not come.
+    void aFifoIsNoFileToRead_data()
+    {
+        QTest::addColumn<FileKind>("reader");
+        QTest::newRow("draw file") << FileKind::DrawFile;
+        QTest::newRow("tracker file") << FileKind::TrackerFile;
+        QTest::newRow("settings") << FileKind::Settings;
+    }
+    void aFifoIsNoFileToRead()
+    {
+        QFETCH(FileKind, reader);
+        const QString fifo = m_fixture->programPath(
+            reader == FileKind::Settings ? QStringLiteral("Personal.Lot") : QStringLiteral("Pipe"));
+        QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        m_fixture->fileDialogs.answers = {fifo};
+
+        // Should the program wait on the FIFO anyway, a writer comes after two seconds and ends
+        // the wait, and the test fails instead of hanging.
+        std::atomic<bool> done = false;
+        std::atomic<bool> rescued = false;
+        std::thread rescuer([&] {
+            for (int tick = 0; tick < 40 && !done; ++tick)
+                std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            if (done)
+                return;
+            const int fd = ::open(QFile::encodeName(fifo).constData(), O_WRONLY | O_NONBLOCK);
+            if (fd >= 0) {
+                rescued = true;
+                ::close(fd);
+            }
+        });
+
+        if (reader == FileKind::Settings) {
+            m_program.reset();
+            m_program = std::make_unique<Program>(state(), m_fixture->services);
+            m_program->start();
+        } else if (reader == FileKind::DrawFile) {
+            click(menu(), "LoadFile");
+        } else {
+            click(menu(), "InvTrack");
+            click(topLevel<LInvTrack>("LInvTrack"), "Loadnet");
+        }
+        done = true;
+        rescuer.join();
+        QVERIFY(!rescued);
+        if (reader == FileKind::Settings) {
+            QCOMPARE(state().Settings, PersonalSettings());
+            QVERIFY(m_fixture->messages.boxes.isEmpty());
+        } else {
+            QCOMPARE(m_fixture->messages.texts(),
+                     QStringList {"File not found or wrong format. Check Filename and/or "
+                                  "Directory."});
+        }
     }
 
     void aFailingPrinterIsReported_data()
@@ -182,14 +249,14 @@ private Q_SLOTS:
     }
 
 private:
-    void save(Writer writer)
+    void save(FileKind writer)
     {
         switch (writer) {
-        case Writer::DrawFile:
+        case FileKind::DrawFile:
             state().Store.AppendRecord(QStringLiteral("9/7/1996"), {"1", "2", "3", "4", "5", "6"});
             click(menu(), "SaveFile");
             break;
-        case Writer::TrackerFile: {
+        case FileKind::TrackerFile: {
             click(menu(), "InvTrack");
             auto* tracker = topLevel<LInvTrack>("LInvTrack");
             state().TrackerSheet.cell(1, 0) = Cell(QStringLiteral("Tickets for the whole month"));
@@ -197,7 +264,7 @@ private:
             click(tracker, "SaveNet");
             break;
         }
-        case Writer::Settings:
+        case FileKind::Settings:
             m_fixture->answerDialog(QStringLiteral("ChangeFnt"), [](QWidget* dialog) {
                 typeIntoBox(dialog, "InMyName", QStringLiteral("A name far longer than ten"));
                 click(dialog, "ExitFonts");

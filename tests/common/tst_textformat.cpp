@@ -134,6 +134,37 @@ private Q_SLOTS:
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     }
 
+    void everyLocaleShowsADateItCanTakeBack()
+    {
+        // The date box holds ten characters of digits and ". - /"; whatever the locale, the date
+        // it shows must fit there and read back as the same date.
+        const QDate today(2026, 12, 7);
+        const QList<QLocale> locales = QLocale::matchingLocales(
+            QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
+        QVERIFY(locales.size() > 100);
+        static const QRegularExpression boxText(QStringLiteral("^[0-9./-]{1,10}$"));
+        for (const QLocale& locale : locales) {
+            QLocale::setDefault(locale);
+            for (const QDate& date :
+                 {QDate(2026, 12, 27), QDate(1996, 9, 7), QDate(1000, 1, 1), QDate(9999, 12, 31)}) {
+                const QString shown = FormatShortDate(date);
+                QVERIFY2(boxText.match(shown).hasMatch(), qPrintable(locale.name() + u' ' + shown));
+                QCOMPARE(std::pair(locale.bcp47Name(), ParseUserDate(shown, today)),
+                         std::pair(locale.bcp47Name(), date));
+            }
+        }
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    }
+
+    void datesOutsideTheFourDigitYearsAreRefused()
+    {
+        for (const QString& typed : {QStringLiteral("0999-12-31"), QStringLiteral("1/1/0099"),
+                                     QStringLiteral("12/31/0999")})
+            QVERIFY2(!ParseUserDate(typed, QDate(2026, 12, 7)).isValid(), qPrintable(typed));
+        QCOMPARE(ParseUserDate(QStringLiteral("12/31/9999"), QDate(2026, 12, 7)),
+                 QDate(9999, 12, 31));
+    }
+
     void fileFields()
     {
         FileFieldReader reader(QByteArrayLiteral("12, \"a, b\" ,x\r\n,\r\n"));

@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 namespace {
 
 DrawFile::ReadResult readBytes(const QByteArray& bytes)
@@ -29,6 +31,29 @@ DrawStore weeklySix()
     store.AppendRecord(FormatShortDate(QDate(1996, 9, 7)), {"3", "11", "23", "30", "42", "49"});
     store.AppendRecord(FormatShortDate(QDate(1996, 9, 14)), {"5", "12", "19", "27", "33", "41"});
     return store;
+}
+
+// Up to 80 characters: printable ASCII with the file's quote, comma and "#", control characters,
+// and any other character of Unicode.
+QString randomTitle(QRandomGenerator& random)
+{
+    QList<char32_t> characters;
+    const int length = random.bounded(81);
+    for (int i = 0; i < length; ++i) {
+        const int kind = random.bounded(10);
+        char32_t c = 0;
+        if (kind < 3)
+            c = char32_t(random.bounded(0x20, 0x7f));
+        else if (kind < 5)
+            c = random.bounded(2) ? char32_t(random.bounded(0x20))
+                                  : char32_t(random.bounded(0x7f, 0xa0));
+        else
+            do
+                c = char32_t(random.bounded(0xa0, 0x110000));
+            while (c >= 0xd800 && c <= 0xdfff);
+        characters.append(c);
+    }
+    return QString::fromUcs4(characters.constData(), characters.size());
 }
 
 const QByteArray weeklySixBytes = "2,8,49,\"Weekly Six\"\r\n"
@@ -71,24 +96,28 @@ private Q_SLOTS:
 
     void readsWhatItWrites()
     {
-        // Random shapes, titles and records; a fixed seed keeps a failure reproducible.
+        // Random shapes, dates and records, and titles from all of Unicode with control
+        // characters, quotes and separators among them; a fixed seed keeps a failure
+        // reproducible (the round is in the failure's data).
         QRandomGenerator random(2026);
-        for (int round = 0; round < 40; ++round) {
+        for (int round = 0; round < 300; ++round) {
             DrawStore store;
             store.SetColCount(random.bounded(3, 13));
             store.SetHighNum(random.bounded(1, 61));
-            store.SetTitle(round % 2 ? QStringLiteral(" Pick, 3 , daily ") : QStringLiteral("Ä,ö"));
-            const int records = round == 0 ? DrawFile::MaxRecordLines - 2 : random.bounded(0, 60);
+            store.SetTitle(round == 1 ? QStringLiteral("\uFEFF\"Weekly\"\r\nSix\t")
+                                      : randomTitle(random));
+            const int records = round == 0 ? DrawFile::MaxRecordLines - 2 : random.bounded(0, 30);
             for (int i = 0; i < records; ++i) {
                 QStringList numbers;
                 for (int k = 0; k < store.ColCount() - 2; ++k)
                     numbers.append(QString::number(random.bounded(1, store.HighNum() + 1)));
-                const QDate date = QDate(1990, 1, 1).addDays(random.bounded(20000));
+                const QDate date = QDate(1000, 1, 1).addDays(random.bounded(3287181));
                 QVERIFY(store.AppendRecord(FormatShortDate(date), numbers));
             }
 
-            const DrawFile::ReadResult read = readBytes(DrawFile::Bytes(store).value());
-            QCOMPARE(read.error, DrawFile::ReadError::None);
+            const QByteArray bytes = DrawFile::Bytes(store).value();
+            const DrawFile::ReadResult read = readBytes(bytes);
+            QCOMPARE(std::pair(round, read.error), std::pair(round, DrawFile::ReadError::None));
             QCOMPARE(read.content.colCount, store.ColCount());
             QCOMPARE(read.content.highNum, store.HighNum());
             QCOMPARE(read.content.title, store.Title());
@@ -102,6 +131,14 @@ private Q_SLOTS:
                     QCOMPARE(back[std::size_t(j)],
                              Cell(j < store.ColCount() ? store.cell(i, j).number() : 0.0));
             }
+
+            // What was opened is saved again byte for byte.
+            DrawStore reopened;
+            QVERIFY(reopened.LoadRecords(read.content.records));
+            reopened.SetColCount(read.content.colCount);
+            reopened.SetHighNum(read.content.highNum);
+            reopened.SetTitle(read.content.title);
+            QCOMPARE(DrawFile::Bytes(reopened).value(), bytes);
         }
     }
 
@@ -131,6 +168,12 @@ private Q_SLOTS:
             << E::BadRecordNumber;
         QTest::newRow("date without #")
             << QByteArray("1,8,49,\"\"\r\n1,1996-09-07,3,11,23,30,42,49,0,0,0,0\r\n") << E::BadDate;
+        QTest::newRow("year beyond 9999")
+            << QByteArray("1,8,49,\"\"\r\n1,#99999999-01-01#,3,11,23,30,42,49,0,0,0,0\r\n")
+            << E::BadDate;
+        QTest::newRow("year before 1000")
+            << QByteArray("1,8,49,\"\"\r\n1,#0999-12-31#,3,11,23,30,42,49,0,0,0,0\r\n")
+            << E::BadDate;
         QTest::newRow("impossible date")
             << QByteArray("1,8,49,\"\"\r\n1,#1996-02-30#,3,11,23,30,42,49,0,0,0,0\r\n")
             << E::BadDate;
@@ -157,6 +200,37 @@ private Q_SLOTS:
         const DrawFile::ReadResult read = readBytes(bytes);
         QCOMPARE(read.error, error);
         QVERIFY(read.content.records.empty());
+    }
+
+    // Whatever the reader accepts, a save writes back so that it reads the same again.
+    void acceptedFilesSurviveASave_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("control characters in the title")
+            << QByteArray("0,8,49,\"Big\x01\tSix\x1b\"\r\n") << "BigSix";
+        QTest::newRow("found by the fuzzer")
+            << QByteArray::fromBase64("MCwxNCw3NSwiQmlnLP//////AAD/////////////////AAAACjEsIzIwMjk5"
+                                      "LDABAAAAAAALAAAALDE5OTYtMDktMTQjLDUsMSwwDQo=")
+            << QString();
+    }
+    void acceptedFilesSurviveASave()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, title);
+        const DrawFile::ReadResult read = readBytes(bytes);
+        QCOMPARE(read.error, DrawFile::ReadError::None);
+        if (!title.isNull())
+            QCOMPARE(read.content.title, title);
+        DrawStore store;
+        QVERIFY(store.LoadRecords(read.content.records));
+        store.SetColCount(read.content.colCount);
+        store.SetHighNum(read.content.highNum);
+        store.SetTitle(read.content.title);
+        const DrawFile::ReadResult again = readBytes(DrawFile::Bytes(store).value());
+        QCOMPARE(again.error, DrawFile::ReadError::None);
+        QCOMPARE(again.content.title, read.content.title);
+        QVERIFY(again.content.records == read.content.records);
     }
 
     void takesShapesBeyondTheWindowsLimits()
@@ -203,6 +277,13 @@ private Q_SLOTS:
                                     weeklySixBytes, &error));
         QVERIFY(!error.isEmpty());
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList {"Draws.lto"});
+
+        // A FIFO of that name stays a FIFO.
+        const QString fifo = dir.filePath(QStringLiteral("Pipe.lto"));
+        QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        QVERIFY(!SaveFileAtomically(fifo, weeklySixBytes, &error));
+        QCOMPARE(error, QStringLiteral("Not a regular file"));
+        QVERIFY(!QFileInfo(fifo).isFile());
     }
 };
 

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -172,13 +173,13 @@ private Q_SLOTS:
         click(menu(), "SaveFile");
         QCOMPARE(m_fixture->messages.texts(), QStringList {"No Records to Save"});
         QVERIFY(m_fixture->fileDialogs.kinds.isEmpty());
-        QVERIFY(!state().Store.ChangedFlag());
 
         state().Store.AppendRecord(QStringLiteral("9/7/1996"), {"1", "2", "3", "4", "5", "6"});
         state().Store.SetChangedFlag(true);
         click(menu(), "SaveFile"); // no answer scripted: cancel
         QCOMPARE(m_fixture->fileDialogs.kinds, QStringList {"save"});
-        QVERIFY(!state().Store.ChangedFlag());
+        // Nothing was saved, so the draws are still unsaved.
+        QVERIFY(state().Store.ChangedFlag());
         QCOMPARE(state().ActionMode, int(ActionIdle));
         QCOMPARE(QDir(m_fixture->programDir.path()).entryList(QDir::Files), QStringList());
         QVERIFY(menu()->isVisible());
@@ -197,13 +198,87 @@ private Q_SLOTS:
 
         m_fixture->fileDialogs.answers = {path, m_fixture->programPath("no/such/folder/x.lto")};
         click(menu(), "SaveFile");
+        state().Store.ReplaceRecord(2, QStringLiteral("9/7/1996"), {"1", "2", "3", "4", "5", "6"});
         click(menu(), "SaveFile");
         QCOMPARE(m_fixture->messages.texts(),
-                 (QStringList {" Bad Filename. Must be in the form MYFILE.LTO",
-                               " Bad Filename. Must be in the form MYFILE.LTO"}));
+                 (QStringList {" Bad Filename. Must be in the form MYFILE.LTO\nA record's date is "
+                               "no date that can be written.",
+                               " Bad Filename. Must be in the form MYFILE.LTO\nNo such file or "
+                               "directory"}));
         QCOMPARE(m_fixture->messages.boxes.first().title, QStringLiteral("Saving Error"));
         QCOMPARE(fileBytes(path), twoRecords);
         QCOMPARE(state().Store.FileDisplayName(), QStringLiteral("Before.lto"));
+    }
+
+    // Draws not saved are never dropped without the question: a save that failed or was
+    // cancelled leaves them marked, and a correction marks them.
+    void unsavedDrawsAreNeverForgotten_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::newRow("failed save") << "failed";
+        QTest::newRow("cancelled save") << "cancelled";
+        QTest::newRow("correction after an open") << "correction";
+    }
+    void unsavedDrawsAreNeverForgotten()
+    {
+        QFETCH(QString, way);
+        startProgram();
+        if (way == "correction") {
+            m_fixture->writeProgramFile(QStringLiteral("Weekly.lto"), twoRecords);
+            m_fixture->fileDialogs.answers = {m_fixture->programPath(QStringLiteral("Weekly.lto"))};
+            click(menu(), "LoadFile");
+            m_fixture->answerDialog(QStringLiteral("InRecNum"), [](QWidget* dialog) {
+                QTest::keyClicks(control<QLineEdit>(dialog, "CurVal"), QStringLiteral("1"));
+                QTest::mouseClick(control<QPushButton>(dialog, "Accept"), Qt::LeftButton);
+            });
+            click(database(), "CorrectRec");
+            auto* number = control<QLineEdit>(database(), "InNum0");
+            QTest::mouseClick(number, Qt::LeftButton);
+            QTest::keyClick(number, Qt::Key_Backspace);
+            QTest::keyClick(number, Qt::Key_4);
+            click(database(), "Calc");
+            QCOMPARE(state().Store.cell(1, 2).number(), 4.0);
+            click(database(), "ExitDbase");
+        } else {
+            click(menu(), "DBaseForm");
+            QVERIFY(QTest::qWaitForWindowActive(database()));
+            addDraw(QStringLiteral("9/7/1996"), {"3", "11", "23", "30", "42", "49"});
+            QCOMPARE(state().Store.RecCount(), 1);
+            click(database(), "ExitDbase");
+            if (way == "failed") {
+                m_fixture->writeProgramFile(QStringLiteral("NotAFolder"), "a file");
+                m_fixture->fileDialogs.answers = {m_fixture->programPath("NotAFolder/Weekly.lto")};
+            }
+            click(menu(), "SaveFile");
+            if (way == "failed")
+                QCOMPARE(m_fixture->messages.texts(),
+                         QStringList {" Bad Filename. Must be in the form MYFILE.LTO\nNot a "
+                                      "directory"});
+        }
+
+        m_fixture->messages.answerNext(true); // go back and save
+        QSignalSpy finished(m_program.get(), &Program::finished);
+        click(menu(), "Exit1Butt");
+        QVERIFY(m_fixture->messages.boxes.last().question);
+        QCOMPARE(m_fixture->messages.boxes.last().title, QStringLiteral("Changed File in Memory"));
+        QCOMPARE(finished.count(), 0);
+        QVERIFY(menu()->isVisible());
+    }
+
+    // A highest number of three digits is cut to the window's 60, not to its first two digits,
+    // and the records keep their numbers.
+    void aShapeBeyondTheLimitsIsCutToThem()
+    {
+        startProgram();
+        m_fixture->writeProgramFile(QStringLiteral("Big.lto"),
+                                    "1,8,105,\"Big\"\r\n"
+                                    "1,#1996-09-07#,3,11,23,30,42,75,0,0,0,0\r\n");
+        m_fixture->fileDialogs.answers = {m_fixture->programPath(QStringLiteral("Big.lto"))};
+        click(menu(), "LoadFile");
+        QCOMPARE(control<QLineEdit>(database(), "HighNum")->text(), QStringLiteral("60"));
+        QCOMPARE(state().Store.HighNum(), 60);
+        QCOMPARE(state().Store.cell(1, 7).number(), 75.0);
+        QVERIFY(m_fixture->messages.boxes.isEmpty());
     }
 
     void printsTheDatabase()

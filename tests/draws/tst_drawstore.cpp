@@ -95,6 +95,11 @@ private Q_SLOTS:
         store.AppendRecord(QStringLiteral("9/7/1996"), {"1"});
         store.ProposeNewDate(today);
         QCOMPARE(store.NewDate(), QDate(1996, 9, 14));
+
+        // A week after the last day of 9999 is no date a box or a file could hold.
+        store.ReplaceRecord(1, QStringLiteral("12/28/9999"), {"1"});
+        store.ProposeNewDate(today);
+        QCOMPARE(store.NewDate(), today);
     }
 
     void loadedRecordsKeepTheirCells()

@@ -1,11 +1,13 @@
 #include "GuiTestFixture.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QtTest>
 
 GuiTestFixture::GuiTestFixture()
@@ -17,6 +19,12 @@ GuiTestFixture::GuiTestFixture()
         if (!modal)
             return;
         if (!m_dialogAnswers.isEmpty() && m_dialogAnswers.first().first == modal->objectName()) {
+            // Until the dialog is the active window, moving the focus inside it sends no
+            // focus events, and the handler's Tab would leave no box. Under load activation can
+            // take a while; a dialog that never becomes active is handed over all the same.
+            if (!modal->isActiveWindow() && ++m_inactiveTicks < maxInactiveTicks)
+                return;
+            m_inactiveTicks = 0;
             m_dialogAnswers.takeFirst().second(modal);
             return;
         }
@@ -48,17 +56,38 @@ void GuiTestFixture::verifyNothingUnexpected() const
 
 void typeText(QWidget* widget, const QString& text)
 {
-    for (QChar c : text) {
-        if (c.unicode() < 128) {
-            QTest::keyClick(widget, char(c.unicode()));
+    for (char32_t c : text.toUcs4()) {
+        if (c < 128) {
+            QTest::keyClick(widget, char(c));
             continue;
         }
-        // QTest only knows ASCII keys; other characters come as the text of an unnamed key.
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        // QTest only knows ASCII keys; other characters (a surrogate pair for one beyond the
+        // basic plane) come whole as the text of an unnamed key.
+        const QString typed = QString::fromUcs4(&c, 1);
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, typed);
         QApplication::sendEvent(widget, &press);
-        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, typed);
         QApplication::sendEvent(widget, &release);
     }
+}
+
+void pasteInto(QWidget* widget, const QString& text, const QString& way)
+{
+    if (way == QLatin1String("drop")) {
+        QMimeData data;
+        data.setText(text);
+        const QPoint at = widget->rect().center();
+        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(widget, &enter);
+        QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(widget, &drop);
+        return;
+    }
+    QGuiApplication::clipboard()->setText(text);
+    if (way == QLatin1String("Ctrl+V"))
+        QTest::keyClick(widget, Qt::Key_V, Qt::ControlModifier);
+    else
+        QTest::keyClick(widget, Qt::Key_Insert, Qt::ShiftModifier);
 }
 
 void typeIntoBox(QWidget* root, const char* name, const QString& text)

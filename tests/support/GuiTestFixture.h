@@ -26,7 +26,7 @@ public:
     ~GuiTestFixture();
 
     // The next modal dialog of that name is handed to `handler` (which must close it) instead of
-    // being reported as unexpected.
+    // being reported as unexpected, once it is the active window.
     void answerDialog(const QString& name, std::function<void(QWidget*)> handler);
 
     // Fails the running test when a real modal dialog showed up or a question had no answer.
@@ -45,7 +45,9 @@ public:
     QStringList unexpectedDialogs;
 
 private:
+    static constexpr int maxInactiveTicks = 250; // of 20 ms
     QTimer m_modalWatch;
+    int m_inactiveTicks = 0;
     QList<std::pair<QString, std::function<void(QWidget*)>>> m_dialogAnswers;
 };
 
@@ -60,6 +62,10 @@ template <typename T> T* topLevel(const char* name)
 
 // Types `text` key by key into `widget`, any characters, as a keyboard would.
 void typeText(QWidget* widget, const QString& text);
+
+// Puts `text` into `widget` the way `way` names: "Ctrl+V" or "Shift+Insert" from the clipboard,
+// or "drop" as dragged text let go over it.
+void pasteInto(QWidget* widget, const QString& text, const QString& way);
 
 // Clicks into a named box, types `text` and leaves the box with Tab, as a user would.
 void typeIntoBox(QWidget* root, const char* name, const QString& text);

@@ -1,0 +1,36 @@
+#include "RegularFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+bool OpenRegularFile(QFile& file)
+{
+#ifdef Q_OS_UNIX
+    // Asked on the opened file itself, so that nothing can be swapped in between; without
+    // O_NONBLOCK opening a FIFO would already wait for a writer.
+    const QByteArray path = QFile::encodeName(file.fileName());
+    const int fd = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat status { };
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd);
+        return false;
+    }
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags == -1 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) == -1
+        || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return false;
+    }
+    return true;
+#else
+    return QFileInfo(file.fileName()).isFile() && file.open(QIODevice::ReadOnly);
+#endif
+}

@@ -1,0 +1,8 @@
+#pragma once
+
+class QFile;
+
+// Opens `file` for reading only when its name leads to a regular file. A FIFO or a device
+// chosen in a file dialog (or put where a settings file belongs) would block the program on
+// opening or never come to an end; for the program it is a file that cannot be read.
+bool OpenRegularFile(QFile& file);
