@@ -23,9 +23,10 @@ bool OpenRegularFile(QFile& file)
         ::close(fd);
         return false;
     }
-    const int flags = ::fcntl(fd, F_GETFL);
-    if (flags == -1 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) == -1
-        || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+    // O_NONBLOCK stays: reading a regular file on a disk never waits anyway, and the kernel's
+    // pseudo-files that look regular but wait for data (/proc/kmsg) then fail instead of
+    // freezing the program.
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
         return false;
     }

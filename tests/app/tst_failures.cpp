@@ -200,6 +200,20 @@ private Q_SLOTS:
         }
     }
 
+    // The kernel's log looks like a regular file but waits for data that may never come; the
+    // file dialog lists it and opening it is the loading error, not a frozen program.
+    void aKernelFileThatWaitsIsNoFileToRead()
+    {
+        const QString kernelLog = QStringLiteral("/proc/kmsg");
+        if (::access(QFile::encodeName(kernelLog).constData(), R_OK) != 0)
+            QSKIP("/proc/kmsg cannot be read here (not root)");
+        m_fixture->fileDialogs.answers = {kernelLog};
+        click(menu(), "LoadFile");
+        QCOMPARE(m_fixture->messages.texts(),
+                 QStringList {"File not found or wrong format. Check Filename and/or "
+                              "Directory."});
+    }
+
     void aFailingPrinterIsReported_data()
     {
         QTest::addColumn<QString>("command");
