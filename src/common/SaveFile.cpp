@@ -11,7 +11,12 @@ bool SaveFileAtomically(const QString& path, const std::function<bool(QIODevice&
         // failed to and would put a cut-off file in place of the old one.
         if (write(file) && file.flush() && file.commit())
             return true;
+        // Cancelling replaces the reason with its own ("Writing canceled by application").
+        const QString reason = file.errorString();
         file.cancelWriting();
+        if (error)
+            *error = reason;
+        return false;
     }
     if (error)
         *error = file.errorString();

@@ -25,7 +25,7 @@ int characterCode(const QKeyEvent* event)
     const QString text = event->text();
     if (text.isEmpty() || event->modifiers().testFlag(Qt::AltModifier))
         return 0;
-    return text.at(0).unicode();
+    return int(text.toUcs4().first());
 }
 
 class EventHook : public QObject {

@@ -67,6 +67,12 @@ bool Write(const Sheet& sheet, QIODevice& device)
     return device.write(bytes) == bytes.size();
 }
 
+bool AmountFits(const Cell& description, const Cell& amount)
+{
+    const double limit = Sheet::isSubtotalRow(description) ? Sheet::MaxSubtotal : Sheet::MaxAmount;
+    return std::fabs(amount.numericValue()) < limit;
+}
+
 ReadResult Read(QIODevice& device)
 {
     const QByteArray bytes = device.read(MaxFileBytes + 1);
@@ -75,7 +81,7 @@ ReadResult Read(QIODevice& device)
     FileFieldReader reader(bytes);
 
     const std::optional<Cell> rowCount = reader.readCell();
-    if (!rowCount || !rowCount->isNumber())
+    if (!rowCount || !rowCount->isNumber() || !reader.lineEnded())
         return failed(ReadError::BadRowCount);
 
     ReadResult result;
@@ -84,14 +90,22 @@ ReadResult Read(QIODevice& device)
         for (int column = 0; column < 2; ++column) {
             if (column == 0 && reader.atEnd())
                 return failed(ReadError::MissingRows);
-            const std::optional<Cell> cell = reader.readCell();
-            if (!cell || cell->isDate())
+            std::optional<Cell> cell = reader.readCell();
+            if (!cell || cell->isDate() || !reader.lastFieldWhole()
+                || cell->text().size() > MaxTextLength)
                 return failed(ReadError::BadField);
-            if (column == 1 && std::fabs(cell->numericValue()) >= Sheet::MaxAmount)
-                return failed(ReadError::AmountTooLarge);
+            // Two fields to a line: a comma after the first, none after the second.
+            if (reader.lineEnded() != (column == 1))
+                return failed(ReadError::BadLine);
+            if (cell->isNumber())
+                *cell = Cell(NumberText(cell->number()).toDouble());
             result.sheet.cell(r, column) = *cell;
         }
+        if (!AmountFits(result.sheet.cell(r, 0), result.sheet.cell(r, 1)))
+            return failed(ReadError::AmountTooLarge);
     }
+    if (!reader.atEnd())
+        return failed(ReadError::BadLine);
     return result;
 }
 

@@ -14,14 +14,18 @@ namespace TrackerFile {
 constexpr int RowLines = Sheet::Rows - 1;
 // Far more than 112 lines of a sheet can take.
 constexpr qint64 MaxFileBytes = 1 << 20;
+// The longest text a field may hold. Typed descriptions have 46 characters; this bound keeps
+// whatever the reader takes within MaxFileBytes when it is written again, whatever the text.
+constexpr qsizetype MaxTextLength = 1024;
 
 enum class ReadError {
     None,
     Unreadable, // the device failed or holds more than MaxFileBytes
-    BadRowCount, // the first field is not a number
+    BadRowCount, // the first line is not one number
     MissingRows, // fewer than 111 row lines
-    BadField, // a field that is neither a quoted text, a number nor empty
-    AmountTooLarge, // an amount of twelve digits or more before the decimal point
+    BadLine, // a row line without exactly two fields, or more lines than 112
+    BadField, // a field that is neither a quoted text, a number nor empty, or a text too long
+    AmountTooLarge, // an amount beyond what the sheet holds (see AmountFits)
 };
 
 struct ReadResult {
@@ -29,10 +33,17 @@ struct ReadResult {
     Sheet sheet; // filled only without an error; its row count as the file gave it
 };
 
+// Reads the whole file. A number is taken as its written form holds it (fifteen significant
+// digits), so that whatever is read is written back as it was read.
 ReadResult Read(QIODevice& device);
 
-// A number in the file's form: plain decimal, no zero before the point, no trailing zeros.
+// A number in the file's form: plain decimal, fifteen significant digits at most, no zero before
+// the point, no trailing zeros.
 QString NumberText(double value);
+
+// Whether an amount fits the sheet: below Sheet::MaxAmount in magnitude on an ordinary row; a
+// "Sub Total" row holds the sum of up to 104 such amounts.
+bool AmountFits(const Cell& description, const Cell& amount);
 
 QByteArray Bytes(const Sheet& sheet);
 // False when the device did not take every byte.
