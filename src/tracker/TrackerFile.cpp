@@ -29,10 +29,12 @@ void addCell(FileFieldWriter& writer, const Cell& cell)
 
 QString NumberText(double value)
 {
-    // Fifteen significant digits, as a double holds them; the noise beyond is not written.
-    const double magnitude = std::fabs(value);
-    const int wholeDigits = magnitude < 1 ? 1 : int(std::floor(std::log10(magnitude))) + 1;
-    QString text = QString::number(value, 'f', std::clamp(15 - wholeDigits, 0, 14));
+    // Fifteen significant digits, as a double holds them; the noise beyond is not written. The
+    // scientific form rounds to them first, so 999999999999.9999 counts as the thirteen digits
+    // it is written with.
+    const QString scientific = QString::number(value, 'e', 14);
+    const int exponent = scientific.sliced(scientific.indexOf(u'e') + 1).toInt();
+    QString text = QString::number(value, 'f', std::clamp(14 - exponent, 0, 14));
     if (text.contains(u'.')) {
         while (text.endsWith(u'0'))
             text.chop(1);
