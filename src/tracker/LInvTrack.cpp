@@ -2,7 +2,6 @@
 
 #include "app/FileDirectory.h"
 #include "app/SharedState.h"
-#include "common/BusyCursor.h"
 #include "common/Controls.h"
 #include "common/GridTable.h"
 #include "common/LeadingNumber.h"
@@ -37,6 +36,27 @@ constexpr int rowHeight = 240; // twips
 // The widths a fresh grid column has before the sheet widens it, in twips.
 constexpr int initialColumnWidth = 555;
 const QString helpTitle = QStringLiteral("Help");
+
+// The header row stays in place while the rows scroll. It stands for the grid's row 0, which the
+// table keeps hidden, so that grid rows and sheet rows share their numbers; a click on it chooses
+// no cell.
+void setUpHeader(QTableWidget* grid, const QFont& font)
+{
+    QHeaderView* header = grid->horizontalHeader();
+    header->show();
+    header->setFixedHeight(Px(rowHeight));
+    header->setFont(font);
+    header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    header->setSectionResizeMode(QHeaderView::Fixed);
+    header->setSectionsClickable(false);
+    header->setHighlightSections(false);
+    // Shaded as the fixed cells of the program's other grids, not in the window's blue.
+    QPalette shade = header->palette();
+    for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button})
+        shade.setColor(role, QColor(192, 192, 192));
+    shade.setColor(QPalette::ButtonText, Qt::black);
+    header->setPalette(shade);
+}
 
 } // namespace
 
@@ -76,17 +96,7 @@ void LInvTrack::buildControls()
     m_grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // Tab leaves the grid for the next control, as everywhere else in the window.
     m_grid->setTabKeyNavigation(false);
-    // The header row stays in place while the rows scroll. It is the grid's row 0, which the
-    // table keeps hidden, so that grid rows and sheet rows share their numbers; a click on the
-    // header chooses no cell.
-    QHeaderView* header = m_grid->horizontalHeader();
-    header->show();
-    header->setFixedHeight(Px(rowHeight));
-    header->setFont(small);
-    header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    header->setSectionResizeMode(QHeaderView::Fixed);
-    header->setSectionsClickable(false);
-    header->setHighlightSections(false);
+    setUpHeader(m_grid, small);
 
     auto* insert = Controls::button(this, "InsertAss", QStringLiteral("&Insert blank line"), 1890,
                                     5535, 5685, 330);
@@ -239,7 +249,7 @@ void LInvTrack::moveGridCursor(int row, int column)
 void LInvTrack::setCell(int row, int column, const QString& text)
 {
     GridTable::setText(m_grid, row, column, text);
-    const Qt::Alignment across = column == 1 && row > 0 ? Qt::AlignRight : Qt::AlignLeft;
+    const Qt::Alignment across = column == 1 ? Qt::AlignRight : Qt::AlignLeft;
     m_grid->item(row, column)->setTextAlignment(across | Qt::AlignVCenter);
 }
 
@@ -247,6 +257,8 @@ void LInvTrack::SetupSheetGrid()
 {
     GridTable::resize(m_grid, 2, 2, 1, 0);
     m_grid->setRowHidden(0, true);
+    m_grid->setHorizontalHeaderLabels(
+        {QStringLiteral("Description"), QStringLiteral("              Amount")});
     m_grid->setColumnWidth(0, Px(initialColumnWidth + 3490));
     m_grid->setColumnWidth(1, Px(initialColumnWidth + 1000));
 }
@@ -263,8 +275,6 @@ void LInvTrack::ShowSheet()
     GridTable::resize(m_grid, GridRows, 2, 1, 0);
     const GridTable::BulkChange change(m_grid);
     GridTable::clear(m_grid, 1, 0);
-    m_grid->setHorizontalHeaderLabels(
-        {QStringLiteral("Description"), QStringLiteral("              Amount")});
     for (int i = 1; i <= sheet.SheetRowCount; ++i) {
         setCell(i, 0, Money::CellText(sheet.cell(i, 0)));
         setCell(i, 1, Money::FormatAmountCell(sheet.cell(i, 1)));
@@ -345,9 +355,10 @@ void LInvTrack::saveClicked()
             // Only a save that succeeded makes leaving without a question safe.
             m_state.SheetChanged = false;
         } else {
-            m_services.messages.inform(
-                QStringLiteral("Saving Error"),
-                QStringLiteral(" Bad Filename. Must be in the form MYFILE.ZPX") + u'\n' + reason);
+            QString message = QStringLiteral(" Bad Filename. Must be in the form MYFILE.ZPX");
+            if (!reason.isEmpty())
+                message += u'\n' + reason;
+            m_services.messages.inform(QStringLiteral("Saving Error"), message);
         }
     }
     comeBack();
