@@ -1,7 +1,5 @@
 #include "FileFields.h"
 
-#include <QStringDecoder>
-
 #include <charconv>
 #include <cmath>
 

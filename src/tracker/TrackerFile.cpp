@@ -25,6 +25,14 @@ void addCell(FileFieldWriter& writer, const Cell& cell)
         writer.addPlain(QString());
 }
 
+// Whether a row's amount fits the sheet: below Sheet::MaxAmount in magnitude, as typed amounts
+// are; a "Sub Total" row holds the sum of up to 104 of them.
+bool amountFits(const Cell& description, const Cell& amount)
+{
+    const double limit = Sheet::isSubtotalRow(description) ? Sheet::MaxSubtotal : Sheet::MaxAmount;
+    return std::fabs(amount.numericValue()) < limit;
+}
+
 } // namespace
 
 QString NumberText(double value)
@@ -69,12 +77,6 @@ bool Write(const Sheet& sheet, QIODevice& device)
     return device.write(bytes) == bytes.size();
 }
 
-bool AmountFits(const Cell& description, const Cell& amount)
-{
-    const double limit = Sheet::isSubtotalRow(description) ? Sheet::MaxSubtotal : Sheet::MaxAmount;
-    return std::fabs(amount.numericValue()) < limit;
-}
-
 ReadResult Read(QIODevice& device)
 {
     const QByteArray bytes = device.read(MaxFileBytes + 1);
@@ -103,7 +105,7 @@ ReadResult Read(QIODevice& device)
                 *cell = Cell(NumberText(cell->number()).toDouble());
             result.sheet.cell(r, column) = *cell;
         }
-        if (!AmountFits(result.sheet.cell(r, 0), result.sheet.cell(r, 1)))
+        if (!amountFits(result.sheet.cell(r, 0), result.sheet.cell(r, 1)))
             return failed(ReadError::AmountTooLarge);
     }
     if (!reader.atEnd())

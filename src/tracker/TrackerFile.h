@@ -25,7 +25,7 @@ enum class ReadError {
     MissingRows, // fewer than 111 row lines
     BadLine, // a row line without exactly two fields, or more lines than 112
     BadField, // a field that is neither a quoted text, a number nor empty, or a text too long
-    AmountTooLarge, // an amount beyond what the sheet holds (see AmountFits)
+    AmountTooLarge, // an amount of 1e12 or more, or beyond any sum of them on a "Sub Total" row
 };
 
 struct ReadResult {
@@ -40,10 +40,6 @@ ReadResult Read(QIODevice& device);
 // A number in the file's form: plain decimal, fifteen significant digits at most, no zero before
 // the point, no trailing zeros.
 QString NumberText(double value);
-
-// Whether an amount fits the sheet: below Sheet::MaxAmount in magnitude on an ordinary row; a
-// "Sub Total" row holds the sum of up to 104 such amounts.
-bool AmountFits(const Cell& description, const Cell& amount);
 
 QByteArray Bytes(const Sheet& sheet);
 // False when the device did not take every byte.
