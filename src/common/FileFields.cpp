@@ -1,5 +1,7 @@
 #include "FileFields.h"
 
+#include <QStringDecoder>
+
 #include <charconv>
 #include <cmath>
 
@@ -98,7 +100,11 @@ FileFieldReader::FileFieldReader(const QByteArray& bytes) : m_data(bytes), m_vie
 
 QString FileFieldReader::decode(QByteArrayView bytes) const
 {
-    return m_latin1 ? QString::fromLatin1(bytes) : QString::fromUtf8(bytes);
+    if (m_latin1)
+        return QString::fromLatin1(bytes);
+    // A byte-order mark at the start of a text is a character of it; fromUtf8() would drop it.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    return utf8.decode(bytes);
 }
 
 void FileFieldReader::skipBlanks()

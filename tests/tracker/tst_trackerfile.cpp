@@ -50,7 +50,8 @@ Cell generatedDescription(QRandomGenerator& random)
     default:
         break;
     }
-    QString text;
+    // Now and then a byte-order mark first, which a UTF-8 decoder may take for a header.
+    QString text = random.bounded(10) == 0 ? QStringLiteral("\ufeff") : QString();
     const int length = random.bounded(61);
     // Mostly ASCII, then the rest of the first 256, the rest of the first plane, and beyond.
     const char32_t tops[] = {0x80, 0x100, 0x10000, 0x110000};
@@ -200,6 +201,8 @@ private Q_SLOTS:
         QTest::newRow("Latin-1 at the end of a text")
             << QByteArray("Caf\xe9") << QByteArray("x") << "Caf\u00e9"
             << "x";
+        QTest::newRow("a text that begins with a byte-order mark keeps it")
+            << QByteArray("\xef\xbb\xbfx") << QByteArray("y") << QStringLiteral("\ufeffx") << "y";
         QTest::newRow("one Latin-1 byte decides for every text")
             << QByteArray("\xc3\xa9") << QByteArray("\xe9") << "\u00c3\u00a9"
             << "\u00e9";
