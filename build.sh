@@ -87,16 +87,24 @@ build_sanitized() {
   CXX=clang++ configure_and_build "$sanitized" -DNUMERION_SANITIZE=ON -DNUMERION_FUZZ=ON
 }
 
-# run_fuzzers SECONDS: each reader's fuzzer, starting from the seeds in tests/fuzz/corpus. What
-# it finds on the way stays in a scratch folder; a crashing input is kept in build-sanitize/.
+# run_fuzzers SECONDS: each reader's fuzzer, starting from the seeds in tests/fuzz/corpus, with
+# the pieces of its format in tests/fuzz/READER.dict, on inputs as large as the reader takes (its
+# MaxFileBytes) from the start. What it finds on the way stays in a scratch folder; a crashing
+# input is kept in build-sanitize/.
 run_fuzzers() {
-  local seconds=$1 reader scratch
+  local seconds=$1 reader scratch max_len dict
   for reader in drawfile trackerfile settings drawimport; do
+    case "$reader" in
+      settings) max_len=4096 ;;
+      *) max_len=1048576 ;;
+    esac
+    dict=()
+    [ -f "tests/fuzz/${reader}.dict" ] && dict=(-dict="../tests/fuzz/${reader}.dict")
     scratch=$(mktemp -d)
     echo "Fuzzing the ${reader} reader for ${seconds} s"
     (cd "$sanitized" && "tests/fuzz/fuzz_${reader}" -max_total_time="$seconds" -timeout=10 \
-      -rss_limit_mb=2048 -max_len=65536 -print_final_stats=1 "$scratch" \
-      "../tests/fuzz/corpus/${reader}" 2>&1 | tail -n 12)
+      -rss_limit_mb=2048 -max_len="$max_len" -len_control=0 "${dict[@]}" -print_final_stats=1 \
+      "$scratch" "../tests/fuzz/corpus/${reader}" 2>&1 | tail -n 12)
     rm -rf "$scratch"
   done
 }

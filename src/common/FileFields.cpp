@@ -7,21 +7,8 @@
 
 namespace {
 
-// Files are written as UTF-8; texts of older files in the Windows ANSI code page still read
-// sensibly.
-QString decode(QByteArrayView bytes)
-{
-    bool ascii = true;
-    for (char c : bytes)
-        ascii = ascii && static_cast<unsigned char>(c) < 0x80;
-    if (ascii)
-        return QString::fromLatin1(bytes);
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    QString text = utf8.decode(bytes);
-    if (utf8.hasError())
-        return QString::fromLatin1(bytes);
-    return text;
-}
+// A byte-order mark some editors put before UTF-8 text.
+constexpr QByteArrayView utf8Mark("\xEF\xBB\xBF");
 
 bool isLineEnd(char c)
 {
@@ -103,6 +90,21 @@ QDate plainDate(QByteArrayView bytes)
 
 FileFieldReader::FileFieldReader(const QByteArray& bytes) : m_data(bytes), m_view(m_data)
 {
+    if (m_view.startsWith(utf8Mark))
+        m_pos = utf8Mark.size();
+    // Files are written as UTF-8; older ones hold the Windows ANSI code page. One look at the
+    // whole text decides: a field on its own cannot tell (a Latin-1 "\xe9" at its end reads as
+    // the start of an unfinished UTF-8 character).
+    m_latin1 = !m_view.sliced(m_pos).isValidUtf8();
+}
+
+QString FileFieldReader::decode(QByteArrayView bytes) const
+{
+    if (m_latin1)
+        return QString::fromLatin1(bytes);
+    // A byte-order mark at the start of a text is a character of it; fromUtf8() would drop it.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    return utf8.decode(bytes);
 }
 
 void FileFieldReader::skipBlanks()
@@ -123,9 +125,12 @@ bool FileFieldReader::atEnd() const
 
 void FileFieldReader::finishField()
 {
-    // Whatever stands between a closing quote and the separator is dropped, as is the separator.
-    while (m_pos < m_view.size() && m_view[m_pos] != ',' && !isLineEnd(m_view[m_pos]))
+    // Whatever stands between a closing quote and the separator is dropped, as is the separator;
+    // strict readers learn of it through lastFieldWhole().
+    while (m_pos < m_view.size() && m_view[m_pos] != ',' && !isLineEnd(m_view[m_pos])) {
+        m_whole = m_whole && isBlank(m_view[m_pos]);
         ++m_pos;
+    }
     m_afterComma = m_pos < m_view.size() && m_view[m_pos] == ',';
     if (m_afterComma) {
         ++m_pos;
@@ -147,6 +152,7 @@ bool FileFieldReader::readField(Field& field)
         return false;
 
     field.kind = Field::Plain;
+    m_whole = true;
     const char first = m_pos < m_view.size() ? m_view[m_pos] : ',';
     if (first == '"' || first == '#') {
         field.kind = first == '"' ? Field::Quoted : Field::Date;
@@ -155,7 +161,9 @@ bool FileFieldReader::readField(Field& field)
         while (end < m_view.size() && m_view[end] != first && !isLineEnd(m_view[end]))
             ++end;
         field.bytes = m_view.sliced(m_pos + 1, end - m_pos - 1);
-        m_pos = end < m_view.size() && m_view[end] == first ? end + 1 : end;
+        const bool closed = end < m_view.size() && m_view[end] == first;
+        m_whole = closed;
+        m_pos = closed ? end + 1 : end;
     } else {
         const qsizetype start = m_pos;
         while (m_pos < m_view.size() && m_view[m_pos] != ',' && !isLineEnd(m_view[m_pos]))

@@ -11,6 +11,8 @@
 // Reads the program's text files field by field: fields end at a comma or a line end, a field
 // in double quotes is a text, "#year-month-day#" a date, anything else a plain value. It works
 // on the bytes and decodes only the texts, so a large file reads about as fast as it splits.
+// Texts are UTF-8 when the whole data is valid UTF-8 (after an optional byte-order mark), and
+// Latin-1 otherwise.
 class FileFieldReader {
 public:
     explicit FileFieldReader(const QByteArray& bytes);
@@ -34,6 +36,11 @@ public:
     bool atEnd() const;
     // Whether the last read found the data at its end rather than a field.
     bool ended() const { return m_ended; }
+    // Whether the last field read was the last of its line (no comma followed it).
+    bool lineEnded() const { return !m_afterComma; }
+    // False when the last field was a quoted text or date with no closing mark, or had something
+    // other than blanks between its closing mark and the separator (`"Tick"ets",5`).
+    bool lastFieldWhole() const { return m_whole; }
 
 private:
     struct Field {
@@ -41,6 +48,7 @@ private:
         QByteArrayView bytes;
     };
     bool readField(Field& field);
+    QString decode(QByteArrayView bytes) const;
     void skipBlanks();
     void finishField();
 
@@ -49,6 +57,8 @@ private:
     qsizetype m_pos = 0;
     bool m_afterComma = false;
     bool m_ended = false;
+    bool m_whole = true;
+    bool m_latin1 = false;
 };
 
 // Builds lines of comma-separated fields ended by CR LF.

@@ -1,5 +1,7 @@
 #include "InInvNum.h"
 
+#include "common/Twips.h"
+
 InInvNum::InInvNum(int rowHint, MessageBoxes& messages, QWidget* parent)
     : NumberDialog("InInvNum",
                    QStringLiteral("   Insert a blank line       at line number ")
@@ -12,6 +14,8 @@ InInvNum::InInvNum(int rowHint, MessageBoxes& messages, QWidget* parent)
                     .buttonsTop = 1710},
                    messages, parent)
 {
+    // Its own place on the screen, rather than centred over the tracker.
+    setGeometry(TwipsRect(3405, 2775, 2430, 2070));
 }
 
 QString InInvNum::ask(int rowHint, MessageBoxes& messages, QWidget* parent)

@@ -2,7 +2,6 @@
 
 #include "app/FileDirectory.h"
 #include "app/SharedState.h"
-#include "common/BusyCursor.h"
 #include "common/Controls.h"
 #include "common/GridTable.h"
 #include "common/LeadingNumber.h"
@@ -22,18 +21,43 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QFocusEvent>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QTableWidget>
 
 namespace {
 
 constexpr int GridRows = 110;
+constexpr int rowHeight = 240; // twips
 // The widths a fresh grid column has before the sheet widens it, in twips.
 constexpr int initialColumnWidth = 555;
 const QString helpTitle = QStringLiteral("Help");
+
+// The header row stays in place while the rows scroll. It stands for the grid's row 0, which the
+// table keeps hidden, so that grid rows and sheet rows share their numbers; a click on it chooses
+// no cell.
+void setUpHeader(QTableWidget* grid, const QFont& font)
+{
+    QHeaderView* header = grid->horizontalHeader();
+    header->show();
+    header->setFixedHeight(Px(rowHeight));
+    header->setFont(font);
+    header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    header->setSectionResizeMode(QHeaderView::Fixed);
+    header->setSectionsClickable(false);
+    header->setHighlightSections(false);
+    // Shaded as the fixed cells of the program's other grids, not in the window's blue.
+    QPalette shade = header->palette();
+    for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button})
+        shade.setColor(role, QColor(192, 192, 192));
+    shade.setColor(QPalette::ButtonText, Qt::black);
+    header->setPalette(shade);
+}
 
 } // namespace
 
@@ -67,12 +91,13 @@ void LInvTrack::buildControls()
     setFont(Controls::windowFont(9.75));
     const QFont small = Controls::windowFont(8.25);
 
-    m_grid = GridTable::create(this, "Grid6", 1890, 0, 5910, 5550, 240);
+    m_grid = GridTable::create(this, "Grid6", 1890, 0, 5910, 5550, rowHeight);
     m_grid->setFont(small);
     m_grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // Tab leaves the grid for the next control, as everywhere else in the window.
     m_grid->setTabKeyNavigation(false);
+    setUpHeader(m_grid, small);
 
     auto* insert = Controls::button(this, "InsertAss", QStringLiteral("&Insert blank line"), 1890,
                                     5535, 5685, 330);
@@ -89,6 +114,11 @@ void LInvTrack::buildControls()
     m_helpText->setObjectName(QStringLiteral("HlpTxt"));
     m_helpText->setGeometry(TwipsRect(0, 3270, 9480, 2670));
     m_helpText->setFont(small);
+    // The panel keeps its own white page: the window's blue would leave black text unreadable.
+    QPalette page = m_helpText->palette();
+    page.setColor(QPalette::Base, Qt::white);
+    page.setColor(QPalette::Text, Qt::black);
+    m_helpText->setPalette(page);
 
     auto* strip = Controls::label(this, "Label1", QString(), 0, 5940, 9480, 420);
     Controls::setBackground(strip, QColor(192, 192, 192));
@@ -131,11 +161,7 @@ void LInvTrack::wireGrid()
     });
     connect(m_grid, &QTableWidget::cellClicked, this,
             [this](int row, int column) { m_editor.cellChosen(row, column); });
-    // Coming back to the grid (after Calculate, say) continues in the cell last edited.
-    WidgetEvents::onFocusIn(m_grid, [this] {
-        if (m_editor.CurrentRow)
-            m_grid->setCurrentCell(*m_editor.CurrentRow, m_editor.CurrentCol);
-    });
+    m_grid->installEventFilter(this);
     // The grid never edits by itself: typed characters go to the sheet editor.
     WidgetEvents::onKeyPress(m_grid, [this](int key) {
         apply(m_editor.keyPress(key));
@@ -162,15 +188,56 @@ void LInvTrack::apply(const SheetEditor::Result& result)
         m_services.messages.inform(helpTitle, QStringLiteral("105 Row limit."));
         break;
     case Outcome::MoveDown:
-        if (m_grid->currentRow() + 1 < m_grid->rowCount())
-            m_grid->setCurrentCell(m_grid->currentRow() + 1, m_grid->currentColumn());
+        if (result.row + 1 < m_grid->rowCount())
+            m_grid->setCurrentCell(result.row + 1, result.column);
         break;
     case Outcome::Edited:
         moveGridCursor(result.row, result.column);
         setCell(result.row, result.column, result.cellText);
+        if (result.column == 1)
+            fitAmountColumn(false);
         m_netInfo->show();
         break;
     }
+}
+
+bool LInvTrack::eventFilter(QObject* watched, QEvent* event)
+{
+    // Coming back to the grid by the keyboard (after Calculate, say) continues in the cell last
+    // edited. A click chooses the cell under the mouse instead: moving the cursor here would
+    // scroll the grid before the click is placed, and the click would land on another row.
+    if (watched == m_grid && event->type() == QEvent::FocusIn) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::MouseFocusReason && reason != Qt::ActiveWindowFocusReason
+            && reason != Qt::PopupFocusReason)
+            restoreEditedCell();
+    }
+    return ToolWindow::eventFilter(watched, event);
+}
+
+void LInvTrack::restoreEditedCell()
+{
+    if (m_editor.CurrentRow)
+        moveGridCursor(*m_editor.CurrentRow, m_editor.CurrentCol);
+}
+
+void LInvTrack::fitAmountColumn(bool mayNarrow)
+{
+    // Amounts and the total are shown whole; where they need more room the description column
+    // gives way.
+    const int usual = Px(initialColumnWidth + 1000);
+    const int columns = Px(initialColumnWidth + 3490) + usual;
+    const QFontMetrics metrics(m_grid->font());
+    // The text margins of a cell on either side, and its grid line.
+    const int margin
+        = 2 * (m_grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_grid) + 1) + 2;
+    int needed = mayNarrow ? usual : m_grid->columnWidth(1);
+    for (int row = 1; row < m_grid->rowCount(); ++row)
+        if (const QTableWidgetItem* item = m_grid->item(row, 1))
+            needed = std::max(needed, metrics.horizontalAdvance(item->text()) + margin);
+    needed = std::min(needed, columns - Px(1000));
+    m_grid->setColumnWidth(1, needed);
+    m_grid->setColumnWidth(0, columns - needed);
 }
 
 void LInvTrack::moveGridCursor(int row, int column)
@@ -183,13 +250,16 @@ void LInvTrack::moveGridCursor(int row, int column)
 void LInvTrack::setCell(int row, int column, const QString& text)
 {
     GridTable::setText(m_grid, row, column, text);
-    const Qt::Alignment across = column == 1 && row > 0 ? Qt::AlignRight : Qt::AlignLeft;
+    const Qt::Alignment across = column == 1 ? Qt::AlignRight : Qt::AlignLeft;
     m_grid->item(row, column)->setTextAlignment(across | Qt::AlignVCenter);
 }
 
 void LInvTrack::SetupSheetGrid()
 {
     GridTable::resize(m_grid, 2, 2, 1, 0);
+    m_grid->setRowHidden(0, true);
+    m_grid->setHorizontalHeaderLabels(
+        {QStringLiteral("Description"), QStringLiteral("              Amount")});
     m_grid->setColumnWidth(0, Px(initialColumnWidth + 3490));
     m_grid->setColumnWidth(1, Px(initialColumnWidth + 1000));
 }
@@ -206,8 +276,6 @@ void LInvTrack::ShowSheet()
     GridTable::resize(m_grid, GridRows, 2, 1, 0);
     const GridTable::BulkChange change(m_grid);
     GridTable::clear(m_grid, 1, 0);
-    setCell(0, 0, QStringLiteral("Description"));
-    setCell(0, 1, QStringLiteral("              Amount"));
     for (int i = 1; i <= sheet.SheetRowCount; ++i) {
         setCell(i, 0, Money::CellText(sheet.cell(i, 0)));
         setCell(i, 1, Money::FormatAmountCell(sheet.cell(i, 1)));
@@ -215,7 +283,13 @@ void LInvTrack::ShowSheet()
     const int totalRow = sheet.SheetRowCount + 2;
     setCell(totalRow, 0, QStringLiteral("Total"));
     setCell(totalRow, 1, m_state.Settings.CurrencySymbol + Money::FormatTotal(sheet.total()));
-    moveGridCursor(totalRow, 1);
+    fitAmountColumn(true);
+    // The cursor rests on the total until the grid is used again. When the grid still has the
+    // focus (Calculate by its access key), typing goes on where it was, so the cursor stays there.
+    if (m_grid->hasFocus() && m_editor.CurrentRow)
+        restoreEditedCell();
+    else
+        moveGridCursor(totalRow, 1);
 }
 
 void LInvTrack::calculateClicked()
@@ -228,22 +302,23 @@ void LInvTrack::calculateClicked()
 
 void LInvTrack::insertClicked()
 {
-    m_state.ActionMode = ActionOpenOrCorrect;
-    m_state.RowDialogAnswer = m_askRow(m_editor.CurrentRow.value_or(0), this);
-    if (m_state.TrackerSheet.InsertBlankRow(LeadingNumber(m_state.RowDialogAnswer)))
+    const QString answer = m_askRow(m_editor.CurrentRow.value_or(0), this);
+    if (m_state.TrackerSheet.InsertBlankRow(LeadingNumber(answer)))
         ShowSheet();
-    m_state.ActionMode = ActionIdle;
 }
 
 void LInvTrack::openClicked()
 {
+    // Opening replaces the sheet; a calculated one is not dropped without a word.
+    if (goBackToSave())
+        return;
     hide();
     if (ChooseFile(m_state, m_services.fileDialogs, ActionOpenTrackerFile))
         readTrackerFile(m_state.FilePath);
     m_state.ActionMode = ActionIdle;
     m_state.FilePath.clear();
     CalculateSheet();
-    show();
+    comeBack();
 }
 
 void LInvTrack::OpenTrackerFile(const QString& path)
@@ -271,6 +346,8 @@ void LInvTrack::readTrackerFile(const QString& path)
         m_state.TrackerFileName.clear();
         sheet.Clear();
     }
+    // The sheet is now the file's, or empty: nothing in it waits to be saved.
+    m_state.SheetChanged = false;
 }
 
 void LInvTrack::saveClicked()
@@ -280,18 +357,22 @@ void LInvTrack::saveClicked()
     if (sheet.SheetRowCount == 0) {
         m_services.messages.inform(helpTitle, QStringLiteral("No Records to Save"));
     } else if (ChooseFile(m_state, m_services.fileDialogs, ActionSaveTrackerFile)) {
-        const bool saved = SaveFileAtomically(m_state.FilePath, [&sheet](QIODevice& device) {
-            return TrackerFile::Write(sheet, device);
-        });
-        if (saved)
+        QString reason;
+        const bool saved = SaveFileAtomically(
+            m_state.FilePath,
+            [&sheet](QIODevice& device) { return TrackerFile::Write(sheet, device); }, &reason);
+        if (saved) {
             m_state.TrackerFileName = QFileInfo(m_state.FilePath).fileName();
-        else
-            m_services.messages.inform(
-                QStringLiteral("Saving Error"),
-                QStringLiteral(" Bad Filename. Must be in the form MYFILE.ZPX"));
+            // Only a save that succeeded makes leaving without a question safe.
+            m_state.SheetChanged = false;
+        } else {
+            QString message = QStringLiteral(" Bad Filename. Must be in the form MYFILE.ZPX");
+            if (!reason.isEmpty())
+                message += u'\n' + reason;
+            m_services.messages.inform(QStringLiteral("Saving Error"), message);
+        }
     }
-    m_state.SheetChanged = false;
-    show();
+    comeBack();
     m_state.ActionMode = ActionIdle;
     m_state.FilePath.clear();
 }
@@ -304,17 +385,29 @@ void LInvTrack::printClicked()
                  InvestmentStatement(m_state.TrackerSheet, m_state.Settings.CurrencySymbol));
 }
 
+void LInvTrack::comeBack()
+{
+    // Shown again after the file dialog, the window takes up the keyboard where it left it.
+    show();
+    activateWindow();
+}
+
+bool LInvTrack::goBackToSave()
+{
+    if (!m_state.SheetChanged || m_state.TrackerSheet.SheetRowCount == 0)
+        return false;
+    const QString question
+        = m_state.TrackerFileName
+        + QStringLiteral(
+              " file in memory will be erased. Do you want to go back and save it to Disk?.");
+    return m_services.messages.ask(QStringLiteral("Changed File in Memory"), question);
+}
+
 bool LInvTrack::mayLeave()
 {
     Sheet& sheet = m_state.TrackerSheet;
-    if (m_state.SheetChanged && sheet.SheetRowCount != 0) {
-        const QString question
-            = m_state.TrackerFileName
-            + QStringLiteral(
-                  " file in memory will be erased. Do you want to go back and save it to Disk?.");
-        if (m_services.messages.ask(QStringLiteral("Changed File in Memory"), question))
-            return false;
-    }
+    if (goBackToSave())
+        return false;
     if (!(m_state.SheetChanged && sheet.SheetRowCount == 0)) {
         m_state.SheetChanged = false;
         m_state.TrackerFileName.clear();

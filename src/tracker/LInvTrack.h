@@ -33,6 +33,7 @@ public:
 
 protected:
     bool mayLeave() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildControls();
@@ -44,6 +45,14 @@ private:
     void setCell(int row, int column, const QString& text);
     // Makes (row, column) the grid's current cell without starting it afresh.
     void moveGridCursor(int row, int column);
+    // Makes the cell last edited the grid's current cell again.
+    void restoreEditedCell();
+    // Widens the amount column for the widest amount shown, at the cost of the description
+    // column; `mayNarrow` lets it return to its usual width.
+    void fitAmountColumn(bool mayNarrow);
+    // With calculated changes not saved, asks whether to go back and save them; true for "Yes".
+    bool goBackToSave();
+    void comeBack();
     void apply(const SheetEditor::Result& result);
 
     void calculateClicked();

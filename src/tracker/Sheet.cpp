@@ -41,6 +41,12 @@ bool Sheet::isEmptyDescription(const Cell& description)
     return description.isEmpty() || (description.isText() && description.text().isEmpty());
 }
 
+bool Sheet::isEmptyRow(int row) const
+{
+    // An emptied cell may hold an empty text; it is as empty as one never typed into.
+    return isEmptyDescription(cell(row, 0)) && isEmptyDescription(cell(row, 1));
+}
+
 void Sheet::CalculateSheet()
 {
     std::vector<Row> compact(Rows);
@@ -75,8 +81,15 @@ bool Sheet::InsertBlankRow(double t)
     if (!(t >= 1 && t < DataRows) || SheetRowCount >= DataRows)
         return false;
     const int target = int(t);
-    ++SheetRowCount;
-    for (int i = SheetRowCount; i >= target && i >= 1; --i)
+    // Rows typed since the last calculation may stand anywhere, so the shift runs down to the
+    // first empty row rather than to the row count: it never overwrites a typed cell. With no
+    // empty row left below the target there is no room.
+    int free = target;
+    while (free <= DataRows && !isEmptyRow(free))
+        ++free;
+    if (free > DataRows)
+        return false;
+    for (int i = free; i > target; --i)
         m_rows[std::size_t(i)] = m_rows[std::size_t(i - 1)];
     m_rows[std::size_t(target)] = {Cell(QStringLiteral("BlankLine")), Cell()};
     CalculateSheet();

@@ -14,6 +14,8 @@ public:
     // Amounts stay below this in magnitude (twelve digits before the decimal point), so the total
     // of 105 of them can never overflow its count of ten-thousandths.
     static constexpr double MaxAmount = 1e12;
+    // A subtotal adds up to 104 amounts.
+    static constexpr double MaxSubtotal = (DataRows - 1) * MaxAmount;
     static constexpr long long TenThousandths = 10000;
 
     using Row = std::array<Cell, 2>;
@@ -33,8 +35,9 @@ public:
     // since the previous one, and counts the rows and the total.
     void CalculateSheet();
 
-    // Moves rows t.. one down and puts a "BlankLine" row at t, then calculates. Nothing happens for
-    // t = 0, t >= 105 or a full sheet; returns whether the sheet changed.
+    // Moves rows t.. one down (as far as the first empty row) and puts a "BlankLine" row at t, then
+    // calculates. Nothing happens for t = 0, t >= 105 or a full sheet; returns whether the sheet
+    // changed.
     bool InsertBlankRow(double t);
 
     int SheetRowCount = 0;
@@ -45,5 +48,7 @@ public:
     static bool isEmptyDescription(const Cell& description);
 
 private:
+    bool isEmptyRow(int row) const;
+
     std::vector<Row> m_rows;
 };

@@ -1,6 +1,7 @@
 #include "SheetEditor.h"
 
 #include "common/LeadingNumber.h"
+#include "tracker/Description.h"
 #include "tracker/Money.h"
 
 #include <algorithm>
@@ -79,34 +80,32 @@ SheetEditor::Result SheetEditor::keyPress(int character)
     if (*CurrentRow > Sheet::DataRows)
         return only(Result::RowLimit);
     if (character == 13)
-        return only(Result::MoveDown);
+        return {Result::MoveDown, *CurrentRow, CurrentCol, QString()};
     if (character == 8) {
         // Backspace edits a description in place but clears a whole amount.
         if (CurrentCol == 0) {
             TypingBuffer = Money::CellText(m_sheet.cell(*CurrentRow, 0));
-            TypingBuffer.chop(1);
+            Description::chopCharacter(TypingBuffer);
         } else {
             TypingBuffer.clear();
         }
         return storeBuffer();
     }
 
-    const QChar c {char16_t(character)};
+    const auto c = char32_t(character);
     if (CurrentCol == 1) {
-        if (c != u'.' && c != u'-' && !(c >= u'0' && c <= u'9'))
+        if (c != U'.' && c != U'-' && !(c >= U'0' && c <= U'9'))
             return only(Result::Refused);
-        if (amountKeyIgnored(c))
+        if (amountKeyIgnored(QChar(char16_t(c))))
             return only(Result::Ignored);
-    } else {
-        // A tracker file keeps a description between double quotes: one inside cannot be stored.
-        if (c == u'"')
-            return only(Result::Refused);
-        // Control characters (Escape, Ctrl combinations) are no part of a description.
-        if (character < 32 || character == 127)
-            return only(Result::Ignored);
-        if (TypingBuffer.size() >= MaxDescription)
-            return only(Result::Ignored);
+        TypingBuffer += QChar(char16_t(c));
+        return storeBuffer();
     }
-    TypingBuffer += c;
+    // A tracker file keeps a description between double quotes: one inside cannot be stored.
+    if (c == U'"')
+        return only(Result::Refused);
+    if (!Description::isTypable(c) || Description::characterCount(TypingBuffer) >= MaxDescription)
+        return only(Result::Ignored);
+    TypingBuffer += QString::fromUcs4(&c, 1);
     return storeBuffer();
 }

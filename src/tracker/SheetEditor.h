@@ -18,7 +18,7 @@ public:
             Ignored, // nothing happens
             Refused, // a beep
             RowLimit, // "105 Row limit."
-            MoveDown, // the current cell moves one row down
+            MoveDown, // the current cell (row, column) moves one row down
             Edited, // the cell shows `cellText`; the changes-pending notice appears
         } outcome
             = Ignored;
@@ -29,7 +29,7 @@ public:
 
     // The user made (row, column) the current cell; the next key starts it afresh.
     void cellChosen(int row, int column);
-    // A typed character (13 Enter, 8 Backspace).
+    // A typed character as its Unicode code point (13 Enter, 8 Backspace).
     Result keyPress(int character);
     // The Delete key: empties the current cell.
     Result deleteKey();

@@ -1,8 +1,35 @@
 #include "Statement.h"
 
 #include "common/TextFormat.h"
+#include "tracker/Description.h"
 #include "tracker/Money.h"
 #include "tracker/Sheet.h"
+
+namespace {
+
+constexpr int textColumn = 8;
+constexpr int descriptionWidth = 46;
+constexpr int amountColumn = 56;
+constexpr int lastColumn = 67;
+
+// A line with `label` from column 8 and `amount` ending in column 67, whole. The amount field
+// begins in `fieldColumn`; a wider amount begins further left and the label gives way to it,
+// keeping a blank between them.
+void printRow(PrintoutWriter& writer, const QString& label, int fieldColumn, const QString& amount)
+{
+    const int fieldWidth = lastColumn - fieldColumn + 1;
+    const int start = std::max(textColumn, int(lastColumn + 1 - amount.size()));
+    const int room = std::min(descriptionWidth, start - 1 - textColumn);
+    if (room > 0)
+        writer.printAt(textColumn, Description::left(label, room));
+    if (start >= fieldColumn)
+        writer.printAt(fieldColumn, RightAlign(fieldWidth, amount));
+    else
+        writer.printAt(start, amount);
+    writer.endLine();
+}
+
+} // namespace
 
 Printout InvestmentStatement(const Sheet& sheet, const QString& currencySymbol)
 {
@@ -20,16 +47,13 @@ Printout InvestmentStatement(const Sheet& sheet, const QString& currencySymbol)
     writer.printLine(
         8, QStringLiteral("___________                                           ______"));
     writer.endLine();
-    for (int i = 1; i <= sheet.SheetRowCount; ++i) {
-        writer.printAt(8, Money::CellText(sheet.cell(i, 0)).left(46));
-        writer.printAt(56, RightAlign(12, Money::FormatAmountCell(sheet.cell(i, 1))));
-        writer.endLine();
-    }
+    for (int i = 1; i <= sheet.SheetRowCount; ++i)
+        printRow(writer, Money::CellText(sheet.cell(i, 0)), amountColumn,
+                 Money::FormatAmountCell(sheet.cell(i, 1)));
     writer.endLine();
     writer.endLine();
     writer.endLine();
-    writer.printAt(8, QStringLiteral("Total"));
-    writer.printAt(55, RightAlign(13, currencySymbol + Money::Format(sheet.total())));
-    writer.endLine();
+    printRow(writer, QStringLiteral("Total"), amountColumn - 1,
+             currencySymbol + Money::Format(sheet.total()));
     return writer.FinishPrintout();
 }

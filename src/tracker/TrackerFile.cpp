@@ -25,14 +25,24 @@ void addCell(FileFieldWriter& writer, const Cell& cell)
         writer.addPlain(QString());
 }
 
+// Whether a row's amount fits the sheet: below Sheet::MaxAmount in magnitude, as typed amounts
+// are; a "Sub Total" row holds the sum of up to 104 of them.
+bool amountFits(const Cell& description, const Cell& amount)
+{
+    const double limit = Sheet::isSubtotalRow(description) ? Sheet::MaxSubtotal : Sheet::MaxAmount;
+    return std::fabs(amount.numericValue()) < limit;
+}
+
 } // namespace
 
 QString NumberText(double value)
 {
-    // Fifteen significant digits, as a double holds them; the noise beyond is not written.
-    const double magnitude = std::fabs(value);
-    const int wholeDigits = magnitude < 1 ? 1 : int(std::floor(std::log10(magnitude))) + 1;
-    QString text = QString::number(value, 'f', std::clamp(15 - wholeDigits, 0, 14));
+    // Fifteen significant digits, as a double holds them; the noise beyond is not written. The
+    // scientific form rounds to them first, so 999999999999.9999 counts as the thirteen digits
+    // it is written with.
+    const QString scientific = QString::number(value, 'e', 14);
+    const int exponent = scientific.sliced(scientific.indexOf(u'e') + 1).toInt();
+    QString text = QString::number(value, 'f', std::clamp(14 - exponent, 0, 14));
     if (text.contains(u'.')) {
         while (text.endsWith(u'0'))
             text.chop(1);
@@ -75,7 +85,7 @@ ReadResult Read(QIODevice& device)
     FileFieldReader reader(bytes);
 
     const std::optional<Cell> rowCount = reader.readCell();
-    if (!rowCount || !rowCount->isNumber())
+    if (!rowCount || !rowCount->isNumber() || !reader.lineEnded())
         return failed(ReadError::BadRowCount);
 
     ReadResult result;
@@ -84,14 +94,22 @@ ReadResult Read(QIODevice& device)
         for (int column = 0; column < 2; ++column) {
             if (column == 0 && reader.atEnd())
                 return failed(ReadError::MissingRows);
-            const std::optional<Cell> cell = reader.readCell();
-            if (!cell || cell->isDate())
+            std::optional<Cell> cell = reader.readCell();
+            if (!cell || cell->isDate() || !reader.lastFieldWhole()
+                || cell->text().size() > MaxTextLength)
                 return failed(ReadError::BadField);
-            if (column == 1 && std::fabs(cell->numericValue()) >= Sheet::MaxAmount)
-                return failed(ReadError::AmountTooLarge);
+            // Two fields to a line: a comma after the first, none after the second.
+            if (reader.lineEnded() != (column == 1))
+                return failed(ReadError::BadLine);
+            if (cell->isNumber())
+                *cell = Cell(NumberText(cell->number()).toDouble());
             result.sheet.cell(r, column) = *cell;
         }
+        if (!amountFits(result.sheet.cell(r, 0), result.sheet.cell(r, 1)))
+            return failed(ReadError::AmountTooLarge);
     }
+    if (!reader.atEnd())
+        return failed(ReadError::BadLine);
     return result;
 }
 

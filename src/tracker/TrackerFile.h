@@ -14,14 +14,18 @@ namespace TrackerFile {
 constexpr int RowLines = Sheet::Rows - 1;
 // Far more than 112 lines of a sheet can take.
 constexpr qint64 MaxFileBytes = 1 << 20;
+// The longest text a field may hold. Typed descriptions have 46 characters; this bound keeps
+// whatever the reader takes within MaxFileBytes when it is written again, whatever the text.
+constexpr qsizetype MaxTextLength = 1024;
 
 enum class ReadError {
     None,
     Unreadable, // the device failed or holds more than MaxFileBytes
-    BadRowCount, // the first field is not a number
+    BadRowCount, // the first line is not one number
     MissingRows, // fewer than 111 row lines
-    BadField, // a field that is neither a quoted text, a number nor empty
-    AmountTooLarge, // an amount of twelve digits or more before the decimal point
+    BadLine, // a row line without exactly two fields, or more lines than 112
+    BadField, // a field that is neither a quoted text, a number nor empty, or a text too long
+    AmountTooLarge, // an amount of 1e12 or more, or beyond any sum of them on a "Sub Total" row
 };
 
 struct ReadResult {
@@ -29,9 +33,12 @@ struct ReadResult {
     Sheet sheet; // filled only without an error; its row count as the file gave it
 };
 
+// Reads the whole file. A number is taken as its written form holds it (fifteen significant
+// digits), so that whatever is read is written back as it was read.
 ReadResult Read(QIODevice& device);
 
-// A number in the file's form: plain decimal, no zero before the point, no trailing zeros.
+// A number in the file's form: plain decimal, fifteen significant digits at most, no zero before
+// the point, no trailing zeros.
 QString NumberText(double value);
 
 QByteArray Bytes(const Sheet& sheet);

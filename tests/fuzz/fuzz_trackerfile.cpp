@@ -1,5 +1,5 @@
-// Feeds arbitrary bytes to the tracker file reader. Whatever it accepts must calculate, and its
-// saved form must read back to the same saved form.
+// Feeds arbitrary bytes to the tracker file reader. Whatever it accepts must calculate, and once
+// saved must open again to the same sheet and the same saved form.
 #include "tracker/Sheet.h"
 #include "tracker/TrackerFile.h"
 
@@ -14,6 +14,17 @@ TrackerFile::ReadResult readAll(QByteArray& bytes)
     QBuffer input(&bytes);
     input.open(QIODevice::ReadOnly);
     return TrackerFile::Read(input);
+}
+
+bool sameSheet(const Sheet& a, const Sheet& b)
+{
+    if (a.SheetRowCount != b.SheetRowCount || a.SheetTotal != b.SheetTotal)
+        return false;
+    for (int r = 0; r < Sheet::Rows; ++r)
+        for (int c = 0; c < 2; ++c)
+            if (!(a.cell(r, c) == b.cell(r, c)))
+                return false;
+    return true;
 }
 
 } // namespace
@@ -32,7 +43,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     QByteArray saved = TrackerFile::Bytes(read.sheet);
     TrackerFile::ReadResult reread = readAll(saved);
-    if (reread.error != TrackerFile::ReadError::None || TrackerFile::Bytes(reread.sheet) != saved)
+    if (reread.error != TrackerFile::ReadError::None)
+        std::abort();
+    reread.sheet.CalculateSheet();
+    if (!sameSheet(reread.sheet, read.sheet) || TrackerFile::Bytes(reread.sheet) != saved)
         std::abort();
     return 0;
 }

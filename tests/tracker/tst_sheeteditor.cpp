@@ -89,6 +89,31 @@ private Q_SLOTS:
         QVERIFY(sheet.cell(2, 0).isEmpty());
     }
 
+    void typesAnyCharacterIntoADescription_data()
+    {
+        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<QString>("text");
+        const int coins = 0x1F4B0;
+        QTest::newRow("an emoji is one character") << QList<int> {'a', coins} << "a\U0001F4B0";
+        QTest::newRow("Backspace takes the whole emoji") << QList<int> {'a', coins, 8} << "a";
+        QTest::newRow("control characters are refused")
+            << QList<int> {'a', 0x01, 0x1B, 0x85, 0x7F, 'b'} << "ab";
+        QList<int> many(50, coins);
+        QTest::newRow("46 characters, an emoji counted once")
+            << many << QStringLiteral("\U0001F4B0").repeated(46);
+    }
+    void typesAnyCharacterIntoADescription()
+    {
+        QFETCH(QList<int>, keys);
+        QFETCH(QString, text);
+        Sheet sheet;
+        SheetEditor editor(sheet);
+        editor.cellChosen(2, 0);
+        for (int key : keys)
+            editor.keyPress(key);
+        QCOMPARE(sheet.cell(2, 0), Cell(text));
+    }
+
     void rowsBeyond105AreRefused()
     {
         Sheet sheet;

@@ -5,6 +5,7 @@
 #include "tracker/TrackerFile.h"
 
 #include <QBuffer>
+#include <QRandomGenerator>
 #include <QtTest>
 
 namespace {
@@ -35,6 +36,55 @@ QByteArray threeRowBytes()
     for (int i = 0; i < 108; ++i)
         bytes += ",\r\n";
     return bytes;
+}
+
+// A description the program can hold: typed (any character but a double quote) or read from a
+// file (any text between quotes, or a number).
+Cell generatedDescription(QRandomGenerator& random)
+{
+    switch (random.bounded(8)) {
+    case 0:
+        return Cell(random.bounded(2) ? QStringLiteral("Sub Total") : QStringLiteral("sUB tOTAL"));
+    case 1:
+        return Cell(double(random.bounded(-1000000, 1000000)) / 8);
+    default:
+        break;
+    }
+    // Now and then a byte-order mark first, which a UTF-8 decoder may take for a header.
+    QString text = random.bounded(10) == 0 ? QStringLiteral("\ufeff") : QString();
+    const int length = random.bounded(61);
+    // Mostly ASCII, then the rest of the first 256, the rest of the first plane, and beyond.
+    const char32_t tops[] = {0x80, 0x100, 0x10000, 0x110000};
+    while (text.size() < length) {
+        const auto c = char32_t(random.bounded(tops[random.bounded(4)]));
+        if (c == U'"' || c == U'\r' || c == U'\n' || QChar::isSurrogate(c))
+            continue;
+        text += QString::fromUcs4(&c, 1);
+    }
+    return Cell(text);
+}
+
+// An amount the program can hold: typed (at most twelve digits and two decimals, the limits
+// often), or read from a file (as written there: fifteen significant digits, fourteen decimals at
+// most; or a text).
+Cell generatedAmount(QRandomGenerator& random)
+{
+    const double largest = 999999999999.99;
+    switch (random.bounded(10)) {
+    case 0:
+        return Cell();
+    case 1:
+        return Cell(random.bounded(2) ? largest : -largest);
+    case 2:
+        return Cell(random.bounded(2) ? 0.01 : -0.01);
+    case 3:
+        return Cell(random.bounded(2) ? 999999999999.999 : 0.12345678901234);
+    case 4:
+        return Cell(random.bounded(2) ? QStringLiteral("12.5") : QStringLiteral("lots"));
+    default:
+        return Cell(double(random.bounded(Q_INT64_C(-99999999999999), Q_INT64_C(99999999999999)))
+                    / 100);
+    }
 }
 
 } // namespace
@@ -92,15 +142,86 @@ private Q_SLOTS:
     void takesOtherFieldForms()
     {
         // Blanks around plain fields, a number as description, a text amount, rows 106..111.
-        QByteArray bytes = "2\r\n 7 , \"12.5\"\r\n\"x\", .5 \r\n";
+        // Blank lines after the last row, and lines ended by a line feed alone.
+        QByteArray bytes = "2\r\n 7 , \"12.5\"\r\n\"x\", .5 \n";
         for (int i = 0; i < 109; ++i)
             bytes += i == 105 ? "\"kept\",1\r\n" : ",\r\n";
+        bytes += "\r\n  \r\n";
         const TrackerFile::ReadResult read = readBytes(bytes);
         QCOMPARE(read.error, TrackerFile::ReadError::None);
         QCOMPARE(read.sheet.cell(1, 0), Cell(7.0));
         QCOMPARE(read.sheet.cell(1, 1), Cell(QStringLiteral("12.5")));
         QCOMPARE(read.sheet.cell(2, 1), Cell(0.5));
         QCOMPARE(read.sheet.cell(108, 0), Cell(QStringLiteral("kept")));
+    }
+
+    void whatIsSavedOpensUnchanged()
+    {
+        QRandomGenerator random(20260114);
+        for (int round = 0; round < 300; ++round) {
+            Sheet saved;
+            // The first sheet: a subtotal of twelve-digit amounts, far beyond any one amount.
+            const int rows = round == 0 ? 0 : int(random.bounded(Sheet::DataRows + 1));
+            for (int r = 1; r <= rows; ++r) {
+                saved.cell(r, 0) = generatedDescription(random);
+                saved.cell(r, 1) = generatedAmount(random);
+            }
+            if (round == 0) {
+                for (int r : {1, 2})
+                    saved.cell(r, 0) = Cell(QStringLiteral("Big"));
+                saved.cell(1, 1) = saved.cell(2, 1) = Cell(-999999999999.99);
+                saved.cell(3, 0) = Cell(QStringLiteral("Sub Total"));
+            }
+            saved.CalculateSheet();
+
+            const QByteArray bytes = TrackerFile::Bytes(saved);
+            TrackerFile::ReadResult opened = readBytes(bytes);
+            QCOMPARE(opened.error, TrackerFile::ReadError::None);
+            opened.sheet.CalculateSheet();
+            QCOMPARE(opened.sheet.SheetRowCount, saved.SheetRowCount);
+            QCOMPARE(opened.sheet.SheetTotal, saved.SheetTotal);
+            for (int r = 1; r < Sheet::Rows; ++r)
+                for (int c = 0; c < 2; ++c)
+                    QVERIFY2(opened.sheet.cell(r, c) == saved.cell(r, c),
+                             qPrintable(
+                                 QStringLiteral("round %1, cell %2,%3").arg(round).arg(r).arg(c)));
+            QCOMPARE(TrackerFile::Bytes(opened.sheet), bytes);
+        }
+    }
+
+    void decidesTheEncodingForTheWholeFile_data()
+    {
+        QTest::addColumn<QByteArray>("first");
+        QTest::addColumn<QByteArray>("second");
+        QTest::addColumn<QString>("firstText");
+        QTest::addColumn<QString>("secondText");
+        QTest::newRow("UTF-8") << QByteArray("Caf\xc3\xa9") << QByteArray("\xe2\x82\xac 5")
+                               << "Caf\u00e9"
+                               << "\u20ac 5";
+        QTest::newRow("Latin-1 at the end of a text")
+            << QByteArray("Caf\xe9") << QByteArray("x") << "Caf\u00e9"
+            << "x";
+        QTest::newRow("a text that begins with a byte-order mark keeps it")
+            << QByteArray("\xef\xbb\xbfx") << QByteArray("y") << QStringLiteral("\ufeffx") << "y";
+        QTest::newRow("one Latin-1 byte decides for every text")
+            << QByteArray("\xc3\xa9") << QByteArray("\xe9") << "\u00c3\u00a9"
+            << "\u00e9";
+    }
+    void decidesTheEncodingForTheWholeFile()
+    {
+        QFETCH(QByteArray, first);
+        QFETCH(QByteArray, second);
+        QFETCH(QString, firstText);
+        QFETCH(QString, secondText);
+        QByteArray bytes = threeRowBytes();
+        bytes.replace("Tickets, week 1", first);
+        bytes.replace("Winnings", second);
+        for (const QByteArray& mark : {QByteArray(), QByteArray("\xef\xbb\xbf")}) {
+            const TrackerFile::ReadResult read = readBytes(mark + bytes);
+            QCOMPARE(read.error, TrackerFile::ReadError::None);
+            QCOMPARE(read.sheet.cell(1, 0), Cell(firstText));
+            QCOMPARE(read.sheet.cell(2, 0), Cell(secondText));
+        }
     }
 
     void refusesBrokenFiles_data()
@@ -119,6 +240,12 @@ private Q_SLOTS:
         date.replace("12.5", "#2026-01-01#");
         QByteArray word = threeRowBytes();
         word.replace("12.5", "twelve");
+        auto winnings = [](const QByteArray& line) {
+            return threeRowBytes().replace("\"Winnings\",12.5", line);
+        };
+        QByteArray twoHundredLines = threeRowBytes();
+        for (int i = 112; i < 200; ++i)
+            twoHundredLines += "\"a\",1\r\n";
 
         QTest::newRow("empty") << QByteArray() << E::BadRowCount;
         QTest::newRow("row count is text") << QByteArray("\"3\"\r\n") << E::BadRowCount;
@@ -127,6 +254,20 @@ private Q_SLOTS:
         QTest::newRow("text amount too large") << hugeText << E::AmountTooLarge;
         QTest::newRow("date") << date << E::BadField;
         QTest::newRow("unquoted word") << word << E::BadField;
+        QTest::newRow("text after a closing quote") << winnings("\"Tick\"ets\",5") << E::BadField;
+        QTest::newRow("unclosed quote") << winnings("\"Tickets,5") << E::BadField;
+        QTest::newRow("text too long")
+            << winnings("\"" + QByteArray(TrackerFile::MaxTextLength + 1, 'x') + "\",5")
+            << E::BadField;
+        QTest::newRow("row of three fields") << winnings("\"Tickets\",5,6") << E::BadLine;
+        QTest::newRow("row of one field") << winnings("\"Tickets\"") << E::BadLine;
+        QTest::newRow("two hundred lines") << twoHundredLines << E::BadLine;
+        QTest::newRow("row count of two fields")
+            << QByteArray("3,4\r\n" + threeRowBytes().mid(3)) << E::BadRowCount;
+        QTest::newRow("amount written as thirteen digits")
+            << winnings("\"Tickets\",999999999999.9999") << E::AmountTooLarge;
+        QTest::newRow("subtotal beyond any sum")
+            << threeRowBytes().replace("2.5", "104000000000000") << E::AmountTooLarge;
         QTest::newRow("oversized")
             << QByteArray("0\r\n\"" + QByteArray(TrackerFile::MaxFileBytes, 'x') + "\"")
             << E::Unreadable;
@@ -142,6 +283,40 @@ private Q_SLOTS:
     {
         FailingDevice device(100);
         QVERIFY(!TrackerFile::Write(threeRows(), device));
+    }
+
+    void theStatementPrintsAmountsWhole_data()
+    {
+        QTest::addColumn<QString>("description");
+        QTest::addColumn<double>("amount");
+        QTest::addColumn<QString>("printedDescription");
+        QTest::addColumn<QString>("amountText");
+        QTest::newRow("a million and more")
+            << QString(46, u'D') << -1234567.5 << QString(46, u'D') << "-1,234,567.50";
+        QTest::newRow("just below a hundred million") << "Tickets" << 98765432.49 << "Tickets"
+                                                      << "98,765,432.49";
+        QTest::newRow("twelve digits: the description gives way")
+            << QString(44, u'E') + "\U0001F4B0\U0001F4B0" << -999999999999.99 << QString(40, u'E')
+            << "-999,999,999,999.99";
+    }
+    void theStatementPrintsAmountsWhole()
+    {
+        QFETCH(QString, description);
+        QFETCH(double, amount);
+        QFETCH(QString, printedDescription);
+        QFETCH(QString, amountText);
+        Sheet sheet;
+        sheet.cell(1, 0) = Cell(description);
+        sheet.cell(1, 1) = Cell(amount);
+        sheet.CalculateSheet();
+        const QStringList lines = InvestmentStatement(sheet, QStringLiteral(" $")).pages.first();
+        // Text from column 8, the amount ending in column 67.
+        auto line = [](const QString& text, const QString& field) {
+            const QString start = QString(7, u' ') + text;
+            return start + QString(67 - start.size() - field.size(), u' ') + field;
+        };
+        QCOMPARE(lines[10], line(printedDescription, amountText));
+        QCOMPARE(lines.last(), line("Total", " $" + amountText));
     }
 
     void printsTheStatement()
