@@ -1,4 +1,4 @@
-#include "app/RunNumerion.h"
+#include "gui/app/RunNumerion.h"
 
 int main(int argc, char** argv)
 {

@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes to the draw file reader. Whatever it accepts must survive a save and a
 // second read unchanged.
-#include "draws/DrawFile.h"
+#include "core/draws/DrawFile.h"
 
 #include <QBuffer>
 

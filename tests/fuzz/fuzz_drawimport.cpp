@@ -2,8 +2,8 @@
 // the date order (numbers per draw 1 + b0 % 11, highest number b1 % 64, order b2 % 3, so that the
 // refused shapes come up too); the rest is the file. Whatever it accepts must be well formed, must
 // survive a save as a draw file and a second read unchanged, and must merge into itself unchanged.
-#include "draws/DrawFile.h"
-#include "draws/DrawHistoryImport.h"
+#include "core/draws/DrawFile.h"
+#include "core/draws/DrawHistoryImport.h"
 
 #include <QBuffer>
 

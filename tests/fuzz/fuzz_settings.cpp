@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes to the settings reader. It always gives settings in range, and a
 // complete read writes a line that reads back the same.
-#include "app/PersonalSettings.h"
+#include "core/app/PersonalSettings.h"
 
 #include <QBuffer>
 

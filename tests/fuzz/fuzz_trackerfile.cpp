@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes to the tracker file reader. Whatever it accepts must calculate, and once
 // saved must open again to the same sheet and the same saved form.
-#include "tracker/Sheet.h"
-#include "tracker/TrackerFile.h"
+#include "core/tracker/Sheet.h"
+#include "core/tracker/TrackerFile.h"
 
 #include <QBuffer>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/FileDialogs.h"
+#include "core/common/FileDialogs.h"
 
 #include <QStringList>
 

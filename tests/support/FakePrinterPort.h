@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/PrinterPort.h"
-#include "common/Printout.h"
+#include "gui/common/PrinterPort.h"
+#include "core/common/Printout.h"
 
 #include <QImage>
 #include <QList>

@@ -5,8 +5,8 @@
 #include "RecordingMessageBoxes.h"
 #include "ScriptedRandomSource.h"
 
-#include "app/SharedState.h"
-#include "common/Services.h"
+#include "core/app/SharedState.h"
+#include "gui/common/Services.h"
 
 #include <QStringList>
 #include <QTemporaryDir>

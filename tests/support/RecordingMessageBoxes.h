@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/MessageBoxes.h"
+#include "core/common/MessageBoxes.h"
 
 #include <QList>
 #include <QStringList>

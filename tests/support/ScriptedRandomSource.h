@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/RandomSource.h"
+#include "core/common/RandomSource.h"
 
 #include <QList>
 

@@ -1,7 +1,0 @@
-#pragma once
-
-#include "analysis/NumberPicker.h"
-#include "common/Printout.h"
-
-// The printout of the picked sets: each set on one line, underlined.
-Printout PickPrintout(const NumberPicker::ResultTable& results, int picks, int sets);

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "core/draws/DrawStore.h"
+
+// Ranks the numbers 1..highNum by how often they were drawn, most drawn first: row r of the
+// result holds the number at rank r and its count. With `naturalOrder` the numbers stay in
+// order 1..highNum. The order among equal counts is the one the documented sort gives, not a
+// sort key: a Shell sort followed by exactly five neighbour passes that move smaller numbers
+// forward, so a small number can end up behind a larger one with the same count.
+NumberTable RankByCount(const NumberTable& numberCounts, int highNum, bool naturalOrder);
+
+// Ranks the store's counts into its SortedCounts; ActionMode 10 keeps the natural order.
+void RankByCount(DrawStore& store, int actionMode);
+
+// First and last rank (inclusive) of a third of the ranking of `highest` numbers.
+struct RankRange {
+    int first = 0;
+    int last = 0;
+};
+enum class Third { Top, Middle, Bottom };
+RankRange ThirdRanks(Third third, int highest);

@@ -1,0 +1,86 @@
+#include "PersonalSettings.h"
+
+#include "core/common/FileFields.h"
+#include "core/common/RegularFile.h"
+#include "core/common/SaveFile.h"
+
+#include <QFile>
+
+#include <optional>
+
+namespace {
+
+void applyRangeChecks(PersonalSettings& settings)
+{
+    if (settings.DefaultNumbersPerDraw < 1 || settings.DefaultNumbersPerDraw > 10)
+        settings.DefaultNumbersPerDraw = 6;
+    if (settings.DefaultHighNum < 1 || settings.DefaultHighNum > 60)
+        settings.DefaultHighNum = 49;
+    if (settings.DefaultEntryForms < 1 || settings.DefaultEntryForms > 10)
+        settings.DefaultEntryForms = 1;
+    if (settings.CurrencySymbol.isEmpty())
+        settings.CurrencySymbol = QStringLiteral(" $");
+}
+
+} // namespace
+
+PersonalSettingsReadResult ReadPersonalSettings(QIODevice* device)
+{
+    PersonalSettingsReadResult result;
+    PersonalSettings& s = result.settings;
+    s.CurrencySymbol.clear();
+
+    result.complete = [&] {
+        if (!device || !device->isReadable())
+            return false;
+        // The file is one short line; a huge one is damaged and is not read whole.
+        FileFieldReader reader(device->read(PersonalSettings::MaxFileBytes));
+        for (int* number : {&s.DefaultNumbersPerDraw, &s.DefaultHighNum, &s.DefaultEntryForms}) {
+            const std::optional<int> value = reader.readShort();
+            if (!value)
+                return false;
+            *number = *value;
+        }
+        for (QString* text : {&s.CurrencySymbol, &s.UserName}) {
+            const std::optional<QString> value = reader.readText();
+            if (!value)
+                return false;
+            // A double quote could not be written back; it is no part of a setting.
+            *text = QString(*value).remove(u'"');
+        }
+        return true;
+    }();
+
+    if (!result.complete) {
+        s.DefaultNumbersPerDraw = 6;
+        s.DefaultHighNum = 49;
+        s.DefaultEntryForms = 1;
+    }
+    applyRangeChecks(s);
+    return result;
+}
+
+PersonalSettingsReadResult ReadPersonalSettingsFile(const QString& path)
+{
+    QFile file(path);
+    if (!OpenRegularFile(file))
+        return ReadPersonalSettings(nullptr);
+    return ReadPersonalSettings(&file);
+}
+
+QByteArray PersonalSettingsLine(const PersonalSettings& settings)
+{
+    FileFieldWriter writer;
+    writer.addNumber(settings.DefaultNumbersPerDraw);
+    writer.addNumber(settings.DefaultHighNum);
+    writer.addNumber(settings.DefaultEntryForms);
+    writer.addText(settings.CurrencySymbol);
+    writer.addText(settings.UserName);
+    writer.endLine();
+    return writer.bytes();
+}
+
+bool WritePersonalSettingsFile(const QString& path, const PersonalSettings& settings)
+{
+    return SaveFileAtomically(path, PersonalSettingsLine(settings));
+}

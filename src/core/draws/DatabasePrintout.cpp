@@ -1,0 +1,97 @@
+#include "DatabasePrintout.h"
+
+#include "core/draws/DatabaseView.h"
+#include "core/draws/DrawStore.h"
+
+#include "core/common/TextFormat.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+struct DistributionRange {
+    int first;
+    int last;
+};
+constexpr DistributionRange distributionRanges[] = {{1, 18}, {19, 36}, {37, 54}, {55, 60}};
+
+void fillDistribution(const DrawStore& store, std::array<QString, 9>& printLines)
+{
+    const int highNum = std::min(store.HighNum(), int(DrawStore::HighestNumber));
+    int line = 1;
+    for (const DistributionRange& range : distributionRanges) {
+        for (int n = range.first; n <= std::min(range.last, highNum); ++n) {
+            printLines[std::size_t(line)] += AlignedWhole(4, n);
+            printLines[std::size_t(line + 1)] += AlignedWhole(4, store.NumberCounts()[n][1]);
+        }
+        line += 2;
+    }
+}
+
+} // namespace
+
+Printout DatabasePrintout(const DrawStore& store, const QString& distributionText, int linesPerPage,
+                          std::array<QString, 9>& printLines)
+{
+    printLines.fill(QString());
+    // A page must hold more than its own heading, whatever the printer reported.
+    linesPerPage = std::max(linesPerPage, 7);
+    const int lastColumn = std::min(store.ColCount(), int(DrawStore::TableColumns));
+    const QString underline(5 * (lastColumn + 1), u'_');
+    const QString heading
+        = QStringLiteral("Winning numbers in ") + store.Title() + QStringLiteral(" Draw");
+
+    PrintoutWriter writer;
+    writer.endLine();
+    writer.endLine();
+    writer.printLine(5, heading);
+    writer.printLine(5, underline);
+    writer.endLine();
+
+    // Ends a page after its last record's line: an empty line and the page number.
+    const auto endPage = [&writer] {
+        writer.endLine();
+        writer.printLine(40, QStringLiteral("Page ") + QString::number(writer.pageNumber()));
+        writer.newPage();
+    };
+
+    int lineCounter = 6;
+    for (int i = 1; i <= store.RecCount(); ++i) {
+        ++lineCounter;
+        writer.printAt(5, DatabaseView::DateText(store.cell(i, 1)));
+        for (int m = 2, column = 20; m < lastColumn; ++m, column += 5)
+            writer.printAt(column, AlignedWhole(4, std::llround(store.cell(i, m).numericValue())));
+        if (lineCounter % linesPerPage == 0) {
+            writer.endLine();
+            endPage();
+            writer.endLine();
+            writer.printLine(5, heading);
+            writer.printLine(5, underline);
+            lineCounter = 4;
+        }
+        writer.endLine();
+    }
+
+    // The distribution is read as one block: when it does not fit below the last records it
+    // starts on a page of its own rather than being split across two sheets. A page of records
+    // holds two lines more than `linesPerPage`: the empty line and the page number.
+    const int sheetLines = linesPerPage + 2;
+    const int blockLines = 2 + 2 + 4 * 3;
+    if (writer.linesOnPage() + blockLines > sheetLines && blockLines <= sheetLines)
+        endPage();
+    writer.endLine();
+    writer.endLine();
+
+    fillDistribution(store, printLines);
+    writer.printLine(1, QStringLiteral("  ") + distributionText);
+    writer.printLine(
+        1,
+        QStringLiteral("  ______________________________________________________________________"));
+    for (int line = 1; line <= 8; line += 2) {
+        writer.endLine();
+        writer.printLine(1, printLines[std::size_t(line)]);
+        writer.printLine(1, printLines[std::size_t(line + 1)]);
+    }
+    return writer.FinishPrintout();
+}

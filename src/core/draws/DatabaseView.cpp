@@ -1,0 +1,77 @@
+#include "DatabaseView.h"
+
+#include "core/common/LeadingNumber.h"
+#include "core/common/TextFormat.h"
+
+#include <QDate>
+
+namespace DatabaseView {
+
+std::optional<QString> CheckEntry(const QStringList& numberTexts, int highNum, EntryKind kind)
+{
+    const bool isNew = kind == EntryKind::NewRecord;
+    for (const QString& text : numberTexts) {
+        if (text.isEmpty())
+            return isNew ? QStringLiteral(" Correct: missing number.")
+                         : QStringLiteral(" Missing number");
+        const double value = LeadingNumber(text);
+        if (value > highNum)
+            return isNew ? QStringLiteral(" Correct: number ") + text
+                    + QStringLiteral(" is higher than allowed in Draw.")
+                         : QStringLiteral(" One number is higher than allowed in Draw");
+        if (value < 1)
+            return QStringLiteral(" Correct: number 0 not allowed in Draw.");
+    }
+    return std::nullopt;
+}
+
+QString DateText(const Cell& cell)
+{
+    if (cell.isDate())
+        return FormatShortDate(cell.date());
+    const QDate date = ParseUserDate(cell.text(), Today());
+    return date.isValid() ? FormatShortDate(date) : cell.text();
+}
+
+QStringList RecordRowTexts(const DrawStore& store, int record)
+{
+    QStringList texts {AlignedWhole(4, qRound64(store.cell(record, 0).numericValue())),
+                       DateText(store.cell(record, 1))};
+    for (int column = 2; column < store.ColCount() && column < DrawStore::TableColumns; ++column)
+        texts.append(AlignedWhole(3, qRound64(store.cell(record, column).numericValue())));
+    return texts;
+}
+
+QStringList DistributionHeaders(int first, int highNum)
+{
+    QStringList headers;
+    for (int n = first; n < first + 20; ++n)
+        headers.append(n > highNum ? QString() : u' ' + QString::number(n));
+    return headers;
+}
+
+QStringList DistributionCounts(const NumberTable& counts, int first)
+{
+    QStringList texts;
+    for (int n = first; n < first + 20; ++n)
+        texts.append(n <= DrawStore::HighestNumber ? FormatWhole(counts[n][1]) : QString());
+    return texts;
+}
+
+std::optional<QString> TopNumbersLine(const NumberTable& sortedCounts, int numbersPerDraw)
+{
+    if (sortedCounts[1][1] <= 0)
+        return std::nullopt;
+    QString line = QStringLiteral("Distribution of numbers in database.  Top ")
+        + QString::number(numbersPerDraw) + QStringLiteral(" =  ");
+    for (int rank = 1; rank <= numbersPerDraw && rank <= DrawStore::HighestNumber; ++rank)
+        line += QString::number(sortedCounts[rank][0]) + QStringLiteral("  ");
+    return line;
+}
+
+QString FileInMemoryText(const QString& title)
+{
+    return QStringLiteral(" File in Memory \r\n  ") + title + QStringLiteral("  ");
+}
+
+} // namespace DatabaseView

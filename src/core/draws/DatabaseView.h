@@ -1,0 +1,38 @@
+#pragma once
+
+#include "core/draws/DrawStore.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// What the database window shows and checks, kept apart from its widgets.
+namespace DatabaseView {
+
+// The message for the first faulty number box of an entry row, or nothing when every box
+// holds a number from 1 to highNum. New records and corrections word the first two faults
+// differently.
+enum class EntryKind { NewRecord, Correction };
+std::optional<QString> CheckEntry(const QStringList& numberTexts, int highNum, EntryKind kind);
+
+// A date cell as shown: the short date form, or a text that is no date as it stands.
+QString DateText(const Cell& cell);
+
+// The texts of a record's row in the record grid: record number, date and numbers.
+QStringList RecordRowTexts(const DrawStore& store, int record);
+
+// The numbers first..first+19 as the header row of a distribution grid (empty above highNum),
+// and their counts (empty for 0).
+QStringList DistributionHeaders(int first, int highNum);
+QStringList DistributionCounts(const NumberTable& counts, int first);
+
+// "Distribution of numbers in database.  Top 6 =  ..." from the ranking; nothing when no
+// number was ever drawn.
+std::optional<QString> TopNumbersLine(const NumberTable& sortedCounts, int numbersPerDraw);
+
+// The note of the draws in memory shown by the menu and Rado-d-Idorur: " File in Memory ",
+// a line break and the title.
+QString FileInMemoryText(const QString& title);
+
+} // namespace DatabaseView

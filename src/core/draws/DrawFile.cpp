@@ -1,0 +1,125 @@
+#include "DrawFile.h"
+
+#include "core/common/FileFields.h"
+#include "core/common/TextFormat.h"
+
+#include <QIODevice>
+
+#include <array>
+#include <cmath>
+#include <utility>
+
+namespace DrawFile {
+
+namespace {
+
+// A whole number small enough for the 16-bit fields the file has always held.
+bool readSmallWhole(FileFieldReader& reader, long long& value)
+{
+    return reader.readWhole(value) && value >= -32768 && value <= 32767;
+}
+
+// A record's cells built in place: the record number, the date and the ten numbers.
+template <std::size_t... Column>
+DrawStore::Record makeRecord(const std::array<long long, DrawStore::TableColumns>& numbers,
+                             const QDate& date, std::index_sequence<Column...>)
+{
+    return {(Column == 1 ? Cell(date) : Cell(double(numbers[Column])))...};
+}
+
+ReadResult failed(ReadError error)
+{
+    return ReadResult {error, {}};
+}
+
+std::optional<QDate> recordDate(const Cell& cell)
+{
+    if (cell.isDate())
+        return IsStorableDate(cell.date()) ? std::optional(cell.date()) : std::nullopt;
+    // A typed date that could not be read was kept as typed; it is written only if it reads now.
+    const QDate date = ParseUserDate(cell.text(), Today());
+    if (!cell.isText() || !date.isValid())
+        return std::nullopt;
+    return date;
+}
+
+} // namespace
+
+ReadResult Read(QIODevice& device)
+{
+    if (!device.isSequential() && device.size() - device.pos() > MaxFileBytes)
+        return failed(ReadError::Unreadable);
+    const QByteArray bytes = device.read(MaxFileBytes + 1);
+    if (bytes.size() > MaxFileBytes || (bytes.isEmpty() && !device.atEnd()))
+        return failed(ReadError::Unreadable);
+    FileFieldReader reader(bytes);
+
+    long long recCount = 0;
+    long long colCount = 0;
+    long long highNum = 0;
+    const bool shape = readSmallWhole(reader, recCount) && readSmallWhole(reader, colCount)
+        && readSmallWhole(reader, highNum);
+    // The title is always written quoted; a plain field could hold a quote that no save keeps.
+    const std::optional<Cell> title = shape ? reader.readCell() : std::nullopt;
+    if (!title || !title->isText() || recCount < 0 || recCount > MaxRecordLines || colCount < 3
+        || highNum < 1)
+        return failed(ReadError::BadHeader);
+
+    ReadResult result;
+    result.content.colCount = int(colCount);
+    result.content.highNum = int(highNum);
+    // Held as the store holds any title: without what a save could not write back.
+    result.content.title = FileSafeText(title->text());
+    result.content.records.reserve(std::size_t(recCount));
+    for (int i = 1; i <= recCount; ++i) {
+        std::array<long long, DrawStore::TableColumns> numbers {};
+        QDate date;
+        for (int j = 0; j < DrawStore::TableColumns; ++j) {
+            // A date the date boxes and this writer could not hold again is no draw date.
+            const bool read = j == 1 ? reader.readDate(date) && IsStorableDate(date)
+                                     : readSmallWhole(reader, numbers[std::size_t(j)]);
+            if (!read)
+                return failed(reader.ended() ? ReadError::MissingField
+                                  : j == 1   ? ReadError::BadDate
+                                             : ReadError::BadNumber);
+            if (j == 0 && numbers[0] != i)
+                return failed(ReadError::BadRecordNumber);
+        }
+        result.content.records.push_back(
+            makeRecord(numbers, date, std::make_index_sequence<DrawStore::TableColumns>()));
+    }
+    return result;
+}
+
+std::optional<QByteArray> Bytes(const DrawStore& store)
+{
+    FileFieldWriter writer;
+    writer.addNumber(store.RecCount());
+    writer.addNumber(store.ColCount());
+    writer.addNumber(store.HighNum());
+    writer.addText(store.Title());
+    writer.endLine();
+    for (int i = 1; i <= store.RecCount(); ++i) {
+        writer.addNumber(std::llround(store.cell(i, 0).numericValue()));
+        const std::optional<QDate> date = recordDate(store.cell(i, 1));
+        if (!date)
+            return std::nullopt;
+        writer.addDate(*date);
+        for (int j = 2; j < DrawStore::TableColumns; ++j)
+            writer.addNumber(std::llround(store.cell(i, j).numericValue()));
+        writer.endLine();
+    }
+    return writer.bytes();
+}
+
+WriteError Write(const DrawStore& store, QIODevice& device)
+{
+    const std::optional<QByteArray> bytes = Bytes(store);
+    if (!bytes)
+        return WriteError::BadDate;
+    if (device.write(*bytes) != bytes->size())
+        return WriteError::DeviceFailed;
+    return WriteError::None;
+}
+
+} // namespace DrawFile

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "core/draws/DrawStore.h"
+
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+class QIODevice;
+
+// The draw file: a header line (record count, numbers per draw + 2, highest number, quoted
+// title) and one line of twelve fields per record, comma-separated and ended by CR LF.
+namespace DrawFile {
+
+// More than this is no draw file: 2002 records fit in well under a tenth of it.
+constexpr qint64 MaxFileBytes = 1 << 20;
+constexpr int MaxRecordLines = DrawStore::TableRows - 1;
+
+struct Content {
+    int colCount = 0;
+    int highNum = 0;
+    QString title; // without control characters, double quotes and byte-order marks
+    std::vector<DrawStore::Record> records;
+};
+
+enum class ReadError {
+    None,
+    Unreadable, // the device failed or holds more than MaxFileBytes
+    BadHeader, // a header field is missing, of the wrong kind or out of range
+    MissingField, // fewer fields than the header announced
+    BadRecordNumber, // a record number that differs from its line's position
+    BadDate, // a date field that is not a #date# of a year 1000..9999
+    BadNumber, // a number field that is not a whole number
+};
+
+struct ReadResult {
+    ReadError error = ReadError::None;
+    Content content; // complete only without an error
+};
+
+ReadResult Read(QIODevice& device);
+
+enum class WriteError {
+    None,
+    BadDate, // a record's date cell holds no date of a year 1000..9999
+    DeviceFailed,
+};
+
+// The whole file as bytes, or nothing when a date cell holds no date of a year 1000..9999.
+std::optional<QByteArray> Bytes(const DrawStore& store);
+WriteError Write(const DrawStore& store, QIODevice& device);
+
+} // namespace DrawFile

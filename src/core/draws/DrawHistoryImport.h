@@ -1,0 +1,154 @@
+#pragma once
+
+#include "core/draws/DrawStore.h"
+
+#include <QByteArray>
+#include <QDate>
+#include <QString>
+
+#include <array>
+#include <vector>
+
+// Reads a lottery's published draw history (a CSV or tab file as downloaded, or text pasted from
+// a web page) into draws for the draw store.
+//
+// Each line is searched for its first date and the first `numbersPerDraw` whole numbers after
+// it; whatever else the line holds (a draw number before the date, a bonus ball, a multiplier, a
+// jackpot after the numbers) is passed over. The reader works out by itself:
+// - the text encoding: a byte order mark (UTF-8 or UTF-16), else UTF-8 when the bytes are valid
+//   UTF-8, else Latin-1; line ends CR LF, LF or CR;
+// - the separator: tab, semicolon or comma, whichever most lines hold outside double quotes, or
+//   blanks when none does. A comma between digits separates numbers only in a comma-separated
+//   file or in pasted text, and not in "1,234,567"; elsewhere it is a decimal comma. Values that
+//   are not whole numbers (decimals, times, amounts) are passed over;
+// - the date: day-month-year or month-day-year with "/", "." or "-" ("19.11.2025"), year first
+//   ("2025-11-19", "2025.02.08", also with a time: "2025-01-04T00:00:00.000"), or with the month
+//   spelled out or abbreviated in English, German, French, Spanish, Italian, Dutch or Portuguese
+//   ("June 12, 1982", "Sat 12 Jun 1982", "19-Nov-2025"). Whether "03/04/2025" is the 3rd of April
+//   or the 4th of March is decided once for the whole file: a date such as "26/09/2020" or
+//   "09/26/2020" tells; when none does, the caller's order is used (DateOrder), or else the one of
+//   the system's short date format, and dateOrderUndecided() says so, so that a window can ask.
+//   A two-digit year falls in the hundred years that end with next year ("82" is 1982, "25"
+//   2025): a history holds past draws. Years outside 1000..9999 are bad dates;
+// - the numbers: digits, leading zeros allowed ("06"), one per field or several in one field
+//   separated by blanks, dashes or (in pasted text) commas ("11 21 27 36 59", "3-11-12").
+//
+// Lines are used or reported as follows:
+// - a blank line, or a line without a date that does not look like a draw (a header such as
+//   "Draw Date,Winning Numbers", a heading in pasted text), is passed over and only counted;
+// - a line without a readable date that does look like a draw (a digit where the dates stand and
+//   at least `numbersPerDraw` whole numbers, as with a misspelt month) is skipped and reported as
+//   BadDate, as is a date that does not exist ("31/02/2020") or lies outside the years 1000..9999;
+//   a draw is never guessed onto another date;
+// - a dated line is skipped and reported when it holds fewer than `numbersPerDraw` numbers after
+//   the date, a number outside 1..highestNumber, or a number twice.
+//
+// The draws are then sorted by date, oldest first; draws of one date keep the order of the file
+// (read backwards when the file runs newest first). A draw with the same date and the same numbers
+// as an earlier one, in whatever order, is a duplicate and dropped. Of more than
+// DrawStore::MaxRecords draws the newest are kept and the rest counted in leftOut().
+//
+// Every accepted draw is a record the draw file writes and reads back unchanged: a year of four
+// digits, numbers 1..60. The work is linear in the size of the input, apart from the sort.
+class DrawHistoryImport {
+public:
+    static constexpr int MaxNumbersPerDraw = DrawStore::TableColumns - 2;
+    static constexpr int MaxHighestNumber = DrawStore::HighestNumber;
+    // A history of every draw of a daily game with all its columns stays far below this.
+    static constexpr qsizetype MaxBytes = 8 * 1024 * 1024;
+
+    struct Shape {
+        int numbersPerDraw = 6;
+        int highestNumber = 49;
+    };
+
+    enum class DateOrder {
+        FromFile, // decided by the file's dates; the short date format's order when they cannot
+                  // tell
+        DayMonth,
+        MonthDay,
+    };
+
+    enum class Separator { Blanks, Comma, Semicolon, Tab };
+
+    enum class SkipReason {
+        BadDate,
+        TooFewNumbers, // `value` holds how many numbers were found
+        NumberOutOfRange, // `value` holds the number (clipped to 9999999)
+        RepeatedNumber, // `value` holds the number
+    };
+
+    struct SkippedLine {
+        int line = 0; // counted from 1
+        SkipReason reason = SkipReason::BadDate;
+        int value = 0;
+        QString text; // the line, trimmed and cut to 200 characters
+    };
+
+    struct Draw {
+        QDate date;
+        std::array<int, MaxNumbersPerDraw> numbers {}; // in the file's order; 0 beyond the shape
+        int line = 0; // where it stood in the file
+    };
+
+    struct Merged {
+        std::vector<DrawStore::Record> records;
+        int duplicates
+            = 0; // draws dropped as the same as an earlier one, mostly ones already stored
+        int leftOut = 0; // oldest records dropped to stay within DrawStore::MaxRecords
+    };
+
+    DrawHistoryImport(const QByteArray& bytes, Shape shape,
+                      DateOrder dateOrder = DateOrder::FromFile);
+
+    // Why nothing was read: the shape is beyond what the draw store holds, or the input is larger
+    // than MaxBytes. Empty otherwise.
+    QString refusal() const { return m_refusal; }
+
+    Shape shape() const { return m_shape; }
+    // The draws kept, oldest first; at most DrawStore::MaxRecords.
+    const std::vector<Draw>& draws() const { return m_draws; }
+    // The lines that could not be used, in file order.
+    const std::vector<SkippedLine>& skippedLines() const { return m_skipped; }
+    // What a skipped line's reason says to the user, such as "number 62 is not from 1 to 49".
+    QString reasonText(const SkippedLine& skipped) const;
+    int duplicates() const { return m_duplicates; }
+    int leftOut() const { return m_leftOut; }
+    // Blank lines, headers and headings passed over.
+    int ignoredLines() const { return m_ignoredLines; }
+    Separator separator() const { return m_separator; }
+    // The order used for dates such as "03/04/2025".
+    DateOrder dateOrder() const { return m_dateOrder; }
+    // True when the file holds such dates, none of them tells the order and the caller passed
+    // none: the draws are read in dateOrder(), which the user may want to choose.
+    bool dateOrderUndecided() const { return m_dateOrderUndecided; }
+
+    // The draws as the store's records (see DrawStore::LoadRecords), numbered from 1.
+    std::vector<DrawStore::Record> records() const;
+    // The store's records with these draws added: sorted by date, the store's records first among
+    // those of one date, duplicates dropped, the newest DrawStore::MaxRecords kept, renumbered.
+    // A record whose date cannot be read counts as the oldest.
+    Merged mergedWith(const std::vector<DrawStore::Record>& existing) const;
+    // Why these draws cannot be added to `store`: it holds records of another shape. Empty when
+    // they can.
+    QString mergeRefusal(const DrawStore& store) const;
+
+    // The records 1..RecCount of `store`, as mergedWith takes them.
+    static std::vector<DrawStore::Record> StoreRecords(const DrawStore& store);
+
+private:
+    QString shapeRefusal() const;
+    void read(const QString& text);
+    void keepDraws(std::vector<Draw> draws, bool newestFirst);
+
+    Shape m_shape;
+    QString m_refusal;
+    std::vector<Draw> m_draws;
+    std::vector<SkippedLine> m_skipped;
+    int m_duplicates = 0;
+    int m_leftOut = 0;
+    int m_ignoredLines = 0;
+    Separator m_separator = Separator::Blanks;
+    DateOrder m_dateOrder = DateOrder::DayMonth;
+    bool m_dateOrderUndecided = false;
+};

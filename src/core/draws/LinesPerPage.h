@@ -1,0 +1,10 @@
+#pragma once
+
+#include "core/common/Printout.h"
+
+#include <optional>
+
+// Lines of the database printout on one page, before its break. A page of records also carries
+// an empty line and the page number below its last record, so two lines fewer than fit on a
+// sheet; 50 when the page cannot be measured.
+int LinesPerPageFor(std::optional<PageMetrics> page);

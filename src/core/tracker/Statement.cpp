@@ -1,0 +1,59 @@
+#include "Statement.h"
+
+#include "core/common/TextFormat.h"
+#include "core/tracker/Description.h"
+#include "core/tracker/Money.h"
+#include "core/tracker/Sheet.h"
+
+namespace {
+
+constexpr int textColumn = 8;
+constexpr int descriptionWidth = 46;
+constexpr int amountColumn = 56;
+constexpr int lastColumn = 67;
+
+// A line with `label` from column 8 and `amount` ending in column 67, whole. The amount field
+// begins in `fieldColumn`; a wider amount begins further left and the label gives way to it,
+// keeping a blank between them.
+void printRow(PrintoutWriter& writer, const QString& label, int fieldColumn, const QString& amount)
+{
+    const int fieldWidth = lastColumn - fieldColumn + 1;
+    const int start = std::max(textColumn, int(lastColumn + 1 - amount.size()));
+    const int room = std::min(descriptionWidth, start - 1 - textColumn);
+    if (room > 0)
+        writer.printAt(textColumn, Description::left(label, room));
+    if (start >= fieldColumn)
+        writer.printAt(fieldColumn, RightAlign(fieldWidth, amount));
+    else
+        writer.printAt(start, amount);
+    writer.endLine();
+}
+
+} // namespace
+
+Printout InvestmentStatement(const Sheet& sheet, const QString& currencySymbol)
+{
+    PrintoutWriter writer;
+    writer.endLine();
+    // The second line is left empty: a row number typed for an insertion says nothing here.
+    writer.endLine();
+    writer.endLine();
+    writer.endLine();
+    writer.printLine(30, QStringLiteral("INVESTMENT STATEMENT"));
+    writer.endLine();
+    writer.endLine();
+    writer.printLine(
+        8, QStringLiteral("DESCRIPTION                                           AMOUNT"));
+    writer.printLine(
+        8, QStringLiteral("___________                                           ______"));
+    writer.endLine();
+    for (int i = 1; i <= sheet.SheetRowCount; ++i)
+        printRow(writer, Money::CellText(sheet.cell(i, 0)), amountColumn,
+                 Money::FormatAmountCell(sheet.cell(i, 1)));
+    writer.endLine();
+    writer.endLine();
+    writer.endLine();
+    printRow(writer, QStringLiteral("Total"), amountColumn - 1,
+             currencySymbol + Money::Format(sheet.total()));
+    return writer.FinishPrintout();
+}

@@ -1,0 +1,116 @@
+#include "TrackerFile.h"
+
+#include "core/common/FileFields.h"
+
+#include <QIODevice>
+
+#include <cmath>
+
+namespace TrackerFile {
+
+namespace {
+
+ReadResult failed(ReadError error)
+{
+    return ReadResult {error, {}};
+}
+
+void addCell(FileFieldWriter& writer, const Cell& cell)
+{
+    if (cell.isNumber())
+        writer.addPlain(NumberText(cell.number()));
+    else if (cell.isText())
+        writer.addText(cell.text());
+    else
+        writer.addPlain(QString());
+}
+
+// Whether a row's amount fits the sheet: below Sheet::MaxAmount in magnitude, as typed amounts
+// are; a "Sub Total" row holds the sum of up to 104 of them.
+bool amountFits(const Cell& description, const Cell& amount)
+{
+    const double limit = Sheet::isSubtotalRow(description) ? Sheet::MaxSubtotal : Sheet::MaxAmount;
+    return std::fabs(amount.numericValue()) < limit;
+}
+
+} // namespace
+
+QString NumberText(double value)
+{
+    // Fifteen significant digits, as a double holds them; the noise beyond is not written. The
+    // scientific form rounds to them first, so 999999999999.9999 counts as the thirteen digits
+    // it is written with.
+    const QString scientific = QString::number(value, 'e', 14);
+    const int exponent = scientific.sliced(scientific.indexOf(u'e') + 1).toInt();
+    QString text = QString::number(value, 'f', std::clamp(14 - exponent, 0, 14));
+    if (text.contains(u'.')) {
+        while (text.endsWith(u'0'))
+            text.chop(1);
+        if (text.endsWith(u'.'))
+            text.chop(1);
+    }
+    if (text.startsWith(QLatin1String("0.")))
+        text.remove(0, 1);
+    else if (text.startsWith(QLatin1String("-0.")))
+        text.remove(1, 1);
+    if (text == QLatin1String("-0") || text.isEmpty())
+        text = QStringLiteral("0");
+    return text;
+}
+
+QByteArray Bytes(const Sheet& sheet)
+{
+    FileFieldWriter writer;
+    writer.addNumber(sheet.SheetRowCount);
+    writer.endLine();
+    for (int r = 1; r <= RowLines; ++r) {
+        addCell(writer, sheet.cell(r, 0));
+        addCell(writer, sheet.cell(r, 1));
+        writer.endLine();
+    }
+    return writer.bytes();
+}
+
+bool Write(const Sheet& sheet, QIODevice& device)
+{
+    const QByteArray bytes = Bytes(sheet);
+    return device.write(bytes) == bytes.size();
+}
+
+ReadResult Read(QIODevice& device)
+{
+    const QByteArray bytes = device.read(MaxFileBytes + 1);
+    if (bytes.size() > MaxFileBytes || (bytes.isEmpty() && !device.atEnd()))
+        return failed(ReadError::Unreadable);
+    FileFieldReader reader(bytes);
+
+    const std::optional<Cell> rowCount = reader.readCell();
+    if (!rowCount || !rowCount->isNumber() || !reader.lineEnded())
+        return failed(ReadError::BadRowCount);
+
+    ReadResult result;
+    result.sheet.SheetRowCount = int(std::clamp(rowCount->number(), 0.0, double(Sheet::DataRows)));
+    for (int r = 1; r <= RowLines; ++r) {
+        for (int column = 0; column < 2; ++column) {
+            if (column == 0 && reader.atEnd())
+                return failed(ReadError::MissingRows);
+            std::optional<Cell> cell = reader.readCell();
+            if (!cell || cell->isDate() || !reader.lastFieldWhole()
+                || cell->text().size() > MaxTextLength)
+                return failed(ReadError::BadField);
+            // Two fields to a line: a comma after the first, none after the second.
+            if (reader.lineEnded() != (column == 1))
+                return failed(ReadError::BadLine);
+            if (cell->isNumber())
+                *cell = Cell(NumberText(cell->number()).toDouble());
+            result.sheet.cell(r, column) = *cell;
+        }
+        if (!amountFits(result.sheet.cell(r, 0), result.sheet.cell(r, 1)))
+            return failed(ReadError::AmountTooLarge);
+    }
+    if (!reader.atEnd())
+        return failed(ReadError::BadLine);
+    return result;
+}
+
+} // namespace TrackerFile

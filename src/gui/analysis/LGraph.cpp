@@ -1,0 +1,202 @@
+#include "LGraph.h"
+
+#include "gui/analysis/BarChart.h"
+#include "core/analysis/Ranking.h"
+#include "core/app/SharedState.h"
+#include "gui/common/BusyCursor.h"
+#include "gui/common/Controls.h"
+#include "core/common/FileDialogs.h"
+#include "core/common/MessageBoxes.h"
+#include "gui/common/PrintJob.h"
+#include "core/common/SaveFile.h"
+#include "gui/common/Services.h"
+#include "gui/common/Twips.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPicture>
+#include <QPushButton>
+#include <QScreen>
+
+namespace {
+
+const QString sortedCaption = QStringLiteral("&Show Sorted");
+const QString normalCaption = QStringLiteral("&Show Normal");
+const QString threeDCaption = QStringLiteral("&ThreeD Graph");
+const QString twoDCaption = QStringLiteral("&TwoD Graph");
+
+// The band of buttons at the foot of the window, in twips from the bottom.
+constexpr int bandHeight = 420;
+constexpr int buttonsAboveBottom = 360;
+
+} // namespace
+
+LGraph::LGraph(SharedState& state, Services& services, QWidget* parent)
+    : ToolWindow(parent), m_state(state), m_services(services)
+{
+    buildControls();
+    connect(this, &ToolWindow::closed, this, [this] { m_state.ActionMode = ActionIdle; });
+
+    DrawStore& store = m_state.Store;
+    m_viewName = QStringLiteral("Normal");
+    store.SortedCounts() = GraphView::NaturalOrder(store.NumberCounts(), store.HighNum());
+    drawChart(BarStyle::Flat);
+}
+
+void LGraph::buildControls()
+{
+    Controls::setupWindow(this, "LGraph", QStringLiteral("Graphs"));
+
+    m_chart = new BarChart(this);
+    m_chart->setObjectName(QStringLiteral("ZudeGraph"));
+    m_band = new QLabel(this);
+    m_band->setObjectName(QStringLiteral("Label1"));
+
+    m_exit
+        = Controls::button(this, "ExitGrp", QStringLiteral("E&xit to Menu"), 180, 6000, 1555, 325);
+    m_changeView = Controls::button(this, "ChngView", sortedCaption, 2160, 6000, 1815, 325);
+    m_style = Controls::button(this, "TwoDBut", threeDCaption, 5760, 6000, 1950, 325);
+    m_print
+        = Controls::button(this, "Printer3", QStringLiteral("To &Printer"), 8010, 6000, 1320, 325);
+    for (QPushButton* button : {m_exit, m_changeView, m_style, m_print})
+        button->setFont(Controls::windowFont(9.75));
+    setTabOrder(m_print, m_style);
+    setTabOrder(m_style, m_changeView);
+    setTabOrder(m_changeView, m_exit);
+    m_print->setFocus();
+
+    connect(m_exit, &QPushButton::clicked, this, &QWidget::close);
+    connect(m_changeView, &QPushButton::clicked, this, &LGraph::changeViewClicked);
+    connect(m_style, &QPushButton::clicked, this, &LGraph::styleClicked);
+    connect(m_print, &QPushButton::clicked, this, &LGraph::printClicked);
+
+    auto* saveImage = new QAction(QStringLiteral("Save Image As..."), this);
+    saveImage->setObjectName(QStringLiteral("SaveImage"));
+    saveImage->setShortcut(QKeySequence::Save);
+    addAction(saveImage);
+    m_chart->addAction(saveImage);
+    m_chart->setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(saveImage, &QAction::triggered, this, &LGraph::saveImage);
+}
+
+void LGraph::resizeEvent(QResizeEvent* event)
+{
+    // The chart takes whatever height the window has above the band of buttons, so that the
+    // taller window of a printout gives a taller chart.
+    ToolWindow::resizeEvent(event);
+    const int bottom = height();
+    m_chart->setGeometry(0, 0, Px(9465), bottom - Px(bandHeight + 15));
+    m_band->setGeometry(0, bottom - Px(bandHeight), width(), Px(bandHeight));
+    for (QPushButton* button : {m_exit, m_changeView, m_style, m_print})
+        button->move(button->x(), bottom - Px(buttonsAboveBottom));
+}
+
+BarStyle LGraph::currentStyle() const
+{
+    // The button names the style it switches to.
+    return m_style->text() == twoDCaption ? BarStyle::ThreeD : BarStyle::Flat;
+}
+
+void LGraph::drawChart(BarStyle style)
+{
+    const DrawStore& store = m_state.Store;
+    GraphData data;
+    data.title = GraphView::Title(m_viewName, store.RecCount(), style);
+    data.points = GraphView::Points(store.SortedCounts(), store.HighNum());
+    data.style = style;
+    data.colour = m_colourSetting;
+    m_chart->setData(data);
+}
+
+void LGraph::redraw()
+{
+    drawChart(currentStyle());
+}
+
+void LGraph::changeViewClicked()
+{
+    if (m_changeView->text() == sortedCaption) {
+        m_changeView->setText(normalCaption);
+        m_viewName = QStringLiteral("Sorted");
+        m_state.ActionMode = ActionIdle;
+    } else {
+        m_changeView->setText(sortedCaption);
+        m_viewName = QStringLiteral("Normal");
+        m_state.ActionMode = ActionNaturalOrder;
+    }
+    RankByCount(m_state.Store, m_state.ActionMode);
+    redraw();
+}
+
+void LGraph::styleClicked()
+{
+    if (m_style->text() == threeDCaption) {
+        m_style->setText(twoDCaption);
+        drawChart(BarStyle::ThreeD);
+    } else {
+        m_style->setText(threeDCaption);
+        drawChart(BarStyle::Flat);
+    }
+}
+
+void LGraph::printClicked()
+{
+    if (!ConfirmPrintout(m_services))
+        return;
+    m_colourSetting
+        = m_services.messages.ask(QStringLiteral("Printer"), QStringLiteral("Print in Color."));
+    redraw();
+
+    // The window is recorded as drawing commands, not pixels, so that the printer draws it at
+    // its own resolution. It is printed taller than it is shown, as its page is.
+    QPicture picture;
+    {
+        BusyCursor busy;
+        const QSize shown = size();
+        const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+        const int printHeight = screen ? int(0.88 * screen->availableGeometry().height()) : 0;
+        if (printHeight > 0)
+            setFixedHeight(printHeight);
+        render(&picture);
+        picture.setBoundingRect(rect());
+        setFixedSize(shown);
+    }
+    SendPicture(m_services, picture, m_colourSetting);
+    // The chart keeps its printed look until it is drawn again.
+    m_colourSetting = false;
+}
+
+void LGraph::saveImage()
+{
+    const QString folder
+        = m_state.LastFolder.isEmpty() ? m_state.firstDialogFolder() : m_state.LastFolder;
+    QString path = m_services.fileDialogs.saveFileName(
+        QStringLiteral("Save Image As"),
+        QDir(folder).filePath(QStringLiteral("Numerion graph.png")),
+        QStringLiteral("PNG images (*.png);;SVG images (*.svg)"));
+    if (path.isEmpty())
+        return;
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix != QLatin1String("png") && suffix != QLatin1String("svg"))
+        path += QStringLiteral(".png");
+
+    const GraphData& data = m_chart->data();
+    const QSize size = m_chart->size();
+    QString error;
+    bool saved = false;
+    if (suffix == QLatin1String("svg")) {
+        saved = SaveFileAtomically(path, BarChartSvg(data, size), &error);
+    } else {
+        // Twice the pixels of the window, sharp enough for a document or a printed page.
+        const QImage image = BarChartImage(data, size, 2);
+        saved = SaveFileAtomically(
+            path, [&image](QIODevice& device) { return image.save(&device, "PNG"); }, &error);
+    }
+    if (!saved)
+        m_services.messages.inform(QStringLiteral("Saving Error"),
+                                   QStringLiteral("The image could not be saved to %1: %2")
+                                       .arg(QDir::toNativeSeparators(path), error));
+}

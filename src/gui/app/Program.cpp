@@ -1,0 +1,111 @@
+#include "Program.h"
+
+#include "gui/app/LBlankForm.h"
+#include "core/app/SharedState.h"
+#include "gui/app/ZudeMenu.h"
+#include "core/common/MessageBoxes.h"
+#include "gui/common/Services.h"
+#include "core/help/HelpDocument.h"
+#include "gui/help/HelpViewer.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QKeyEvent>
+
+Program::Program(SharedState& state, Services& services)
+    : m_state(state)
+    , m_services(services)
+    , m_helpPath(QString::fromLatin1(HelpDocument::ResourcePath))
+{
+}
+
+Program::~Program() = default;
+
+void Program::start()
+{
+    if (m_state.ProgramDirectory.isEmpty())
+        m_state.ProgramDirectory = QCoreApplication::applicationDirPath();
+    QDir::setCurrent(m_state.ProgramDirectory);
+    m_state.chooseFileFolders();
+
+    // The record table and the counts are created empty with the store itself.
+    m_menu = std::make_unique<ZudeMenu>(m_state, m_services);
+    const PersonalSettingsReadResult settings
+        = ReadPersonalSettingsFile(m_state.settingsFilePath());
+    m_state.Settings = settings.settings;
+    // A damaged file leaves the name label as it was.
+    if (settings.complete)
+        m_menu->showUserName();
+
+    m_backdrop = std::make_unique<LBlankForm>();
+    m_backdrop->show();
+
+    m_state.applyPersonalShape();
+
+    connect(m_menu.get(), &ZudeMenu::programEnded, this, &Program::end);
+    connect(m_menu.get(), &ZudeMenu::helpRequested, this,
+            [this] { showHelp(m_menu->objectName()); });
+    qApp->installEventFilter(this);
+    connect(m_backdrop.get(), &LBlankForm::closeRequested, this, [this] {
+        if (m_menu->ExitProgram())
+            end();
+    });
+    m_menu->show();
+    m_menu->raise();
+    m_menu->activateWindow();
+}
+
+void Program::openFile(const QString& path)
+{
+    const QFileInfo file(path);
+    // The next file dialog starts where this file is, as after choosing it in one.
+    m_state.LastFolder = file.absolutePath();
+    m_menu->openGivenFile(file.absoluteFilePath());
+}
+
+void Program::showHelp(const QString& windowName)
+{
+    if (!m_helpViewer) {
+        const std::optional<QString> html = HelpDocument::Load(m_helpPath);
+        if (!html) {
+            m_services.messages.inform(QStringLiteral("Help"),
+                                       QStringLiteral(" The help could not be opened."));
+            return;
+        }
+        m_helpViewer = std::make_unique<HelpViewer>(*html);
+    }
+    // Over a modal window the help must be modal too, or it could not be read.
+    const Qt::WindowModality modality = QApplication::activeModalWidget()
+            && QApplication::activeModalWidget() != m_helpViewer.get()
+        ? Qt::ApplicationModal
+        : Qt::NonModal;
+    if (m_helpViewer->windowModality() != modality) {
+        m_helpViewer->hide();
+        m_helpViewer->setWindowModality(modality);
+    }
+    m_helpViewer->showSection(HelpDocument::AnchorForWindow(windowName));
+    m_helpViewer->show();
+    m_helpViewer->raise();
+    m_helpViewer->activateWindow();
+}
+
+bool Program::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress || static_cast<QKeyEvent*>(event)->key() != Qt::Key_F1
+        || !watched->isWidgetType())
+        return false;
+    const QWidget* window = static_cast<QWidget*>(watched)->window();
+    if (window == m_helpViewer.get())
+        return true;
+    showHelp(window->objectName());
+    return true;
+}
+
+void Program::end()
+{
+    // Nothing is saved: every window simply goes.
+    for (QWidget* window : QApplication::topLevelWidgets())
+        window->hide();
+    Q_EMIT finished();
+}

@@ -1,0 +1,85 @@
+#include "RunNumerion.h"
+
+#include "core/app/CommandLine.h"
+#include "gui/app/Program.h"
+#include "core/app/SharedState.h"
+#include "core/common/EntropyRandomSource.h"
+#include "gui/common/QtFileDialogs.h"
+#include "gui/common/QtMessageBoxes.h"
+#include "gui/common/QtPrinterPort.h"
+#include "gui/common/Services.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QIcon>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+QStringList argumentList(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
+
+// Prints what the command line asked for instead of running; the program's exit code.
+int answer(const CommandLine& commandLine)
+{
+    const QByteArray text = commandLine.text.toLocal8Bit();
+    const bool failed = commandLine.action == CommandLine::Action::Fail;
+    std::fputs(text.constData(), failed ? stderr : stdout);
+    return failed ? 1 : 0;
+}
+
+} // namespace
+
+int RunNumerion(int argc, char** argv)
+{
+    // --help and --version answer without a display. Qt's own options (-platform and the like)
+    // are known only once QApplication has taken them out, so a command line that fails here
+    // is read again then.
+    CommandLine commandLine = ParseCommandLine(argumentList(argc, argv));
+    if (commandLine.action == CommandLine::Action::ShowHelp
+        || commandLine.action == CommandLine::Action::ShowVersion)
+        return answer(commandLine);
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Numerion"));
+    QApplication::setApplicationVersion(QStringLiteral(NUMERION_VERSION));
+    // Lets the desktop match the windows to the menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(NUMERION_APP_ID));
+    QIcon fallbackIcon;
+    for (const char* size : {"48x48", "256x256"})
+        fallbackIcon.addFile(
+            QStringLiteral(":/icons/%1/" NUMERION_APP_ID ".png").arg(QLatin1String(size)));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(NUMERION_APP_ID), fallbackIcon));
+    // Windows come and go one at a time; only the end of the program quits.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    commandLine = ParseCommandLine(QApplication::arguments());
+    if (commandLine.action != CommandLine::Action::Run)
+        return answer(commandLine);
+    // Start-up makes the program's folder the current one; a relative name means the folder
+    // the program was started in.
+    const QString file
+        = commandLine.file.isEmpty() ? QString() : QFileInfo(commandLine.file).absoluteFilePath();
+
+    QtMessageBoxes messages;
+    QtPrinterPort printer;
+    QtFileDialogs fileDialogs;
+    EntropyRandomSource random;
+    Services services {messages, printer, fileDialogs, random};
+    SharedState state;
+
+    Program program(state, services);
+    QObject::connect(&program, &Program::finished, &app, &QApplication::quit, Qt::QueuedConnection);
+    program.start();
+    // Once the menu is up, as if the user had opened the file from it.
+    if (!file.isEmpty())
+        QTimer::singleShot(0, &program, [&program, file] { program.openFile(file); });
+    return app.exec();
+}

@@ -1,0 +1,117 @@
+#include "Controls.h"
+
+#include "core/common/TextFormat.h"
+#include "gui/common/Twips.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QValidator>
+
+namespace {
+
+class FileTextValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+
+    State validate(QString& input, int& position) const override
+    {
+        const QString kept = FileSafeText(input);
+        if (kept.size() != input.size()) {
+            // The cursor stays behind what was kept of the text before it.
+            position = int(FileSafeText(input.left(position)).size());
+            input = kept;
+        }
+        return Acceptable;
+    }
+};
+
+} // namespace
+
+void Controls::setupWindow(QWidget* window, const char* name, const QString& caption)
+{
+    window->setObjectName(QString::fromLatin1(name));
+    window->setWindowTitle(caption);
+    window->setGeometry(TwipsRect(60, 345, 9480, 6360));
+    window->setFixedSize(window->size());
+}
+
+QFont Controls::windowFont(double points, bool bold)
+{
+    // The layouts were made for a narrow sans-serif; Arial's metrics come closest where that
+    // font is missing, so the captions still fit their controls.
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Arial"),
+                      QStringLiteral("Liberation Sans"), QStringLiteral("Helvetica")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+QPushButton* Controls::button(QWidget* parent, const char* name, const QString& caption, int left,
+                              int top, int width, int height)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAutoDefault(true);
+    button->setGeometry(TwipsRect(left, top, width, height));
+    return button;
+}
+
+QLabel* Controls::label(QWidget* parent, const char* name, const QString& text, int left, int top,
+                        int width, int height)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(TwipsRect(left, top, width, height));
+    return label;
+}
+
+QLineEdit* Controls::inputBox(QWidget* parent, const char* name, int maxLength, int left, int top,
+                              int width, int height)
+{
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    if (maxLength > 0)
+        box->setMaxLength(maxLength);
+    box->setGeometry(TwipsRect(left, top, width, height));
+    return box;
+}
+
+QGroupBox* Controls::frame(QWidget* parent, const char* name, const QString& caption, int left,
+                           int top, int width, int height)
+{
+    auto* frame = new QGroupBox(caption, parent);
+    frame->setObjectName(QString::fromLatin1(name));
+    frame->setGeometry(TwipsRect(left, top, width, height));
+    setBackground(frame, QColor(192, 192, 192));
+    return frame;
+}
+
+void Controls::keyboardOnly(QLineEdit* box)
+{
+    box->setContextMenuPolicy(Qt::NoContextMenu);
+    box->setAcceptDrops(false);
+}
+
+void Controls::acceptOnly(QLineEdit* box, const QString& pattern)
+{
+    box->setValidator(new QRegularExpressionValidator(QRegularExpression(pattern), box));
+}
+
+void Controls::fileTextBox(QLineEdit* box)
+{
+    box->setValidator(new FileTextValidator(box));
+}
+
+void Controls::setBackground(QWidget* widget, const QColor& color)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, color);
+    palette.setColor(QPalette::Base, color);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}

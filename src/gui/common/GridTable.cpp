@@ -1,0 +1,104 @@
+#include "GridTable.h"
+
+#include "gui/common/Twips.h"
+
+#include <QHeaderView>
+#include <QPalette>
+#include <QStyledItemDelegate>
+#include <QTableWidget>
+
+namespace {
+
+// Cells are centred unless a cell says otherwise. Centring in the delegate rather than in every
+// item keeps a fresh cell to one allocation, which counts in a grid of two thousand rows.
+class CentringDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        if (!index.data(Qt::TextAlignmentRole).isValid())
+            option->displayAlignment = Qt::AlignCenter;
+    }
+};
+
+QTableWidgetItem* cellItem(QTableWidget* grid, int row, int column)
+{
+    QTableWidgetItem* item = grid->item(row, column);
+    if (!item) {
+        item = new QTableWidgetItem;
+        grid->setItem(row, column, item);
+    }
+    return item;
+}
+
+} // namespace
+
+QTableWidget* GridTable::create(QWidget* parent, const char* name, int left, int top, int width,
+                                int height, int rowHeightTwips)
+{
+    auto* grid = new QTableWidget(parent);
+    grid->setObjectName(QString::fromLatin1(name));
+    grid->setGeometry(TwipsRect(left, top, width, height));
+    grid->horizontalHeader()->hide();
+    grid->verticalHeader()->hide();
+    grid->horizontalHeader()->setMinimumSectionSize(1);
+    grid->verticalHeader()->setMinimumSectionSize(1);
+    grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid->verticalHeader()->setDefaultSectionSize(Px(rowHeightTwips));
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setItemDelegate(new CentringDelegate(grid));
+    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid->setTextElideMode(Qt::ElideNone);
+    grid->setWordWrap(false);
+    // White cells and black grid lines through the palette: a style sheet would do the same but
+    // costs every grid a style of its own when the window is shown.
+    QPalette palette = grid->palette();
+    palette.setColor(QPalette::Base, Qt::white);
+    palette.setColor(QPalette::Mid, Qt::black);
+    grid->setPalette(palette);
+    return grid;
+}
+
+void GridTable::resize(QTableWidget* grid, int rows, int columns, int fixedRows, int fixedColumns)
+{
+    grid->setRowCount(rows);
+    grid->setColumnCount(columns);
+    const BulkChange change(grid);
+    const QColor shade(192, 192, 192);
+    for (int row = 0; row < rows; ++row) {
+        for (int column = 0; column < columns; ++column) {
+            QTableWidgetItem* item = cellItem(grid, row, column);
+            if (row < fixedRows || column < fixedColumns) {
+                item->setBackground(shade);
+                item->setFlags(Qt::ItemIsEnabled);
+            }
+        }
+    }
+}
+
+void GridTable::setText(QTableWidget* grid, int row, int column, const QString& text)
+{
+    cellItem(grid, row, column)->setText(text);
+}
+
+void GridTable::clear(QTableWidget* grid, int fromRow, int fromColumn)
+{
+    for (int row = fromRow; row < grid->rowCount(); ++row)
+        for (int column = fromColumn; column < grid->columnCount(); ++column)
+            if (QTableWidgetItem* item = grid->item(row, column))
+                item->setText(QString());
+}
+
+GridTable::BulkChange::BulkChange(QTableWidget* grid)
+    : m_grid(grid), m_wasBlocked(grid->model()->blockSignals(true))
+{
+}
+
+GridTable::BulkChange::~BulkChange()
+{
+    m_grid->model()->blockSignals(m_wasBlocked);
+    m_grid->viewport()->update();
+}

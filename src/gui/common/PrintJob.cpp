@@ -1,0 +1,80 @@
+#include "PrintJob.h"
+
+#include "gui/common/BusyCursor.h"
+#include "core/common/FileDialogs.h"
+#include "core/common/MessageBoxes.h"
+#include "gui/common/PrinterPort.h"
+#include "core/common/Printout.h"
+#include "gui/common/Services.h"
+
+#include <QDir>
+#include <QStandardPaths>
+
+#include <functional>
+
+namespace {
+
+const QString printerTitle = QStringLiteral("Printer");
+
+QString proposedPdfPath()
+{
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty())
+        folder = QDir::homePath();
+    return QDir(folder).filePath(QStringLiteral("Numerion printout.pdf"));
+}
+
+// Sends a printout by `print` to the default printer, or without one to a PDF file the user
+// picks. Failures become a message.
+void deliver(Services& services,
+             const std::function<bool(const QString& pdfPath, QString* error)>& print)
+{
+    const auto printBusy = [&](const QString& pdfPath, QString* error) {
+        BusyCursor busy;
+        return print(pdfPath, error);
+    };
+    QString error;
+    if (services.printer.hasPrinter()) {
+        if (!printBusy(QString(), &error))
+            services.messages.inform(printerTitle,
+                                     QStringLiteral("The printout could not be printed: ") + error);
+        return;
+    }
+
+    const QString path = services.fileDialogs.saveFileName(
+        QStringLiteral("No printer is available: save the printout as PDF"), proposedPdfPath(),
+        QStringLiteral("PDF documents (*.pdf)"));
+    if (path.isEmpty())
+        return;
+    if (printBusy(path, &error))
+        services.messages.inform(
+            printerTitle,
+            QStringLiteral("No printer is available. The printout was saved to ")
+                + QDir::toNativeSeparators(path));
+    else
+        services.messages.inform(printerTitle,
+                                 QStringLiteral("The printout could not be saved to ")
+                                     + QDir::toNativeSeparators(path) + QStringLiteral(": ")
+                                     + error);
+}
+
+} // namespace
+
+bool ConfirmPrintout(Services& services)
+{
+    return services.messages.ask(printerTitle, QStringLiteral("Continue with Printout."));
+}
+
+void SendPrintout(Services& services, const Printout& printout)
+{
+    deliver(services, [&](const QString& pdfPath, QString* error) {
+        return services.printer.print(printout, pdfPath, error);
+    });
+}
+
+void SendPicture(Services& services, const QPicture& picture, bool colour)
+{
+    deliver(services, [&](const QString& pdfPath, QString* error) {
+        return services.printer.printPicture(picture, colour, pdfPath, error);
+    });
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "core/common/MessageBoxes.h"
+
+// The real message boxes, shown over the active window.
+class QtMessageBoxes : public MessageBoxes {
+public:
+    void inform(const QString& title, const QString& text) override;
+    bool ask(const QString& title, const QString& text) override;
+    void beep() override;
+};

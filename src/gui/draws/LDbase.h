@@ -1,0 +1,91 @@
+#pragma once
+
+#include "gui/common/ToolWindow.h"
+
+#include <QStringList>
+
+#include <array>
+#include <functional>
+#include <optional>
+
+class HelpPanel;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QTableWidget;
+struct Services;
+struct SharedState;
+
+// The database window: sets up the lottery, takes winning draws one at a time, corrects and
+// clears them, and shows the records and how often each number was drawn.
+class LDbase : public ToolWindow {
+    Q_OBJECT
+
+public:
+    // `askRecordNumber` shows the record-number dialog and returns its answer.
+    using RecordNumberQuestion = std::function<int(QWidget* parent)>;
+
+    LDbase(SharedState& state, Services& services, RecordNumberQuestion askRecordNumber = {},
+           QWidget* parent = nullptr);
+    ~LDbase() override;
+
+    int GridRowCapacity() const { return m_gridRowCapacity; }
+
+protected:
+    bool mayLeave() override;
+
+private:
+    void buildControls();
+    void wireEntryRow();
+    void load();
+
+    void SetupRecordGrid();
+    void SetupDistributionGrid(QTableWidget* grid, int first);
+    void setupDistributionGrids();
+    void ShowNewDate();
+    void ShowDistribution();
+    void RefreshDatabaseWindow();
+    void fillRecordGrid();
+    void AddRecord();
+    void ReplaceRecord();
+
+    void addRecordClicked();
+    void correctRecordClicked();
+    // Ends a correction that was not added: the entry row says "New" and is empty again.
+    void endCorrection();
+    // A box left by an access key or the window frame gets no focus-out; it is taken here.
+    void takeEditedBox();
+    void titleEdited(const QString& text);
+    void deleteAllClicked();
+    // The check shared by the two shape boxes; true when the typed value may be taken.
+    bool shapeBoxLeft(QLineEdit* box, int limit, int current, const QString& rangeMessage);
+    void numbersPerDrawLeft();
+    void highestNumberLeft();
+    void dateLeft();
+    bool dateIsValid() const;
+
+    int numbersPerDraw() const;
+    QStringList visibleNumberTexts() const;
+    void clearNumberBoxes();
+
+    SharedState& m_state;
+    Services& m_services;
+    RecordNumberQuestion m_askRecordNumber;
+    int m_gridRowCapacity = 0;
+    // The record the entry row corrects, as "InNew" shows it; none while it says "New".
+    std::optional<int> m_correcting;
+
+    QLineEdit* m_numCol = nullptr;
+    QLineEdit* m_highNum = nullptr;
+    QLineEdit* m_title = nullptr;
+    QLabel* m_newLabel = nullptr;
+    QLineEdit* m_date = nullptr;
+    std::array<QLineEdit*, 10> m_numbers {};
+    QTableWidget* m_records = nullptr;
+    std::array<QTableWidget*, 3> m_distribution {};
+    QLabel* m_topLine = nullptr;
+    QPlainTextEdit* m_helpBox = nullptr;
+    QPushButton* m_addButton = nullptr;
+    HelpPanel* m_help = nullptr;
+};

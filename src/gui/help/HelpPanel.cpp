@@ -1,0 +1,58 @@
+#include "HelpPanel.h"
+
+#include "core/common/MessageBoxes.h"
+#include "gui/common/WidgetEvents.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace {
+
+const QString openCaption = QStringLiteral("&Help");
+const QString closeCaption = QStringLiteral("Close &Help");
+
+} // namespace
+
+HelpPanel::HelpPanel(QPushButton* button, QPlainTextEdit* panel, std::function<QString()> text,
+                     MessageBoxes& messages, Options options)
+    : QObject(button), m_button(button), m_panel(panel), m_text(std::move(text)), m_options(options)
+{
+    m_button->setText(openCaption);
+    m_panel->hide();
+    m_panel->setReadOnly(true);
+    m_panel->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Typed characters never reach the text; navigation keys still scroll it.
+    WidgetEvents::onKeyPress(m_panel, [this, &messages](int) {
+        if (m_options.beepOnKey)
+            messages.beep();
+        return 0;
+    });
+    connect(m_button, &QPushButton::clicked, this, &HelpPanel::ToggleHelp);
+}
+
+bool HelpPanel::isOpen() const
+{
+    return m_button->text() == closeCaption;
+}
+
+void HelpPanel::ToggleHelp()
+{
+    if (isOpen()) {
+        close();
+        return;
+    }
+    m_button->setText(closeCaption);
+    m_panel->show();
+    m_panel->raise();
+    m_panel->setPlainText(m_text().replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    if (m_options.focusPanel)
+        m_panel->setFocus();
+}
+
+void HelpPanel::close()
+{
+    if (!isOpen())
+        return;
+    m_button->setText(openCaption);
+    m_panel->hide();
+}

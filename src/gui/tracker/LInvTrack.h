@@ -1,0 +1,75 @@
+#pragma once
+
+#include "core/tracker/SheetEditor.h"
+
+#include "gui/common/ToolWindow.h"
+
+#include <functional>
+
+class HelpPanel;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QTableWidget;
+struct Services;
+struct SharedState;
+
+// The investment tracker: a two-column money sheet typed key by key, calculated with subtotals
+// and a total, opened from and saved to tracker files, and printed as a statement.
+class LInvTrack : public ToolWindow {
+    Q_OBJECT
+
+public:
+    // `askRow` shows the insert dialog with the suggested row and returns the digits typed
+    // (empty for "&Cancel").
+    using RowQuestion = std::function<QString(int rowHint, QWidget* parent)>;
+
+    LInvTrack(SharedState& state, Services& services, RowQuestion askRow = {},
+              QWidget* parent = nullptr);
+    ~LInvTrack() override;
+
+    // Reads the tracker file at `path` as "&Open File" does with the file chosen.
+    void OpenTrackerFile(const QString& path);
+
+protected:
+    bool mayLeave() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildControls();
+    void wireGrid();
+
+    void SetupSheetGrid();
+    void CalculateSheet();
+    void ShowSheet();
+    void setCell(int row, int column, const QString& text);
+    // Makes (row, column) the grid's current cell without starting it afresh.
+    void moveGridCursor(int row, int column);
+    // Makes the cell last edited the grid's current cell again.
+    void restoreEditedCell();
+    // Widens the amount column for the widest amount shown, at the cost of the description
+    // column; `mayNarrow` lets it return to its usual width.
+    void fitAmountColumn(bool mayNarrow);
+    // With calculated changes not saved, asks whether to go back and save them; true for "Yes".
+    bool goBackToSave();
+    void comeBack();
+    void apply(const SheetEditor::Result& result);
+
+    void calculateClicked();
+    void insertClicked();
+    void openClicked();
+    void readTrackerFile(const QString& path);
+    void saveClicked();
+    void printClicked();
+
+    SharedState& m_state;
+    Services& m_services;
+    RowQuestion m_askRow;
+    SheetEditor m_editor;
+    bool m_movingCursor = false;
+
+    QTableWidget* m_grid = nullptr;
+    QLabel* m_netInfo = nullptr;
+    QPlainTextEdit* m_helpText = nullptr;
+    HelpPanel* m_help = nullptr;
+};

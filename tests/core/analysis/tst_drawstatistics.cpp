@@ -1,0 +1,370 @@
+#include "core/analysis/ChiSquare.h"
+#include "core/analysis/DrawStatistics.h"
+#include "core/analysis/NumberStatsCsv.h"
+#include "core/analysis/NumberStatsPrintout.h"
+
+#include "core/common/TextFormat.h"
+
+#include <QRandomGenerator>
+#include <QtTest>
+
+#include <cmath>
+
+namespace {
+
+using Draws = QList<QList<int>>;
+
+// A store of weekly draws from 1996-01-06 on, `perDraw` numbers from 1..highNum each.
+DrawStore storeOf(int highNum, int perDraw, const Draws& draws)
+{
+    DrawStore store;
+    store.SetColCount(perDraw + 2);
+    store.SetHighNum(highNum);
+    std::vector<DrawStore::Record> records;
+    for (qsizetype i = 0; i < draws.size(); ++i) {
+        DrawStore::Record record;
+        record[0] = Cell(double(i + 1));
+        record[1] = Cell(QDate(1996, 1, 6).addDays(7 * i));
+        for (qsizetype k = 0; k < draws[i].size(); ++k)
+            record[std::size_t(k + 2)] = Cell(double(draws[i][k]));
+        records.push_back(record);
+    }
+    store.LoadRecords(records);
+    store.CountNumbers();
+    return store;
+}
+
+// Five numbers, two per draw. Worked out by hand over all six draws:
+// 1 in draws 1 2 4 5, 2 in 1 3 4 6, 3 in 2 3 6, 4 in 5, 5 never.
+const Draws smallDraws {{1, 2}, {1, 3}, {2, 3}, {1, 2}, {4, 1}, {2, 3}};
+
+QList<int> column(const DrawStatistics& stats, int NumberFigures::*field)
+{
+    QList<int> values;
+    for (const NumberFigures& figures : stats.numbers)
+        values.append(figures.*field);
+    return values;
+}
+
+} // namespace
+
+class TestDrawStatistics : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
+    void figuresOverAWindow_data()
+    {
+        QTest::addColumn<int>("window");
+        QTest::addColumn<double>("expected");
+        QTest::addColumn<QList<int>>("drawn");
+        QTest::addColumn<QList<int>>("lastRecord");
+        QTest::addColumn<QList<int>>("outFor");
+        QTest::addColumn<QList<int>>("longestGap");
+        QTest::addColumn<QList<double>>("averageGap"); // -1: none
+        QTest::addColumn<QList<int>>("pairs"); // first, second, count, ...
+        QTest::addColumn<double>("expectedPair");
+
+        // Gaps of 1: 0 before, then 0 1 0 between its draws, 1 after. Of 4: 4 before, 1 after.
+        QTest::newRow("all draws")
+            << 0 << 2.4 << QList<int> {4, 4, 3, 1, 0} << QList<int> {5, 6, 6, 5, 0}
+            << QList<int> {1, 0, 0, 1, 6} << QList<int> {1, 1, 2, 4, 6}
+            << QList<double> {1.0 / 3, 2.0 / 3, 1, -1, -1}
+            << QList<int> {1, 2, 2, 2, 3, 2, 1, 3, 1, 1, 4, 1} << 0.6;
+        QTest::newRow("more than there are")
+            << 100 << 2.4 << QList<int> {4, 4, 3, 1, 0} << QList<int> {5, 6, 6, 5, 0}
+            << QList<int> {1, 0, 0, 1, 6} << QList<int> {1, 1, 2, 4, 6}
+            << QList<double> {1.0 / 3, 2.0 / 3, 1, -1, -1}
+            << QList<int> {1, 2, 2, 2, 3, 2, 1, 3, 1, 1, 4, 1} << 0.6;
+        // Draws 4 5 6: {1 2} {4 1} {2 3}.
+        QTest::newRow("last three")
+            << 3 << 1.2 << QList<int> {2, 2, 1, 1, 0} << QList<int> {5, 6, 6, 5, 0}
+            << QList<int> {1, 0, 0, 1, 3} << QList<int> {1, 1, 2, 1, 3}
+            << QList<double> {0, 1, -1, -1, -1} << QList<int> {1, 2, 1, 1, 4, 1, 2, 3, 1} << 0.3;
+        QTest::newRow("last one") << 1 << 0.4 << QList<int> {0, 1, 1, 0, 0}
+                                  << QList<int> {0, 6, 6, 0, 0} << QList<int> {1, 0, 0, 1, 1}
+                                  << QList<int> {1, 0, 0, 1, 1}
+                                  << QList<double> {-1, -1, -1, -1, -1} << QList<int> {2, 3, 1}
+                                  << 0.1;
+    }
+    void figuresOverAWindow()
+    {
+        QFETCH(int, window);
+        QFETCH(double, expected);
+        QFETCH(QList<int>, drawn);
+        QFETCH(QList<int>, lastRecord);
+        QFETCH(QList<int>, outFor);
+        QFETCH(QList<int>, longestGap);
+        QFETCH(QList<double>, averageGap);
+        QFETCH(QList<int>, pairs);
+        QFETCH(double, expectedPair);
+
+        const DrawStore store = storeOf(5, 2, smallDraws);
+        const DrawStatistics stats = ComputeDrawStatistics(store, window);
+        QCOMPARE(stats.draws, std::min(window > 0 ? window : 6, 6));
+        QCOMPARE(stats.numbers.size(), 5);
+        QCOMPARE(column(stats, &NumberFigures::drawn), drawn);
+        QCOMPARE(column(stats, &NumberFigures::lastRecord), lastRecord);
+        QCOMPARE(column(stats, &NumberFigures::outFor), outFor);
+        QCOMPARE(column(stats, &NumberFigures::longestGap), longestGap);
+        for (const NumberFigures& figures : stats.numbers) {
+            const double average = averageGap[figures.number - 1];
+            QCOMPARE(figures.averageGap.has_value(), average >= 0);
+            if (average >= 0)
+                QCOMPARE(*figures.averageGap, average);
+            QCOMPARE(figures.expected, expected);
+            QCOMPARE(figures.difference, figures.drawn - expected);
+            const Cell date = figures.neverDrawn() ? Cell() : store.cell(figures.lastRecord, 1);
+            QCOMPARE(figures.lastDate, date);
+            if (window == 0)
+                QCOMPARE(figures.drawn, store.NumberCounts()[figures.number][1]);
+        }
+        QList<int> pairTriples;
+        for (const PairFigures& pair : stats.topPairs)
+            pairTriples << pair.first << pair.second << pair.count;
+        QCOMPARE(pairTriples, pairs);
+        QCOMPARE(stats.expectedPairCount, expectedPair);
+    }
+
+    void chiSquareOfTheSmallStore()
+    {
+        // Pearson's sum (1.6² + 1.6² + 0.6² + 1.4² + 2.4²) / 2.4 = 5.5, times (5 - 1) / (5 - 2)
+        // for two different numbers per draw; with 4 degrees of freedom the tail is
+        // e^(-x/2) (1 + x/2).
+        const FairnessCheck check = ComputeDrawStatistics(storeOf(5, 2, smallDraws)).fairness;
+        QCOMPARE(check.verdict, FairnessCheck::Verdict::Tested);
+        QCOMPARE(check.degreesOfFreedom, 4);
+        QVERIFY(std::abs(check.chiSquare - 22.0 / 3) < 1e-12);
+        QVERIFY(std::abs(check.pValue - std::exp(-11.0 / 3) * (1 + 11.0 / 3)) < 1e-12);
+        QCOMPARE(FairnessSentence(check),
+                 QStringLiteral("The differences are within what chance produces (p = 0.12)"));
+    }
+
+    void degenerateStores_data()
+    {
+        QTest::addColumn<int>("highNum");
+        QTest::addColumn<int>("perDraw");
+        QTest::addColumn<Draws>("draws");
+        QTest::addColumn<FairnessCheck::Verdict>("verdict");
+        QTest::addColumn<double>("expectedPair");
+        QTest::addColumn<int>("pairs");
+
+        QTest::newRow("no draws") << 49 << 6 << Draws {} << FairnessCheck::Verdict::NoDraws << 0.0
+                                  << 0;
+        QTest::newRow("every number drawn") << 3 << 3 << Draws {{1, 2, 3}, {3, 2, 1}}
+                                            << FairnessCheck::Verdict::NothingToCheck << 2.0 << 3;
+        QTest::newRow("one number")
+            << 1 << 1 << Draws {{1}} << FairnessCheck::Verdict::NothingToCheck << 0.0 << 0;
+        QTest::newRow("one draw") << 49 << 6 << Draws {{1, 2, 3, 4, 5, 6}}
+                                  << FairnessCheck::Verdict::TooFewDraws << 30.0 / 2352 << 15;
+        QTest::newRow("one number per draw") << 5 << 1 << Draws {{1}, {1}, {2}, {3}, {1}, {4}}
+                                             << FairnessCheck::Verdict::Tested << 0.0 << 0;
+        // One draw holding 4 twice counts it twice but pairs it once; 99 is no number of 1..10.
+        QTest::newRow("a number twice") << 10 << 4 << Draws {{4, 4, 7, 99}}
+                                        << FairnessCheck::Verdict::TooFewDraws << 12.0 / 90 << 1;
+    }
+    void degenerateStores()
+    {
+        QFETCH(int, highNum);
+        QFETCH(int, perDraw);
+        QFETCH(Draws, draws);
+        QFETCH(FairnessCheck::Verdict, verdict);
+        QFETCH(double, expectedPair);
+        QFETCH(int, pairs);
+
+        const DrawStatistics stats = ComputeDrawStatistics(storeOf(highNum, perDraw, draws));
+        QCOMPARE(stats.fairness.verdict, verdict);
+        QVERIFY(std::isfinite(stats.fairness.chiSquare) && std::isfinite(stats.fairness.pValue));
+        QVERIFY(std::abs(stats.expectedPairCount - expectedPair) < 1e-12);
+        QCOMPARE(stats.topPairs.size(), pairs);
+        QVERIFY(!FairnessSentence(stats.fairness).isEmpty());
+        for (const NumberFigures& figures : stats.numbers) {
+            QVERIFY(std::isfinite(figures.expected) && std::isfinite(figures.difference));
+            QVERIFY(figures.outFor >= 0 && figures.outFor <= stats.draws);
+            QVERIFY(figures.longestGap >= figures.outFor);
+        }
+        if (highNum == 10)
+            QCOMPARE(stats.numbers[3].drawn, 2);
+    }
+
+    void keepsTheTwentyMostFrequentPairs()
+    {
+        // One draw of ten: 45 pairs once each, the first twenty in order of their numbers.
+        const DrawStatistics stats
+            = ComputeDrawStatistics(storeOf(60, 10, {{10, 9, 8, 7, 6, 5, 4, 3, 2, 1}}));
+        QCOMPARE(stats.topPairs.size(), DrawStatistics::TopPairCount);
+        QCOMPARE(stats.topPairs.first(), (PairFigures {1, 2, 1}));
+        QCOMPARE(stats.topPairs.last(), (PairFigures {3, 6, 1}));
+    }
+
+    void pValues_data()
+    {
+        QTest::addColumn<double>("chiSquare");
+        QTest::addColumn<int>("degreesOfFreedom");
+        QTest::addColumn<double>("pValue");
+
+        // Worked out to 30 digits by an arbitrary-precision library.
+        QTest::newRow("5 % of 1") << 3.841458820694124 << 1 << 0.0500000000000000584;
+        QTest::newRow("small of 1") << 0.001 << 1 << 0.974772879369960389;
+        QTest::newRow("2") << 1.0 << 2 << 0.606530659712633424;
+        QTest::newRow("5 % of 48") << 65.17 << 48 << 0.0500066106609913779;
+        QTest::newRow("5 % of 59") << 77.93 << 59 << 0.0500041361903295218;
+        QTest::newRow("series side of 59") << 40.0 << 59 << 0.972531633553708592;
+        QTest::newRow("near the switch") << 58.0 << 59 << 0.512395151201419248;
+        QTest::newRow("100") << 100.0 << 100 << 0.481191684527956718;
+        QTest::newRow("far tail") << 200.0 << 10 << 1.6139305336977305e-37;
+        QTest::newRow("zero") << 0.0 << 5 << 1.0;
+    }
+    void pValues()
+    {
+        QFETCH(double, chiSquare);
+        QFETCH(int, degreesOfFreedom);
+        QFETCH(double, pValue);
+        const double p = ChiSquarePValue(chiSquare, degreesOfFreedom);
+        QVERIFY2(std::abs(p - pValue) <= 1e-12 * pValue, qPrintable(QString::number(p, 'g', 17)));
+    }
+
+    void fairDrawsPassAsOftenAsTheyShould()
+    {
+        // 400 fair histories of 100 draws of 6 from 49: about 5 % should look beyond chance.
+        // Without the correction for six different numbers per draw it would be about 1.5 %.
+        QRandomGenerator random(18);
+        int beyond = 0;
+        constexpr int histories = 400;
+        for (int h = 0; h < histories; ++h) {
+            Draws draws;
+            for (int d = 0; d < 100; ++d) {
+                QList<int> pool;
+                for (int n = 1; n <= 49; ++n)
+                    pool.append(n);
+                QList<int> draw;
+                for (int k = 0; k < 6; ++k)
+                    draw.append(pool.takeAt(random.bounded(int(pool.size()))));
+                draws.append(draw);
+            }
+            beyond += ComputeDrawStatistics(storeOf(49, 6, draws)).fairness.beyondChance();
+        }
+        QVERIFY2(beyond >= histories * 3 / 100 && beyond <= histories * 8 / 100,
+                 qPrintable(QString::number(beyond)));
+    }
+
+    void fairnessSentence_data()
+    {
+        QTest::addColumn<double>("pValue");
+        QTest::addColumn<QString>("sentence");
+        const QString within
+            = QStringLiteral("The differences are within what chance produces (%1)");
+        const QString beyond
+            = QStringLiteral("The differences are larger than chance would usually produce (%1)");
+        QTest::newRow("0.41") << 0.4123 << within.arg("p = 0.41");
+        QTest::newRow("0.003") << 0.003 << beyond.arg("p = 0.003");
+        QTest::newRow("shown as 0.05") << 0.0496 << within.arg("p = 0.05");
+        QTest::newRow("just below") << 0.04949 << beyond.arg("p = 0.049");
+        QTest::newRow("tiny") << 3e-9 << beyond.arg("p < 0.0001");
+        QTest::newRow("almost 1") << 0.996 << within.arg("p = 1");
+    }
+    void fairnessSentence()
+    {
+        QFETCH(double, pValue);
+        QFETCH(QString, sentence);
+        FairnessCheck check;
+        check.verdict = FairnessCheck::Verdict::Tested;
+        check.pValue = pValue;
+        QCOMPARE(FairnessSentence(check), sentence);
+    }
+
+    void csvBytes()
+    {
+        QCOMPARE(NumberStatsCsv(ComputeDrawStatistics(storeOf(5, 2, smallDraws))),
+                 QByteArray("Number,Drawn,Expected,Difference,Last drawn,Out for,Longest gap,"
+                            "Average gap\r\n"
+                            "1,4,2.40,1.60,1996-02-03,1,1,0.33\r\n"
+                            "2,4,2.40,1.60,1996-02-10,0,1,0.67\r\n"
+                            "3,3,2.40,0.60,1996-02-10,0,2,1.00\r\n"
+                            "4,1,2.40,-1.40,1996-02-03,1,4,\r\n"
+                            "5,0,2.40,-2.40,never,6,6,\r\n"
+                            "\r\n"
+                            "First,Second,Together,Expected\r\n"
+                            "1,2,2,0.60\r\n"
+                            "2,3,2,0.60\r\n"
+                            "1,3,1,0.60\r\n"
+                            "1,4,1,0.60\r\n"));
+    }
+
+    void csvNeutralisesAndQuotesTexts()
+    {
+        // A date text from a shared file that a spreadsheet would run as a formula.
+        DrawStore store = storeOf(3, 1, {{2}});
+        store.ReplaceRecord(1, QStringLiteral("=HYPERLINK(\"x\",\"y\")"), {QStringLiteral("2")});
+        const QByteArray csv = NumberStatsCsv(ComputeDrawStatistics(store));
+        QVERIFY2(csv.contains("\r\n2,1,0.33,0.67,\"'=HYPERLINK(\"\"x\"\",\"\"y\"\")\",0,0,\r\n"),
+                 csv.constData());
+    }
+
+    void printoutColumns()
+    {
+        const Printout printout = NumberStatsPrintout(
+            ComputeDrawStatistics(storeOf(5, 2, smallDraws), 3), QStringLiteral("Test"), 60);
+        QCOMPARE(printout.pages.size(), 1);
+        const QStringList lines = printout.pages.first();
+        QCOMPARE(
+            lines.mid(0, 6),
+            (QStringList {"", "    Number statistics for Test: the last 3 of 6 draws",
+                          "    " + QString(76, u'_'), "", QString(64, u' ') + "Longest  Average",
+                          "    Number  Drawn  Expected  Difference  Last drawn    Out for"
+                          "      gap      gap"}));
+        QCOMPARE(lines[6],
+                 QStringLiteral("         1      2       1.2        +0.8  2/3/1996            1"
+                                "        1      0.0"));
+        QCOMPARE(lines[10],
+                 QStringLiteral("         5      0       1.2        -1.2  never               3"
+                                "        3"));
+        QCOMPARE(lines.mid(11),
+                 (QStringList {"", "    Pairs drawn together most often (by chance 0.3 times each)",
+                               "     First  Second  Together", "         1       2         1",
+                               "         1       4         1", "         2       3         1", "",
+                               "    Chi-square 3.11 with 4 degrees of freedom",
+                               "    The differences are within what chance produces (p = 0.54)"}));
+    }
+
+    void printoutPageBreaks()
+    {
+        // 49 numbers and 20 pairs at 30 lines a page: 4 heading lines, 2 column header lines and
+        // 2 footer lines leave 22 rows a page.
+        Draws draws;
+        for (int i = 0; i < 60; ++i)
+            draws.append({i % 49 + 1, (i + 7) % 49 + 1, (i + 20) % 49 + 1});
+        const DrawStatistics stats = ComputeDrawStatistics(storeOf(49, 3, draws));
+        const Printout printout = NumberStatsPrintout(stats, QString(), 30);
+
+        QCOMPARE(printout.pages.size(), 4);
+        for (qsizetype p = 0; p < printout.pages.size(); ++p) {
+            const QStringList& page = printout.pages[p];
+            QVERIFY(page.size() <= 30);
+            QCOMPARE(page[1], QStringLiteral("    Number statistics: all 60 draws"));
+            QCOMPARE(page.mid(page.size() - 2),
+                     (QStringList {"", QString(39, u' ') + "Page " + QString::number(p + 1)}));
+        }
+        // Numbers 1..22, then 23..44 under the column header again.
+        for (qsizetype p = 0; p < 2; ++p) {
+            QVERIFY(printout.pages[p][5].startsWith(QStringLiteral("    Number  Drawn")));
+            QCOMPARE(printout.pages[p][6].left(10), RightAlign(10, QString::number(22 * p + 1)));
+            QCOMPARE(printout.pages[p][27].left(10), RightAlign(10, QString::number(22 * p + 22)));
+        }
+        // 45..49, the pairs title with its first 14 pairs; the other 6 under the title again.
+        const QStringList& third = printout.pages[2];
+        QCOMPARE(third[10].left(10), RightAlign(10, QStringLiteral("49")));
+        QCOMPARE(third[11], QString());
+        QVERIFY(third[12].startsWith(QStringLiteral("    Pairs drawn together")));
+        QCOMPARE(third[27].left(10), RightAlign(10, QString::number(stats.topPairs[13].first)));
+        const QStringList& fourth = printout.pages[3];
+        QCOMPARE(fourth.mid(4, 2), third.mid(12, 2));
+        QCOMPARE(fourth[11].left(10), RightAlign(10, QString::number(stats.topPairs[19].first)));
+        QVERIFY(fourth[13].startsWith(QStringLiteral("    Chi-square")));
+        QVERIFY(fourth[14].startsWith(QStringLiteral("    The differences are")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDrawStatistics)
+#include "tst_drawstatistics.moc"

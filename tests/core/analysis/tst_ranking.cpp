@@ -1,0 +1,108 @@
+#include "core/analysis/Ranking.h"
+
+#include <QtTest>
+
+namespace {
+
+NumberTable countsOf(const QList<int>& counts)
+{
+    NumberTable table {};
+    for (qsizetype i = 0; i < counts.size(); ++i)
+        table[i + 1] = {counts[i] > 0 ? int(i + 1) : 0, counts[i]};
+    return table;
+}
+
+QList<int> numbersOf(const NumberTable& ranked, int n)
+{
+    QList<int> numbers;
+    for (int rank = 1; rank <= n; ++rank)
+        numbers.append(ranked[rank][0]);
+    return numbers;
+}
+
+} // namespace
+
+class TestRanking : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void ranking_data()
+    {
+        QTest::addColumn<QList<int>>("counts"); // counts of 1..N
+        QTest::addColumn<bool>("natural");
+        QTest::addColumn<QList<int>>("expected");
+
+        // Five tie passes leave 1 behind 2: the steps, not a sort key, define the order.
+        QTest::newRow("nine numbers with ties") << QList<int> {1, 1, 1, 1, 2, 1, 1, 1, 2} << false
+                                                << QList<int> {5, 9, 2, 1, 3, 4, 6, 7, 8};
+        QTest::newRow("four numbers with ties")
+            << QList<int> {2, 5, 2, 5} << false << QList<int> {2, 4, 1, 3};
+        QTest::newRow("natural order")
+            << QList<int> {2, 5, 2, 5} << true << QList<int> {1, 2, 3, 4};
+        QTest::newRow("never drawn last")
+            << QList<int> {0, 3, 0, 1} << false << QList<int> {2, 4, 1, 3};
+    }
+    void ranking()
+    {
+        QFETCH(QList<int>, counts);
+        QFETCH(bool, natural);
+        QFETCH(QList<int>, expected);
+        const int n = int(counts.size());
+        const NumberTable ranked = RankByCount(countsOf(counts), n, natural);
+        QCOMPARE(numbersOf(ranked, n), expected);
+        for (int rank = 1; rank <= n; ++rank)
+            QCOMPARE(ranked[rank][1], counts[ranked[rank][0] - 1]);
+        QCOMPARE(ranked[0][0], 0);
+        QCOMPARE(ranked[n + 1][0], 0);
+    }
+
+    void shellSortAloneBeforeTiePasses()
+    {
+        // Only the first example's tie order tells the Shell sort's walk apart from others:
+        // the passes can move a number at most five places, and 1 starts behind seven others.
+        const NumberTable ranked = RankByCount(countsOf({1, 1, 1, 1, 2, 1, 1, 1, 2}), 9, false);
+        QCOMPARE(ranked[4][0], 1);
+    }
+
+    void storeRankingFollowsActionMode()
+    {
+        DrawStore store;
+        store.SetColCount(4);
+        store.SetHighNum(3);
+        store.AppendRecord(QStringLiteral("2026-01-01"),
+                           {QStringLiteral("3"), QStringLiteral("3")});
+        store.CountNumbers();
+        RankByCount(store, 0);
+        QCOMPARE(store.SortedCounts()[1][0], 3);
+        RankByCount(store, 10);
+        QCOMPARE(store.SortedCounts()[1][0], 1);
+        QCOMPARE(store.SortedCounts()[3][1], 2);
+    }
+
+    void thirds_data()
+    {
+        QTest::addColumn<int>("highest");
+        QTest::addColumn<QList<int>>("bounds"); // top first..last, middle, bottom
+        QTest::newRow("49") << 49 << QList<int> {1, 16, 17, 32, 33, 49};
+        QTest::newRow("50") << 50 << QList<int> {1, 17, 18, 33, 34, 50};
+        QTest::newRow("60") << 60 << QList<int> {1, 20, 21, 40, 41, 60};
+        QTest::newRow("10") << 10 << QList<int> {1, 3, 4, 7, 8, 10};
+        // 16.5 and 17.5 round to even: rank 17 is in no third.
+        QTest::newRow("25") << 25 << QList<int> {1, 8, 9, 16, 18, 25};
+        QTest::newRow("1: empty top third") << 1 << QList<int> {1, 0, 1, 1, 2, 1};
+    }
+    void thirds()
+    {
+        QFETCH(int, highest);
+        QFETCH(QList<int>, bounds);
+        const RankRange top = ThirdRanks(Third::Top, highest);
+        const RankRange middle = ThirdRanks(Third::Middle, highest);
+        const RankRange bottom = ThirdRanks(Third::Bottom, highest);
+        QCOMPARE((QList<int> {top.first, top.last, middle.first, middle.last, bottom.first,
+                              bottom.last}),
+                 bounds);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRanking)
+#include "tst_ranking.moc"

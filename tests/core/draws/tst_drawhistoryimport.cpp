@@ -1,0 +1,336 @@
+#include "core/draws/DrawFile.h"
+#include "core/draws/DrawHistoryImport.h"
+
+#include <QBuffer>
+#include <QRandomGenerator>
+#include <QStringEncoder>
+#include <QtTest>
+
+#include <algorithm>
+#include <numeric>
+#include <random>
+
+using Import = DrawHistoryImport;
+
+namespace {
+
+// "1982-06-12 3 11 12 14 41 43" per draw.
+QStringList drawsOf(const Import& import)
+{
+    QStringList draws;
+    for (const Import::Draw& draw : import.draws()) {
+        QString text = draw.date.toString(Qt::ISODate);
+        for (int j = 0; j < import.shape().numbersPerDraw; ++j)
+            text += u' ' + QString::number(draw.numbers[std::size_t(j)]);
+        draws.append(text);
+    }
+    return draws;
+}
+
+// "4: bad date" per skipped line.
+QStringList skippedOf(const Import& import)
+{
+    QStringList skipped;
+    for (const Import::SkippedLine& line : import.skippedLines())
+        skipped.append(QString::number(line.line) + QStringLiteral(": ") + import.reasonText(line));
+    return skipped;
+}
+
+QByteArray utf16WithBom(const QString& text)
+{
+    QStringEncoder encoder(QStringEncoder::Utf16LE, QStringEncoder::Flag::WriteBom);
+    return encoder.encode(text);
+}
+
+// What the draw file gives back for `records` saved with the import's shape.
+std::vector<DrawStore::Record> savedAndReopened(const Import& import,
+                                                const std::vector<DrawStore::Record>& records)
+{
+    DrawStore store;
+    store.LoadRecords(records);
+    store.SetColCount(import.shape().numbersPerDraw + 2);
+    store.SetHighNum(import.shape().highestNumber);
+    QBuffer buffer;
+    buffer.open(QIODevice::ReadWrite);
+    if (DrawFile::Write(store, buffer) != DrawFile::WriteError::None)
+        return {};
+    buffer.seek(0);
+    return DrawFile::Read(buffer).content.records;
+}
+
+} // namespace
+
+class TestDrawHistoryImport : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
+    void readsEveryLayout_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("numbersPerDraw");
+        QTest::addColumn<QStringList>("draws");
+        QTest::addColumn<QStringList>("skipped");
+        QTest::addColumn<int>("duplicates");
+        const QString six1 = QStringLiteral("1982-06-12 3 11 12 14 41 43");
+        const QString six2 = QStringLiteral("1982-06-19 5 9 22 30 41 48");
+
+        QTest::newRow("spelled-out quoted dates, bonus, unsorted, typo, duplicate")
+            << QByteArray("Draw Date,N1,N2,N3,N4,N5,N6,Bonus\r\n"
+                          "\"June 19, 1982\",5,9,22,30,41,48,1\r\n"
+                          "\"June 12, 1982\",3,11,12,14,41,43,13\r\n"
+                          "\"Jnue 26, 1982\",1,2,3,4,5,6,7\r\n"
+                          "\"June 12, 1982\",3,11,12,14,41,43,13\r\n")
+            << 6 << QStringList {six1, six2} << QStringList {"4: bad date"} << 1;
+        QTest::newRow("US dates, numbers in one field, multiplier, newest first")
+            << QByteArray("Draw Date,Winning Numbers,Multiplier\n"
+                          "09/26/2020,11 21 27 36 59 24,3\n"
+                          "09/23/2020,08 17 49 52 59 01,2\n")
+            << 5 << QStringList {"2020-09-23 8 17 49 52 59", "2020-09-26 11 21 27 36 59"}
+            << QStringList {} << 0;
+        QTest::newRow("day-Mon-year, ball set, machine, draw number, CR")
+            << QByteArray("DrawDate,Ball 1,Ball 2,Ball 3,Ball 4,Ball 5,Ball 6,Bonus Ball,Ball "
+                          "Set,Machine,DrawNumber\r"
+                          "19-Jun-1982,5,9,22,30,41,48,13,7,Arthur,3120\r"
+                          "12-Jun-82,3,11,12,14,41,43,1,2,Lancelot,3119\r")
+            << 6 << QStringList {six1, six2} << QStringList {} << 0;
+        QTest::newRow("semicolons, decimal commas before and after the numbers")
+            << QByteArray("Datum;Einsatz;Z1;Z2;Z3;Z4;Z5;Z6;Jackpot\r\n"
+                          "12.06.1982;1,5;3;11;12;14;41;43;1.234.567,50\r\n"
+                          "19.06.1982;2,0;5;9;22;30;41;48;0,00\r\n")
+            << 6 << QStringList {six1, six2} << QStringList {} << 0;
+        QTest::newRow("tabs, ISO dates, draw number first")
+            << QByteArray("No\tDate\tNumbers\n3119\t1982-06-12\t3\t11\t12\t14\t41\t43\n"
+                          "3120\t1982-06-19\t5\t9\t22\t30\t41\t48\n")
+            << 6 << QStringList {six1, six2} << QStringList {} << 0;
+        QTest::newRow("ISO date-times, year.month.day, a quoted amount before the numbers")
+            << QByteArray("1982-06-12T00:00:00.000,\"1,234,567\",3,11,12,14,41,43\n"
+                          "1982.06.19,\"2,000\",5,9,22,30,41,48\n")
+            << 6 << QStringList {six1, six2} << QStringList {} << 0;
+        QTest::newRow("pasted text: weekdays, headings, blank lines, dashes, commas")
+            << QByteArray("Lotto results 1982\n\nSat 12 Jun 1982  03-11-12-14-41-43  Bonus 13\n\n"
+                          "June 1982, page 2\nSaturday, June 19th, 1982: 5, 9, 22, 30, 41, 48\n")
+            << 6 << QStringList {six1, six2} << QStringList {} << 0;
+        QTest::newRow("UTF-8 byte order mark, leading zeros, every line end")
+            << QByteArray("\xEF\xBB\xBF"
+                          "Date,Numbers\r\n1982-06-12,03,11,12,14,41,43\r1982-06-19,05,09,22,30,41,"
+                          "48\n\r\n1982-06-26,1,2,3,4,5,6")
+            << 6 << QStringList {six1, six2, "1982-06-26 1 2 3 4 5 6"} << QStringList {} << 0;
+        QTest::newRow("Latin-1 month names")
+            << QByteArray("Ziehungen f\xfcr 1982\n12. M\xe4rz 1982 3 11 12 14 41 43\n"
+                          "7 ao\xfbt 1982 5 9 22 30 41 48\n")
+            << 6 << QStringList {"1982-03-12 3 11 12 14 41 43", "1982-08-07 5 9 22 30 41 48"}
+            << QStringList {} << 0;
+        QTest::newRow("UTF-16 with byte order mark, as spreadsheets save text")
+            << utf16WithBom(QStringLiteral("Date\tN1\tN2\n12/06/1982\t3\t11\n19/06/1982\t5\t9\n"))
+            << 2 << QStringList {"1982-06-12 3 11", "1982-06-19 5 9"} << QStringList {} << 0;
+        QTest::newRow("every reason to skip a line")
+            << QByteArray(
+                   "1982-06-01,1,2,3,4,5\n1982-06-02,1,2,3,4,5,61\n1982-06-03,1,2,3,4,5,5\n"
+                   "1982-02-30,1,2,3,4,5,6\n0999-01-01,1,2,3,4,5,6\n1982-06-05,-1,2,3,4,5,6\n"
+                   "1982-06-06,1,2,3,4,5,1.5\n1982-06-12,3,11,12,14,41,43\n")
+            << 6 << QStringList {six1}
+            << QStringList {"1: too few numbers (5 of 6)",
+                            "2: number 61 is not from 1 to 60",
+                            "3: number 5 is repeated",
+                            "4: bad date",
+                            "5: bad date",
+                            "6: number -1 is not from 1 to 60",
+                            "7: too few numbers (5 of 6)"}
+            << 0;
+        QTest::newRow("the same numbers in another order are a duplicate; another date is not")
+            << QByteArray("12/6/1982 3 11 12 14 41 43\n12/6/1982 43 41 14 12 11 3\n"
+                          "19/6/1982 3 11 12 14 41 43\n")
+            << 6 << QStringList {six1, "1982-06-19 3 11 12 14 41 43"} << QStringList {} << 1;
+    }
+    void readsEveryLayout()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, numbersPerDraw);
+        QFETCH(QStringList, draws);
+        QFETCH(QStringList, skipped);
+        QFETCH(int, duplicates);
+
+        const Import import(bytes, {numbersPerDraw, 60});
+        QCOMPARE(import.refusal(), QString());
+        QCOMPARE(drawsOf(import), draws);
+        QCOMPARE(skippedOf(import), skipped);
+        QCOMPARE(import.duplicates(), duplicates);
+        QCOMPARE(import.leftOut(), 0);
+        const std::vector<DrawStore::Record> records = import.records();
+        QVERIFY(savedAndReopened(import, records) == records);
+    }
+
+    void decidesTheDateOrderForTheWholeFile_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<Import::DateOrder>("passed");
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QStringList>("dates");
+        QTest::addColumn<bool>("undecided");
+        const QByteArray open = "03/04/2025 1\n05/06/2025 2\n";
+        const QLocale us(QLocale::English, QLocale::UnitedStates);
+        const QLocale uk(QLocale::English, QLocale::UnitedKingdom);
+        using O = Import::DateOrder;
+
+        QTest::newRow("one row tells day first")
+            << open + "25/07/2025 3\n"
+            << O::FromFile << us << QStringList {"2025-04-03", "2025-06-05", "2025-07-25"} << false;
+        QTest::newRow("one row tells month first")
+            << "07/25/2025 3\n" + open << O::FromFile << uk
+            << QStringList {"2025-03-04", "2025-05-06", "2025-07-25"} << false;
+        QTest::newRow("cannot tell: the system's order, and says so")
+            << open << O::FromFile << us << QStringList {"2025-03-04", "2025-05-06"} << true;
+        QTest::newRow("cannot tell, British system")
+            << open << O::FromFile << uk << QStringList {"2025-04-03", "2025-06-05"} << true;
+        QTest::newRow("the caller's order")
+            << open + "07/25/2025 3\n"
+            << O::DayMonth << us << QStringList {"2025-04-03", "2025-06-05"} << false;
+        QTest::newRow("same day and month, spelled months: nothing to tell")
+            << QByteArray("05/05/2025 1\n7 Jun 2025 2\n") << O::FromFile << uk
+            << QStringList {"2025-05-05", "2025-06-07"} << false;
+    }
+    void decidesTheDateOrderForTheWholeFile()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(Import::DateOrder, passed);
+        QFETCH(QLocale, locale);
+        QFETCH(QStringList, dates);
+        QFETCH(bool, undecided);
+
+        QLocale::setDefault(locale);
+        const Import import(bytes, {1, 49}, passed);
+        QStringList read;
+        for (const Import::Draw& draw : import.draws())
+            read.append(draw.date.toString(Qt::ISODate));
+        QCOMPARE(read, dates);
+        QCOMPARE(import.dateOrderUndecided(), undecided);
+    }
+
+    void twoDigitYearsAreInThePast()
+    {
+        const int next = (QDate::currentDate().year() + 1) % 100;
+        const QString text = QStringLiteral("01.02.%1 1\n01.02.%2 2\n")
+                                 .arg(next, 2, 10, QChar(u'0'))
+                                 .arg((next + 1) % 100, 2, 10, QChar(u'0'));
+        const Import import(text.toLatin1(), {1, 49});
+        QCOMPARE(import.draws().size(), std::size_t(2));
+        QCOMPARE(import.draws()[0].date.year(), QDate::currentDate().year() + 2 - 100);
+        QCOMPARE(import.draws()[1].date.year(), QDate::currentDate().year() + 1);
+    }
+
+    void keepsTheNewestDraws()
+    {
+        QByteArray bytes = "Date;N1;N2;N3;N4;N5;N6\n";
+        for (int i = 2499; i >= 0; --i)
+            bytes += QDate(2000, 1, 1).addDays(i * 3).toString(u"dd.MM.yyyy").toLatin1()
+                + QByteArray(";1;2;3;4;5;") + QByteArray::number(6 + i % 40) + '\n';
+        const Import import(bytes, {6, 49});
+        QCOMPARE(import.draws().size(), std::size_t(DrawStore::MaxRecords));
+        QCOMPARE(import.leftOut(), 500);
+        QCOMPARE(import.draws().front().date, QDate(2000, 1, 1).addDays(500 * 3));
+        QCOMPARE(import.draws().back().date, QDate(2000, 1, 1).addDays(2499 * 3));
+    }
+
+    void refusesShapesTheStoreCannotHold_data()
+    {
+        QTest::addColumn<int>("numbersPerDraw");
+        QTest::addColumn<int>("highestNumber");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("11 numbers per draw") << 11 << 60 << true;
+        QTest::newRow("no numbers") << 0 << 49 << true;
+        QTest::newRow("numbers up to 69") << 5 << 69 << true;
+        QTest::newRow("more numbers than there are") << 7 << 6 << true;
+        QTest::newRow("10 of 60") << 10 << 60 << false;
+        QTest::newRow("1 of 1") << 1 << 1 << false;
+    }
+    void refusesShapesTheStoreCannotHold()
+    {
+        QFETCH(int, numbersPerDraw);
+        QFETCH(int, highestNumber);
+        QFETCH(bool, refused);
+        const Import import("2025-01-01 1 2 3 4 5 6 7 8 9 10", {numbersPerDraw, highestNumber});
+        QCOMPARE(!import.refusal().isEmpty(), refused);
+        QCOMPARE(import.draws().size(), std::size_t(refused ? 0 : 1));
+    }
+
+    void mergesIntoTheStore()
+    {
+        DrawStore store;
+        store.SetColCount(4);
+        store.SetHighNum(9);
+        QVERIFY(store.AppendRecord(QStringLiteral("6/19/1982"), {"5", "9"}));
+        QVERIFY(store.AppendRecord(QStringLiteral("6/5/1982"), {"1", "2"}));
+        const Import import("12/6/1982,3,4\n19/6/1982,9,5\n26/6/1982,7,8\n", {2, 9});
+        QCOMPARE(import.mergeRefusal(store), QString());
+
+        const Import::Merged merged = import.mergedWith(Import::StoreRecords(store));
+        QCOMPARE(merged.duplicates, 1);
+        QCOMPARE(merged.leftOut, 0);
+        QCOMPARE(merged.records.size(), std::size_t(4));
+        const int expected[4][3] = {{5, 1, 2}, {12, 3, 4}, {19, 5, 9}, {26, 7, 8}};
+        for (std::size_t i = 0; i < 4; ++i) {
+            QCOMPARE(merged.records[i][0], Cell(double(i + 1)));
+            QCOMPARE(merged.records[i][1], Cell(QDate(1982, 6, expected[i][0])));
+            QCOMPARE(merged.records[i][2].numericValue(), double(expected[i][1]));
+            QCOMPARE(merged.records[i][3].numericValue(), double(expected[i][2]));
+        }
+
+        // Only the newest records fit.
+        std::vector<DrawStore::Record> full;
+        for (int i = 0; i < DrawStore::MaxRecords; ++i)
+            full.push_back(
+                {Cell(double(i + 1)), Cell(QDate(1900, 1, 1).addDays(i)), Cell(1.0), Cell(2.0)});
+        const Import::Merged crowded = import.mergedWith(full);
+        QCOMPARE(crowded.leftOut, 3);
+        QCOMPARE(crowded.records.back()[1], Cell(QDate(1982, 6, 26)));
+        QCOMPARE(crowded.records.front()[1], Cell(QDate(1900, 1, 4)));
+
+        store.SetHighNum(10);
+        QVERIFY(!import.mergeRefusal(store).isEmpty());
+    }
+
+    void whatItReadsSavesAndReopens()
+    {
+        // Generated histories in random layouts come back as generated and survive the draw file.
+        QRandomGenerator random(17);
+        const char* const separators[] = {",", ";", "\t", "  "};
+        const char* const lineEnds[] = {"\r\n", "\n", "\r"};
+        const QString dateForms[] = {"yyyy-MM-dd", "dd.MM.yyyy", "d MMM yyyy", "MMMM d, yyyy"};
+        for (int round = 0; round < 20; ++round) {
+            const int k = random.bounded(1, 11);
+            const int n = random.bounded(k, 61);
+            const QString separator = QString::fromLatin1(separators[random.bounded(4)]);
+            const QString dateForm = dateForms[random.bounded(4)];
+            QStringList expected;
+            QString text = QStringLiteral("Date") + separator + QStringLiteral("Numbers");
+            for (int i = 0; i < 100; ++i) {
+                const QDate date = QDate(1000, 1, 1).addDays(random.bounded(3'000'000));
+                QString expectedDraw = date.toString(Qt::ISODate);
+                QString line = QLocale::c().toString(date, dateForm);
+                if (dateForm.contains(u','))
+                    line = u'"' + line + u'"';
+                std::vector<int> pool(static_cast<std::size_t>(n));
+                std::iota(pool.begin(), pool.end(), 1);
+                std::shuffle(pool.begin(), pool.end(), std::mt19937(random.generate()));
+                for (int j = 0; j < k; ++j) {
+                    line += separator + QString::number(pool[std::size_t(j)]);
+                    expectedDraw += u' ' + QString::number(pool[std::size_t(j)]);
+                }
+                text += QString::fromLatin1(lineEnds[random.bounded(3)]) + line;
+                expected.append(expectedDraw);
+            }
+            std::sort(expected.begin(), expected.end());
+
+            const Import import(text.toUtf8(), {k, n});
+            QCOMPARE(drawsOf(import), expected);
+            QCOMPARE(skippedOf(import), QStringList());
+            const std::vector<DrawStore::Record> records = import.records();
+            QVERIFY(savedAndReopened(import, records) == records);
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDrawHistoryImport)
+#include "tst_drawhistoryimport.moc"

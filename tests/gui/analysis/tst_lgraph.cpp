@@ -1,0 +1,369 @@
+#include "GuiTestFixture.h"
+
+#include "gui/analysis/BarChart.h"
+#include "gui/analysis/LGraph.h"
+#include "gui/app/Program.h"
+#include "gui/app/ZudeMenu.h"
+#include "gui/draws/LDbase.h"
+
+#include <QMenu>
+#include <QPushButton>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+namespace {
+
+// Records of one number each, so that number n is drawn counts[n - 1] times.
+void fillStore(DrawStore& store, int highNum, const QList<int>& counts)
+{
+    store.SetColCount(3);
+    store.SetHighNum(highNum);
+    for (qsizetype n = 0; n < counts.size(); ++n)
+        for (int c = 0; c < counts[n]; ++c)
+            store.AppendRecord(QStringLiteral("9/7/1996"), {QString::number(n + 1)});
+    store.CountNumbers();
+}
+
+QStringList labels(const GraphData& data)
+{
+    QStringList result;
+    for (const GraphPoint& point : data.points)
+        result.append(point.label);
+    return result;
+}
+
+QList<int> values(const GraphData& data)
+{
+    QList<int> result;
+    for (const GraphPoint& point : data.points)
+        result.append(point.value);
+    return result;
+}
+
+} // namespace
+
+class TestLGraph : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+    void init() { m_fixture = std::make_unique<GuiTestFixture>(); }
+    void cleanup()
+    {
+        m_window.reset();
+        m_program.reset();
+        m_fixture->verifyNothingUnexpected();
+        m_fixture.reset();
+    }
+
+    void opensInNaturalOrderAndFlat()
+    {
+        fillStore(store(), 4, {2, 5, 2, 5});
+        open();
+        QCOMPARE(chart()->data().title,
+                 QStringLiteral("Normal distribution of numbers in 14 Draws"));
+        QCOMPARE(labels(chart()->data()), (QStringList {"1", "2", "3", "4"}));
+        QCOMPARE(values(chart()->data()), (QList<int> {2, 5, 2, 5}));
+        QCOMPARE(chart()->data().style, BarStyle::Flat);
+        QCOMPARE(button("ChngView")->text(), QStringLiteral("&Show Sorted"));
+        QCOMPARE(button("TwoDBut")->text(), QStringLiteral("&ThreeD Graph"));
+        QCOMPARE(QApplication::focusWidget(), button("Printer3"));
+    }
+
+    void orderAndStyleToggleIndependently()
+    {
+        fillStore(store(), 4, {2, 5, 2, 5});
+        open();
+        click("ChngView");
+        QCOMPARE(labels(chart()->data()), (QStringList {"2", "4", "1", "3"}));
+        QCOMPARE(values(chart()->data()), (QList<int> {5, 5, 2, 2}));
+        QCOMPARE(chart()->data().title,
+                 QStringLiteral("Sorted distribution of numbers in 14 Draws"));
+        QCOMPARE(button("ChngView")->text(), QStringLiteral("&Show Normal"));
+        QCOMPARE(m_fixture->state.ActionMode, int(ActionIdle));
+
+        click("TwoDBut");
+        QCOMPARE(chart()->data().style, BarStyle::ThreeD);
+        QCOMPARE(labels(chart()->data()), (QStringList {"2", "4", "1", "3"}));
+        QCOMPARE(chart()->data().title,
+                 QStringLiteral("Sorted distribution of numbers in  14 Draws"));
+        QCOMPARE(button("TwoDBut")->text(), QStringLiteral("&TwoD Graph"));
+
+        click("ChngView");
+        QCOMPARE(chart()->data().style, BarStyle::ThreeD);
+        QCOMPARE(labels(chart()->data()), (QStringList {"1", "2", "3", "4"}));
+        QCOMPARE(m_fixture->state.ActionMode, int(ActionNaturalOrder));
+
+        click("TwoDBut");
+        QCOMPARE(chart()->data().style, BarStyle::Flat);
+        QCOMPARE(labels(chart()->data()), (QStringList {"1", "2", "3", "4"}));
+        QCOMPARE(button("TwoDBut")->text(), QStringLiteral("&ThreeD Graph"));
+    }
+
+    void titlesCountTheDraws_data()
+    {
+        QTest::addColumn<int>("draws");
+        QTest::addColumn<QString>("flat");
+        QTest::addColumn<QString>("threeD");
+        QTest::newRow("57") << 57 << "Normal distribution of numbers in 57 Draws"
+                            << "Normal distribution of numbers in  57 Draws";
+        QTest::newRow("none") << 0 << "Normal distribution of numbers in 0 Draws"
+                              << "Normal distribution of numbers in  0 Draws";
+    }
+    void titlesCountTheDraws()
+    {
+        QFETCH(int, draws);
+        QFETCH(QString, flat);
+        QFETCH(QString, threeD);
+        fillStore(store(), 49, {draws});
+        open();
+        QCOMPARE(chart()->data().title, flat);
+        QCOMPARE(chart()->data().points.size(), 49);
+        QCOMPARE(chart()->data().points.last(), (GraphPoint {"49", 0}));
+        if (draws == 0)
+            QCOMPARE(values(chart()->data()), QList<int>(49, 0));
+        click("TwoDBut");
+        QCOMPARE(chart()->data().title, threeD);
+    }
+
+    void printsAfterTheQuestions()
+    {
+        fillStore(store(), 6, {1, 2, 3, 4, 5, 6});
+        open();
+        m_fixture->printer.lineHeight = 240;
+
+        m_fixture->messages.answerNext(false);
+        click("Printer3");
+        QVERIFY(m_fixture->printer.images.isEmpty());
+
+        const QSize shown = m_window->size();
+        for (const bool colour : {true, false}) {
+            m_fixture->messages.answerNext(true);
+            m_fixture->messages.answerNext(colour);
+            click("Printer3");
+            QCOMPARE(m_fixture->messages.lastText(), QStringLiteral("Print in Color."));
+            QCOMPARE(m_fixture->printer.imageColours.last(), colour);
+            const QImage image = m_fixture->printer.images.last();
+            QVERIFY(image.height() > shown.height());
+            QCOMPARE(image.width(), shown.width());
+            QCOMPARE(m_window->size(), shown);
+            // The chart keeps the printed look until it is drawn again.
+            QCOMPARE(chart()->data().colour, colour);
+        }
+        click("TwoDBut");
+        QVERIFY(!chart()->data().colour);
+
+        m_fixture->printer.failWith = QStringLiteral("Out of paper.");
+        m_fixture->messages.answerNext(true);
+        m_fixture->messages.answerNext(false);
+        click("Printer3");
+        QCOMPARE(m_fixture->messages.lastText(),
+                 QStringLiteral("The printout could not be printed: Out of paper."));
+        QVERIFY(m_window->isVisible());
+    }
+
+    void drawsSomethingDifferentInEachStyle()
+    {
+        BarChart chart;
+        chart.resize(632, 395);
+        GraphData data;
+        data.title = QStringLiteral("Normal distribution of numbers in 5 Draws");
+        for (int n = 1; n <= 49; ++n)
+            data.points.append({QString::number(n), n % 7});
+        auto render = [&](BarStyle style, bool colour) {
+            data.style = style;
+            data.colour = colour;
+            chart.setData(data);
+            return chart.grab().toImage();
+        };
+        const QImage flat = render(BarStyle::Flat, false);
+        const QImage threeD = render(BarStyle::ThreeD, false);
+        const QImage coloured = render(BarStyle::ThreeD, true);
+
+        QImage blank(flat.size(), flat.format());
+        blank.fill(Qt::white);
+        QVERIFY(flat != blank);
+        QVERIFY(flat != threeD);
+        QVERIFY(threeD != coloured);
+        // Monochrome bars are grey; coloured ones are not.
+        auto hasColour = [](const QImage& image) {
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x) {
+                    const QColor c = image.pixelColor(x, y);
+                    if (c.red() != c.green() || c.green() != c.blue())
+                        return true;
+                }
+            return false;
+        };
+        QVERIFY(!hasColour(threeD));
+        QVERIFY(hasColour(coloured));
+        if (qEnvironmentVariableIsSet("NUMERION_SAVE_CHARTS")) {
+            flat.save(QStringLiteral("/tmp/chart-flat.png"));
+            threeD.save(QStringLiteral("/tmp/chart-3d.png"));
+            coloured.save(QStringLiteral("/tmp/chart-colour.png"));
+        }
+    }
+
+    void savesTheChartAsAnImage_data()
+    {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<bool>("fromContextMenu");
+        QTest::newRow("PNG by Ctrl+S") << "chart.png"
+                                       << "chart.png" << false;
+        QTest::newRow("SVG from the context menu") << "chart.SVG"
+                                                   << "chart.SVG" << true;
+        QTest::newRow("a name without suffix is PNG") << "chart"
+                                                      << "chart.png" << false;
+        QTest::newRow("a folder that cannot be") << "NotAFolder/chart.png"
+                                                 << "" << false;
+    }
+    void savesTheChartAsAnImage()
+    {
+        QFETCH(QString, answer);
+        QFETCH(QString, written);
+        QFETCH(bool, fromContextMenu);
+        // Number 1 never drawn, number 2 five times: one bar, in the right half of the chart.
+        fillStore(store(), 2, {0, 5});
+        open();
+        m_fixture->writeProgramFile(QStringLiteral("NotAFolder"), "a file");
+        m_fixture->fileDialogs.answers = {m_fixture->programPath(answer)};
+        if (fromContextMenu) {
+            QTimer::singleShot(50, [] {
+                auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+                QVERIFY(menu);
+                QCOMPARE(menu->actions().value(0)->text(), QStringLiteral("Save Image As..."));
+                QTest::keyClick(menu, Qt::Key_Down);
+                QTest::keyClick(menu, Qt::Key_Return);
+            });
+            const QPoint at = chart()->rect().center();
+            QContextMenuEvent event(QContextMenuEvent::Mouse, at, chart()->mapToGlobal(at));
+            QApplication::sendEvent(chart(), &event);
+        } else {
+            QTest::keyClick(m_window.get(), Qt::Key_S, Qt::ControlModifier);
+        }
+        QCOMPARE(m_fixture->fileDialogs.kinds, QStringList {QStringLiteral("save")});
+        QCOMPARE(m_fixture->fileDialogs.filters,
+                 QStringList {QStringLiteral("PNG images (*.png);;SVG images (*.svg)")});
+
+        if (written.isEmpty()) {
+            QCOMPARE(m_fixture->messages.boxes.size(), 1);
+            QCOMPARE(m_fixture->messages.boxes.first().title, QStringLiteral("Saving Error"));
+            QVERIFY(m_fixture->messages.lastText().startsWith(
+                QStringLiteral("The image could not be saved to ")));
+            return;
+        }
+        QVERIFY(m_fixture->messages.boxes.isEmpty());
+        const QString path = m_fixture->programPath(written);
+        const QSize size = chart()->size();
+        if (written.endsWith(QLatin1String(".png"))) {
+            // Twice the chart's size in the window, whatever the screen's scale.
+            const QImage image(path, "PNG");
+            QCOMPARE(image.size(), size * 2);
+            const QColor bar(170, 170, 170);
+            QCOMPARE(image.pixelColor(int(image.width() * 0.75), image.height() / 2), bar);
+            for (int y = 0; y < image.height(); ++y)
+                QVERIFY(image.pixelColor(int(image.width() * 0.3), y) != bar);
+            return;
+        }
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QXmlStreamReader svg(&file);
+        QStringList texts;
+        QStringList fills; // of the groups around the current element
+        QList<QRectF> bars;
+        while (!svg.atEnd()) {
+            svg.readNext();
+            if (svg.isEndElement() && svg.name() == QLatin1String("g"))
+                fills.removeLast();
+            if (!svg.isStartElement())
+                continue;
+            const QXmlStreamAttributes attributes = svg.attributes();
+            if (svg.name() == QLatin1String("svg")) {
+                QCOMPARE(attributes.value(QLatin1String("viewBox")),
+                         QStringLiteral("0 0 %1 %2").arg(size.width()).arg(size.height()));
+            } else if (svg.name() == QLatin1String("g")) {
+                fills.append(attributes.value(QLatin1String("fill")).toString());
+            } else if (svg.name() == QLatin1String("text")) {
+                texts.append(svg.readElementText().trimmed());
+            } else if (svg.name() == QLatin1String("rect")
+                       && fills.value(fills.size() - 1) == QLatin1String("#aaaaaa")) {
+                auto number = [&](const char* name) {
+                    return attributes.value(QLatin1String(name)).toDouble();
+                };
+                bars.append(QRectF(number("x"), number("y"), number("width"), number("height")));
+            }
+        }
+        QVERIFY2(!svg.hasError(), qPrintable(svg.errorString()));
+        QVERIFY(texts.contains(QStringLiteral("Normal distribution of numbers in 5 Draws")));
+        QVERIFY(texts.contains(QStringLiteral("1")) && texts.contains(QStringLiteral("2")));
+        // One bar per number, the second one tall and to the right of the first.
+        QCOMPARE(bars.size(), 2);
+        QCOMPARE(bars[0].height(), 0.0);
+        QVERIFY(bars[1].height() > size.height() / 2);
+        QVERIFY(bars[1].left() > size.width() / 2);
+    }
+
+    void returnsToTheWindowThatOpenedIt_data()
+    {
+        QTest::addColumn<bool>("fromDatabase");
+        QTest::addColumn<bool>("throughFrame");
+        QTest::newRow("menu, exit button") << false << false;
+        QTest::newRow("menu, window frame") << false << true;
+        QTest::newRow("database window, exit button") << true << false;
+        QTest::newRow("database window, window frame") << true << true;
+    }
+    void returnsToTheWindowThatOpenedIt()
+    {
+        QFETCH(bool, fromDatabase);
+        QFETCH(bool, throughFrame);
+        m_program = std::make_unique<Program>(m_fixture->state, m_fixture->services);
+        m_program->start();
+        ZudeMenu* menu = m_program->mainMenu();
+        QWidget* opener = menu;
+        if (fromDatabase) {
+            QTest::mouseClick(control<QPushButton>(menu, "DBaseForm"), Qt::LeftButton);
+            opener = topLevel<LDbase>("LDbase");
+            QVERIFY(opener);
+            QTest::mouseClick(control<QPushButton>(opener, "ShowGrp"), Qt::LeftButton);
+        } else {
+            QTest::mouseClick(control<QPushButton>(menu, "ShowGraph1"), Qt::LeftButton);
+        }
+        QCOMPARE(m_fixture->state.GraphOpener, fromDatabase ? 2 : 1);
+        auto* graphs = topLevel<LGraph>("LGraph");
+        QVERIFY(graphs);
+        QVERIFY(!opener->isVisible());
+        QVERIFY(!menu->isVisible());
+
+        QTest::mouseClick(control<QPushButton>(graphs, "ChngView"), Qt::LeftButton);
+        if (throughFrame)
+            graphs->close();
+        else
+            QTest::mouseClick(control<QPushButton>(graphs, "ExitGrp"), Qt::LeftButton);
+        QCOMPARE(m_fixture->state.ActionMode, int(ActionIdle));
+        QVERIFY(!topLevel<LGraph>("LGraph"));
+        QVERIFY(opener->isVisible());
+        QCOMPARE(menu->isVisible(), !fromDatabase);
+        if (fromDatabase)
+            opener->close();
+    }
+
+private:
+    void open()
+    {
+        m_window = std::make_unique<LGraph>(m_fixture->state, m_fixture->services);
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    }
+    void click(const char* name) { QTest::mouseClick(button(name), Qt::LeftButton); }
+    QPushButton* button(const char* name) { return control<QPushButton>(m_window.get(), name); }
+    BarChart* chart() { return control<BarChart>(m_window.get(), "ZudeGraph"); }
+    DrawStore& store() { return m_fixture->state.Store; }
+
+    std::unique_ptr<GuiTestFixture> m_fixture;
+    std::unique_ptr<Program> m_program;
+    std::unique_ptr<LGraph> m_window;
+};
+
+QTEST_MAIN(TestLGraph)
+#include "tst_lgraph.moc"

@@ -1,0 +1,171 @@
+#include "GuiTestFixture.h"
+
+#include "gui/app/LBlankForm.h"
+#include "gui/app/Program.h"
+#include "gui/app/ZudeMenu.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QtTest>
+
+class TestMainMenu : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { m_fixture = std::make_unique<GuiTestFixture>(); }
+    void cleanup()
+    {
+        m_program.reset();
+        m_fixture->verifyNothingUnexpected();
+        m_fixture.reset();
+    }
+
+    void startsWithDefaultsWithoutSettingsFile()
+    {
+        startProgram();
+        QCOMPARE(state().Store.ColCount(), 8);
+        QCOMPARE(state().Store.HighNum(), 49);
+        QCOMPARE(state().Settings.CurrencySymbol, QStringLiteral(" $"));
+        QVERIFY(!control<QLabel>(menu(), "MyName")->isVisible());
+        QVERIFY(!control<QLabel>(menu(), "InfoLabel")->isVisible());
+        QVERIFY(!state().LinesPerPage); // measured when the database is first printed
+        QVERIFY(menu()->isVisible());
+        QVERIFY(m_program->backdrop()->isVisible());
+        QCOMPARE(m_program->backdrop()->windowTitle(), QStringLiteral("Numerion"));
+    }
+
+    void startsWithTheSettingsFile()
+    {
+        m_fixture->writeProgramFile(QStringLiteral("Personal.Lot"), "5,39,2,\" $\",\"Ann\"\r\n");
+        startProgram();
+        QCOMPARE(state().Store.ColCount(), 7);
+        QCOMPARE(state().Store.HighNum(), 39);
+        auto* name = control<QLabel>(menu(), "MyName");
+        QVERIFY(name->isVisible());
+        QCOMPARE(name->text(), QStringLiteral("Ann"));
+    }
+
+    void menuLayout()
+    {
+        startProgram();
+        QCOMPARE(menu()->windowTitle(), QStringLiteral("Numerion"));
+        QCOMPARE(menu()->size(), QSize(632, 424));
+        const QList<std::pair<const char*, QString>> buttons {
+            {"LoadFile", "&Open a File from Disk"},   {"PickForm", "&Rado-d-Idorur"},
+            {"DBaseForm", "&View and Edit Database"}, {"ShowGraph1", "&Show Graphs"},
+            {"InvTrack", "&Investment Tracker"},      {"SaveFile", "&Save File to Disk"},
+            {"HowtoUse", "How to &Use the Program"},  {"PrintDbase", "&Print Current Database"},
+            {"PtrFnt", "Personalize &Settings"},      {"Exit1Butt", "E&xit Program"}};
+        QWidget* previous = nullptr;
+        for (const auto& [name, caption] : buttons) {
+            auto* button = control<QPushButton>(menu(), name);
+            QCOMPARE(button->text(), caption);
+            QVERIFY(button->autoDefault());
+            QVERIFY(button->isEnabled());
+            if (previous)
+                QCOMPARE(previous->nextInFocusChain(), button);
+            previous = button;
+        }
+        QCOMPARE(control<QPushButton>(menu(), "Exit1Butt")->geometry(), QRect(216, 307, 200, 31));
+        QCOMPARE(control<QPushButton>(menu(), "PtrFnt")->width(), 202);
+    }
+
+    void exitQuestion_data()
+    {
+        QTest::addColumn<bool>("changed");
+        QTest::addColumn<int>("records");
+        QTest::addColumn<bool>("answerYes");
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<bool>("ends");
+
+        QTest::newRow("nothing changed") << false << 3 << false << false << true;
+        QTest::newRow("changed, Yes goes back") << true << 3 << true << true << false;
+        QTest::newRow("changed, No ends") << true << 3 << false << true << true;
+        QTest::newRow("changed, then all deleted") << true << 0 << false << false << true;
+    }
+    void exitQuestion()
+    {
+        QFETCH(bool, changed);
+        QFETCH(int, records);
+        QFETCH(bool, answerYes);
+        QFETCH(bool, asked);
+        QFETCH(bool, ends);
+
+        startProgram();
+        fillStore(records);
+        state().Store.SetChangedFlag(changed);
+        state().Store.SetFileDisplayName(QStringLiteral("week.lto"));
+        if (asked)
+            m_fixture->messages.answerNext(answerYes);
+
+        QSignalSpy finished(m_program.get(), &Program::finished);
+        auto* exitButton = control<QPushButton>(menu(), "Exit1Butt");
+        exitButton->setFocus();
+        QTest::keyClick(exitButton, Qt::Key_Return); // Enter presses the focused button
+
+        QCOMPARE(finished.count(), ends ? 1 : 0);
+        QCOMPARE(menu()->isVisible(), !ends);
+        QCOMPARE(m_fixture->messages.boxes.size(), asked ? 1 : 0);
+        if (asked) {
+            const auto& box = m_fixture->messages.boxes.first();
+            QVERIFY(box.question);
+            QCOMPARE(box.title, QStringLiteral("Changed File in Memory"));
+            QCOMPARE(
+                box.text,
+                QStringLiteral(
+                    "week.lto file in memory will be erased. Do you want to go back and Save File to Disk?."));
+            // Going back keeps the records marked as unsaved.
+            QCOMPARE(state().Store.ChangedFlag(), !ends);
+        }
+    }
+
+    void closingThroughTheFrameIsExit_data()
+    {
+        QTest::addColumn<bool>("closeBackdrop");
+        QTest::newRow("menu") << false;
+        QTest::newRow("backdrop") << true;
+    }
+    void closingThroughTheFrameIsExit()
+    {
+        QFETCH(bool, closeBackdrop);
+        startProgram();
+        fillStore(1);
+        state().Store.SetChangedFlag(true);
+        QSignalSpy finished(m_program.get(), &Program::finished);
+        QWidget* window = closeBackdrop ? static_cast<QWidget*>(m_program->backdrop()) : menu();
+
+        m_fixture->messages.answerNext(true);
+        window->close();
+        QCOMPARE(finished.count(), 0);
+        QVERIFY(window->isVisible());
+
+        m_fixture->messages.answerNext(false);
+        window->close();
+        QCOMPARE(finished.count(), 1);
+        QVERIFY(!menu()->isVisible());
+        QVERIFY(!m_program->backdrop()->isVisible());
+    }
+
+private:
+    void startProgram()
+    {
+        m_program = std::make_unique<Program>(state(), m_fixture->services);
+        m_program->start();
+        QVERIFY(QTest::qWaitForWindowExposed(menu()));
+    }
+    void fillStore(int records)
+    {
+        state().Store.SetColCount(3);
+        for (int i = 0; i < records; ++i)
+            state().Store.AppendRecord(QStringLiteral("1996-09-07"), {QStringLiteral("1")});
+    }
+    SharedState& state() { return m_fixture->state; }
+    ZudeMenu* menu() { return m_program->mainMenu(); }
+
+    std::unique_ptr<GuiTestFixture> m_fixture;
+    std::unique_ptr<Program> m_program;
+};
+
+QTEST_MAIN(TestMainMenu)
+#include "tst_zudemenu.moc"

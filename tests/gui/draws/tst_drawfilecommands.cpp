@@ -1,0 +1,355 @@
+#include "FileBytes.h"
+#include "GuiTestFixture.h"
+
+#include "gui/app/Program.h"
+#include "gui/app/ZudeMenu.h"
+#include "core/common/TextFormat.h"
+#include "gui/draws/LDbase.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QtTest>
+
+namespace {
+
+const QByteArray twoRecords = "2,8,49,\"Weekly Six\"\r\n"
+                              "1,#1996-09-07#,3,11,23,30,42,49,0,0,0,0\r\n"
+                              "2,#1996-09-14#,5,12,19,27,33,41,0,0,0,0\r\n";
+
+} // namespace
+
+class TestDrawFileCommands : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+    void init() { m_fixture = std::make_unique<GuiTestFixture>(); }
+    void cleanup()
+    {
+        closeDatabaseWindow();
+        m_program.reset();
+        m_fixture->verifyNothingUnexpected();
+        m_fixture.reset();
+    }
+
+    void typedDrawsSurviveSavingAndARestart()
+    {
+        startProgram();
+        click(menu(), "DBaseForm");
+        QVERIFY(QTest::qWaitForWindowActive(database()));
+        typeIntoBox(database(), "InFileName", QStringLiteral("Weekly Six, main draw"));
+        addDraw(QStringLiteral("9/7/1996"), {"3", "11", "23", "30", "42", "49"});
+        addDraw(QStringLiteral("9/14/1996"), {"5", "12", "19", "27", "33", "41"});
+        click(database(), "ExitDbase");
+        QVERIFY(state().Store.ChangedFlag());
+
+        const QString path = m_fixture->programPath(QStringLiteral("Weekly.lto"));
+        m_fixture->fileDialogs.answers = {path};
+        click(menu(), "SaveFile");
+        QVERIFY(menu()->isVisible());
+        QVERIFY(!state().Store.ChangedFlag());
+        QCOMPARE(state().Store.FileDisplayName(), QStringLiteral("Weekly.lto"));
+        QCOMPARE(state().ActionMode, int(ActionIdle));
+        QVERIFY(state().FilePath.isEmpty());
+        QByteArray expected = twoRecords;
+        expected.replace("Weekly Six", "Weekly Six, main draw");
+        QCOMPARE(fileBytes(path), expected);
+
+        // Exit (no question: everything is saved) and start again on a fresh state.
+        click(menu(), "Exit1Butt");
+        QVERIFY(m_fixture->messages.boxes.isEmpty());
+        m_program.reset();
+        state() = SharedState();
+        state().ProgramDirectory = m_fixture->programDir.path();
+        startProgram();
+
+        m_fixture->fileDialogs.answers = {path};
+        click(menu(), "LoadFile");
+        QCOMPARE(m_fixture->fileDialogs.kinds.last(), QStringLiteral("open"));
+        QVERIFY(database());
+        QVERIFY(!menu()->isVisible());
+        QCOMPARE(control<QLineEdit>(database(), "InFileName")->text(),
+                 QStringLiteral("Weekly Six, main draw"));
+        auto* grid = control<QTableWidget>(database(), "Grid1");
+        // Newest first.
+        QCOMPARE(grid->item(1, 1)->text(), QStringLiteral("9/14/1996"));
+        QCOMPARE(grid->item(1, 7)->text(), QStringLiteral(" 41"));
+        QCOMPARE(control<QLineEdit>(database(), "InDate")->text(), QStringLiteral("9/21/1996"));
+        QVERIFY(!state().Store.ChangedFlag());
+
+        // The next save proposes the same name.
+        click(database(), "ExitDbase");
+        click(menu(), "SaveFile");
+        QCOMPARE(m_fixture->fileDialogs.proposals.last(), path);
+    }
+
+    void opensTheSampleFile()
+    {
+        startProgram();
+        m_fixture->fileDialogs.answers = {QStringLiteral(NUMERION_SAMPLE_DIR "/Sample.lto")};
+        click(menu(), "LoadFile");
+        QVERIFY(m_fixture->messages.boxes.isEmpty());
+        QCOMPARE(state().Store.RecCount(), 150);
+        QCOMPARE(state().Store.ColCount(), 8);
+        QCOMPARE(state().Store.HighNum(), 49);
+        QCOMPARE(state().Store.FileDisplayName(), QStringLiteral("Sample.lto"));
+        QCOMPARE(control<QTableWidget>(database(), "Grid1")->item(1, 0)->text(),
+                 QStringLiteral(" 150"));
+    }
+
+    void cancellingOpenShowsTheDrawsInMemory()
+    {
+        startProgram();
+        state().Store.SetTitle(QStringLiteral("Kept"));
+        state().Store.AppendRecord(QStringLiteral("9/7/1996"), {"1", "2", "3", "4", "5", "6"});
+        click(menu(), "LoadFile");
+        QVERIFY(database());
+        QCOMPARE(state().Store.RecCount(), 1);
+        QCOMPARE(state().ActionMode, int(ActionIdle));
+        QVERIFY(m_fixture->messages.boxes.isEmpty());
+    }
+
+    void openingAskBeforeDroppingAddedDraws()
+    {
+        startProgram();
+        m_fixture->writeProgramFile(QStringLiteral("Other.lto"), twoRecords);
+        state().Store.SetFileDisplayName(QStringLiteral("Mine.lto"));
+        state().Store.AppendRecord(QStringLiteral("9/7/1996"), {"1", "2", "3", "4", "5", "6"});
+        state().Store.SetChangedFlag(true);
+
+        m_fixture->messages.answerNext(true); // go back and save
+        click(menu(), "LoadFile");
+        QCOMPARE(m_fixture->messages.lastText(),
+                 QStringLiteral("Mine.lto file in memory will be erased. Do you want to go back "
+                                "and Save File to Disk?."));
+        QVERIFY(menu()->isVisible());
+        QVERIFY(m_fixture->fileDialogs.kinds.isEmpty());
+
+        m_fixture->messages.answerNext(false);
+        m_fixture->fileDialogs.answers = {m_fixture->programPath(QStringLiteral("Other.lto"))};
+        click(menu(), "LoadFile");
+        QCOMPARE(state().Store.RecCount(), 2);
+        QCOMPARE(state().Store.FileDisplayName(), QStringLiteral("Other.lto"));
+    }
+
+    void aBrokenFileLeavesAnEmptyStore_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("missing file") << QByteArray();
+        QTest::newRow("fewer records than announced") << twoRecords.left(twoRecords.size() - 42);
+        QTest::newRow("not a draw file") << QByteArray("Dear diary,\r\n");
+    }
+    void aBrokenFileLeavesAnEmptyStore()
+    {
+        QFETCH(QByteArray, bytes);
+        startProgram();
+        const QString path = m_fixture->programPath(QStringLiteral("Broken.lto"));
+        if (!bytes.isEmpty())
+            m_fixture->writeProgramFile(QStringLiteral("Broken.lto"), bytes);
+        state().Store.SetTitle(QStringLiteral("Old"));
+        state().Store.AppendRecord(QStringLiteral("9/7/1996"), {"1", "2", "3", "4", "5", "6"});
+
+        m_fixture->fileDialogs.answers = {path};
+        click(menu(), "LoadFile");
+        QCOMPARE(m_fixture->messages.texts(),
+                 QStringList {"File not found or wrong format. Check Filename and/or Directory."});
+        QCOMPARE(m_fixture->messages.boxes.first().title, QStringLiteral("Loading Error"));
+        QCOMPARE(state().Store.RecCount(), 0);
+        QVERIFY(state().Store.Title().isEmpty());
+        QVERIFY(state().Store.FileDisplayName().isEmpty());
+        QVERIFY(!state().Store.ChangedFlag());
+        QCOMPARE(state().ActionMode, int(ActionIdle));
+        QVERIFY(database());
+        QCOMPARE(control<QLineEdit>(database(), "NumCol")->text(), QStringLiteral("6"));
+    }
+
+    void saveWithoutRecordsOrWithCancel()
+    {
+        startProgram();
+        state().Store.SetChangedFlag(true);
+        click(menu(), "SaveFile");
+        QCOMPARE(m_fixture->messages.texts(), QStringList {"No Records to Save"});
+        QVERIFY(m_fixture->fileDialogs.kinds.isEmpty());
+
+        state().Store.AppendRecord(QStringLiteral("9/7/1996"), {"1", "2", "3", "4", "5", "6"});
+        state().Store.SetChangedFlag(true);
+        click(menu(), "SaveFile"); // no answer scripted: cancel
+        QCOMPARE(m_fixture->fileDialogs.kinds, QStringList {"save"});
+        // Nothing was saved, so the draws are still unsaved.
+        QVERIFY(state().Store.ChangedFlag());
+        QCOMPARE(state().ActionMode, int(ActionIdle));
+        QCOMPARE(QDir(m_fixture->programDir.path()).entryList(QDir::Files), QStringList());
+        QVERIFY(menu()->isVisible());
+    }
+
+    void aFailedSaveKeepsTheOldFile()
+    {
+        startProgram();
+        const QString path = m_fixture->programPath(QStringLiteral("Weekly.lto"));
+        m_fixture->writeProgramFile(QStringLiteral("Weekly.lto"), twoRecords);
+        state().Store.AppendRecord(QStringLiteral("9/7/1996"), {"1", "2", "3", "4", "5", "6"});
+        // A date that cannot be written fails the save half-way through.
+        state().Store.AppendRecord(QStringLiteral("9/7/1996"), {"1", "2", "3", "4", "5", "6"});
+        state().Store.ReplaceRecord(2, QStringLiteral("someday"), {"1", "2", "3", "4", "5", "6"});
+        state().Store.SetFileDisplayName(QStringLiteral("Before.lto"));
+
+        m_fixture->fileDialogs.answers = {path, m_fixture->programPath("no/such/folder/x.lto")};
+        click(menu(), "SaveFile");
+        state().Store.ReplaceRecord(2, QStringLiteral("9/7/1996"), {"1", "2", "3", "4", "5", "6"});
+        click(menu(), "SaveFile");
+        QCOMPARE(m_fixture->messages.texts(),
+                 (QStringList {" Bad Filename. Must be in the form MYFILE.LTO\nA record's date is "
+                               "no date that can be written.",
+                               " Bad Filename. Must be in the form MYFILE.LTO\nNo such file or "
+                               "directory"}));
+        QCOMPARE(m_fixture->messages.boxes.first().title, QStringLiteral("Saving Error"));
+        QCOMPARE(fileBytes(path), twoRecords);
+        QCOMPARE(state().Store.FileDisplayName(), QStringLiteral("Before.lto"));
+    }
+
+    // Draws not saved are never dropped without the question: a save that failed or was
+    // cancelled leaves them marked, and a correction marks them.
+    void unsavedDrawsAreNeverForgotten_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::newRow("failed save") << "failed";
+        QTest::newRow("cancelled save") << "cancelled";
+        QTest::newRow("correction after an open") << "correction";
+    }
+    void unsavedDrawsAreNeverForgotten()
+    {
+        QFETCH(QString, way);
+        startProgram();
+        if (way == "correction") {
+            m_fixture->writeProgramFile(QStringLiteral("Weekly.lto"), twoRecords);
+            m_fixture->fileDialogs.answers = {m_fixture->programPath(QStringLiteral("Weekly.lto"))};
+            click(menu(), "LoadFile");
+            m_fixture->answerDialog(QStringLiteral("InRecNum"), [](QWidget* dialog) {
+                QTest::keyClicks(control<QLineEdit>(dialog, "CurVal"), QStringLiteral("1"));
+                QTest::mouseClick(control<QPushButton>(dialog, "Accept"), Qt::LeftButton);
+            });
+            click(database(), "CorrectRec");
+            auto* number = control<QLineEdit>(database(), "InNum0");
+            QTest::mouseClick(number, Qt::LeftButton);
+            QTest::keyClick(number, Qt::Key_Backspace);
+            QTest::keyClick(number, Qt::Key_4);
+            click(database(), "Calc");
+            QCOMPARE(state().Store.cell(1, 2).number(), 4.0);
+            click(database(), "ExitDbase");
+        } else {
+            click(menu(), "DBaseForm");
+            QVERIFY(QTest::qWaitForWindowActive(database()));
+            addDraw(QStringLiteral("9/7/1996"), {"3", "11", "23", "30", "42", "49"});
+            QCOMPARE(state().Store.RecCount(), 1);
+            click(database(), "ExitDbase");
+            if (way == "failed") {
+                m_fixture->writeProgramFile(QStringLiteral("NotAFolder"), "a file");
+                m_fixture->fileDialogs.answers = {m_fixture->programPath("NotAFolder/Weekly.lto")};
+            }
+            click(menu(), "SaveFile");
+            if (way == "failed")
+                QCOMPARE(m_fixture->messages.texts(),
+                         QStringList {" Bad Filename. Must be in the form MYFILE.LTO\nNot a "
+                                      "directory"});
+        }
+
+        m_fixture->messages.answerNext(true); // go back and save
+        QSignalSpy finished(m_program.get(), &Program::finished);
+        click(menu(), "Exit1Butt");
+        QVERIFY(m_fixture->messages.boxes.last().question);
+        QCOMPARE(m_fixture->messages.boxes.last().title, QStringLiteral("Changed File in Memory"));
+        QCOMPARE(finished.count(), 0);
+        QVERIFY(menu()->isVisible());
+    }
+
+    // A highest number of three digits is cut to the window's 60, not to its first two digits,
+    // and the records keep their numbers.
+    void aShapeBeyondTheLimitsIsCutToThem()
+    {
+        startProgram();
+        m_fixture->writeProgramFile(QStringLiteral("Big.lto"),
+                                    "1,8,105,\"Big\"\r\n"
+                                    "1,#1996-09-07#,3,11,23,30,42,75,0,0,0,0\r\n");
+        m_fixture->fileDialogs.answers = {m_fixture->programPath(QStringLiteral("Big.lto"))};
+        click(menu(), "LoadFile");
+        QCOMPARE(control<QLineEdit>(database(), "HighNum")->text(), QStringLiteral("60"));
+        QCOMPARE(state().Store.HighNum(), 60);
+        QCOMPARE(state().Store.cell(1, 7).number(), 75.0);
+        QVERIFY(m_fixture->messages.boxes.isEmpty());
+    }
+
+    void printsTheDatabase()
+    {
+        startProgram();
+        click(menu(), "PrintDbase");
+        QCOMPARE(m_fixture->messages.texts(), QStringList {"No Records in Database to print."});
+
+        m_fixture->writeProgramFile(QStringLiteral("Weekly.lto"), twoRecords);
+        m_fixture->fileDialogs.answers = {m_fixture->programPath(QStringLiteral("Weekly.lto"))};
+        click(menu(), "LoadFile");
+        click(database(), "ExitDbase");
+        m_fixture->messages.clear();
+
+        m_fixture->messages.answerNext(false);
+        click(menu(), "PrintDbase");
+        QVERIFY(m_fixture->printer.printed.isEmpty());
+
+        m_fixture->printer.lineHeight = 240;
+        m_fixture->messages.answerNext(true);
+        click(menu(), "PrintDbase");
+        QCOMPARE(m_fixture->printer.printed.size(), 1);
+        // Lines per page come from the printer's page: the lines that fit, less the two below
+        // the last record.
+        QCOMPARE(state().LinesPerPage, std::optional<int>(14400 / 240 - 2));
+        const QStringList page = m_fixture->printer.printed.first().pages.first();
+        QCOMPARE(page[2], QStringLiteral("    Winning numbers in Weekly Six Draw"));
+        QVERIFY(page[5].startsWith(QStringLiteral("    9/7/1996")));
+        QVERIFY(page.contains(QStringLiteral("  ") + state().DistributionText));
+        QVERIFY(state().DistributionText.startsWith(QStringLiteral("Distribution of numbers")));
+        QVERIFY(menu()->isVisible());
+    }
+
+private:
+    void startProgram()
+    {
+        m_program = std::make_unique<Program>(state(), m_fixture->services);
+        m_program->start();
+        QVERIFY(QTest::qWaitForWindowExposed(menu()));
+    }
+    void click(QWidget* window, const char* button)
+    {
+        QTest::mouseClick(control<QPushButton>(window, button), Qt::LeftButton);
+    }
+    // Types a draw the way a user does: the date, Enter, each number and Enter; the last Enter
+    // presses "Add Record".
+    void addDraw(const QString& date, const QStringList& numbers)
+    {
+        auto* dateBox = control<QLineEdit>(database(), "InDate");
+        dateBox->setFocus();
+        dateBox->selectAll();
+        QTest::keyClicks(dateBox, date);
+        QTest::keyClick(dateBox, Qt::Key_Return);
+        for (const QString& number : numbers) {
+            QTest::keyClicks(QApplication::focusWidget(), number);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    }
+    void closeDatabaseWindow()
+    {
+        if (LDbase* window = database())
+            window->close();
+    }
+    LDbase* database() { return topLevel<LDbase>("LDbase"); }
+    SharedState& state() { return m_fixture->state; }
+    ZudeMenu* menu() { return m_program->mainMenu(); }
+
+    std::unique_ptr<GuiTestFixture> m_fixture;
+    std::unique_ptr<Program> m_program;
+};
+
+QTEST_MAIN(TestDrawFileCommands)
+#include "tst_drawfilecommands.moc"

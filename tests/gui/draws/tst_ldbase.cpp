@@ -1,0 +1,799 @@
+#include "GuiTestFixture.h"
+
+#include "gui/app/Program.h"
+#include "gui/app/ZudeMenu.h"
+#include "core/common/TextFormat.h"
+#include "gui/draws/InRecNum.h"
+#include "gui/draws/LDbase.h"
+
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QtTest>
+
+class TestLDbase : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+    void init()
+    {
+        m_fixture = std::make_unique<GuiTestFixture>();
+        m_recordAnswers.clear();
+    }
+    void cleanup()
+    {
+        m_window.reset();
+        if (LDbase* left = topLevel<LDbase>("LDbase"))
+            left->close();
+        m_program.reset();
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        m_fixture->verifyNothingUnexpected();
+        m_fixture.reset();
+    }
+
+    void opensOnAnEmptyStore()
+    {
+        open();
+        QCOMPARE(QApplication::focusWidget(), box("InDate"));
+        QCOMPARE(box("InDate")->text(), FormatShortDate(QDate::currentDate()));
+        QCOMPARE(box("NumCol")->text(), QStringLiteral("6"));
+        QVERIFY(box("InNum5")->isVisible());
+        QVERIFY(!box("InNum6")->isVisible());
+        QCOMPARE(records()->columnCount(), 8);
+        QCOMPARE(records()->rowCount(), 24);
+        QCOMPARE(records()->item(0, 0)->text(), QStringLiteral("Record"));
+        QCOMPARE(records()->item(0, 2)->text(), QStringLiteral(" 1"));
+        QCOMPARE(distribution(3)->item(0, 8)->text(), QStringLiteral(" 49"));
+        QCOMPARE(distribution(3)->item(0, 9)->text(), QString());
+        QCOMPARE(control<QLabel>(window(), "InNew")->text(), QStringLiteral("New"));
+        QVERIFY(m_fixture->messages.boxes.isEmpty());
+
+        // Tab runs along the entry row, then the buttons from "Add Record" leftwards.
+        QStringList chain;
+        for (int step = 0; step < 10; ++step) {
+            chain.append(QApplication::focusWidget()->objectName());
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(chain,
+                 (QStringList {"InDate", "InNum0", "InNum1", "InNum2", "InNum3", "InNum4", "InNum5",
+                               "Calc", "Help3But", "CorrectRec"}));
+    }
+
+    void entryChecks_data()
+    {
+        QTest::addColumn<QStringList>("numbers");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("message");
+
+        QTest::newRow("first empty") << QStringList {"", "2", "3", "4", "5", "6"} << "Help"
+                                     << " No record to add to database.";
+        QTest::newRow("first 0") << QStringList {"0", "2", "3", "4", "5", "6"} << "Help"
+                                 << " No record to add to database.";
+        QTest::newRow("highest accepted")
+            << QStringList {"1", "2", "3", "4", "5", "49"} << QString() << QString();
+        QTest::newRow("one above the highest")
+            << QStringList {"1", "50", "3", "4", "5", "6"} << "Entry Error"
+            << " Correct: number 50 is higher than allowed in Draw.";
+        QTest::newRow("0 elsewhere") << QStringList {"1", "2", "0", "4", "5", "6"} << "Entry Error"
+                                     << " Correct: number 0 not allowed in Draw.";
+        QTest::newRow("missing") << QStringList {"1", "2", "3", "4", "5", ""} << "Entry Error"
+                                 << " Correct: missing number.";
+    }
+    void entryChecks()
+    {
+        QFETCH(QStringList, numbers);
+        QFETCH(QString, title);
+        QFETCH(QString, message);
+        open();
+        enterRow(numbers);
+        clickAdd();
+        QCOMPARE(m_fixture->messages.texts(),
+                 message.isEmpty() ? QStringList() : QStringList {message});
+        if (!message.isEmpty())
+            QCOMPARE(m_fixture->messages.boxes.first().title, title);
+        QCOMPARE(state().Store.RecCount(), message.isEmpty() ? 1 : 0);
+    }
+
+    void addingARecordTypedWithEnter()
+    {
+        open();
+        QLineEdit* date = box("InDate");
+        date->selectAll();
+        QTest::keyClicks(date, QStringLiteral("9/7/96"));
+        QTest::keyClick(date, Qt::Key_Return);
+        for (const char* number : {"3", "11", "23", "30", "42", "11"}) {
+            QTest::keyClicks(QApplication::focusWidget(), number);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        }
+        // The last Enter leaves the focus on "Add Record"; the next presses it.
+        QCOMPARE(QApplication::focusWidget(), control<QPushButton>(window(), "Calc"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+
+        QCOMPARE(state().Store.RecCount(), 1);
+        QVERIFY(state().Store.ChangedFlag());
+        QCOMPARE(date->text(), QStringLiteral("9/14/1996"));
+        QCOMPARE(box("InNum0")->text(), QString());
+        QCOMPARE(QApplication::focusWidget(), box("InNum0"));
+        QCOMPARE(rowTexts(records(), 1),
+                 (QStringList {"   1", "9/7/1996", "  3", " 11", " 23", " 30", " 42", " 11"}));
+        QCOMPARE(distribution(1)->item(1, 10)->text(), QStringLiteral("2")); // 11 twice
+        QCOMPARE(distribution(1)->item(1, 0)->text(), QString());
+        QCOMPARE(control<QLabel>(window(), "Label4")->text(),
+                 QStringLiteral(
+                     "Distribution of numbers in database.  Top 6 =  11  3  23  30  42  1  "));
+        QCOMPARE(state().DistributionText, control<QLabel>(window(), "Label4")->text());
+    }
+
+    void newestRecordFirst()
+    {
+        fillStore(3);
+        open();
+        QCOMPARE(rowTexts(records(), 1).first(), QStringLiteral("   3"));
+        QCOMPARE(rowTexts(records(), 3).first(), QStringLiteral("   1"));
+    }
+
+    void recordGridGrows()
+    {
+        fillStore(20);
+        open();
+        QCOMPARE(records()->rowCount(), 44);
+        while (state().Store.RecCount() < 40) {
+            addRecord({"1", "2", "3", "4", "5", "6"});
+            QCOMPARE(records()->rowCount(), 44);
+        }
+        addRecord({"1", "2", "3", "4", "5", "6"});
+        QCOMPARE(records()->rowCount(), 64);
+        QCOMPARE(window()->GridRowCapacity(), 64);
+        QCOMPARE(rowTexts(records(), 1).first(), QStringLiteral("  41"));
+    }
+
+    void correctRecord_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QStringList>("messages");
+        QTest::newRow("cancelled") << 0 << QStringList();
+        QTest::newRow("no such record") << 4 << QStringList {" Record Number does not exist."};
+        QTest::newRow("too big for any record")
+            << 32768 << QStringList {" Record Number does not exist."};
+    }
+    void correctRecord()
+    {
+        QFETCH(int, answer);
+        QFETCH(QStringList, messages);
+        fillStore(3);
+        open();
+        m_recordAnswers = {answer};
+        QTest::mouseClick(control<QPushButton>(window(), "CorrectRec"), Qt::LeftButton);
+        QCOMPARE(m_fixture->messages.texts(), messages);
+        QCOMPARE(control<QLabel>(window(), "InNew")->text(), QStringLiteral("New"));
+    }
+
+    void correctingRemovesACount()
+    {
+        fillStore(2); // both records hold 1..6 except 6 in the second, which holds 7
+        state().Store.SetChangedFlag(false);
+        open();
+        QCOMPARE(distribution(1)->item(1, 6)->text(), QStringLiteral("1"));
+        m_recordAnswers = {2};
+        QTest::mouseClick(control<QPushButton>(window(), "CorrectRec"), Qt::LeftButton);
+        QCOMPARE(control<QLabel>(window(), "InNew")->text(), QStringLiteral(" 2"));
+        QCOMPARE(box("InNum5")->text(), QStringLiteral("7"));
+        QCOMPARE(box("InDate")->text(), QStringLiteral("9/14/1996"));
+
+        box("InNum5")->setText(QStringLiteral("8"));
+        clickAdd();
+        QCOMPARE(state().Store.RecCount(), 2);
+        QCOMPARE(distribution(1)->item(1, 6)->text(), QString());
+        QCOMPARE(distribution(1)->item(1, 7)->text(), QStringLiteral("1"));
+        QVERIFY(state().Store.ChangedFlag()); // a correction is a change to be saved
+        QCOMPARE(control<QLabel>(window(), "InNew")->text(), QStringLiteral("New"));
+    }
+
+    void correctWithoutRecords()
+    {
+        open();
+        QTest::mouseClick(control<QPushButton>(window(), "CorrectRec"), Qt::LeftButton);
+        QCOMPARE(m_fixture->messages.texts(),
+                 QStringList {QStringLiteral(" No records to correct ")});
+    }
+
+    void deleteAll_data()
+    {
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("Yes") << true;
+        QTest::newRow("No") << false;
+    }
+    void deleteAll()
+    {
+        QFETCH(bool, yes);
+        fillStore(3);
+        state().Store.SetTitle(QStringLiteral("Weekly Six"));
+        open();
+        m_fixture->messages.answerNext(yes);
+        QTest::mouseClick(control<QPushButton>(window(), "delDbase"), Qt::LeftButton);
+        QCOMPARE(m_fixture->messages.boxes.first().title, QStringLiteral("Erase Database"));
+        QCOMPARE(m_fixture->messages.boxes.first().text,
+                 QStringLiteral("Yes will delete the database file in memory."));
+        QCOMPARE(state().Store.RecCount(), yes ? 0 : 3);
+        QCOMPARE(records()->item(1, 0)->text().isEmpty(), yes);
+        QCOMPARE(distribution(1)->item(1, 0)->text().isEmpty(), yes);
+        QCOMPARE(distribution(1)->item(0, 0)->text(), QStringLiteral(" 1"));
+        QCOMPARE(box("InFileName")->text().isEmpty(), yes);
+        QCOMPARE(control<QLabel>(window(), "Label4")->text().isEmpty(), yes);
+    }
+
+    void shapeChangesWaitForDeleteAll()
+    {
+        fillStore(1);
+        open();
+        setBox("NumCol", QStringLiteral("5"));
+        QCOMPARE(m_fixture->messages.texts(),
+                 QStringList {QStringLiteral(
+                     " Cannot change while records exist in a database. 'Delete All' first.")});
+        QCOMPARE(box("NumCol")->text(), QStringLiteral(" 6"));
+
+        m_fixture->messages.clear();
+        m_fixture->messages.answerNext(true);
+        QTest::mouseClick(control<QPushButton>(window(), "delDbase"), Qt::LeftButton);
+        setBox("NumCol", QStringLiteral("5"));
+        setBox("HighNum", QStringLiteral("39"));
+        QCOMPARE(m_fixture->messages.texts(),
+                 QStringList {QStringLiteral("Yes will delete the database file in memory.")});
+        QCOMPARE(state().Store.ColCount(), 7);
+        QCOMPARE(state().Store.HighNum(), 39);
+        QVERIFY(!box("InNum5")->isVisible());
+        QCOMPARE(distribution(2)->item(0, 19)->text(), QString());
+    }
+
+    void shapeBoxRanges_data()
+    {
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("empty numbers per draw") << QByteArray("NumCol") << ""
+                                                << " Must be from 1 to 10"
+                                                << " 6";
+        QTest::newRow("11 numbers per draw") << QByteArray("NumCol") << "11"
+                                             << " Must be from 1 to 10"
+                                             << " 6";
+        QTest::newRow("61 highest") << QByteArray("HighNum") << "61"
+                                    << " Must be from 1 to 60"
+                                    << "49";
+    }
+    void shapeBoxRanges()
+    {
+        QFETCH(QByteArray, name);
+        QFETCH(QString, typed);
+        QFETCH(QString, message);
+        QFETCH(QString, shown);
+        open();
+        setBox(name.constData(), typed);
+        QCOMPARE(m_fixture->messages.texts(), QStringList {message});
+        QCOMPARE(box(name.constData())->text(), shown);
+    }
+
+    void fullStoreSaysSo()
+    {
+        state().Store.SetColCount(3);
+        for (int i = 0; i < 2000; ++i)
+            state().Store.AppendRecord(QStringLiteral("1/1/2000"), {QStringLiteral("1")});
+        open();
+        QCOMPARE(m_fixture->messages.texts(),
+                 QStringList {QStringLiteral("Max amount of records = 2000")});
+        box("InNum0")->setText(QStringLiteral("2"));
+        clickAdd();
+        QCOMPARE(m_fixture->messages.texts().last(),
+                 QStringLiteral("Max amount of records = 2000"));
+        QCOMPARE(state().Store.RecCount(), 2000);
+    }
+
+    void titleBox()
+    {
+        open();
+        QLineEdit* title = box("InFileName");
+        title->setFocus();
+        QTest::keyClicks(title, QStringLiteral("Weekly \"Six\""));
+        QCOMPARE(title->text(), QStringLiteral("Weekly Six"));
+        QCOMPARE(m_fixture->messages.beeps, 2);
+        QGuiApplication::clipboard()->setText(QStringLiteral(" \"Lotto\""));
+        QTest::keyClick(title, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(title->text(), QStringLiteral("Weekly Six Lotto")); // the quotes are stripped
+        typeText(title, QStringLiteral(" 🎲"));
+        QCOMPARE(title->text(), QStringLiteral("Weekly Six Lotto 🎲")); // the whole character
+        QTest::keyClick(title, Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), box("InNum0"));
+        QCOMPARE(state().Store.Title(), QStringLiteral("Weekly Six Lotto 🎲"));
+    }
+
+    void badDateIsRefused()
+    {
+        open();
+        QLineEdit* date = box("InDate");
+        date->selectAll();
+        QTest::keyClicks(date, QStringLiteral("2/30/2026x"));
+        QCOMPARE(m_fixture->messages.beeps, 1); // letters cannot be typed
+        QTest::keyClick(date, Qt::Key_Tab);
+        QCOMPARE(m_fixture->messages.texts(),
+                 QStringList {QStringLiteral("Not a proper date, try again. ")});
+        QCOMPARE(m_fixture->messages.boxes.first().title, QStringLiteral("Entry error"));
+        QTRY_COMPARE(QApplication::focusWidget(), date);
+
+        enterRow({"1", "2", "3", "4", "5", "6"}, /*keepDate=*/true);
+        clickAdd();
+        QCOMPARE(state().Store.RecCount(), 0);
+        QCOMPARE(m_fixture->messages.texts().last(),
+                 QStringLiteral("Not a proper date, try again. "));
+    }
+
+    void helpPanel()
+    {
+        open();
+        auto* button = control<QPushButton>(window(), "Help3But");
+        QTest::mouseClick(button, Qt::LeftButton);
+        auto* panel = control<QPlainTextEdit>(window(), "HelpBoxD");
+        QVERIFY(panel->isVisible());
+        QCOMPARE(QApplication::focusWidget(), panel);
+        QVERIFY(panel->toPlainText().startsWith(
+            QStringLiteral("  Start a new File  (more..PgDn)\n\nInput boxes are yellow.\n\n")));
+        QVERIFY(panel->toPlainText().endsWith(
+            QStringLiteral("For more detailed information press F1.\n                 End")));
+        QTest::keyClicks(panel, QStringLiteral("x"));
+        QCOMPARE(m_fixture->messages.beeps, 1);
+        QTest::mouseClick(button, Qt::LeftButton);
+        QVERIFY(!panel->isVisible());
+    }
+
+    void recordNumberDialog()
+    {
+        RecordingMessageBoxes messages;
+        InRecNum dialog(messages);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        auto* value = control<QLineEdit>(&dialog, "CurVal");
+        QCOMPARE(QApplication::focusWidget(), value);
+        QCOMPARE(control<QLabel>(&dialog, "Label1")->text(),
+                 QStringLiteral(" Type in Record           Number to Correct"));
+        QTest::keyClicks(value, QStringLiteral("1a-.2"));
+        QCOMPARE(value->text(), QStringLiteral("12"));
+        QCOMPARE(messages.beeps, 3);
+        QTest::keyClick(value, Qt::Key_Return);
+        QVERIFY(dialog.isVisible()); // Enter only moves to OK
+        QCOMPARE(QApplication::focusWidget(), control<QPushButton>(&dialog, "Accept"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.CorrectRecNo(), 12);
+    }
+
+    void recordNumberDialogAnswers_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<int>("answer");
+        QTest::newRow("empty OK") << "" << true << 0;
+        QTest::newRow("cancel") << "5" << false << 0;
+        QTest::newRow("beyond 16 bits") << "99999" << true << 32768;
+    }
+    void recordNumberDialogAnswers()
+    {
+        QFETCH(QString, typed);
+        QFETCH(bool, ok);
+        QFETCH(int, answer);
+        RecordingMessageBoxes messages;
+        InRecNum dialog(messages);
+        dialog.show();
+        QTest::keyClicks(control<QLineEdit>(&dialog, "CurVal"), typed);
+        QTest::mouseClick(control<QPushButton>(&dialog, ok ? "Accept" : "NoAccept"),
+                          Qt::LeftButton);
+        QCOMPARE(dialog.CorrectRecNo(), answer);
+    }
+
+    // What the entry row shows is what "Add Record" does, whichever way a correction was left.
+    void aCorrectionNeverOutlivesItself_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("exit to the menu and back") << "exit"
+                                                   << "New";
+        QTest::newRow("graphs and back") << "graphs"
+                                         << " 2";
+        QTest::newRow("delete all") << "delete"
+                                    << "New";
+        QTest::newRow("record dialog cancelled") << "cancel"
+                                                 << "New";
+        QTest::newRow("record dialog left with Escape") << "escape"
+                                                        << "New";
+    }
+    void aCorrectionNeverOutlivesItself()
+    {
+        QFETCH(QString, way);
+        QFETCH(QString, shown);
+        fillStore(3);
+        state().Store.SetChangedFlag(false);
+        startProgram();
+        click(menu(), "DBaseForm");
+        answerRecordDialog(QStringLiteral("2"));
+        click(database(), "CorrectRec");
+        QCOMPARE(control<QLabel>(database(), "InNew")->text(), QStringLiteral(" 2"));
+
+        if (way == "exit") {
+            click(database(), "ExitDbase");
+            click(menu(), "DBaseForm");
+        } else if (way == "graphs") {
+            click(database(), "ShowGrp");
+            click(topLevel<QWidget>("LGraph"), "ExitGrp");
+        } else if (way == "delete") {
+            m_fixture->messages.answerNext(true);
+            click(database(), "delDbase");
+        } else {
+            m_fixture->answerDialog(QStringLiteral("InRecNum"), [way](QWidget* dialog) {
+                if (way == "cancel")
+                    click(dialog, "NoAccept");
+                else
+                    QTest::keyClick(control<QLineEdit>(dialog, "CurVal"), Qt::Key_Escape);
+            });
+            click(database(), "CorrectRec");
+        }
+        QVERIFY(database());
+        QCOMPARE(control<QLabel>(database(), "InNew")->text(), shown);
+
+        const int before = state().Store.RecCount();
+        const Cell secondBefore = state().Store.cell(2, 2);
+        typeRow(database(), {"7", "8", "9", "10", "11", "12"});
+        click(database(), "Calc");
+        const DrawStore& store = state().Store;
+        if (shown == "New") {
+            QCOMPARE(store.RecCount(), before + 1);
+            QCOMPARE(store.cell(2, 2), secondBefore);
+            QCOMPARE(store.cell(store.RecCount(), 7).number(), 12.0);
+        } else {
+            QCOMPARE(store.RecCount(), before);
+            QCOMPARE(store.cell(2, 7).number(), 12.0);
+        }
+        QVERIFY(store.ChangedFlag());
+        QCOMPARE(control<QLabel>(database(), "InNew")->text(), QStringLiteral("New"));
+    }
+
+    void aTitleIsKeptWhicheverWayTheWindowIsLeft_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::newRow("Alt+X") << "Alt+X";
+        QTest::newRow("window frame") << "frame";
+        QTest::newRow("Alt+S to the graphs") << "Alt+S";
+    }
+    void aTitleIsKeptWhicheverWayTheWindowIsLeft()
+    {
+        QFETCH(QString, way);
+        startProgram();
+        click(menu(), "DBaseForm");
+        QPointer<LDbase> window = database();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        auto* title = control<QLineEdit>(window, "InFileName");
+        QTest::mouseClick(title, Qt::LeftButton);
+        QTest::keyClicks(title, QStringLiteral("Weekly Six"));
+        if (way == "frame")
+            window->close();
+        else
+            QTest::keyClick(title, way == "Alt+X" ? Qt::Key_X : Qt::Key_S, Qt::AltModifier);
+        QTRY_VERIFY(!window || !window->isVisible());
+        QCOMPARE(state().Store.Title(), QStringLiteral("Weekly Six"));
+        if (way != "Alt+S")
+            QCOMPARE(control<QLabel>(menu(), "InfoLabel")->text(),
+                     QStringLiteral(" File in Memory \r\n  Weekly Six  "));
+        else
+            click(topLevel<QWidget>("LGraph"), "ExitGrp");
+    }
+
+    // A title pasted with a line break used to save, and then the file could not be
+    // opened again.
+    void aPastedTitleKeepsNothingTheFileCannotHold_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::newRow("Ctrl+V") << "Ctrl+V";
+        QTest::newRow("Shift+Insert") << "Shift+Insert";
+        QTest::newRow("drag and drop") << "drop";
+    }
+    void aPastedTitleKeepsNothingTheFileCannotHold()
+    {
+        QFETCH(QString, way);
+        startProgram();
+        click(menu(), "DBaseForm");
+        auto* title = control<QLineEdit>(database(), "InFileName");
+        QTest::mouseClick(title, Qt::LeftButton);
+        QTest::keyClicks(title, QStringLiteral("Weekly "));
+        pasteInto(title, QStringLiteral("\"Six\"\r\nmain\tdraw\n"), way);
+        QCOMPARE(title->text(), QStringLiteral("Weekly Sixmaindraw"));
+        typeRow(database(), {"1", "2", "3", "4", "5", "6"});
+        click(database(), "Calc");
+        click(database(), "ExitDbase");
+
+        const QString path = m_fixture->programPath(QStringLiteral("Weekly.lto"));
+        m_fixture->fileDialogs.answers = {path, path};
+        click(menu(), "SaveFile");
+        click(menu(), "LoadFile");
+        QCOMPARE(m_fixture->messages.boxes.size(), 0);
+        QCOMPARE(state().Store.RecCount(), 1);
+        QCOMPARE(control<QLineEdit>(database(), "InFileName")->text(),
+                 QStringLiteral("Weekly Sixmaindraw"));
+    }
+
+    // A digit box holds digits, however they arrive; the record number is checked against the
+    // records there are.
+    void pastedSignsNeverReachADigitBox_data()
+    {
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<QString>("way");
+        QTest::newRow("record number, Shift+Insert") << QByteArray("CurVal") << "Shift+Insert";
+        QTest::newRow("record number, Ctrl+V") << QByteArray("CurVal") << "Ctrl+V";
+        QTest::newRow("numbers per draw, Shift+Insert") << QByteArray("NumCol") << "Shift+Insert";
+        QTest::newRow("drawn number, Ctrl+V") << QByteArray("InNum0") << "Ctrl+V";
+    }
+    void pastedSignsNeverReachADigitBox()
+    {
+        QFETCH(QByteArray, name);
+        QFETCH(QString, way);
+        fillStore(3);
+        open();
+        QString pasted = QStringLiteral("unchecked");
+        const auto paste = [&pasted, way](QLineEdit* box) {
+            QTest::mouseClick(box, Qt::LeftButton);
+            pasteInto(box, QStringLiteral("-5"), way);
+            pasted = box->text();
+        };
+        if (name == "CurVal") {
+            m_fixture->answerDialog(QStringLiteral("InRecNum"), [paste](QWidget* dialog) {
+                paste(control<QLineEdit>(dialog, "CurVal"));
+                click(dialog, "Accept");
+            });
+            // The real dialog rather than the scripted answers of open().
+            m_recordAnswers.clear();
+            m_window.reset();
+            m_window = std::make_unique<LDbase>(state(), m_fixture->services);
+            m_window->show();
+            click(window(), "CorrectRec");
+            QCOMPARE(control<QLabel>(window(), "InNew")->text(), QStringLiteral("New"));
+        } else {
+            paste(box(name.constData()));
+        }
+        QCOMPARE(pasted, QString());
+        QCOMPARE(m_fixture->messages.beeps, 1);
+    }
+
+    // Destroying the window runs none of its own handlers, even when a box of it still has
+    // the focus then (as when the window system has not yet moved the focus elsewhere: the
+    // window is hosted here in a frame of its own, which stays active).
+    void destroyingTheWindowCallsNothingOnTheWayOut_data()
+    {
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("a bad date") << QByteArray("InDate") << "2/30/2026";
+        QTest::newRow("numbers per draw out of range") << QByteArray("NumCol") << "0";
+    }
+    void destroyingTheWindowCallsNothingOnTheWayOut()
+    {
+        QFETCH(QByteArray, name);
+        QFETCH(QString, typed);
+        QWidget host;
+        auto* database = new LDbase(state(), m_fixture->services, {}, &host);
+        host.resize(database->size());
+        host.show();
+        QVERIFY(QTest::qWaitForWindowActive(&host));
+        auto* edit = control<QLineEdit>(database, name.constData());
+        QTest::mouseClick(edit, Qt::LeftButton);
+        edit->selectAll();
+        QTest::keyClicks(edit, typed);
+        QVERIFY(edit->hasFocus());
+        delete database;
+        QCOMPARE(m_fixture->messages.texts(), QStringList());
+    }
+
+    // The proposed date is one the box takes back, in locales whose short date is long or has
+    // other digits.
+    void addsDrawsInEveryLocale_data()
+    {
+        QTest::addColumn<QString>("locale");
+        for (const char* name :
+             {"hu_HU", "ko_KR", "sk_SK", "hr_HR", "sl_SI", "sr_RS", "ar_EG", "fa_IR", "de_DE"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+    void addsDrawsInEveryLocale()
+    {
+        QFETCH(QString, locale);
+        QLocale::setDefault(QLocale(locale));
+        open();
+        for (int draw = 0; draw < 2; ++draw) {
+            typeRow(window(), {"1", "2", "3", "4", "5", "6"});
+            clickAdd();
+        }
+        QCOMPARE(m_fixture->messages.texts(), QStringList());
+        QCOMPARE(state().Store.RecCount(), 2);
+        QCOMPARE(state().Store.cell(2, 1).date(), Today().addDays(7));
+    }
+
+    // Select all, copy, cut, undo, paste, Home/End and Shift+arrows in every box of the window.
+    void standardEditingKeys_data()
+    {
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<QString>("sample");
+        QTest::newRow("title") << QByteArray("InFileName") << "Weekly Six";
+        QTest::newRow("numbers per draw") << QByteArray("NumCol") << "6";
+        QTest::newRow("highest number") << QByteArray("HighNum") << "49";
+        QTest::newRow("date") << QByteArray("InDate") << "9/7/1996";
+        QTest::newRow("drawn number") << QByteArray("InNum0") << "12";
+    }
+    void standardEditingKeys()
+    {
+        QFETCH(QByteArray, name);
+        QFETCH(QString, sample);
+        open();
+        QLineEdit* edit = box(name.constData());
+        edit->setText(sample);
+        edit->setFocus();
+        QTest::keyClick(edit, Qt::Key_End);
+        QTest::keyClick(edit, Qt::Key_Left, Qt::ShiftModifier);
+        QCOMPARE(edit->selectedText(), sample.right(1));
+        QTest::keyClick(edit, Qt::Key_Home, Qt::ShiftModifier);
+        QCOMPARE(edit->selectedText(), sample);
+        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(edit, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), sample);
+        QTest::keyClick(edit, Qt::Key_X, Qt::ControlModifier);
+        QCOMPARE(edit->text(), QString());
+        QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(edit->text(), sample);
+        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(edit->text(), sample);
+        QCOMPARE(m_fixture->messages.beeps, 0);
+        QCOMPARE(m_fixture->messages.boxes.size(), 0);
+    }
+
+    void fromTheMenuAndBack()
+    {
+        Program program(state(), m_fixture->services);
+        program.start();
+        // The real record-number dialog, answered as a user would.
+        m_fixture->answerDialog(QStringLiteral("InRecNum"), [](QWidget* dialog) {
+            QTest::keyClicks(control<QLineEdit>(dialog, "CurVal"), QStringLiteral("4"));
+            QTest::mouseClick(control<QPushButton>(dialog, "Accept"), Qt::LeftButton);
+        });
+
+        QTest::mouseClick(control<QPushButton>(program.mainMenu(), "DBaseForm"), Qt::LeftButton);
+        auto* database = topLevel<LDbase>("LDbase");
+        QVERIFY(database);
+        QVERIFY(!program.mainMenu()->isVisible());
+        QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+        QVERIFY(QTest::qWaitForWindowActive(database));
+
+        typeIntoBox(database, "NumCol", QStringLiteral("5"));
+        typeIntoBox(database, "HighNum", QStringLiteral("39"));
+        auto* title = control<QLineEdit>(database, "InFileName");
+        QTest::mouseClick(title, Qt::LeftButton);
+        QTest::keyClicks(title, QStringLiteral("Lotto 5/39"));
+        QTest::keyClick(title, Qt::Key_Return);
+        for (int draw = 0; draw < 10; ++draw) {
+            control<QLineEdit>(database, "InNum0")->setFocus();
+            for (int k = 0; k < 5; ++k) {
+                QTest::keyClicks(QApplication::focusWidget(),
+                                 QString::number(1 + (draw + 7 * k) % 39));
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            }
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        }
+        QCOMPARE(state().Store.RecCount(), 10);
+        QCOMPARE(m_fixture->messages.boxes.size(), 0);
+
+        QTest::mouseClick(control<QPushButton>(database, "CorrectRec"), Qt::LeftButton);
+        QCOMPARE(control<QLabel>(database, "InNew")->text(), QStringLiteral(" 4"));
+        control<QLineEdit>(database, "InNum0")->setText(QStringLiteral("39"));
+        QTest::mouseClick(control<QPushButton>(database, "Calc"), Qt::LeftButton);
+        QCOMPARE(state().Store.cell(4, 2).number(), 39.0);
+        auto* grid = control<QTableWidget>(database, "Grid1");
+        QCOMPARE(grid->item(1, 0)->text(), QStringLiteral("  10"));
+        QCOMPARE(grid->item(7, 2)->text(), QStringLiteral(" 39"));
+        QVERIFY(control<QLabel>(database, "Label4")
+                    ->text()
+                    .startsWith(QStringLiteral("Distribution of numbers in database.  Top 5 =  ")));
+
+        QTest::mouseClick(control<QPushButton>(database, "ExitDbase"), Qt::LeftButton);
+        QVERIFY(program.mainMenu()->isVisible());
+        auto* info = control<QLabel>(program.mainMenu(), "InfoLabel");
+        QVERIFY(info->isVisible());
+        QCOMPARE(info->text(), QStringLiteral(" File in Memory \r\n  Lotto 5/39  "));
+        QCOMPARE(m_fixture->unexpectedDialogs, QStringList());
+    }
+
+private:
+    void startProgram()
+    {
+        m_program = std::make_unique<Program>(state(), m_fixture->services);
+        m_program->start();
+        QVERIFY(QTest::qWaitForWindowExposed(menu()));
+    }
+    // The real record-number dialog, answered as a user would.
+    void answerRecordDialog(const QString& typed)
+    {
+        m_fixture->answerDialog(QStringLiteral("InRecNum"), [typed](QWidget* dialog) {
+            QTest::keyClicks(control<QLineEdit>(dialog, "CurVal"), typed);
+            click(dialog, "Accept");
+        });
+    }
+    static void click(QWidget* window, const char* name)
+    {
+        QTest::mouseClick(control<QPushButton>(window, name), Qt::LeftButton);
+    }
+    // Types the numbers over whatever the entry row holds.
+    static void typeRow(QWidget* window, const QStringList& numbers)
+    {
+        for (int k = 0; k < numbers.size(); ++k) {
+            auto* number = control<QLineEdit>(window, QByteArray("InNum" + QByteArray::number(k)));
+            number->setFocus();
+            number->selectAll();
+            QTest::keyClicks(number, numbers[k]);
+        }
+    }
+    LDbase* database() { return topLevel<LDbase>("LDbase"); }
+    ZudeMenu* menu() { return m_program->mainMenu(); }
+
+    void open()
+    {
+        m_window = std::make_unique<LDbase>(state(), m_fixture->services, [this](QWidget*) {
+            return m_recordAnswers.isEmpty() ? 0 : m_recordAnswers.takeFirst();
+        });
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    }
+    // Records of six numbers: 1..5 and a sixth that is 6, 7, 8, ... per record.
+    void fillStore(int count)
+    {
+        state().Store.SetColCount(8);
+        for (int i = 0; i < count; ++i)
+            state().Store.AppendRecord(FormatShortDate(QDate(1996, 9, 7).addDays(7 * i)),
+                                       {"1", "2", "3", "4", "5", QString::number(6 + i)});
+        state().Store.SetChangedFlag(true);
+    }
+    void enterRow(const QStringList& numbers, bool keepDate = false)
+    {
+        if (!keepDate)
+            box("InDate")->setText(QStringLiteral("9/7/1996"));
+        for (int k = 0; k < numbers.size(); ++k)
+            box(QByteArray("InNum" + QByteArray::number(k)).constData())->setText(numbers[k]);
+    }
+    void addRecord(const QStringList& numbers)
+    {
+        for (int k = 0; k < numbers.size(); ++k)
+            box(QByteArray("InNum" + QByteArray::number(k)).constData())->setText(numbers[k]);
+        clickAdd();
+    }
+    void clickAdd() { QTest::mouseClick(control<QPushButton>(window(), "Calc"), Qt::LeftButton); }
+    void setBox(const char* name, const QString& text) { typeIntoBox(window(), name, text); }
+    static QStringList rowTexts(QTableWidget* grid, int row)
+    {
+        QStringList texts;
+        for (int column = 0; column < grid->columnCount(); ++column)
+            texts.append(grid->item(row, column)->text());
+        return texts;
+    }
+    QLineEdit* box(const char* name) { return control<QLineEdit>(window(), name); }
+    QTableWidget* records() { return control<QTableWidget>(window(), "Grid1"); }
+    QTableWidget* distribution(int which)
+    {
+        const QByteArray name = "Grid" + QByteArray::number(which + 1);
+        return control<QTableWidget>(window(), name.constData());
+    }
+    LDbase* window() { return m_window.get(); }
+    SharedState& state() { return m_fixture->state; }
+
+    std::unique_ptr<GuiTestFixture> m_fixture;
+    std::unique_ptr<Program> m_program;
+    std::unique_ptr<LDbase> m_window;
+    QList<int> m_recordAnswers;
+};
+
+QTEST_MAIN(TestLDbase)
+#include "tst_ldbase.moc"
