@@ -61,8 +61,8 @@ ReadResult Read(QIODevice& device)
         && readSmallWhole(reader, highNum);
     // The title is always written quoted; a plain field could hold a quote that no save keeps.
     const std::optional<Cell> title = shape ? reader.readCell() : std::nullopt;
-    if (!title || !title->isText() || recCount < 0 || recCount > MaxRecordLines || colCount < 3
-        || highNum < 1)
+    if (!title || !title->isText() || title->text().size() > MaxTitleLength || recCount < 0
+        || recCount > MaxRecordLines || colCount < 3 || highNum < 1)
         return failed(ReadError::BadHeader);
 
     ReadResult result;

@@ -16,6 +16,9 @@ namespace DrawFile {
 // More than this is no draw file: 2002 records fit in well under a tenth of it.
 constexpr qint64 MaxFileBytes = 1 << 20;
 constexpr int MaxRecordLines = DrawStore::TableRows - 1;
+// Far beyond any title typed in the program, and short enough that whatever is read can be
+// written back within MaxFileBytes, whichever encoding it was read in.
+constexpr qsizetype MaxTitleLength = 1024;
 
 struct Content {
     int colCount = 0;

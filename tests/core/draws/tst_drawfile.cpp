@@ -157,6 +157,9 @@ private Q_SLOTS:
         QTest::newRow("highest number below 1")
             << QByteArray("1,8,0,\"\"\r\n" + record) << E::BadHeader;
         QTest::newRow("count is a text") << QByteArray("\"1\",8,49,\"\"\r\n") << E::BadHeader;
+        QTest::newRow("title longer than any save can write back")
+            << "0,8,49,\"" + QByteArray(DrawFile::MaxTitleLength + 1, '\xe9') + "\"\r\n"
+            << E::BadHeader;
         QTest::newRow("title not quoted") << QByteArray("0,8,49,Weekly\r\n") << E::BadHeader;
         QTest::newRow("header cut short") << QByteArray("1,8") << E::BadHeader;
         QTest::newRow("fewer records than announced")
