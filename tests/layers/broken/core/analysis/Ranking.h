@@ -1,0 +1,1 @@
+#include "core/draws/DrawStore.h"
