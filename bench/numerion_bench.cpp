@@ -3,21 +3,21 @@
 #include "core/analysis/DrawStatistics.h"
 #include "core/analysis/NumberPicker.h"
 #include "core/analysis/Ranking.h"
-#include "gui/app/Program.h"
 #include "core/app/SharedState.h"
-#include "gui/app/ZudeMenu.h"
 #include "core/common/EntropyRandomSource.h"
 #include "core/common/FileDialogs.h"
 #include "core/common/MessageBoxes.h"
-#include "gui/common/PrinterPort.h"
-#include "gui/common/QtPrinterPort.h"
-#include "gui/common/Services.h"
 #include "core/common/TextFormat.h"
 #include "core/draws/DatabaseView.h"
 #include "core/draws/DrawFile.h"
+#include "core/tracker/Money.h"
+#include "gui/app/Program.h"
+#include "gui/app/ZudeMenu.h"
+#include "gui/common/PrinterPort.h"
+#include "gui/common/QtPrinterPort.h"
+#include "gui/common/Services.h"
 #include "gui/draws/LDbase.h"
 #include "gui/tracker/LInvTrack.h"
-#include "core/tracker/Money.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -76,7 +76,8 @@ void fillStore(DrawStore& store, int records)
         QStringList numbers;
         for (int k = 0; k < 6; ++k)
             numbers.append(QString::number(random.bounded(1, 50)));
-        store.AppendRecord(FormatShortDate(QDate(1990, 1, 6).addDays(7 * i)), numbers);
+        store.AppendRecord(FormatShortDate(QDate(1990, 1, 6).addDays(7 * i)), numbers,
+                           QDate::currentDate());
     }
     store.CountNumbers();
 }
@@ -86,7 +87,7 @@ QByteArray drawFileBytes()
     static const QByteArray bytes = [] {
         DrawStore store;
         fillStore(store, DrawFile::MaxRecordLines);
-        return DrawFile::Bytes(store).value();
+        return DrawFile::Bytes(store, QDate::currentDate()).value();
     }();
     return bytes;
 }
@@ -132,7 +133,7 @@ void DrawFileWrite(benchmark::State& state)
     for (auto _ : state) {
         QBuffer buffer;
         buffer.open(QIODevice::WriteOnly);
-        benchmark::DoNotOptimize(DrawFile::Write(store, buffer));
+        benchmark::DoNotOptimize(DrawFile::Write(store, buffer, QDate::currentDate()));
     }
 }
 
@@ -142,7 +143,7 @@ void CountAndRank(benchmark::State& state)
     fillStore(store, DrawFile::MaxRecordLines);
     for (auto _ : state) {
         store.CountNumbers();
-        RankByCount(store, ActionIdle);
+        RankByCount(store, RankOrder::ByCount);
         benchmark::DoNotOptimize(store.SortedCounts());
     }
 }
@@ -151,11 +152,9 @@ void Pick(benchmark::State& state, PickSettings settings)
 {
     Bench bench;
     SharedState shared;
-    NumberPicker picker(bench.random, bench.messages);
-    for (auto _ : state) {
-        picker.PickNumbers(settings, shared.Store);
-        benchmark::DoNotOptimize(picker.PickResults());
-    }
+    NumberPicker picker(bench.random);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(picker.PickNumbers(settings, shared.Store));
 }
 
 // 105 rows with a subtotal every seventh row, typed into the sheet before each calculation.
@@ -229,7 +228,7 @@ void BareDatabaseGrid(benchmark::State& state)
     fillStore(store, DrawStore::MaxRecords);
     QList<QStringList> texts;
     for (int i = store.RecCount(); i >= 1; --i)
-        texts.append(DatabaseView::RecordRowTexts(store, i));
+        texts.append(DatabaseView::RecordRowTexts(store, i, QDate::currentDate()));
     for (auto _ : state) {
         auto table = std::make_unique<QTableWidget>();
         bareFill(*table, store.RecCount() + 24, texts);
@@ -302,13 +301,14 @@ void reportStatistics()
         QStringList numbers;
         for (int k = 0; k < 10; ++k)
             numbers.append(QString::number(pool.takeAt(random.bounded(int(pool.size())))));
-        store.AppendRecord(FormatShortDate(QDate(1990, 1, 6).addDays(7 * i)), numbers);
+        store.AppendRecord(FormatShortDate(QDate(1990, 1, 6).addDays(7 * i)), numbers,
+                           QDate::currentDate());
     }
     std::vector<double> milliseconds;
     for (int run = 0; run < 101; ++run) {
         QElapsedTimer timer;
         timer.start();
-        const DrawStatistics stats = ComputeDrawStatistics(store);
+        const DrawStatistics stats = ComputeDrawStatistics(store, QDate::currentDate());
         benchmark::DoNotOptimize(stats);
         milliseconds.push_back(double(timer.nsecsElapsed()) / 1e6);
     }
@@ -382,9 +382,10 @@ int main(int argc, char** argv)
     benchmark::RegisterBenchmark("BareSplit", BareSplit)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("DrawFileWrite", DrawFileWrite)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("CountAndRank", CountAndRank)->Unit(benchmark::kMicrosecond);
-    benchmark::RegisterBenchmark("Pick10x10of60", Pick, PickSettings {10, 60, 10, PickFullRange})
+    benchmark::RegisterBenchmark("Pick10x10of60", Pick,
+                                 PickSettings {10, 60, 10, PickMode::FullRange})
         ->Unit(benchmark::kMicrosecond);
-    benchmark::RegisterBenchmark("PickAbort5000", Pick, PickSettings {6, 5, 1, PickFullRange})
+    benchmark::RegisterBenchmark("PickAbort5000", Pick, PickSettings {6, 5, 1, PickMode::FullRange})
         ->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("TrackerSheet", TrackerSheet)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("BareSheetGrid", BareSheetGrid)->Unit(benchmark::kMillisecond);

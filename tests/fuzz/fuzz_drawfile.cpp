@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     store.SetTitle(read.content.title);
     store.CountNumbers();
 
-    QByteArray saved = DrawFile::Bytes(store).value();
+    QByteArray saved = DrawFile::Bytes(store, QDate::currentDate()).value();
     QBuffer again(&saved);
     again.open(QIODevice::ReadOnly);
     const DrawFile::ReadResult reread = DrawFile::Read(again);

@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const auto order = DrawHistoryImport::DateOrder(data[2] % 3);
     const QByteArray bytes
         = QByteArray::fromRawData(reinterpret_cast<const char*>(data + 3), qsizetype(size - 3));
-    const DrawHistoryImport import(bytes, shape, order);
+    const DrawHistoryImport import(bytes, shape, QDate::currentDate(), order);
     const std::vector<DrawHistoryImport::Draw>& draws = import.draws();
     if (!import.refusal().isEmpty()) {
         check(draws.empty() && import.skippedLines().empty());
@@ -59,7 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     check(store.LoadRecords(records));
     store.SetColCount(shape.numbersPerDraw + 2);
     store.SetHighNum(shape.highestNumber);
-    QByteArray saved = DrawFile::Bytes(store).value();
+    QByteArray saved = DrawFile::Bytes(store, QDate::currentDate()).value();
     QBuffer again(&saved);
     again.open(QIODevice::ReadOnly);
     const DrawFile::ReadResult reread = DrawFile::Read(again);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "gui/common/PrinterPort.h"
 #include "core/common/Printout.h"
+#include "gui/common/PrinterPort.h"
 
 #include <QImage>
 #include <QList>
@@ -14,6 +14,7 @@ class FakePrinterPort : public PrinterPort {
 public:
     std::optional<PageMetrics> pageMetrics() override
     {
+        ++pageQueries;
         if (!lineHeight)
             return std::nullopt;
         return PageMetrics {printableHeight, *lineHeight};
@@ -47,6 +48,7 @@ public:
     QList<QImage> images;
     QList<bool> imageColours;
     QStringList pdfPaths;
+    int pageQueries = 0; // how often the page was measured
 
 private:
     bool succeed(QString* error) const

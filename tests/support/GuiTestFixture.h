@@ -4,6 +4,7 @@
 #include "FakePrinterPort.h"
 #include "RecordingMessageBoxes.h"
 #include "ScriptedRandomSource.h"
+#include "TestToday.h"
 
 #include "core/app/SharedState.h"
 #include "gui/common/Services.h"

@@ -1,7 +1,7 @@
 #include "DrawStatistics.h"
 
 #include "core/analysis/ChiSquare.h"
-#include "core/draws/DatabaseView.h"
+#include "core/common/TextFormat.h"
 
 #include <QLocale>
 
@@ -55,7 +55,9 @@ FairnessCheck checkFairness(const QList<NumberFigures>& numbers, int draws, int 
     return check;
 }
 
-QList<PairFigures> topPairs(const std::array<std::array<int, 61>, 61>& together, int n)
+QList<PairFigures> topPairs(const std::array<std::array<int, DrawStore::HighestNumber + 1>,
+                                             DrawStore::HighestNumber + 1>& together,
+                            int n)
 {
     QList<PairFigures> pairs;
     for (int a = 1; a <= n; ++a)
@@ -84,7 +86,7 @@ QString oneDecimal(double value)
 
 } // namespace
 
-DrawStatistics ComputeDrawStatistics(const DrawStore& store, int lastDraws)
+DrawStatistics ComputeDrawStatistics(const DrawStore& store, const QDate& today, int lastDraws)
 {
     DrawStatistics stats;
     const int n = std::clamp(store.HighNum(), 1, int(DrawStore::HighestNumber));
@@ -109,8 +111,9 @@ DrawStatistics ComputeDrawStatistics(const DrawStore& store, int lastDraws)
         int gapSum = 0;
         int longest = 0;
     };
-    std::array<Track, 61> tracks {};
-    std::array<std::array<int, 61>, 61> together {};
+    std::array<Track, DrawStore::HighestNumber + 1> tracks {};
+    std::array<std::array<int, DrawStore::HighestNumber + 1>, DrawStore::HighestNumber + 1>
+        together {};
 
     for (int position = 1; position <= stats.draws; ++position) {
         const int record = stats.firstRecord + position - 1;
@@ -155,7 +158,10 @@ DrawStatistics ComputeDrawStatistics(const DrawStore& store, int lastDraws)
         figures.longestGap = std::max(track.longest, figures.outFor);
         if (track.draws > 0) {
             figures.lastRecord = stats.firstRecord + track.last - 1;
-            figures.lastDate = store.cell(figures.lastRecord, 1);
+            // Read once here, so that the figures show and save it without asking the clock.
+            const Cell& date = store.cell(figures.lastRecord, 1);
+            const QDate typed = date.isText() ? ParseUserDate(date.text(), today) : QDate();
+            figures.lastDate = typed.isValid() ? Cell(typed) : date;
         }
         if (track.draws > 1)
             figures.averageGap = double(track.gapSum) / (track.draws - 1);
@@ -221,8 +227,11 @@ QString NumberCellText(const NumberFigures& figures, NumberColumn column)
         return NumberSortKey(figures, column) > 0 ? u'+' + text : text;
     }
     case NumberColumn::LastDrawn:
-        return figures.neverDrawn() ? QStringLiteral("never")
-                                    : DatabaseView::DateText(figures.lastDate);
+        if (figures.neverDrawn())
+            return QStringLiteral("never");
+        // Read when the figures were computed: a text is no date.
+        return figures.lastDate.isDate() ? FormatShortDate(figures.lastDate.date())
+                                         : figures.lastDate.text();
     case NumberColumn::OutFor:
         return QString::number(figures.outFor);
     case NumberColumn::LongestGap:

@@ -17,7 +17,7 @@ NumberTable NaturalOrder(const NumberTable& counts, int highNum)
 {
     NumberTable sorted {};
     for (int n = 1; n <= chartedNumbers(highNum); ++n)
-        sorted[std::size_t(n)] = {n, counts[std::size_t(n)][1]};
+        sorted[std::size_t(n)] = {n, counts[std::size_t(n)].count};
     return sorted;
 }
 
@@ -32,7 +32,8 @@ QList<GraphPoint> Points(const NumberTable& sorted, int highNum)
 {
     QList<GraphPoint> points;
     for (int i = 1; i <= chartedNumbers(highNum); ++i)
-        points.append({QString::number(sorted[std::size_t(i)][0]), sorted[std::size_t(i)][1]});
+        points.append(
+            {QString::number(sorted[std::size_t(i)].number), sorted[std::size_t(i)].count});
     return points;
 }
 

@@ -1,7 +1,6 @@
 #include "NumberPicker.h"
 
 #include "core/analysis/Ranking.h"
-#include "core/common/MessageBoxes.h"
 #include "core/common/RandomSource.h"
 
 #include <algorithm>
@@ -10,112 +9,101 @@
 
 namespace {
 
-const QString helpTitle = QStringLiteral("Help");
+int setCount(const PickSettings& settings)
+{
+    return std::clamp(settings.entryForms, 0, LotteryShape::MaxEntryForms);
+}
+
+int picksPerSet(const PickSettings& settings)
+{
+    return std::clamp(settings.shape.numbersPerDraw, 0, LotteryShape::MaxNumbersPerDraw);
+}
 
 } // namespace
 
-NumberPicker::NumberPicker(RandomSource& random, MessageBoxes& messages)
-    : m_random(random), m_messages(messages)
+NumberPicker::NumberPicker(RandomSource& random) : m_random(random)
 {
 }
 
-void NumberPicker::ClearPool()
-{
-    m_pool = {};
-    m_poolSize = 0;
-}
-
-void NumberPicker::abort(const QString& message)
-{
-    m_messages.inform(helpTitle, message);
-    m_aborted = true;
-}
-
-void NumberPicker::PickNumbers(const PickSettings& settings, DrawStore& store)
+PickOutcome NumberPicker::PickNumbers(const PickSettings& settings, const DrawStore& store)
 {
     try {
-        if (!buildPool(settings, store))
-            return;
-        if (!drawSets(settings))
-            return;
-        sortSets(settings);
+        auto pool = buildPool(settings, store);
+        if (const auto* abort = std::get_if<PickAbort>(&pool))
+            return *abort;
+        PickResult result;
+        result.pool = std::move(std::get<std::vector<int>>(pool));
+        drawSets(settings, result);
+        if (result.shortage.isEmpty()) {
+            for (int s = 1; s <= setCount(settings); ++s)
+                std::sort(result.sets[s].begin() + 1,
+                          result.sets[s].begin() + 1 + picksPerSet(settings));
+        }
+        return result;
     } catch (const std::exception&) {
-        abort(QStringLiteral(" Unknown error in Calculation."));
+        return PickAbort {QStringLiteral(" Unknown error in Calculation.")};
     }
 }
 
-bool NumberPicker::buildPool(const PickSettings& settings, DrawStore& store)
+std::variant<std::vector<int>, PickAbort> NumberPicker::buildPool(const PickSettings& settings,
+                                                                  const DrawStore& store) const
 {
-    ClearPool();
-    if (settings.PickMode == PickFullRange) {
-        m_poolSize = std::clamp(settings.H, 0, DrawStore::HighestNumber);
-        for (int i = 1; i <= DrawStore::HighestNumber; ++i)
-            m_pool[i][0] = i;
-        return true;
+    std::vector<int> pool;
+    if (settings.mode == PickMode::FullRange) {
+        const int highest = std::clamp(settings.shape.highestNumber, 0, DrawStore::HighestNumber);
+        for (int n = 1; n <= highest; ++n)
+            pool.push_back(n);
+        return pool;
     }
 
-    if (store.RecCount() == 0) {
-        abort(QStringLiteral(" No records in database"));
-        return false;
-    }
-    // The pick's own ranking: no mode is left behind for another window to find.
-    store.SortedCounts() = RankByCount(store.NumberCounts(), store.HighNum(), false);
-    const NumberTable& ranked = store.SortedCounts();
+    if (store.RecCount() == 0)
+        return PickAbort {QStringLiteral(" No records in database")};
+    // The pick's own ranking, by count whatever order a chart shows.
+    const NumberTable ranked
+        = RankByCount(store.NumberCounts(), store.HighNum(), RankOrder::ByCount);
 
     Third third = Third::Top;
     QString shortage = QStringLiteral(" Not enough top data");
-    if (settings.PickMode == PickMiddleThird) {
+    if (settings.mode == PickMode::MiddleThird) {
         third = Third::Middle;
         shortage = QStringLiteral(" Not enough middle data");
-    } else if (settings.PickMode == PickBottomThird) {
+    } else if (settings.mode == PickMode::BottomThird) {
         third = Third::Bottom;
         shortage = QStringLiteral(" Not enough bottom data");
     }
-    const RankRange range = ThirdRanks(third, settings.H);
-    for (int rank = std::max(range.first, 1); rank <= std::min(range.last, 60); ++rank) {
-        ++m_poolSize;
-        m_pool[m_poolSize][0] = ranked[rank][0];
-        if (ranked[rank][1] == 0) {
-            abort(shortage);
-            return false;
-        }
+    const RankRange range = ThirdRanks(third, settings.shape.highestNumber);
+    for (int rank = std::max(range.first, 1);
+         rank <= std::min(range.last, DrawStore::HighestNumber); ++rank) {
+        pool.push_back(ranked[rank].number);
+        if (ranked[rank].count == 0)
+            return PickAbort {shortage};
     }
-    return true;
+    return pool;
 }
 
-bool NumberPicker::drawSets(const PickSettings& settings)
+void NumberPicker::drawSets(const PickSettings& settings, PickResult& result)
 {
-    m_duplicates = 0;
-    const int sets = std::clamp(settings.S, 0, MaxSets);
-    const int picks = std::clamp(settings.P, 0, MaxPicks);
-    for (int s = 1; s <= sets; ++s) {
-        for (int k = 1; k <= picks;) {
+    const int poolSize = int(result.pool.size());
+    for (int s = 1; s <= setCount(settings); ++s) {
+        for (int k = 1; k <= picksPerSet(settings);) {
             m_random.reseedFromClock();
             const float u = m_random.nextUniform();
             // The index is computed in single precision; keep it inside the pool even when
-            // the product rounds up to the pool size.
-            const int index = int(std::floor(float(m_poolSize) * u + 1.0f));
-            const int candidate = m_pool[std::clamp(index, 1, std::max(m_poolSize, 1))][0];
+            // the product rounds up to the pool size. An empty pool yields no number (0).
+            const int index = int(std::floor(float(poolSize) * u + 1.0f));
+            const int candidate
+                = poolSize > 0 ? result.pool[std::size_t(std::clamp(index, 1, poolSize) - 1)] : 0;
 
-            const auto taken = m_results[s].begin() + 1;
+            const auto taken = result.sets[s].begin() + 1;
             if (std::find(taken, taken + k, candidate) != taken + k)
-                ++m_duplicates;
+                ++result.duplicates;
             else
-                m_results[s][k++] = candidate;
+                result.sets[s][k++] = candidate;
 
-            if (m_duplicates == DuplicateLimit) {
-                m_messages.inform(helpTitle, QStringLiteral(" No enough Data"));
-                return false;
+            if (result.duplicates == DuplicateLimit) {
+                result.shortage = QStringLiteral(" No enough Data");
+                return;
             }
         }
     }
-    return true;
-}
-
-void NumberPicker::sortSets(const PickSettings& settings)
-{
-    const int sets = std::clamp(settings.S, 0, MaxSets);
-    const int picks = std::clamp(settings.P, 0, MaxPicks);
-    for (int s = 1; s <= sets; ++s)
-        std::sort(m_results[s].begin() + 1, m_results[s].begin() + 1 + picks);
 }

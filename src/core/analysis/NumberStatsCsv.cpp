@@ -32,8 +32,8 @@ QString dateField(const NumberFigures& figures)
     if (figures.neverDrawn())
         return QStringLiteral("never");
     const Cell& cell = figures.lastDate;
-    const QDate date = cell.isDate() ? cell.date() : ParseUserDate(cell.text(), Today());
-    return date.isValid() ? date.toString(Qt::ISODate) : textField(cell.text());
+    // The figures read a typed date already; a text is no date.
+    return cell.isDate() ? cell.date().toString(Qt::ISODate) : textField(cell.text());
 }
 
 QString field(const NumberFigures& figures, NumberColumn column)

@@ -4,20 +4,20 @@
 
 #include <algorithm>
 
-Printout PickPrintout(const NumberPicker::ResultTable& results, int picks, int sets)
+Printout PickPrintout(const PickedSets& sets, int picksPerSet, int setCount)
 {
-    picks = std::clamp(picks, 0, NumberPicker::MaxPicks);
-    sets = std::clamp(sets, 0, NumberPicker::MaxSets);
-    const QString underline(5 * picks, u'_');
+    picksPerSet = std::clamp(picksPerSet, 0, LotteryShape::MaxNumbersPerDraw);
+    setCount = std::clamp(setCount, 0, LotteryShape::MaxEntryForms);
+    const QString underline(5 * picksPerSet, u'_');
 
     PrintoutWriter writer;
     writer.endLine();
     writer.endLine();
     writer.printLine(5, underline);
     writer.endLine();
-    for (int s = 1; s <= sets; ++s) {
-        for (int k = 1; k <= picks; ++k)
-            writer.printAt(5 * k, AlignedWhole(3, results[s][k]));
+    for (int s = 1; s <= setCount; ++s) {
+        for (int k = 1; k <= picksPerSet; ++k)
+            writer.printAt(5 * k, AlignedWhole(3, sets[s][k]));
         writer.endLine();
         writer.printLine(5, underline);
         writer.endLine();

@@ -4,4 +4,4 @@
 #include "core/common/Printout.h"
 
 // The printout of the picked sets: each set on one line, underlined.
-Printout PickPrintout(const NumberPicker::ResultTable& results, int picks, int sets);
+Printout PickPrintout(const PickedSets& sets, int picksPerSet, int setCount);

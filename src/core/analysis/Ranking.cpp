@@ -1,21 +1,19 @@
 #include "Ranking.h"
 
-#include "core/app/SharedState.h"
-
 #include <algorithm>
 #include <cmath>
 #include <utility>
 
-NumberTable RankByCount(const NumberTable& numberCounts, int highNum, bool naturalOrder)
+NumberTable RankByCount(const NumberTable& counts, int highNum, RankOrder order)
 {
     const int n = std::clamp(highNum, 0, DrawStore::HighestNumber);
     NumberTable rows {};
     for (int i = 1; i <= n; ++i)
-        rows[i] = {i, numberCounts[i][1]};
-    if (naturalOrder)
+        rows[i] = {i, counts[i].count};
+    if (order == RankOrder::Natural)
         return rows;
 
-    const auto count = [&rows](int row) { return rows[row][1]; };
+    const auto count = [&rows](int row) { return rows[row].count; };
     for (int gap = n / 2; gap > 0; gap /= 2) {
         for (int i = gap; i <= n - 1; ++i) {
             for (int j = i - gap + 1; j >= 1; j -= gap) {
@@ -29,17 +27,16 @@ NumberTable RankByCount(const NumberTable& numberCounts, int highNum, bool natur
     constexpr int tiePasses = 5;
     for (int pass = 0; pass < tiePasses; ++pass) {
         for (int i = 1; i <= n - 1; ++i) {
-            if (count(i) == count(i + 1) && rows[i][0] > rows[i + 1][0])
+            if (count(i) == count(i + 1) && rows[i].number > rows[i + 1].number)
                 std::swap(rows[i], rows[i + 1]);
         }
     }
     return rows;
 }
 
-void RankByCount(DrawStore& store, int actionMode)
+void RankByCount(DrawStore& store, RankOrder order)
 {
-    store.SortedCounts()
-        = RankByCount(store.NumberCounts(), store.HighNum(), actionMode == ActionNaturalOrder);
+    store.SortedCounts() = RankByCount(store.NumberCounts(), store.HighNum(), order);
 }
 
 RankRange ThirdRanks(Third third, int highest)

@@ -12,12 +12,12 @@ namespace {
 
 void applyRangeChecks(PersonalSettings& settings)
 {
-    if (settings.DefaultNumbersPerDraw < 1 || settings.DefaultNumbersPerDraw > 10)
-        settings.DefaultNumbersPerDraw = 6;
-    if (settings.DefaultHighNum < 1 || settings.DefaultHighNum > 60)
-        settings.DefaultHighNum = 49;
-    if (settings.DefaultEntryForms < 1 || settings.DefaultEntryForms > 10)
-        settings.DefaultEntryForms = 1;
+    if (!LotteryShape::isNumbersPerDraw(settings.DefaultNumbersPerDraw))
+        settings.DefaultNumbersPerDraw = LotteryShape::DefaultNumbersPerDraw;
+    if (!LotteryShape::isHighestNumber(settings.DefaultHighNum))
+        settings.DefaultHighNum = LotteryShape::DefaultHighestNumber;
+    if (!LotteryShape::isEntryForms(settings.DefaultEntryForms))
+        settings.DefaultEntryForms = LotteryShape::DefaultEntryForms;
     if (settings.CurrencySymbol.isEmpty())
         settings.CurrencySymbol = QStringLiteral(" $");
 }
@@ -52,9 +52,9 @@ PersonalSettingsReadResult ReadPersonalSettings(QIODevice* device)
     }();
 
     if (!result.complete) {
-        s.DefaultNumbersPerDraw = 6;
-        s.DefaultHighNum = 49;
-        s.DefaultEntryForms = 1;
+        s.DefaultNumbersPerDraw = LotteryShape::DefaultNumbersPerDraw;
+        s.DefaultHighNum = LotteryShape::DefaultHighestNumber;
+        s.DefaultEntryForms = LotteryShape::DefaultEntryForms;
     }
     applyRangeChecks(s);
     return result;

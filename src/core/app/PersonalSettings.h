@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/draws/LotteryShape.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -10,11 +12,13 @@ struct PersonalSettings {
     static constexpr auto FileName = "Personal.Lot";
     static constexpr qint64 MaxFileBytes = 4096;
 
-    int DefaultNumbersPerDraw = 6;
-    int DefaultHighNum = 49;
-    int DefaultEntryForms = 1;
+    int DefaultNumbersPerDraw = LotteryShape::DefaultNumbersPerDraw;
+    int DefaultHighNum = LotteryShape::DefaultHighestNumber;
+    int DefaultEntryForms = LotteryShape::DefaultEntryForms;
     QString CurrencySymbol = QStringLiteral(" $");
     QString UserName;
+
+    LotteryShape defaultShape() const { return {DefaultNumbersPerDraw, DefaultHighNum}; }
 
     bool operator==(const PersonalSettings&) const = default;
 };

@@ -37,8 +37,17 @@ QString SharedState::firstDialogFolder() const
     return DocumentsDirectory.isEmpty() ? ProgramDirectory : DocumentsDirectory;
 }
 
+QString SharedState::proposedPath(const QString& name) const
+{
+    return QDir(LastFolder.isEmpty() ? firstDialogFolder() : LastFolder).filePath(name);
+}
+
+void SharedState::rememberFolderOf(const QString& path)
+{
+    LastFolder = QFileInfo(path).absolutePath();
+}
+
 void SharedState::applyPersonalShape()
 {
-    Store.SetColCount(Settings.DefaultNumbersPerDraw + 2);
-    Store.SetHighNum(Settings.DefaultHighNum);
+    Store.setShape(Settings.defaultShape());
 }

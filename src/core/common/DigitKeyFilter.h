@@ -1,11 +1,8 @@
 #pragma once
 
-class MessageBoxes;
+#include "core/common/KeyCodes.h"
 
-// Character codes as key handlers see them.
-inline constexpr int KeyBackspace = 8;
-inline constexpr int KeyEnter = 13;
-inline constexpr int KeyDropped = 0;
+class MessageBoxes;
 
 // Passes the digits "0".."9" and Backspace unchanged; any other key beeps and is dropped (0).
 int DigitKeyFilter(int keyCode, MessageBoxes& messages);

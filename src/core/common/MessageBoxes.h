@@ -2,6 +2,9 @@
 
 #include <QString>
 
+// The title of the boxes that give a hint or refuse an entry.
+inline const QString HelpTitle = QStringLiteral("Help");
+
 // Every message box and beep of the program goes through this interface, so tests can answer
 // the questions and read what the user was told.
 class MessageBoxes {

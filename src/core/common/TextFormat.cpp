@@ -5,7 +5,6 @@
 #include <QStringList>
 
 #include <algorithm>
-#include <chrono>
 #include <optional>
 
 QString RightAlign(int width, const QString& text)
@@ -23,19 +22,6 @@ QString FormatWhole(long long value)
 QString AlignedWhole(int width, long long value)
 {
     return RightAlign(width, FormatWhole(value));
-}
-
-QDate Today()
-{
-    using Clock = std::chrono::steady_clock;
-    static Clock::time_point askedAt;
-    static QDate today;
-    const Clock::time_point now = Clock::now();
-    if (!today.isValid() || now - askedAt > std::chrono::seconds(1)) {
-        today = QDate::currentDate();
-        askedAt = now;
-    }
-    return today;
 }
 
 namespace {

@@ -25,10 +25,6 @@ QString FormatShortDate(const QDate& date);
 // and of the files can hold.
 bool IsStorableDate(const QDate& date);
 
-// Today's date. Asking the system means reading the time zone each time, which a loop over two
-// thousand records notices, so the answer is kept for a second.
-QDate Today();
-
 // Reads a date the user typed: the short date format above, or year-month-day with "-". A
 // two-digit year falls in the hundred years that end 20 years after `today`. Anything but a
 // storable date gives an invalid date.

@@ -6,6 +6,7 @@
 #include "core/common/TextFormat.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace {
@@ -16,25 +17,28 @@ struct DistributionRange {
 };
 constexpr DistributionRange distributionRanges[] = {{1, 18}, {19, 36}, {37, 54}, {55, 60}};
 
-void fillDistribution(const DrawStore& store, std::array<QString, 9>& printLines)
+// A line of numbers and the line of their counts below it, for each range.
+using DistributionLines = std::array<std::pair<QString, QString>, std::size(distributionRanges)>;
+
+DistributionLines distribution(const DrawStore& store)
 {
     const int highNum = std::min(store.HighNum(), int(DrawStore::HighestNumber));
-    int line = 1;
-    for (const DistributionRange& range : distributionRanges) {
+    DistributionLines lines;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const DistributionRange& range = distributionRanges[i];
         for (int n = range.first; n <= std::min(range.last, highNum); ++n) {
-            printLines[std::size_t(line)] += AlignedWhole(4, n);
-            printLines[std::size_t(line + 1)] += AlignedWhole(4, store.NumberCounts()[n][1]);
+            lines[i].first += AlignedWhole(4, n);
+            lines[i].second += AlignedWhole(4, store.NumberCounts()[n].count);
         }
-        line += 2;
     }
+    return lines;
 }
 
 } // namespace
 
-Printout DatabasePrintout(const DrawStore& store, const QString& distributionText, int linesPerPage,
-                          std::array<QString, 9>& printLines)
+Printout DatabasePrintout(const DrawStore& store, const QString& topNumbersLine, int linesPerPage,
+                          const QDate& today)
 {
-    printLines.fill(QString());
     // A page must hold more than its own heading, whatever the printer reported.
     linesPerPage = std::max(linesPerPage, 7);
     const int lastColumn = std::min(store.ColCount(), int(DrawStore::TableColumns));
@@ -59,7 +63,7 @@ Printout DatabasePrintout(const DrawStore& store, const QString& distributionTex
     int lineCounter = 6;
     for (int i = 1; i <= store.RecCount(); ++i) {
         ++lineCounter;
-        writer.printAt(5, DatabaseView::DateText(store.cell(i, 1)));
+        writer.printAt(5, DatabaseView::DateText(store.cell(i, 1), today));
         for (int m = 2, column = 20; m < lastColumn; ++m, column += 5)
             writer.printAt(column, AlignedWhole(4, std::llround(store.cell(i, m).numericValue())));
         if (lineCounter % linesPerPage == 0) {
@@ -83,15 +87,14 @@ Printout DatabasePrintout(const DrawStore& store, const QString& distributionTex
     writer.endLine();
     writer.endLine();
 
-    fillDistribution(store, printLines);
-    writer.printLine(1, QStringLiteral("  ") + distributionText);
+    writer.printLine(1, QStringLiteral("  ") + topNumbersLine);
     writer.printLine(
         1,
         QStringLiteral("  ______________________________________________________________________"));
-    for (int line = 1; line <= 8; line += 2) {
+    for (const auto& [numbers, counts] : distribution(store)) {
         writer.endLine();
-        writer.printLine(1, printLines[std::size_t(line)]);
-        writer.printLine(1, printLines[std::size_t(line + 1)]);
+        writer.printLine(1, numbers);
+        writer.printLine(1, counts);
     }
     return writer.FinishPrintout();
 }

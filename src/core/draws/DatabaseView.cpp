@@ -25,18 +25,18 @@ std::optional<QString> CheckEntry(const QStringList& numberTexts, int highNum, E
     return std::nullopt;
 }
 
-QString DateText(const Cell& cell)
+QString DateText(const Cell& cell, const QDate& today)
 {
     if (cell.isDate())
         return FormatShortDate(cell.date());
-    const QDate date = ParseUserDate(cell.text(), Today());
+    const QDate date = ParseUserDate(cell.text(), today);
     return date.isValid() ? FormatShortDate(date) : cell.text();
 }
 
-QStringList RecordRowTexts(const DrawStore& store, int record)
+QStringList RecordRowTexts(const DrawStore& store, int record, const QDate& today)
 {
     QStringList texts {AlignedWhole(4, qRound64(store.cell(record, 0).numericValue())),
-                       DateText(store.cell(record, 1))};
+                       DateText(store.cell(record, 1), today)};
     for (int column = 2; column < store.ColCount() && column < DrawStore::TableColumns; ++column)
         texts.append(AlignedWhole(3, qRound64(store.cell(record, column).numericValue())));
     return texts;
@@ -54,18 +54,18 @@ QStringList DistributionCounts(const NumberTable& counts, int first)
 {
     QStringList texts;
     for (int n = first; n < first + 20; ++n)
-        texts.append(n <= DrawStore::HighestNumber ? FormatWhole(counts[n][1]) : QString());
+        texts.append(n <= DrawStore::HighestNumber ? FormatWhole(counts[n].count) : QString());
     return texts;
 }
 
 std::optional<QString> TopNumbersLine(const NumberTable& sortedCounts, int numbersPerDraw)
 {
-    if (sortedCounts[1][1] <= 0)
+    if (sortedCounts[1].count <= 0)
         return std::nullopt;
     QString line = QStringLiteral("Distribution of numbers in database.  Top ")
         + QString::number(numbersPerDraw) + QStringLiteral(" =  ");
     for (int rank = 1; rank <= numbersPerDraw && rank <= DrawStore::HighestNumber; ++rank)
-        line += QString::number(sortedCounts[rank][0]) + QStringLiteral("  ");
+        line += QString::number(sortedCounts[rank].number) + QStringLiteral("  ");
     return line;
 }
 

@@ -16,11 +16,12 @@ namespace DatabaseView {
 enum class EntryKind { NewRecord, Correction };
 std::optional<QString> CheckEntry(const QStringList& numberTexts, int highNum, EntryKind kind);
 
-// A date cell as shown: the short date form, or a text that is no date as it stands.
-QString DateText(const Cell& cell);
+// A date cell as shown: the short date form, or a text that is no date as it stands. A text
+// with a two-digit year is read in the hundred years around `today`.
+QString DateText(const Cell& cell, const QDate& today);
 
 // The texts of a record's row in the record grid: record number, date and numbers.
-QStringList RecordRowTexts(const DrawStore& store, int record);
+QStringList RecordRowTexts(const DrawStore& store, int record, const QDate& today);
 
 // The numbers first..first+19 as the header row of a distribution grid (empty above highNum),
 // and their counts (empty for 0).

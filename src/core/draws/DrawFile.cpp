@@ -27,33 +27,38 @@ DrawStore::Record makeRecord(const std::array<long long, DrawStore::TableColumns
     return {(Column == 1 ? Cell(date) : Cell(double(numbers[Column])))...};
 }
 
-ReadResult failed(ReadError error)
-{
-    return ReadResult {error, {}};
-}
-
-std::optional<QDate> recordDate(const Cell& cell)
+std::optional<QDate> recordDate(const Cell& cell, const QDate& today)
 {
     if (cell.isDate())
         return IsStorableDate(cell.date()) ? std::optional(cell.date()) : std::nullopt;
     // A typed date that could not be read was kept as typed; it is written only if it reads now.
-    const QDate date = ParseUserDate(cell.text(), Today());
+    const QDate date = ParseUserDate(cell.text(), today);
     if (!cell.isText() || !date.isValid())
         return std::nullopt;
     return date;
 }
 
-} // namespace
-
-ReadResult Read(QIODevice& device)
+// The whole file, or nothing when the device fails or holds more than MaxFileBytes.
+std::optional<QByteArray> readAllBytes(QIODevice& device)
 {
     if (!device.isSequential() && device.size() - device.pos() > MaxFileBytes)
-        return failed(ReadError::Unreadable);
-    const QByteArray bytes = device.read(MaxFileBytes + 1);
+        return std::nullopt;
+    QByteArray bytes = device.read(MaxFileBytes + 1);
     if (bytes.size() > MaxFileBytes || (bytes.isEmpty() && !device.atEnd()))
-        return failed(ReadError::Unreadable);
-    FileFieldReader reader(bytes);
+        return std::nullopt;
+    return bytes;
+}
 
+struct Header {
+    int recCount = 0;
+    int colCount = 0;
+    int highNum = 0;
+    QString title;
+};
+
+// The header line: the record count, numbers per draw + 2, the highest number and the title.
+std::optional<Header> readHeader(FileFieldReader& reader)
+{
     long long recCount = 0;
     long long colCount = 0;
     long long highNum = 0;
@@ -63,35 +68,64 @@ ReadResult Read(QIODevice& device)
     const std::optional<Cell> title = shape ? reader.readCell() : std::nullopt;
     if (!title || !title->isText() || title->text().size() > MaxTitleLength || recCount < 0
         || recCount > MaxRecordLines || colCount < 3 || highNum < 1)
+        return std::nullopt;
+    // Held as the store holds any title: without what a save could not write back.
+    return Header {int(recCount), int(colCount), int(highNum), FileSafeText(title->text())};
+}
+
+// Record `recordNumber`: its number, date and ten numbers.
+ReadError readRecord(FileFieldReader& reader, int recordNumber, DrawStore::Record& record)
+{
+    std::array<long long, DrawStore::TableColumns> numbers {};
+    QDate date;
+    for (int j = 0; j < DrawStore::TableColumns; ++j) {
+        // A date the date boxes and this writer could not hold again is no draw date.
+        const bool read = j == 1 ? reader.readDate(date) && IsStorableDate(date)
+                                 : readSmallWhole(reader, numbers[std::size_t(j)]);
+        if (!read)
+            return reader.ended() ? ReadError::MissingField
+                : j == 1          ? ReadError::BadDate
+                                  : ReadError::BadNumber;
+        if (j == 0 && numbers[0] != recordNumber)
+            return ReadError::BadRecordNumber;
+    }
+    record = makeRecord(numbers, date, std::make_index_sequence<DrawStore::TableColumns>());
+    return ReadError::None;
+}
+
+ReadResult failed(ReadError error)
+{
+    return ReadResult {error, {}};
+}
+
+} // namespace
+
+ReadResult Read(QIODevice& device)
+{
+    const std::optional<QByteArray> bytes = readAllBytes(device);
+    if (!bytes)
+        return failed(ReadError::Unreadable);
+    FileFieldReader reader(*bytes);
+
+    const std::optional<Header> header = readHeader(reader);
+    if (!header)
         return failed(ReadError::BadHeader);
 
     ReadResult result;
-    result.content.colCount = int(colCount);
-    result.content.highNum = int(highNum);
-    // Held as the store holds any title: without what a save could not write back.
-    result.content.title = FileSafeText(title->text());
-    result.content.records.reserve(std::size_t(recCount));
-    for (int i = 1; i <= recCount; ++i) {
-        std::array<long long, DrawStore::TableColumns> numbers {};
-        QDate date;
-        for (int j = 0; j < DrawStore::TableColumns; ++j) {
-            // A date the date boxes and this writer could not hold again is no draw date.
-            const bool read = j == 1 ? reader.readDate(date) && IsStorableDate(date)
-                                     : readSmallWhole(reader, numbers[std::size_t(j)]);
-            if (!read)
-                return failed(reader.ended() ? ReadError::MissingField
-                                  : j == 1   ? ReadError::BadDate
-                                             : ReadError::BadNumber);
-            if (j == 0 && numbers[0] != i)
-                return failed(ReadError::BadRecordNumber);
-        }
-        result.content.records.push_back(
-            makeRecord(numbers, date, std::make_index_sequence<DrawStore::TableColumns>()));
+    result.content.colCount = header->colCount;
+    result.content.highNum = header->highNum;
+    result.content.title = header->title;
+    result.content.records.reserve(std::size_t(header->recCount));
+    for (int i = 1; i <= header->recCount; ++i) {
+        DrawStore::Record record;
+        if (const ReadError error = readRecord(reader, i, record); error != ReadError::None)
+            return failed(error);
+        result.content.records.push_back(std::move(record));
     }
     return result;
 }
 
-std::optional<QByteArray> Bytes(const DrawStore& store)
+std::optional<QByteArray> Bytes(const DrawStore& store, const QDate& today)
 {
     FileFieldWriter writer;
     writer.addNumber(store.RecCount());
@@ -101,7 +135,7 @@ std::optional<QByteArray> Bytes(const DrawStore& store)
     writer.endLine();
     for (int i = 1; i <= store.RecCount(); ++i) {
         writer.addNumber(std::llround(store.cell(i, 0).numericValue()));
-        const std::optional<QDate> date = recordDate(store.cell(i, 1));
+        const std::optional<QDate> date = recordDate(store.cell(i, 1), today);
         if (!date)
             return std::nullopt;
         writer.addDate(*date);
@@ -112,9 +146,9 @@ std::optional<QByteArray> Bytes(const DrawStore& store)
     return writer.bytes();
 }
 
-WriteError Write(const DrawStore& store, QIODevice& device)
+WriteError Write(const DrawStore& store, QIODevice& device, const QDate& today)
 {
-    const std::optional<QByteArray> bytes = Bytes(store);
+    const std::optional<QByteArray> bytes = Bytes(store, today);
     if (!bytes)
         return WriteError::BadDate;
     if (device.write(*bytes) != bytes->size())

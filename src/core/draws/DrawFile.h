@@ -50,8 +50,9 @@ enum class WriteError {
     DeviceFailed,
 };
 
-// The whole file as bytes, or nothing when a date cell holds no date of a year 1000..9999.
-std::optional<QByteArray> Bytes(const DrawStore& store);
-WriteError Write(const DrawStore& store, QIODevice& device);
+// The whole file as bytes, or nothing when a date cell holds no date of a year 1000..9999. A date
+// kept as typed with a two-digit year is read in the hundred years around `today`.
+std::optional<QByteArray> Bytes(const DrawStore& store, const QDate& today);
+WriteError Write(const DrawStore& store, QIODevice& device, const QDate& today);
 
 } // namespace DrawFile

@@ -142,12 +142,12 @@ bool readDigits(QStringView text, qsizetype& i, int& value, int& length)
     return length > 0;
 }
 
-// A year written with two digits falls in the hundred years that end with next year.
-int widenYear(int year, int digits)
+// A year written with two digits falls in the hundred years that end with `lastYear`.
+int widenYear(int year, int digits, int lastYear)
 {
     if (digits != 2)
         return year;
-    const int last = Today().year() + 1;
+    const int last = lastYear;
     const int widened = last / 100 * 100 + year;
     return widened > last ? widened - 100 : widened;
 }
@@ -216,7 +216,7 @@ struct WrittenDate {
 };
 
 // "19.11.2025", "09/26/2020", "2025-11-19", "2025.02.08", "2025-01-04T00:00:00.000", "12-06-82".
-WrittenDate numericDate(QStringView text)
+WrittenDate numericDate(QStringView text, int lastYear)
 {
     qsizetype i = 0;
     while (i < text.size() && (text[i] == u'(' || text[i] == u'['))
@@ -245,13 +245,14 @@ WrittenDate numericDate(QStringView text)
     if (lengths[0] == 4 && lengths[1] <= 2 && lengths[2] <= 2)
         date = {WrittenDate::Known, parts[0], parts[1], parts[2]};
     else if (lengths[0] <= 2 && lengths[1] <= 2 && (lengths[2] == 2 || lengths[2] == 4))
-        date = {WrittenDate::DayMonthOpen, widenYear(parts[2], lengths[2]), parts[0], parts[1]};
+        date = {WrittenDate::DayMonthOpen, widenYear(parts[2], lengths[2], lastYear), parts[0],
+                parts[1]};
     return date;
 }
 
 // "June 12, 1982", "12 Jun 1982", "19-Nov-2025", "12. Juni 1982", "June 12th, 1982": the runs of
 // letters and of digits of the compounds from `first` on.
-WrittenDate namedDate(const std::vector<Compound>& compounds, std::size_t first)
+WrittenDate namedDate(const std::vector<Compound>& compounds, std::size_t first, int lastYear)
 {
     struct Part {
         QStringView text;
@@ -293,7 +294,8 @@ WrittenDate namedDate(const std::vector<Compound>& compounds, std::size_t first)
     };
     auto written = [&](int dayPart, int monthNumber, int yearPart) {
         const QStringView yearText = parts[yearPart].text;
-        return WrittenDate {WrittenDate::Known, widenYear(yearText.toInt(), int(yearText.size())),
+        return WrittenDate {WrittenDate::Known,
+                            widenYear(yearText.toInt(), int(yearText.size()), lastYear),
                             monthNumber, parts[dayPart].text.toInt(), parts[yearPart].compound};
     };
 
@@ -310,14 +312,14 @@ WrittenDate namedDate(const std::vector<Compound>& compounds, std::size_t first)
 }
 
 // The first date of the line.
-WrittenDate findDate(const std::vector<Compound>& compounds)
+WrittenDate findDate(const std::vector<Compound>& compounds, int lastYear)
 {
     for (std::size_t c = 0; c < compounds.size(); ++c) {
-        WrittenDate date = numericDate(compounds[c].text);
+        WrittenDate date = numericDate(compounds[c].text, lastYear);
         if (date.form != WrittenDate::None)
             date.lastCompound = int(c);
         else
-            date = namedDate(compounds, c);
+            date = namedDate(compounds, c, lastYear);
         if (date.form != WrittenDate::None) {
             date.field = compounds[c].field;
             return date;
@@ -445,9 +447,9 @@ DrawStore::Record recordOf(const DrawHistoryImport::Draw& draw)
     return record;
 }
 
-QDate recordDate(const Cell& cell)
+QDate recordDate(const Cell& cell, const QDate& today)
 {
-    return cell.isDate() ? cell.date() : ParseUserDate(cell.text(), Today());
+    return cell.isDate() ? cell.date() : ParseUserDate(cell.text(), today);
 }
 
 // What the dates of a file say about their day/month order.
@@ -492,8 +494,9 @@ struct ScannedLines {
     int ignored = 0;
 };
 
-// Every line's date as written and the numbers after it.
-ScannedLines scanLines(QStringView text, Separator separator, int wanted)
+// Every line's date as written and the numbers after it; a two-digit year is one of the hundred
+// years that end with `lastYear`.
+ScannedLines scanLines(QStringView text, Separator separator, int wanted, int lastYear)
 {
     const QChar separatorCharacter = separatorChar(separator);
     const bool commaJoins = separator == Separator::Blanks || separator == Separator::Comma;
@@ -501,7 +504,7 @@ ScannedLines scanLines(QStringView text, Separator separator, int wanted)
     std::vector<Compound> compounds;
     forEachLine(text, [&](QStringView line, int number) {
         splitCompounds(line, separatorCharacter, compounds);
-        DatedLine dated {line, number, findDate(compounds), {}, 0};
+        DatedLine dated {line, number, findDate(compounds, lastYear), {}, 0};
         if (dated.date.form == WrittenDate::None) {
             int numbers[DrawHistoryImport::MaxNumbersPerDraw];
             if (collectNumbers(compounds, 0, commaJoins, numbers, wanted) == wanted)
@@ -558,8 +561,9 @@ std::vector<int> newest(std::vector<int> positions, int& leftOut)
 
 } // namespace
 
-DrawHistoryImport::DrawHistoryImport(const QByteArray& bytes, Shape shape, DateOrder dateOrder)
-    : m_shape(shape), m_dateOrder(dateOrder)
+DrawHistoryImport::DrawHistoryImport(const QByteArray& bytes, Shape shape, const QDate& today,
+                                     DateOrder dateOrder)
+    : m_shape(shape), m_today(today), m_dateOrder(dateOrder)
 {
     m_refusal = shapeRefusal();
     if (m_refusal.isEmpty() && bytes.size() > MaxBytes)
@@ -570,10 +574,10 @@ DrawHistoryImport::DrawHistoryImport(const QByteArray& bytes, Shape shape, DateO
 
 QString DrawHistoryImport::shapeRefusal() const
 {
-    if (m_shape.numbersPerDraw < 1 || m_shape.numbersPerDraw > MaxNumbersPerDraw)
+    if (!LotteryShape::isNumbersPerDraw(m_shape.numbersPerDraw))
         return QStringLiteral(
             "The draw database holds lotteries of 1 to 10 numbers per draw only.");
-    if (m_shape.highestNumber < 1 || m_shape.highestNumber > MaxHighestNumber)
+    if (!LotteryShape::isHighestNumber(m_shape.highestNumber))
         return QStringLiteral("The draw database holds lotteries with numbers up to 60 only.");
     if (m_shape.numbersPerDraw > m_shape.highestNumber)
         return QStringLiteral(
@@ -584,7 +588,9 @@ QString DrawHistoryImport::shapeRefusal() const
 void DrawHistoryImport::read(const QString& text)
 {
     m_separator = detectSeparator(text);
-    const ScannedLines scanned = scanLines(text, m_separator, m_shape.numbersPerDraw);
+    // A history holds past draws: a two-digit year is at most next year.
+    const ScannedLines scanned
+        = scanLines(text, m_separator, m_shape.numbersPerDraw, m_today.year() + 1);
     m_ignoredLines = scanned.ignored;
     if (m_dateOrder == DateOrder::FromFile) {
         const OrderVotes& votes = scanned.votes;
@@ -685,7 +691,7 @@ DrawHistoryImport::mergedWith(const std::vector<DrawStore::Record>& existing) co
     std::vector<Entry> entries;
     entries.reserve(existing.size() + m_draws.size());
     for (const DrawStore::Record& record : existing) {
-        Entry entry {recordDate(record[1]).toJulianDay(), {}, int(entries.size())};
+        Entry entry {recordDate(record[1], m_today).toJulianDay(), {}, int(entries.size())};
         for (std::size_t j = 0; j < entry.key.size(); ++j)
             entry.key[j] = record[j + 2].numericValue();
         entries.push_back(entry);

@@ -52,15 +52,12 @@
 // digits, numbers 1..60. The work is linear in the size of the input, apart from the sort.
 class DrawHistoryImport {
 public:
-    static constexpr int MaxNumbersPerDraw = DrawStore::TableColumns - 2;
-    static constexpr int MaxHighestNumber = DrawStore::HighestNumber;
+    static constexpr int MaxNumbersPerDraw = LotteryShape::MaxNumbersPerDraw;
+    static constexpr int MaxHighestNumber = LotteryShape::MaxHighestNumber;
     // A history of every draw of a daily game with all its columns stays far below this.
     static constexpr qsizetype MaxBytes = 8 * 1024 * 1024;
 
-    struct Shape {
-        int numbersPerDraw = 6;
-        int highestNumber = 49;
-    };
+    using Shape = LotteryShape;
 
     enum class DateOrder {
         FromFile, // decided by the file's dates; the short date format's order when they cannot
@@ -98,7 +95,8 @@ public:
         int leftOut = 0; // oldest records dropped to stay within DrawStore::MaxRecords
     };
 
-    DrawHistoryImport(const QByteArray& bytes, Shape shape,
+    // `today` places the two-digit years and the dates the store keeps as typed.
+    DrawHistoryImport(const QByteArray& bytes, Shape shape, const QDate& today,
                       DateOrder dateOrder = DateOrder::FromFile);
 
     // Why nothing was read: the shape is beyond what the draw store holds, or the input is larger
@@ -142,6 +140,7 @@ private:
     void keepDraws(std::vector<Draw> draws, bool newestFirst);
 
     Shape m_shape;
+    QDate m_today;
     QString m_refusal;
     std::vector<Draw> m_draws;
     std::vector<SkippedLine> m_skipped;

@@ -18,29 +18,32 @@ void DrawStore::Reset()
     m_fileDisplayName.clear();
 }
 
-bool DrawStore::AppendRecord(const QString& dateText, const QStringList& numberTexts)
+bool DrawStore::AppendRecord(const QString& dateText, const QStringList& numberTexts,
+                             const QDate& today)
 {
     if (m_recCount >= MaxRecords)
         return false;
     ++m_recCount;
     m_records[m_recCount][0] = Cell(double(m_recCount));
-    writeEntry(m_recCount, dateText, numberTexts);
+    writeEntry(m_recCount, dateText, numberTexts, today);
     return true;
 }
 
-bool DrawStore::ReplaceRecord(int record, const QString& dateText, const QStringList& numberTexts)
+bool DrawStore::ReplaceRecord(int record, const QString& dateText, const QStringList& numberTexts,
+                              const QDate& today)
 {
     if (record < 1 || record > m_recCount)
         return false;
-    writeEntry(record, dateText, numberTexts);
+    writeEntry(record, dateText, numberTexts, today);
     return true;
 }
 
-void DrawStore::writeEntry(int record, const QString& dateText, const QStringList& numberTexts)
+void DrawStore::writeEntry(int record, const QString& dateText, const QStringList& numberTexts,
+                           const QDate& today)
 {
     // A typed date is kept as a date, shown in whatever short form the locale has; one that
     // cannot be read stays as typed.
-    const QDate date = ParseUserDate(dateText, Today());
+    const QDate date = ParseUserDate(dateText, today);
     m_records[record][1] = date.isValid() ? Cell(date) : Cell(dateText);
 
     const int numbers = std::clamp(m_colCount - 2, 0, TableColumns - 2);
@@ -58,6 +61,12 @@ bool DrawStore::LoadRecords(const std::vector<Record>& records)
     std::copy(records.begin(), records.end(), m_records.begin() + 1);
     m_recCount = int(records.size());
     return true;
+}
+
+void DrawStore::setShape(const LotteryShape& shape)
+{
+    m_colCount = shape.numbersPerDraw + 2;
+    m_highNum = shape.highestNumber;
 }
 
 void DrawStore::SetTitle(const QString& title)
@@ -78,8 +87,8 @@ void DrawStore::CountNumbers()
             if (number < 1 || number > HighestNumber || number != double(int(number)))
                 continue;
             const int n = int(number);
-            m_numberCounts[n][1] += 1;
-            m_numberCounts[n][0] = n;
+            m_numberCounts[n].count += 1;
+            m_numberCounts[n].number = n;
         }
     }
 }

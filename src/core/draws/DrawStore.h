@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/common/Cell.h"
+#include "core/draws/LotteryShape.h"
 
 #include <QDate>
 #include <QString>
@@ -9,8 +10,17 @@
 #include <array>
 #include <vector>
 
-// Per-number table of 61 rows (0..60) by 2 columns, as the counts and the ranking use it.
-using NumberTable = std::array<std::array<int, 2>, 61>;
+// A number and how often it was drawn. In the counts, row n holds number n (0 while it was never
+// drawn); in a ranking, row r holds the number at rank r.
+struct NumberCount {
+    int number = 0;
+    int count = 0;
+
+    bool operator==(const NumberCount&) const = default;
+};
+
+// One row per number 0..60, as the counts and the ranking use it; row 0 stays empty.
+using NumberTable = std::array<NumberCount, LotteryShape::MaxHighestNumber + 1>;
 
 // The one in-memory database of winning draws: the lottery's shape and title, the records, and
 // how often each number was drawn.
@@ -18,8 +28,9 @@ class DrawStore {
 public:
     static constexpr int MaxRecords = 2000;
     static constexpr int TableRows = 2003; // rows 0..2002; row 0 is never filled
-    static constexpr int TableColumns = 12; // record number, date, ten number columns
-    static constexpr int HighestNumber = 60;
+    // The record number, the date and a column for every number a draw can have.
+    static constexpr int TableColumns = LotteryShape::MaxNumbersPerDraw + 2;
+    static constexpr int HighestNumber = LotteryShape::MaxHighestNumber;
 
     using Record = std::array<Cell, TableColumns>;
 
@@ -27,10 +38,12 @@ public:
 
     // Empties the records, counts and title; the shape, proposed date and flags stay.
     void Reset();
-    // Adds a record from already checked entries; false when the store is full.
-    bool AppendRecord(const QString& dateText, const QStringList& numberTexts);
+    // Adds a record from already checked entries; false when the store is full. A date typed
+    // with a two-digit year is read in the hundred years around `today`.
+    bool AppendRecord(const QString& dateText, const QStringList& numberTexts, const QDate& today);
     // Overwrites the date and numbers of record `record` (1..RecCount) as AppendRecord fills them.
-    bool ReplaceRecord(int record, const QString& dateText, const QStringList& numberTexts);
+    bool ReplaceRecord(int record, const QString& dateText, const QStringList& numberTexts,
+                       const QDate& today);
     // Replaces every record with those of a draw file: records[i] becomes record i + 1, cells as
     // they were read. False, with nothing changed, when they do not fit the table.
     bool LoadRecords(const std::vector<Record>& records);
@@ -44,6 +57,8 @@ public:
     void SetColCount(int colCount) { m_colCount = colCount; }
     int HighNum() const { return m_highNum; }
     void SetHighNum(int highNum) { m_highNum = highNum; }
+    LotteryShape shape() const { return {m_colCount - 2, m_highNum}; }
+    void setShape(const LotteryShape& shape);
     QString Title() const { return m_title; }
     // The title as a draw file can keep it: without control characters and double quotes.
     void SetTitle(const QString& title);
@@ -60,14 +75,15 @@ public:
     const NumberTable& SortedCounts() const { return m_sortedCounts; }
 
 private:
-    void writeEntry(int record, const QString& dateText, const QStringList& numberTexts);
+    void writeEntry(int record, const QString& dateText, const QStringList& numberTexts,
+                    const QDate& today);
 
     std::vector<Record> m_records;
     NumberTable m_numberCounts {};
     NumberTable m_sortedCounts {};
     int m_recCount = 0;
-    int m_colCount = 8;
-    int m_highNum = 49;
+    int m_colCount = LotteryShape::DefaultNumbersPerDraw + 2;
+    int m_highNum = LotteryShape::DefaultHighestNumber;
     QString m_title;
     QString m_fileDisplayName;
     QDate m_newDate;

@@ -76,11 +76,11 @@ void Sheet::CalculateSheet()
     m_rows = std::move(compact);
 }
 
-bool Sheet::InsertBlankRow(double t)
+bool Sheet::InsertBlankRow(int row)
 {
-    if (!(t >= 1 && t < DataRows) || SheetRowCount >= DataRows)
+    if (row < 1 || row >= DataRows || SheetRowCount >= DataRows)
         return false;
-    const int target = int(t);
+    const int target = row;
     // Rows typed since the last calculation may stand anywhere, so the shift runs down to the
     // first empty row rather than to the row count: it never overwrites a typed cell. With no
     // empty row left below the target there is no room.

@@ -35,10 +35,10 @@ public:
     // since the previous one, and counts the rows and the total.
     void CalculateSheet();
 
-    // Moves rows t.. one down (as far as the first empty row) and puts a "BlankLine" row at t, then
-    // calculates. Nothing happens for t = 0, t >= 105 or a full sheet; returns whether the sheet
-    // changed.
-    bool InsertBlankRow(double t);
+    // Moves rows `row`.. one down (as far as the first empty row) and puts a "BlankLine" row at
+    // `row`, then calculates. Nothing happens for a row below 1 or from 105 on, or with a full
+    // sheet; returns whether the sheet changed.
+    bool InsertBlankRow(int row);
 
     int SheetRowCount = 0;
     long long SheetTotal = 0; // ten-thousandths

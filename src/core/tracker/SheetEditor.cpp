@@ -1,5 +1,7 @@
 #include "SheetEditor.h"
 
+#include "core/common/KeyCodes.h"
+
 #include "core/common/LeadingNumber.h"
 #include "core/tracker/Description.h"
 #include "core/tracker/Money.h"
@@ -79,9 +81,9 @@ SheetEditor::Result SheetEditor::keyPress(int character)
     ensureCell();
     if (*CurrentRow > Sheet::DataRows)
         return only(Result::RowLimit);
-    if (character == 13)
+    if (character == KeyEnter)
         return {Result::MoveDown, *CurrentRow, CurrentCol, QString()};
-    if (character == 8) {
+    if (character == KeyBackspace) {
         // Backspace edits a description in place but clears a whole amount.
         if (CurrentCol == 0) {
             TypingBuffer = Money::CellText(m_sheet.cell(*CurrentRow, 0));
@@ -102,7 +104,7 @@ SheetEditor::Result SheetEditor::keyPress(int character)
         return storeBuffer();
     }
     // A tracker file keeps a description between double quotes: one inside cannot be stored.
-    if (c == U'"')
+    if (c == KeyQuote)
         return only(Result::Refused);
     if (!Description::isTypable(c) || Description::characterCount(TypingBuffer) >= MaxDescription)
         return only(Result::Ignored);

@@ -29,7 +29,7 @@ public:
 
     // The user made (row, column) the current cell; the next key starts it afresh.
     void cellChosen(int row, int column);
-    // A typed character as its Unicode code point (13 Enter, 8 Backspace).
+    // A typed character as its Unicode code point (KeyEnter, KeyBackspace for those keys).
     Result keyPress(int character);
     // The Delete key: empties the current cell.
     Result deleteKey();

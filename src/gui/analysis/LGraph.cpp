@@ -1,14 +1,14 @@
 #include "LGraph.h"
 
-#include "gui/analysis/BarChart.h"
 #include "core/analysis/Ranking.h"
 #include "core/app/SharedState.h"
-#include "gui/common/BusyCursor.h"
-#include "gui/common/Controls.h"
 #include "core/common/FileDialogs.h"
 #include "core/common/MessageBoxes.h"
-#include "gui/common/PrintJob.h"
 #include "core/common/SaveFile.h"
+#include "gui/analysis/BarChart.h"
+#include "gui/common/BusyCursor.h"
+#include "gui/common/Controls.h"
+#include "gui/common/PrintJob.h"
 #include "gui/common/Services.h"
 #include "gui/common/Twips.h"
 
@@ -38,7 +38,6 @@ LGraph::LGraph(SharedState& state, Services& services, QWidget* parent)
     : ToolWindow(parent), m_state(state), m_services(services)
 {
     buildControls();
-    connect(this, &ToolWindow::closed, this, [this] { m_state.ActionMode = ActionIdle; });
 
     DrawStore& store = m_state.Store;
     m_viewName = QStringLiteral("Normal");
@@ -118,16 +117,16 @@ void LGraph::redraw()
 
 void LGraph::changeViewClicked()
 {
+    RankOrder order = RankOrder::ByCount;
     if (m_changeView->text() == sortedCaption) {
         m_changeView->setText(normalCaption);
         m_viewName = QStringLiteral("Sorted");
-        m_state.ActionMode = ActionIdle;
     } else {
         m_changeView->setText(sortedCaption);
         m_viewName = QStringLiteral("Normal");
-        m_state.ActionMode = ActionNaturalOrder;
+        order = RankOrder::Natural;
     }
-    RankByCount(m_state.Store, m_state.ActionMode);
+    RankByCount(m_state.Store, order);
     redraw();
 }
 

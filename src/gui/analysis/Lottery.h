@@ -1,7 +1,6 @@
 #pragma once
 
 #include "core/analysis/NumberPicker.h"
-
 #include "gui/common/ToolWindow.h"
 
 #include <array>
@@ -30,29 +29,38 @@ public:
 
 private:
     void buildControls();
+    void buildSetupFrame();
+    void buildChoiceFrame();
+    void buildBalls();
+    void buildButtonStrip();
+    void wireSetupBoxes();
+
     void SetupGrid(int picks);
     void ClearGrid();
     void clearResults();
     int storePicks() const;
     int storeHighest() const;
-    void leaveBox(QLineEdit* box, int limit, const QString& message);
-    void selectOption(int mode);
+    void selectOption(PickMode mode);
     void Calculate();
-    void runAnimation();
+    // Runs the 28 steps of the animation, the window painted and the user's input waiting until
+    // it ends. False when the window was closed meanwhile and is gone.
+    bool runAnimation();
+    void showAnimationStep(int step);
     void showBallRow(int row);
     void showStrip(const QString& text);
-    void pause();
     void PrintSets();
 
     SharedState& m_state;
     Services& m_services;
-    NumberPicker m_picker;
     PickSettings m_settings;
+    PickedSets m_sets {};
     int m_pauseMs = 36;
+    // A setup box was emptied for new typing (shared by the three boxes).
+    bool m_editing = false;
 
-    QLineEdit* m_colNum = nullptr;
-    QLineEdit* m_highNum = nullptr;
-    QLineEdit* m_numRows = nullptr;
+    QLineEdit* m_numbersPerDraw = nullptr;
+    QLineEdit* m_highestNumber = nullptr;
+    QLineEdit* m_entryForms = nullptr;
     std::array<QRadioButton*, 4> m_options {};
     QLabel* m_strip = nullptr;
     std::array<QLabel*, 6> m_balls {};

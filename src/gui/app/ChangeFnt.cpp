@@ -1,13 +1,14 @@
 #include "ChangeFnt.h"
 
 #include "core/app/SharedState.h"
-#include "gui/common/Controls.h"
-#include "core/common/DigitKeyFilter.h"
+#include "core/common/KeyCodes.h"
 #include "core/common/LeadingNumber.h"
-#include "core/common/MessageBoxes.h"
-#include "gui/common/NumericBox.h"
-#include "gui/common/Services.h"
 #include "core/common/TextFormat.h"
+#include "gui/common/Colours.h"
+#include "gui/common/Controls.h"
+#include "gui/common/InputBoxes.h"
+#include "gui/common/RangeBox.h"
+#include "gui/common/Services.h"
 #include "gui/common/Twips.h"
 #include "gui/common/WidgetEvents.h"
 
@@ -16,32 +17,17 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-namespace {
-
-// The settings file keeps texts between double quotes: a quote or a line break inside could
-// not be read back. A typed quote beeps; whatever arrives otherwise is stripped of them.
-void refuseQuotes(QLineEdit* box, MessageBoxes& messages)
-{
-    Controls::fileTextBox(box);
-    WidgetEvents::onKeyPress(box, [&messages](int key) {
-        if (key == '"') {
-            messages.beep();
-            return KeyDropped;
-        }
-        return key;
-    });
-}
-
-} // namespace
-
 ChangeFnt::ChangeFnt(SharedState& state, Services& services, QWidget* parent)
     : QDialog(parent), m_state(state), m_services(services)
 {
     buildControls();
+    wireShapeBoxes();
+    wireSymbol();
+    wireName();
     const PersonalSettings& settings = m_state.Settings;
-    m_numChoices->setText(AlignedWhole(2, settings.DefaultNumbersPerDraw));
-    m_hiNum->setText(AlignedWhole(2, settings.DefaultHighNum));
-    m_numLines->setText(AlignedWhole(2, settings.DefaultEntryForms));
+    m_numbersPerDraw->setText(AlignedWhole(2, settings.DefaultNumbersPerDraw));
+    m_highestNumber->setText(AlignedWhole(2, settings.DefaultHighNum));
+    m_entryForms->setText(AlignedWhole(2, settings.DefaultEntryForms));
     m_symbol->setText(settings.CurrencySymbol);
     m_myName->setText(settings.UserName);
 }
@@ -53,96 +39,99 @@ ChangeFnt::~ChangeFnt()
 
 void ChangeFnt::buildControls()
 {
+    static constexpr Controls::LabelSpec labels[] = {
+        {"Label5",
+         " Changes are saved to disk and remain in   effect at startup of the program.",
+         {90, 135, 3705, 480}},
+        {"Label3", " Total number of choices in the lottery", {90, 765, 3390, 285}},
+        {"Label4", " Numbers in the lottery range from 1 to", {90, 1215, 3390, 285}},
+        {"Label6", " Number of entry forms being played", {90, 1665, 3390, 285}},
+        {"Label7", " Currency symbol to use", {90, 2115, 3390, 285}},
+        {"Label2", " Type in your name", {90, 2565, 3705, 285}},
+    };
+    static constexpr Controls::BoxSpec boxes[] = {
+        {"InNumChoices", 2, {3465, 765, 330, 285}}, {"InHiNum", 2, {3465, 1215, 330, 285}},
+        {"InNumLines", 2, {3465, 1665, 330, 285}},  {"InSy", 2, {3465, 2115, 330, 285}},
+        {"InMyName", 82, {180, 2835, 3525, 285}},
+    };
+
     setObjectName(QStringLiteral("ChangeFnt"));
     setWindowTitle(QStringLiteral("Personalize"));
     setGeometry(TwipsRect(2670, 1695, 3885, 3780));
     setFixedSize(size());
     setFont(Controls::windowFont(8.25));
 
-    auto* intro = Controls::label(
-        this, "Label5",
-        QStringLiteral(
-            " Changes are saved to disk and remain in   effect at startup of the program."),
-        90, 135, 3705, 480);
-    intro->setWordWrap(true);
-    Controls::label(this, "Label3", QStringLiteral(" Total number of choices in the lottery"), 90,
-                    765, 3390, 285);
-    m_numChoices = Controls::inputBox(this, "InNumChoices", 2, 3465, 765, 330, 285);
-    Controls::label(this, "Label4", QStringLiteral(" Numbers in the lottery range from 1 to"), 90,
-                    1215, 3390, 285);
-    m_hiNum = Controls::inputBox(this, "InHiNum", 2, 3465, 1215, 330, 285);
-    Controls::label(this, "Label6", QStringLiteral(" Number of entry forms being played"), 90, 1665,
-                    3390, 285);
-    m_numLines = Controls::inputBox(this, "InNumLines", 2, 3465, 1665, 330, 285);
-    Controls::label(this, "Label7", QStringLiteral(" Currency symbol to use"), 90, 2115, 3390, 285);
-    m_symbol = Controls::inputBox(this, "InSy", 2, 3465, 2115, 330, 285);
+    Controls::create(this, labels)[0]->setWordWrap(true);
+    const auto inputs = Controls::create(this, boxes);
+    m_numbersPerDraw = inputs[0];
+    m_highestNumber = inputs[1];
+    m_entryForms = inputs[2];
+    m_symbol = inputs[3];
+    m_myName = inputs[4];
     m_symbol->setAlignment(Qt::AlignCenter);
-    Controls::label(this, "Label2", QStringLiteral(" Type in your name"), 90, 2565, 3705, 285);
-    m_myName = Controls::inputBox(this, "InMyName", 82, 180, 2835, 3525, 285);
     auto* strip = Controls::label(this, "Label1", QString(), 0, 3330, 3885, 420);
-    Controls::setBackground(strip, QColor(192, 192, 192));
+    Controls::setBackground(strip, Colours::LightGrey);
     m_exit = Controls::button(this, "ExitFonts", QStringLiteral("E&xit to Menu"), 1080, 3390, 1635,
                               325);
     // Enter on the button presses it; in the boxes Enter moves on and never closes the window.
     m_exit->setDefault(false);
+    connect(m_exit, &QPushButton::clicked, this, &ChangeFnt::ExitFonts);
 
-    const QList<QWidget*> order {m_myName, m_numChoices, m_hiNum, m_numLines, m_symbol, m_exit};
-    for (qsizetype i = 1; i < order.size(); ++i)
-        setTabOrder(order[i - 1], order[i]);
+    Controls::tabOrder(
+        {m_myName, m_numbersPerDraw, m_highestNumber, m_entryForms, m_symbol, m_exit});
     m_myName->setFocus();
+}
 
-    bool& editing = m_state.EditingFlag;
+void ChangeFnt::wireShapeBoxes()
+{
     MessageBoxes& messages = m_services.messages;
-    MakeNumericBox(m_numChoices, editing, m_hiNum, messages,
-                   [this] { numericBoxLeft(m_numChoices, 10); });
-    MakeNumericBox(m_hiNum, editing, m_numLines, messages, [this] { numericBoxLeft(m_hiNum, 60); });
-    MakeNumericBox(m_numLines, editing, m_symbol, messages,
-                   [this] { numericBoxLeft(m_numLines, 10); });
+    new RangeBox(m_numbersPerDraw,
+                 {LotteryShape::MinNumbersPerDraw, LotteryShape::MaxNumbersPerDraw,
+                  QStringLiteral(" Must be from 1 to 10")},
+                 m_editing, m_highestNumber, messages);
+    new RangeBox(m_highestNumber,
+                 {LotteryShape::MinHighestNumber, LotteryShape::MaxHighestNumber,
+                  QStringLiteral(" Must be from 1 to 60")},
+                 m_editing, m_entryForms, messages);
+    new RangeBox(m_entryForms,
+                 {LotteryShape::MinEntryForms, LotteryShape::MaxEntryForms,
+                  QStringLiteral(" Must be from 1 to 10")},
+                 m_editing, m_symbol, messages);
+}
 
-    refuseQuotes(m_symbol, messages);
-    WidgetEvents::onClick(m_symbol, [this, &editing] {
-        editing = true;
+void ChangeFnt::wireSymbol()
+{
+    // The settings file keeps texts between double quotes: a quote or a line break inside could
+    // not be read back. Hooked first, so that the symbol's own keys below see a quote first.
+    MakeFileTextBox(m_symbol, m_services.messages);
+    WidgetEvents::onClick(m_symbol, [this] {
+        m_editing = true;
         m_symbol->clear();
     });
-    WidgetEvents::onKeyPress(m_symbol, [this, &editing](int key) {
+    WidgetEvents::onKeyPress(m_symbol, [this](int key) {
         if (key == KeyEnter) {
             m_myName->setFocus(Qt::TabFocusReason);
             return KeyDropped;
         }
-        if (!editing) {
+        if (!m_editing) {
             m_symbol->clear();
-            editing = true;
+            m_editing = true;
         }
         return key;
     });
-    WidgetEvents::onFocusOut(m_symbol, [this, &editing] {
-        if (editing) {
+    WidgetEvents::onFocusOut(m_symbol, [this] {
+        if (m_editing) {
             m_symbol->setText(RightAlign(2, m_symbol->text()));
-            editing = false;
+            m_editing = false;
         }
     });
-
-    refuseQuotes(m_myName, messages);
-    WidgetEvents::onKeyPress(m_myName, [](int key) { return key == KeyEnter ? KeyDropped : key; });
-    WidgetEvents::onFocusOut(m_myName, [this] { m_state.Settings.UserName = m_myName->text(); });
-
-    connect(m_exit, &QPushButton::clicked, this, &ChangeFnt::ExitFonts);
 }
 
-void ChangeFnt::numericBoxLeft(QLineEdit* box, int maximum)
+void ChangeFnt::wireName()
 {
-    bool& editing = m_state.EditingFlag;
-    const double value = LeadingNumber(box->text());
-    if (value < 1 || value > maximum) {
-        m_services.messages.inform(QStringLiteral("Help"),
-                                   QStringLiteral(" Must be from 1 to ")
-                                       + QString::number(maximum));
-        box->setText(AlignedWhole(2, maximum));
-        editing = false;
-    } else if (editing) {
-        box->setText(AlignedWhole(2, LeadingWholeNumber(box->text())));
-        editing = false;
-    }
+    MakeFileTextBox(m_myName, m_services.messages);
+    WidgetEvents::onKeyPress(m_myName, [](int key) { return key == KeyEnter ? KeyDropped : key; });
+    WidgetEvents::onFocusOut(m_myName, [this] { m_state.Settings.UserName = m_myName->text(); });
 }
 
 void ChangeFnt::ExitFonts()
@@ -155,9 +144,9 @@ void ChangeFnt::ExitFonts()
         m_exit->setFocus(Qt::OtherFocusReason);
 
     PersonalSettings& settings = m_state.Settings;
-    settings.DefaultNumbersPerDraw = int(LeadingWholeNumber(m_numChoices->text()));
-    settings.DefaultHighNum = int(LeadingWholeNumber(m_hiNum->text()));
-    settings.DefaultEntryForms = int(LeadingWholeNumber(m_numLines->text()));
+    settings.DefaultNumbersPerDraw = int(LeadingWholeNumber(m_numbersPerDraw->text()));
+    settings.DefaultHighNum = int(LeadingWholeNumber(m_highestNumber->text()));
+    settings.DefaultEntryForms = int(LeadingWholeNumber(m_entryForms->text()));
     settings.CurrencySymbol = m_symbol->text();
     settings.UserName = m_myName->text();
     // A settings file that cannot be written is no reason to keep the user here.

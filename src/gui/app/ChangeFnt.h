@@ -27,15 +27,19 @@ protected:
 
 private:
     void buildControls();
-    void numericBoxLeft(QLineEdit* box, int maximum);
+    void wireShapeBoxes();
+    void wireSymbol();
+    void wireName();
 
     SharedState& m_state;
     Services& m_services;
     bool m_leaving = false;
+    // A box was emptied for new typing (shared by the numeric boxes and the symbol).
+    bool m_editing = false;
 
-    QLineEdit* m_numChoices = nullptr;
-    QLineEdit* m_hiNum = nullptr;
-    QLineEdit* m_numLines = nullptr;
+    QLineEdit* m_numbersPerDraw = nullptr;
+    QLineEdit* m_highestNumber = nullptr;
+    QLineEdit* m_entryForms = nullptr;
     QLineEdit* m_symbol = nullptr;
     QLineEdit* m_myName = nullptr;
     QPushButton* m_exit = nullptr;

@@ -1,11 +1,12 @@
 #include "Program.h"
 
-#include "gui/app/LBlankForm.h"
 #include "core/app/SharedState.h"
-#include "gui/app/ZudeMenu.h"
 #include "core/common/MessageBoxes.h"
-#include "gui/common/Services.h"
 #include "core/help/HelpDocument.h"
+#include "gui/app/LBlankForm.h"
+#include "gui/app/Navigator.h"
+#include "gui/app/ZudeMenu.h"
+#include "gui/common/Services.h"
 #include "gui/help/HelpViewer.h"
 
 #include <QApplication>
@@ -30,7 +31,8 @@ void Program::start()
     m_state.chooseFileFolders();
 
     // The record table and the counts are created empty with the store itself.
-    m_menu = std::make_unique<ZudeMenu>(m_state, m_services);
+    m_navigator = std::make_unique<Navigator>(m_state, m_services);
+    m_menu = std::make_unique<ZudeMenu>(m_state, m_services, *m_navigator);
     const PersonalSettingsReadResult settings
         = ReadPersonalSettingsFile(m_state.settingsFilePath());
     m_state.Settings = settings.settings;
@@ -60,7 +62,7 @@ void Program::openFile(const QString& path)
 {
     const QFileInfo file(path);
     // The next file dialog starts where this file is, as after choosing it in one.
-    m_state.LastFolder = file.absolutePath();
+    m_state.rememberFolderOf(file.absoluteFilePath());
     m_menu->openGivenFile(file.absoluteFilePath());
 }
 
@@ -69,8 +71,7 @@ void Program::showHelp(const QString& windowName)
     if (!m_helpViewer) {
         const std::optional<QString> html = HelpDocument::Load(m_helpPath);
         if (!html) {
-            m_services.messages.inform(QStringLiteral("Help"),
-                                       QStringLiteral(" The help could not be opened."));
+            m_services.messages.inform(HelpTitle, QStringLiteral(" The help could not be opened."));
             return;
         }
         m_helpViewer = std::make_unique<HelpViewer>(*html);

@@ -6,6 +6,7 @@
 
 class HelpViewer;
 class LBlankForm;
+class Navigator;
 class ZudeMenu;
 struct Services;
 struct SharedState;
@@ -48,6 +49,7 @@ private:
     SharedState& m_state;
     Services& m_services;
     std::unique_ptr<LBlankForm> m_backdrop;
+    std::unique_ptr<Navigator> m_navigator;
     std::unique_ptr<ZudeMenu> m_menu;
     std::unique_ptr<HelpViewer> m_helpViewer;
     QString m_helpPath;

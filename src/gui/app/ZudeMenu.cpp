@@ -1,18 +1,13 @@
 #include "ZudeMenu.h"
 
-#include "gui/analysis/LGraph.h"
-#include "gui/analysis/Lottery.h"
-#include "gui/app/ChangeFnt.h"
 #include "core/app/SharedState.h"
-#include "gui/common/BusyCursor.h"
-#include "gui/common/Controls.h"
-#include "core/common/MessageBoxes.h"
-#include "gui/common/Services.h"
-#include "gui/common/Twips.h"
 #include "core/draws/DatabaseView.h"
+#include "gui/app/Navigator.h"
+#include "gui/common/Controls.h"
+#include "gui/common/Services.h"
+#include "gui/common/ToolWindow.h"
+#include "gui/common/Twips.h"
 #include "gui/draws/DrawFileCommands.h"
-#include "gui/draws/LDbase.h"
-#include "gui/tracker/LInvTrack.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -21,59 +16,42 @@
 
 namespace {
 
-struct MenuButton {
-    const char* name;
-    const char* caption;
-    int left;
-    int top;
-    int width;
-};
+constexpr int buttonHeight = 465;
 
 // In tab order.
-constexpr MenuButton menuButtons[] = {
-    {"LoadFile", "&Open a File from Disk", 900, 600, 3000},
-    {"PickForm", "&Rado-d-Idorur", 900, 1400, 3000},
-    {"DBaseForm", "&View and Edit Database", 900, 2200, 3000},
-    {"ShowGraph1", "&Show Graphs", 900, 3000, 3000},
-    {"InvTrack", "&Investment Tracker", 900, 3800, 3000},
-    {"SaveFile", "&Save File to Disk", 5400, 600, 3000},
-    {"HowtoUse", "How to &Use the Program", 5400, 1400, 3000},
-    {"PrintDbase", "&Print Current Database", 5400, 3000, 3000},
-    {"PtrFnt", "Personalize &Settings", 5400, 3800, 3030},
-    {"Exit1Butt", "E&xit Program", 3240, 4600, 3000},
+constexpr Controls::ButtonSpec menuButtons[] = {
+    {"LoadFile", "&Open a File from Disk", {900, 600, 3000, buttonHeight}},
+    {"PickForm", "&Rado-d-Idorur", {900, 1400, 3000, buttonHeight}},
+    {"DBaseForm", "&View and Edit Database", {900, 2200, 3000, buttonHeight}},
+    {"ShowGraph1", "&Show Graphs", {900, 3000, 3000, buttonHeight}},
+    {"InvTrack", "&Investment Tracker", {900, 3800, 3000, buttonHeight}},
+    {"SaveFile", "&Save File to Disk", {5400, 600, 3000, buttonHeight}},
+    {"HowtoUse", "How to &Use the Program", {5400, 1400, 3000, buttonHeight}},
+    {"PrintDbase", "&Print Current Database", {5400, 3000, 3000, buttonHeight}},
+    {"PtrFnt", "Personalize &Settings", {5400, 3800, 3030, buttonHeight}},
+    {"Exit1Butt", "E&xit Program", {3240, 4600, 3000, buttonHeight}},
 };
 
 } // namespace
 
-ZudeMenu::ZudeMenu(SharedState& state, Services& services, QWidget* parent)
-    : QWidget(parent), m_state(state), m_services(services)
+ZudeMenu::ZudeMenu(SharedState& state, Services& services, Navigator& navigator, QWidget* parent)
+    : QWidget(parent), m_state(state), m_services(services), m_navigator(navigator)
 {
     Controls::setupWindow(this, "ZudeMenu", QStringLiteral("Numerion"));
     setFont(Controls::windowFont(9.75));
 
-    QWidget* previous = nullptr;
-    for (const MenuButton& entry : menuButtons) {
-        QPushButton* button = Controls::button(this, entry.name, QString::fromLatin1(entry.caption),
-                                               entry.left, entry.top, entry.width, 465);
-        if (previous)
-            setTabOrder(previous, button);
-        previous = button;
-    }
+    QList<QWidget*> order;
+    for (const Controls::ButtonSpec& entry : menuButtons)
+        order.append(Controls::create(this, entry));
+    Controls::tabOrder(order);
 
-    onClick("PickForm", [this] { openToolWindow(new Lottery(m_state, m_services)); });
+    onClick("PickForm", [this] { m_navigator.openRadoDIdorur(this); });
     onClick("DBaseForm", [this] { openDatabaseWindow(); });
-    onClick("ShowGraph1", [this] {
-        m_state.GraphOpener = 1;
-        openToolWindow(new LGraph(m_state, m_services));
-    });
-    onClick("InvTrack", [this] { openToolWindow(new LInvTrack(m_state, m_services)); });
+    onClick("ShowGraph1", [this] { m_navigator.openGraphs(this); });
+    onClick("InvTrack", [this] { m_navigator.openTracker(this); });
     onClick("PtrFnt", [this] {
-        hide();
-        ChangeFnt settings(m_state, m_services);
-        settings.exec();
+        m_navigator.openSettings(this);
         showUserName();
-        show();
-        activateWindow();
     });
     onClick("HowtoUse", [this] { Q_EMIT helpRequested(); });
     onClick("LoadFile", [this] {
@@ -113,30 +91,19 @@ void ZudeMenu::onClick(const char* name, std::function<void()> action)
 
 void ZudeMenu::openDatabaseWindow()
 {
-    hide();
-    // Building the grids of a large database takes a moment.
-    BusyCursor busy;
-    auto* database = new LDbase(m_state, m_services);
+    ToolWindow* database = m_navigator.openDatabase(this);
     connect(database, &ToolWindow::closed, this, &ZudeMenu::showFileInMemory);
-    openToolWindow(database);
 }
 
 void ZudeMenu::openGivenFile(const QString& path)
 {
     if (QFileInfo(path).suffix().compare(QLatin1String("inv"), Qt::CaseInsensitive) == 0) {
-        auto* tracker = new LInvTrack(m_state, m_services);
-        openToolWindow(tracker);
-        tracker->OpenTrackerFile(path);
+        m_navigator.openTracker(this, path);
         return;
     }
     hide();
     ReadDrawFileInto(m_state, m_services, path);
     openDatabaseWindow();
-}
-
-void ZudeMenu::openToolWindow(ToolWindow* window)
-{
-    ToolWindow::open(this, window);
 }
 
 void ZudeMenu::showUserName()

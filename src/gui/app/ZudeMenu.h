@@ -4,18 +4,20 @@
 
 #include <functional>
 
+class Navigator;
 class QLabel;
 class QPushButton;
-class ToolWindow;
 struct Services;
 struct SharedState;
 
-// The main menu window: the hub from which every tool window is opened and the program ended.
+// The main menu window: the hub from which every tool window is opened (through the navigator)
+// and the program ended.
 class ZudeMenu : public QWidget {
     Q_OBJECT
 
 public:
-    ZudeMenu(SharedState& state, Services& services, QWidget* parent = nullptr);
+    ZudeMenu(SharedState& state, Services& services, Navigator& navigator,
+             QWidget* parent = nullptr);
 
     // Shows the user's name when there is one, hides the label otherwise.
     void showUserName();
@@ -39,12 +41,11 @@ protected:
 
 private:
     void onClick(const char* name, std::function<void()> action);
-    // Hides the menu and shows `window`, which emits closed() when the user leaves it.
-    void openToolWindow(ToolWindow* window);
     void openDatabaseWindow();
 
     SharedState& m_state;
     Services& m_services;
+    Navigator& m_navigator;
     QLabel* m_myName = nullptr;
     QLabel* m_infoLabel = nullptr;
 };

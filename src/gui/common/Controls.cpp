@@ -1,6 +1,7 @@
 #include "Controls.h"
 
 #include "core/common/TextFormat.h"
+#include "gui/common/Colours.h"
 #include "gui/common/Twips.h"
 
 #include <QGroupBox>
@@ -87,8 +88,34 @@ QGroupBox* Controls::frame(QWidget* parent, const char* name, const QString& cap
     auto* frame = new QGroupBox(caption, parent);
     frame->setObjectName(QString::fromLatin1(name));
     frame->setGeometry(TwipsRect(left, top, width, height));
-    setBackground(frame, QColor(192, 192, 192));
+    setBackground(frame, Colours::LightGrey);
     return frame;
+}
+
+QPushButton* Controls::create(QWidget* parent, const ButtonSpec& spec)
+{
+    const Place& at = spec.place;
+    return button(parent, spec.name, QString::fromLatin1(spec.caption), at.left, at.top, at.width,
+                  at.height);
+}
+
+QLabel* Controls::create(QWidget* parent, const LabelSpec& spec)
+{
+    const Place& at = spec.place;
+    return label(parent, spec.name, QString::fromLatin1(spec.text), at.left, at.top, at.width,
+                 at.height);
+}
+
+QLineEdit* Controls::create(QWidget* parent, const BoxSpec& spec)
+{
+    const Place& at = spec.place;
+    return inputBox(parent, spec.name, spec.maxLength, at.left, at.top, at.width, at.height);
+}
+
+void Controls::tabOrder(const QList<QWidget*>& controls)
+{
+    for (qsizetype i = 1; i < controls.size(); ++i)
+        QWidget::setTabOrder(controls[i - 1], controls[i]);
 }
 
 void Controls::keyboardOnly(QLineEdit* box)

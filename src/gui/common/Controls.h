@@ -2,7 +2,11 @@
 
 #include <QColor>
 #include <QFont>
+#include <QList>
 #include <QString>
+
+#include <array>
+#include <cstddef>
 
 class QGroupBox;
 class QLabel;
@@ -13,6 +17,31 @@ class QWidget;
 // Builders for the controls of the program's windows, placed in twips and named so that tests
 // and the window code find them by the same name.
 namespace Controls {
+
+// Where a control stands, in twips.
+struct Place {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+// The controls of a window as tables: name, caption or text, place.
+struct ButtonSpec {
+    const char* name;
+    const char* caption;
+    Place place;
+};
+struct LabelSpec {
+    const char* name;
+    const char* text;
+    Place place;
+};
+struct BoxSpec {
+    const char* name;
+    int maxLength; // 0 for no limit
+    Place place;
+};
 
 // Names a main window of the program and gives it the common place and size.
 void setupWindow(QWidget* window, const char* name, const QString& caption);
@@ -27,6 +56,23 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, int left, 
               int height);
 QLineEdit* inputBox(QWidget* parent, const char* name, int maxLength, int left, int top, int width,
                     int height);
+
+// The control of one row of a table.
+QPushButton* create(QWidget* parent, const ButtonSpec& spec);
+QLabel* create(QWidget* parent, const LabelSpec& spec);
+QLineEdit* create(QWidget* parent, const BoxSpec& spec);
+
+// One control per row of a table, in its order.
+template <typename Spec, std::size_t N> auto create(QWidget* parent, const Spec (&specs)[N])
+{
+    std::array<decltype(create(parent, specs[0])), N> controls {};
+    for (std::size_t i = 0; i < N; ++i)
+        controls[i] = create(parent, specs[i]);
+    return controls;
+}
+
+// Tab order of the controls as listed.
+void tabOrder(const QList<QWidget*>& controls);
 
 // A captioned frame with the light grey background of the setup areas.
 QGroupBox* frame(QWidget* parent, const char* name, const QString& caption, int left, int top,

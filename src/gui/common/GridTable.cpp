@@ -1,5 +1,6 @@
 #include "GridTable.h"
 
+#include "gui/common/Colours.h"
 #include "gui/common/Twips.h"
 
 #include <QHeaderView>
@@ -67,7 +68,7 @@ void GridTable::resize(QTableWidget* grid, int rows, int columns, int fixedRows,
     grid->setRowCount(rows);
     grid->setColumnCount(columns);
     const BulkChange change(grid);
-    const QColor shade(192, 192, 192);
+    const QColor shade = Colours::LightGrey;
     for (int row = 0; row < rows; ++row) {
         for (int column = 0; column < columns; ++column) {
             QTableWidgetItem* item = cellItem(grid, row, column);

@@ -1,14 +1,25 @@
 #include "NumberDialog.h"
 
-#include "gui/common/Controls.h"
 #include "core/common/DigitKeyFilter.h"
-#include "gui/common/NumericBox.h"
+#include "core/common/LeadingNumber.h"
+#include "gui/common/Colours.h"
+#include "gui/common/Controls.h"
+#include "gui/common/InputBoxes.h"
 #include "gui/common/Twips.h"
 #include "gui/common/WidgetEvents.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+
+#include <algorithm>
+
+namespace {
+
+// Past 16 bits a number is just "beyond every row".
+constexpr long long largestAnswer = 32768;
+
+} // namespace
 
 NumberDialog::NumberDialog(const char* name, const QString& prompt, const Layout& layout,
                            MessageBoxes& messages, QWidget* parent)
@@ -18,7 +29,7 @@ NumberDialog::NumberDialog(const char* name, const QString& prompt, const Layout
     setWindowTitle(QStringLiteral("Input "));
     setFixedSize(Px(2430), Px(layout.height));
     setFont(Controls::windowFont(9.75));
-    Controls::setBackground(this, QColor(192, 192, 192));
+    Controls::setBackground(this, Colours::LightGrey);
 
     auto* label = Controls::label(this, "Label1", prompt, 225, 135, 1950, 510);
     label->setFont(Controls::windowFont(8.25));
@@ -44,11 +55,13 @@ NumberDialog::NumberDialog(const char* name, const QString& prompt, const Layout
         return DigitKeyFilter(key, messages);
     });
     connect(accept, &QPushButton::clicked, this, [this] {
-        m_answer = m_value->text();
+        m_answer.reset();
+        if (!m_value->text().trimmed().isEmpty())
+            m_answer = int(std::min(LeadingWholeNumber(m_value->text()), largestAnswer));
         QDialog::accept();
     });
     connect(cancel, &QPushButton::clicked, this, [this] {
-        m_answer.clear();
+        m_answer.reset();
         reject();
     });
 }

@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include <optional>
+
 class MessageBoxes;
 class QLabel;
 class QLineEdit;
@@ -26,10 +28,11 @@ public:
     NumberDialog(const char* name, const QString& prompt, const Layout& layout,
                  MessageBoxes& messages, QWidget* parent = nullptr);
 
-    // What the box held when "&OK" was pressed; empty after "&Cancel".
-    QString answer() const { return m_answer; }
+    // The number in the box when "&OK" was pressed; nothing after "&Cancel" or with an empty
+    // box. A number too big for any row or record comes back as 32768.
+    std::optional<int> answer() const { return m_answer; }
 
 private:
     QLineEdit* m_value = nullptr;
-    QString m_answer;
+    std::optional<int> m_answer;
 };

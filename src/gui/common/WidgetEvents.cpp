@@ -1,5 +1,7 @@
 #include "WidgetEvents.h"
 
+#include "core/common/KeyCodes.h"
+
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QKeySequence>
@@ -14,23 +16,23 @@ int characterCode(const QKeyEvent* event)
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        return 13;
+        return KeyEnter;
     case Qt::Key_Backspace:
-        return 8;
+        return KeyBackspace;
     default:
         break;
     }
     // Alt combinations are access keys; Ctrl and Meta combinations are editing shortcuts that
     // the box carries out itself (a paste goes through the box's content rules).
     if (event->modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::MetaModifier))
-        return 0;
+        return KeyDropped;
     const QList<uint> text = event->text().toUcs4();
     if (text.isEmpty())
-        return 0;
+        return KeyDropped;
     // Tab, Escape, Delete and the other control characters type nothing.
     const char32_t code = text.first();
     if (code < 0x20 || (code >= 0x7f && code < 0xa0))
-        return 0;
+        return KeyDropped;
     return int(code);
 }
 
@@ -74,9 +76,9 @@ void WidgetEvents::onKeyPress(QWidget* widget, std::function<int(int)> handler)
 {
     new EventHook(widget, QEvent::KeyPress, [handler = std::move(handler)](QEvent* event) {
         const int code = characterCode(static_cast<QKeyEvent*>(event));
-        if (code == 0)
+        if (code == KeyDropped)
             return false;
-        return handler(code) == 0;
+        return handler(code) == KeyDropped;
     });
 }
 

@@ -10,10 +10,10 @@ class QWidget;
 // character, a paste, a click, and leaving the box.
 namespace WidgetEvents {
 
-// `handler` receives the character typed by each key (13 Enter, 8 Backspace, otherwise the
-// Unicode code point of the key's text) and returns the code to let through, or 0 to drop the
-// key; a key let through types its whole character. Keys that type nothing (arrows, Delete,
-// Escape, function keys) and the editing shortcuts with Ctrl (select all, copy, cut, paste,
+// `handler` receives the character typed by each key (KeyEnter, KeyBackspace, otherwise the
+// Unicode code point of the key's text) and returns the code to let through, or KeyDropped to
+// drop the key; a key let through types its whole character. Keys that type nothing (arrows,
+// Delete, Escape, function keys) and the editing shortcuts with Ctrl (select all, copy, cut, paste,
 // undo) do not reach it.
 void onKeyPress(QWidget* widget, std::function<int(int)> handler);
 // `handler` receives the Qt key code of each key that goes down and returns true to swallow it.

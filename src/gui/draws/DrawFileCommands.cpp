@@ -1,44 +1,41 @@
 #include "DrawFileCommands.h"
 
-#include "core/app/FileDirectory.h"
+#include "core/analysis/TopNumbers.h"
 #include "core/app/SharedState.h"
-#include "gui/common/BusyCursor.h"
 #include "core/common/MessageBoxes.h"
-#include "gui/common/PrintJob.h"
-#include "gui/common/PrinterPort.h"
-#include "core/common/RegularFile.h"
-#include "core/common/SaveFile.h"
-#include "gui/common/Services.h"
 #include "core/draws/DatabasePrintout.h"
 #include "core/draws/DrawFile.h"
 #include "core/draws/LinesPerPage.h"
+#include "gui/common/BusyCursor.h"
+#include "gui/common/FileCommand.h"
+#include "gui/common/PrintJob.h"
+#include "gui/common/PrinterPort.h"
+#include "gui/common/Services.h"
 
-#include <QFile>
+#include <QDate>
 #include <QFileInfo>
+#include <QIODevice>
 
 namespace {
 
-const QString helpTitle = QStringLiteral("Help");
-
-void finishFileCommand(SharedState& state)
+bool readDrawFile(QIODevice& file, const QString& name, DrawStore& store)
 {
-    state.ActionMode = ActionIdle;
-    state.FilePath.clear();
-}
-
-bool readDrawFile(const QString& path, DrawStore& store)
-{
-    QFile file(path);
-    if (!OpenRegularFile(file))
-        return false;
+    // Reading two thousand records takes a moment.
+    BusyCursor busy;
     const DrawFile::ReadResult read = DrawFile::Read(file);
     if (read.error != DrawFile::ReadError::None || !store.LoadRecords(read.content.records))
         return false;
     store.SetColCount(read.content.colCount);
     store.SetHighNum(read.content.highNum);
     store.SetTitle(read.content.title);
-    store.SetFileDisplayName(QFileInfo(path).fileName());
+    store.SetFileDisplayName(name);
     return true;
+}
+
+FileCommand::Reader readerInto(DrawStore& store)
+{
+    return
+        [&store](QIODevice& file, const QString& name) { return readDrawFile(file, name, store); };
 }
 
 } // namespace
@@ -47,24 +44,23 @@ void SaveDrawFile(SharedState& state, Services& services)
 {
     DrawStore& store = state.Store;
     if (store.RecCount() == 0) {
-        services.messages.inform(helpTitle, QStringLiteral("No Records to Save"));
-    } else if (ChooseFile(state, services.fileDialogs, ActionSaveDrawFile)) {
-        QString reason;
-        const std::optional<QByteArray> bytes = DrawFile::Bytes(store);
-        const bool saved = bytes ? SaveFileAtomically(state.FilePath, *bytes, &reason) : false;
-        if (!bytes)
-            reason = QStringLiteral("A record's date is no date that can be written.");
-        if (saved) {
-            store.SetFileDisplayName(QFileInfo(state.FilePath).fileName());
-            // Only a save that reached the disk makes the draws in memory safe to drop.
-            store.SetChangedFlag(false);
-        } else {
-            services.messages.inform(QStringLiteral("Saving Error"),
-                                     QStringLiteral(" Bad Filename. Must be in the form MYFILE.LTO")
-                                         + u'\n' + reason);
-        }
+        services.messages.inform(HelpTitle, QStringLiteral("No Records to Save"));
+        return;
     }
-    finishFileCommand(state);
+    const QDate today = QDate::currentDate();
+    const auto write = [&store, today](QIODevice& file, QString& reason) {
+        const DrawFile::WriteError error = DrawFile::Write(store, file, today);
+        if (error == DrawFile::WriteError::BadDate)
+            reason = QStringLiteral("A record's date is no date that can be written.");
+        return error == DrawFile::WriteError::None;
+    };
+    const std::optional<QString> saved
+        = FileCommand(state, services, FileKind::Draws).save(store.FileDisplayName(), write);
+    if (saved) {
+        store.SetFileDisplayName(QFileInfo(*saved).fileName());
+        // Only a save that reached the disk makes the draws in memory safe to drop.
+        store.SetChangedFlag(false);
+    }
 }
 
 bool GoBackToSaveFirst(DrawStore& store, MessageBoxes& messages)
@@ -85,34 +81,28 @@ bool OpenDrawFile(SharedState& state, Services& services)
     if (GoBackToSaveFirst(store, services.messages))
         return false;
 
-    if (ChooseFile(state, services.fileDialogs, ActionOpenOrCorrect))
-        ReadDrawFileInto(state, services, state.FilePath);
-    finishFileCommand(state);
+    const FileCommand::Opened opened = FileCommand(state, services, FileKind::Draws)
+                                           .open(store.FileDisplayName(), readerInto(store));
+    if (opened == FileCommand::Opened::Failed)
+        store.Reset();
+    if (opened != FileCommand::Opened::Cancelled)
+        store.SetChangedFlag(false);
     return true;
 }
 
 void ReadDrawFileInto(SharedState& state, Services& services, const QString& path)
 {
     DrawStore& store = state.Store;
-    bool read = false;
-    {
-        BusyCursor busy;
-        read = readDrawFile(path, store);
-    }
-    if (!read) {
+    if (!FileCommand(state, services, FileKind::Draws).read(path, readerInto(store)))
         store.Reset();
-        services.messages.inform(
-            QStringLiteral("Loading Error"),
-            QStringLiteral("File not found or wrong format. Check Filename and/or Directory."));
-    }
     store.SetChangedFlag(false);
 }
 
 void PrintDatabase(SharedState& state, Services& services)
 {
-    state.PrintLines.fill(QString());
-    if (state.Store.RecCount() < 1) {
-        services.messages.inform(helpTitle, QStringLiteral("No Records in Database to print."));
+    const DrawStore& store = state.Store;
+    if (store.RecCount() < 1) {
+        services.messages.inform(HelpTitle, QStringLiteral("No Records in Database to print."));
         return;
     }
     if (!ConfirmPrintout(services))
@@ -121,9 +111,9 @@ void PrintDatabase(SharedState& state, Services& services)
     {
         BusyCursor busy;
         // Measured for every printout: the default printer and its paper may have changed.
-        state.LinesPerPage = LinesPerPageFor(services.printer.pageMetrics());
-        printout = DatabasePrintout(state.Store, state.DistributionText, *state.LinesPerPage,
-                                    state.PrintLines);
+        const int linesPerPage = LinesPerPageFor(services.printer.pageMetrics());
+        printout = DatabasePrintout(store, TopNumbersOf(store).value_or(QString()), linesPerPage,
+                                    QDate::currentDate());
     }
     SendPrintout(services, printout);
 }

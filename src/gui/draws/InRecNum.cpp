@@ -1,9 +1,5 @@
 #include "InRecNum.h"
 
-#include "core/common/LeadingNumber.h"
-
-#include <algorithm>
-
 InRecNum::InRecNum(MessageBoxes& messages, QWidget* parent)
     : NumberDialog("InRecNum", QStringLiteral(" Type in Record           Number to Correct"),
                    {.height = 2010,
@@ -16,15 +12,9 @@ InRecNum::InRecNum(MessageBoxes& messages, QWidget* parent)
 {
 }
 
-int InRecNum::CorrectRecNo() const
-{
-    // A record number never exceeds 2000; anything past 16 bits is just "does not exist".
-    return int(std::min<long long>(LeadingWholeNumber(answer()), 32768));
-}
-
-int InRecNum::ask(MessageBoxes& messages, QWidget* parent)
+std::optional<int> InRecNum::ask(MessageBoxes& messages, QWidget* parent)
 {
     InRecNum dialog(messages, parent);
     dialog.exec();
-    return dialog.CorrectRecNo();
+    return dialog.answer();
 }

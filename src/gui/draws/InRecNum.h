@@ -9,10 +9,6 @@ class InRecNum : public NumberDialog {
 public:
     explicit InRecNum(MessageBoxes& messages, QWidget* parent = nullptr);
 
-    // The record number typed when "&OK" was pressed; 0 for "&Cancel" or an empty box. A number
-    // too big for any record comes back as 32768.
-    int CorrectRecNo() const;
-
-    // Shows the dialog modally and returns its answer.
-    static int ask(MessageBoxes& messages, QWidget* parent);
+    // Shows the dialog modally and returns its answer (see NumberDialog::answer).
+    static std::optional<int> ask(MessageBoxes& messages, QWidget* parent);
 };

@@ -1,23 +1,24 @@
 #include "LDbase.h"
 
-#include "gui/analysis/LGraph.h"
-#include "core/analysis/Ranking.h"
+#include "core/analysis/TopNumbers.h"
 #include "core/app/SharedState.h"
-#include "gui/common/BusyCursor.h"
-#include "gui/common/Controls.h"
-#include "core/common/DigitKeyFilter.h"
-#include "gui/common/GridTable.h"
+#include "core/common/KeyCodes.h"
 #include "core/common/LeadingNumber.h"
 #include "core/common/MessageBoxes.h"
-#include "gui/common/NumericBox.h"
-#include "gui/common/Services.h"
 #include "core/common/TextFormat.h"
+#include "core/draws/DatabaseView.h"
+#include "core/help/HelpTexts.h"
+#include "gui/common/BusyCursor.h"
+#include "gui/common/Colours.h"
+#include "gui/common/Controls.h"
+#include "gui/common/GridTable.h"
+#include "gui/common/InputBoxes.h"
+#include "gui/common/RangeBox.h"
+#include "gui/common/Services.h"
 #include "gui/common/Twips.h"
 #include "gui/common/WidgetEvents.h"
-#include "core/draws/DatabaseView.h"
 #include "gui/draws/InRecNum.h"
 #include "gui/help/HelpPanel.h"
-#include "core/help/HelpTexts.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -32,12 +33,9 @@
 
 namespace {
 
-const QString helpTitle = QStringLiteral("Help");
 const QString entryErrorTitle = QStringLiteral("Entry Error");
-const QColor yellow(255, 255, 0);
-const QColor lightGrey(192, 192, 192);
 
-constexpr int maxNumbers = 10;
+constexpr int distributionColumns = 20;
 
 bool isDigit(int key)
 {
@@ -57,7 +55,10 @@ LDbase::LDbase(SharedState& state, Services& services, RecordNumberQuestion askR
         m_askRecordNumber
             = [this](QWidget* owner) { return InRecNum::ask(m_services.messages, owner); };
     buildControls();
-    wireEntryRow();
+    wireShapeBoxes();
+    wireTitle();
+    wireDate();
+    wireNumberBoxes();
     load();
 }
 
@@ -66,33 +67,63 @@ LDbase::~LDbase() = default;
 void LDbase::buildControls()
 {
     Controls::setupWindow(this, "LDbase", QStringLiteral("Database"));
-    const QFont small = Controls::windowFont(8.25);
     setFont(Controls::windowFont(9.75));
+    buildSetupFrame();
+    buildEntryRow();
+    buildGrids();
+    buildButtonStrip();
 
+    QList<QWidget*> order {m_date};
+    for (QLineEdit* box : m_numbers)
+        order.append(box);
+    for (const char* button :
+         {"Calc", "Help3But", "CorrectRec", "delDbase", "ShowGrp", "ExitDbase"})
+        order.append(findChild<QPushButton*>(QString::fromLatin1(button)));
+    order << m_helpBox << m_numCol << m_highNum << m_title;
+    Controls::tabOrder(order);
+}
+
+void LDbase::buildSetupFrame()
+{
+    static constexpr Controls::LabelSpec labels[] = {
+        {"Label5", " Total number of choices in the lottery", {225, 270, 3525, 285}},
+        {"Label6", " Numbers in the lottery range from 1 to", {225, 585, 3525, 285}},
+        {"Label1", " Title", {6435, 225, 555, 285}},
+    };
+    static constexpr Controls::BoxSpec boxes[] = {
+        {"NumCol", 2, {3735, 270, 330, 285}},
+        {"HighNum", 2, {3735, 585, 330, 285}},
+        {"InFileName", 40, {4500, 540, 4560, 330}},
+    };
     QGroupBox* frame
         = Controls::frame(this, "Frame1", QStringLiteral(" Database setup "), 0, 0, 9470, 975);
-    frame->setFont(small);
-    Controls::label(frame, "Label5", QStringLiteral(" Total number of choices in the lottery"), 225,
-                    270, 3525, 285);
-    Controls::label(frame, "Label6", QStringLiteral(" Numbers in the lottery range from 1 to"), 225,
-                    585, 3525, 285);
-    Controls::label(frame, "Label1", QStringLiteral(" Title"), 6435, 225, 555, 285);
-    m_numCol = Controls::inputBox(frame, "NumCol", 2, 3735, 270, 330, 285);
-    m_highNum = Controls::inputBox(frame, "HighNum", 2, 3735, 585, 330, 285);
-    m_title = Controls::inputBox(frame, "InFileName", 40, 4500, 540, 4560, 330);
+    frame->setFont(Controls::windowFont(8.25));
+    Controls::create(frame, labels);
+    const auto setupBoxes = Controls::create(frame, boxes);
+    m_numCol = setupBoxes[0];
+    m_highNum = setupBoxes[1];
+    m_title = setupBoxes[2];
+    for (QLineEdit* box : setupBoxes)
+        Controls::setBackground(box, Colours::Yellow);
+}
 
+void LDbase::buildEntryRow()
+{
     m_newLabel = Controls::label(this, "InNew", QStringLiteral("New"), 225, 1020, 915, 360);
     m_date = Controls::inputBox(this, "InDate", 10, 1125, 1020, 1365, 360);
-    for (int i = 0; i < maxNumbers; ++i) {
+    Controls::setBackground(m_date, Colours::Yellow);
+    for (int i = 0; i < LotteryShape::MaxNumbersPerDraw; ++i) {
         const QByteArray name = "InNum" + QByteArray::number(i);
-        m_numbers[std::size_t(i)]
+        QLineEdit* box
             = Controls::inputBox(this, name.constData(), 2, 2475 + 585 * i, 1020, 600, 360);
+        Controls::setBackground(box, Colours::Yellow);
+        m_numbers[std::size_t(i)] = box;
     }
-    for (QLineEdit* box : {m_numCol, m_highNum, m_title, m_date})
-        Controls::setBackground(box, yellow);
-    for (QLineEdit* box : m_numbers)
-        Controls::setBackground(box, yellow);
+}
 
+void LDbase::buildGrids()
+{
+    const QFont small = Controls::windowFont(8.25);
     m_records = GridTable::create(this, "Grid1", 225, 1380, 8340, 2670, 240);
     m_records->setFont(small);
     m_topLine
@@ -100,113 +131,125 @@ void LDbase::buildControls()
                           225, 4080, 9015, 285);
     m_topLine->setFont(small);
     const int distributionTops[] = {4380, 4890, 5400};
-    for (int i = 0; i < 3; ++i) {
-        const QByteArray name = "Grid" + QByteArray::number(i + 2);
+    for (std::size_t i = 0; i < m_distribution.size(); ++i) {
+        const QByteArray name = "Grid" + QByteArray::number(int(i) + 2);
         QTableWidget* grid
             = GridTable::create(this, name.constData(), 225, distributionTops[i], 9015, 525, 240);
         grid->setFont(small);
         grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        m_distribution[std::size_t(i)] = grid;
+        m_distribution[i] = grid;
     }
 
     m_helpBox = new QPlainTextEdit(this);
     m_helpBox->setObjectName(QStringLiteral("HelpBoxD"));
     m_helpBox->setGeometry(TwipsRect(6165, 1020, 3300, 4875));
     m_helpBox->setFont(small);
-
-    auto* strip = Controls::label(this, "Label3", QString(), 0, 5940, 9480, 420);
-    strip->setFont(small);
-    Controls::setBackground(strip, lightGrey);
-    auto* exitButton = Controls::button(this, "ExitDbase", QStringLiteral("E&xit to Menu"), 135,
-                                        6000, 1455, 325);
-    auto* graphButton
-        = Controls::button(this, "ShowGrp", QStringLiteral("&Show Graph"), 1755, 6000, 1455, 325);
-    auto* deleteButton
-        = Controls::button(this, "delDbase", QStringLiteral("&Delete All"), 3330, 6000, 1230, 325);
-    auto* correctButton = Controls::button(this, "CorrectRec", QStringLiteral("Correct &Record"),
-                                           4680, 6000, 1770, 325);
-    auto* helpButton
-        = Controls::button(this, "Help3But", QStringLiteral("&Help"), 6525, 6000, 1320, 325);
-    m_addButton
-        = Controls::button(this, "Calc", QStringLiteral("&Add Record"), 7965, 6000, 1455, 325);
-
-    m_help = new HelpPanel(helpButton, m_helpBox, &HelpTexts::database, m_services.messages,
-                           {.beepOnKey = true, .focusPanel = true});
-
-    QList<QWidget*> order {m_date};
-    for (QLineEdit* box : m_numbers)
-        order.append(box);
-    order << m_addButton << helpButton << correctButton << deleteButton << graphButton << exitButton
-          << m_helpBox << m_numCol << m_highNum << m_title;
-    for (qsizetype i = 1; i < order.size(); ++i)
-        setTabOrder(order[i - 1], order[i]);
-
-    connect(m_addButton, &QPushButton::clicked, this, &LDbase::addRecordClicked);
-    connect(correctButton, &QPushButton::clicked, this, &LDbase::correctRecordClicked);
-    connect(deleteButton, &QPushButton::clicked, this, &LDbase::deleteAllClicked);
-    connect(exitButton, &QPushButton::clicked, this, &QWidget::close);
-    connect(graphButton, &QPushButton::clicked, this, [this] {
-        takeEditedBox();
-        m_state.GraphOpener = 2;
-        ToolWindow::open(this, new LGraph(m_state, m_services));
-    });
 }
 
-void LDbase::wireEntryRow()
+void LDbase::buildButtonStrip()
+{
+    struct StripButton {
+        Controls::ButtonSpec spec;
+        void (LDbase::*clicked)();
+    };
+    static constexpr StripButton buttons[] = {
+        {{"ExitDbase", "E&xit to Menu", {135, 6000, 1455, 325}}, nullptr},
+        {{"ShowGrp", "&Show Graph", {1755, 6000, 1455, 325}}, &LDbase::showGraphClicked},
+        {{"delDbase", "&Delete All", {3330, 6000, 1230, 325}}, &LDbase::deleteAllClicked},
+        {{"CorrectRec", "Correct &Record", {4680, 6000, 1770, 325}}, &LDbase::correctRecordClicked},
+        {{"Help3But", "&Help", {6525, 6000, 1320, 325}}, nullptr},
+        {{"Calc", "&Add Record", {7965, 6000, 1455, 325}}, &LDbase::addRecordClicked},
+    };
+    auto* strip = Controls::label(this, "Label3", QString(), 0, 5940, 9480, 420);
+    strip->setFont(Controls::windowFont(8.25));
+    Controls::setBackground(strip, Colours::LightGrey);
+    for (const StripButton& entry : buttons) {
+        QPushButton* button = Controls::create(this, entry.spec);
+        if (entry.clicked)
+            connect(button, &QPushButton::clicked, this, entry.clicked);
+    }
+    m_addButton = findChild<QPushButton*>(QStringLiteral("Calc"));
+    connect(findChild<QPushButton*>(QStringLiteral("ExitDbase")), &QPushButton::clicked, this,
+            &QWidget::close);
+    m_help = new HelpPanel(findChild<QPushButton*>(QStringLiteral("Help3But")), m_helpBox,
+                           &HelpTexts::database, m_services.messages,
+                           {.beepOnKey = true, .focusPanel = true});
+}
+
+void LDbase::showGraphClicked()
+{
+    takeEditedBox();
+    Q_EMIT graphsRequested();
+}
+
+void LDbase::wireShapeBoxes()
 {
     MessageBoxes& messages = m_services.messages;
-    bool& editing = m_state.EditingFlag;
-    QLineEdit* firstNumber = m_numbers[0];
+    m_numColBox = new RangeBox(m_numCol,
+                               {LotteryShape::MinNumbersPerDraw, LotteryShape::MaxNumbersPerDraw,
+                                QStringLiteral(" Must be from 1 to 10")},
+                               m_editing, m_highNum, messages);
+    m_highNumBox = new RangeBox(m_highNum,
+                                {LotteryShape::MinHighestNumber, LotteryShape::MaxHighestNumber,
+                                 QStringLiteral(" Must be from 1 to 60")},
+                                m_editing, m_numbers[0], messages);
+    // Only a number typed is checked, and one out of range gives way to the store's.
+    m_numColBox->checkTypedOnly([this] { return m_state.Store.ColCount() - 2; });
+    m_highNumBox->checkTypedOnly([this] { return m_state.Store.HighNum(); });
+    m_numColBox->onTaken([this](int) { numbersPerDrawTaken(); });
+    m_highNumBox->onTaken([this](int) { highestNumberTaken(); });
+}
 
-    MakeNumericBox(m_numCol, editing, m_highNum, messages, [this] { numbersPerDrawLeft(); });
-    MakeNumericBox(m_highNum, editing, firstNumber, messages, [this] { highestNumberLeft(); });
-
-    const auto startTitle = [this, &editing] {
-        if (!editing) {
+void LDbase::wireTitle()
+{
+    const auto startTitle = [this] {
+        if (!m_editing) {
             m_title->clear();
-            editing = true;
+            m_editing = true;
         }
     };
-    WidgetEvents::onClick(m_title, [&editing] { editing = true; });
-    WidgetEvents::onKeyPress(m_title, [&messages, firstNumber, startTitle](int key) {
+    WidgetEvents::onClick(m_title, [this] { m_editing = true; });
+    WidgetEvents::onKeyPress(m_title, [this, startTitle](int key) {
         if (key == KeyEnter) {
-            firstNumber->setFocus(Qt::TabFocusReason);
-            return KeyDropped;
-        }
-        // A draw file keeps the title between double quotes: one inside it cannot be stored.
-        if (key == '"') {
-            messages.beep();
+            m_numbers[0]->setFocus(Qt::TabFocusReason);
             return KeyDropped;
         }
         startTitle();
         return key;
     });
     WidgetEvents::onPasteKey(m_title, startTitle);
-    // Pasted or dropped text loses what the file could not keep (quotes, line breaks), and the
-    // title is taken as it is typed, so no way of leaving the window can lose it.
-    Controls::fileTextBox(m_title);
+    // Hooked after the title's own keys, so that a refused quote does not start the title
+    // afresh. Pasted or dropped text loses what the file could not keep (quotes, line breaks).
+    MakeFileTextBox(m_title, m_services.messages);
+    // The title is taken as it is typed, so no way of leaving the window can lose it.
     connect(m_title, &QLineEdit::textEdited, this, &LDbase::titleEdited);
+}
 
+void LDbase::wireDate()
+{
     Controls::keyboardOnly(m_date);
     Controls::acceptOnly(m_date, QStringLiteral("[0-9./-]*"));
-    for (QLineEdit* box : m_numbers)
-        MakeDigitBox(box, messages);
-    WidgetEvents::onKeyPress(m_date, [&messages, firstNumber](int key) {
+    WidgetEvents::onKeyPress(m_date, [this](int key) {
         if (key == KeyEnter) {
-            firstNumber->setFocus(Qt::TabFocusReason);
+            m_numbers[0]->setFocus(Qt::TabFocusReason);
             return KeyDropped;
         }
-        if (isDigit(key) || key == KeyBackspace || key == 127 || key == '.' || key == '-'
-            || key == '/')
+        if (isDigit(key) || key == KeyBackspace || key == '.' || key == '-' || key == '/')
             return key;
-        messages.beep();
+        m_services.messages.beep();
         return KeyDropped;
     });
     WidgetEvents::onFocusOut(m_date, [this] { dateLeft(); });
+}
 
-    for (int i = 0; i < maxNumbers; ++i) {
-        WidgetEvents::onKeyPress(m_numbers[std::size_t(i)], [this, i, &messages](int key) {
+void LDbase::wireNumberBoxes()
+{
+    for (int i = 0; i < LotteryShape::MaxNumbersPerDraw; ++i) {
+        QLineEdit* box = m_numbers[std::size_t(i)];
+        MakeDigitBox(box, m_services.messages);
+        // Enter moves along the numbers of a draw, then to "&Add Record".
+        WidgetEvents::onKeyPress(box, [this, i](int key) {
             if (key == KeyEnter) {
                 if (i < numbersPerDraw() - 1)
                     m_numbers[std::size_t(i + 1)]->setFocus(Qt::TabFocusReason);
@@ -214,9 +257,9 @@ void LDbase::wireEntryRow()
                     m_addButton->setFocus(Qt::TabFocusReason);
                 return KeyDropped;
             }
-            if (isDigit(key) || key == KeyBackspace || key == 127)
+            if (isDigit(key) || key == KeyBackspace)
                 return key;
-            messages.beep();
+            m_services.messages.beep();
             return KeyDropped;
         });
     }
@@ -239,7 +282,7 @@ void LDbase::load()
 
 int LDbase::numbersPerDraw() const
 {
-    return std::clamp(m_state.Store.ColCount() - 2, 0, maxNumbers);
+    return std::clamp(m_state.Store.ColCount() - 2, 0, LotteryShape::MaxNumbersPerDraw);
 }
 
 QStringList LDbase::visibleNumberTexts() const
@@ -261,23 +304,23 @@ void LDbase::SetupRecordGrid()
     DrawStore& store = m_state.Store;
     m_gridRowCapacity = store.RecCount() + 24;
 
-    int colCount = int(LeadingWholeNumber(m_numCol->text())) + 2;
-    if (colCount > 12) {
-        colCount = 12;
-        m_numCol->setText(QStringLiteral("10"));
+    // Whatever the boxes hold, the store takes no more than the limits.
+    int numbers = int(LeadingWholeNumber(m_numCol->text()));
+    if (numbers > LotteryShape::MaxNumbersPerDraw) {
+        numbers = LotteryShape::MaxNumbersPerDraw;
+        m_numCol->setText(QString::number(numbers));
     }
-    store.SetColCount(colCount);
     int highNum = int(LeadingWholeNumber(m_highNum->text()));
-    if (highNum > 60) {
-        highNum = 60;
-        m_highNum->setText(QStringLiteral("60"));
+    if (highNum > LotteryShape::MaxHighestNumber) {
+        highNum = LotteryShape::MaxHighestNumber;
+        m_highNum->setText(QString::number(highNum));
     }
-    store.SetHighNum(highNum);
+    store.setShape({numbers, highNum});
 
-    for (int i = 0; i < maxNumbers; ++i)
+    for (int i = 0; i < LotteryShape::MaxNumbersPerDraw; ++i)
         m_numbers[std::size_t(i)]->setVisible(i < numbersPerDraw());
 
-    const int columns = std::max(colCount, 2);
+    const int columns = std::max(store.ColCount(), 2);
     GridTable::resize(m_records, m_gridRowCapacity, columns, 1, 1);
     m_records->resize(Px(589 * columns + 1320), m_records->height());
     m_records->setColumnWidth(0, Px(900));
@@ -292,9 +335,9 @@ void LDbase::SetupRecordGrid()
 
 void LDbase::SetupDistributionGrid(QTableWidget* grid, int first)
 {
-    GridTable::resize(grid, 2, 20, 1, 0);
+    GridTable::resize(grid, 2, distributionColumns, 1, 0);
     const QStringList headers = DatabaseView::DistributionHeaders(first, m_state.Store.HighNum());
-    for (int column = 0; column < 20; ++column) {
+    for (int column = 0; column < distributionColumns; ++column) {
         grid->setColumnWidth(column, Px(440));
         GridTable::setText(grid, 0, column, headers[column]);
     }
@@ -302,40 +345,37 @@ void LDbase::SetupDistributionGrid(QTableWidget* grid, int first)
 
 void LDbase::setupDistributionGrids()
 {
-    for (int i = 0; i < 3; ++i)
-        SetupDistributionGrid(m_distribution[std::size_t(i)], 1 + 20 * i);
+    for (std::size_t i = 0; i < m_distribution.size(); ++i)
+        SetupDistributionGrid(m_distribution[i], 1 + distributionColumns * int(i));
 }
 
 void LDbase::ShowNewDate()
 {
-    m_state.Store.ProposeNewDate(Today());
+    m_state.Store.ProposeNewDate(QDate::currentDate());
     m_date->setText(FormatShortDate(m_state.Store.NewDate()));
 }
 
 void LDbase::ShowDistribution()
 {
-    DrawStore& store = m_state.Store;
-    for (int i = 0; i < 3; ++i) {
-        const QStringList counts
-            = DatabaseView::DistributionCounts(store.NumberCounts(), 1 + 20 * i);
-        for (int column = 0; column < 20; ++column)
-            GridTable::setText(m_distribution[std::size_t(i)], 1, column, counts[column]);
+    const DrawStore& store = m_state.Store;
+    for (std::size_t i = 0; i < m_distribution.size(); ++i) {
+        const QStringList counts = DatabaseView::DistributionCounts(
+            store.NumberCounts(), 1 + distributionColumns * int(i));
+        for (int column = 0; column < distributionColumns; ++column)
+            GridTable::setText(m_distribution[i], 1, column, counts[column]);
     }
-    // Always by count: a mode another window left behind is none of this window's business.
-    store.SortedCounts() = RankByCount(store.NumberCounts(), store.HighNum(), false);
-    if (const auto line
-        = DatabaseView::TopNumbersLine(store.SortedCounts(), store.ColCount() - 2)) {
+    if (const std::optional<QString> line = TopNumbersOf(store))
         m_topLine->setText(*line);
-        m_state.DistributionText = *line;
-    }
 }
 
 void LDbase::fillRecordGrid()
 {
     const DrawStore& store = m_state.Store;
+    const QDate today = QDate::currentDate();
     const GridTable::BulkChange change(m_records);
     for (int row = 1; row <= store.RecCount(); ++row) {
-        const QStringList texts = DatabaseView::RecordRowTexts(store, store.RecCount() - row + 1);
+        const QStringList texts
+            = DatabaseView::RecordRowTexts(store, store.RecCount() - row + 1, today);
         for (int column = 0; column < texts.size() && column < m_records->columnCount(); ++column)
             GridTable::setText(m_records, row, column, texts[column]);
     }
@@ -347,8 +387,10 @@ void LDbase::RefreshDatabaseWindow()
         DrawStore& store = m_state.Store;
         // A draw file may announce a shape beyond the window's limits: it is cut to them, and
         // the records keep their numbers.
-        store.SetColCount(std::clamp(store.ColCount(), 3, 12));
-        store.SetHighNum(std::clamp(store.HighNum(), 1, DrawStore::HighestNumber));
+        store.setShape({std::clamp(store.ColCount() - 2, LotteryShape::MinNumbersPerDraw,
+                                   LotteryShape::MaxNumbersPerDraw),
+                        std::clamp(store.HighNum(), LotteryShape::MinHighestNumber,
+                                   LotteryShape::MaxHighestNumber)});
         m_numCol->setText(AlignedWhole(2, store.ColCount() - 2));
         m_highNum->setText(AlignedWhole(2, store.HighNum()));
         SetupRecordGrid();
@@ -361,18 +403,18 @@ void LDbase::RefreshDatabaseWindow()
         m_state.Store.CountNumbers();
         ShowDistribution();
     } catch (const std::exception&) {
-        m_services.messages.inform(helpTitle, QStringLiteral("Unknown error6."));
+        m_services.messages.inform(HelpTitle, QStringLiteral("Unknown error6."));
     }
 }
 
 bool LDbase::dateIsValid() const
 {
-    return ParseUserDate(m_date->text(), Today()).isValid();
+    return ParseUserDate(m_date->text(), QDate::currentDate()).isValid();
 }
 
 void LDbase::dateLeft()
 {
-    const QDate date = ParseUserDate(m_date->text(), Today());
+    const QDate date = ParseUserDate(m_date->text(), QDate::currentDate());
     if (date.isValid()) {
         m_date->setText(FormatShortDate(date));
         return;
@@ -386,7 +428,7 @@ void LDbase::dateLeft()
 void LDbase::addRecordClicked()
 {
     if (LeadingNumber(m_numbers[0]->text()) == 0) {
-        m_services.messages.inform(helpTitle, QStringLiteral(" No record to add to database."));
+        m_services.messages.inform(HelpTitle, QStringLiteral(" No record to add to database."));
         return;
     }
     // A record is never stored with a date the draw file could not write.
@@ -406,7 +448,7 @@ void LDbase::AddRecord()
 {
     DrawStore& store = m_state.Store;
     if (store.RecCount() >= DrawStore::MaxRecords) {
-        m_services.messages.inform(helpTitle, QStringLiteral("Max amount of records = 2000"));
+        m_services.messages.inform(HelpTitle, QStringLiteral("Max amount of records = 2000"));
         return;
     }
     if (LeadingNumber(m_numbers[0]->text()) == 0)
@@ -422,7 +464,7 @@ void LDbase::AddRecord()
     try {
         if (m_gridRowCapacity == store.RecCount() + 4)
             SetupRecordGrid();
-        store.AppendRecord(m_date->text(), numbers);
+        store.AppendRecord(m_date->text(), numbers, QDate::currentDate());
         fillRecordGrid();
         ShowNewDate();
         clearNumberBoxes();
@@ -446,16 +488,16 @@ void LDbase::ReplaceRecord()
     const int record = *m_correcting;
     BusyCursor busy;
     try {
-        if (!store.ReplaceRecord(record, m_date->text(), numbers)) {
+        if (!store.ReplaceRecord(record, m_date->text(), numbers, QDate::currentDate())) {
             // The row says "New" again and Add would append what is typed.
             m_correcting.reset();
             m_newLabel->setText(QStringLiteral("New"));
-            m_services.messages.inform(helpTitle, QStringLiteral(" Record Number does not exist."));
+            m_services.messages.inform(HelpTitle, QStringLiteral(" Record Number does not exist."));
             return;
         }
         store.SetChangedFlag(true);
     } catch (const std::exception&) {
-        m_services.messages.inform(helpTitle, QStringLiteral("Unknown error3"));
+        m_services.messages.inform(HelpTitle, QStringLiteral("Unknown error3"));
     }
     m_correcting.reset();
     RefreshDatabaseWindow();
@@ -465,24 +507,24 @@ void LDbase::correctRecordClicked()
 {
     const DrawStore& store = m_state.Store;
     if (store.RecCount() == 0) {
-        m_services.messages.inform(helpTitle, QStringLiteral(" No records to correct "));
+        m_services.messages.inform(HelpTitle, QStringLiteral(" No records to correct "));
         return;
     }
     // Asking for another record ends the correction under way, whatever the answer.
-    const int record = m_askRecordNumber(this);
+    const std::optional<int> record = m_askRecordNumber(this);
     endCorrection();
-    if (record < 1)
+    if (!record || *record < 1)
         return;
-    if (record > store.RecCount()) {
-        m_services.messages.inform(helpTitle, QStringLiteral(" Record Number does not exist."));
+    if (*record > store.RecCount()) {
+        m_services.messages.inform(HelpTitle, QStringLiteral(" Record Number does not exist."));
         return;
     }
     m_correcting = record;
-    m_newLabel->setText(u' ' + QString::number(record));
-    m_date->setText(DatabaseView::DateText(store.cell(record, 1)));
+    m_newLabel->setText(u' ' + QString::number(*record));
+    m_date->setText(DatabaseView::DateText(store.cell(*record, 1), QDate::currentDate()));
     for (int k = 0; k < numbersPerDraw(); ++k) {
         // A number the box cannot show whole is left for the user to type rather than cut.
-        const long long number = qRound64(store.cell(record, k + 2).numericValue());
+        const long long number = qRound64(store.cell(*record, k + 2).numericValue());
         m_numbers[std::size_t(k)]->setText(number >= 0 && number <= 99 ? FormatWhole(number)
                                                                        : QString());
     }
@@ -528,9 +570,9 @@ void LDbase::takeEditedBox()
 {
     const QWidget* focused = focusWidget();
     if (focused == m_numCol)
-        numbersPerDrawLeft();
+        m_numColBox->leave();
     else if (focused == m_highNum)
-        highestNumberLeft();
+        m_highNumBox->leave();
 }
 
 bool LDbase::mayLeave()
@@ -539,41 +581,26 @@ bool LDbase::mayLeave()
     return true;
 }
 
-bool LDbase::shapeBoxLeft(QLineEdit* box, int limit, int current, const QString& rangeMessage)
+bool LDbase::mayChangeShape(RangeBox* box, int current)
 {
-    bool& editing = m_state.EditingFlag;
-    if (!editing)
-        return false;
-    const long long value = LeadingWholeNumber(box->text());
-    box->setText(AlignedWhole(2, value));
-    editing = false;
-    if (value < 1 || value > limit) {
-        m_services.messages.inform(helpTitle, rangeMessage);
-        box->setText(AlignedWhole(2, current));
-        return false;
-    }
-    if (m_state.Store.RecCount() > 0) {
-        m_services.messages.inform(
-            helpTitle,
-            QStringLiteral(
-                " Cannot change while records exist in a database. 'Delete All' first."));
-        box->setText(AlignedWhole(2, current));
-        return false;
-    }
-    return true;
+    if (m_state.Store.RecCount() == 0)
+        return true;
+    m_services.messages.inform(
+        HelpTitle,
+        QStringLiteral(" Cannot change while records exist in a database. 'Delete All' first."));
+    box->box()->setText(AlignedWhole(2, current));
+    return false;
 }
 
-void LDbase::numbersPerDrawLeft()
+void LDbase::numbersPerDrawTaken()
 {
-    if (shapeBoxLeft(m_numCol, 10, m_state.Store.ColCount() - 2,
-                     QStringLiteral(" Must be from 1 to 10")))
+    if (mayChangeShape(m_numColBox, m_state.Store.ColCount() - 2))
         SetupRecordGrid();
 }
 
-void LDbase::highestNumberLeft()
+void LDbase::highestNumberTaken()
 {
-    if (!shapeBoxLeft(m_highNum, 60, m_state.Store.HighNum(),
-                      QStringLiteral(" Must be from 1 to 60")))
+    if (!mayChangeShape(m_highNumBox, m_state.Store.HighNum()))
         return;
     SetupRecordGrid();
     setupDistributionGrids();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/draws/LotteryShape.h"
 #include "gui/common/ToolWindow.h"
 
 #include <QStringList>
@@ -14,6 +15,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QTableWidget;
+class RangeBox;
 struct Services;
 struct SharedState;
 
@@ -23,8 +25,9 @@ class LDbase : public ToolWindow {
     Q_OBJECT
 
 public:
-    // `askRecordNumber` shows the record-number dialog and returns its answer.
-    using RecordNumberQuestion = std::function<int(QWidget* parent)>;
+    // `askRecordNumber` shows the record-number dialog and returns its answer: nothing for
+    // "&Cancel".
+    using RecordNumberQuestion = std::function<std::optional<int>(QWidget* parent)>;
 
     LDbase(SharedState& state, Services& services, RecordNumberQuestion askRecordNumber = {},
            QWidget* parent = nullptr);
@@ -32,12 +35,25 @@ public:
 
     int GridRowCapacity() const { return m_gridRowCapacity; }
 
+Q_SIGNALS:
+    // "&Show Graph": the graphs window is to open in this window's place.
+    void graphsRequested();
+
 protected:
     bool mayLeave() override;
 
 private:
     void buildControls();
-    void wireEntryRow();
+    void buildSetupFrame();
+    void buildEntryRow();
+    void buildGrids();
+    void buildButtonStrip();
+
+    // The entry row's rules, one control kind at a time.
+    void wireShapeBoxes();
+    void wireTitle();
+    void wireDate();
+    void wireNumberBoxes();
     void load();
 
     void SetupRecordGrid();
@@ -52,16 +68,17 @@ private:
 
     void addRecordClicked();
     void correctRecordClicked();
+    void showGraphClicked();
     // Ends a correction that was not added: the entry row says "New" and is empty again.
     void endCorrection();
     // A box left by an access key or the window frame gets no focus-out; it is taken here.
     void takeEditedBox();
     void titleEdited(const QString& text);
     void deleteAllClicked();
-    // The check shared by the two shape boxes; true when the typed value may be taken.
-    bool shapeBoxLeft(QLineEdit* box, int limit, int current, const QString& rangeMessage);
-    void numbersPerDrawLeft();
-    void highestNumberLeft();
+    // A shape box was left with a new number in range: taken while the store holds no records.
+    bool mayChangeShape(RangeBox* box, int current);
+    void numbersPerDrawTaken();
+    void highestNumberTaken();
     void dateLeft();
     bool dateIsValid() const;
 
@@ -75,13 +92,17 @@ private:
     int m_gridRowCapacity = 0;
     // The record the entry row corrects, as "InNew" shows it; none while it says "New".
     std::optional<int> m_correcting;
+    // A setup box or the title was emptied for new typing (shared by those boxes).
+    bool m_editing = false;
 
     QLineEdit* m_numCol = nullptr;
     QLineEdit* m_highNum = nullptr;
+    RangeBox* m_numColBox = nullptr;
+    RangeBox* m_highNumBox = nullptr;
     QLineEdit* m_title = nullptr;
     QLabel* m_newLabel = nullptr;
     QLineEdit* m_date = nullptr;
-    std::array<QLineEdit*, 10> m_numbers {};
+    std::array<QLineEdit*, LotteryShape::MaxNumbersPerDraw> m_numbers {};
     QTableWidget* m_records = nullptr;
     std::array<QTableWidget*, 3> m_distribution {};
     QLabel* m_topLine = nullptr;

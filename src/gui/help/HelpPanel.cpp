@@ -1,5 +1,6 @@
 #include "HelpPanel.h"
 
+#include "core/common/KeyCodes.h"
 #include "core/common/MessageBoxes.h"
 #include "gui/common/WidgetEvents.h"
 
@@ -25,22 +26,18 @@ HelpPanel::HelpPanel(QPushButton* button, QPlainTextEdit* panel, std::function<Q
     WidgetEvents::onKeyPress(m_panel, [this, &messages](int) {
         if (m_options.beepOnKey)
             messages.beep();
-        return 0;
+        return KeyDropped;
     });
     connect(m_button, &QPushButton::clicked, this, &HelpPanel::ToggleHelp);
 }
 
-bool HelpPanel::isOpen() const
-{
-    return m_button->text() == closeCaption;
-}
-
 void HelpPanel::ToggleHelp()
 {
-    if (isOpen()) {
+    if (m_open) {
         close();
         return;
     }
+    m_open = true;
     m_button->setText(closeCaption);
     m_panel->show();
     m_panel->raise();
@@ -51,8 +48,9 @@ void HelpPanel::ToggleHelp()
 
 void HelpPanel::close()
 {
-    if (!isOpen())
+    if (!m_open)
         return;
+    m_open = false;
     m_button->setText(openCaption);
     m_panel->hide();
 }

@@ -25,11 +25,12 @@ public:
     void ToggleHelp();
     // Closes the panel if it is open.
     void close();
-    bool isOpen() const;
+    bool isOpen() const { return m_open; }
 
 private:
     QPushButton* m_button;
     QPlainTextEdit* m_panel;
     std::function<QString()> m_text;
     Options m_options;
+    bool m_open = false;
 };

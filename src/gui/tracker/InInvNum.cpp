@@ -18,7 +18,7 @@ InInvNum::InInvNum(int rowHint, MessageBoxes& messages, QWidget* parent)
     setGeometry(TwipsRect(3405, 2775, 2430, 2070));
 }
 
-QString InInvNum::ask(int rowHint, MessageBoxes& messages, QWidget* parent)
+std::optional<int> InInvNum::ask(int rowHint, MessageBoxes& messages, QWidget* parent)
 {
     InInvNum dialog(rowHint, messages, parent);
     dialog.exec();

@@ -10,6 +10,6 @@ public:
     // `rowHint` is the row the prompt suggests.
     InInvNum(int rowHint, MessageBoxes& messages, QWidget* parent = nullptr);
 
-    // Shows the dialog modally; the digits typed when "&OK" was pressed, empty for "&Cancel".
-    static QString ask(int rowHint, MessageBoxes& messages, QWidget* parent);
+    // Shows the dialog modally and returns its answer (see NumberDialog::answer).
+    static std::optional<int> ask(int rowHint, MessageBoxes& messages, QWidget* parent);
 };

@@ -1,25 +1,23 @@
 #include "LInvTrack.h"
 
-#include "core/app/FileDirectory.h"
 #include "core/app/SharedState.h"
-#include "gui/common/Controls.h"
-#include "gui/common/GridTable.h"
-#include "core/common/LeadingNumber.h"
+#include "core/common/KeyCodes.h"
 #include "core/common/MessageBoxes.h"
+#include "core/help/HelpTexts.h"
+#include "core/tracker/Money.h"
+#include "core/tracker/Statement.h"
+#include "core/tracker/TrackerFile.h"
+#include "gui/common/Colours.h"
+#include "gui/common/Controls.h"
+#include "gui/common/FileCommand.h"
+#include "gui/common/GridTable.h"
 #include "gui/common/PrintJob.h"
-#include "core/common/RegularFile.h"
-#include "core/common/SaveFile.h"
 #include "gui/common/Services.h"
 #include "gui/common/Twips.h"
 #include "gui/common/WidgetEvents.h"
 #include "gui/help/HelpPanel.h"
-#include "core/help/HelpTexts.h"
 #include "gui/tracker/InInvNum.h"
-#include "core/tracker/Money.h"
-#include "core/tracker/Statement.h"
-#include "core/tracker/TrackerFile.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QFocusEvent>
 #include <QFontMetrics>
@@ -32,11 +30,10 @@
 
 namespace {
 
-constexpr int GridRows = 110;
+constexpr int gridRows = 110;
 constexpr int rowHeight = 240; // twips
 // The widths a fresh grid column has before the sheet widens it, in twips.
 constexpr int initialColumnWidth = 555;
-const QString helpTitle = QStringLiteral("Help");
 
 // The header row stays in place while the rows scroll. It stands for the grid's row 0, which the
 // table keeps hidden, so that grid rows and sheet rows share their numbers; a click on it chooses
@@ -54,7 +51,7 @@ void setUpHeader(QTableWidget* grid, const QFont& font)
     // Shaded as the fixed cells of the program's other grids, not in the window's blue.
     QPalette shade = header->palette();
     for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button})
-        shade.setColor(role, QColor(192, 192, 192));
+        shade.setColor(role, Colours::LightGrey);
     shade.setColor(QPalette::ButtonText, Qt::black);
     header->setPalette(shade);
 }
@@ -79,7 +76,6 @@ LInvTrack::LInvTrack(SharedState& state, Services& services, RowQuestion askRow,
     m_state.TrackerSheet.Clear();
     SetupSheetGrid();
     CalculateSheet();
-    m_state.ActionMode = ActionIdle;
 }
 
 LInvTrack::~LInvTrack() = default;
@@ -87,7 +83,7 @@ LInvTrack::~LInvTrack() = default;
 void LInvTrack::buildControls()
 {
     Controls::setupWindow(this, "LInvTrack", QStringLiteral("Investment Tracker"));
-    Controls::setBackground(this, QColor(0, 0, 255));
+    Controls::setBackground(this, Colours::Blue);
     setFont(Controls::windowFont(9.75));
     const QFont small = Controls::windowFont(8.25);
 
@@ -107,7 +103,7 @@ void LInvTrack::buildControls()
     m_netInfo->setFont(small);
     m_netInfo->setWordWrap(true);
     m_netInfo->setAlignment(Qt::AlignCenter);
-    Controls::setBackground(m_netInfo, QColor(255, 255, 0));
+    Controls::setBackground(m_netInfo, Colours::Yellow);
     m_netInfo->hide();
 
     m_helpText = new QPlainTextEdit(this);
@@ -120,36 +116,41 @@ void LInvTrack::buildControls()
     page.setColor(QPalette::Text, Qt::black);
     m_helpText->setPalette(page);
 
-    auto* strip = Controls::label(this, "Label1", QString(), 0, 5940, 9480, 420);
-    Controls::setBackground(strip, QColor(192, 192, 192));
-    auto* exitButton
-        = Controls::button(this, "Exit1", QStringLiteral("E&xit to Menu"), 180, 6000, 1455, 325);
-    auto* print
-        = Controls::button(this, "Printr", QStringLiteral("To &Printer"), 1890, 6000, 1230, 325);
-    auto* helpButton
-        = Controls::button(this, "Help9", QStringLiteral("&Help"), 3465, 6000, 1320, 325);
-    auto* open
-        = Controls::button(this, "Loadnet", QStringLiteral("&Open File"), 5085, 6000, 1230, 325);
-    auto* save
-        = Controls::button(this, "SaveNet", QStringLiteral("&Save File"), 6525, 6000, 1230, 325);
-    auto* calculate
-        = Controls::button(this, "Calc7", QStringLiteral("&Calculate"), 8010, 6000, 1230, 325);
-
-    m_help = new HelpPanel(helpButton, m_helpText, &HelpTexts::tracker, m_services.messages,
-                           {.beepOnKey = true, .focusPanel = true});
-
-    const QList<QWidget*> order {m_grid, insert, exitButton, print,     helpButton,
-                                 open,   save,   calculate,  m_helpText};
-    for (qsizetype i = 1; i < order.size(); ++i)
-        setTabOrder(order[i - 1], order[i]);
+    buildButtonStrip(insert);
     m_grid->setFocus();
-
-    connect(exitButton, &QPushButton::clicked, this, &QWidget::close);
-    connect(print, &QPushButton::clicked, this, &LInvTrack::printClicked);
-    connect(open, &QPushButton::clicked, this, &LInvTrack::openClicked);
-    connect(save, &QPushButton::clicked, this, &LInvTrack::saveClicked);
-    connect(calculate, &QPushButton::clicked, this, &LInvTrack::calculateClicked);
     connect(insert, &QPushButton::clicked, this, &LInvTrack::insertClicked);
+}
+
+void LInvTrack::buildButtonStrip(QPushButton* insert)
+{
+    struct StripButton {
+        Controls::ButtonSpec spec;
+        void (LInvTrack::*clicked)();
+    };
+    static constexpr StripButton buttons[] = {
+        {{"Exit1", "E&xit to Menu", {180, 6000, 1455, 325}}, nullptr},
+        {{"Printr", "To &Printer", {1890, 6000, 1230, 325}}, &LInvTrack::printClicked},
+        {{"Help9", "&Help", {3465, 6000, 1320, 325}}, nullptr},
+        {{"Loadnet", "&Open File", {5085, 6000, 1230, 325}}, &LInvTrack::openClicked},
+        {{"SaveNet", "&Save File", {6525, 6000, 1230, 325}}, &LInvTrack::saveClicked},
+        {{"Calc7", "&Calculate", {8010, 6000, 1230, 325}}, &LInvTrack::calculateClicked},
+    };
+    auto* strip = Controls::label(this, "Label1", QString(), 0, 5940, 9480, 420);
+    Controls::setBackground(strip, Colours::LightGrey);
+    QList<QWidget*> order {m_grid, insert};
+    for (const StripButton& entry : buttons) {
+        QPushButton* button = Controls::create(this, entry.spec);
+        if (entry.clicked)
+            connect(button, &QPushButton::clicked, this, entry.clicked);
+        order.append(button);
+    }
+    order.append(m_helpText);
+    Controls::tabOrder(order);
+    connect(findChild<QPushButton*>(QStringLiteral("Exit1")), &QPushButton::clicked, this,
+            &QWidget::close);
+    m_help = new HelpPanel(findChild<QPushButton*>(QStringLiteral("Help9")), m_helpText,
+                           &HelpTexts::tracker, m_services.messages,
+                           {.beepOnKey = true, .focusPanel = true});
 }
 
 void LInvTrack::wireGrid()
@@ -165,7 +166,7 @@ void LInvTrack::wireGrid()
     // The grid never edits by itself: typed characters go to the sheet editor.
     WidgetEvents::onKeyPress(m_grid, [this](int key) {
         apply(m_editor.keyPress(key));
-        return 0;
+        return KeyDropped;
     });
     WidgetEvents::onKeyDown(m_grid, [this](int key) {
         if (key != Qt::Key_Delete)
@@ -185,7 +186,7 @@ void LInvTrack::apply(const SheetEditor::Result& result)
         m_services.messages.beep();
         break;
     case Outcome::RowLimit:
-        m_services.messages.inform(helpTitle, QStringLiteral("105 Row limit."));
+        m_services.messages.inform(HelpTitle, QStringLiteral("105 Row limit."));
         break;
     case Outcome::MoveDown:
         if (result.row + 1 < m_grid->rowCount())
@@ -273,7 +274,7 @@ void LInvTrack::CalculateSheet()
 void LInvTrack::ShowSheet()
 {
     const Sheet& sheet = m_state.TrackerSheet;
-    GridTable::resize(m_grid, GridRows, 2, 1, 0);
+    GridTable::resize(m_grid, gridRows, 2, 1, 0);
     const GridTable::BulkChange change(m_grid);
     GridTable::clear(m_grid, 1, 0);
     for (int i = 1; i <= sheet.SheetRowCount; ++i) {
@@ -302,9 +303,31 @@ void LInvTrack::calculateClicked()
 
 void LInvTrack::insertClicked()
 {
-    const QString answer = m_askRow(m_editor.CurrentRow.value_or(0), this);
-    if (m_state.TrackerSheet.InsertBlankRow(LeadingNumber(answer)))
+    const std::optional<int> row = m_askRow(m_editor.CurrentRow.value_or(0), this);
+    if (row && m_state.TrackerSheet.InsertBlankRow(*row))
         ShowSheet();
+}
+
+FileCommand::Reader LInvTrack::sheetReader()
+{
+    return [this](QIODevice& file, const QString& name) {
+        const TrackerFile::ReadResult read = TrackerFile::Read(file);
+        if (read.error != TrackerFile::ReadError::None)
+            return false;
+        m_state.TrackerSheet = read.sheet;
+        m_state.TrackerFileName = name;
+        return true;
+    };
+}
+
+void LInvTrack::sheetRead(bool read)
+{
+    if (!read) {
+        m_state.TrackerFileName.clear();
+        m_state.TrackerSheet.Clear();
+    }
+    // The sheet is now the file's, or empty: nothing in it waits to be saved.
+    m_state.SheetChanged = false;
 }
 
 void LInvTrack::openClicked()
@@ -313,41 +336,18 @@ void LInvTrack::openClicked()
     if (goBackToSave())
         return;
     hide();
-    if (ChooseFile(m_state, m_services.fileDialogs, ActionOpenTrackerFile))
-        readTrackerFile(m_state.FilePath);
-    m_state.ActionMode = ActionIdle;
-    m_state.FilePath.clear();
+    const FileCommand::Opened opened = FileCommand(m_state, m_services, FileKind::Tracker)
+                                           .open(m_state.TrackerFileName, sheetReader());
+    if (opened != FileCommand::Opened::Cancelled)
+        sheetRead(opened == FileCommand::Opened::Read);
     CalculateSheet();
     comeBack();
 }
 
 void LInvTrack::OpenTrackerFile(const QString& path)
 {
-    readTrackerFile(path);
+    sheetRead(FileCommand(m_state, m_services, FileKind::Tracker).read(path, sheetReader()));
     CalculateSheet();
-}
-
-void LInvTrack::readTrackerFile(const QString& path)
-{
-    Sheet& sheet = m_state.TrackerSheet;
-    TrackerFile::ReadResult read;
-    QFile file(path);
-    if (OpenRegularFile(file))
-        read = TrackerFile::Read(file);
-    else
-        read.error = TrackerFile::ReadError::Unreadable;
-    if (read.error == TrackerFile::ReadError::None) {
-        sheet = read.sheet;
-        m_state.TrackerFileName = QFileInfo(path).fileName();
-    } else {
-        m_services.messages.inform(
-            QStringLiteral("Loading Error"),
-            QStringLiteral("File not found or wrong format. Check Filename and/or Directory."));
-        m_state.TrackerFileName.clear();
-        sheet.Clear();
-    }
-    // The sheet is now the file's, or empty: nothing in it waits to be saved.
-    m_state.SheetChanged = false;
 }
 
 void LInvTrack::saveClicked()
@@ -355,26 +355,18 @@ void LInvTrack::saveClicked()
     hide();
     const Sheet& sheet = m_state.TrackerSheet;
     if (sheet.SheetRowCount == 0) {
-        m_services.messages.inform(helpTitle, QStringLiteral("No Records to Save"));
-    } else if (ChooseFile(m_state, m_services.fileDialogs, ActionSaveTrackerFile)) {
-        QString reason;
-        const bool saved = SaveFileAtomically(
-            m_state.FilePath,
-            [&sheet](QIODevice& device) { return TrackerFile::Write(sheet, device); }, &reason);
-        if (saved) {
-            m_state.TrackerFileName = QFileInfo(m_state.FilePath).fileName();
+        m_services.messages.inform(HelpTitle, QStringLiteral("No Records to Save"));
+    } else {
+        const auto write
+            = [&sheet](QIODevice& file, QString&) { return TrackerFile::Write(sheet, file); };
+        if (const std::optional<QString> saved = FileCommand(m_state, m_services, FileKind::Tracker)
+                                                     .save(m_state.TrackerFileName, write)) {
+            m_state.TrackerFileName = QFileInfo(*saved).fileName();
             // Only a save that succeeded makes leaving without a question safe.
             m_state.SheetChanged = false;
-        } else {
-            QString message = QStringLiteral(" Bad Filename. Must be in the form MYFILE.ZPX");
-            if (!reason.isEmpty())
-                message += u'\n' + reason;
-            m_services.messages.inform(QStringLiteral("Saving Error"), message);
         }
     }
     comeBack();
-    m_state.ActionMode = ActionIdle;
-    m_state.FilePath.clear();
 }
 
 void LInvTrack::printClicked()
@@ -412,7 +404,6 @@ bool LInvTrack::mayLeave()
         m_state.SheetChanged = false;
         m_state.TrackerFileName.clear();
         sheet.Clear();
-        m_state.ActionMode = ActionIdle;
     }
     return true;
 }

@@ -1,10 +1,11 @@
 #pragma once
 
 #include "core/tracker/SheetEditor.h"
-
+#include "gui/common/FileCommand.h"
 #include "gui/common/ToolWindow.h"
 
 #include <functional>
+#include <optional>
 
 class HelpPanel;
 class QLabel;
@@ -20,9 +21,9 @@ class LInvTrack : public ToolWindow {
     Q_OBJECT
 
 public:
-    // `askRow` shows the insert dialog with the suggested row and returns the digits typed
-    // (empty for "&Cancel").
-    using RowQuestion = std::function<QString(int rowHint, QWidget* parent)>;
+    // `askRow` shows the insert dialog with the suggested row and returns the row typed (nothing
+    // for "&Cancel").
+    using RowQuestion = std::function<std::optional<int>(int rowHint, QWidget* parent)>;
 
     LInvTrack(SharedState& state, Services& services, RowQuestion askRow = {},
               QWidget* parent = nullptr);
@@ -37,6 +38,7 @@ protected:
 
 private:
     void buildControls();
+    void buildButtonStrip(QPushButton* insert);
     void wireGrid();
 
     void SetupSheetGrid();
@@ -58,7 +60,10 @@ private:
     void calculateClicked();
     void insertClicked();
     void openClicked();
-    void readTrackerFile(const QString& path);
+    // Reads a tracker file into the sheet.
+    FileCommand::Reader sheetReader();
+    // After a read: the sheet is the file's, or empty when it could not be read.
+    void sheetRead(bool read);
     void saveClicked();
     void printClicked();
 

@@ -1,3 +1,5 @@
+#include "TestToday.h"
+
 #include "core/analysis/ChiSquare.h"
 #include "core/analysis/DrawStatistics.h"
 #include "core/analysis/NumberStatsCsv.h"
@@ -101,7 +103,7 @@ private Q_SLOTS:
         QFETCH(double, expectedPair);
 
         const DrawStore store = storeOf(5, 2, smallDraws);
-        const DrawStatistics stats = ComputeDrawStatistics(store, window);
+        const DrawStatistics stats = ComputeDrawStatistics(store, TestToday, window);
         QCOMPARE(stats.draws, std::min(window > 0 ? window : 6, 6));
         QCOMPARE(stats.numbers.size(), 5);
         QCOMPARE(column(stats, &NumberFigures::drawn), drawn);
@@ -118,7 +120,7 @@ private Q_SLOTS:
             const Cell date = figures.neverDrawn() ? Cell() : store.cell(figures.lastRecord, 1);
             QCOMPARE(figures.lastDate, date);
             if (window == 0)
-                QCOMPARE(figures.drawn, store.NumberCounts()[figures.number][1]);
+                QCOMPARE(figures.drawn, store.NumberCounts()[figures.number].count);
         }
         QList<int> pairTriples;
         for (const PairFigures& pair : stats.topPairs)
@@ -132,7 +134,8 @@ private Q_SLOTS:
         // Pearson's sum (1.6² + 1.6² + 0.6² + 1.4² + 2.4²) / 2.4 = 5.5, times (5 - 1) / (5 - 2)
         // for two different numbers per draw; with 4 degrees of freedom the tail is
         // e^(-x/2) (1 + x/2).
-        const FairnessCheck check = ComputeDrawStatistics(storeOf(5, 2, smallDraws)).fairness;
+        const FairnessCheck check
+            = ComputeDrawStatistics(storeOf(5, 2, smallDraws), TestToday).fairness;
         QCOMPARE(check.verdict, FairnessCheck::Verdict::Tested);
         QCOMPARE(check.degreesOfFreedom, 4);
         QVERIFY(std::abs(check.chiSquare - 22.0 / 3) < 1e-12);
@@ -173,7 +176,8 @@ private Q_SLOTS:
         QFETCH(double, expectedPair);
         QFETCH(int, pairs);
 
-        const DrawStatistics stats = ComputeDrawStatistics(storeOf(highNum, perDraw, draws));
+        const DrawStatistics stats
+            = ComputeDrawStatistics(storeOf(highNum, perDraw, draws), TestToday);
         QCOMPARE(stats.fairness.verdict, verdict);
         QVERIFY(std::isfinite(stats.fairness.chiSquare) && std::isfinite(stats.fairness.pValue));
         QVERIFY(std::abs(stats.expectedPairCount - expectedPair) < 1e-12);
@@ -192,7 +196,7 @@ private Q_SLOTS:
     {
         // One draw of ten: 45 pairs once each, the first twenty in order of their numbers.
         const DrawStatistics stats
-            = ComputeDrawStatistics(storeOf(60, 10, {{10, 9, 8, 7, 6, 5, 4, 3, 2, 1}}));
+            = ComputeDrawStatistics(storeOf(60, 10, {{10, 9, 8, 7, 6, 5, 4, 3, 2, 1}}), TestToday);
         QCOMPARE(stats.topPairs.size(), DrawStatistics::TopPairCount);
         QCOMPARE(stats.topPairs.first(), (PairFigures {1, 2, 1}));
         QCOMPARE(stats.topPairs.last(), (PairFigures {3, 6, 1}));
@@ -243,7 +247,8 @@ private Q_SLOTS:
                     draw.append(pool.takeAt(random.bounded(int(pool.size()))));
                 draws.append(draw);
             }
-            beyond += ComputeDrawStatistics(storeOf(49, 6, draws)).fairness.beyondChance();
+            beyond
+                += ComputeDrawStatistics(storeOf(49, 6, draws), TestToday).fairness.beyondChance();
         }
         QVERIFY2(beyond >= histories * 3 / 100 && beyond <= histories * 8 / 100,
                  qPrintable(QString::number(beyond)));
@@ -276,7 +281,7 @@ private Q_SLOTS:
 
     void csvBytes()
     {
-        QCOMPARE(NumberStatsCsv(ComputeDrawStatistics(storeOf(5, 2, smallDraws))),
+        QCOMPARE(NumberStatsCsv(ComputeDrawStatistics(storeOf(5, 2, smallDraws), TestToday)),
                  QByteArray("Number,Drawn,Expected,Difference,Last drawn,Out for,Longest gap,"
                             "Average gap\r\n"
                             "1,4,2.40,1.60,1996-02-03,1,1,0.33\r\n"
@@ -296,16 +301,18 @@ private Q_SLOTS:
     {
         // A date text from a shared file that a spreadsheet would run as a formula.
         DrawStore store = storeOf(3, 1, {{2}});
-        store.ReplaceRecord(1, QStringLiteral("=HYPERLINK(\"x\",\"y\")"), {QStringLiteral("2")});
-        const QByteArray csv = NumberStatsCsv(ComputeDrawStatistics(store));
+        store.ReplaceRecord(1, QStringLiteral("=HYPERLINK(\"x\",\"y\")"), {QStringLiteral("2")},
+                            TestToday);
+        const QByteArray csv = NumberStatsCsv(ComputeDrawStatistics(store, TestToday));
         QVERIFY2(csv.contains("\r\n2,1,0.33,0.67,\"'=HYPERLINK(\"\"x\"\",\"\"y\"\")\",0,0,\r\n"),
                  csv.constData());
     }
 
     void printoutColumns()
     {
-        const Printout printout = NumberStatsPrintout(
-            ComputeDrawStatistics(storeOf(5, 2, smallDraws), 3), QStringLiteral("Test"), 60);
+        const Printout printout
+            = NumberStatsPrintout(ComputeDrawStatistics(storeOf(5, 2, smallDraws), TestToday, 3),
+                                  QStringLiteral("Test"), 60);
         QCOMPARE(printout.pages.size(), 1);
         const QStringList lines = printout.pages.first();
         QCOMPARE(
@@ -335,7 +342,7 @@ private Q_SLOTS:
         Draws draws;
         for (int i = 0; i < 60; ++i)
             draws.append({i % 49 + 1, (i + 7) % 49 + 1, (i + 20) % 49 + 1});
-        const DrawStatistics stats = ComputeDrawStatistics(storeOf(49, 3, draws));
+        const DrawStatistics stats = ComputeDrawStatistics(storeOf(49, 3, draws), TestToday);
         const Printout printout = NumberStatsPrintout(stats, QString(), 30);
 
         QCOMPARE(printout.pages.size(), 4);

@@ -1,11 +1,15 @@
-#include "RecordingMessageBoxes.h"
+#include "TestToday.h"
+
 #include "ScriptedRandomSource.h"
 
 #include "core/analysis/NumberPicker.h"
+#include "core/analysis/Ranking.h"
 #include "core/app/SharedState.h"
 #include "core/common/EntropyRandomSource.h"
 
 #include <QtTest>
+
+Q_DECLARE_METATYPE(PickMode)
 
 class TestNumberPicker : public QObject {
     Q_OBJECT
@@ -34,7 +38,6 @@ private Q_SLOTS:
     void init()
     {
         m_state = SharedState();
-        m_messages.clear();
         m_random = ScriptedRandomSource();
     }
 
@@ -42,82 +45,74 @@ private Q_SLOTS:
     {
         // The 3rd and 4th draws repeat numbers already in the set and are drawn again.
         m_random.pickIndexes({40, 7, 40, 7, 12, 3, 49, 1}, 49);
-        NumberPicker picker(m_random, m_messages);
-        picker.PickNumbers({6, 49, 1, PickFullRange}, m_state.Store);
+        const PickResult result = pick({6, 49, 1, PickMode::FullRange});
 
-        QCOMPARE(setOf(picker, 1, 6), (QList<int> {1, 3, 7, 12, 40, 49}));
-        QCOMPARE(picker.duplicateCount(), 2);
-        QCOMPARE(picker.PoolSize(), 49);
-        QVERIFY(!picker.PickAborted());
-        QVERIFY(m_messages.boxes.isEmpty());
+        QCOMPARE(setOf(result, 1, 6), (QList<int> {1, 3, 7, 12, 40, 49}));
+        QCOMPARE(result.duplicates, 2);
+        QCOMPARE(int(result.pool.size()), 49);
+        QVERIFY(result.shortage.isEmpty());
         QCOMPARE(m_random.reseeds, 8); // before every draw
     }
 
     void moreSetsThanOneKeepTheirOwnNumbers()
     {
         m_random.pickIndexes({2, 1, 1, 2}, 5);
-        NumberPicker picker(m_random, m_messages);
-        picker.PickNumbers({2, 5, 2, PickFullRange}, m_state.Store);
-        QCOMPARE(setOf(picker, 1, 2), (QList<int> {1, 2}));
-        QCOMPARE(setOf(picker, 2, 2), (QList<int> {1, 2}));
-        QCOMPARE(setOf(picker, 3, 2), (QList<int> {0, 0}));
+        const PickResult result = pick({2, 5, 2, PickMode::FullRange});
+        QCOMPARE(setOf(result, 1, 2), (QList<int> {1, 2}));
+        QCOMPARE(setOf(result, 2, 2), (QList<int> {1, 2}));
+        QCOMPARE(setOf(result, 3, 2), (QList<int> {0, 0}));
     }
 
     void poolRunningDryStopsAfter5000Rejections()
     {
         m_random.pickIndexes({5, 3, 1, 4, 2}, 5);
-        NumberPicker picker(m_random, m_messages);
-        picker.PickNumbers({6, 5, 1, PickFullRange}, m_state.Store);
+        const PickResult result = pick({6, 5, 1, PickMode::FullRange});
 
-        QCOMPARE(m_messages.texts(), QStringList {QStringLiteral(" No enough Data")});
-        QCOMPARE(m_messages.boxes.first().title, QStringLiteral("Help"));
+        QCOMPARE(result.shortage, QStringLiteral(" No enough Data"));
         // The sets keep the numbers drawn so far, in drawing order, and an empty place.
-        QCOMPARE(setOf(picker, 1, 6), (QList<int> {5, 3, 1, 4, 2, 0}));
-        QCOMPARE(picker.duplicateCount(), 5000);
-        QVERIFY(!picker.PickAborted());
+        QCOMPARE(setOf(result, 1, 6), (QList<int> {5, 3, 1, 4, 2, 0}));
+        QCOMPARE(result.duplicates, 5000);
     }
 
     void duplicateCounterRunsAcrossSets()
     {
         // Every set of two from a pool of two is possible, but each set wastes draws.
         m_random.pickIndexes({1, 1, 1, 1, 2}, 2);
-        NumberPicker picker(m_random, m_messages);
-        picker.PickNumbers({2, 2, 10, PickFullRange}, m_state.Store);
-        QCOMPARE(picker.duplicateCount(), 30);
-        QCOMPARE(setOf(picker, 10, 2), (QList<int> {1, 2}));
+        const PickResult result = pick({2, 2, 10, PickMode::FullRange});
+        QCOMPARE(result.duplicates, 30);
+        QCOMPARE(setOf(result, 10, 2), (QList<int> {1, 2}));
     }
 
     void indexStaysInsideThePool()
     {
         m_random.values = {0.99999994f, 0.0f};
-        NumberPicker picker(m_random, m_messages);
-        picker.PickNumbers({2, 60, 1, PickFullRange}, m_state.Store);
-        QCOMPARE(setOf(picker, 1, 2), (QList<int> {1, 60}));
+        const PickResult result = pick({2, 60, 1, PickMode::FullRange});
+        QCOMPARE(setOf(result, 1, 2), (QList<int> {1, 60}));
     }
 
     void thirdModes_data()
     {
-        QTest::addColumn<int>("mode");
+        QTest::addColumn<PickMode>("mode");
         QTest::addColumn<int>("highest");
         QTest::addColumn<bool>("allDrawn");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QList<int>>("pool");
 
         QTest::newRow("top third")
-            << int(PickTopThird) << 9 << true << QString() << QList<int> {9, 8, 7};
+            << PickMode::TopThird << 9 << true << QString() << QList<int> {9, 8, 7};
         QTest::newRow("middle third")
-            << int(PickMiddleThird) << 9 << true << QString() << QList<int> {6, 5, 4};
+            << PickMode::MiddleThird << 9 << true << QString() << QList<int> {6, 5, 4};
         QTest::newRow("bottom third")
-            << int(PickBottomThird) << 9 << true << QString() << QList<int> {3, 2, 1};
+            << PickMode::BottomThird << 9 << true << QString() << QList<int> {3, 2, 1};
         QTest::newRow("never drawn in the bottom third")
-            << int(PickBottomThird) << 9 << false << QStringLiteral(" Not enough bottom data")
+            << PickMode::BottomThird << 9 << false << QStringLiteral(" Not enough bottom data")
             << QList<int> {3, 2, 1};
         QTest::newRow("never drawn, middle third is fine")
-            << int(PickMiddleThird) << 9 << false << QString() << QList<int> {6, 5, 4};
+            << PickMode::MiddleThird << 9 << false << QString() << QList<int> {6, 5, 4};
     }
     void thirdModes()
     {
-        QFETCH(int, mode);
+        QFETCH(PickMode, mode);
         QFETCH(int, highest);
         QFETCH(bool, allDrawn);
         QFETCH(QString, message);
@@ -129,35 +124,35 @@ private Q_SLOTS:
         store.SetHighNum(highest);
         for (int n = allDrawn ? 1 : 2; n <= highest; ++n)
             for (int times = 0; times < n; ++times)
-                store.AppendRecord(QStringLiteral("2026-01-01"), {QString::number(n)});
+                store.AppendRecord(QStringLiteral("2026-01-01"), {QString::number(n)}, TestToday);
         store.CountNumbers();
 
         m_random.pickIndexes({1, 2, 3}, 3);
-        NumberPicker picker(m_random, m_messages);
-        picker.PickNumbers({3, highest, 1, mode}, m_state.Store);
+        const PickOutcome outcome
+            = NumberPicker(m_random).PickNumbers({3, highest, 1, mode}, m_state.Store);
 
-        QList<int> poolNumbers;
-        for (int i = 1; i <= picker.PoolSize(); ++i)
-            poolNumbers.append(picker.PickPool()[i][0]);
-        QCOMPARE(poolNumbers, pool);
         if (message.isEmpty()) {
-            QVERIFY(m_messages.boxes.isEmpty());
-            QVERIFY(!picker.PickAborted());
+            const auto* result = std::get_if<PickResult>(&outcome);
+            QVERIFY(result);
+            QCOMPARE(QList<int>(result->pool.begin(), result->pool.end()), pool);
+            QVERIFY(result->shortage.isEmpty());
             QList<int> sorted = pool;
             std::sort(sorted.begin(), sorted.end());
-            QCOMPARE(setOf(picker, 1, 3), sorted);
+            QCOMPARE(setOf(*result, 1, 3), sorted);
         } else {
-            QCOMPARE(m_messages.texts(), QStringList {message});
-            QVERIFY(picker.PickAborted());
+            const auto* abort = std::get_if<PickAbort>(&outcome);
+            QVERIFY(abort);
+            QCOMPARE(abort->message, message);
         }
     }
 
     void thirdWithoutRecords()
     {
-        NumberPicker picker(m_random, m_messages);
-        picker.PickNumbers({6, 49, 1, PickTopThird}, m_state.Store);
-        QCOMPARE(m_messages.texts(), QStringList {QStringLiteral(" No records in database")});
-        QVERIFY(picker.PickAborted());
+        const PickOutcome outcome
+            = NumberPicker(m_random).PickNumbers({6, 49, 1, PickMode::TopThird}, m_state.Store);
+        const auto* abort = std::get_if<PickAbort>(&outcome);
+        QVERIFY(abort);
+        QCOMPARE(abort->message, QStringLiteral(" No records in database"));
         QCOMPARE(m_random.reseeds, 0);
     }
 
@@ -165,26 +160,52 @@ private Q_SLOTS:
     {
         m_state.Store.SetColCount(3);
         m_state.Store.SetHighNum(1);
-        m_state.Store.AppendRecord(QStringLiteral("2026-01-01"), {QStringLiteral("1")});
+        m_state.Store.AppendRecord(QStringLiteral("2026-01-01"), {QStringLiteral("1")}, TestToday);
         m_state.Store.CountNumbers();
         m_random.values = {0.3f};
-        NumberPicker picker(m_random, m_messages);
-        picker.PickNumbers({1, 1, 1, PickTopThird}, m_state.Store);
-        QCOMPARE(picker.PoolSize(), 0);
-        QCOMPARE(m_messages.texts(), QStringList {QStringLiteral(" No enough Data")});
+        const PickResult result = pick({1, 1, 1, PickMode::TopThird});
+        QVERIFY(result.pool.empty());
+        QCOMPARE(result.shortage, QStringLiteral(" No enough Data"));
+    }
+
+    // Picking only reads the store: a third is ranked by count, and what a chart left in the
+    // store's ranking is neither used nor changed.
+    void pickingLeavesTheStoreAlone()
+    {
+        DrawStore& store = m_state.Store;
+        store.SetColCount(3);
+        store.SetHighNum(3);
+        for (const char* number : {"3", "3", "2"})
+            store.AppendRecord(QStringLiteral("2026-01-01"), {QString::fromLatin1(number)},
+                               TestToday);
+        store.CountNumbers();
+        RankByCount(store, RankOrder::Natural);
+        const NumberTable natural = store.SortedCounts();
+        m_random.pickIndexes({1}, 1);
+        const PickResult result = pick({1, 3, 1, PickMode::TopThird});
+        QCOMPARE(result.pool, std::vector<int> {3});
+        QCOMPARE(store.SortedCounts(), natural);
     }
 
 private:
-    static QList<int> setOf(const NumberPicker& picker, int set, int picks)
+    // A pick that is expected to run.
+    PickResult pick(const PickSettings& settings)
+    {
+        const PickOutcome outcome = NumberPicker(m_random).PickNumbers(settings, m_state.Store);
+        if (const auto* abort = std::get_if<PickAbort>(&outcome))
+            qFatal("the pick did not run: %s", qPrintable(abort->message));
+        return std::get<PickResult>(outcome);
+    }
+
+    static QList<int> setOf(const PickResult& result, int set, int picks)
     {
         QList<int> numbers;
         for (int k = 1; k <= picks; ++k)
-            numbers.append(picker.PickResults()[set][k]);
+            numbers.append(result.sets[set][k]);
         return numbers;
     }
 
     SharedState m_state;
-    RecordingMessageBoxes m_messages;
     ScriptedRandomSource m_random;
 };
 

@@ -1,6 +1,10 @@
+#include "TestToday.h"
+
 #include "core/analysis/Ranking.h"
 
 #include <QtTest>
+
+Q_DECLARE_METATYPE(RankOrder)
 
 namespace {
 
@@ -16,7 +20,7 @@ QList<int> numbersOf(const NumberTable& ranked, int n)
 {
     QList<int> numbers;
     for (int rank = 1; rank <= n; ++rank)
-        numbers.append(ranked[rank][0]);
+        numbers.append(ranked[rank].number);
     return numbers;
 }
 
@@ -29,54 +33,56 @@ private Q_SLOTS:
     void ranking_data()
     {
         QTest::addColumn<QList<int>>("counts"); // counts of 1..N
-        QTest::addColumn<bool>("natural");
+        QTest::addColumn<RankOrder>("order");
         QTest::addColumn<QList<int>>("expected");
 
         // Five tie passes leave 1 behind 2: the steps, not a sort key, define the order.
-        QTest::newRow("nine numbers with ties") << QList<int> {1, 1, 1, 1, 2, 1, 1, 1, 2} << false
-                                                << QList<int> {5, 9, 2, 1, 3, 4, 6, 7, 8};
+        QTest::newRow("nine numbers with ties")
+            << QList<int> {1, 1, 1, 1, 2, 1, 1, 1, 2} << RankOrder::ByCount
+            << QList<int> {5, 9, 2, 1, 3, 4, 6, 7, 8};
         QTest::newRow("four numbers with ties")
-            << QList<int> {2, 5, 2, 5} << false << QList<int> {2, 4, 1, 3};
+            << QList<int> {2, 5, 2, 5} << RankOrder::ByCount << QList<int> {2, 4, 1, 3};
         QTest::newRow("natural order")
-            << QList<int> {2, 5, 2, 5} << true << QList<int> {1, 2, 3, 4};
+            << QList<int> {2, 5, 2, 5} << RankOrder::Natural << QList<int> {1, 2, 3, 4};
         QTest::newRow("never drawn last")
-            << QList<int> {0, 3, 0, 1} << false << QList<int> {2, 4, 1, 3};
+            << QList<int> {0, 3, 0, 1} << RankOrder::ByCount << QList<int> {2, 4, 1, 3};
     }
     void ranking()
     {
         QFETCH(QList<int>, counts);
-        QFETCH(bool, natural);
+        QFETCH(RankOrder, order);
         QFETCH(QList<int>, expected);
         const int n = int(counts.size());
-        const NumberTable ranked = RankByCount(countsOf(counts), n, natural);
+        const NumberTable ranked = RankByCount(countsOf(counts), n, order);
         QCOMPARE(numbersOf(ranked, n), expected);
         for (int rank = 1; rank <= n; ++rank)
-            QCOMPARE(ranked[rank][1], counts[ranked[rank][0] - 1]);
-        QCOMPARE(ranked[0][0], 0);
-        QCOMPARE(ranked[n + 1][0], 0);
+            QCOMPARE(ranked[rank].count, counts[ranked[rank].number - 1]);
+        QCOMPARE(ranked[0].number, 0);
+        QCOMPARE(ranked[n + 1].number, 0);
     }
 
     void shellSortAloneBeforeTiePasses()
     {
         // Only the first example's tie order tells the Shell sort's walk apart from others:
         // the passes can move a number at most five places, and 1 starts behind seven others.
-        const NumberTable ranked = RankByCount(countsOf({1, 1, 1, 1, 2, 1, 1, 1, 2}), 9, false);
-        QCOMPARE(ranked[4][0], 1);
+        const NumberTable ranked
+            = RankByCount(countsOf({1, 1, 1, 1, 2, 1, 1, 1, 2}), 9, RankOrder::ByCount);
+        QCOMPARE(ranked[4].number, 1);
     }
 
-    void storeRankingFollowsActionMode()
+    void storeRankingFollowsTheOrder()
     {
         DrawStore store;
         store.SetColCount(4);
         store.SetHighNum(3);
-        store.AppendRecord(QStringLiteral("2026-01-01"),
-                           {QStringLiteral("3"), QStringLiteral("3")});
+        store.AppendRecord(QStringLiteral("2026-01-01"), {QStringLiteral("3"), QStringLiteral("3")},
+                           TestToday);
         store.CountNumbers();
-        RankByCount(store, 0);
-        QCOMPARE(store.SortedCounts()[1][0], 3);
-        RankByCount(store, 10);
-        QCOMPARE(store.SortedCounts()[1][0], 1);
-        QCOMPARE(store.SortedCounts()[3][1], 2);
+        RankByCount(store, RankOrder::ByCount);
+        QCOMPARE(store.SortedCounts()[1].number, 3);
+        RankByCount(store, RankOrder::Natural);
+        QCOMPARE(store.SortedCounts()[1].number, 1);
+        QCOMPARE(store.SortedCounts()[3].count, 2);
     }
 
     void thirds_data()

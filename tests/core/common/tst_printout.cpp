@@ -39,7 +39,7 @@ private Q_SLOTS:
 
     void pickedSets()
     {
-        NumberPicker::ResultTable results {};
+        PickedSets results {};
         results[1] = {0, 3, 11, 23, 30, 42, 49};
         results[2] = {0, 1, 2, 0}; // a set that stopped short prints blanks
         const Printout printout = PickPrintout(results, 3, 2);

@@ -1,3 +1,5 @@
+#include "TestToday.h"
+
 #include "core/draws/DatabaseView.h"
 
 #include <QtTest>
@@ -46,11 +48,11 @@ private Q_SLOTS:
     {
         DrawStore store;
         store.SetColCount(5);
-        store.AppendRecord(QStringLiteral("9/14/96"), {"3", "11", "49"});
-        QCOMPARE(RecordRowTexts(store, 1),
+        store.AppendRecord(QStringLiteral("9/14/96"), {"3", "11", "49"}, TestToday);
+        QCOMPARE(RecordRowTexts(store, 1, TestToday),
                  (QStringList {"   1", "9/14/1996", "  3", " 11", " 49"}));
-        QCOMPARE(DateText(Cell(QDate(1996, 9, 7))), QStringLiteral("9/7/1996"));
-        QCOMPARE(DateText(Cell(QStringLiteral("soon"))), QStringLiteral("soon"));
+        QCOMPARE(DateText(Cell(QDate(1996, 9, 7)), TestToday), QStringLiteral("9/7/1996"));
+        QCOMPARE(DateText(Cell(QStringLiteral("soon")), TestToday), QStringLiteral("soon"));
     }
 
     void distribution()

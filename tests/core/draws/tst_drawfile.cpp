@@ -1,3 +1,5 @@
+#include "TestToday.h"
+
 #include "FailingDevice.h"
 #include "FileBytes.h"
 
@@ -28,8 +30,10 @@ DrawStore weeklySix()
     store.SetColCount(8);
     store.SetHighNum(49);
     store.SetTitle(QStringLiteral("Weekly Six"));
-    store.AppendRecord(FormatShortDate(QDate(1996, 9, 7)), {"3", "11", "23", "30", "42", "49"});
-    store.AppendRecord(FormatShortDate(QDate(1996, 9, 14)), {"5", "12", "19", "27", "33", "41"});
+    store.AppendRecord(FormatShortDate(QDate(1996, 9, 7)), {"3", "11", "23", "30", "42", "49"},
+                       TestToday);
+    store.AppendRecord(FormatShortDate(QDate(1996, 9, 14)), {"5", "12", "19", "27", "33", "41"},
+                       TestToday);
     return store;
 }
 
@@ -71,7 +75,7 @@ private Q_SLOTS:
     void writesTheFormatByteForByte()
     {
         cleanup();
-        QCOMPARE(DrawFile::Bytes(weeklySix()).value(), weeklySixBytes);
+        QCOMPARE(DrawFile::Bytes(weeklySix(), TestToday).value(), weeklySixBytes);
     }
 
     void datesAreWrittenTheSameInEveryLocale_data()
@@ -89,8 +93,8 @@ private Q_SLOTS:
         QLocale::setDefault(locale);
         DrawStore store;
         store.SetColCount(3);
-        QVERIFY(store.AppendRecord(typed, {"7"}));
-        QCOMPARE(DrawFile::Bytes(store).value(),
+        QVERIFY(store.AppendRecord(typed, {"7"}, TestToday));
+        QCOMPARE(DrawFile::Bytes(store, TestToday).value(),
                  QByteArray("1,3,49,\"\"\r\n1,#1996-09-14#,7,0,0,0,0,0,0,0,0,0\r\n"));
     }
 
@@ -112,10 +116,10 @@ private Q_SLOTS:
                 for (int k = 0; k < store.ColCount() - 2; ++k)
                     numbers.append(QString::number(random.bounded(1, store.HighNum() + 1)));
                 const QDate date = QDate(1000, 1, 1).addDays(random.bounded(3287181));
-                QVERIFY(store.AppendRecord(FormatShortDate(date), numbers));
+                QVERIFY(store.AppendRecord(FormatShortDate(date), numbers, TestToday));
             }
 
-            const QByteArray bytes = DrawFile::Bytes(store).value();
+            const QByteArray bytes = DrawFile::Bytes(store, TestToday).value();
             const DrawFile::ReadResult read = readBytes(bytes);
             QCOMPARE(std::pair(round, read.error), std::pair(round, DrawFile::ReadError::None));
             QCOMPARE(read.content.colCount, store.ColCount());
@@ -138,7 +142,7 @@ private Q_SLOTS:
             reopened.SetColCount(read.content.colCount);
             reopened.SetHighNum(read.content.highNum);
             reopened.SetTitle(read.content.title);
-            QCOMPARE(DrawFile::Bytes(reopened).value(), bytes);
+            QCOMPARE(DrawFile::Bytes(reopened, TestToday).value(), bytes);
         }
     }
 
@@ -230,7 +234,7 @@ private Q_SLOTS:
         store.SetColCount(read.content.colCount);
         store.SetHighNum(read.content.highNum);
         store.SetTitle(read.content.title);
-        const DrawFile::ReadResult again = readBytes(DrawFile::Bytes(store).value());
+        const DrawFile::ReadResult again = readBytes(DrawFile::Bytes(store, TestToday).value());
         QCOMPARE(again.error, DrawFile::ReadError::None);
         QCOMPARE(again.content.title, read.content.title);
         QVERIFY(again.content.records == read.content.records);
@@ -248,16 +252,17 @@ private Q_SLOTS:
     void reportsAFailingDevice()
     {
         FailingDevice device(20);
-        QCOMPARE(DrawFile::Write(weeklySix(), device), DrawFile::WriteError::DeviceFailed);
+        QCOMPARE(DrawFile::Write(weeklySix(), device, TestToday),
+                 DrawFile::WriteError::DeviceFailed);
     }
 
     void reportsARecordWithoutDate()
     {
         DrawStore store = weeklySix();
-        store.ReplaceRecord(2, QStringLiteral("soon"), {"1", "2", "3", "4", "5", "6"});
+        store.ReplaceRecord(2, QStringLiteral("soon"), {"1", "2", "3", "4", "5", "6"}, TestToday);
         QBuffer buffer;
         buffer.open(QIODevice::WriteOnly);
-        QCOMPARE(DrawFile::Write(store, buffer), DrawFile::WriteError::BadDate);
+        QCOMPARE(DrawFile::Write(store, buffer, TestToday), DrawFile::WriteError::BadDate);
     }
 
     void aFailedSaveLeavesTheOldFile()

@@ -1,3 +1,5 @@
+#include "TestToday.h"
+
 #include "core/draws/DrawFile.h"
 #include "core/draws/DrawHistoryImport.h"
 
@@ -52,7 +54,7 @@ std::vector<DrawStore::Record> savedAndReopened(const Import& import,
     store.SetHighNum(import.shape().highestNumber);
     QBuffer buffer;
     buffer.open(QIODevice::ReadWrite);
-    if (DrawFile::Write(store, buffer) != DrawFile::WriteError::None)
+    if (DrawFile::Write(store, buffer, TestToday) != DrawFile::WriteError::None)
         return {};
     buffer.seek(0);
     return DrawFile::Read(buffer).content.records;
@@ -152,7 +154,7 @@ private Q_SLOTS:
         QFETCH(QStringList, skipped);
         QFETCH(int, duplicates);
 
-        const Import import(bytes, {numbersPerDraw, 60});
+        const Import import(bytes, {numbersPerDraw, 60}, TestToday);
         QCOMPARE(import.refusal(), QString());
         QCOMPARE(drawsOf(import), draws);
         QCOMPARE(skippedOf(import), skipped);
@@ -200,7 +202,7 @@ private Q_SLOTS:
         QFETCH(bool, undecided);
 
         QLocale::setDefault(locale);
-        const Import import(bytes, {1, 49}, passed);
+        const Import import(bytes, {1, 49}, TestToday, passed);
         QStringList read;
         for (const Import::Draw& draw : import.draws())
             read.append(draw.date.toString(Qt::ISODate));
@@ -214,7 +216,7 @@ private Q_SLOTS:
         const QString text = QStringLiteral("01.02.%1 1\n01.02.%2 2\n")
                                  .arg(next, 2, 10, QChar(u'0'))
                                  .arg((next + 1) % 100, 2, 10, QChar(u'0'));
-        const Import import(text.toLatin1(), {1, 49});
+        const Import import(text.toLatin1(), {1, 49}, TestToday);
         QCOMPARE(import.draws().size(), std::size_t(2));
         QCOMPARE(import.draws()[0].date.year(), QDate::currentDate().year() + 2 - 100);
         QCOMPARE(import.draws()[1].date.year(), QDate::currentDate().year() + 1);
@@ -226,7 +228,7 @@ private Q_SLOTS:
         for (int i = 2499; i >= 0; --i)
             bytes += QDate(2000, 1, 1).addDays(i * 3).toString(u"dd.MM.yyyy").toLatin1()
                 + QByteArray(";1;2;3;4;5;") + QByteArray::number(6 + i % 40) + '\n';
-        const Import import(bytes, {6, 49});
+        const Import import(bytes, {6, 49}, TestToday);
         QCOMPARE(import.draws().size(), std::size_t(DrawStore::MaxRecords));
         QCOMPARE(import.leftOut(), 500);
         QCOMPARE(import.draws().front().date, QDate(2000, 1, 1).addDays(500 * 3));
@@ -250,7 +252,8 @@ private Q_SLOTS:
         QFETCH(int, numbersPerDraw);
         QFETCH(int, highestNumber);
         QFETCH(bool, refused);
-        const Import import("2025-01-01 1 2 3 4 5 6 7 8 9 10", {numbersPerDraw, highestNumber});
+        const Import import("2025-01-01 1 2 3 4 5 6 7 8 9 10", {numbersPerDraw, highestNumber},
+                            TestToday);
         QCOMPARE(!import.refusal().isEmpty(), refused);
         QCOMPARE(import.draws().size(), std::size_t(refused ? 0 : 1));
     }
@@ -260,9 +263,9 @@ private Q_SLOTS:
         DrawStore store;
         store.SetColCount(4);
         store.SetHighNum(9);
-        QVERIFY(store.AppendRecord(QStringLiteral("6/19/1982"), {"5", "9"}));
-        QVERIFY(store.AppendRecord(QStringLiteral("6/5/1982"), {"1", "2"}));
-        const Import import("12/6/1982,3,4\n19/6/1982,9,5\n26/6/1982,7,8\n", {2, 9});
+        QVERIFY(store.AppendRecord(QStringLiteral("6/19/1982"), {"5", "9"}, TestToday));
+        QVERIFY(store.AppendRecord(QStringLiteral("6/5/1982"), {"1", "2"}, TestToday));
+        const Import import("12/6/1982,3,4\n19/6/1982,9,5\n26/6/1982,7,8\n", {2, 9}, TestToday);
         QCOMPARE(import.mergeRefusal(store), QString());
 
         const Import::Merged merged = import.mergedWith(Import::StoreRecords(store));
@@ -323,7 +326,7 @@ private Q_SLOTS:
             }
             std::sort(expected.begin(), expected.end());
 
-            const Import import(text.toUtf8(), {k, n});
+            const Import import(text.toUtf8(), {k, n}, TestToday);
             QCOMPARE(drawsOf(import), expected);
             QCOMPARE(skippedOf(import), QStringList());
             const std::vector<DrawStore::Record> records = import.records();

@@ -1,3 +1,5 @@
+#include "TestToday.h"
+
 #include "core/draws/DrawStore.h"
 
 #include <QtTest>
@@ -32,23 +34,23 @@ private Q_SLOTS:
         DrawStore store;
         store.SetColCount(colCount);
         for (const QStringList& numbers : records)
-            QVERIFY(store.AppendRecord(QStringLiteral("9/7/1996"), numbers));
+            QVERIFY(store.AppendRecord(QStringLiteral("9/7/1996"), numbers, TestToday));
         store.CountNumbers();
 
         for (qsizetype i = 0; i < expectedCounts.size(); i += 2) {
             const int n = expectedCounts[i];
             const int count = expectedCounts[i + 1];
-            QCOMPARE(store.NumberCounts()[n][1], count);
-            QCOMPARE(store.NumberCounts()[n][0], count > 0 ? n : 0);
+            QCOMPARE(store.NumberCounts()[n].count, count);
+            QCOMPARE(store.NumberCounts()[n].number, count > 0 ? n : 0);
         }
-        QCOMPARE(store.NumberCounts()[0][1], 0);
+        QCOMPARE(store.NumberCounts()[0].count, 0);
     }
 
     void appendFillsTheRecordAsTyped()
     {
         DrawStore store;
         store.SetColCount(5);
-        QVERIFY(store.AppendRecord(QStringLiteral("1996-09-14"), {"12", "3", "45"}));
+        QVERIFY(store.AppendRecord(QStringLiteral("1996-09-14"), {"12", "3", "45"}, TestToday));
         QCOMPARE(store.RecCount(), 1);
         QCOMPARE(store.cell(1, 0), Cell(1.0));
         QCOMPARE(store.cell(1, 1), Cell(QDate(1996, 9, 14)));
@@ -63,15 +65,15 @@ private Q_SLOTS:
     {
         DrawStore store;
         store.SetColCount(4);
-        store.AppendRecord(QStringLiteral("9/7/1996"), {"1", "2"});
-        store.AppendRecord(QStringLiteral("9/14/1996"), {"3", "4"});
-        QVERIFY(store.ReplaceRecord(1, QStringLiteral("9/8/1996"), {"5", "6"}));
+        store.AppendRecord(QStringLiteral("9/7/1996"), {"1", "2"}, TestToday);
+        store.AppendRecord(QStringLiteral("9/14/1996"), {"3", "4"}, TestToday);
+        QVERIFY(store.ReplaceRecord(1, QStringLiteral("9/8/1996"), {"5", "6"}, TestToday));
         QCOMPARE(store.RecCount(), 2);
         QCOMPARE(store.cell(1, 0), Cell(1.0));
         QCOMPARE(store.cell(1, 1), Cell(QDate(1996, 9, 8)));
         QCOMPARE(store.cell(1, 3), Cell(6.0));
-        QVERIFY(!store.ReplaceRecord(3, QStringLiteral("9/8/1996"), {"5", "6"}));
-        QVERIFY(!store.ReplaceRecord(0, QStringLiteral("9/8/1996"), {"5", "6"}));
+        QVERIFY(!store.ReplaceRecord(3, QStringLiteral("9/8/1996"), {"5", "6"}, TestToday));
+        QVERIFY(!store.ReplaceRecord(0, QStringLiteral("9/8/1996"), {"5", "6"}, TestToday));
     }
 
     void storeHoldsAtMost2000Records()
@@ -79,8 +81,8 @@ private Q_SLOTS:
         DrawStore store;
         store.SetColCount(3);
         for (int i = 0; i < DrawStore::MaxRecords; ++i)
-            QVERIFY(store.AppendRecord(QStringLiteral("9/7/1996"), {"1"}));
-        QVERIFY(!store.AppendRecord(QStringLiteral("9/7/1996"), {"1"}));
+            QVERIFY(store.AppendRecord(QStringLiteral("9/7/1996"), {"1"}, TestToday));
+        QVERIFY(!store.AppendRecord(QStringLiteral("9/7/1996"), {"1"}, TestToday));
         QCOMPARE(store.RecCount(), 2000);
     }
 
@@ -92,12 +94,12 @@ private Q_SLOTS:
         QCOMPARE(store.NewDate(), today);
 
         store.SetColCount(3);
-        store.AppendRecord(QStringLiteral("9/7/1996"), {"1"});
+        store.AppendRecord(QStringLiteral("9/7/1996"), {"1"}, TestToday);
         store.ProposeNewDate(today);
         QCOMPARE(store.NewDate(), QDate(1996, 9, 14));
 
         // A week after the last day of 9999 is no date a box or a file could hold.
-        store.ReplaceRecord(1, QStringLiteral("12/28/9999"), {"1"});
+        store.ReplaceRecord(1, QStringLiteral("12/28/9999"), {"1"}, TestToday);
         store.ProposeNewDate(today);
         QCOMPARE(store.NewDate(), today);
     }
@@ -118,8 +120,8 @@ private Q_SLOTS:
         QCOMPARE(store.NewDate(), QDate(1996, 9, 14));
         // The spare zeros of a file are never counted.
         store.CountNumbers();
-        QCOMPARE(store.NumberCounts()[7][1], 1);
-        QCOMPARE(store.NumberCounts()[0][1], 0);
+        QCOMPARE(store.NumberCounts()[7].count, 1);
+        QCOMPARE(store.NumberCounts()[0].count, 0);
 
         QVERIFY(!store.LoadRecords(std::vector<DrawStore::Record>(DrawStore::TableRows)));
         QCOMPARE(store.RecCount(), 1);
@@ -135,13 +137,13 @@ private Q_SLOTS:
         store.SetTitle(QStringLiteral("Weekly Five"));
         store.SetFileDisplayName(QStringLiteral("week.lto"));
         store.SetChangedFlag(true);
-        store.AppendRecord(QStringLiteral("9/7/1996"), {"1", "2", "3", "4", "5"});
+        store.AppendRecord(QStringLiteral("9/7/1996"), {"1", "2", "3", "4", "5"}, TestToday);
         store.CountNumbers();
 
         store.Reset();
         QCOMPARE(store.RecCount(), 0);
         QVERIFY(store.cell(1, 2).isEmpty());
-        QCOMPARE(store.NumberCounts()[1][1], 0);
+        QCOMPARE(store.NumberCounts()[1].count, 0);
         QVERIFY(store.Title().isEmpty());
         QVERIFY(store.FileDisplayName().isEmpty());
         QCOMPARE(store.ColCount(), 7);

@@ -4,6 +4,8 @@
 
 #include <QtTest>
 
+#include <limits>
+
 namespace {
 
 // A row as the tests write it: description and amount, "" for an empty cell.
@@ -116,20 +118,22 @@ private Q_SLOTS:
     void insertsABlankRow_data()
     {
         QTest::addColumn<int>("rows");
-        QTest::addColumn<double>("target");
+        QTest::addColumn<int>("target");
         QTest::addColumn<QStringList>("descriptions");
         QTest::newRow("at 2 of four")
-            << 4 << 2.0 << QStringList {"r1", "BlankLine", "r2", "r3", "r4"};
+            << 4 << 2 << QStringList {"r1", "BlankLine", "r2", "r3", "r4"};
         QTest::newRow("beyond the last row")
-            << 4 << 10.0 << QStringList {"r1", "r2", "r3", "r4", "BlankLine"};
-        QTest::newRow("at 0") << 4 << 0.0 << QStringList {"r1", "r2", "r3", "r4"};
-        QTest::newRow("at 105") << 4 << 105.0 << QStringList {"r1", "r2", "r3", "r4"};
-        QTest::newRow("far beyond") << 4 << 1e30 << QStringList {"r1", "r2", "r3", "r4"};
+            << 4 << 10 << QStringList {"r1", "r2", "r3", "r4", "BlankLine"};
+        QTest::newRow("at 0") << 4 << 0 << QStringList {"r1", "r2", "r3", "r4"};
+        QTest::newRow("at 105") << 4 << 105 << QStringList {"r1", "r2", "r3", "r4"};
+        QTest::newRow("far beyond")
+            << 4 << std::numeric_limits<int>::max() << QStringList {"r1", "r2", "r3", "r4"};
+        QTest::newRow("below 0") << 4 << -1 << QStringList {"r1", "r2", "r3", "r4"};
     }
     void insertsABlankRow()
     {
         QFETCH(int, rows);
-        QFETCH(double, target);
+        QFETCH(int, target);
         QFETCH(QStringList, descriptions);
         Sheet sheet;
         for (int r = 1; r <= rows; ++r)

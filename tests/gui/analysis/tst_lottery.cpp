@@ -1,12 +1,12 @@
 #include "GuiTestFixture.h"
 
+#include "core/common/EntropyRandomSource.h"
+#include "core/help/HelpTexts.h"
 #include "gui/analysis/Lottery.h"
 #include "gui/app/Program.h"
 #include "gui/app/ZudeMenu.h"
-#include "core/common/EntropyRandomSource.h"
 #include "gui/common/QtPrinterPort.h"
 #include "gui/common/Twips.h"
-#include "core/help/HelpTexts.h"
 
 #include <QClipboard>
 #include <QLabel>
@@ -305,7 +305,7 @@ private Q_SLOTS:
             QStringList numbers;
             for (int k = 0; k < 6; ++k)
                 numbers.append(QString::number(std::min(first + k, 49)));
-            state().Store.AppendRecord(QStringLiteral("2026-01-01"), numbers);
+            state().Store.AppendRecord(QStringLiteral("2026-01-01"), numbers, TestToday);
         }
         state().Store.CountNumbers();
         const int records = state().Store.RecCount();
@@ -436,8 +436,8 @@ private:
     {
         state().Store.SetColCount(8);
         for (int i = 0; i < count; ++i)
-            state().Store.AppendRecord(QStringLiteral("2026-01-01"),
-                                       {"1", "2", "3", "4", "5", "6"});
+            state().Store.AppendRecord(QStringLiteral("2026-01-01"), {"1", "2", "3", "4", "5", "6"},
+                                       TestToday);
         state().Store.CountNumbers();
     }
     void setBox(const char* name, const QString& text) { typeIntoBox(window(), name, text); }

@@ -50,12 +50,12 @@ void click(QWidget* window, const char* name)
     QTest::mouseClick(control<QPushButton>(window, name), Qt::LeftButton);
 }
 
-enum class FileKind { DrawFile, TrackerFile, Settings };
+enum class SavedFile { DrawFile, TrackerFile, Settings };
 enum class Failure { HalfWay, UnwritablePath };
 
 } // namespace
 
-Q_DECLARE_METATYPE(FileKind)
+Q_DECLARE_METATYPE(SavedFile)
 Q_DECLARE_METATYPE(Failure)
 
 class TestFailures : public QObject {
@@ -84,37 +84,39 @@ private Q_SLOTS:
 
     void aFailedWriteKeepsTheOldFile_data()
     {
-        QTest::addColumn<FileKind>("writer");
+        QTest::addColumn<SavedFile>("writer");
         QTest::addColumn<Failure>("failure");
         QTest::addColumn<QString>("message");
         const QString draws = QStringLiteral(" Bad Filename. Must be in the form MYFILE.LTO");
         const QString tracker = QStringLiteral(" Bad Filename. Must be in the form MYFILE.ZPX");
-        QTest::newRow("draw file, disk full") << FileKind::DrawFile << Failure::HalfWay << draws;
+        QTest::newRow("draw file, disk full") << SavedFile::DrawFile << Failure::HalfWay << draws;
         QTest::newRow("draw file, bad path")
-            << FileKind::DrawFile << Failure::UnwritablePath << draws;
-        QTest::newRow("tracker, disk full") << FileKind::TrackerFile << Failure::HalfWay << tracker;
+            << SavedFile::DrawFile << Failure::UnwritablePath << draws;
+        QTest::newRow("tracker, disk full")
+            << SavedFile::TrackerFile << Failure::HalfWay << tracker;
         QTest::newRow("tracker, bad path")
-            << FileKind::TrackerFile << Failure::UnwritablePath << tracker;
-        QTest::newRow("settings, disk full") << FileKind::Settings << Failure::HalfWay << QString();
+            << SavedFile::TrackerFile << Failure::UnwritablePath << tracker;
+        QTest::newRow("settings, disk full")
+            << SavedFile::Settings << Failure::HalfWay << QString();
         QTest::newRow("settings, bad path")
-            << FileKind::Settings << Failure::UnwritablePath << QString();
+            << SavedFile::Settings << Failure::UnwritablePath << QString();
     }
     void aFailedWriteKeepsTheOldFile()
     {
-        QFETCH(FileKind, writer);
+        QFETCH(SavedFile, writer);
         QFETCH(Failure, failure);
         QFETCH(QString, message);
 
-        const QString fileName = writer == FileKind::DrawFile ? QStringLiteral("Old.lto")
-            : writer == FileKind::TrackerFile                 ? QStringLiteral("Old.inv")
-                                                              : QStringLiteral("Personal.Lot");
+        const QString fileName = writer == SavedFile::DrawFile ? QStringLiteral("Old.lto")
+            : writer == SavedFile::TrackerFile                 ? QStringLiteral("Old.inv")
+                                                               : QStringLiteral("Personal.Lot");
         const QByteArray old = "the previous content, untouched\r\n";
         QString target = m_fixture->programPath(fileName);
         if (failure == Failure::UnwritablePath) {
             // Under a file, where no folder can be: written by nobody, root included.
             m_fixture->writeProgramFile(QStringLiteral("NotAFolder"), old);
             target = m_fixture->programPath(QStringLiteral("NotAFolder/") + fileName);
-            if (writer == FileKind::Settings)
+            if (writer == SavedFile::Settings)
                 state().ProgramDirectory = m_fixture->programPath(QStringLiteral("NotAFolder"));
         } else {
             m_fixture->writeProgramFile(fileName, old);
@@ -148,16 +150,17 @@ private Q_SLOTS:
     // settings the defaults, and never a program waiting for a writer that does not come.
     void aFifoIsNoFileToRead_data()
     {
-        QTest::addColumn<FileKind>("reader");
-        QTest::newRow("draw file") << FileKind::DrawFile;
-        QTest::newRow("tracker file") << FileKind::TrackerFile;
-        QTest::newRow("settings") << FileKind::Settings;
+        QTest::addColumn<SavedFile>("reader");
+        QTest::newRow("draw file") << SavedFile::DrawFile;
+        QTest::newRow("tracker file") << SavedFile::TrackerFile;
+        QTest::newRow("settings") << SavedFile::Settings;
     }
     void aFifoIsNoFileToRead()
     {
-        QFETCH(FileKind, reader);
-        const QString fifo = m_fixture->programPath(
-            reader == FileKind::Settings ? QStringLiteral("Personal.Lot") : QStringLiteral("Pipe"));
+        QFETCH(SavedFile, reader);
+        const QString fifo
+            = m_fixture->programPath(reader == SavedFile::Settings ? QStringLiteral("Personal.Lot")
+                                                                   : QStringLiteral("Pipe"));
         QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
         m_fixture->fileDialogs.answers = {fifo};
 
@@ -177,11 +180,11 @@ private Q_SLOTS:
             }
         });
 
-        if (reader == FileKind::Settings) {
+        if (reader == SavedFile::Settings) {
             m_program.reset();
             m_program = std::make_unique<Program>(state(), m_fixture->services);
             m_program->start();
-        } else if (reader == FileKind::DrawFile) {
+        } else if (reader == SavedFile::DrawFile) {
             click(menu(), "LoadFile");
         } else {
             click(menu(), "InvTrack");
@@ -190,7 +193,7 @@ private Q_SLOTS:
         done = true;
         rescuer.join();
         QVERIFY(!rescued);
-        if (reader == FileKind::Settings) {
+        if (reader == SavedFile::Settings) {
             QCOMPARE(state().Settings, PersonalSettings());
             QVERIFY(m_fixture->messages.boxes.isEmpty());
         } else {
@@ -228,7 +231,7 @@ private Q_SLOTS:
         m_fixture->printer.lineHeight = 240;
         m_fixture->printer.failWith = QStringLiteral("Out of paper.");
         state().Store.SetColCount(3);
-        state().Store.AppendRecord(QStringLiteral("9/7/1996"), {QStringLiteral("7")});
+        state().Store.AppendRecord(QStringLiteral("9/7/1996"), {QStringLiteral("7")}, TestToday);
         state().Store.CountNumbers();
 
         QWidget* window = menu();
@@ -263,14 +266,15 @@ private Q_SLOTS:
     }
 
 private:
-    void save(FileKind writer)
+    void save(SavedFile writer)
     {
         switch (writer) {
-        case FileKind::DrawFile:
-            state().Store.AppendRecord(QStringLiteral("9/7/1996"), {"1", "2", "3", "4", "5", "6"});
+        case SavedFile::DrawFile:
+            state().Store.AppendRecord(QStringLiteral("9/7/1996"), {"1", "2", "3", "4", "5", "6"},
+                                       TestToday);
             click(menu(), "SaveFile");
             break;
-        case FileKind::TrackerFile: {
+        case SavedFile::TrackerFile: {
             click(menu(), "InvTrack");
             auto* tracker = topLevel<LInvTrack>("LInvTrack");
             state().TrackerSheet.cell(1, 0) = Cell(QStringLiteral("Tickets for the whole month"));
@@ -278,7 +282,7 @@ private:
             click(tracker, "SaveNet");
             break;
         }
-        case FileKind::Settings:
+        case SavedFile::Settings:
             m_fixture->answerDialog(QStringLiteral("ChangeFnt"), [](QWidget* dialog) {
                 typeIntoBox(dialog, "InMyName", QStringLiteral("A name far longer than ten"));
                 click(dialog, "ExitFonts");

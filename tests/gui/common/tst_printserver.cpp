@@ -5,14 +5,15 @@
 // setup is never read or changed. Where no server can be started the test fails and says why.
 #include "GuiTestFixture.h"
 
+#include "core/common/TextFormat.h"
+#include "core/draws/DatabasePrintout.h"
+#include "core/draws/LinesPerPage.h"
 #include "gui/analysis/LGraph.h"
 #include "gui/analysis/Lottery.h"
 #include "gui/app/Program.h"
 #include "gui/app/ZudeMenu.h"
 #include "gui/common/QtPrinterPort.h"
-#include "core/common/TextFormat.h"
 #include "gui/common/ToolWindow.h"
-#include "core/draws/DatabasePrintout.h"
 #include "gui/tracker/LInvTrack.h"
 
 #include <QDeadlineTimer>
@@ -441,16 +442,18 @@ private:
             QStringList numbers;
             for (int k = 0; k < 6; ++k)
                 numbers.append(QString::number((i * 7 + k * 5) % 49 + 1));
-            store.AppendRecord(FormatShortDate(QDate(1996, 1, 6).addDays(7 * i)), numbers);
+            store.AppendRecord(FormatShortDate(QDate(1996, 1, 6).addDays(7 * i)), numbers,
+                               TestToday);
         }
         store.CountNumbers();
 
         if (command == "database") {
             m_fixture->messages.answerNext(true);
             click(menu, "PrintDbase");
-            std::array<QString, 9> lines;
-            return int(DatabasePrintout(store, state.DistributionText, *state.LinesPerPage, lines)
-                           .pages.size());
+            // As many pages as the printout has on the paper the program measured.
+            return int(
+                DatabasePrintout(store, QString(), LinesPerPageFor(m_port.pageMetrics()), TestToday)
+                    .pages.size());
         }
         if (command == "sets") {
             click(menu, "PickForm");

@@ -1,12 +1,13 @@
 #include "FileBytes.h"
 #include "GuiTestFixture.h"
 
+#include "core/common/TextFormat.h"
 #include "gui/app/Program.h"
 #include "gui/app/ZudeMenu.h"
-#include "core/common/TextFormat.h"
 #include "gui/draws/LDbase.h"
 
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -52,8 +53,7 @@ private Q_SLOTS:
         QVERIFY(menu()->isVisible());
         QVERIFY(!state().Store.ChangedFlag());
         QCOMPARE(state().Store.FileDisplayName(), QStringLiteral("Weekly.lto"));
-        QCOMPARE(state().ActionMode, int(ActionIdle));
-        QVERIFY(state().FilePath.isEmpty());
+        QCOMPARE(m_fixture->fileDialogs.kinds, QStringList {"save"});
         QByteArray expected = twoRecords;
         expected.replace("Weekly Six", "Weekly Six, main draw");
         QCOMPARE(fileBytes(path), expected);
@@ -104,11 +104,12 @@ private Q_SLOTS:
     {
         startProgram();
         state().Store.SetTitle(QStringLiteral("Kept"));
-        state().Store.AppendRecord(QStringLiteral("9/7/1996"), {"1", "2", "3", "4", "5", "6"});
+        state().Store.AppendRecord(QStringLiteral("9/7/1996"), {"1", "2", "3", "4", "5", "6"},
+                                   TestToday);
         click(menu(), "LoadFile");
         QVERIFY(database());
         QCOMPARE(state().Store.RecCount(), 1);
-        QCOMPARE(state().ActionMode, int(ActionIdle));
+        QCOMPARE(m_fixture->fileDialogs.kinds, QStringList {"open"});
         QVERIFY(m_fixture->messages.boxes.isEmpty());
     }
 
@@ -117,7 +118,8 @@ private Q_SLOTS:
         startProgram();
         m_fixture->writeProgramFile(QStringLiteral("Other.lto"), twoRecords);
         state().Store.SetFileDisplayName(QStringLiteral("Mine.lto"));
-        state().Store.AppendRecord(QStringLiteral("9/7/1996"), {"1", "2", "3", "4", "5", "6"});
+        state().Store.AppendRecord(QStringLiteral("9/7/1996"), {"1", "2", "3", "4", "5", "6"},
+                                   TestToday);
         state().Store.SetChangedFlag(true);
 
         m_fixture->messages.answerNext(true); // go back and save
@@ -150,7 +152,8 @@ private Q_SLOTS:
         if (!bytes.isEmpty())
             m_fixture->writeProgramFile(QStringLiteral("Broken.lto"), bytes);
         state().Store.SetTitle(QStringLiteral("Old"));
-        state().Store.AppendRecord(QStringLiteral("9/7/1996"), {"1", "2", "3", "4", "5", "6"});
+        state().Store.AppendRecord(QStringLiteral("9/7/1996"), {"1", "2", "3", "4", "5", "6"},
+                                   TestToday);
 
         m_fixture->fileDialogs.answers = {path};
         click(menu(), "LoadFile");
@@ -161,7 +164,7 @@ private Q_SLOTS:
         QVERIFY(state().Store.Title().isEmpty());
         QVERIFY(state().Store.FileDisplayName().isEmpty());
         QVERIFY(!state().Store.ChangedFlag());
-        QCOMPARE(state().ActionMode, int(ActionIdle));
+        QCOMPARE(m_fixture->fileDialogs.kinds, QStringList {"open"});
         QVERIFY(database());
         QCOMPARE(control<QLineEdit>(database(), "NumCol")->text(), QStringLiteral("6"));
     }
@@ -174,13 +177,13 @@ private Q_SLOTS:
         QCOMPARE(m_fixture->messages.texts(), QStringList {"No Records to Save"});
         QVERIFY(m_fixture->fileDialogs.kinds.isEmpty());
 
-        state().Store.AppendRecord(QStringLiteral("9/7/1996"), {"1", "2", "3", "4", "5", "6"});
+        state().Store.AppendRecord(QStringLiteral("9/7/1996"), {"1", "2", "3", "4", "5", "6"},
+                                   TestToday);
         state().Store.SetChangedFlag(true);
         click(menu(), "SaveFile"); // no answer scripted: cancel
         QCOMPARE(m_fixture->fileDialogs.kinds, QStringList {"save"});
         // Nothing was saved, so the draws are still unsaved.
         QVERIFY(state().Store.ChangedFlag());
-        QCOMPARE(state().ActionMode, int(ActionIdle));
         QCOMPARE(QDir(m_fixture->programDir.path()).entryList(QDir::Files), QStringList());
         QVERIFY(menu()->isVisible());
     }
@@ -190,15 +193,19 @@ private Q_SLOTS:
         startProgram();
         const QString path = m_fixture->programPath(QStringLiteral("Weekly.lto"));
         m_fixture->writeProgramFile(QStringLiteral("Weekly.lto"), twoRecords);
-        state().Store.AppendRecord(QStringLiteral("9/7/1996"), {"1", "2", "3", "4", "5", "6"});
+        state().Store.AppendRecord(QStringLiteral("9/7/1996"), {"1", "2", "3", "4", "5", "6"},
+                                   TestToday);
         // A date that cannot be written fails the save half-way through.
-        state().Store.AppendRecord(QStringLiteral("9/7/1996"), {"1", "2", "3", "4", "5", "6"});
-        state().Store.ReplaceRecord(2, QStringLiteral("someday"), {"1", "2", "3", "4", "5", "6"});
+        state().Store.AppendRecord(QStringLiteral("9/7/1996"), {"1", "2", "3", "4", "5", "6"},
+                                   TestToday);
+        state().Store.ReplaceRecord(2, QStringLiteral("someday"), {"1", "2", "3", "4", "5", "6"},
+                                    TestToday);
         state().Store.SetFileDisplayName(QStringLiteral("Before.lto"));
 
         m_fixture->fileDialogs.answers = {path, m_fixture->programPath("no/such/folder/x.lto")};
         click(menu(), "SaveFile");
-        state().Store.ReplaceRecord(2, QStringLiteral("9/7/1996"), {"1", "2", "3", "4", "5", "6"});
+        state().Store.ReplaceRecord(2, QStringLiteral("9/7/1996"), {"1", "2", "3", "4", "5", "6"},
+                                    TestToday);
         click(menu(), "SaveFile");
         QCOMPARE(m_fixture->messages.texts(),
                  (QStringList {" Bad Filename. Must be in the form MYFILE.LTO\nA record's date is "
@@ -290,6 +297,7 @@ private Q_SLOTS:
         m_fixture->writeProgramFile(QStringLiteral("Weekly.lto"), twoRecords);
         m_fixture->fileDialogs.answers = {m_fixture->programPath(QStringLiteral("Weekly.lto"))};
         click(menu(), "LoadFile");
+        const QString topLine = control<QLabel>(database(), "Label4")->text();
         click(database(), "ExitDbase");
         m_fixture->messages.clear();
 
@@ -301,14 +309,23 @@ private Q_SLOTS:
         m_fixture->messages.answerNext(true);
         click(menu(), "PrintDbase");
         QCOMPARE(m_fixture->printer.printed.size(), 1);
-        // Lines per page come from the printer's page: the lines that fit, less the two below
-        // the last record.
-        QCOMPARE(state().LinesPerPage, std::optional<int>(14400 / 240 - 2));
         const QStringList page = m_fixture->printer.printed.first().pages.first();
         QCOMPARE(page[2], QStringLiteral("    Winning numbers in Weekly Six Draw"));
         QVERIFY(page[5].startsWith(QStringLiteral("    9/7/1996")));
-        QVERIFY(page.contains(QStringLiteral("  ") + state().DistributionText));
-        QVERIFY(state().DistributionText.startsWith(QStringLiteral("Distribution of numbers")));
+        // The top numbers as the database window showed them.
+        QVERIFY(topLine.startsWith(QStringLiteral("Distribution of numbers")));
+        QVERIFY(page.contains(QStringLiteral("  ") + topLine));
+
+        // Lines per page come from the printer's page: the lines that fit, less the two below
+        // the last record; the first page has six lines of headings above its records.
+        for (int i = 0; i < 60; ++i)
+            state().Store.AppendRecord(QStringLiteral("9/21/1996"), {"1", "2", "3", "4", "5", "6"},
+                                       TestToday);
+        m_fixture->messages.answerNext(true);
+        click(menu(), "PrintDbase");
+        const QStringList first = m_fixture->printer.printed.last().pages.first();
+        QCOMPARE(int(first.filter(QStringLiteral("/")).size()), (14400 / 240 - 2) - 6);
+        QCOMPARE(first.last().trimmed(), QStringLiteral("Page 1"));
         QVERIFY(menu()->isVisible());
     }
 

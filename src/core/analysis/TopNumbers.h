@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+class DrawStore;
+
+// "Distribution of numbers in database.  Top 6 =  ..." for the store's counts, ranked by count
+// whatever order a chart shows; nothing when no number was ever drawn. The database window shows
+// it above its counts and the database printout prints it above the distribution.
+std::optional<QString> TopNumbersOf(const DrawStore& store);

@@ -1,0 +1,60 @@
+#include "Navigator.h"
+
+#include "gui/analysis/LGraph.h"
+#include "gui/analysis/Lottery.h"
+#include "gui/app/ChangeFnt.h"
+#include "gui/common/BusyCursor.h"
+#include "gui/draws/LDbase.h"
+#include "gui/tracker/LInvTrack.h"
+
+Navigator::Navigator(SharedState& state, Services& services) : m_state(state), m_services(services)
+{
+}
+
+ToolWindow* Navigator::openDatabase(QWidget* opener)
+{
+    opener->hide();
+    // Building the grids of a large database takes a moment.
+    BusyCursor busy;
+    auto* database = new LDbase(m_state, m_services);
+    connect(database, &LDbase::graphsRequested, this, [this, database] { openGraphs(database); });
+    ToolWindow::open(opener, database);
+    return database;
+}
+
+ToolWindow* Navigator::openRadoDIdorur(QWidget* opener)
+{
+    auto* window = new Lottery(m_state, m_services);
+    ToolWindow::open(opener, window);
+    return window;
+}
+
+ToolWindow* Navigator::openGraphs(QWidget* opener)
+{
+    auto* window = new LGraph(m_state, m_services);
+    ToolWindow::open(opener, window);
+    return window;
+}
+
+ToolWindow* Navigator::openTracker(QWidget* opener, const QString& file)
+{
+    auto* window = new LInvTrack(m_state, m_services);
+    ToolWindow::open(opener, window);
+    if (!file.isEmpty())
+        window->OpenTrackerFile(file);
+    return window;
+}
+
+ToolWindow* Navigator::openTracker(QWidget* opener)
+{
+    return openTracker(opener, QString());
+}
+
+void Navigator::openSettings(QWidget* opener)
+{
+    opener->hide();
+    ChangeFnt settings(m_state, m_services);
+    settings.exec();
+    opener->show();
+    opener->activateWindow();
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QObject>
+
+class QString;
+class QWidget;
+class ToolWindow;
+struct Services;
+struct SharedState;
+
+// Opens the tool windows: the one place that knows them all. A window that opens a window of
+// another subsystem asks here rather than constructing it (the menu for every tool window, the
+// database window for the graphs), so that no subsystem includes another's windows.
+//
+// Each open hides `opener` and shows the new window in its place; the opener comes back when the
+// window is left, and the window is deleted then.
+class Navigator : public QObject {
+    Q_OBJECT
+
+public:
+    Navigator(SharedState& state, Services& services);
+
+    ToolWindow* openDatabase(QWidget* opener);
+    ToolWindow* openRadoDIdorur(QWidget* opener);
+    ToolWindow* openGraphs(QWidget* opener);
+    // With a `file`, the tracker reads it as its open command does with the file chosen.
+    ToolWindow* openTracker(QWidget* opener, const QString& file);
+    ToolWindow* openTracker(QWidget* opener);
+    // The settings window, modally: returns once it has closed.
+    void openSettings(QWidget* opener);
+
+private:
+    SharedState& m_state;
+    Services& m_services;
+};
