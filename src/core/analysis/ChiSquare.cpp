@@ -6,8 +6,8 @@
 
 namespace {
 
-constexpr double epsilon = 1e-15;
-constexpr int maxIterations = 1000;
+constexpr double Epsilon = 1e-15;
+constexpr int MaxIterations = 1000;
 
 // x^a e^-x / Γ(a), the factor both expansions share, taken through logarithms so that large a
 // and x neither overflow nor lose the small result.
@@ -21,10 +21,10 @@ double lowerBySeries(double a, double x)
 {
     double term = 1.0 / a;
     double sum = term;
-    for (int n = 1; n < maxIterations; ++n) {
+    for (int n = 1; n < MaxIterations; ++n) {
         term *= x / (a + n);
         sum += term;
-        if (std::abs(term) < std::abs(sum) * epsilon)
+        if (std::abs(term) < std::abs(sum) * Epsilon)
             break;
     }
     return sum * prefactor(a, x);
@@ -34,12 +34,12 @@ double lowerBySeries(double a, double x)
 // for x >= a + 1.
 double upperByContinuedFraction(double a, double x)
 {
-    constexpr double tiny = std::numeric_limits<double>::min() / epsilon;
+    constexpr double tiny = std::numeric_limits<double>::min() / Epsilon;
     double b = x + 1.0 - a;
     double c = 1.0 / tiny;
     double d = 1.0 / b;
     double h = d;
-    for (int i = 1; i < maxIterations; ++i) {
+    for (int i = 1; i < MaxIterations; ++i) {
         const double an = -i * (i - a);
         b += 2.0;
         d = an * d + b;
@@ -51,7 +51,7 @@ double upperByContinuedFraction(double a, double x)
         d = 1.0 / d;
         const double delta = d * c;
         h *= delta;
-        if (std::abs(delta - 1.0) < epsilon)
+        if (std::abs(delta - 1.0) < Epsilon)
             break;
     }
     return h * prefactor(a, x);

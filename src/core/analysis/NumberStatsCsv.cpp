@@ -9,7 +9,7 @@
 
 namespace {
 
-const QString lineEnd = QStringLiteral("\r\n");
+const QString LineEnd = QStringLiteral("\r\n");
 
 QString textField(QString text)
 {
@@ -60,18 +60,18 @@ QByteArray NumberStatsCsv(const DrawStatistics& stats)
     QStringList titles;
     for (int c = 0; c < NumberColumnCount; ++c)
         titles.append(textField(NumberColumnTitle(NumberColumn(c))));
-    QString text = titles.join(u',') + lineEnd;
+    QString text = titles.join(u',') + LineEnd;
     for (const NumberFigures& figures : stats.numbers) {
         QStringList fields;
         for (int c = 0; c < NumberColumnCount; ++c)
             fields.append(field(figures, NumberColumn(c)));
-        text += fields.join(u',') + lineEnd;
+        text += fields.join(u',') + LineEnd;
     }
 
-    text += lineEnd + QStringLiteral("First,Second,Together,Expected") + lineEnd;
+    text += LineEnd + QStringLiteral("First,Second,Together,Expected") + LineEnd;
     const QString expected = decimalField(stats.expectedPairCount);
     for (const PairFigures& pair : stats.topPairs)
         text += QStringLiteral("%1,%2,%3,").arg(pair.first).arg(pair.second).arg(pair.count)
-            + expected + lineEnd;
+            + expected + LineEnd;
     return text.toUtf8();
 }

@@ -15,17 +15,17 @@ struct DistributionRange {
     int first;
     int last;
 };
-constexpr DistributionRange distributionRanges[] = {{1, 18}, {19, 36}, {37, 54}, {55, 60}};
+constexpr DistributionRange DistributionRanges[] = {{1, 18}, {19, 36}, {37, 54}, {55, 60}};
 
 // A line of numbers and the line of their counts below it, for each range.
-using DistributionLines = std::array<std::pair<QString, QString>, std::size(distributionRanges)>;
+using DistributionLines = std::array<std::pair<QString, QString>, std::size(DistributionRanges)>;
 
 DistributionLines distribution(const DrawStore& store)
 {
     const int highNum = std::min(store.HighNum(), int(DrawStore::HighestNumber));
     DistributionLines lines;
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        const DistributionRange& range = distributionRanges[i];
+        const DistributionRange& range = DistributionRanges[i];
         for (int n = range.first; n <= std::min(range.last, highNum); ++n) {
             lines[i].first += AlignedWhole(4, n);
             lines[i].second += AlignedWhole(4, store.NumberCounts()[n].count);

@@ -4,14 +4,14 @@
 
 namespace {
 
-const QString lineBreak = QStringLiteral("\r\n");
+const QString LineBreak = QStringLiteral("\r\n");
 
 // Every paragraph is followed by an empty line; the end marker closes the text.
 QString layout(const QString& title, const QStringList& paragraphs, const QString& end)
 {
     QString text = title;
     for (const QString& paragraph : paragraphs)
-        text += paragraph + lineBreak + lineBreak;
+        text += paragraph + LineBreak + LineBreak;
     return text + end;
 }
 
@@ -20,7 +20,7 @@ QString layout(const QString& title, const QStringList& paragraphs, const QStrin
 QString HelpTexts::radoDIdorur()
 {
     return layout(
-        QString(50, u' ') + QStringLiteral("How to use Rado-d-Idorur") + lineBreak + lineBreak,
+        QString(50, u' ') + QStringLiteral("How to use Rado-d-Idorur") + LineBreak + LineBreak,
         {
             QStringLiteral(
                 "Pre-programmed on startup for the 6/49 Lottery. If a database is loaded, its settings will take effect."),
@@ -60,7 +60,7 @@ QString HelpTexts::database()
 {
     // The last paragraph is followed by a single line break before the end marker.
     QString text = layout(
-        QStringLiteral("  Start a new File  (more..PgDn)") + lineBreak + lineBreak,
+        QStringLiteral("  Start a new File  (more..PgDn)") + LineBreak + LineBreak,
         {
             QStringLiteral("Input boxes are yellow."),
             QStringLiteral("In Title box type the lottery name."),
@@ -85,7 +85,7 @@ QString HelpTexts::database()
                 "Load the Sample.LTO file with 'Open a File from Disk' and try out all the features."),
         },
         QString());
-    return text + QStringLiteral("For more detailed information press F1.") + lineBreak
+    return text + QStringLiteral("For more detailed information press F1.") + LineBreak
         + QStringLiteral("                 End");
 }
 

@@ -7,21 +7,21 @@
 
 namespace {
 
-constexpr int textColumn = 8;
-constexpr int descriptionWidth = 46;
-constexpr int amountColumn = 56;
-constexpr int lastColumn = 67;
+constexpr int TextColumn = 8;
+constexpr int DescriptionWidth = 46;
+constexpr int AmountColumn = 56;
+constexpr int LastColumn = 67;
 
 // A line with `label` from column 8 and `amount` ending in column 67, whole. The amount field
 // begins in `fieldColumn`; a wider amount begins further left and the label gives way to it,
 // keeping a blank between them.
 void printRow(PrintoutWriter& writer, const QString& label, int fieldColumn, const QString& amount)
 {
-    const int fieldWidth = lastColumn - fieldColumn + 1;
-    const int start = std::max(textColumn, int(lastColumn + 1 - amount.size()));
-    const int room = std::min(descriptionWidth, start - 1 - textColumn);
+    const int fieldWidth = LastColumn - fieldColumn + 1;
+    const int start = std::max(TextColumn, int(LastColumn + 1 - amount.size()));
+    const int room = std::min(DescriptionWidth, start - 1 - TextColumn);
     if (room > 0)
-        writer.printAt(textColumn, Description::left(label, room));
+        writer.printAt(TextColumn, Description::left(label, room));
     if (start >= fieldColumn)
         writer.printAt(fieldColumn, RightAlign(fieldWidth, amount));
     else
@@ -48,12 +48,12 @@ Printout InvestmentStatement(const Sheet& sheet, const QString& currencySymbol)
         8, QStringLiteral("___________                                           ______"));
     writer.endLine();
     for (int i = 1; i <= sheet.SheetRowCount; ++i)
-        printRow(writer, Money::CellText(sheet.cell(i, 0)), amountColumn,
+        printRow(writer, Money::CellText(sheet.cell(i, 0)), AmountColumn,
                  Money::FormatAmountCell(sheet.cell(i, 1)));
     writer.endLine();
     writer.endLine();
     writer.endLine();
-    printRow(writer, QStringLiteral("Total"), amountColumn - 1,
+    printRow(writer, QStringLiteral("Total"), AmountColumn - 1,
              currencySymbol + Money::Format(sheet.total()));
     return writer.FinishPrintout();
 }

@@ -33,16 +33,16 @@
 
 namespace {
 
-constexpr int gridRows = 11;
-constexpr int headerColumnTwips = 400;
-constexpr int columnTwips = 690;
+constexpr int GridRows = 11;
+constexpr int HeaderColumnTwips = 400;
+constexpr int ColumnTwips = 690;
 
 // The animation: four rounds of the strip saying "Shuffling" and then six rows of balls, each
 // shown for one pause; "Picking" from the fourth row on.
-constexpr int animationRounds = 4;
-constexpr int ballRows = 6;
-constexpr int animationSteps = animationRounds * (1 + ballRows);
-constexpr int firstPickingRow = 4;
+constexpr int AnimationRounds = 4;
+constexpr int BallRows = 6;
+constexpr int AnimationSteps = AnimationRounds * (1 + BallRows);
+constexpr int FirstPickingRow = 4;
 
 // The classic 16-colour palette entries the balls use.
 QColor paletteColour(int index)
@@ -64,11 +64,11 @@ QColor paletteColour(int index)
 }
 
 // Each row is the one before rotated one place to the right.
-constexpr std::array<int, 6> firstBallRow {12, 14, 11, 10, 8, 13};
+constexpr std::array<int, 6> FirstBallRow {12, 14, 11, 10, 8, 13};
 
 int ballColour(int row, int ball)
 {
-    return firstBallRow[std::size_t((ball - (row - 1) + 6 * 6) % 6)];
+    return FirstBallRow[std::size_t((ball - (row - 1) + 6 * 6) % 6)];
 }
 
 int nearestWhole(const QLineEdit* box)
@@ -128,7 +128,7 @@ void Lottery::buildControls()
     buildChoiceFrame();
     buildBalls();
 
-    m_grid = GridTable::create(this, "Grid1", 135, 2760, 7620, 3120, 3120 / gridRows - 15);
+    m_grid = GridTable::create(this, "Grid1", 135, 2760, 7620, 3120, 3120 / GridRows - 15);
     m_grid->setFont(Controls::windowFont(9.75));
     m_grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -284,16 +284,16 @@ void Lottery::selectOption(PickMode mode)
 
 void Lottery::SetupGrid(int picks)
 {
-    GridTable::resize(m_grid, gridRows, picks + 1, 1, 1);
+    GridTable::resize(m_grid, GridRows, picks + 1, 1, 1);
     m_grid->resize(Px(690 * (picks + 1) - 250), Px(3120));
-    m_grid->setColumnWidth(0, Px(headerColumnTwips));
+    m_grid->setColumnWidth(0, Px(HeaderColumnTwips));
     for (int column = 1; column <= picks; ++column)
-        m_grid->setColumnWidth(column, Px(columnTwips));
+        m_grid->setColumnWidth(column, Px(ColumnTwips));
 
     GridTable::setText(m_grid, 0, 0, QStringLiteral("No."));
     for (int k = 1; k <= picks; ++k)
         GridTable::setText(m_grid, 0, k, u' ' + QString::number(k));
-    for (int s = 1; s < gridRows; ++s)
+    for (int s = 1; s < GridRows; ++s)
         GridTable::setText(m_grid, s, 0, u' ' + QString::number(s));
     if (picks >= 1)
         m_grid->setCurrentCell(1, 1);
@@ -377,7 +377,7 @@ bool Lottery::runAnimation()
     int step = 0;
     showAnimationStep(step);
     connect(&timer, &QTimer::timeout, this, [this, &step, &loop] {
-        if (++step == animationSteps)
+        if (++step == AnimationSteps)
             loop.quit();
         else
             showAnimationStep(step);
@@ -391,12 +391,12 @@ bool Lottery::runAnimation()
 
 void Lottery::showAnimationStep(int step)
 {
-    const int row = step % (1 + ballRows);
+    const int row = step % (1 + BallRows);
     if (row == 0) {
         showStrip(QStringLiteral("Shuffling"));
         return;
     }
-    if (row == firstPickingRow)
+    if (row == FirstPickingRow)
         showStrip(QStringLiteral("Picking"));
     showBallRow(row);
 }

@@ -16,20 +16,20 @@
 
 namespace {
 
-constexpr int buttonHeight = 465;
+constexpr int ButtonHeight = 465;
 
 // In tab order.
-constexpr Controls::ButtonSpec menuButtons[] = {
-    {"LoadFile", "&Open a File from Disk", {900, 600, 3000, buttonHeight}},
-    {"PickForm", "&Rado-d-Idorur", {900, 1400, 3000, buttonHeight}},
-    {"DBaseForm", "&View and Edit Database", {900, 2200, 3000, buttonHeight}},
-    {"ShowGraph1", "&Show Graphs", {900, 3000, 3000, buttonHeight}},
-    {"InvTrack", "&Investment Tracker", {900, 3800, 3000, buttonHeight}},
-    {"SaveFile", "&Save File to Disk", {5400, 600, 3000, buttonHeight}},
-    {"HowtoUse", "How to &Use the Program", {5400, 1400, 3000, buttonHeight}},
-    {"PrintDbase", "&Print Current Database", {5400, 3000, 3000, buttonHeight}},
-    {"PtrFnt", "Personalize &Settings", {5400, 3800, 3030, buttonHeight}},
-    {"Exit1Butt", "E&xit Program", {3240, 4600, 3000, buttonHeight}},
+constexpr Controls::ButtonSpec MenuButtons[] = {
+    {"LoadFile", "&Open a File from Disk", {900, 600, 3000, ButtonHeight}},
+    {"PickForm", "&Rado-d-Idorur", {900, 1400, 3000, ButtonHeight}},
+    {"DBaseForm", "&View and Edit Database", {900, 2200, 3000, ButtonHeight}},
+    {"ShowGraph1", "&Show Graphs", {900, 3000, 3000, ButtonHeight}},
+    {"InvTrack", "&Investment Tracker", {900, 3800, 3000, ButtonHeight}},
+    {"SaveFile", "&Save File to Disk", {5400, 600, 3000, ButtonHeight}},
+    {"HowtoUse", "How to &Use the Program", {5400, 1400, 3000, ButtonHeight}},
+    {"PrintDbase", "&Print Current Database", {5400, 3000, 3000, ButtonHeight}},
+    {"PtrFnt", "Personalize &Settings", {5400, 3800, 3030, ButtonHeight}},
+    {"Exit1Butt", "E&xit Program", {3240, 4600, 3000, ButtonHeight}},
 };
 
 } // namespace
@@ -41,7 +41,7 @@ ZudeMenu::ZudeMenu(SharedState& state, Services& services, Navigator& navigator,
     setFont(Controls::windowFont(9.75));
 
     QList<QWidget*> order;
-    for (const Controls::ButtonSpec& entry : menuButtons)
+    for (const Controls::ButtonSpec& entry : MenuButtons)
         order.append(Controls::create(this, entry));
     Controls::tabOrder(order);
 

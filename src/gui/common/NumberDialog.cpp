@@ -17,7 +17,7 @@
 namespace {
 
 // Past 16 bits a number is just "beyond every row".
-constexpr long long largestAnswer = 32768;
+constexpr long long LargestAnswer = 32768;
 
 } // namespace
 
@@ -57,7 +57,7 @@ NumberDialog::NumberDialog(const char* name, const QString& prompt, const Layout
     connect(accept, &QPushButton::clicked, this, [this] {
         m_answer.reset();
         if (!m_value->text().trimmed().isEmpty())
-            m_answer = int(std::min(LeadingWholeNumber(m_value->text()), largestAnswer));
+            m_answer = int(std::min(LeadingWholeNumber(m_value->text()), LargestAnswer));
         QDialog::accept();
     });
     connect(cancel, &QPushButton::clicked, this, [this] {

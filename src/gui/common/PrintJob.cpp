@@ -1,10 +1,10 @@
 #include "PrintJob.h"
 
-#include "gui/common/BusyCursor.h"
 #include "core/common/FileDialogs.h"
 #include "core/common/MessageBoxes.h"
-#include "gui/common/PrinterPort.h"
 #include "core/common/Printout.h"
+#include "gui/common/BusyCursor.h"
+#include "gui/common/PrinterPort.h"
 #include "gui/common/Services.h"
 
 #include <QDir>
@@ -14,7 +14,7 @@
 
 namespace {
 
-const QString printerTitle = QStringLiteral("Printer");
+const QString PrinterTitle = QStringLiteral("Printer");
 
 QString proposedPdfPath()
 {
@@ -36,7 +36,7 @@ void deliver(Services& services,
     QString error;
     if (services.printer.hasPrinter()) {
         if (!printBusy(QString(), &error))
-            services.messages.inform(printerTitle,
+            services.messages.inform(PrinterTitle,
                                      QStringLiteral("The printout could not be printed: ") + error);
         return;
     }
@@ -48,11 +48,11 @@ void deliver(Services& services,
         return;
     if (printBusy(path, &error))
         services.messages.inform(
-            printerTitle,
+            PrinterTitle,
             QStringLiteral("No printer is available. The printout was saved to ")
                 + QDir::toNativeSeparators(path));
     else
-        services.messages.inform(printerTitle,
+        services.messages.inform(PrinterTitle,
                                  QStringLiteral("The printout could not be saved to ")
                                      + QDir::toNativeSeparators(path) + QStringLiteral(": ")
                                      + error);
@@ -62,7 +62,7 @@ void deliver(Services& services,
 
 bool ConfirmPrintout(Services& services)
 {
-    return services.messages.ask(printerTitle, QStringLiteral("Continue with Printout."));
+    return services.messages.ask(PrinterTitle, QStringLiteral("Continue with Printout."));
 }
 
 void SendPrintout(Services& services, const Printout& printout)

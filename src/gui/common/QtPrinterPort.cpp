@@ -27,7 +27,7 @@ QFont QtPrinterPort::printoutFont()
 
 namespace {
 
-const QString documentName = QStringLiteral("Numerion");
+const QString DocumentName = QStringLiteral("Numerion");
 
 // Paper for a PDF file when there is no printer to ask: what the user's country uses.
 QPageSize localPaper()
@@ -69,8 +69,8 @@ QPageLayout printerLayout(const QPrinterInfo& info, bool landscape)
 void setUpPdf(QPrinter& printer, const QPageLayout& layout)
 {
     printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setDocName(documentName);
-    printer.setCreator(documentName);
+    printer.setDocName(DocumentName);
+    printer.setCreator(DocumentName);
     printer.setPageLayout(layout);
 }
 
@@ -135,7 +135,7 @@ bool deliver(const QString& pdfPath, bool colour, const PaintPages& paint, QStri
         *error = QStringLiteral("The print job could not be prepared. ") + *error;
         return false;
     }
-    return queue.submitPdf(file, documentName, layout.pageSize().key(), error);
+    return queue.submitPdf(file, DocumentName, layout.pageSize().key(), error);
 }
 
 } // namespace

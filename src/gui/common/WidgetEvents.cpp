@@ -9,7 +9,7 @@
 
 namespace {
 
-const QString hookName = QStringLiteral("WidgetEventHook");
+const QString HookName = QStringLiteral("WidgetEventHook");
 
 int characterCode(const QKeyEvent* event)
 {
@@ -47,7 +47,7 @@ public:
     EventHook(QWidget* widget, QEvent::Type type, std::function<bool(QEvent*)> handler)
         : QObject(widget), m_type(type), m_handler(std::move(handler))
     {
-        setObjectName(hookName);
+        setObjectName(HookName);
         widget->installEventFilter(this);
     }
 
@@ -126,6 +126,6 @@ void WidgetEvents::onFocusIn(QWidget* widget, std::function<void()> handler)
 
 void WidgetEvents::removeAll(QWidget* root)
 {
-    const QList<QObject*> hooks = root->findChildren<QObject*>(hookName);
+    const QList<QObject*> hooks = root->findChildren<QObject*>(HookName);
     qDeleteAll(hooks);
 }

@@ -33,9 +33,9 @@
 
 namespace {
 
-const QString entryErrorTitle = QStringLiteral("Entry Error");
+const QString EntryErrorTitle = QStringLiteral("Entry Error");
 
-constexpr int distributionColumns = 20;
+constexpr int DistributionColumns = 20;
 
 bool isDigit(int key)
 {
@@ -79,7 +79,7 @@ void LDbase::buildControls()
     for (const char* button :
          {"Calc", "Help3But", "CorrectRec", "delDbase", "ShowGrp", "ExitDbase"})
         order.append(findChild<QPushButton*>(QString::fromLatin1(button)));
-    order << m_helpBox << m_numCol << m_highNum << m_title;
+    order << m_helpBox << m_numbersPerDraw << m_highestNumber << m_title;
     Controls::tabOrder(order);
 }
 
@@ -100,8 +100,8 @@ void LDbase::buildSetupFrame()
     frame->setFont(Controls::windowFont(8.25));
     Controls::create(frame, labels);
     const auto setupBoxes = Controls::create(frame, boxes);
-    m_numCol = setupBoxes[0];
-    m_highNum = setupBoxes[1];
+    m_numbersPerDraw = setupBoxes[0];
+    m_highestNumber = setupBoxes[1];
     m_title = setupBoxes[2];
     for (QLineEdit* box : setupBoxes)
         Controls::setBackground(box, Colours::Yellow);
@@ -186,19 +186,21 @@ void LDbase::showGraphClicked()
 void LDbase::wireShapeBoxes()
 {
     MessageBoxes& messages = m_services.messages;
-    m_numColBox = new RangeBox(m_numCol,
-                               {LotteryShape::MinNumbersPerDraw, LotteryShape::MaxNumbersPerDraw,
-                                QStringLiteral(" Must be from 1 to 10")},
-                               m_editing, m_highNum, messages);
-    m_highNumBox = new RangeBox(m_highNum,
-                                {LotteryShape::MinHighestNumber, LotteryShape::MaxHighestNumber,
-                                 QStringLiteral(" Must be from 1 to 60")},
-                                m_editing, m_numbers[0], messages);
+    m_numbersPerDrawRange
+        = new RangeBox(m_numbersPerDraw,
+                       {LotteryShape::MinNumbersPerDraw, LotteryShape::MaxNumbersPerDraw,
+                        QStringLiteral(" Must be from 1 to 10")},
+                       m_editing, m_highestNumber, messages);
+    m_highestNumberRange
+        = new RangeBox(m_highestNumber,
+                       {LotteryShape::MinHighestNumber, LotteryShape::MaxHighestNumber,
+                        QStringLiteral(" Must be from 1 to 60")},
+                       m_editing, m_numbers[0], messages);
     // Only a number typed is checked, and one out of range gives way to the store's.
-    m_numColBox->checkTypedOnly([this] { return m_state.Store.ColCount() - 2; });
-    m_highNumBox->checkTypedOnly([this] { return m_state.Store.HighNum(); });
-    m_numColBox->onTaken([this](int) { numbersPerDrawTaken(); });
-    m_highNumBox->onTaken([this](int) { highestNumberTaken(); });
+    m_numbersPerDrawRange->checkTypedOnly([this] { return m_state.Store.ColCount() - 2; });
+    m_highestNumberRange->checkTypedOnly([this] { return m_state.Store.HighNum(); });
+    m_numbersPerDrawRange->onTaken([this](int) { numbersPerDrawTaken(); });
+    m_highestNumberRange->onTaken([this](int) { highestNumberTaken(); });
 }
 
 void LDbase::wireTitle()
@@ -269,8 +271,8 @@ void LDbase::load()
 {
     const DrawStore& store = m_state.Store;
     m_title->setText(store.Title());
-    m_numCol->setText(QString::number(m_state.Settings.DefaultNumbersPerDraw));
-    m_highNum->setText(QString::number(m_state.Settings.DefaultHighNum));
+    m_numbersPerDraw->setText(QString::number(m_state.Settings.DefaultNumbersPerDraw));
+    m_highestNumber->setText(QString::number(m_state.Settings.DefaultHighNum));
     if (store.RecCount() > 0)
         RefreshDatabaseWindow();
     SetupRecordGrid();
@@ -305,15 +307,15 @@ void LDbase::SetupRecordGrid()
     m_gridRowCapacity = store.RecCount() + 24;
 
     // Whatever the boxes hold, the store takes no more than the limits.
-    int numbers = int(LeadingWholeNumber(m_numCol->text()));
+    int numbers = int(LeadingWholeNumber(m_numbersPerDraw->text()));
     if (numbers > LotteryShape::MaxNumbersPerDraw) {
         numbers = LotteryShape::MaxNumbersPerDraw;
-        m_numCol->setText(QString::number(numbers));
+        m_numbersPerDraw->setText(QString::number(numbers));
     }
-    int highNum = int(LeadingWholeNumber(m_highNum->text()));
+    int highNum = int(LeadingWholeNumber(m_highestNumber->text()));
     if (highNum > LotteryShape::MaxHighestNumber) {
         highNum = LotteryShape::MaxHighestNumber;
-        m_highNum->setText(QString::number(highNum));
+        m_highestNumber->setText(QString::number(highNum));
     }
     store.setShape({numbers, highNum});
 
@@ -335,9 +337,9 @@ void LDbase::SetupRecordGrid()
 
 void LDbase::SetupDistributionGrid(QTableWidget* grid, int first)
 {
-    GridTable::resize(grid, 2, distributionColumns, 1, 0);
+    GridTable::resize(grid, 2, DistributionColumns, 1, 0);
     const QStringList headers = DatabaseView::DistributionHeaders(first, m_state.Store.HighNum());
-    for (int column = 0; column < distributionColumns; ++column) {
+    for (int column = 0; column < DistributionColumns; ++column) {
         grid->setColumnWidth(column, Px(440));
         GridTable::setText(grid, 0, column, headers[column]);
     }
@@ -346,7 +348,7 @@ void LDbase::SetupDistributionGrid(QTableWidget* grid, int first)
 void LDbase::setupDistributionGrids()
 {
     for (std::size_t i = 0; i < m_distribution.size(); ++i)
-        SetupDistributionGrid(m_distribution[i], 1 + distributionColumns * int(i));
+        SetupDistributionGrid(m_distribution[i], 1 + DistributionColumns * int(i));
 }
 
 void LDbase::ShowNewDate()
@@ -360,8 +362,8 @@ void LDbase::ShowDistribution()
     const DrawStore& store = m_state.Store;
     for (std::size_t i = 0; i < m_distribution.size(); ++i) {
         const QStringList counts = DatabaseView::DistributionCounts(
-            store.NumberCounts(), 1 + distributionColumns * int(i));
-        for (int column = 0; column < distributionColumns; ++column)
+            store.NumberCounts(), 1 + DistributionColumns * int(i));
+        for (int column = 0; column < DistributionColumns; ++column)
             GridTable::setText(m_distribution[i], 1, column, counts[column]);
     }
     if (const std::optional<QString> line = TopNumbersOf(store))
@@ -391,8 +393,8 @@ void LDbase::RefreshDatabaseWindow()
                                    LotteryShape::MaxNumbersPerDraw),
                         std::clamp(store.HighNum(), LotteryShape::MinHighestNumber,
                                    LotteryShape::MaxHighestNumber)});
-        m_numCol->setText(AlignedWhole(2, store.ColCount() - 2));
-        m_highNum->setText(AlignedWhole(2, store.HighNum()));
+        m_numbersPerDraw->setText(AlignedWhole(2, store.ColCount() - 2));
+        m_highestNumber->setText(AlignedWhole(2, store.HighNum()));
         SetupRecordGrid();
         setupDistributionGrids();
         ShowNewDate();
@@ -456,7 +458,7 @@ void LDbase::AddRecord()
     const QStringList numbers = visibleNumberTexts();
     if (const auto fault
         = DatabaseView::CheckEntry(numbers, store.HighNum(), DatabaseView::EntryKind::NewRecord)) {
-        m_services.messages.inform(entryErrorTitle, *fault);
+        m_services.messages.inform(EntryErrorTitle, *fault);
         return;
     }
 
@@ -472,7 +474,7 @@ void LDbase::AddRecord()
         ShowDistribution();
         m_numbers[0]->setFocus();
     } catch (const std::exception&) {
-        m_services.messages.inform(entryErrorTitle, QStringLiteral("Check for wrong entry."));
+        m_services.messages.inform(EntryErrorTitle, QStringLiteral("Check for wrong entry."));
     }
 }
 
@@ -481,7 +483,7 @@ void LDbase::ReplaceRecord()
     const QStringList numbers = visibleNumberTexts();
     if (const auto fault = DatabaseView::CheckEntry(numbers, m_state.Store.HighNum(),
                                                     DatabaseView::EntryKind::Correction)) {
-        m_services.messages.inform(entryErrorTitle, *fault);
+        m_services.messages.inform(EntryErrorTitle, *fault);
         return;
     }
     DrawStore& store = m_state.Store;
@@ -569,10 +571,10 @@ void LDbase::titleEdited(const QString& text)
 void LDbase::takeEditedBox()
 {
     const QWidget* focused = focusWidget();
-    if (focused == m_numCol)
-        m_numColBox->leave();
-    else if (focused == m_highNum)
-        m_highNumBox->leave();
+    if (focused == m_numbersPerDraw)
+        m_numbersPerDrawRange->leave();
+    else if (focused == m_highestNumber)
+        m_highestNumberRange->leave();
 }
 
 bool LDbase::mayLeave()
@@ -594,13 +596,13 @@ bool LDbase::mayChangeShape(RangeBox* box, int current)
 
 void LDbase::numbersPerDrawTaken()
 {
-    if (mayChangeShape(m_numColBox, m_state.Store.ColCount() - 2))
+    if (mayChangeShape(m_numbersPerDrawRange, m_state.Store.ColCount() - 2))
         SetupRecordGrid();
 }
 
 void LDbase::highestNumberTaken()
 {
-    if (!mayChangeShape(m_highNumBox, m_state.Store.HighNum()))
+    if (!mayChangeShape(m_highestNumberRange, m_state.Store.HighNum()))
         return;
     SetupRecordGrid();
     setupDistributionGrids();

@@ -95,10 +95,10 @@ private:
     // A setup box or the title was emptied for new typing (shared by those boxes).
     bool m_editing = false;
 
-    QLineEdit* m_numCol = nullptr;
-    QLineEdit* m_highNum = nullptr;
-    RangeBox* m_numColBox = nullptr;
-    RangeBox* m_highNumBox = nullptr;
+    QLineEdit* m_numbersPerDraw = nullptr;
+    QLineEdit* m_highestNumber = nullptr;
+    RangeBox* m_numbersPerDrawRange = nullptr;
+    RangeBox* m_highestNumberRange = nullptr;
     QLineEdit* m_title = nullptr;
     QLabel* m_newLabel = nullptr;
     QLineEdit* m_date = nullptr;

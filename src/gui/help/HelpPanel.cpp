@@ -9,8 +9,8 @@
 
 namespace {
 
-const QString openCaption = QStringLiteral("&Help");
-const QString closeCaption = QStringLiteral("Close &Help");
+const QString OpenCaption = QStringLiteral("&Help");
+const QString CloseCaption = QStringLiteral("Close &Help");
 
 } // namespace
 
@@ -18,7 +18,7 @@ HelpPanel::HelpPanel(QPushButton* button, QPlainTextEdit* panel, std::function<Q
                      MessageBoxes& messages, Options options)
     : QObject(button), m_button(button), m_panel(panel), m_text(std::move(text)), m_options(options)
 {
-    m_button->setText(openCaption);
+    m_button->setText(OpenCaption);
     m_panel->hide();
     m_panel->setReadOnly(true);
     m_panel->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -38,7 +38,7 @@ void HelpPanel::ToggleHelp()
         return;
     }
     m_open = true;
-    m_button->setText(closeCaption);
+    m_button->setText(CloseCaption);
     m_panel->show();
     m_panel->raise();
     m_panel->setPlainText(m_text().replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
@@ -51,6 +51,6 @@ void HelpPanel::close()
     if (!m_open)
         return;
     m_open = false;
-    m_button->setText(openCaption);
+    m_button->setText(OpenCaption);
     m_panel->hide();
 }

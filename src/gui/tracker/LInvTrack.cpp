@@ -30,10 +30,10 @@
 
 namespace {
 
-constexpr int gridRows = 110;
-constexpr int rowHeight = 240; // twips
+constexpr int GridRows = 110;
+constexpr int RowHeight = 240; // twips
 // The widths a fresh grid column has before the sheet widens it, in twips.
-constexpr int initialColumnWidth = 555;
+constexpr int InitialColumnWidth = 555;
 
 // The header row stays in place while the rows scroll. It stands for the grid's row 0, which the
 // table keeps hidden, so that grid rows and sheet rows share their numbers; a click on it chooses
@@ -42,7 +42,7 @@ void setUpHeader(QTableWidget* grid, const QFont& font)
 {
     QHeaderView* header = grid->horizontalHeader();
     header->show();
-    header->setFixedHeight(Px(rowHeight));
+    header->setFixedHeight(Px(RowHeight));
     header->setFont(font);
     header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     header->setSectionResizeMode(QHeaderView::Fixed);
@@ -87,7 +87,7 @@ void LInvTrack::buildControls()
     setFont(Controls::windowFont(9.75));
     const QFont small = Controls::windowFont(8.25);
 
-    m_grid = GridTable::create(this, "Grid6", 1890, 0, 5910, 5550, rowHeight);
+    m_grid = GridTable::create(this, "Grid6", 1890, 0, 5910, 5550, RowHeight);
     m_grid->setFont(small);
     m_grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -226,8 +226,8 @@ void LInvTrack::fitAmountColumn(bool mayNarrow)
 {
     // Amounts and the total are shown whole; where they need more room the description column
     // gives way.
-    const int usual = Px(initialColumnWidth + 1000);
-    const int columns = Px(initialColumnWidth + 3490) + usual;
+    const int usual = Px(InitialColumnWidth + 1000);
+    const int columns = Px(InitialColumnWidth + 3490) + usual;
     const QFontMetrics metrics(m_grid->font());
     // The text margins of a cell on either side, and its grid line.
     const int margin
@@ -261,8 +261,8 @@ void LInvTrack::SetupSheetGrid()
     m_grid->setRowHidden(0, true);
     m_grid->setHorizontalHeaderLabels(
         {QStringLiteral("Description"), QStringLiteral("              Amount")});
-    m_grid->setColumnWidth(0, Px(initialColumnWidth + 3490));
-    m_grid->setColumnWidth(1, Px(initialColumnWidth + 1000));
+    m_grid->setColumnWidth(0, Px(InitialColumnWidth + 3490));
+    m_grid->setColumnWidth(1, Px(InitialColumnWidth + 1000));
 }
 
 void LInvTrack::CalculateSheet()
@@ -274,7 +274,7 @@ void LInvTrack::CalculateSheet()
 void LInvTrack::ShowSheet()
 {
     const Sheet& sheet = m_state.TrackerSheet;
-    GridTable::resize(m_grid, gridRows, 2, 1, 0);
+    GridTable::resize(m_grid, GridRows, 2, 1, 0);
     const GridTable::BulkChange change(m_grid);
     GridTable::clear(m_grid, 1, 0);
     for (int i = 1; i <= sheet.SheetRowCount; ++i) {
