@@ -15,7 +15,8 @@ struct DistributionRange {
     int first;
     int last;
 };
-constexpr DistributionRange DistributionRanges[] = {{1, 18}, {19, 36}, {37, 54}, {55, 60}};
+constexpr DistributionRange DistributionRanges[]
+    = {{1, 18}, {19, 36}, {37, 54}, {55, DrawStore::HighestNumber}};
 
 // A line of numbers and the line of their counts below it, for each range.
 using DistributionLines = std::array<std::pair<QString, QString>, std::size(DistributionRanges)>;

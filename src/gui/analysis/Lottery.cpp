@@ -219,55 +219,37 @@ void Lottery::buildBalls()
 
 void Lottery::buildButtonStrip()
 {
-    struct StripButton {
-        Controls::ButtonSpec spec;
-        void (Lottery::*clicked)();
-    };
-    static constexpr StripButton buttons[] = {
+    static constexpr Controls::WiredButtonSpec<Lottery> buttons[] = {
         {{"Exit1", "E&xit to Menu", {315, 6000, 1500, 325}}, nullptr},
         {{"Printer1", "To &Printer", {2295, 6000, 1365, 325}}, &Lottery::PrintSets},
         {{"ClearAll", "Clear &All", {4095, 6000, 1230, 325}}, &Lottery::clearResults},
         {{"Helpbut", "&Help", {5895, 6000, 1410, 325}}, nullptr},
         {{"CalcRandNo", "&Calculate", {7830, 6000, 1320, 325}}, &Lottery::Calculate},
     };
-    auto* band = Controls::label(this, "Label4", QString(), 0, 5940, 9480, 420);
-    Controls::setBackground(band, Colours::LightGrey);
-    QList<QWidget*> fromTheRight;
-    for (const StripButton& entry : buttons) {
-        QPushButton* button = Controls::create(this, entry.spec);
+    Controls::buttonStrip(this, "Label4");
+    const auto strip = Controls::create(this, buttons);
+    for (QPushButton* button : strip)
         button->setFont(Controls::windowFont(9.75));
-        if (entry.clicked)
-            connect(button, &QPushButton::clicked, this, entry.clicked);
-        fromTheRight.prepend(button);
-    }
-    m_calculate = findChild<QPushButton*>(QStringLiteral("CalcRandNo"));
-    connect(findChild<QPushButton*>(QStringLiteral("Exit1")), &QPushButton::clicked, this,
-            &QWidget::close);
-    m_help = new HelpPanel(findChild<QPushButton*>(QStringLiteral("Helpbut")), m_helpBox,
-                           &HelpTexts::radoDIdorur, m_services.messages, {});
+    connect(strip[0], &QPushButton::clicked, this, &QWidget::close);
+    m_help = new HelpPanel(strip[3], m_helpBox, &HelpTexts::radoDIdorur, m_services.messages, {});
+    m_calculate = strip[4];
 
     // Tab order: the three boxes, the options, then the buttons from Calculate leftwards.
-    Controls::tabOrder(
-        QList<QWidget*> {m_numbersPerDraw, m_highestNumber, m_entryForms, m_options[0]}
-        + fromTheRight + QList<QWidget*> {m_helpBox});
+    QList<QWidget*> order {m_numbersPerDraw, m_highestNumber, m_entryForms, m_options[0]};
+    for (auto button = strip.rbegin(); button != strip.rend(); ++button)
+        order.append(*button);
+    order.append(m_helpBox);
+    Controls::tabOrder(order);
 }
 
 void Lottery::wireSetupBoxes()
 {
     MessageBoxes& messages = m_services.messages;
-    auto* numbersPerDraw
-        = new RangeBox(m_numbersPerDraw,
-                       {LotteryShape::MinNumbersPerDraw, LotteryShape::MaxNumbersPerDraw,
-                        QStringLiteral(" Must be from 1 to 10")},
-                       m_editing, m_highestNumber, messages);
-    new RangeBox(m_highestNumber,
-                 {LotteryShape::MinHighestNumber, LotteryShape::MaxHighestNumber,
-                  QStringLiteral(" Must be from 1 to 60")},
-                 m_editing, m_entryForms, messages);
-    new RangeBox(m_entryForms,
-                 {LotteryShape::MinEntryForms, LotteryShape::MaxEntryForms,
-                  QStringLiteral(" Must be 1 to 10")},
-                 m_editing, m_calculate, messages);
+    auto* numbersPerDraw = new RangeBox(m_numbersPerDraw, RangeBox::numbersPerDraw(), m_editing,
+                                        m_highestNumber, messages);
+    new RangeBox(m_highestNumber, RangeBox::highestNumber(), m_editing, m_entryForms, messages);
+    new RangeBox(m_entryForms, RangeBox::entryForms(QStringLiteral(" Must be 1 to 10")), m_editing,
+                 m_calculate, messages);
     // Another count of numbers is another grid, and the sets shown go.
     numbersPerDraw->onTaken([this](int value) {
         m_settings.shape.numbersPerDraw = std::min(value, LotteryShape::MaxNumbersPerDraw);

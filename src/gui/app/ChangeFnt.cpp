@@ -85,17 +85,10 @@ void ChangeFnt::buildControls()
 void ChangeFnt::wireShapeBoxes()
 {
     MessageBoxes& messages = m_services.messages;
-    new RangeBox(m_numbersPerDraw,
-                 {LotteryShape::MinNumbersPerDraw, LotteryShape::MaxNumbersPerDraw,
-                  QStringLiteral(" Must be from 1 to 10")},
-                 m_editing, m_highestNumber, messages);
-    new RangeBox(m_highestNumber,
-                 {LotteryShape::MinHighestNumber, LotteryShape::MaxHighestNumber,
-                  QStringLiteral(" Must be from 1 to 60")},
-                 m_editing, m_entryForms, messages);
-    new RangeBox(m_entryForms,
-                 {LotteryShape::MinEntryForms, LotteryShape::MaxEntryForms,
-                  QStringLiteral(" Must be from 1 to 10")},
+    new RangeBox(m_numbersPerDraw, RangeBox::numbersPerDraw(), m_editing, m_highestNumber,
+                 messages);
+    new RangeBox(m_highestNumber, RangeBox::highestNumber(), m_editing, m_entryForms, messages);
+    new RangeBox(m_entryForms, RangeBox::entryForms(QStringLiteral(" Must be from 1 to 10")),
                  m_editing, m_symbol, messages);
 }
 

@@ -112,6 +112,13 @@ QLineEdit* Controls::create(QWidget* parent, const BoxSpec& spec)
     return inputBox(parent, spec.name, spec.maxLength, at.left, at.top, at.width, at.height);
 }
 
+QLabel* Controls::buttonStrip(QWidget* window, const char* name)
+{
+    QLabel* strip = label(window, name, QString(), 0, 5940, 9480, 420);
+    setBackground(strip, Colours::LightGrey);
+    return strip;
+}
+
 void Controls::tabOrder(const QList<QWidget*>& controls)
 {
     for (qsizetype i = 1; i < controls.size(); ++i)

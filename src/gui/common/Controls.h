@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 #include <QList>
+#include <QPushButton>
 #include <QString>
 
 #include <array>
@@ -11,7 +12,6 @@
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 class QWidget;
 
 // Builders for the controls of the program's windows, placed in twips and named so that tests
@@ -42,6 +42,11 @@ struct BoxSpec {
     int maxLength; // 0 for no limit
     Place place;
 };
+// A button and the handler of `Window` its click runs; none when the window wires it itself.
+template <typename Window> struct WiredButtonSpec {
+    ButtonSpec spec;
+    void (Window::*clicked)();
+};
 
 // Names a main window of the program and gives it the common place and size.
 void setupWindow(QWidget* window, const char* name, const QString& caption);
@@ -70,6 +75,22 @@ template <typename Spec, std::size_t N> auto create(QWidget* parent, const Spec 
         controls[i] = create(parent, specs[i]);
     return controls;
 }
+
+// The buttons of a table, each connected to its handler.
+template <typename Window, std::size_t N>
+std::array<QPushButton*, N> create(Window* window, const WiredButtonSpec<Window> (&specs)[N])
+{
+    std::array<QPushButton*, N> buttons {};
+    for (std::size_t i = 0; i < N; ++i) {
+        buttons[i] = create(window, specs[i].spec);
+        if (specs[i].clicked)
+            QObject::connect(buttons[i], &QPushButton::clicked, window, specs[i].clicked);
+    }
+    return buttons;
+}
+
+// The light grey band along the foot of a main window, behind its row of buttons.
+QLabel* buttonStrip(QWidget* window, const char* name);
 
 // Tab order of the controls as listed.
 void tabOrder(const QList<QWidget*>& controls);

@@ -4,10 +4,28 @@
 #include "core/common/LeadingNumber.h"
 #include "core/common/MessageBoxes.h"
 #include "core/common/TextFormat.h"
+#include "core/draws/LotteryShape.h"
 #include "gui/common/InputBoxes.h"
 #include "gui/common/WidgetEvents.h"
 
 #include <QLineEdit>
+
+RangeBox::Range RangeBox::numbersPerDraw()
+{
+    return {LotteryShape::MinNumbersPerDraw, LotteryShape::MaxNumbersPerDraw,
+            QStringLiteral(" Must be from 1 to 10")};
+}
+
+RangeBox::Range RangeBox::highestNumber()
+{
+    return {LotteryShape::MinHighestNumber, LotteryShape::MaxHighestNumber,
+            QStringLiteral(" Must be from 1 to 60")};
+}
+
+RangeBox::Range RangeBox::entryForms(const QString& message)
+{
+    return {LotteryShape::MinEntryForms, LotteryShape::MaxEntryForms, message};
+}
 
 RangeBox::RangeBox(QLineEdit* box, const Range& range, bool& editing, QWidget* next,
                    MessageBoxes& messages)

@@ -24,6 +24,12 @@ public:
         QString message; // such as " Must be from 1 to 10"
     };
 
+    // The ranges of the lottery's shape, as every setup box checks them, and of the entry forms
+    // (whose message the windows word differently).
+    static Range numbersPerDraw();
+    static Range highestNumber();
+    static Range entryForms(const QString& message);
+
     RangeBox(QLineEdit* box, const Range& range, bool& editing, QWidget* next,
              MessageBoxes& messages);
 

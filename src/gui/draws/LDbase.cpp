@@ -72,15 +72,6 @@ void LDbase::buildControls()
     buildEntryRow();
     buildGrids();
     buildButtonStrip();
-
-    QList<QWidget*> order {m_date};
-    for (QLineEdit* box : m_numbers)
-        order.append(box);
-    for (const char* button :
-         {"Calc", "Help3But", "CorrectRec", "delDbase", "ShowGrp", "ExitDbase"})
-        order.append(findChild<QPushButton*>(QString::fromLatin1(button)));
-    order << m_helpBox << m_numbersPerDraw << m_highestNumber << m_title;
-    Controls::tabOrder(order);
 }
 
 void LDbase::buildSetupFrame()
@@ -149,11 +140,7 @@ void LDbase::buildGrids()
 
 void LDbase::buildButtonStrip()
 {
-    struct StripButton {
-        Controls::ButtonSpec spec;
-        void (LDbase::*clicked)();
-    };
-    static constexpr StripButton buttons[] = {
+    static constexpr Controls::WiredButtonSpec<LDbase> buttons[] = {
         {{"ExitDbase", "E&xit to Menu", {135, 6000, 1455, 325}}, nullptr},
         {{"ShowGrp", "&Show Graph", {1755, 6000, 1455, 325}}, &LDbase::showGraphClicked},
         {{"delDbase", "&Delete All", {3330, 6000, 1230, 325}}, &LDbase::deleteAllClicked},
@@ -161,20 +148,20 @@ void LDbase::buildButtonStrip()
         {{"Help3But", "&Help", {6525, 6000, 1320, 325}}, nullptr},
         {{"Calc", "&Add Record", {7965, 6000, 1455, 325}}, &LDbase::addRecordClicked},
     };
-    auto* strip = Controls::label(this, "Label3", QString(), 0, 5940, 9480, 420);
-    strip->setFont(Controls::windowFont(8.25));
-    Controls::setBackground(strip, Colours::LightGrey);
-    for (const StripButton& entry : buttons) {
-        QPushButton* button = Controls::create(this, entry.spec);
-        if (entry.clicked)
-            connect(button, &QPushButton::clicked, this, entry.clicked);
-    }
-    m_addButton = findChild<QPushButton*>(QStringLiteral("Calc"));
-    connect(findChild<QPushButton*>(QStringLiteral("ExitDbase")), &QPushButton::clicked, this,
-            &QWidget::close);
-    m_help = new HelpPanel(findChild<QPushButton*>(QStringLiteral("Help3But")), m_helpBox,
-                           &HelpTexts::database, m_services.messages,
+    Controls::buttonStrip(this, "Label3")->setFont(Controls::windowFont(8.25));
+    const auto strip = Controls::create(this, buttons);
+    connect(strip[0], &QPushButton::clicked, this, &QWidget::close);
+    m_help = new HelpPanel(strip[4], m_helpBox, &HelpTexts::database, m_services.messages,
                            {.beepOnKey = true, .focusPanel = true});
+    m_addButton = strip[5];
+    // Tab order: the entry row, then the buttons from "&Add Record" leftwards.
+    QList<QWidget*> order {m_date};
+    for (QLineEdit* box : m_numbers)
+        order.append(box);
+    for (auto button = strip.rbegin(); button != strip.rend(); ++button)
+        order.append(*button);
+    order << m_helpBox << m_numbersPerDraw << m_highestNumber << m_title;
+    Controls::tabOrder(order);
 }
 
 void LDbase::showGraphClicked()
@@ -186,16 +173,10 @@ void LDbase::showGraphClicked()
 void LDbase::wireShapeBoxes()
 {
     MessageBoxes& messages = m_services.messages;
-    m_numbersPerDrawRange
-        = new RangeBox(m_numbersPerDraw,
-                       {LotteryShape::MinNumbersPerDraw, LotteryShape::MaxNumbersPerDraw,
-                        QStringLiteral(" Must be from 1 to 10")},
-                       m_editing, m_highestNumber, messages);
-    m_highestNumberRange
-        = new RangeBox(m_highestNumber,
-                       {LotteryShape::MinHighestNumber, LotteryShape::MaxHighestNumber,
-                        QStringLiteral(" Must be from 1 to 60")},
-                       m_editing, m_numbers[0], messages);
+    m_numbersPerDrawRange = new RangeBox(m_numbersPerDraw, RangeBox::numbersPerDraw(), m_editing,
+                                         m_highestNumber, messages);
+    m_highestNumberRange = new RangeBox(m_highestNumber, RangeBox::highestNumber(), m_editing,
+                                        m_numbers[0], messages);
     // Only a number typed is checked, and one out of range gives way to the store's.
     m_numbersPerDrawRange->checkTypedOnly([this] { return m_state.Store.ColCount() - 2; });
     m_highestNumberRange->checkTypedOnly([this] { return m_state.Store.HighNum(); });

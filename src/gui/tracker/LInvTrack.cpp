@@ -123,11 +123,7 @@ void LInvTrack::buildControls()
 
 void LInvTrack::buildButtonStrip(QPushButton* insert)
 {
-    struct StripButton {
-        Controls::ButtonSpec spec;
-        void (LInvTrack::*clicked)();
-    };
-    static constexpr StripButton buttons[] = {
+    static constexpr Controls::WiredButtonSpec<LInvTrack> buttons[] = {
         {{"Exit1", "E&xit to Menu", {180, 6000, 1455, 325}}, nullptr},
         {{"Printr", "To &Printer", {1890, 6000, 1230, 325}}, &LInvTrack::printClicked},
         {{"Help9", "&Help", {3465, 6000, 1320, 325}}, nullptr},
@@ -135,22 +131,16 @@ void LInvTrack::buildButtonStrip(QPushButton* insert)
         {{"SaveNet", "&Save File", {6525, 6000, 1230, 325}}, &LInvTrack::saveClicked},
         {{"Calc7", "&Calculate", {8010, 6000, 1230, 325}}, &LInvTrack::calculateClicked},
     };
-    auto* strip = Controls::label(this, "Label1", QString(), 0, 5940, 9480, 420);
-    Controls::setBackground(strip, Colours::LightGrey);
+    Controls::buttonStrip(this, "Label1");
+    const auto strip = Controls::create(this, buttons);
+    connect(strip[0], &QPushButton::clicked, this, &QWidget::close);
+    m_help = new HelpPanel(strip[2], m_helpText, &HelpTexts::tracker, m_services.messages,
+                           {.beepOnKey = true, .focusPanel = true});
     QList<QWidget*> order {m_grid, insert};
-    for (const StripButton& entry : buttons) {
-        QPushButton* button = Controls::create(this, entry.spec);
-        if (entry.clicked)
-            connect(button, &QPushButton::clicked, this, entry.clicked);
+    for (QPushButton* button : strip)
         order.append(button);
-    }
     order.append(m_helpText);
     Controls::tabOrder(order);
-    connect(findChild<QPushButton*>(QStringLiteral("Exit1")), &QPushButton::clicked, this,
-            &QWidget::close);
-    m_help = new HelpPanel(findChild<QPushButton*>(QStringLiteral("Help9")), m_helpText,
-                           &HelpTexts::tracker, m_services.messages,
-                           {.beepOnKey = true, .focusPanel = true});
 }
 
 void LInvTrack::wireGrid()
