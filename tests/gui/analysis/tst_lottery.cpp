@@ -12,9 +12,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
+#include <QTimer>
 #include <QtTest>
 
 class TestLottery : public QObject {
@@ -209,6 +211,7 @@ private Q_SLOTS:
         m_fixture->random.pickIndexes({2, 4, 1, 5, 3}, 5);
         clickCalculate();
         QCOMPARE(m_fixture->messages.texts(), QStringList {QStringLiteral(" No enough Data")});
+        QCOMPARE(m_fixture->messages.boxes.first().title, QStringLiteral("Help"));
         QCOMPARE(rowTexts(1), (QStringList {" 2", " 4", " 1", " 5", " 3", "  "}));
     }
 
@@ -422,6 +425,23 @@ private Q_SLOTS:
         QTest::mouseClick(control<QPushButton>(lottery, "Exit1"), Qt::LeftButton);
         QVERIFY(program.mainMenu()->isVisible());
         QTRY_VERIFY(!topLevel<Lottery>("Lottery"));
+    }
+
+    // The animation waits for its steps in an event loop: a window closed meanwhile (through its
+    // frame) is gone when the loop ends, and nothing of it is touched any more.
+    void closedDuringTheAnimation()
+    {
+        Program program(state(), m_fixture->services);
+        program.start();
+        QTest::mouseClick(control<QPushButton>(program.mainMenu(), "PickForm"), Qt::LeftButton);
+        QPointer<Lottery> lottery = topLevel<Lottery>("Lottery");
+        QVERIFY(lottery);
+        lottery->setAnimationPause(20);
+        m_fixture->random.pickIndexes({4, 8, 15, 16, 23, 42}, 49);
+        QTimer::singleShot(100, lottery, [lottery] { lottery->close(); });
+        QTest::mouseClick(control<QPushButton>(lottery, "CalcRandNo"), Qt::LeftButton);
+        QTRY_VERIFY(!lottery);
+        QVERIFY(program.mainMenu()->isVisible());
     }
 
 private:
