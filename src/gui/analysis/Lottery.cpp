@@ -143,12 +143,12 @@ void Lottery::buildControls()
 
 void Lottery::buildSetupFrame()
 {
-    static constexpr Controls::LabelSpec labels[] = {
+    static constexpr Controls::LabelRow labels[] = {
         {"Label5", " Total number of choices in the lottery", {135, 360, 3525, 285}},
         {"Label6", " Numbers in the lottery range from 1 to", {135, 810, 3525, 285}},
         {"Label7", " Number of entry forms being played", {135, 1260, 3525, 285}},
     };
-    static constexpr Controls::BoxSpec boxes[] = {
+    static constexpr Controls::BoxRow boxes[] = {
         // Three characters, so that "100" is read as the hundred it is and refused.
         {"InColNum", 3, {3645, 360, 330, 285}},
         {"InHighNum", 2, {3645, 810, 330, 285}},
@@ -219,7 +219,7 @@ void Lottery::buildBalls()
 
 void Lottery::buildButtonStrip()
 {
-    static constexpr Controls::WiredButtonSpec<Lottery> buttons[] = {
+    static constexpr Controls::WiredButtonRow<Lottery> buttons[] = {
         {{"Exit1", "E&xit to Menu", {315, 6000, 1500, 325}}, nullptr},
         {{"Printer1", "To &Printer", {2295, 6000, 1365, 325}}, &Lottery::PrintSets},
         {{"ClearAll", "Clear &All", {4095, 6000, 1230, 325}}, &Lottery::clearResults},

@@ -39,7 +39,7 @@ ChangeFnt::~ChangeFnt()
 
 void ChangeFnt::buildControls()
 {
-    static constexpr Controls::LabelSpec labels[] = {
+    static constexpr Controls::LabelRow labels[] = {
         {"Label5",
          " Changes are saved to disk and remain in   effect at startup of the program.",
          {90, 135, 3705, 480}},
@@ -49,7 +49,7 @@ void ChangeFnt::buildControls()
         {"Label7", " Currency symbol to use", {90, 2115, 3390, 285}},
         {"Label2", " Type in your name", {90, 2565, 3705, 285}},
     };
-    static constexpr Controls::BoxSpec boxes[] = {
+    static constexpr Controls::BoxRow boxes[] = {
         {"InNumChoices", 2, {3465, 765, 330, 285}}, {"InHiNum", 2, {3465, 1215, 330, 285}},
         {"InNumLines", 2, {3465, 1665, 330, 285}},  {"InSy", 2, {3465, 2115, 330, 285}},
         {"InMyName", 82, {180, 2835, 3525, 285}},

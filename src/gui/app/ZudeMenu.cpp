@@ -19,7 +19,7 @@ namespace {
 constexpr int ButtonHeight = 465;
 
 // In tab order.
-constexpr Controls::ButtonSpec MenuButtons[] = {
+constexpr Controls::ButtonRow MenuButtons[] = {
     {"LoadFile", "&Open a File from Disk", {900, 600, 3000, ButtonHeight}},
     {"PickForm", "&Rado-d-Idorur", {900, 1400, 3000, ButtonHeight}},
     {"DBaseForm", "&View and Edit Database", {900, 2200, 3000, ButtonHeight}},
@@ -41,7 +41,7 @@ ZudeMenu::ZudeMenu(SharedState& state, Services& services, Navigator& navigator,
     setFont(Controls::windowFont(9.75));
 
     QList<QWidget*> order;
-    for (const Controls::ButtonSpec& entry : MenuButtons)
+    for (const Controls::ButtonRow& entry : MenuButtons)
         order.append(Controls::create(this, entry));
     Controls::tabOrder(order);
 

@@ -92,24 +92,24 @@ QGroupBox* Controls::frame(QWidget* parent, const char* name, const QString& cap
     return frame;
 }
 
-QPushButton* Controls::create(QWidget* parent, const ButtonSpec& spec)
+QPushButton* Controls::create(QWidget* parent, const ButtonRow& row)
 {
-    const Place& at = spec.place;
-    return button(parent, spec.name, QString::fromLatin1(spec.caption), at.left, at.top, at.width,
+    const Place& at = row.place;
+    return button(parent, row.name, QString::fromLatin1(row.caption), at.left, at.top, at.width,
                   at.height);
 }
 
-QLabel* Controls::create(QWidget* parent, const LabelSpec& spec)
+QLabel* Controls::create(QWidget* parent, const LabelRow& row)
 {
-    const Place& at = spec.place;
-    return label(parent, spec.name, QString::fromLatin1(spec.text), at.left, at.top, at.width,
+    const Place& at = row.place;
+    return label(parent, row.name, QString::fromLatin1(row.text), at.left, at.top, at.width,
                  at.height);
 }
 
-QLineEdit* Controls::create(QWidget* parent, const BoxSpec& spec)
+QLineEdit* Controls::create(QWidget* parent, const BoxRow& row)
 {
-    const Place& at = spec.place;
-    return inputBox(parent, spec.name, spec.maxLength, at.left, at.top, at.width, at.height);
+    const Place& at = row.place;
+    return inputBox(parent, row.name, row.maxLength, at.left, at.top, at.width, at.height);
 }
 
 QLabel* Controls::buttonStrip(QWidget* window, const char* name)

@@ -27,24 +27,24 @@ struct Place {
 };
 
 // The controls of a window as tables: name, caption or text, place.
-struct ButtonSpec {
+struct ButtonRow {
     const char* name;
     const char* caption;
     Place place;
 };
-struct LabelSpec {
+struct LabelRow {
     const char* name;
     const char* text;
     Place place;
 };
-struct BoxSpec {
+struct BoxRow {
     const char* name;
     int maxLength; // 0 for no limit
     Place place;
 };
 // A button and the handler of `Window` its click runs; none when the window wires it itself.
-template <typename Window> struct WiredButtonSpec {
-    ButtonSpec spec;
+template <typename Window> struct WiredButtonRow {
+    ButtonRow button;
     void (Window::*clicked)();
 };
 
@@ -63,28 +63,28 @@ QLineEdit* inputBox(QWidget* parent, const char* name, int maxLength, int left, 
                     int height);
 
 // The control of one row of a table.
-QPushButton* create(QWidget* parent, const ButtonSpec& spec);
-QLabel* create(QWidget* parent, const LabelSpec& spec);
-QLineEdit* create(QWidget* parent, const BoxSpec& spec);
+QPushButton* create(QWidget* parent, const ButtonRow& row);
+QLabel* create(QWidget* parent, const LabelRow& row);
+QLineEdit* create(QWidget* parent, const BoxRow& row);
 
 // One control per row of a table, in its order.
-template <typename Spec, std::size_t N> auto create(QWidget* parent, const Spec (&specs)[N])
+template <typename Row, std::size_t N> auto create(QWidget* parent, const Row (&rows)[N])
 {
-    std::array<decltype(create(parent, specs[0])), N> controls {};
+    std::array<decltype(create(parent, rows[0])), N> controls {};
     for (std::size_t i = 0; i < N; ++i)
-        controls[i] = create(parent, specs[i]);
+        controls[i] = create(parent, rows[i]);
     return controls;
 }
 
 // The buttons of a table, each connected to its handler.
 template <typename Window, std::size_t N>
-std::array<QPushButton*, N> create(Window* window, const WiredButtonSpec<Window> (&specs)[N])
+std::array<QPushButton*, N> create(Window* window, const WiredButtonRow<Window> (&rows)[N])
 {
     std::array<QPushButton*, N> buttons {};
     for (std::size_t i = 0; i < N; ++i) {
-        buttons[i] = create(window, specs[i].spec);
-        if (specs[i].clicked)
-            QObject::connect(buttons[i], &QPushButton::clicked, window, specs[i].clicked);
+        buttons[i] = create(window, rows[i].button);
+        if (rows[i].clicked)
+            QObject::connect(buttons[i], &QPushButton::clicked, window, rows[i].clicked);
     }
     return buttons;
 }

@@ -76,12 +76,12 @@ void LDbase::buildControls()
 
 void LDbase::buildSetupFrame()
 {
-    static constexpr Controls::LabelSpec labels[] = {
+    static constexpr Controls::LabelRow labels[] = {
         {"Label5", " Total number of choices in the lottery", {225, 270, 3525, 285}},
         {"Label6", " Numbers in the lottery range from 1 to", {225, 585, 3525, 285}},
         {"Label1", " Title", {6435, 225, 555, 285}},
     };
-    static constexpr Controls::BoxSpec boxes[] = {
+    static constexpr Controls::BoxRow boxes[] = {
         {"NumCol", 2, {3735, 270, 330, 285}},
         {"HighNum", 2, {3735, 585, 330, 285}},
         {"InFileName", 40, {4500, 540, 4560, 330}},
@@ -140,7 +140,7 @@ void LDbase::buildGrids()
 
 void LDbase::buildButtonStrip()
 {
-    static constexpr Controls::WiredButtonSpec<LDbase> buttons[] = {
+    static constexpr Controls::WiredButtonRow<LDbase> buttons[] = {
         {{"ExitDbase", "E&xit to Menu", {135, 6000, 1455, 325}}, nullptr},
         {{"ShowGrp", "&Show Graph", {1755, 6000, 1455, 325}}, &LDbase::showGraphClicked},
         {{"delDbase", "&Delete All", {3330, 6000, 1230, 325}}, &LDbase::deleteAllClicked},

@@ -123,7 +123,7 @@ void LInvTrack::buildControls()
 
 void LInvTrack::buildButtonStrip(QPushButton* insert)
 {
-    static constexpr Controls::WiredButtonSpec<LInvTrack> buttons[] = {
+    static constexpr Controls::WiredButtonRow<LInvTrack> buttons[] = {
         {{"Exit1", "E&xit to Menu", {180, 6000, 1455, 325}}, nullptr},
         {{"Printr", "To &Printer", {1890, 6000, 1230, 325}}, &LInvTrack::printClicked},
         {{"Help9", "&Help", {3465, 6000, 1320, 325}}, nullptr},
