@@ -383,9 +383,10 @@ int main(int argc, char** argv)
     benchmark::RegisterBenchmark("DrawFileWrite", DrawFileWrite)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("CountAndRank", CountAndRank)->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("Pick10x10of60", Pick,
-                                 PickSettings {10, 60, 10, PickMode::FullRange})
+                                 PickSettings {{10, 60}, 10, PickMode::FullRange})
         ->Unit(benchmark::kMicrosecond);
-    benchmark::RegisterBenchmark("PickAbort5000", Pick, PickSettings {6, 5, 1, PickMode::FullRange})
+    benchmark::RegisterBenchmark("PickAbort5000", Pick,
+                                 PickSettings {{6, 5}, 1, PickMode::FullRange})
         ->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("TrackerSheet", TrackerSheet)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("BareSheetGrid", BareSheetGrid)->Unit(benchmark::kMillisecond);

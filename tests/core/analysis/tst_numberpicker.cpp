@@ -45,7 +45,7 @@ private Q_SLOTS:
     {
         // The 3rd and 4th draws repeat numbers already in the set and are drawn again.
         m_random.pickIndexes({40, 7, 40, 7, 12, 3, 49, 1}, 49);
-        const PickResult result = pick({6, 49, 1, PickMode::FullRange});
+        const PickResult result = pick({{6, 49}, 1, PickMode::FullRange});
 
         QCOMPARE(setOf(result, 1, 6), (QList<int> {1, 3, 7, 12, 40, 49}));
         QCOMPARE(result.duplicates, 2);
@@ -57,7 +57,7 @@ private Q_SLOTS:
     void moreSetsThanOneKeepTheirOwnNumbers()
     {
         m_random.pickIndexes({2, 1, 1, 2}, 5);
-        const PickResult result = pick({2, 5, 2, PickMode::FullRange});
+        const PickResult result = pick({{2, 5}, 2, PickMode::FullRange});
         QCOMPARE(setOf(result, 1, 2), (QList<int> {1, 2}));
         QCOMPARE(setOf(result, 2, 2), (QList<int> {1, 2}));
         QCOMPARE(setOf(result, 3, 2), (QList<int> {0, 0}));
@@ -66,7 +66,7 @@ private Q_SLOTS:
     void poolRunningDryStopsAfter5000Rejections()
     {
         m_random.pickIndexes({5, 3, 1, 4, 2}, 5);
-        const PickResult result = pick({6, 5, 1, PickMode::FullRange});
+        const PickResult result = pick({{6, 5}, 1, PickMode::FullRange});
 
         QCOMPARE(result.shortage, QStringLiteral(" No enough Data"));
         // The sets keep the numbers drawn so far, in drawing order, and an empty place.
@@ -78,7 +78,7 @@ private Q_SLOTS:
     {
         // Every set of two from a pool of two is possible, but each set wastes draws.
         m_random.pickIndexes({1, 1, 1, 1, 2}, 2);
-        const PickResult result = pick({2, 2, 10, PickMode::FullRange});
+        const PickResult result = pick({{2, 2}, 10, PickMode::FullRange});
         QCOMPARE(result.duplicates, 30);
         QCOMPARE(setOf(result, 10, 2), (QList<int> {1, 2}));
     }
@@ -86,7 +86,7 @@ private Q_SLOTS:
     void indexStaysInsideThePool()
     {
         m_random.values = {0.99999994f, 0.0f};
-        const PickResult result = pick({2, 60, 1, PickMode::FullRange});
+        const PickResult result = pick({{2, 60}, 1, PickMode::FullRange});
         QCOMPARE(setOf(result, 1, 2), (QList<int> {1, 60}));
     }
 
@@ -129,7 +129,7 @@ private Q_SLOTS:
 
         m_random.pickIndexes({1, 2, 3}, 3);
         const PickOutcome outcome
-            = NumberPicker(m_random).PickNumbers({3, highest, 1, mode}, m_state.Store);
+            = NumberPicker(m_random).PickNumbers({{3, highest}, 1, mode}, m_state.Store);
 
         if (message.isEmpty()) {
             const auto* result = std::get_if<PickResult>(&outcome);
@@ -149,7 +149,7 @@ private Q_SLOTS:
     void thirdWithoutRecords()
     {
         const PickOutcome outcome
-            = NumberPicker(m_random).PickNumbers({6, 49, 1, PickMode::TopThird}, m_state.Store);
+            = NumberPicker(m_random).PickNumbers({{6, 49}, 1, PickMode::TopThird}, m_state.Store);
         const auto* abort = std::get_if<PickAbort>(&outcome);
         QVERIFY(abort);
         QCOMPARE(abort->message, QStringLiteral(" No records in database"));
@@ -163,7 +163,7 @@ private Q_SLOTS:
         m_state.Store.AppendRecord(QStringLiteral("2026-01-01"), {QStringLiteral("1")}, TestToday);
         m_state.Store.CountNumbers();
         m_random.values = {0.3f};
-        const PickResult result = pick({1, 1, 1, PickMode::TopThird});
+        const PickResult result = pick({{1, 1}, 1, PickMode::TopThird});
         QVERIFY(result.pool.empty());
         QCOMPARE(result.shortage, QStringLiteral(" No enough Data"));
     }
@@ -182,7 +182,7 @@ private Q_SLOTS:
         RankByCount(store, RankOrder::Natural);
         const NumberTable natural = store.SortedCounts();
         m_random.pickIndexes({1}, 1);
-        const PickResult result = pick({1, 3, 1, PickMode::TopThird});
+        const PickResult result = pick({{1, 3}, 1, PickMode::TopThird});
         QCOMPARE(result.pool, std::vector<int> {3});
         QCOMPARE(store.SortedCounts(), natural);
     }
