@@ -16,7 +16,6 @@
 #include "gui/draws/DrawFileCommands.h"
 
 #include <QButtonGroup>
-#include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -26,8 +25,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
-
-#include <algorithm>
 
 namespace {
 
@@ -71,6 +68,8 @@ void LImport::buildControls()
         = Controls::inputBox(frame, "InFileName", ImportView::MaxTitleLength, 4500, 540, 4560, 330);
     m_numCol->setText(AlignedWhole(2, m_shape.numbersPerDraw));
     m_highNum->setText(AlignedWhole(2, m_shape.highestNumber));
+    m_title->setText(m_state.Store.Title());
+    m_proposedTitle = m_title->text();
 
     auto* chooseButton = Controls::button(this, "ChooseFile", QStringLiteral("&Choose File..."),
                                           225, 1050, 1935, 360);
@@ -97,6 +96,11 @@ void LImport::buildControls()
     QGroupBox* dates
         = Controls::frame(this, "Frame2", QStringLiteral(" Dates "), 6165, 2475, 3090, 810);
     dates->setFont(small);
+    // Greyed captions stay readable on the grey of the frame.
+    QPalette greyed = dates->palette();
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+        greyed.setColor(QPalette::Disabled, role, QColor(96, 96, 96));
+    dates->setPalette(greyed);
     m_dayFirst = new QRadioButton(QStringLiteral("&Day before month"), dates);
     m_dayFirst->setObjectName(QStringLiteral("DayFirst"));
     m_dayFirst->setGeometry(TwipsRect(120, 240, 2850, 255));
@@ -209,7 +213,7 @@ void LImport::chooseFileClicked()
     m_path = QFileInfo(path).absoluteFilePath();
     m_dateOrder = DateOrder::FromFile;
     m_fileName->setText(QFileInfo(path).fileName());
-    m_title->setText(ImportView::DefaultTitle(path));
+    proposeTitle(ImportView::DefaultTitle(path));
     {
         // The history is the file now, not what was pasted before.
         const QSignalBlocker quiet(m_pasted);
@@ -227,7 +231,18 @@ void LImport::pastedTextChanged()
     m_dateOrder = DateOrder::FromFile;
     m_fileName->setText(text.isEmpty() ? QStringLiteral("No file chosen")
                                        : QStringLiteral("Pasted text"));
+    // Pasted text has no name of its own: the database keeps its title unless one is typed.
+    proposeTitle(m_state.Store.Title());
     readHistory();
+}
+
+void LImport::proposeTitle(const QString& title)
+{
+    // A title the user typed stays whatever is read.
+    if (m_title->text() != m_proposedTitle)
+        return;
+    m_title->setText(title);
+    m_proposedTitle = m_title->text();
 }
 
 void LImport::readHistory()
@@ -265,6 +280,8 @@ void LImport::showPreview()
         = m_import ? ImportView::PreviewRows(*m_import) : QList<QStringList>();
     const int columns = m_shape.numbersPerDraw + 2;
     GridTable::resize(m_preview, int(rows.size()) + 1, columns, 1, 1);
+    // As wide as the database window's record grid of the same shape.
+    m_preview->resize(Px(589 * columns + 1320), m_preview->height());
     const GridTable::BulkChange change(m_preview);
     GridTable::clear(m_preview, 0, 0);
     m_preview->setColumnWidth(0, Px(900));
@@ -343,12 +360,9 @@ void LImport::importClicked(ImportView::Mode mode)
     if ((replacing || plan.dropsDrawsInMemory) && GoBackToSaveFirst(store, messages))
         return;
 
-    QString title = m_title->text();
-    if (title.isEmpty() && !replacing)
-        title = store.Title();
     {
         BusyCursor busy;
-        ImportView::Apply(store, plan, m_import->shape(), title);
+        ImportView::Apply(store, plan, m_import->shape(), m_title->text());
     }
     // The draws in memory no longer come from the file that was open: a save must not propose
     // to overwrite it.

@@ -44,6 +44,8 @@ private:
 
     void chooseFileClicked();
     void pastedTextChanged();
+    // Puts `title` in the title box unless the user typed one there.
+    void proposeTitle(const QString& title);
     // Reads the history again with the shape and date order in force, and shows the result.
     void readHistory();
     void showHistory();
@@ -64,6 +66,7 @@ private:
 
     QByteArray m_bytes;
     QString m_path; // the history file; empty for pasted text
+    QString m_proposedTitle; // what the title box held before the user typed, if anything
     DrawHistoryImport::Shape m_shape;
     DateOrder m_dateOrder = DateOrder::FromFile; // what the user chose, if anything
     bool m_dateOrderUndecided = false; // the history itself cannot tell

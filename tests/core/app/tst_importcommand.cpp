@@ -1,5 +1,7 @@
 #include "FileBytes.h"
 
+#include "core/app/ImportCommand.h"
+
 #include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -99,6 +101,22 @@ private Q_SLOTS:
         QCOMPARE(QString::fromUtf8(numerion.readAllStandardOutput()), out);
         QCOMPARE(numerion.exitCode(), exitCode);
         QCOMPARE(fileBytes(m_folder.filePath(QStringLiteral("out.lto"))), written);
+    }
+
+    // The sample that comes with the program imports whole.
+    void convertsTheSampleHistory()
+    {
+        CommandLine::ImportRequest request;
+        request.history = QStringLiteral(NUMERION_SAMPLE_DIR "/Sample-history.csv");
+        request.output = m_folder.filePath(QStringLiteral("sample.lto"));
+        const ImportCommandResult result = RunImportCommand(request, QStringLiteral("numerion"));
+        QCOMPARE(result.err, QString());
+        QCOMPARE(result.out,
+                 QStringLiteral("208 draws written to %1, 0 lines skipped, 0 draws left out\n")
+                     .arg(request.output));
+        QVERIFY(
+            fileBytes(request.output)
+                .startsWith("208,8,49,\"Sample-history\"\r\n1,#2024-01-03#,2,15,24,31,38,48,0,"));
     }
 
 private:
