@@ -135,8 +135,7 @@ void LImport::buildControls()
     auto* addButton = Controls::button(this, "AddDb", QStringLiteral("&Add to the database"), 7245,
                                        6000, 2100, 325);
 
-    for (QWidget* box : {static_cast<QWidget*>(m_numCol), static_cast<QWidget*>(m_highNum),
-                         static_cast<QWidget*>(m_title), static_cast<QWidget*>(m_pasted)})
+    for (QWidget* box : std::initializer_list<QWidget*> {m_numCol, m_highNum, m_title, m_pasted})
         Controls::setBackground(box, yellow);
 
     const QList<QWidget*> order {chooseButton, m_pasted,     m_numCol,        m_highNum,
@@ -226,9 +225,11 @@ void LImport::chooseFileClicked()
 void LImport::pastedTextChanged()
 {
     const QString text = m_pasted->toPlainText();
+    // Text that replaces a file, or all text, is a new history; an edit keeps the order chosen.
+    if (!m_path.isEmpty() || text.isEmpty())
+        m_dateOrder = DateOrder::FromFile;
     m_bytes = text.toUtf8();
     m_path.clear();
-    m_dateOrder = DateOrder::FromFile;
     m_fileName->setText(text.isEmpty() ? QStringLiteral("No file chosen")
                                        : QStringLiteral("Pasted text"));
     // Pasted text has no name of its own: the database keeps its title unless one is typed.
@@ -247,16 +248,15 @@ void LImport::proposeTitle(const QString& title)
 
 void LImport::readHistory()
 {
-    if (m_path.isEmpty() && m_bytes.isEmpty()) {
-        m_import.reset();
-        m_dateOrderUndecided = false;
-    } else {
+    m_import.reset();
+    m_dateOrderUndecided = false;
+    if (!m_path.isEmpty() || !m_bytes.isEmpty()) {
         BusyCursor busy;
-        m_import.emplace(m_bytes, m_shape, m_dateOrder);
-        // Once the user has chosen, the import no longer asks itself; the history still cannot
-        // tell, and the choice stays open.
-        if (m_dateOrder == DateOrder::FromFile)
-            m_dateOrderUndecided = m_import->dateOrderUndecided();
+        m_import.emplace(m_bytes, m_shape);
+        m_dateOrderUndecided = m_import->dateOrderUndecided();
+        // The user's order counts only where the history itself cannot tell.
+        if (m_dateOrderUndecided && m_dateOrder != DateOrder::FromFile)
+            m_import.emplace(m_bytes, m_shape, m_dateOrder);
     }
     showHistory();
 }
@@ -269,7 +269,7 @@ void LImport::showHistory()
     const QStringList skipped = m_import ? ImportView::SkippedLineTexts(*m_import) : QStringList();
     m_skippedBox->setPlainText(skipped.join(u'\n'));
     m_skippedButton->setEnabled(!skipped.isEmpty());
-    if (skipped.isEmpty() && m_skippedBox->isVisible())
+    if (skipped.isEmpty() && !m_skippedBox->isHidden())
         toggleSkippedLines();
     showDateOrder();
 }
@@ -311,7 +311,7 @@ void LImport::showDateOrder()
 
 void LImport::settleDateOrder()
 {
-    if (!m_import || !m_dateOrderUndecided || m_dateOrder != DateOrder::FromFile)
+    if (!m_dateOrderUndecided || m_dateOrder != DateOrder::FromFile)
         return;
     const std::optional<ImportView::DateOrderExample> example
         = ImportView::FindDateOrderExample(m_bytes, m_shape);
@@ -330,7 +330,7 @@ void LImport::dateOrderChosen(DateOrder order)
 
 void LImport::toggleSkippedLines()
 {
-    const bool open = !m_skippedBox->isVisible();
+    const bool open = m_skippedBox->isHidden();
     m_skippedBox->setVisible(open);
     m_skippedButton->setText(open ? closeSkippedCaption : showSkippedCaption);
     if (open) {

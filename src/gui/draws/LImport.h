@@ -68,8 +68,8 @@ private:
     QString m_path; // the history file; empty for pasted text
     QString m_proposedTitle; // what the title box held before the user typed, if anything
     DrawHistoryImport::Shape m_shape;
-    DateOrder m_dateOrder = DateOrder::FromFile; // what the user chose, if anything
-    bool m_dateOrderUndecided = false; // the history itself cannot tell
+    bool m_dateOrderUndecided = false; // the history cannot tell day/month from month/day
+    DateOrder m_dateOrder = DateOrder::FromFile; // what the user chose for it, if anything
     std::optional<DrawHistoryImport> m_import; // nothing before a file or text is given
 
     QLineEdit* m_numCol = nullptr;
