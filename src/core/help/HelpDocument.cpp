@@ -34,7 +34,7 @@ QString AnchorForWindow(const QString& windowName)
     static const std::pair<const char*, const char*> windows[] = {
         {"LDbase", "database"},    {"InRecNum", "database"}, {"Lottery", "rado"},
         {"LGraph", "graphs"},      {"LInvTrack", "tracker"}, {"InInvNum", "tracker"},
-        {"ChangeFnt", "settings"},
+        {"ChangeFnt", "settings"}, {"LImport", "import"},
     };
     for (const auto& [window, anchor] : windows)
         if (windowName == QLatin1String(window))

@@ -12,6 +12,7 @@
 #include "core/draws/DatabaseView.h"
 #include "gui/draws/DrawFileCommands.h"
 #include "gui/draws/LDbase.h"
+#include "gui/draws/LImport.h"
 #include "gui/tracker/LInvTrack.h"
 
 #include <QCloseEvent>
@@ -38,6 +39,7 @@ constexpr MenuButton menuButtons[] = {
     {"InvTrack", "&Investment Tracker", 900, 3800, 3000},
     {"SaveFile", "&Save File to Disk", 5400, 600, 3000},
     {"HowtoUse", "How to &Use the Program", 5400, 1400, 3000},
+    {"ImportDraws", "Import Draw &History", 5400, 2200, 3000},
     {"PrintDbase", "&Print Current Database", 5400, 3000, 3000},
     {"PtrFnt", "Personalize &Settings", 5400, 3800, 3030},
     {"Exit1Butt", "E&xit Program", 3240, 4600, 3000},
@@ -87,6 +89,11 @@ ZudeMenu::ZudeMenu(SharedState& state, Services& services, QWidget* parent)
         hide();
         SaveDrawFile(m_state, m_services);
         show();
+    });
+    onClick("ImportDraws", [this] {
+        auto* import = new LImport(m_state, m_services);
+        connect(import, &LImport::imported, this, &ZudeMenu::openDatabaseWindow);
+        openToolWindow(import);
     });
     onClick("PrintDbase", [this] { PrintDatabase(m_state, m_services); });
     onClick("Exit1Butt", [this] {

@@ -55,7 +55,8 @@ private Q_SLOTS:
             {"LoadFile", "&Open a File from Disk"},   {"PickForm", "&Rado-d-Idorur"},
             {"DBaseForm", "&View and Edit Database"}, {"ShowGraph1", "&Show Graphs"},
             {"InvTrack", "&Investment Tracker"},      {"SaveFile", "&Save File to Disk"},
-            {"HowtoUse", "How to &Use the Program"},  {"PrintDbase", "&Print Current Database"},
+            {"HowtoUse", "How to &Use the Program"},  {"ImportDraws", "Import Draw &History"},
+            {"PrintDbase", "&Print Current Database"},
             {"PtrFnt", "Personalize &Settings"},      {"Exit1Butt", "E&xit Program"}};
         QWidget* previous = nullptr;
         for (const auto& [name, caption] : buttons) {
