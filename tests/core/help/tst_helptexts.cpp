@@ -67,7 +67,7 @@ private Q_SLOTS:
         for (const HelpDocument::Section& section : sections)
             anchors.append(section.anchor);
         for (const char* window : {"ZudeMenu", "LDbase", "InRecNum", "Lottery", "LGraph",
-                                   "LInvTrack", "InInvNum", "ChangeFnt", "Unknown"})
+                                   "LInvTrack", "InInvNum", "ChangeFnt", "NumberStats", "Unknown"})
             QVERIFY2(anchors.contains(HelpDocument::AnchorForWindow(QLatin1String(window))),
                      window);
         QVERIFY(!HelpDocument::Load(QStringLiteral(":/no/such/file.html")));
