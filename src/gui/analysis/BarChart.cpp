@@ -18,7 +18,7 @@ struct BarColours {
     QColor outline;
 };
 
-// The line stands out against both kinds of bars.
+// The dashed line in a colour chart: red, apart from the blue bars. In grey shades it is black.
 const QColor lineColour(200, 0, 0);
 
 BarColours barColours(bool colour)

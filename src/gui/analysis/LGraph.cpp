@@ -57,8 +57,9 @@ void LGraph::buildControls()
     m_figureTabs->setObjectName(QStringLiteral("FigureTabs"));
     m_figureTabs->setFont(Controls::windowFont(8.25));
     m_figureTabs->setExpanding(false);
-    m_figureTabs->addTab(QStringLiteral("&Frequency"));
-    m_figureTabs->addTab(QStringLiteral("&Out for"));
+    m_figureTabs->setTabData(m_figureTabs->addTab(QStringLiteral("&Frequency")),
+                             int(Figure::Frequency));
+    m_figureTabs->setTabData(m_figureTabs->addTab(QStringLiteral("&Out for")), int(Figure::OutFor));
 
     m_chart = new BarChart(this);
     m_chart->setObjectName(QStringLiteral("ZudeGraph"));
@@ -84,7 +85,7 @@ void LGraph::buildControls()
     m_print->setFocus();
 
     connect(m_figureTabs, &QTabBar::currentChanged, this, [this](int index) {
-        m_figure = index == 1 ? Figure::OutFor : Figure::Frequency;
+        m_figure = Figure(m_figureTabs->tabData(index).toInt());
         redraw();
     });
     connect(m_exit, &QPushButton::clicked, this, &QWidget::close);

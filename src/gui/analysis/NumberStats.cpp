@@ -39,7 +39,7 @@ QString windowSizeText(int lastDraws)
                           : QStringLiteral("Last %1 draws").arg(lastDraws);
 }
 
-// "All 150 draws: by chance each number would be drawn 18.4 times."
+// "All 150 draws, by chance 18.4 times each.": what the Expected column stands for.
 QString summaryText(const DrawStatistics& statistics)
 {
     if (statistics.draws == 0)
@@ -54,7 +54,7 @@ QString summaryText(const DrawStatistics& statistics)
     else
         draws = QStringLiteral("All %1 draws").arg(statistics.draws);
     return draws
-        + QStringLiteral(": by chance each number would be drawn %1 times.")
+        + QStringLiteral(", by chance %1 times each.")
               .arg(FormatExpected(statistics.expectedCount));
 }
 
