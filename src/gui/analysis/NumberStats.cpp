@@ -66,25 +66,38 @@ int printoutLinesPerPage(PrinterPort& printer)
     return LinesPerPageFor(printer.pageMetrics()) + footerLines;
 }
 
-void shadeHeader(QHeaderView* header, const QFont& font)
+// A table in the look of the program's grids, white with black lines, its header shaded as
+// their fixed cells; a click on a column's title sorts by that column.
+QTableView* createNumberGrid(QAbstractItemModel* model, const QFont& font)
 {
-    header->setFont(font);
+    auto* grid = new QTableView;
+    grid->setObjectName(QStringLiteral("NumberGrid"));
+    grid->setModel(model);
+    grid->setFont(font);
+    grid->verticalHeader()->hide();
+    grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid->verticalHeader()->setDefaultSectionSize(Px(rowHeight));
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid->setTabKeyNavigation(false);
+    QPalette palette = grid->palette();
+    palette.setColor(QPalette::Base, Qt::white);
+    palette.setColor(QPalette::Mid, Qt::black);
+    grid->setPalette(palette);
+
+    QHeaderView* header = grid->horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::Stretch);
     header->setFixedHeight(Px(rowHeight + 60));
-    // Shaded as the fixed cells of the program's grids.
     QPalette shade = header->palette();
     for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button})
         shade.setColor(role, lightGrey);
     shade.setColor(QPalette::ButtonText, Qt::black);
     header->setPalette(shade);
-}
 
-// White cells and black grid lines, as the program's grids have.
-void whiteGrid(QAbstractItemView* view)
-{
-    QPalette palette = view->palette();
-    palette.setColor(QPalette::Base, Qt::white);
-    palette.setColor(QPalette::Mid, Qt::black);
-    view->setPalette(palette);
+    grid->setSortingEnabled(true);
+    grid->sortByColumn(int(NumberColumn::Number), Qt::AscendingOrder);
+    return grid;
 }
 
 QWidget* page(QWidget* content, QWidget* above = nullptr)
@@ -124,27 +137,12 @@ void NumberStats::buildControls()
     m_summary = Controls::label(this, "Summary", QString(), 3600, 165, 5700, 285);
 
     m_numbersModel = new NumberFiguresModel(this);
-    m_numbers = new QTableView;
-    m_numbers->setObjectName(QStringLiteral("NumberGrid"));
-    m_numbers->setModel(m_numbersModel);
-    m_numbers->verticalHeader()->hide();
-    m_numbers->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_numbers->verticalHeader()->setDefaultSectionSize(Px(rowHeight));
-    m_numbers->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    shadeHeader(m_numbers->horizontalHeader(), small);
-    m_numbers->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_numbers->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_numbers->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_numbers->setTabKeyNavigation(false);
-    whiteGrid(m_numbers);
-    m_numbers->setSortingEnabled(true);
-    m_numbers->sortByColumn(int(NumberColumn::Number), Qt::AscendingOrder);
+    m_numbers = createNumberGrid(m_numbersModel, small);
 
     m_pairsTitle = new QLabel;
     m_pairsTitle->setObjectName(QStringLiteral("PairsTitle"));
     m_pairs = GridTable::create(nullptr, "PairGrid", 0, 0, 0, 0, rowHeight);
     m_pairs->setTabKeyNavigation(false);
-    m_pairs->setSizeAdjustPolicy(QAbstractScrollArea::AdjustIgnored);
     m_pairs->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
 
     auto* tabs = new QTabWidget(this);
