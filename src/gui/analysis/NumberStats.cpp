@@ -181,10 +181,7 @@ void NumberStats::buildControls()
 
 void NumberStats::recount()
 {
-    {
-        BusyCursor busy;
-        m_statistics = ComputeDrawStatistics(m_state.Store, m_lastDraws->currentData().toInt());
-    }
+    m_statistics = ComputeDrawStatistics(m_state.Store, m_lastDraws->currentData().toInt());
     m_summary->setText(summaryText(m_statistics));
     m_numbersModel->setFigures(m_statistics.numbers);
     showPairs();
