@@ -142,7 +142,7 @@ void CountAndRank(benchmark::State& state)
     fillStore(store, DrawFile::MaxRecordLines);
     for (auto _ : state) {
         store.CountNumbers();
-        RankByCount(store, ActionIdle);
+        RankByCount(store, RankOrder::ByCount);
         benchmark::DoNotOptimize(store.SortedCounts());
     }
 }

@@ -59,7 +59,7 @@ bool NumberPicker::buildPool(const PickSettings& settings, DrawStore& store)
         return false;
     }
     // The pick's own ranking: no mode is left behind for another window to find.
-    store.SortedCounts() = RankByCount(store.NumberCounts(), store.HighNum(), false);
+    store.SortedCounts() = RankByCount(store.NumberCounts(), store.HighNum(), RankOrder::ByCount);
     const NumberTable& ranked = store.SortedCounts();
 
     Third third = Third::Top;

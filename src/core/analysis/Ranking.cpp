@@ -1,18 +1,16 @@
 #include "Ranking.h"
 
-#include "core/app/SharedState.h"
-
 #include <algorithm>
 #include <cmath>
 #include <utility>
 
-NumberTable RankByCount(const NumberTable& numberCounts, int highNum, bool naturalOrder)
+NumberTable RankByCount(const NumberTable& counts, int highNum, RankOrder order)
 {
     const int n = std::clamp(highNum, 0, DrawStore::HighestNumber);
     NumberTable rows {};
     for (int i = 1; i <= n; ++i)
-        rows[i] = {i, numberCounts[i][1]};
-    if (naturalOrder)
+        rows[i] = {i, counts[i][1]};
+    if (order == RankOrder::Natural)
         return rows;
 
     const auto count = [&rows](int row) { return rows[row][1]; };
@@ -36,10 +34,9 @@ NumberTable RankByCount(const NumberTable& numberCounts, int highNum, bool natur
     return rows;
 }
 
-void RankByCount(DrawStore& store, int actionMode)
+void RankByCount(DrawStore& store, RankOrder order)
 {
-    store.SortedCounts()
-        = RankByCount(store.NumberCounts(), store.HighNum(), actionMode == ActionNaturalOrder);
+    store.SortedCounts() = RankByCount(store.NumberCounts(), store.HighNum(), order);
 }
 
 RankRange ThirdRanks(Third third, int highest)

@@ -2,15 +2,17 @@
 
 #include "core/draws/DrawStore.h"
 
-// Ranks the numbers 1..highNum by how often they were drawn, most drawn first: row r of the
-// result holds the number at rank r and its count. With `naturalOrder` the numbers stay in
-// order 1..highNum. The order among equal counts is the one the documented sort gives, not a
-// sort key: a Shell sort followed by exactly five neighbour passes that move smaller numbers
-// forward, so a small number can end up behind a larger one with the same count.
-NumberTable RankByCount(const NumberTable& numberCounts, int highNum, bool naturalOrder);
+enum class RankOrder { ByCount, Natural };
 
-// Ranks the store's counts into its SortedCounts; ActionMode 10 keeps the natural order.
-void RankByCount(DrawStore& store, int actionMode);
+// Ranks the numbers 1..highNum by their count, highest first: row r of the result holds the
+// number at rank r and its count. With RankOrder::Natural the numbers stay in order 1..highNum.
+// The order among equal counts is the one the documented sort gives, not a sort key: a Shell
+// sort followed by exactly five neighbour passes that move smaller numbers forward, so a small
+// number can end up behind a larger one with the same count.
+NumberTable RankByCount(const NumberTable& counts, int highNum, RankOrder order);
+
+// Ranks the store's counts into its SortedCounts.
+void RankByCount(DrawStore& store, RankOrder order);
 
 // First and last rank (inclusive) of a third of the ranking of `highest` numbers.
 struct RankRange {

@@ -322,7 +322,7 @@ void LDbase::ShowDistribution()
             GridTable::setText(m_distribution[std::size_t(i)], 1, column, counts[column]);
     }
     // Always by count: a mode another window left behind is none of this window's business.
-    store.SortedCounts() = RankByCount(store.NumberCounts(), store.HighNum(), false);
+    store.SortedCounts() = RankByCount(store.NumberCounts(), store.HighNum(), RankOrder::ByCount);
     if (const auto line
         = DatabaseView::TopNumbersLine(store.SortedCounts(), store.ColCount() - 2)) {
         m_topLine->setText(*line);

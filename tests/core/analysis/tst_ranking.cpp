@@ -48,7 +48,8 @@ private Q_SLOTS:
         QFETCH(bool, natural);
         QFETCH(QList<int>, expected);
         const int n = int(counts.size());
-        const NumberTable ranked = RankByCount(countsOf(counts), n, natural);
+        const NumberTable ranked
+            = RankByCount(countsOf(counts), n, natural ? RankOrder::Natural : RankOrder::ByCount);
         QCOMPARE(numbersOf(ranked, n), expected);
         for (int rank = 1; rank <= n; ++rank)
             QCOMPARE(ranked[rank][1], counts[ranked[rank][0] - 1]);
@@ -60,11 +61,12 @@ private Q_SLOTS:
     {
         // Only the first example's tie order tells the Shell sort's walk apart from others:
         // the passes can move a number at most five places, and 1 starts behind seven others.
-        const NumberTable ranked = RankByCount(countsOf({1, 1, 1, 1, 2, 1, 1, 1, 2}), 9, false);
+        const NumberTable ranked
+            = RankByCount(countsOf({1, 1, 1, 1, 2, 1, 1, 1, 2}), 9, RankOrder::ByCount);
         QCOMPARE(ranked[4][0], 1);
     }
 
-    void storeRankingFollowsActionMode()
+    void storeRankingFollowsOrder()
     {
         DrawStore store;
         store.SetColCount(4);
@@ -72,9 +74,9 @@ private Q_SLOTS:
         store.AppendRecord(QStringLiteral("2026-01-01"),
                            {QStringLiteral("3"), QStringLiteral("3")});
         store.CountNumbers();
-        RankByCount(store, 0);
+        RankByCount(store, RankOrder::ByCount);
         QCOMPARE(store.SortedCounts()[1][0], 3);
-        RankByCount(store, 10);
+        RankByCount(store, RankOrder::Natural);
         QCOMPARE(store.SortedCounts()[1][0], 1);
         QCOMPARE(store.SortedCounts()[3][1], 2);
     }
