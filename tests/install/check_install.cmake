@@ -24,6 +24,7 @@ set(expected
     share/icons/hicolor/256x256/apps/${APP_ID}.png
     share/numerion/Sample.lto
     share/numerion/Sample.inv
+    share/numerion/Sample-history.csv
     share/man/man1/numerion.1.gz)
 file(GLOB_RECURSE installed RELATIVE ${PREFIX} ${PREFIX}/*)
 list(SORT installed)

@@ -266,6 +266,12 @@ double NumberSortKey(const NumberFigures& figures, NumberColumn column)
     return 0;
 }
 
+QString PairsTitle(const DrawStatistics& stats)
+{
+    return QStringLiteral("Pairs drawn together most often (by chance %1 times each)")
+        .arg(FormatExpected(stats.expectedPairCount));
+}
+
 QString FormatPValue(double pValue)
 {
     const QLocale locale;

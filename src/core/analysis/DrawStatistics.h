@@ -136,6 +136,9 @@ QString FormatExpected(double value);
 // "p = 0.41", "p = 0.003", "p < 0.0001": two significant digits in the user's locale.
 QString FormatPValue(double pValue);
 
+// "Pairs drawn together most often (by chance 0.6 times each)": the heading of the pairs.
+QString PairsTitle(const DrawStatistics& stats);
+
 // The one sentence a player reads, such as "The differences are within what chance produces
 // (p = 0.41)".
 QString FairnessSentence(const FairnessCheck& fairness);

@@ -1,5 +1,7 @@
 #include "GraphData.h"
 
+#include "core/analysis/DrawStatistics.h"
+
 #include <algorithm>
 
 namespace GraphView {
@@ -35,6 +37,20 @@ QList<GraphPoint> Points(const NumberTable& sorted, int highNum)
         points.append(
             {QString::number(sorted[std::size_t(i)].number), sorted[std::size_t(i)].count});
     return points;
+}
+
+QString OutForTitle(const QString& viewName, int recCount)
+{
+    return viewName + QStringLiteral(" out for (draws since last drawn) in ")
+        + QString::number(recCount) + QStringLiteral(" Draws");
+}
+
+std::optional<GraphLine> ExpectedLine(const DrawStatistics& stats)
+{
+    if (stats.draws == 0)
+        return std::nullopt;
+    return GraphLine {stats.expectedCount,
+                      QStringLiteral("Expected ") + FormatExpected(stats.expectedCount)};
 }
 
 } // namespace GraphView

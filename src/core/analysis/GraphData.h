@@ -5,6 +5,10 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
+
+struct DrawStatistics;
+
 // What the frequency chart shows: a title and one labelled bar per number.
 struct GraphPoint {
     QString label;
@@ -15,11 +19,21 @@ struct GraphPoint {
 
 enum class BarStyle { Flat, ThreeD };
 
+// A dashed line across the bars at a value, with its label, such as the count every number
+// would have by chance.
+struct GraphLine {
+    double value = 0;
+    QString label;
+
+    bool operator==(const GraphLine&) const = default;
+};
+
 struct GraphData {
     QString title;
     QList<GraphPoint> points;
     BarStyle style = BarStyle::Flat;
     bool colour = false;
+    std::optional<GraphLine> line;
 };
 
 namespace GraphView {
@@ -32,5 +46,11 @@ QString Title(const QString& viewName, int recCount, BarStyle style);
 
 // One point per row 1..highNum of `sorted`, labelled with its number.
 QList<GraphPoint> Points(const NumberTable& sorted, int highNum);
+
+// "Sorted out for (draws since last drawn) in 57 Draws"
+QString OutForTitle(const QString& viewName, int recCount);
+
+// The count each number would have by chance, "Expected 18.4"; none without draws.
+std::optional<GraphLine> ExpectedLine(const DrawStatistics& stats);
 
 } // namespace GraphView

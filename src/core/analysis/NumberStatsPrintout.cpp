@@ -171,9 +171,6 @@ Printout NumberStatsPrintout(const DrawStatistics& stats, const QString& title, 
     layout.section(numberHeader(), numberRows);
 
     if (!stats.topPairs.isEmpty()) {
-        const QString pairsTitle
-            = QStringLiteral("Pairs drawn together most often (by chance %1 times each)")
-                  .arg(FormatExpected(stats.expectedPairCount));
         const Line columns {
             {pairColumns[0].at, fitted(pairColumns[0], QStringLiteral("First"))},
             {pairColumns[1].at, fitted(pairColumns[1], QStringLiteral("Second"))},
@@ -184,7 +181,7 @@ Printout NumberStatsPrintout(const DrawStatistics& stats, const QString& title, 
                 {{pairColumns[0].at, fitted(pairColumns[0], QString::number(pair.first))},
                  {pairColumns[1].at, fitted(pairColumns[1], QString::number(pair.second))},
                  {pairColumns[2].at, fitted(pairColumns[2], QString::number(pair.count))}});
-        layout.section({textLine(pairsTitle), columns}, pairRows);
+        layout.section({textLine(PairsTitle(stats)), columns}, pairRows);
     }
 
     QList<Line> fairness;

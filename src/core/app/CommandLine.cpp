@@ -3,10 +3,22 @@
 #include <QCommandLineParser>
 #include <QFileInfo>
 
+namespace {
+
+QCommandLineOption valueOption(const char* name, const QString& description, const char* valueName)
+{
+    return QCommandLineOption(QString::fromLatin1(name), description,
+                              QString::fromLatin1(valueName));
+}
+
+} // namespace
+
 CommandLine ParseCommandLine(const QStringList& arguments)
 {
-    const QString program = arguments.isEmpty() ? QStringLiteral("numerion")
-                                                : QFileInfo(arguments.first()).fileName();
+    CommandLine result;
+    result.program = arguments.isEmpty() ? QStringLiteral("numerion")
+                                         : QFileInfo(arguments.first()).fileName();
+    const QString& program = result.program;
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -17,14 +29,45 @@ CommandLine ParseCommandLine(const QStringList& arguments)
                                   QStringLiteral("Shows these options and ends."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Shows the version and ends."));
+    const QCommandLineOption import = valueOption(
+        "import",
+        QStringLiteral(
+            "Reads the draw history <file> (a lottery's CSV, tab-separated or text file) and writes its draws to the draw database given by --output, without a window. Needs --numbers, --highest and --output."),
+        "file");
+    const QCommandLineOption numbers
+        = valueOption("numbers",
+                      QStringLiteral("With --import: the numbers per draw of the lottery, 1 to %1.")
+                          .arg(LotteryShape::MaxNumbersPerDraw),
+                      "k");
+    const QCommandLineOption highest
+        = valueOption("highest",
+                      QStringLiteral("With --import: the highest number of the lottery, 1 to %1.")
+                          .arg(LotteryShape::MaxHighestNumber),
+                      "n");
+    const QCommandLineOption output = valueOption(
+        "output",
+        QStringLiteral(
+            "With --import: the draw database (.lto) to write; a file of that name is replaced only once the new one is complete."),
+        "file");
+    const QCommandLineOption title = valueOption(
+        "title",
+        QStringLiteral(
+            "With --import: the database's title; the history's file name without its extension by default."),
+        "text");
+    const QCommandLineOption dates = valueOption(
+        "dates",
+        QStringLiteral(
+            "With --import: day-first or month-first, how to read dates such as 03/04/2025 when the history does not tell."),
+        "order");
     parser.addOption(help);
     parser.addOption(version);
+    for (const QCommandLineOption* option : {&import, &numbers, &highest, &output, &title, &dates})
+        parser.addOption(*option);
     parser.addPositionalArgument(
         QStringLiteral("file"),
         QStringLiteral("A draw database (.lto) or investment tracker file (.inv) to open."),
         QStringLiteral("[file]"));
 
-    CommandLine result;
     auto fail = [&](const QString& message) {
         result.action = CommandLine::Action::Fail;
         result.text = QStringLiteral("%1: %2\nTry '%1 --help' for more information.\n")
@@ -50,6 +93,43 @@ CommandLine ParseCommandLine(const QStringList& arguments)
         return result;
     }
     const QStringList files = parser.positionalArguments();
+
+    if (!parser.isSet(import)) {
+        for (const QCommandLineOption* option : {&numbers, &highest, &output, &title, &dates})
+            if (parser.isSet(*option))
+                return fail(
+                    QStringLiteral("--%1 is only for --import.").arg(option->names().constFirst()));
+    } else {
+        if (!files.isEmpty())
+            return fail(QStringLiteral("--import opens no file: write to the one --output names."));
+        if (!parser.isSet(numbers) || !parser.isSet(highest) || !parser.isSet(output))
+            return fail(QStringLiteral("--import needs --numbers, --highest and --output."));
+        CommandLine::ImportRequest& request = result.import;
+        request.history = parser.value(import);
+        request.output = parser.value(output);
+        if (request.history.isEmpty() || request.output.isEmpty())
+            return fail(QStringLiteral("the file name is empty."));
+        bool numbersRead = false;
+        bool highestRead = false;
+        request.shape.numbersPerDraw = parser.value(numbers).toInt(&numbersRead);
+        request.shape.highestNumber = parser.value(highest).toInt(&highestRead);
+        if (!numbersRead || !highestRead)
+            return fail(QStringLiteral("--numbers and --highest take whole numbers."));
+        if (parser.isSet(title))
+            request.title = parser.value(title);
+        if (parser.isSet(dates)) {
+            const QString order = parser.value(dates);
+            if (order == QLatin1String("day-first"))
+                request.dateOrder = DrawHistoryImport::DateOrder::DayMonth;
+            else if (order == QLatin1String("month-first"))
+                request.dateOrder = DrawHistoryImport::DateOrder::MonthDay;
+            else
+                return fail(QStringLiteral("--dates takes day-first or month-first."));
+        }
+        result.action = CommandLine::Action::Import;
+        return result;
+    }
+
     if (files.size() > 1)
         return fail(QStringLiteral("only one file can be opened at a time."));
     if (!files.isEmpty()) {

@@ -1,19 +1,35 @@
 #pragma once
 
+#include "core/draws/DrawHistoryImport.h"
+
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 // What the command line asks for. The options are read in one place so that more can be added.
 struct CommandLine {
     enum class Action {
         Run, // start the program, opening `file` when one was given
+        Import, // convert a draw history to a draw file as `import` says, without a window
         ShowHelp, // print `text` (the usage) and end
         ShowVersion, // print `text` (the version) and end
         Fail, // print `text` (what is wrong and where to find help) and end with an error
     };
 
+    // --import FILE --numbers K --highest N --output OUT [--title TEXT] [--dates ORDER]
+    struct ImportRequest {
+        QString history;
+        DrawHistoryImport::Shape shape;
+        QString output;
+        std::optional<QString> title; // the history's file name when not given
+        DrawHistoryImport::DateOrder dateOrder = DrawHistoryImport::DateOrder::FromFile;
+    };
+
     Action action = Action::Run;
+    QString program; // the program's name, for messages
     QString file;
+    ImportRequest import;
     QString text;
 };
 

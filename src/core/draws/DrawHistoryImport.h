@@ -104,6 +104,8 @@ public:
     QString refusal() const { return m_refusal; }
 
     Shape shape() const { return m_shape; }
+    // The day the import was read on.
+    QDate today() const { return m_today; }
     // The draws kept, oldest first; at most DrawStore::MaxRecords.
     const std::vector<Draw>& draws() const { return m_draws; }
     // The lines that could not be used, in file order.

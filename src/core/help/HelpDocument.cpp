@@ -32,9 +32,9 @@ QList<Section> Sections(const QString& html)
 QString AnchorForWindow(const QString& windowName)
 {
     static const std::pair<const char*, const char*> windows[] = {
-        {"LDbase", "database"},    {"InRecNum", "database"}, {"Lottery", "rado"},
-        {"LGraph", "graphs"},      {"LInvTrack", "tracker"}, {"InInvNum", "tracker"},
-        {"ChangeFnt", "settings"},
+        {"LDbase", "database"},    {"InRecNum", "database"},      {"Lottery", "rado"},
+        {"LGraph", "graphs"},      {"LInvTrack", "tracker"},      {"InInvNum", "tracker"},
+        {"ChangeFnt", "settings"}, {"NumberStats", "statistics"}, {"LImport", "import"},
     };
     for (const auto& [window, anchor] : windows)
         if (windowName == QLatin1String(window))

@@ -18,6 +18,9 @@ struct BarColours {
     QColor outline;
 };
 
+// The dashed line in a colour chart: red, apart from the blue bars. In grey shades it is black.
+const QColor lineColour(200, 0, 0);
+
 BarColours barColours(bool colour)
 {
     if (colour) {
@@ -41,6 +44,165 @@ int tickStep(int maximum, int ticks)
     return int(10 * power);
 }
 
+// Where everything goes: worked out once, before anything is drawn.
+struct ChartLayout {
+    QFont titleFont;
+    QFont labelFont;
+    QRectF area;
+    QRectF titleArea;
+    QRectF plot; // the front plane of the bars; a 3-D chart's back wall lies `depth` behind it
+    double axisWidth = 0;
+    double labelHeight = 0;
+    int axisMax = 1;
+    int step = 1;
+    bool threeD = false;
+    double depth = 0;
+    double barSlot = 0;
+    double barWidth = 0;
+    bool staggered = false; // labels too wide to stand side by side take two rows
+
+    double yFor(double value) const { return plot.bottom() - value / axisMax * plot.height(); }
+    double barLeft(qsizetype i) const
+    {
+        return plot.left() + barSlot * double(i) + (barSlot - barWidth) / 2;
+    }
+};
+
+ChartLayout layoutChart(const QFont& baseFont, const QRectF& area, const GraphData& data)
+{
+    ChartLayout layout;
+    layout.area = area;
+    layout.titleFont = baseFont;
+    layout.titleFont.setPointSizeF(11);
+    layout.titleFont.setBold(true);
+    layout.labelFont = baseFont;
+    layout.labelFont.setPointSizeF(7.5);
+    layout.labelFont.setBold(false);
+    const QFontMetricsF titleMetrics(layout.titleFont);
+    const QFontMetricsF labelMetrics(layout.labelFont);
+    layout.labelHeight = labelMetrics.height();
+    layout.titleArea = QRectF(area.left(), area.top() + 6, area.width(), titleMetrics.height());
+
+    // The axis reaches the tallest bar and the line, whichever is higher.
+    double maximum = data.line ? std::max(data.line->value, 0.0) : 0;
+    for (const GraphPoint& point : data.points)
+        maximum = std::max(maximum, double(point.value));
+    const int top = int(std::ceil(maximum));
+    layout.step = tickStep(top, 8);
+    layout.axisMax = std::max(layout.step, (top + layout.step - 1) / layout.step * layout.step);
+
+    const qsizetype count = data.points.size();
+    layout.axisWidth = labelMetrics.horizontalAdvance(QString::number(layout.axisMax)) + 14;
+    const double slot = count > 0 ? (area.width() - layout.axisWidth - 24) / double(count) : 0;
+    double widestLabel = 0;
+    for (const GraphPoint& point : data.points)
+        widestLabel = std::max(widestLabel, labelMetrics.horizontalAdvance(point.label));
+    layout.staggered = widestLabel + 2 > slot;
+    const double labelRows = layout.staggered ? 2 : 1;
+
+    layout.threeD = data.style == BarStyle::ThreeD;
+    layout.depth = layout.threeD ? std::clamp(slot * 0.4, 3.0, 14.0) : 0;
+    layout.plot
+        = QRectF(area.left() + layout.axisWidth, layout.titleArea.bottom() + 12 + layout.depth,
+                 area.width() - layout.axisWidth - 24 - layout.depth,
+                 area.height() - layout.titleArea.height() - 30 - layout.depth
+                     - labelRows * layout.labelHeight);
+    layout.barSlot = count > 0 ? layout.plot.width() / double(count) : 0;
+    layout.barWidth = std::max(1.0, layout.barSlot * 0.6);
+    return layout;
+}
+
+void drawTitle(QPainter& painter, const ChartLayout& layout, const GraphData& data)
+{
+    painter.setFont(layout.titleFont);
+    painter.setPen(Qt::black);
+    painter.drawText(layout.titleArea, Qt::AlignCenter, data.title);
+}
+
+// The value axis: grid lines on the back wall, tick labels on the left, and the two axis lines.
+void drawAxes(QPainter& painter, const ChartLayout& layout)
+{
+    const QRectF& plot = layout.plot;
+    const double depth = layout.depth;
+    painter.setFont(layout.labelFont);
+    for (int value = 0; value <= layout.axisMax; value += layout.step) {
+        const double y = layout.yFor(value);
+        painter.setPen(QColor(210, 210, 210));
+        painter.drawLine(QPointF(plot.left() + depth, y - depth),
+                         QPointF(plot.right() + depth, y - depth));
+        if (layout.threeD)
+            painter.drawLine(QPointF(plot.left(), y), QPointF(plot.left() + depth, y - depth));
+        painter.setPen(Qt::black);
+        painter.drawText(QRectF(layout.area.left(), y - layout.labelHeight / 2,
+                                layout.axisWidth - 6, layout.labelHeight),
+                         Qt::AlignRight | Qt::AlignVCenter, QString::number(value));
+    }
+    painter.setPen(Qt::black);
+    painter.drawLine(plot.bottomLeft(), plot.bottomRight());
+    painter.drawLine(plot.bottomLeft(), plot.topLeft());
+}
+
+void drawBars(QPainter& painter, const ChartLayout& layout, const GraphData& data)
+{
+    const BarColours colours = barColours(data.colour);
+    const double bottom = layout.plot.bottom();
+    const double depth = layout.depth;
+    const double width = layout.barWidth;
+    for (qsizetype i = 0; i < data.points.size(); ++i) {
+        const double left = layout.barLeft(i);
+        const double top = layout.yFor(std::max(data.points[i].value, 0));
+        painter.setPen(QPen(colours.outline, 0));
+        if (layout.threeD) {
+            const QPolygonF topFace {{left, top},
+                                     {left + depth, top - depth},
+                                     {left + width + depth, top - depth},
+                                     {left + width, top}};
+            const QPolygonF sideFace {{left + width, top},
+                                      {left + width + depth, top - depth},
+                                      {left + width + depth, bottom - depth},
+                                      {left + width, bottom}};
+            painter.setBrush(colours.top);
+            painter.drawPolygon(topFace);
+            painter.setBrush(colours.side);
+            painter.drawPolygon(sideFace);
+        }
+        painter.setBrush(colours.front);
+        painter.drawRect(QRectF(left, top, width, bottom - top));
+    }
+}
+
+void drawLabels(QPainter& painter, const ChartLayout& layout, const GraphData& data)
+{
+    painter.setFont(layout.labelFont);
+    painter.setPen(Qt::black);
+    for (qsizetype i = 0; i < data.points.size(); ++i) {
+        const double top
+            = layout.plot.bottom() + 4 + (layout.staggered && i % 2 ? layout.labelHeight : 0);
+        painter.drawText(QRectF(layout.barLeft(i) - layout.barSlot, top,
+                                layout.barWidth + 2 * layout.barSlot, layout.labelHeight),
+                         Qt::AlignHCenter | Qt::AlignTop, data.points[i].label);
+    }
+}
+
+// Dashed, across the front of the bars, with its label above its right end on a white ground so
+// that it stays readable over a bar.
+void drawLine(QPainter& painter, const ChartLayout& layout, const GraphLine& line, bool colour)
+{
+    const QColor ink = colour ? lineColour : QColor(Qt::black);
+    const double y = layout.yFor(std::max(line.value, 0.0));
+    painter.setPen(QPen(ink, 2, Qt::DashLine, Qt::FlatCap));
+    painter.drawLine(QPointF(layout.plot.left(), y), QPointF(layout.plot.right(), y));
+
+    painter.setFont(layout.labelFont);
+    const QFontMetricsF metrics(layout.labelFont);
+    const double width = metrics.horizontalAdvance(line.label) + 6;
+    const QRectF box(layout.plot.right() - width, y - 2 - layout.labelHeight, width,
+                     layout.labelHeight);
+    painter.fillRect(box, Qt::white);
+    painter.setPen(ink);
+    painter.drawText(box, Qt::AlignCenter, line.label);
+}
+
 } // namespace
 
 void PaintBarChart(QPainter& painter, const QRectF& area, const GraphData& data)
@@ -48,100 +210,14 @@ void PaintBarChart(QPainter& painter, const QRectF& area, const GraphData& data)
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.fillRect(area, Qt::white);
-
-    QFont titleFont = painter.font();
-    titleFont.setPointSizeF(11);
-    titleFont.setBold(true);
-    QFont labelFont = painter.font();
-    labelFont.setPointSizeF(7.5);
-    labelFont.setBold(false);
-    const QFontMetricsF titleMetrics(titleFont);
-    const QFontMetricsF labelMetrics(labelFont);
-
-    painter.setFont(titleFont);
-    painter.setPen(Qt::black);
-    const QRectF titleArea(area.left(), area.top() + 6, area.width(), titleMetrics.height());
-    painter.drawText(titleArea, Qt::AlignCenter, data.title);
-
-    const qsizetype count = data.points.size();
-    int maximum = 0;
-    for (const GraphPoint& point : data.points)
-        maximum = std::max(maximum, point.value);
-    const int step = tickStep(maximum, 8);
-    const int axisMax = std::max(step, (maximum + step - 1) / step * step);
-
-    const double axisWidth = labelMetrics.horizontalAdvance(QString::number(axisMax)) + 14;
-    const double slot = count > 0 ? (area.width() - axisWidth - 24) / double(count) : 0;
-    // Labels that do not fit side by side take two rows.
-    double widestLabel = 0;
-    for (const GraphPoint& point : data.points)
-        widestLabel = std::max(widestLabel, labelMetrics.horizontalAdvance(point.label));
-    const bool staggered = widestLabel + 2 > slot;
-    const double labelRows = staggered ? 2 : 1;
-
-    const bool threeD = data.style == BarStyle::ThreeD;
-    const double depth = threeD ? std::clamp(slot * 0.4, 3.0, 14.0) : 0;
-    const QRectF plot(area.left() + axisWidth, titleArea.bottom() + 12 + depth,
-                      area.width() - axisWidth - 24 - depth,
-                      area.height() - titleArea.height() - 30 - depth
-                          - labelRows * labelMetrics.height());
-    if (plot.width() <= 0 || plot.height() <= 0) {
-        painter.restore();
-        return;
-    }
-    const double barSlot = count > 0 ? plot.width() / double(count) : 0;
-    auto yFor = [&](double value) { return plot.bottom() - value / axisMax * plot.height(); };
-
-    // The value axis: grid lines on the back wall, tick labels on the left.
-    painter.setFont(labelFont);
-    for (int value = 0; value <= axisMax; value += step) {
-        const double y = yFor(value);
-        painter.setPen(QColor(210, 210, 210));
-        painter.drawLine(QPointF(plot.left() + depth, y - depth),
-                         QPointF(plot.right() + depth, y - depth));
-        if (threeD)
-            painter.drawLine(QPointF(plot.left(), y), QPointF(plot.left() + depth, y - depth));
-        painter.setPen(Qt::black);
-        painter.drawText(QRectF(area.left(), y - labelMetrics.height() / 2, axisWidth - 6,
-                                labelMetrics.height()),
-                         Qt::AlignRight | Qt::AlignVCenter, QString::number(value));
-    }
-    painter.setPen(Qt::black);
-    painter.drawLine(plot.bottomLeft(), plot.bottomRight());
-    painter.drawLine(plot.bottomLeft(), plot.topLeft());
-
-    const BarColours colours = barColours(data.colour);
-    const double barWidth = std::max(1.0, barSlot * 0.6);
-    for (qsizetype i = 0; i < count; ++i) {
-        const GraphPoint& point = data.points[i];
-        const double left = plot.left() + barSlot * double(i) + (barSlot - barWidth) / 2;
-        const double top = yFor(std::max(point.value, 0));
-        const QRectF front(left, top, barWidth, plot.bottom() - top);
-
-        painter.setPen(QPen(colours.outline, 0));
-        if (threeD) {
-            QPolygonF topFace {{left, top},
-                               {left + depth, top - depth},
-                               {left + barWidth + depth, top - depth},
-                               {left + barWidth, top}};
-            QPolygonF sideFace {{left + barWidth, top},
-                                {left + barWidth + depth, top - depth},
-                                {left + barWidth + depth, plot.bottom() - depth},
-                                {left + barWidth, plot.bottom()}};
-            painter.setBrush(colours.top);
-            painter.drawPolygon(topFace);
-            painter.setBrush(colours.side);
-            painter.drawPolygon(sideFace);
-        }
-        painter.setBrush(colours.front);
-        painter.drawRect(front);
-
-        const double labelTop
-            = plot.bottom() + 4 + (staggered && i % 2 ? labelMetrics.height() : 0);
-        painter.setPen(Qt::black);
-        painter.drawText(
-            QRectF(left - barSlot, labelTop, barWidth + 2 * barSlot, labelMetrics.height()),
-            Qt::AlignHCenter | Qt::AlignTop, point.label);
+    const ChartLayout layout = layoutChart(painter.font(), area, data);
+    drawTitle(painter, layout, data);
+    if (layout.plot.width() > 0 && layout.plot.height() > 0) {
+        drawAxes(painter, layout);
+        drawBars(painter, layout, data);
+        drawLabels(painter, layout, data);
+        if (data.line)
+            drawLine(painter, layout, *data.line, data.colour);
     }
     painter.restore();
 }

@@ -8,9 +8,9 @@
 class QPainter;
 class QRectF;
 
-// Paints a bar chart of `data` into `area`: the title, a value axis with round ticks, and one bar
-// per point labelled below it, flat or as extruded 3-D bars; in colour or in grey shades that
-// print well in black and white.
+// Paints a bar chart of `data` into `area`: the title, a value axis with round ticks, one bar per
+// point labelled below it, flat or as extruded 3-D bars, and the data's labelled dashed line when
+// it has one; in colour or in grey shades that print well in black and white.
 void PaintBarChart(QPainter& painter, const QRectF& area, const GraphData& data);
 
 // The chart as an image of `size` device-independent pixels drawn at `scale` image pixels to each,

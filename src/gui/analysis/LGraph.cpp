@@ -6,6 +6,7 @@
 #include "core/common/MessageBoxes.h"
 #include "core/common/SaveFile.h"
 #include "gui/analysis/BarChart.h"
+#include "gui/analysis/NumberStats.h"
 #include "gui/common/BusyCursor.h"
 #include "gui/common/Controls.h"
 #include "gui/common/PrintJob.h"
@@ -20,6 +21,7 @@
 #include <QPicture>
 #include <QPushButton>
 #include <QScreen>
+#include <QTabBar>
 
 namespace {
 
@@ -35,19 +37,31 @@ constexpr int buttonsAboveBottom = 360;
 } // namespace
 
 LGraph::LGraph(SharedState& state, Services& services, QWidget* parent)
-    : ToolWindow(parent), m_state(state), m_services(services)
+    : ToolWindow(parent)
+    , m_state(state)
+    , m_services(services)
+    , m_statistics(ComputeDrawStatistics(state.Store, QDate::currentDate()))
 {
     buildControls();
 
     DrawStore& store = m_state.Store;
-    m_viewName = QStringLiteral("Normal");
     store.SortedCounts() = GraphView::NaturalOrder(store.NumberCounts(), store.HighNum());
-    drawChart(BarStyle::Flat);
+    redraw();
 }
 
 void LGraph::buildControls()
 {
     Controls::setupWindow(this, "LGraph", QStringLiteral("Graphs"));
+
+    // The band of buttons has no room left, so the choice of figure sits above the chart, where
+    // it is seen first and reached by Tab or its access key.
+    m_figureTabs = new QTabBar(this);
+    m_figureTabs->setObjectName(QStringLiteral("FigureTabs"));
+    m_figureTabs->setFont(Controls::windowFont(8.25));
+    m_figureTabs->setExpanding(false);
+    m_figureTabs->setTabData(m_figureTabs->addTab(QStringLiteral("&Frequency")),
+                             int(Figure::Frequency));
+    m_figureTabs->setTabData(m_figureTabs->addTab(QStringLiteral("&Out for")), int(Figure::OutFor));
 
     m_chart = new BarChart(this);
     m_chart->setObjectName(QStringLiteral("ZudeGraph"));
@@ -57,18 +71,28 @@ void LGraph::buildControls()
     m_exit
         = Controls::button(this, "ExitGrp", QStringLiteral("E&xit to Menu"), 180, 6000, 1555, 325);
     m_changeView = Controls::button(this, "ChngView", sortedCaption, 2160, 6000, 1815, 325);
+    m_numberTable = Controls::button(this, "NumTable", QStringLiteral("&Number Table"), 4110, 6000,
+                                     1515, 325);
     m_style = Controls::button(this, "TwoDBut", threeDCaption, 5760, 6000, 1950, 325);
     m_print
         = Controls::button(this, "Printer3", QStringLiteral("To &Printer"), 8010, 6000, 1320, 325);
-    for (QPushButton* button : {m_exit, m_changeView, m_style, m_print})
-        button->setFont(Controls::windowFont(9.75));
-    setTabOrder(m_print, m_style);
-    setTabOrder(m_style, m_changeView);
-    setTabOrder(m_changeView, m_exit);
+    const QList<QWidget*> tabOrder {m_print,      m_style, m_numberTable,
+                                    m_changeView, m_exit,  m_figureTabs};
+    for (qsizetype i = 0; i < tabOrder.size(); ++i) {
+        if (auto* button = qobject_cast<QPushButton*>(tabOrder[i]))
+            button->setFont(Controls::windowFont(9.75));
+        if (i > 0)
+            setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    }
     m_print->setFocus();
 
+    connect(m_figureTabs, &QTabBar::currentChanged, this, [this](int index) {
+        m_figure = Figure(m_figureTabs->tabData(index).toInt());
+        redraw();
+    });
     connect(m_exit, &QPushButton::clicked, this, &QWidget::close);
     connect(m_changeView, &QPushButton::clicked, this, &LGraph::changeViewClicked);
+    connect(m_numberTable, &QPushButton::clicked, this, &LGraph::numberTableClicked);
     connect(m_style, &QPushButton::clicked, this, &LGraph::styleClicked);
     connect(m_print, &QPushButton::clicked, this, &LGraph::printClicked);
 
@@ -83,62 +107,63 @@ void LGraph::buildControls()
 
 void LGraph::resizeEvent(QResizeEvent* event)
 {
-    // The chart takes whatever height the window has above the band of buttons, so that the
-    // taller window of a printout gives a taller chart.
+    // The chart takes whatever height the window has between the tabs and the band of buttons,
+    // so that the taller window of a printout gives a taller chart.
     ToolWindow::resizeEvent(event);
     const int bottom = height();
-    m_chart->setGeometry(0, 0, Px(9465), bottom - Px(bandHeight + 15));
+    const int tabsHeight = m_figureTabs->sizeHint().height();
+    m_figureTabs->setGeometry(0, 0, width(), tabsHeight);
+    m_chart->setGeometry(0, tabsHeight, Px(9465), bottom - Px(bandHeight + 15) - tabsHeight);
     m_band->setGeometry(0, bottom - Px(bandHeight), width(), Px(bandHeight));
-    for (QPushButton* button : {m_exit, m_changeView, m_style, m_print})
+    for (QPushButton* button : {m_exit, m_changeView, m_numberTable, m_style, m_print})
         button->move(button->x(), bottom - Px(buttonsAboveBottom));
 }
 
-BarStyle LGraph::currentStyle() const
-{
-    // The button names the style it switches to.
-    return m_style->text() == twoDCaption ? BarStyle::ThreeD : BarStyle::Flat;
-}
-
-void LGraph::drawChart(BarStyle style)
+GraphData LGraph::chartData() const
 {
     const DrawStore& store = m_state.Store;
+    const QString viewName
+        = m_order == RankOrder::Natural ? QStringLiteral("Normal") : QStringLiteral("Sorted");
     GraphData data;
-    data.title = GraphView::Title(m_viewName, store.RecCount(), style);
-    data.points = GraphView::Points(store.SortedCounts(), store.HighNum());
-    data.style = style;
+    if (m_figure == Figure::OutFor) {
+        data.title = GraphView::OutForTitle(viewName, store.RecCount());
+        const NumberTable outFor
+            = RankByCount(m_statistics.OutForTable(), store.HighNum(), m_order);
+        data.points = GraphView::Points(outFor, store.HighNum());
+    } else {
+        data.title = GraphView::Title(viewName, store.RecCount(), m_barStyle);
+        data.points = GraphView::Points(store.SortedCounts(), store.HighNum());
+        data.line = GraphView::ExpectedLine(m_statistics);
+    }
+    data.style = m_barStyle;
     data.colour = m_colourSetting;
-    m_chart->setData(data);
+    return data;
 }
 
 void LGraph::redraw()
 {
-    drawChart(currentStyle());
+    // Each button names the view it switches to.
+    m_changeView->setText(m_order == RankOrder::Natural ? sortedCaption : normalCaption);
+    m_style->setText(m_barStyle == BarStyle::Flat ? threeDCaption : twoDCaption);
+    m_chart->setData(chartData());
 }
 
 void LGraph::changeViewClicked()
 {
-    RankOrder order = RankOrder::ByCount;
-    if (m_changeView->text() == sortedCaption) {
-        m_changeView->setText(normalCaption);
-        m_viewName = QStringLiteral("Sorted");
-    } else {
-        m_changeView->setText(sortedCaption);
-        m_viewName = QStringLiteral("Normal");
-        order = RankOrder::Natural;
-    }
-    RankByCount(m_state.Store, order);
+    m_order = m_order == RankOrder::Natural ? RankOrder::ByCount : RankOrder::Natural;
+    RankByCount(m_state.Store, m_order);
     redraw();
 }
 
 void LGraph::styleClicked()
 {
-    if (m_style->text() == threeDCaption) {
-        m_style->setText(twoDCaption);
-        drawChart(BarStyle::ThreeD);
-    } else {
-        m_style->setText(threeDCaption);
-        drawChart(BarStyle::Flat);
-    }
+    m_barStyle = m_barStyle == BarStyle::Flat ? BarStyle::ThreeD : BarStyle::Flat;
+    redraw();
+}
+
+void LGraph::numberTableClicked()
+{
+    ToolWindow::open(this, new NumberStats(m_state, m_services));
 }
 
 void LGraph::printClicked()

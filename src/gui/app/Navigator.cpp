@@ -5,6 +5,7 @@
 #include "gui/app/ChangeFnt.h"
 #include "gui/common/BusyCursor.h"
 #include "gui/draws/LDbase.h"
+#include "gui/draws/LImport.h"
 #include "gui/tracker/LInvTrack.h"
 
 Navigator::Navigator(SharedState& state, Services& services) : m_state(state), m_services(services)
@@ -48,6 +49,14 @@ ToolWindow* Navigator::openTracker(QWidget* opener, const QString& file)
 ToolWindow* Navigator::openTracker(QWidget* opener)
 {
     return openTracker(opener, QString());
+}
+
+ToolWindow* Navigator::openImport(QWidget* opener, std::function<void()> imported)
+{
+    auto* window = new LImport(m_state, m_services);
+    connect(window, &LImport::imported, this, std::move(imported));
+    ToolWindow::open(opener, window);
+    return window;
 }
 
 void Navigator::openSettings(QWidget* opener)

@@ -2,6 +2,8 @@
 
 #include <QObject>
 
+#include <functional>
+
 class QString;
 class QWidget;
 class ToolWindow;
@@ -26,6 +28,8 @@ public:
     // With a `file`, the tracker reads it as its open command does with the file chosen.
     ToolWindow* openTracker(QWidget* opener, const QString& file);
     ToolWindow* openTracker(QWidget* opener);
+    // `imported` runs once the window has put imported draws into the store and closed.
+    ToolWindow* openImport(QWidget* opener, std::function<void()> imported);
     // The settings window, modally: returns once it has closed.
     void openSettings(QWidget* opener);
 

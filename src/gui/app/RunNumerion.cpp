@@ -1,9 +1,10 @@
 #include "RunNumerion.h"
 
 #include "core/app/CommandLine.h"
-#include "gui/app/Program.h"
+#include "core/app/ImportCommand.h"
 #include "core/app/SharedState.h"
 #include "core/common/EntropyRandomSource.h"
+#include "gui/app/Program.h"
 #include "gui/common/QtFileDialogs.h"
 #include "gui/common/QtMessageBoxes.h"
 #include "gui/common/QtPrinterPort.h"
@@ -35,17 +36,46 @@ int answer(const CommandLine& commandLine)
     return failed ? 1 : 0;
 }
 
+// Qt's own options are words after a single dash (-platform, -style); a command line without
+// one that fails to be read fails for good, and saying so needs no display.
+bool mayHoldQtOptions(const QStringList& arguments)
+{
+    for (const QString& argument : arguments.mid(1)) {
+        if (argument == QLatin1String("--"))
+            break;
+        if (argument.size() > 2 && argument[0] == u'-' && argument[1] != u'-')
+            return true;
+    }
+    return false;
+}
+
+int runImport(const CommandLine& commandLine)
+{
+    const ImportCommandResult result
+        = RunImportCommand(commandLine.import, commandLine.program, QDate::currentDate());
+    std::fputs(result.err.toLocal8Bit().constData(), stderr);
+    std::fputs(result.out.toLocal8Bit().constData(), stdout);
+    return result.exitCode;
+}
+
 } // namespace
 
 int RunNumerion(int argc, char** argv)
 {
-    // --help and --version answer without a display. Qt's own options (-platform and the like)
-    // are known only once QApplication has taken them out, so a command line that fails here
-    // is read again then.
-    CommandLine commandLine = ParseCommandLine(argumentList(argc, argv));
+    // --help, --version and --import answer without a display. Qt's own options (-platform and
+    // the like) are known only once QApplication has taken them out, so a command line that fails
+    // here is read again then.
+    const QStringList arguments = argumentList(argc, argv);
+    CommandLine commandLine = ParseCommandLine(arguments);
     if (commandLine.action == CommandLine::Action::ShowHelp
-        || commandLine.action == CommandLine::Action::ShowVersion)
+        || commandLine.action == CommandLine::Action::ShowVersion
+        || (commandLine.action == CommandLine::Action::Fail && !mayHoldQtOptions(arguments)))
         return answer(commandLine);
+    if (commandLine.action == CommandLine::Action::Import) {
+        // Scripts convert on machines without a display: no GUI application, no platform plugin.
+        QCoreApplication app(argc, argv);
+        return runImport(commandLine);
+    }
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Numerion"));
@@ -61,6 +91,8 @@ int RunNumerion(int argc, char** argv)
     QApplication::setQuitOnLastWindowClosed(false);
 
     commandLine = ParseCommandLine(QApplication::arguments());
+    if (commandLine.action == CommandLine::Action::Import)
+        return runImport(commandLine);
     if (commandLine.action != CommandLine::Action::Run)
         return answer(commandLine);
     // Start-up makes the program's folder the current one; a relative name means the folder

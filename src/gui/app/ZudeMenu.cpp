@@ -27,6 +27,7 @@ constexpr Controls::ButtonRow MenuButtons[] = {
     {"InvTrack", "&Investment Tracker", {900, 3800, 3000, ButtonHeight}},
     {"SaveFile", "&Save File to Disk", {5400, 600, 3000, ButtonHeight}},
     {"HowtoUse", "How to &Use the Program", {5400, 1400, 3000, ButtonHeight}},
+    {"ImportDraws", "Import Draw &History", {5400, 2200, 3000, ButtonHeight}},
     {"PrintDbase", "&Print Current Database", {5400, 3000, 3000, ButtonHeight}},
     {"PtrFnt", "Personalize &Settings", {5400, 3800, 3030, ButtonHeight}},
     {"Exit1Butt", "E&xit Program", {3240, 4600, 3000, ButtonHeight}},
@@ -66,6 +67,8 @@ ZudeMenu::ZudeMenu(SharedState& state, Services& services, Navigator& navigator,
         SaveDrawFile(m_state, m_services);
         show();
     });
+    onClick("ImportDraws",
+            [this] { m_navigator.openImport(this, [this] { openDatabaseWindow(); }); });
     onClick("PrintDbase", [this] { PrintDatabase(m_state, m_services); });
     onClick("Exit1Butt", [this] {
         if (ExitProgram())

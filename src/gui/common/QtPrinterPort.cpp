@@ -1,7 +1,9 @@
 #include "QtPrinterPort.h"
 
+#include "core/common/SaveFile.h"
 #include "gui/common/CupsQueue.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QFont>
 #include <QFontDatabase>
@@ -110,8 +112,24 @@ bool writePdf(const QPageLayout& layout, const QString& path, bool colour, const
 // Paints a document into `pdfPath`, or when that is empty sends it to the default printer.
 bool deliver(const QString& pdfPath, bool colour, const PaintPages& paint, QString* error)
 {
-    if (!pdfPath.isEmpty())
-        return writePdf(pdfLayout(), pdfPath, colour, paint, error);
+    if (!pdfPath.isEmpty()) {
+        // Made aside and then put in place as every file the program writes: a printout that
+        // fails half-way never leaves a cut-off PDF where the user's file was.
+        const QTemporaryDir folder;
+        const QString made = folder.filePath(QStringLiteral("printout.pdf"));
+        if (!folder.isValid()) {
+            *error = QStringLiteral("No temporary file could be made for the printout.");
+            return false;
+        }
+        if (!writePdf(pdfLayout(), made, colour, paint, error))
+            return false;
+        QFile pdf(made);
+        if (!pdf.open(QIODevice::ReadOnly)) {
+            *error = pdf.errorString();
+            return false;
+        }
+        return SaveFileAtomically(pdfPath, pdf.readAll(), error);
+    }
 
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull()) {

@@ -26,8 +26,26 @@ private Q_SLOTS:
         QTest::newRow("version") << QStringList {"-v", "Weekly.lto"}
                                  << int(CommandLine::Action::ShowVersion) << ""
                                  << "numerion " NUMERION_VERSION "\n";
-        QTest::newRow("unknown option") << QStringList {"--import"} << fail << ""
-                                        << "numerion: Unknown option 'import'.\n";
+        QTest::newRow("unknown option") << QStringList {"--imp"} << fail << ""
+                                        << "numerion: Unknown option 'imp'.\n";
+        QTest::newRow("import with a file to open")
+            << QStringList {"--import", "a.csv",    "--numbers", "6",    "--highest",
+                            "49",       "--output", "a.lto",     "b.lto"}
+            << fail << ""
+            << "numerion: --import opens no file";
+        QTest::newRow("import option alone")
+            << QStringList {"--title", "Six", "a.lto"} << fail << ""
+            << "numerion: --title is only for --import.\n";
+        QTest::newRow("numbers that are none")
+            << QStringList {"--import",  "a.csv", "--numbers", "six",
+                            "--highest", "49",    "--output",  "a.lto"}
+            << fail << ""
+            << "numerion: --numbers and --highest take whole numbers.\n";
+        QTest::newRow("unknown date order")
+            << QStringList {"--import", "a.csv",    "--numbers", "6",       "--highest",
+                            "49",       "--output", "a.lto",     "--dates", "yearly"}
+            << fail << ""
+            << "numerion: --dates takes day-first or month-first.\n";
         QTest::newRow("two files") << QStringList {"a.lto", "b.inv"} << fail << ""
                                    << "numerion: only one file can be opened at a time.\n";
         QTest::newRow("empty name") << QStringList {""} << fail << ""
@@ -50,6 +68,20 @@ private Q_SLOTS:
         if (action == int(CommandLine::Action::Fail))
             QVERIFY(line.text.endsWith(
                 QStringLiteral("Try 'numerion --help' for more information.\n")));
+    }
+
+    void readsAnImport()
+    {
+        const CommandLine line
+            = ParseCommandLine({"numerion", "--import", "h.csv", "--numbers", "5", "--highest",
+                                "39", "--output", "o.lto", "--dates", "month-first"});
+        QCOMPARE(int(line.action), int(CommandLine::Action::Import));
+        QCOMPARE(line.import.history, QStringLiteral("h.csv"));
+        QCOMPARE(line.import.output, QStringLiteral("o.lto"));
+        QCOMPARE(line.import.shape.numbersPerDraw, 5);
+        QCOMPARE(line.import.shape.highestNumber, 39);
+        QVERIFY(!line.import.title);
+        QCOMPARE(int(line.import.dateOrder), int(DrawHistoryImport::DateOrder::MonthDay));
     }
 };
 

@@ -66,8 +66,9 @@ private Q_SLOTS:
         QStringList anchors;
         for (const HelpDocument::Section& section : sections)
             anchors.append(section.anchor);
-        for (const char* window : {"ZudeMenu", "LDbase", "InRecNum", "Lottery", "LGraph",
-                                   "LInvTrack", "InInvNum", "ChangeFnt", "Unknown"})
+        for (const char* window :
+             {"ZudeMenu", "LDbase", "InRecNum", "Lottery", "LGraph", "LInvTrack", "InInvNum",
+              "ChangeFnt", "NumberStats", "LImport", "Unknown"})
             QVERIFY2(anchors.contains(HelpDocument::AnchorForWindow(QLatin1String(window))),
                      window);
         QVERIFY(!HelpDocument::Load(QStringLiteral(":/no/such/file.html")));

@@ -6,10 +6,14 @@
 #include "gui/app/ZudeMenu.h"
 #include "gui/draws/LDbase.h"
 
+#include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QTabBar>
 #include <QXmlStreamReader>
 #include <QtTest>
+
+#include <algorithm>
 
 namespace {
 
@@ -97,6 +101,134 @@ private Q_SLOTS:
         QCOMPARE(chart()->data().style, BarStyle::Flat);
         QCOMPARE(labels(chart()->data()), (QStringList {"1", "2", "3", "4"}));
         QCOMPARE(button("TwoDBut")->text(), QStringLiteral("&ThreeD Graph"));
+    }
+
+    void outForViewCountsTheDrawsSinceEachNumber()
+    {
+        // Number n is drawn counts[n - 1] times in a row, in number order: 4 is in the latest
+        // draw and 5 was never drawn, so it has been out for the whole history.
+        fillStore(store(), 5, {2, 5, 2, 5, 0});
+        open();
+        QTest::keyClick(m_window.get(), Qt::Key_O, Qt::AltModifier);
+        QCOMPARE(chart()->data().title,
+                 QStringLiteral("Normal out for (draws since last drawn) in 14 Draws"));
+        QCOMPARE(labels(chart()->data()), (QStringList {"1", "2", "3", "4", "5"}));
+        QCOMPARE(values(chart()->data()), (QList<int> {12, 7, 5, 0, 14}));
+        QVERIFY(!chart()->data().line);
+
+        click("ChngView");
+        click("TwoDBut");
+        QCOMPARE(labels(chart()->data()), (QStringList {"5", "1", "2", "3", "4"}));
+        QCOMPARE(values(chart()->data()), (QList<int> {14, 12, 7, 5, 0}));
+        QCOMPARE(chart()->data().style, BarStyle::ThreeD);
+
+        // Back to the counts, in the order and style chosen, with the count of each by chance.
+        QTest::keyClick(m_window.get(), Qt::Key_F, Qt::AltModifier);
+        QCOMPARE(chart()->data().title,
+                 QStringLiteral("Sorted distribution of numbers in  14 Draws"));
+        QCOMPARE(labels(chart()->data()), (QStringList {"2", "4", "1", "3", "5"}));
+        QCOMPARE(chart()->data().line, (GraphLine {14.0 / 5, QStringLiteral("Expected 2.8")}));
+    }
+
+    // Measured on the printed image: every bar and the line stand at their value on one scale.
+    void printedChartDrawsBarsAndExpectedLineToScale()
+    {
+        const QList<int> counts {1, 8, 4, 2}; // 15 draws of one number from 4: 3.75 each by chance
+        fillStore(store(), 4, counts);
+        open();
+        m_fixture->printer.lineHeight = 240;
+        m_fixture->messages.answerNext(true);
+        m_fixture->messages.answerNext(true);
+        click("Printer3");
+        QCOMPARE(m_fixture->printer.images.size(), 1);
+        const QImage image = m_fixture->printer.images.last();
+        const QColor front(30, 80, 190);
+        const QColor line(200, 0, 0);
+
+        // The lowest row of bar colour holds the feet of all bars, one run of pixels each.
+        int feet = -1;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (image.pixelColor(x, y) == front)
+                    feet = y;
+        QList<int> heights;
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixelColor(x, feet) != front)
+                continue;
+            int end = x;
+            while (end + 1 < image.width() && image.pixelColor(end + 1, feet) == front)
+                ++end;
+            // The line crosses some bars: their top is the highest pixel of bar colour.
+            int top = 0;
+            while (image.pixelColor((x + end) / 2, top) != front)
+                ++top;
+            heights.append(feet - top + 1);
+            x = end;
+        }
+        QCOMPARE(heights.size(), counts.size());
+
+        // The line lies in the rows its dashes cover most.
+        QList<int> cover(image.height(), 0);
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (image.pixelColor(x, y) == line)
+                    ++cover[y];
+        const int most = *std::max_element(cover.cbegin(), cover.cend());
+        QVERIFY(most > image.width() / 4);
+        double rows = 0;
+        double rowSum = 0;
+        for (int y = 0; y < image.height(); ++y)
+            if (cover[y] > most / 2) {
+                ++rows;
+                rowSum += y;
+            }
+
+        const double perDraw = heights[1] / 8.0;
+        QVERIFY(perDraw > 10);
+        for (qsizetype i = 0; i < counts.size(); ++i)
+            QVERIFY2(std::abs(heights[i] - counts[i] * perDraw) <= 2,
+                     qPrintable(QStringLiteral("bar %1: %2 pixels").arg(i + 1).arg(heights[i])));
+        QVERIFY2(std::abs(feet - rowSum / rows - 3.75 * perDraw) <= 2,
+                 qPrintable(QString::number(feet - rowSum / rows)));
+    }
+
+    void accessKeysAreDistinct_data()
+    {
+        QTest::addColumn<bool>("numberTable");
+        QTest::newRow("graphs") << false;
+        QTest::newRow("number table") << true;
+    }
+    void accessKeysAreDistinct()
+    {
+        QFETCH(bool, numberTable);
+        fillStore(store(), 6, {1, 2, 3, 4, 5, 6});
+        open();
+        QWidget* window = m_window.get();
+        if (numberTable) {
+            // An access key presses its button as a click does, after a moment.
+            QTest::keyClick(window, Qt::Key_N, Qt::AltModifier);
+            QTRY_VERIFY((window = topLevel<QWidget>("NumberStats")));
+        }
+        QStringList captions;
+        for (const QAbstractButton* button : window->findChildren<QAbstractButton*>())
+            captions.append(button->text());
+        for (const QLabel* label : window->findChildren<QLabel*>())
+            captions.append(label->text());
+        for (const QTabBar* tabs : window->findChildren<QTabBar*>())
+            for (int i = 0; i < tabs->count(); ++i)
+                captions.append(tabs->tabText(i));
+        QString keys;
+        for (const QString& caption : captions) {
+            const qsizetype at = caption.indexOf(u'&');
+            if (at < 0 || at + 1 >= caption.size())
+                continue;
+            const QChar key = caption.at(at + 1).toLower();
+            QVERIFY2(!keys.contains(key), qPrintable(caption));
+            keys.append(key);
+        }
+        QVERIFY(keys.size() >= 6);
+        if (numberTable)
+            window->close();
     }
 
     void titlesCountTheDraws_data()

@@ -52,11 +52,17 @@ private Q_SLOTS:
         QCOMPARE(menu()->windowTitle(), QStringLiteral("Numerion"));
         QCOMPARE(menu()->size(), QSize(632, 424));
         const QList<std::pair<const char*, QString>> buttons {
-            {"LoadFile", "&Open a File from Disk"},   {"PickForm", "&Rado-d-Idorur"},
-            {"DBaseForm", "&View and Edit Database"}, {"ShowGraph1", "&Show Graphs"},
-            {"InvTrack", "&Investment Tracker"},      {"SaveFile", "&Save File to Disk"},
-            {"HowtoUse", "How to &Use the Program"},  {"PrintDbase", "&Print Current Database"},
-            {"PtrFnt", "Personalize &Settings"},      {"Exit1Butt", "E&xit Program"}};
+            {"LoadFile", "&Open a File from Disk"},
+            {"PickForm", "&Rado-d-Idorur"},
+            {"DBaseForm", "&View and Edit Database"},
+            {"ShowGraph1", "&Show Graphs"},
+            {"InvTrack", "&Investment Tracker"},
+            {"SaveFile", "&Save File to Disk"},
+            {"HowtoUse", "How to &Use the Program"},
+            {"ImportDraws", "Import Draw &History"},
+            {"PrintDbase", "&Print Current Database"},
+            {"PtrFnt", "Personalize &Settings"},
+            {"Exit1Butt", "E&xit Program"}};
         QWidget* previous = nullptr;
         for (const auto& [name, caption] : buttons) {
             auto* button = control<QPushButton>(menu(), name);

@@ -57,7 +57,8 @@ private Q_SLOTS:
 
         error.clear();
         QVERIFY(!print(QStringLiteral("/no/such/folder/out.pdf"), &error));
-        QCOMPARE(error, QStringLiteral("The file could not be written."));
+        // The system's reason, as for every file the program fails to write.
+        QVERIFY(!error.isEmpty());
     }
 
     void picturesGoThroughTheSameRoute()

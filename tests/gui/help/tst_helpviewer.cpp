@@ -51,6 +51,7 @@ private Q_SLOTS:
         QTest::newRow("Rado-d-Idorur") << QByteArray("PickForm") << QByteArray("Lottery") << "rado";
         QTest::newRow("graphs") << QByteArray("ShowGraph1") << QByteArray("LGraph") << "graphs";
         QTest::newRow("tracker") << QByteArray("InvTrack") << QByteArray("LInvTrack") << "tracker";
+        QTest::newRow("import") << QByteArray("ImportDraws") << QByteArray("LImport") << "import";
     }
     void f1OpensTheSectionOfEachWindow()
     {

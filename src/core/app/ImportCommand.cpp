@@ -1,0 +1,63 @@
+#include "ImportCommand.h"
+
+#include "core/common/SaveFile.h"
+#include "core/draws/DrawFile.h"
+#include "core/draws/DrawHistoryImport.h"
+#include "core/draws/ImportView.h"
+
+#include <QLocale>
+
+ImportCommandResult RunImportCommand(const CommandLine::ImportRequest& request,
+                                     const QString& program, const QDate& today)
+{
+    ImportCommandResult result;
+    const QString& history = request.history;
+    auto failed = [&](const QString& message) {
+        result.exitCode = 1;
+        result.err += program + QStringLiteral(": ") + message + u'\n';
+        return result;
+    };
+
+    QString reason;
+    const std::optional<QByteArray> bytes = ImportView::ReadHistoryFile(history, &reason);
+    if (!bytes)
+        return failed(QStringLiteral("cannot read %1: %2").arg(history, reason));
+    const DrawHistoryImport import(*bytes, request.shape, today, request.dateOrder);
+    for (const QString& line : ImportView::SkippedLineTexts(import))
+        result.err += history + QStringLiteral(": ") + line + u'\n';
+    if (import.dateOrderUndecided()) {
+        const bool dayFirst = import.dateOrder() == DrawHistoryImport::DateOrder::DayMonth;
+        QString example;
+        if (const auto found = ImportView::FindDateOrderExample(*bytes, request.shape, today))
+            example = QStringLiteral(" (line %1 is %2)")
+                          .arg(found->line)
+                          .arg(QLocale(QLocale::English)
+                                   .toString(dayFirst ? found->dayFirst : found->monthFirst,
+                                             QStringLiteral("d MMMM yyyy")));
+        result.err
+            += QStringLiteral(
+                   "%1: %2: the dates can be read day first or month first; they were read %3%4. Choose with --dates.\n")
+                   .arg(program, history,
+                        dayFirst ? QStringLiteral("day first") : QStringLiteral("month first"),
+                        example);
+    }
+
+    DrawStore store;
+    const ImportView::Plan plan = ImportView::PlanImport(store, import, ImportView::Mode::Replace);
+    if (!plan.refusal.isEmpty())
+        return failed(QStringLiteral("%1: %2 Nothing was written.").arg(history, plan.refusal));
+    ImportView::Apply(store, plan, import.shape(),
+                      request.title.value_or(ImportView::DefaultTitle(history)));
+    const std::optional<QByteArray> content = DrawFile::Bytes(store, today);
+    if (!content)
+        reason = QStringLiteral("A record's date is no date that can be written.");
+    if (!content || !SaveFileAtomically(request.output, *content, &reason))
+        return failed(QStringLiteral("cannot write %1: %2").arg(request.output, reason));
+
+    result.out = QStringLiteral("%1 draws written to %2, %3 lines skipped, %4 draws left out\n")
+                     .arg(store.RecCount())
+                     .arg(request.output)
+                     .arg(import.skippedLines().size())
+                     .arg(import.leftOut());
+    return result;
+}

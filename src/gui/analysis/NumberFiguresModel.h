@@ -1,0 +1,32 @@
+#pragma once
+
+#include "core/analysis/DrawStatistics.h"
+
+#include <QAbstractTableModel>
+
+// The per-number figures as a table for a view: one row per number, one column per
+// NumberColumn, shown as the printout shows them. A click on a column's header sorts by its
+// value as shown; equal values stay in order of their numbers.
+class NumberFiguresModel : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    // New figures, sorted as the table was.
+    void setFigures(QList<NumberFigures> figures);
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+    void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
+
+private:
+    void sortFigures();
+
+    QList<NumberFigures> m_figures;
+    NumberColumn m_sortColumn = NumberColumn::Number;
+    Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
+};

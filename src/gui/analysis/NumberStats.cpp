@@ -1,0 +1,246 @@
+#include "NumberStats.h"
+
+#include "core/analysis/NumberStatsCsv.h"
+#include "core/analysis/NumberStatsPrintout.h"
+#include "core/app/SharedState.h"
+#include "core/common/FileDialogs.h"
+#include "core/common/MessageBoxes.h"
+#include "core/common/SaveFile.h"
+#include "core/draws/LinesPerPage.h"
+#include "gui/analysis/NumberFiguresModel.h"
+#include "gui/common/BusyCursor.h"
+#include "gui/common/Controls.h"
+#include "gui/common/GridTable.h"
+#include "gui/common/PrintJob.h"
+#include "gui/common/PrinterPort.h"
+#include "gui/common/Services.h"
+#include "gui/common/Twips.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int rowHeight = 240; // twips
+const QColor lightGrey(192, 192, 192);
+
+QString windowSizeText(int lastDraws)
+{
+    return lastDraws == 0 ? QStringLiteral("All draws")
+                          : QStringLiteral("Last %1 draws").arg(lastDraws);
+}
+
+// "All 150 draws, by chance 18.4 times each.": what the Expected column stands for.
+QString summaryText(const DrawStatistics& statistics)
+{
+    if (statistics.draws == 0)
+        return QStringLiteral("There are no draws in memory.");
+    QString draws;
+    if (statistics.draws < statistics.totalDraws)
+        draws = QStringLiteral("The last %1 of %2 draws")
+                    .arg(statistics.draws)
+                    .arg(statistics.totalDraws);
+    else if (statistics.draws == 1)
+        draws = QStringLiteral("The one draw");
+    else
+        draws = QStringLiteral("All %1 draws").arg(statistics.draws);
+    return draws
+        + QStringLiteral(", by chance %1 times each.")
+              .arg(FormatExpected(statistics.expectedCount));
+}
+
+// The printout counts its footer among the lines of a page, where the database printout's page
+// length leaves it out.
+int printoutLinesPerPage(PrinterPort& printer)
+{
+    constexpr int footerLines = 2;
+    return LinesPerPageFor(printer.pageMetrics()) + footerLines;
+}
+
+// A table in the look of the program's grids, white with black lines, its header shaded as
+// their fixed cells; a click on a column's title sorts by that column.
+QTableView* createNumberGrid(QAbstractItemModel* model, const QFont& font)
+{
+    auto* grid = new QTableView;
+    grid->setObjectName(QStringLiteral("NumberGrid"));
+    grid->setModel(model);
+    grid->setFont(font);
+    grid->verticalHeader()->hide();
+    grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid->verticalHeader()->setDefaultSectionSize(Px(rowHeight));
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid->setTabKeyNavigation(false);
+    QPalette palette = grid->palette();
+    palette.setColor(QPalette::Base, Qt::white);
+    palette.setColor(QPalette::Mid, Qt::black);
+    grid->setPalette(palette);
+
+    QHeaderView* header = grid->horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::Stretch);
+    header->setFixedHeight(Px(rowHeight + 60));
+    QPalette shade = header->palette();
+    for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button})
+        shade.setColor(role, lightGrey);
+    shade.setColor(QPalette::ButtonText, Qt::black);
+    header->setPalette(shade);
+
+    grid->setSortingEnabled(true);
+    grid->sortByColumn(int(NumberColumn::Number), Qt::AscendingOrder);
+    return grid;
+}
+
+QWidget* page(QWidget* content, QWidget* above = nullptr)
+{
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(Px(60), Px(60), Px(60), Px(60));
+    if (above)
+        layout->addWidget(above);
+    layout->addWidget(content);
+    return page;
+}
+
+} // namespace
+
+NumberStats::NumberStats(SharedState& state, Services& services, QWidget* parent)
+    : ToolWindow(parent), m_state(state), m_services(services)
+{
+    buildControls();
+    recount();
+}
+
+void NumberStats::buildControls()
+{
+    Controls::setupWindow(this, "NumberStats", QStringLiteral("Number Statistics"));
+    const QFont small = Controls::windowFont(8.25);
+    setFont(small);
+
+    auto* sizeLabel
+        = Controls::label(this, "Label1", QStringLiteral("&Draws counted:"), 180, 165, 1425, 285);
+    m_lastDraws = new QComboBox(this);
+    m_lastDraws->setObjectName(QStringLiteral("InLastDraws"));
+    m_lastDraws->setGeometry(TwipsRect(1620, 120, 1815, 330));
+    for (const int size : DrawStatistics::WindowSizes)
+        m_lastDraws->addItem(windowSizeText(size), size);
+    sizeLabel->setBuddy(m_lastDraws);
+    m_summary = Controls::label(this, "Summary", QString(), 3600, 165, 5700, 285);
+
+    m_numbersModel = new NumberFiguresModel(this);
+    m_numbers = createNumberGrid(m_numbersModel, small);
+
+    m_pairsTitle = new QLabel;
+    m_pairsTitle->setObjectName(QStringLiteral("PairsTitle"));
+    m_pairs = GridTable::create(nullptr, "PairGrid", 0, 0, 0, 0, rowHeight);
+    m_pairs->setTabKeyNavigation(false);
+    m_pairs->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+
+    auto* tabs = new QTabWidget(this);
+    tabs->setObjectName(QStringLiteral("StatsTabs"));
+    tabs->setGeometry(TwipsRect(120, 570, 9240, 4425));
+    tabs->addTab(page(m_numbers), QStringLiteral("&Numbers"));
+    tabs->addTab(page(m_pairs, m_pairsTitle), QStringLiteral("P&airs"));
+
+    m_fairness = Controls::label(this, "Fairness", QString(), 180, 5085, 9120, 780);
+    m_fairness->setFont(Controls::windowFont(9.75));
+    m_fairness->setWordWrap(true);
+    m_fairness->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+
+    auto* band = Controls::label(this, "Label3", QString(), 0, 5940, 9480, 420);
+    Controls::setBackground(band, lightGrey);
+    auto* exitButton
+        = Controls::button(this, "ExitStats", QStringLiteral("E&xit"), 180, 6000, 1320, 325);
+    auto* save
+        = Controls::button(this, "SaveCsv", QStringLiteral("Save as &CSV"), 6330, 6000, 1500, 325);
+    auto* print
+        = Controls::button(this, "PrintStats", QStringLiteral("&Print"), 8010, 6000, 1320, 325);
+    for (QPushButton* button : {exitButton, save, print})
+        button->setFont(Controls::windowFont(9.75));
+
+    const QList<QWidget*> order {m_lastDraws, tabs, m_numbers, m_pairs, print, save, exitButton};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+    m_numbers->setFocus();
+
+    connect(m_lastDraws, &QComboBox::currentIndexChanged, this, &NumberStats::recount);
+    connect(exitButton, &QPushButton::clicked, this, &QWidget::close);
+    connect(save, &QPushButton::clicked, this, &NumberStats::saveCsvClicked);
+    connect(print, &QPushButton::clicked, this, &NumberStats::printClicked);
+    connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, &QWidget::close);
+}
+
+void NumberStats::recount()
+{
+    m_statistics = ComputeDrawStatistics(m_state.Store, QDate::currentDate(),
+                                         m_lastDraws->currentData().toInt());
+    m_summary->setText(summaryText(m_statistics));
+    m_numbersModel->setFigures(m_statistics.numbers);
+    showPairs();
+    m_fairness->setText(FairnessSentence(m_statistics.fairness));
+}
+
+void NumberStats::showPairs()
+{
+    const QList<PairFigures>& pairs = m_statistics.topPairs;
+    m_pairsTitle->setText(pairs.isEmpty()
+                              ? QStringLiteral("No two numbers were drawn together in these draws.")
+                              : PairsTitle(m_statistics));
+    GridTable::resize(m_pairs, int(pairs.size()) + 1, 3, 1, 0);
+    const GridTable::BulkChange change(m_pairs);
+    GridTable::setText(m_pairs, 0, 0, QStringLiteral("First"));
+    GridTable::setText(m_pairs, 0, 1, QStringLiteral("Second"));
+    GridTable::setText(m_pairs, 0, 2, QStringLiteral("Together"));
+    for (qsizetype i = 0; i < pairs.size(); ++i) {
+        const int row = int(i) + 1;
+        GridTable::setText(m_pairs, row, 0, QString::number(pairs[i].first));
+        GridTable::setText(m_pairs, row, 1, QString::number(pairs[i].second));
+        GridTable::setText(m_pairs, row, 2, QString::number(pairs[i].count));
+    }
+    // Nothing to pick in this grid: no cell is marked as the current one.
+    m_pairs->setCurrentItem(nullptr);
+}
+
+void NumberStats::saveCsvClicked()
+{
+    const QString folder
+        = m_state.LastFolder.isEmpty() ? m_state.firstDialogFolder() : m_state.LastFolder;
+    const QString drawFile = QFileInfo(m_state.Store.FileDisplayName()).completeBaseName();
+    const QString proposed = drawFile.isEmpty() ? QStringLiteral("Number statistics.csv")
+                                                : drawFile + QStringLiteral(" statistics.csv");
+    QString path = m_services.fileDialogs.saveFileName(QStringLiteral("Save as CSV"),
+                                                       QDir(folder).filePath(proposed),
+                                                       QStringLiteral("CSV files (*.csv)"));
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".csv");
+    QString reason;
+    if (!SaveFileAtomically(path, NumberStatsCsv(m_statistics), &reason))
+        m_services.messages.inform(
+            QStringLiteral("Saving Error"),
+            QStringLiteral("The table could not be saved to %1").arg(QDir::toNativeSeparators(path))
+                + u'\n' + reason);
+}
+
+void NumberStats::printClicked()
+{
+    if (!ConfirmPrintout(m_services))
+        return;
+    Printout printout;
+    {
+        BusyCursor busy;
+        printout = NumberStatsPrintout(m_statistics, m_state.Store.Title(),
+                                       printoutLinesPerPage(m_services.printer));
+    }
+    SendPrintout(m_services, printout);
+}

@@ -1,0 +1,401 @@
+#include "LImport.h"
+
+#include "core/app/SharedState.h"
+#include "core/common/FileDialogs.h"
+#include "core/common/KeyCodes.h"
+#include "core/common/MessageBoxes.h"
+#include "core/common/TextFormat.h"
+#include "gui/common/BusyCursor.h"
+#include "gui/common/Colours.h"
+#include "gui/common/Controls.h"
+#include "gui/common/GridTable.h"
+#include "gui/common/InputBoxes.h"
+#include "gui/common/RangeBox.h"
+#include "gui/common/Services.h"
+#include "gui/common/Twips.h"
+#include "gui/common/WidgetEvents.h"
+#include "gui/draws/DrawFileCommands.h"
+
+#include <QButtonGroup>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+
+namespace {
+
+const QString showSkippedCaption = QStringLiteral("S&kipped Lines");
+const QString closeSkippedCaption = QStringLiteral("Close S&kipped Lines");
+
+} // namespace
+
+LImport::LImport(SharedState& state, Services& services, QWidget* parent)
+    : ToolWindow(parent), m_state(state), m_services(services)
+{
+    m_shape = {m_state.Settings.DefaultNumbersPerDraw, m_state.Settings.DefaultHighNum};
+    buildControls();
+    wireBoxes();
+    showHistory();
+}
+
+LImport::~LImport() = default;
+
+void LImport::buildControls()
+{
+    Controls::setupWindow(this, "LImport", QStringLiteral("Import Draw History"));
+    const QFont small = Controls::windowFont(8.25);
+    setFont(Controls::windowFont(9.75));
+
+    QGroupBox* frame
+        = Controls::frame(this, "Frame1", QStringLiteral(" Draws to import "), 0, 0, 9470, 975);
+    frame->setFont(small);
+    Controls::label(frame, "Label5", QStringLiteral(" Total number of choices in the lottery"), 225,
+                    270, 3525, 285);
+    Controls::label(frame, "Label6", QStringLiteral(" Numbers in the lottery range from 1 to"), 225,
+                    585, 3525, 285);
+    Controls::label(frame, "Label1", QStringLiteral(" Title"), 6435, 225, 555, 285);
+    m_numCol = Controls::inputBox(frame, "NumCol", 2, 3735, 270, 330, 285);
+    m_highNum = Controls::inputBox(frame, "HighNum", 2, 3735, 585, 330, 285);
+    m_title
+        = Controls::inputBox(frame, "InFileName", ImportView::MaxTitleLength, 4500, 540, 4560, 330);
+    m_numCol->setText(AlignedWhole(2, m_shape.numbersPerDraw));
+    m_highNum->setText(AlignedWhole(2, m_shape.highestNumber));
+    m_title->setText(m_state.Store.Title());
+    m_proposedTitle = m_title->text();
+
+    auto* chooseButton = Controls::button(this, "ChooseFile", QStringLiteral("&Choose File..."),
+                                          225, 1050, 1935, 360);
+    m_fileName = Controls::label(this, "FileName", QStringLiteral("No file chosen"), 2280, 1080,
+                                 3585, 300);
+
+    auto* pasteLabel = Controls::label(this, "Label2", QStringLiteral(" Or &paste the draws here:"),
+                                       225, 1500, 5640, 285);
+    m_pasted = new QPlainTextEdit(this);
+    m_pasted->setObjectName(QStringLiteral("InText"));
+    m_pasted->setGeometry(TwipsRect(225, 1785, 5640, 1500));
+    m_pasted->setFont(small);
+    m_pasted->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Tab moves on, as in every box of the program; tabs arrive in pasted text all the same.
+    m_pasted->setTabChangesFocus(true);
+    pasteLabel->setBuddy(m_pasted);
+
+    m_summary = Controls::label(this, "Summary", QString(), 6165, 1050, 3090, 1005);
+    m_summary->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_summary->setWordWrap(true);
+    m_skippedButton
+        = Controls::button(this, "ShowSkipped", showSkippedCaption, 6165, 2100, 3090, 325);
+
+    QGroupBox* dates
+        = Controls::frame(this, "Frame2", QStringLiteral(" Dates "), 6165, 2475, 3090, 810);
+    dates->setFont(small);
+    // Greyed captions stay readable on the grey of the frame.
+    QPalette greyed = dates->palette();
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+        greyed.setColor(QPalette::Disabled, role, QColor(96, 96, 96));
+    dates->setPalette(greyed);
+    m_dayFirst = new QRadioButton(QStringLiteral("&Day before month"), dates);
+    m_dayFirst->setObjectName(QStringLiteral("DayFirst"));
+    m_dayFirst->setGeometry(TwipsRect(120, 240, 2850, 255));
+    m_monthFirst = new QRadioButton(QStringLiteral("&Month before day"), dates);
+    m_monthFirst->setObjectName(QStringLiteral("MonthFirst"));
+    m_monthFirst->setGeometry(TwipsRect(120, 510, 2850, 255));
+    m_dateOrderGroup = new QButtonGroup(this);
+    m_dateOrderGroup->addButton(m_dayFirst);
+    m_dateOrderGroup->addButton(m_monthFirst);
+
+    auto* previewLabel
+        = Controls::label(this, "Label3", QStringLiteral(" The first draws as they will be stored"),
+                          225, 3360, 9015, 285);
+    previewLabel->setFont(small);
+    m_preview = GridTable::create(this, "Grid1", 225, 3645, 9015, 2235, 240);
+    m_preview->setFont(small);
+    m_skippedBox = new QPlainTextEdit(this);
+    m_skippedBox->setObjectName(QStringLiteral("SkippedBox"));
+    m_skippedBox->setGeometry(TwipsRect(225, 3360, 9015, 2520));
+    m_skippedBox->setFont(small);
+    m_skippedBox->setReadOnly(true);
+    m_skippedBox->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_skippedBox->hide();
+
+    auto* strip = Controls::label(this, "Label4", QString(), 0, 5940, 9480, 420);
+    strip->setFont(small);
+    Controls::setBackground(strip, Colours::LightGrey);
+    auto* exitButton = Controls::button(this, "ExitImport", QStringLiteral("E&xit to Menu"), 135,
+                                        6000, 1455, 325);
+    m_replaceButton = Controls::button(this, "ReplaceDb", QStringLiteral("&Replace the database"),
+                                       4965, 6000, 2160, 325);
+    auto* addButton = Controls::button(this, "AddDb", QStringLiteral("&Add to the database"), 7245,
+                                       6000, 2100, 325);
+
+    for (QWidget* box : std::initializer_list<QWidget*> {m_numCol, m_highNum, m_title, m_pasted})
+        Controls::setBackground(box, Colours::Yellow);
+
+    const QList<QWidget*> order {chooseButton, m_pasted,     m_numCol,        m_highNum,
+                                 m_title,      m_dayFirst,   m_monthFirst,    m_skippedButton,
+                                 m_preview,    m_skippedBox, m_replaceButton, addButton,
+                                 exitButton};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+    chooseButton->setFocus();
+
+    connect(chooseButton, &QPushButton::clicked, this, &LImport::chooseFileClicked);
+    connect(m_pasted, &QPlainTextEdit::textChanged, this, &LImport::pastedTextChanged);
+    connect(m_skippedButton, &QPushButton::clicked, this, &LImport::toggleSkippedLines);
+    connect(m_dayFirst, &QRadioButton::clicked, this,
+            [this] { dateOrderChosen(DateOrder::DayMonth); });
+    connect(m_monthFirst, &QRadioButton::clicked, this,
+            [this] { dateOrderChosen(DateOrder::MonthDay); });
+    connect(m_replaceButton, &QPushButton::clicked, this,
+            [this] { importClicked(ImportView::Mode::Replace); });
+    connect(addButton, &QPushButton::clicked, this,
+            [this] { importClicked(ImportView::Mode::Add); });
+    connect(exitButton, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void LImport::wireBoxes()
+{
+    MessageBoxes& messages = m_services.messages;
+    m_numbersPerDrawRange
+        = new RangeBox(m_numCol, RangeBox::numbersPerDraw(), m_editing, m_highNum, messages);
+    m_highestNumberRange
+        = new RangeBox(m_highNum, RangeBox::highestNumber(), m_editing, m_title, messages);
+    // Only a number typed is checked, and one out of range gives way to the shape's.
+    m_numbersPerDrawRange->checkTypedOnly([this] { return m_shape.numbersPerDraw; });
+    m_highestNumberRange->checkTypedOnly([this] { return m_shape.highestNumber; });
+    m_numbersPerDrawRange->onTaken(
+        [this](int value) { shapeTaken(m_shape.numbersPerDraw, value); });
+    m_highestNumberRange->onTaken([this](int value) { shapeTaken(m_shape.highestNumber, value); });
+
+    WidgetEvents::onKeyPress(m_title, [this](int key) {
+        if (key == KeyEnter) {
+            m_replaceButton->setFocus(Qt::TabFocusReason);
+            return KeyDropped;
+        }
+        return key;
+    });
+    // A draw file keeps the title between double quotes: what it cannot hold never gets in.
+    MakeFileTextBox(m_title, messages);
+}
+
+void LImport::chooseFileClicked()
+{
+    takeEditedBox();
+    const QString folder
+        = m_state.LastFolder.isEmpty() ? m_state.firstDialogFolder() : m_state.LastFolder;
+    const QString path = m_services.fileDialogs.openFileName(
+        QStringLiteral("Import Draw History"), folder,
+        QStringLiteral("Draw histories (*.csv *.txt *.tsv);;All files (*)"));
+    if (path.isEmpty())
+        return;
+    QString reason;
+    std::optional<QByteArray> bytes;
+    {
+        BusyCursor busy;
+        bytes = ImportView::ReadHistoryFile(path, &reason);
+    }
+    if (!bytes) {
+        m_services.messages.inform(QStringLiteral("Loading Error"),
+                                   QStringLiteral(" The draw history could not be read.") + u'\n'
+                                       + reason);
+        return;
+    }
+    m_bytes = *bytes;
+    m_path = QFileInfo(path).absoluteFilePath();
+    m_dateOrder = DateOrder::FromFile;
+    m_fileName->setText(QFileInfo(path).fileName());
+    proposeTitle(ImportView::DefaultTitle(path));
+    {
+        // The history is the file now, not what was pasted before.
+        const QSignalBlocker quiet(m_pasted);
+        m_pasted->clear();
+    }
+    readHistory();
+    settleDateOrder();
+}
+
+void LImport::pastedTextChanged()
+{
+    const QString text = m_pasted->toPlainText();
+    // Text that replaces a file, or all text, is a new history; an edit keeps the order chosen.
+    if (!m_path.isEmpty() || text.isEmpty())
+        m_dateOrder = DateOrder::FromFile;
+    m_bytes = text.toUtf8();
+    m_path.clear();
+    m_fileName->setText(text.isEmpty() ? QStringLiteral("No file chosen")
+                                       : QStringLiteral("Pasted text"));
+    // Pasted text has no name of its own: the database keeps its title unless one is typed.
+    proposeTitle(m_state.Store.Title());
+    readHistory();
+}
+
+void LImport::proposeTitle(const QString& title)
+{
+    // A title the user typed stays whatever is read.
+    if (m_title->text() != m_proposedTitle)
+        return;
+    m_title->setText(title);
+    m_proposedTitle = m_title->text();
+}
+
+void LImport::readHistory()
+{
+    m_import.reset();
+    m_dateOrderUndecided = false;
+    if (!m_path.isEmpty() || !m_bytes.isEmpty()) {
+        BusyCursor busy;
+        m_import.emplace(m_bytes, m_shape, QDate::currentDate());
+        m_dateOrderUndecided = m_import->dateOrderUndecided();
+        // The user's order counts only where the history itself cannot tell.
+        if (m_dateOrderUndecided && m_dateOrder != DateOrder::FromFile)
+            m_import.emplace(m_bytes, m_shape, QDate::currentDate(), m_dateOrder);
+    }
+    showHistory();
+}
+
+void LImport::showHistory()
+{
+    m_summary->setText(m_import ? ImportView::SummaryLines(*m_import).join(u'\n')
+                                : QStringLiteral("Choose a draw history file or paste its text."));
+    showPreview();
+    const QStringList skipped = m_import ? ImportView::SkippedLineTexts(*m_import) : QStringList();
+    m_skippedBox->setPlainText(skipped.join(u'\n'));
+    m_skippedButton->setEnabled(!skipped.isEmpty());
+    if (skipped.isEmpty() && !m_skippedBox->isHidden())
+        toggleSkippedLines();
+    showDateOrder();
+}
+
+void LImport::showPreview()
+{
+    const QList<QStringList> rows
+        = m_import ? ImportView::PreviewRows(*m_import) : QList<QStringList>();
+    const int columns = m_shape.numbersPerDraw + 2;
+    GridTable::resize(m_preview, int(rows.size()) + 1, columns, 1, 1);
+    // As wide as the database window's record grid of the same shape.
+    m_preview->resize(Px(589 * columns + 1320), m_preview->height());
+    const GridTable::BulkChange change(m_preview);
+    GridTable::clear(m_preview, 0, 0);
+    m_preview->setColumnWidth(0, Px(900));
+    m_preview->setColumnWidth(1, Px(1320));
+    GridTable::setText(m_preview, 0, 0, QStringLiteral("Record"));
+    GridTable::setText(m_preview, 0, 1, QStringLiteral("Date"));
+    for (int c = 2; c < columns; ++c) {
+        m_preview->setColumnWidth(c, Px(575));
+        GridTable::setText(m_preview, 0, c, u' ' + QString::number(c - 1));
+    }
+    for (int row = 0; row < rows.size(); ++row)
+        for (int column = 0; column < rows[row].size() && column < columns; ++column)
+            GridTable::setText(m_preview, row + 1, column, rows[row][column]);
+}
+
+void LImport::showDateOrder()
+{
+    m_dayFirst->setEnabled(m_dateOrderUndecided);
+    m_monthFirst->setEnabled(m_dateOrderUndecided);
+    // Only a history that leaves the order open shows one; the others say it themselves.
+    const bool shown = m_dateOrderUndecided && m_import;
+    m_dateOrderGroup->setExclusive(false);
+    m_dayFirst->setChecked(shown && m_import->dateOrder() == DateOrder::DayMonth);
+    m_monthFirst->setChecked(shown && m_import->dateOrder() == DateOrder::MonthDay);
+    m_dateOrderGroup->setExclusive(true);
+}
+
+void LImport::settleDateOrder()
+{
+    if (!m_dateOrderUndecided || m_dateOrder != DateOrder::FromFile)
+        return;
+    const std::optional<ImportView::DateOrderExample> example
+        = ImportView::FindDateOrderExample(m_bytes, m_shape, QDate::currentDate());
+    if (!example)
+        return;
+    const bool dayFirst = m_services.messages.ask(QStringLiteral("Date Order"),
+                                                  ImportView::DateOrderQuestion(*example));
+    dateOrderChosen(dayFirst ? DateOrder::DayMonth : DateOrder::MonthDay);
+}
+
+void LImport::dateOrderChosen(DateOrder order)
+{
+    m_dateOrder = order;
+    readHistory();
+}
+
+void LImport::toggleSkippedLines()
+{
+    const bool open = m_skippedBox->isHidden();
+    m_skippedBox->setVisible(open);
+    m_skippedButton->setText(open ? closeSkippedCaption : showSkippedCaption);
+    if (open) {
+        m_skippedBox->raise();
+        m_skippedBox->setFocus();
+    }
+}
+
+void LImport::importClicked(ImportView::Mode mode)
+{
+    takeEditedBox();
+    MessageBoxes& messages = m_services.messages;
+    if (!m_import) {
+        messages.inform(HelpTitle,
+                        QStringLiteral(" Choose a draw history file or paste its text first."));
+        return;
+    }
+    settleDateOrder();
+    DrawStore& store = m_state.Store;
+    const ImportView::Plan plan = ImportView::PlanImport(store, *m_import, mode);
+    if (!plan.refusal.isEmpty()) {
+        messages.inform(HelpTitle, u' ' + plan.refusal);
+        return;
+    }
+    // Draws not saved yet are never dropped without the question opening a file asks.
+    const bool replacing = mode == ImportView::Mode::Replace;
+    if ((replacing || plan.dropsDrawsInMemory) && GoBackToSaveFirst(store, messages))
+        return;
+
+    {
+        BusyCursor busy;
+        ImportView::Apply(store, plan, m_import->shape(), m_title->text());
+    }
+    // The draws in memory no longer come from the file that was open: a save must not propose
+    // to overwrite it.
+    if (replacing)
+        store.SetFileDisplayName(m_path.isEmpty() ? QString() : ImportView::DrawFileName(m_path));
+    close();
+    Q_EMIT imported();
+}
+
+void LImport::takeEditedBox()
+{
+    const QWidget* focused = focusWidget();
+    if (focused == m_numCol)
+        m_numbersPerDrawRange->leave();
+    else if (focused == m_highNum)
+        m_highestNumberRange->leave();
+}
+
+void LImport::shapeTaken(int& value, int typed)
+{
+    if (typed == value)
+        return;
+    value = typed;
+    readHistory();
+}
+
+bool LImport::mayLeave()
+{
+    takeEditedBox();
+    return true;
+}
+
+void LImport::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    ToolWindow::keyPressEvent(event);
+}

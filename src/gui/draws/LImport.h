@@ -1,0 +1,93 @@
+#pragma once
+
+#include "core/draws/DrawHistoryImport.h"
+#include "core/draws/ImportView.h"
+#include "gui/common/ToolWindow.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+class QButtonGroup;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QTableWidget;
+struct Services;
+struct SharedState;
+
+// The import window: reads a lottery's published draw history (a file or pasted text), shows
+// what will be stored, and replaces the draws in memory with it or adds it to them.
+class RangeBox;
+
+class LImport : public ToolWindow {
+    Q_OBJECT
+
+public:
+    LImport(SharedState& state, Services& services, QWidget* parent = nullptr);
+    ~LImport() override;
+
+Q_SIGNALS:
+    // The draws are in the store and the window has closed; the database window shows them next.
+    void imported();
+
+protected:
+    bool mayLeave() override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    using DateOrder = DrawHistoryImport::DateOrder;
+
+    void buildControls();
+    void wireBoxes();
+
+    void chooseFileClicked();
+    void pastedTextChanged();
+    // Puts `title` in the title box unless the user typed one there.
+    void proposeTitle(const QString& title);
+    // Reads the history again with the shape and date order in force, and shows the result.
+    void readHistory();
+    void showHistory();
+    void showPreview();
+    void showDateOrder();
+    // When the history cannot tell day/month from month/day and the user has not said, asks.
+    void settleDateOrder();
+    void dateOrderChosen(DateOrder order);
+    void toggleSkippedLines();
+    void importClicked(ImportView::Mode mode);
+
+    // A shape box left by an access key or the window frame gets no focus-out; it is taken here.
+    void takeEditedBox();
+    void shapeTaken(int& value, int typed);
+
+    SharedState& m_state;
+    Services& m_services;
+
+    QByteArray m_bytes;
+    QString m_path; // the history file; empty for pasted text
+    QString m_proposedTitle; // what the title box held before the user typed, if anything
+    DrawHistoryImport::Shape m_shape;
+    bool m_dateOrderUndecided = false; // the history cannot tell day/month from month/day
+    DateOrder m_dateOrder = DateOrder::FromFile; // what the user chose for it, if anything
+    std::optional<DrawHistoryImport> m_import; // nothing before a file or text is given
+
+    bool m_editing = false; // a shape box was entered and not yet left
+    QLineEdit* m_numCol = nullptr;
+    QLineEdit* m_highNum = nullptr;
+    QLineEdit* m_title = nullptr;
+    RangeBox* m_numbersPerDrawRange = nullptr;
+    RangeBox* m_highestNumberRange = nullptr;
+    QLabel* m_fileName = nullptr;
+    QPlainTextEdit* m_pasted = nullptr;
+    QLabel* m_summary = nullptr;
+    QPushButton* m_skippedButton = nullptr;
+    QButtonGroup* m_dateOrderGroup = nullptr;
+    QRadioButton* m_dayFirst = nullptr;
+    QRadioButton* m_monthFirst = nullptr;
+    QTableWidget* m_preview = nullptr;
+    QPlainTextEdit* m_skippedBox = nullptr;
+    QPushButton* m_replaceButton = nullptr;
+};

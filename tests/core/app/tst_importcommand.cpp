@@ -1,0 +1,136 @@
+#include "FileBytes.h"
+#include "TestToday.h"
+
+#include "core/app/ImportCommand.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+// A European history: semicolons, day.month.year, the draw number first, a bonus ball and a
+// jackpot with a decimal comma after the numbers, newest first, one date misspelt.
+const QByteArray history = "Draw;Date;Numbers;;;;;;Bonus;Jackpot\r\n"
+                           "3;19.11.2025;03;11;12;14;41;43;13;1.000.000,50\r\n"
+                           "2;15.11.2025;01;02;03;04;05;06;07;2.000,00\r\n"
+                           "1;12.1I.2025;07;08;09;10;11;12;13;2.000,00\r\n";
+const QByteArray historyAsDrawFile = "2,8,49,\"Weekly draws\"\r\n"
+                                     "1,#2025-11-15#,1,2,3,4,5,6,0,0,0,0\r\n"
+                                     "2,#2025-11-19#,3,11,12,14,41,43,0,0,0,0\r\n";
+const QByteArray oldDrawFile = "1,8,49,\"Old\"\r\n1,#1996-09-07#,3,11,23,30,42,49,0,0,0,0\r\n";
+
+} // namespace
+
+// `numerion --import` run as scripts run it: the real program, without a display.
+class TestImportCommand : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(m_folder.isValid());
+        write(QStringLiteral("history.csv"), history);
+        write(QStringLiteral("headings only.txt"), "Past results\r\n\r\nDate Numbers\r\n");
+    }
+
+    void convertsOrSaysWhyNot_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
+        QTest::addColumn<QByteArray>("written"); // what out.lto holds afterwards
+        const QStringList shape {"--numbers", "6", "--highest", "49", "--output", "out.lto"};
+        QTest::newRow("converts")
+            << (QStringList {"--import", "history.csv", "--title", "Weekly draws"} + shape) << 0
+            << "2 draws written to out.lto, 1 lines skipped, 0 draws left out\n"
+            << "history.csv: line 4: bad date: 1;12.1I.2025;07;08;09;10;11;12;13;2.000,00\n"
+            << historyAsDrawFile;
+        QTest::newRow("no draws in the file")
+            << (QStringList {"--import", "headings only.txt"} + shape) << 1 << ""
+            << "numerion: headings only.txt: No draws were found to import. Nothing was "
+               "written.\n"
+            << oldDrawFile;
+        QTest::newRow("missing file")
+            << (QStringList {"--import", "missing.csv"} + shape) << 1 << ""
+            << "numerion: cannot read missing.csv: No such file or "
+               "directory\n"
+            << oldDrawFile;
+        QTest::newRow("beyond the store's limits")
+            << QStringList {"--import",  "history.csv", "--numbers", "6",
+                            "--highest", "69",          "--output",  "out.lto"}
+            << 1 << ""
+            << "numerion: history.csv: The draw database holds lotteries with numbers up to 60 "
+               "only. Nothing was written.\n"
+            << oldDrawFile;
+        QTest::newRow("output cannot be written")
+            << QStringList {"--import",  "history.csv", "--numbers", "6",
+                            "--highest", "49",          "--output",  "no/such/folder/out.lto"}
+            << 1 << ""
+            << "history.csv: line 4: bad date: 1;12.1I.2025;07;08;09;10;11;12;13;2.000,00\n"
+               "numerion: cannot write no/such/folder/out.lto: No such file or directory\n"
+            << oldDrawFile;
+        QTest::newRow("an option missing")
+            << QStringList {"--import", "history.csv", "--numbers", "6", "--output", "out.lto"} << 1
+            << ""
+            << "numerion: --import needs --numbers, --highest and --output.\nTry 'numerion "
+               "--help' for more information.\n"
+            << oldDrawFile;
+    }
+    void convertsOrSaysWhyNot()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        QFETCH(QByteArray, written);
+        write(QStringLiteral("out.lto"), oldDrawFile);
+
+        QProcess numerion;
+        numerion.setWorkingDirectory(m_folder.path());
+        // No display of any kind: scripts run where there is none.
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            environment.remove(QString::fromLatin1(name));
+        numerion.setProcessEnvironment(environment);
+        numerion.start(QStringLiteral(NUMERION_BINARY), arguments);
+        QVERIFY(numerion.waitForFinished(60000));
+        QCOMPARE(numerion.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(QString::fromUtf8(numerion.readAllStandardError()), err);
+        QCOMPARE(QString::fromUtf8(numerion.readAllStandardOutput()), out);
+        QCOMPARE(numerion.exitCode(), exitCode);
+        QCOMPARE(fileBytes(m_folder.filePath(QStringLiteral("out.lto"))), written);
+    }
+
+    // The sample that comes with the program imports whole.
+    void convertsTheSampleHistory()
+    {
+        CommandLine::ImportRequest request;
+        request.history = QStringLiteral(NUMERION_SAMPLE_DIR "/Sample-history.csv");
+        request.output = m_folder.filePath(QStringLiteral("sample.lto"));
+        const ImportCommandResult result
+            = RunImportCommand(request, QStringLiteral("numerion"), TestToday);
+        QCOMPARE(result.err, QString());
+        QCOMPARE(result.out,
+                 QStringLiteral("208 draws written to %1, 0 lines skipped, 0 draws left out\n")
+                     .arg(request.output));
+        QVERIFY(
+            fileBytes(request.output)
+                .startsWith("208,8,49,\"Sample-history\"\r\n1,#2024-01-03#,2,15,24,31,38,48,0,"));
+    }
+
+private:
+    void write(const QString& name, const QByteArray& bytes)
+    {
+        QFile file(m_folder.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(bytes), bytes.size());
+    }
+
+    QTemporaryDir m_folder;
+};
+
+QTEST_GUILESS_MAIN(TestImportCommand)
+#include "tst_importcommand.moc"

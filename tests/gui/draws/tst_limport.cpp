@@ -1,0 +1,311 @@
+#include "FileBytes.h"
+#include "GuiTestFixture.h"
+
+#include "gui/app/Program.h"
+#include "gui/app/ZudeMenu.h"
+#include "gui/draws/LDbase.h"
+#include "gui/draws/LImport.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QtTest>
+
+namespace {
+
+// As a US lottery publishes it: month/day/year, the numbers in one field, rows out of order and
+// a misprinted number.
+const QByteArray usHistory = "Draw Date,Winning Numbers,Multiplier\r\n"
+                             "09/26/2020,11 21 27 36 42 24,3\r\n"
+                             "09/19/2020,05 12 19 27 33 41,2\r\n"
+                             "09/30/2020,1 2 3 4 5 77,2\r\n"
+                             "09/23/2020,3 11 23 30 42 49,4\r\n";
+
+const QByteArray usHistoryAsDrawFile = "3,8,49,\"powerball-history\"\r\n"
+                                       "1,#2020-09-19#,5,12,19,27,33,41,0,0,0,0\r\n"
+                                       "2,#2020-09-23#,3,11,23,30,42,49,0,0,0,0\r\n"
+                                       "3,#2020-09-26#,11,21,27,36,42,24,0,0,0,0\r\n";
+
+// No date tells whether the day or the month comes first.
+const QByteArray openDates = "Date;N1;N2;N3;N4;N5;N6\n"
+                             "03/04/2025;1;2;3;4;5;6\n"
+                             "10/04/2025;7;8;9;10;11;12\n";
+
+DrawStore::Record record(int number, const QDate& date, std::array<int, 6> numbers)
+{
+    DrawStore::Record cells;
+    cells[0] = Cell(double(number));
+    cells[1] = Cell(date);
+    for (std::size_t j = 0; j < 10; ++j)
+        cells[j + 2] = Cell(j < numbers.size() ? double(numbers[j]) : 0.0);
+    return cells;
+}
+
+} // namespace
+
+class TestImportWindow : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init()
+    {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        m_fixture = std::make_unique<GuiTestFixture>();
+        m_program = std::make_unique<Program>(state(), m_fixture->services);
+        m_program->start();
+        QVERIFY(QTest::qWaitForWindowExposed(menu()));
+    }
+    void cleanup()
+    {
+        for (const char* name : {"LImport", "LDbase"})
+            delete topLevel<QWidget>(name);
+        m_program.reset();
+        m_fixture->verifyNothingUnexpected();
+        m_fixture.reset();
+    }
+
+    // Choose a downloaded file, check the preview, replace the database, save it from the menu.
+    void importsAFileAndSavesIt_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("firstDate");
+        QTest::newRow("en_US") << "en_US"
+                               << "9/19/2020";
+        QTest::newRow("de_DE") << "de_DE"
+                               << "19.09.2020";
+    }
+    void importsAFileAndSavesIt()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, firstDate);
+        QLocale::setDefault(QLocale(locale));
+        const QString history = writeFile("powerball-history.csv", usHistory);
+        QWidget* window = openImport();
+        m_fixture->fileDialogs.answers = {history};
+        click(window, "ChooseFile");
+        QCOMPARE(m_fixture->fileDialogs.filters.last(),
+                 QStringLiteral("Draw histories (*.csv *.txt *.tsv);;All files (*)"));
+
+        QCOMPARE(control<QLabel>(window, "FileName")->text(),
+                 QStringLiteral("powerball-history.csv"));
+        QCOMPARE(control<QLineEdit>(window, "InFileName")->text(),
+                 QStringLiteral("powerball-history"));
+        QCOMPARE(control<QLabel>(window, "Summary")->text(),
+                 QStringLiteral("3 draws found\n1 line skipped\n0 draws left out"));
+        auto* preview = control<QTableWidget>(window, "Grid1");
+        QCOMPARE(preview->rowCount(), 4);
+        QCOMPARE(preview->columnCount(), 8);
+        QCOMPARE(rowTexts(preview, 1),
+                 (QStringList {"   1", firstDate, "  5", " 12", " 19", " 27", " 33", " 41"}));
+        QCOMPARE(rowTexts(preview, 3).at(7), QStringLiteral(" 24"));
+
+        click(window, "ShowSkipped");
+        auto* skipped = control<QPlainTextEdit>(window, "SkippedBox");
+        QVERIFY(skipped->isVisible());
+        QCOMPARE(
+            skipped->toPlainText(),
+            QStringLiteral("line 4: number 77 is not from 1 to 49: 09/30/2020,1 2 3 4 5 77,2"));
+
+        click(window, "ReplaceDb");
+        QVERIFY(!topLevel<LImport>("LImport"));
+        LDbase* database = topLevel<LDbase>("LDbase");
+        QVERIFY(database);
+        QCOMPARE(control<QTableWidget>(database, "Grid1")->item(3, 1)->text(), firstDate);
+        QCOMPARE(control<QLineEdit>(database, "InFileName")->text(),
+                 QStringLiteral("powerball-history"));
+        QVERIFY(state().Store.ChangedFlag());
+        QVERIFY(m_fixture->messages.boxes.isEmpty());
+
+        click(database, "ExitDbase");
+        const QString saved = m_fixture->programPath(QStringLiteral("Saved.lto"));
+        m_fixture->fileDialogs.answers = {saved};
+        click(menu(), "SaveFile");
+        // Saving proposes the history's name as a draw file, not the file that was open before.
+        QCOMPARE(m_fixture->fileDialogs.proposals.last(),
+                 m_fixture->programPath(QStringLiteral("powerball-history.lto")));
+        QCOMPARE(fileBytes(saved), usHistoryAsDrawFile);
+        QVERIFY(!state().Store.ChangedFlag());
+    }
+
+    // Draws in memory that are not saved are never dropped without the question opening a file
+    // asks; adding what is not there yet drops nothing and asks nothing.
+    void asksBeforeDroppingUnsavedDraws_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("changed");
+        QTest::addColumn<bool>("full");
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<QList<QDate>>("dates");
+        const QDate oldest(2010, 1, 1);
+        const QList<QDate> imported {{2020, 9, 19}, {2020, 9, 23}, {2020, 9, 26}};
+        QTest::newRow("replace unsaved draws") << "ReplaceDb" << true << false << true << imported;
+        QTest::newRow("replace saved draws") << "ReplaceDb" << false << false << false << imported;
+        QTest::newRow("add to unsaved draws")
+            << "AddDb" << true << false << false
+            << QList<QDate> {{2020, 9, 19}, {2020, 9, 23}, {2020, 9, 26}, {2020, 10, 3}};
+        // 2000 draws in memory: the three oldest make way for the imported ones.
+        QTest::newRow("add to a full database")
+            << "AddDb" << true << true << true
+            << QList<QDate> {oldest.addDays(3), oldest.addDays(4), QDate(2020, 9, 26)};
+    }
+    void asksBeforeDroppingUnsavedDraws()
+    {
+        QFETCH(QString, button);
+        QFETCH(bool, changed);
+        QFETCH(bool, full);
+        QFETCH(bool, asked);
+        QFETCH(QList<QDate>, dates);
+        DrawStore& store = state().Store;
+        std::vector<DrawStore::Record> records;
+        if (full) {
+            for (int i = 1; i <= DrawStore::MaxRecords; ++i)
+                records.push_back(record(i, QDate(2010, 1, 1).addDays(i - 1), {1, 2, 3, 4, 5, 6}));
+        } else {
+            // The first is also in the history.
+            records = {record(1, {2020, 9, 19}, {5, 12, 19, 27, 33, 41}),
+                       record(2, {2020, 10, 3}, {1, 2, 3, 4, 5, 6})};
+        }
+        store.LoadRecords(records);
+        store.SetTitle(QStringLiteral("Mine"));
+        store.SetFileDisplayName(QStringLiteral("Mine.lto"));
+        store.SetChangedFlag(changed);
+
+        QWidget* window = openImport();
+        m_fixture->fileDialogs.answers = {writeFile("powerball-history.csv", usHistory)};
+        click(window, "ChooseFile");
+        if (asked) {
+            m_fixture->messages.answerNext(true); // go back and save first
+            click(window, button.toLatin1().constData());
+            QCOMPARE(m_fixture->messages.boxes.last().title,
+                     QStringLiteral("Changed File in Memory"));
+            QVERIFY(window->isVisible());
+            QCOMPARE(store.RecCount(), int(records.size()));
+            QCOMPARE(store.Title(), QStringLiteral("Mine"));
+            m_fixture->messages.answerNext(false);
+        }
+        click(window, button.toLatin1().constData());
+        int questions = 0;
+        for (const RecordingMessageBoxes::Box& box : m_fixture->messages.boxes)
+            questions += box.question;
+        QCOMPARE(questions, asked ? 2 : 0);
+        QVERIFY(topLevel<LDbase>("LDbase"));
+        QVERIFY(store.ChangedFlag());
+        QCOMPARE(store.RecCount(), full ? DrawStore::MaxRecords : int(dates.size()));
+        for (int i = 0; i < 2; ++i)
+            QCOMPARE(store.cell(i + 1, 1).date(), dates[i]);
+        QCOMPARE(store.cell(store.RecCount(), 1).date(), dates.last());
+        const bool replaced = button == "ReplaceDb";
+        QCOMPARE(store.FileDisplayName(),
+                 replaced ? QStringLiteral("powerball-history.lto") : QStringLiteral("Mine.lto"));
+    }
+
+    // A history that cannot tell 03/04 from 04/03 asks once, shows the choice and follows it.
+    void asksForTheDateOrder()
+    {
+        QWidget* window = openImport();
+        m_fixture->fileDialogs.answers = {writeFile("open.csv", openDates)};
+        m_fixture->messages.answerNext(false); // month first
+        click(window, "ChooseFile");
+        QCOMPARE(m_fixture->messages.texts(),
+                 QStringList {" The dates in this file can be read day first or month first. Is "
+                              "the draw on line 2 from 3 April 2025? (No: from 4 March 2025.)"});
+        auto* preview = control<QTableWidget>(window, "Grid1");
+        auto* dayFirst = control<QRadioButton>(window, "DayFirst");
+        auto* monthFirst = control<QRadioButton>(window, "MonthFirst");
+        QCOMPARE(preview->item(1, 1)->text(), QStringLiteral("3/4/2025"));
+        QVERIFY(monthFirst->isChecked() && dayFirst->isEnabled());
+
+        QTest::mouseClick(dayFirst, Qt::LeftButton);
+        QVERIFY(dayFirst->isChecked());
+        QCOMPARE(preview->item(1, 1)->text(), QStringLiteral("4/3/2025"));
+        QCOMPARE(preview->item(2, 1)->text(), QStringLiteral("4/10/2025"));
+        click(window, "ReplaceDb");
+        QCOMPARE(m_fixture->messages.boxes.size(), 1);
+        QCOMPARE(state().Store.cell(2, 1).date(), QDate(2025, 4, 10));
+    }
+
+    // Pasted text goes through the same reading; the date question comes when it is imported.
+    void importsPastedText()
+    {
+        state().Store.SetTitle(QStringLiteral("Weekly"));
+        QWidget* window = openImport();
+        auto* pasted = control<QPlainTextEdit>(window, "InText");
+        pasted->setFocus();
+        pasteInto(pasted, QString::fromLatin1("Results\n\n" + openDates), QStringLiteral("Ctrl+V"));
+        QCOMPARE(control<QLabel>(window, "FileName")->text(), QStringLiteral("Pasted text"));
+        QCOMPARE(control<QTableWidget>(window, "Grid1")->rowCount(), 3);
+        QVERIFY(m_fixture->messages.boxes.isEmpty());
+
+        m_fixture->messages.answerNext(true); // day first
+        click(window, "AddDb");
+        QCOMPARE(m_fixture->messages.boxes.size(), 1);
+        QCOMPARE(state().Store.RecCount(), 2);
+        QCOMPARE(state().Store.cell(1, 1).date(), QDate(2025, 4, 3));
+        // Pasted text has no name: the title stays.
+        QCOMPARE(state().Store.Title(), QStringLiteral("Weekly"));
+    }
+
+    // Enter presses the focused button, an access key takes the box being edited first, and
+    // Escape leaves.
+    void worksFromTheKeyboard()
+    {
+        QWidget* window = openImport();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        m_fixture->fileDialogs.answers = {writeFile("powerball-history.csv", usHistory)};
+        QTest::keyClick(window->focusWidget(), Qt::Key_Return); // on "Choose File"
+        QCOMPARE(m_fixture->fileDialogs.kinds, QStringList {"open"});
+
+        auto* numbers = control<QLineEdit>(window, "NumCol");
+        QTest::mouseClick(numbers, Qt::LeftButton);
+        QTest::keyClick(numbers, Qt::Key_5);
+        QTest::keyClick(numbers, Qt::Key_R, Qt::AltModifier);
+        QTRY_VERIFY(topLevel<LDbase>("LDbase"));
+        QCOMPARE(state().Store.ColCount(), 7);
+        QCOMPARE(state().Store.cell(3, 6).number(), 42.0);
+        QCOMPARE(state().Store.cell(3, 7).number(), 0.0);
+
+        click(topLevel<LDbase>("LDbase"), "ExitDbase");
+        window = openImport();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QTest::keyClick(window->focusWidget(), Qt::Key_Escape);
+        QVERIFY(!topLevel<LImport>("LImport"));
+        QVERIFY(menu()->isVisible());
+    }
+
+private:
+    QWidget* openImport()
+    {
+        click(menu(), "ImportDraws");
+        QWidget* window = topLevel<LImport>("LImport");
+        if (!window)
+            qFatal("the import window did not open");
+        return window;
+    }
+    QString writeFile(const char* name, const QByteArray& bytes)
+    {
+        m_fixture->writeProgramFile(QString::fromLatin1(name), bytes);
+        return m_fixture->programPath(QString::fromLatin1(name));
+    }
+    static QStringList rowTexts(QTableWidget* grid, int row)
+    {
+        QStringList texts;
+        for (int column = 0; column < grid->columnCount(); ++column)
+            texts.append(grid->item(row, column)->text());
+        return texts;
+    }
+    void click(QWidget* window, const char* button)
+    {
+        QTest::mouseClick(control<QPushButton>(window, button), Qt::LeftButton);
+    }
+    SharedState& state() { return m_fixture->state; }
+    ZudeMenu* menu() { return m_program->mainMenu(); }
+
+    std::unique_ptr<GuiTestFixture> m_fixture;
+    std::unique_ptr<Program> m_program;
+};
+
+QTEST_MAIN(TestImportWindow)
+#include "tst_limport.moc"
