@@ -13,7 +13,11 @@ public:
 
     // A box with an OK button.
     virtual void inform(const QString& title, const QString& text) = 0;
-    // A box with Yes and No; true only for Yes.
+    // A box with Yes and No; true only for Yes. Escape and the window frame answer No.
     virtual bool ask(const QString& title, const QString& text) = 0;
+    // The same box for a question whose Yes goes back to the user's unsaved work: Escape and the
+    // window frame answer Yes, so that brushing a question away never drops that work. Fakes
+    // that script their answers need not tell the two apart.
+    virtual bool askToGoBack(const QString& title, const QString& text) { return ask(title, text); }
     virtual void beep() = 0;
 };

@@ -15,6 +15,15 @@ bool QtMessageBoxes::ask(const QString& title, const QString& text)
         == QMessageBox::Yes;
 }
 
+bool QtMessageBoxes::askToGoBack(const QString& title, const QString& text)
+{
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No,
+                    QApplication::activeWindow());
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
 void QtMessageBoxes::beep()
 {
     QApplication::beep();

@@ -71,7 +71,7 @@ bool GoBackToSaveFirst(DrawStore& store, MessageBoxes& messages)
         = store.FileDisplayName()
         + QStringLiteral(
               " file in memory will be erased. Do you want to go back and Save File to Disk?.");
-    return messages.ask(QStringLiteral("Changed File in Memory"), question);
+    return messages.askToGoBack(QStringLiteral("Changed File in Memory"), question);
 }
 
 bool OpenDrawFile(SharedState& state, Services& services)

@@ -382,7 +382,7 @@ bool LInvTrack::goBackToSave()
         = m_state.TrackerFileName
         + QStringLiteral(
               " file in memory will be erased. Do you want to go back and save it to Disk?.");
-    return m_services.messages.ask(QStringLiteral("Changed File in Memory"), question);
+    return m_services.messages.askToGoBack(QStringLiteral("Changed File in Memory"), question);
 }
 
 bool LInvTrack::mayLeave()
