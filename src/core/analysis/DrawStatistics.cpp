@@ -13,7 +13,7 @@
 namespace {
 
 // p-values below this are shown as "p < 0.0001" rather than in ever smaller decimals.
-constexpr double smallestShownP = 0.0001;
+constexpr double SmallestShownP = 0.0001;
 
 // The number a cell holds as the counts read it, or 0 when it holds none of 1..60.
 int drawnNumber(const Cell& cell)
@@ -29,7 +29,7 @@ int drawnNumber(const Cell& cell)
 // The p-value rounded as FormatPValue shows it, so the verdict and the number shown agree.
 double shownPValue(double pValue)
 {
-    if (pValue < smallestShownP)
+    if (pValue < SmallestShownP)
         return pValue;
     return QString::number(pValue, 'g', 2).toDouble();
 }
@@ -275,8 +275,8 @@ QString PairsTitle(const DrawStatistics& stats)
 QString FormatPValue(double pValue)
 {
     const QLocale locale;
-    if (pValue < smallestShownP)
-        return QStringLiteral("p < ") + locale.toString(smallestShownP, 'f', 4);
+    if (pValue < SmallestShownP)
+        return QStringLiteral("p < ") + locale.toString(SmallestShownP, 'f', 4);
     return QStringLiteral("p = ") + locale.toString(shownPValue(pValue), 'g', 2);
 }
 

@@ -24,11 +24,11 @@ constexpr Column numberColumns[NumberColumnCount] = {
     {42, 12, false}, {56, 7, true}, {65, 7, true}, {74, 7, true},
 };
 constexpr Column pairColumns[] = {{5, 6, true}, {13, 6, true}, {21, 8, true}};
-constexpr int lastColumn = 80;
-constexpr int headerLines = 4;
-constexpr int footerLines = 2;
+constexpr int LastColumn = 80;
+constexpr int HeaderLines = 4;
+constexpr int FooterLines = 2;
 // The page header, a table's two header lines and one row, and the footer.
-constexpr int fewestLinesPerPage = headerLines + 3 + footerLines;
+constexpr int FewestLinesPerPage = HeaderLines + 3 + FooterLines;
 
 QString fitted(const Column& column, const QString& text)
 {
@@ -77,7 +77,7 @@ QString heading(const DrawStatistics& stats, const QString& title)
 class PagedLayout {
 public:
     PagedLayout(int linesPerPage, QList<Line> pageHeader)
-        : m_linesPerPage(std::max(linesPerPage, fewestLinesPerPage))
+        : m_linesPerPage(std::max(linesPerPage, FewestLinesPerPage))
         , m_pageHeader(std::move(pageHeader))
     {
         startPage();
@@ -88,7 +88,7 @@ public:
     void section(const QList<Line>& header, const QList<Line>& rows)
     {
         const int need = int(header.size()) + (rows.isEmpty() ? 0 : 1);
-        if (m_used > headerLines) {
+        if (m_used > HeaderLines) {
             if (room() < need + 1)
                 breakPage();
             else
@@ -112,7 +112,7 @@ public:
     }
 
 private:
-    int room() const { return m_linesPerPage - footerLines - m_used; }
+    int room() const { return m_linesPerPage - FooterLines - m_used; }
 
     void put(const Line& line)
     {
@@ -157,7 +157,7 @@ private:
 Printout NumberStatsPrintout(const DrawStatistics& stats, const QString& title, int linesPerPage)
 {
     const QList<Line> pageHeader {
-        {}, textLine(heading(stats, title)), textLine(QString(lastColumn - 4, u'_')), {}};
+        {}, textLine(heading(stats, title)), textLine(QString(LastColumn - 4, u'_')), {}};
     PagedLayout layout(linesPerPage, pageHeader);
 
     QList<Line> numberRows;

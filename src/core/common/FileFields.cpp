@@ -8,7 +8,7 @@
 namespace {
 
 // A byte-order mark some editors put before UTF-8 text.
-constexpr QByteArrayView utf8Mark("\xEF\xBB\xBF");
+constexpr QByteArrayView Utf8Mark("\xEF\xBB\xBF");
 
 bool isLineEnd(char c)
 {
@@ -90,8 +90,8 @@ QDate plainDate(QByteArrayView bytes)
 
 FileFieldReader::FileFieldReader(const QByteArray& bytes) : m_data(bytes), m_view(m_data)
 {
-    if (m_view.startsWith(utf8Mark))
-        m_pos = utf8Mark.size();
+    if (m_view.startsWith(Utf8Mark))
+        m_pos = Utf8Mark.size();
     // Files are written as UTF-8; older ones hold the Windows ANSI code page. One look at the
     // whole text decides: a field on its own cannot tell (a Latin-1 "\xe9" at its end reads as
     // the start of an unfinished UTF-8 character).

@@ -19,7 +19,7 @@ struct BarColours {
 };
 
 // The dashed line in a colour chart: red, apart from the blue bars. In grey shades it is black.
-const QColor lineColour(200, 0, 0);
+const QColor LineColour(200, 0, 0);
 
 BarColours barColours(bool colour)
 {
@@ -188,7 +188,7 @@ void drawLabels(QPainter& painter, const ChartLayout& layout, const GraphData& d
 // that it stays readable over a bar.
 void drawLine(QPainter& painter, const ChartLayout& layout, const GraphLine& line, bool colour)
 {
-    const QColor ink = colour ? lineColour : QColor(Qt::black);
+    const QColor ink = colour ? LineColour : QColor(Qt::black);
     const double y = layout.yFor(std::max(line.value, 0.0));
     painter.setPen(QPen(ink, 2, Qt::DashLine, Qt::FlatCap));
     painter.drawLine(QPointF(layout.plot.left(), y), QPointF(layout.plot.right(), y));

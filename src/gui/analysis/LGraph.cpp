@@ -25,14 +25,14 @@
 
 namespace {
 
-const QString sortedCaption = QStringLiteral("&Show Sorted");
-const QString normalCaption = QStringLiteral("&Show Normal");
-const QString threeDCaption = QStringLiteral("&ThreeD Graph");
-const QString twoDCaption = QStringLiteral("&TwoD Graph");
+const QString SortedCaption = QStringLiteral("&Show Sorted");
+const QString NormalCaption = QStringLiteral("&Show Normal");
+const QString ThreeDCaption = QStringLiteral("&ThreeD Graph");
+const QString TwoDCaption = QStringLiteral("&TwoD Graph");
 
 // The band of buttons at the foot of the window, in twips from the bottom.
-constexpr int bandHeight = 420;
-constexpr int buttonsAboveBottom = 360;
+constexpr int BandHeight = 420;
+constexpr int ButtonsAboveBottom = 360;
 
 } // namespace
 
@@ -70,10 +70,10 @@ void LGraph::buildControls()
 
     m_exit
         = Controls::button(this, "ExitGrp", QStringLiteral("E&xit to Menu"), 180, 6000, 1555, 325);
-    m_changeView = Controls::button(this, "ChngView", sortedCaption, 2160, 6000, 1815, 325);
+    m_changeView = Controls::button(this, "ChngView", SortedCaption, 2160, 6000, 1815, 325);
     m_numberTable = Controls::button(this, "NumTable", QStringLiteral("&Number Table"), 4110, 6000,
                                      1515, 325);
-    m_style = Controls::button(this, "TwoDBut", threeDCaption, 5760, 6000, 1950, 325);
+    m_style = Controls::button(this, "TwoDBut", ThreeDCaption, 5760, 6000, 1950, 325);
     m_print
         = Controls::button(this, "Printer3", QStringLiteral("To &Printer"), 8010, 6000, 1320, 325);
     const QList<QWidget*> tabOrder {m_print,      m_style, m_numberTable,
@@ -113,10 +113,10 @@ void LGraph::resizeEvent(QResizeEvent* event)
     const int bottom = height();
     const int tabsHeight = m_figureTabs->sizeHint().height();
     m_figureTabs->setGeometry(0, 0, width(), tabsHeight);
-    m_chart->setGeometry(0, tabsHeight, Px(9465), bottom - Px(bandHeight + 15) - tabsHeight);
-    m_band->setGeometry(0, bottom - Px(bandHeight), width(), Px(bandHeight));
+    m_chart->setGeometry(0, tabsHeight, Px(9465), bottom - Px(BandHeight + 15) - tabsHeight);
+    m_band->setGeometry(0, bottom - Px(BandHeight), width(), Px(BandHeight));
     for (QPushButton* button : {m_exit, m_changeView, m_numberTable, m_style, m_print})
-        button->move(button->x(), bottom - Px(buttonsAboveBottom));
+        button->move(button->x(), bottom - Px(ButtonsAboveBottom));
 }
 
 GraphData LGraph::chartData() const
@@ -143,8 +143,8 @@ GraphData LGraph::chartData() const
 void LGraph::redraw()
 {
     // Each button names the view it switches to.
-    m_changeView->setText(m_order == RankOrder::Natural ? sortedCaption : normalCaption);
-    m_style->setText(m_barStyle == BarStyle::Flat ? threeDCaption : twoDCaption);
+    m_changeView->setText(m_order == RankOrder::Natural ? SortedCaption : NormalCaption);
+    m_style->setText(m_barStyle == BarStyle::Flat ? ThreeDCaption : TwoDCaption);
     m_chart->setData(chartData());
 }
 

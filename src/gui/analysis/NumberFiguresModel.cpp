@@ -58,8 +58,11 @@ QVariant NumberFiguresModel::headerData(int section, Qt::Orientation orientation
 {
     if (orientation != Qt::Horizontal || section < 0 || section >= NumberColumnCount)
         return {};
-    if (role == Qt::DisplayRole)
-        return NumberColumnTitle(NumberColumn(section));
+    if (role == Qt::DisplayRole) {
+        // On two lines, so that every title shows whole in the window's width.
+        QString title = NumberColumnTitle(NumberColumn(section));
+        return title.replace(u' ', u'\n');
+    }
     if (role == Qt::InitialSortOrderRole)
         return int(firstSortOrder(NumberColumn(section)));
     return {};

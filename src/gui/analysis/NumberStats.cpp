@@ -9,6 +9,7 @@
 #include "core/draws/LinesPerPage.h"
 #include "gui/analysis/NumberFiguresModel.h"
 #include "gui/common/BusyCursor.h"
+#include "gui/common/Colours.h"
 #include "gui/common/Controls.h"
 #include "gui/common/GridTable.h"
 #include "gui/common/PrintJob.h"
@@ -30,8 +31,7 @@
 
 namespace {
 
-constexpr int rowHeight = 240; // twips
-const QColor lightGrey(192, 192, 192);
+constexpr int RowHeight = 240; // twips
 
 QString windowSizeText(int lastDraws)
 {
@@ -76,7 +76,7 @@ QTableView* createNumberGrid(QAbstractItemModel* model, const QFont& font)
     grid->setFont(font);
     grid->verticalHeader()->hide();
     grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    grid->verticalHeader()->setDefaultSectionSize(Px(rowHeight));
+    grid->verticalHeader()->setDefaultSectionSize(Px(RowHeight));
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -88,10 +88,9 @@ QTableView* createNumberGrid(QAbstractItemModel* model, const QFont& font)
 
     QHeaderView* header = grid->horizontalHeader();
     header->setSectionResizeMode(QHeaderView::Stretch);
-    header->setFixedHeight(Px(rowHeight + 60));
     QPalette shade = header->palette();
     for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button})
-        shade.setColor(role, lightGrey);
+        shade.setColor(role, Colours::LightGrey);
     shade.setColor(QPalette::ButtonText, Qt::black);
     header->setPalette(shade);
 
@@ -141,7 +140,7 @@ void NumberStats::buildControls()
 
     m_pairsTitle = new QLabel;
     m_pairsTitle->setObjectName(QStringLiteral("PairsTitle"));
-    m_pairs = GridTable::create(nullptr, "PairGrid", 0, 0, 0, 0, rowHeight);
+    m_pairs = GridTable::create(nullptr, "PairGrid", 0, 0, 0, 0, RowHeight);
     m_pairs->setTabKeyNavigation(false);
     m_pairs->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
 
@@ -157,7 +156,7 @@ void NumberStats::buildControls()
     m_fairness->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
     auto* band = Controls::label(this, "Label3", QString(), 0, 5940, 9480, 420);
-    Controls::setBackground(band, lightGrey);
+    Controls::setBackground(band, Colours::LightGrey);
     auto* exitButton
         = Controls::button(this, "ExitStats", QStringLiteral("E&xit"), 180, 6000, 1320, 325);
     auto* save

@@ -29,8 +29,8 @@
 
 namespace {
 
-const QString showSkippedCaption = QStringLiteral("S&kipped Lines");
-const QString closeSkippedCaption = QStringLiteral("Close S&kipped Lines");
+const QString ShowSkippedCaption = QStringLiteral("S&kipped Lines");
+const QString CloseSkippedCaption = QStringLiteral("Close S&kipped Lines");
 
 } // namespace
 
@@ -88,7 +88,7 @@ void LImport::buildControls()
     m_summary->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_summary->setWordWrap(true);
     m_skippedButton
-        = Controls::button(this, "ShowSkipped", showSkippedCaption, 6165, 2100, 3090, 325);
+        = Controls::button(this, "ShowSkipped", ShowSkippedCaption, 6165, 2100, 3090, 325);
 
     QGroupBox* dates
         = Controls::frame(this, "Frame2", QStringLiteral(" Dates "), 6165, 2475, 3090, 810);
@@ -328,7 +328,7 @@ void LImport::toggleSkippedLines()
 {
     const bool open = m_skippedBox->isHidden();
     m_skippedBox->setVisible(open);
-    m_skippedButton->setText(open ? closeSkippedCaption : showSkippedCaption);
+    m_skippedButton->setText(open ? CloseSkippedCaption : ShowSkippedCaption);
     if (open) {
         m_skippedBox->raise();
         m_skippedBox->setFocus();
