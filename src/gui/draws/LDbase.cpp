@@ -526,8 +526,9 @@ void LDbase::deleteAllClicked()
     m_state.Store.SetChangedFlag(false);
     m_title->clear();
     m_topLine->clear();
-    // The grid follows the empty store.
+    // The grid follows the empty store, from its header row.
     SetupRecordGrid();
+    m_records->scrollToTop();
     for (QTableWidget* grid : m_distribution)
         GridTable::clear(grid, 1, 0);
 }

@@ -202,6 +202,11 @@ private Q_SLOTS:
         QCOMPARE(records()->selectionModel()->selectedIndexes(), QModelIndexList {clicked});
         QCOMPARE(cellText(records(), clicked.row(), clicked.column()),
                  shownRow(clicked.row()).at(clicked.column()));
+
+        // Emptied, the grid shows its header row again.
+        m_fixture->messages.answerNext(true);
+        QTest::mouseClick(control<QPushButton>(window(), "delDbase"), Qt::LeftButton);
+        QCOMPARE(records()->indexAt(QPoint(inside.x(), 1)).row(), 0);
     }
 
     void correctRecord_data()
