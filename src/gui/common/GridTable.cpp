@@ -28,7 +28,8 @@ public:
         constexpr auto special = QStyleOptionViewItem::HasCheckIndicator
             | QStyleOptionViewItem::HasDecoration | QStyleOptionViewItem::WrapText;
         if ((option.features & special)
-            || (option.state & (QStyle::State_HasFocus | QStyle::State_Editing))) {
+            || (option.state & (QStyle::State_HasFocus | QStyle::State_Editing))
+            || !isPlainLine(option.text)) {
             QStyledItemDelegate::paint(painter, styleOption, index);
             return;
         }
@@ -60,6 +61,15 @@ protected:
         QStyledItemDelegate::initStyleOption(option, index);
         if (!index.data(Qt::TextAlignmentRole).isValid())
             option->displayAlignment = Qt::AlignCenter;
+    }
+
+private:
+    // Text the short road draws as the style would: one line, left to right, and no trailing
+    // blanks (which the style leaves out when it aligns).
+    static bool isPlainLine(const QString& text)
+    {
+        return text.isEmpty()
+            || (!text.back().isSpace() && !text.contains(u'\n') && !text.isRightToLeft());
     }
 };
 
