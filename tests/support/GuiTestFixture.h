@@ -15,6 +15,7 @@
 
 #include <functional>
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QWidget>
 
@@ -70,6 +71,12 @@ void pasteInto(QWidget* widget, const QString& text, const QString& way);
 
 // Clicks into a named box, types `text` and leaves the box with Tab, as a user would.
 void typeIntoBox(QWidget* root, const char* name, const QString& text);
+
+// The text a grid shows in a cell, whether it holds items or views a model.
+inline QString cellText(const QAbstractItemView* grid, int row, int column)
+{
+    return grid->model()->index(row, column).data().toString();
+}
 
 // Finds a named control below `root`, failing loudly when it is missing.
 template <typename T> T* control(QWidget* root, const char* name)

@@ -33,13 +33,38 @@ QString DateText(const Cell& cell, const QDate& today)
     return date.isValid() ? FormatShortDate(date) : cell.text();
 }
 
+QString RecordCellText(const DrawStore& store, int record, int column, const QDate& today)
+{
+    const Cell& cell = store.cell(record, column);
+    switch (column) {
+    case 0:
+        return AlignedWhole(4, qRound64(cell.numericValue()));
+    case 1:
+        return DateText(cell, today);
+    default:
+        return AlignedWhole(3, qRound64(cell.numericValue()));
+    }
+}
+
 QStringList RecordRowTexts(const DrawStore& store, int record, const QDate& today)
 {
-    QStringList texts {AlignedWhole(4, qRound64(store.cell(record, 0).numericValue())),
-                       DateText(store.cell(record, 1), today)};
+    QStringList texts {RecordCellText(store, record, 0, today),
+                       RecordCellText(store, record, 1, today)};
     for (int column = 2; column < store.ColCount() && column < DrawStore::TableColumns; ++column)
-        texts.append(AlignedWhole(3, qRound64(store.cell(record, column).numericValue())));
+        texts.append(RecordCellText(store, record, column, today));
     return texts;
+}
+
+QString RecordHeaderText(int column)
+{
+    switch (column) {
+    case 0:
+        return QStringLiteral("Record");
+    case 1:
+        return QStringLiteral("Date");
+    default:
+        return u' ' + QString::number(column - 1);
+    }
 }
 
 QStringList DistributionHeaders(int first, int highNum)

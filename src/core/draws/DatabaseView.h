@@ -22,6 +22,10 @@ QString DateText(const Cell& cell, const QDate& today);
 
 // The texts of a record's row in the record grid: record number, date and numbers.
 QStringList RecordRowTexts(const DrawStore& store, int record, const QDate& today);
+// One of them, for column 0 (record number), 1 (date) or 2.. (numbers).
+QString RecordCellText(const DrawStore& store, int record, int column, const QDate& today);
+// The record grid's header over a column: "Record", "Date", " 1", " 2", ...
+QString RecordHeaderText(int column);
 
 // The numbers first..first+19 as the header row of a distribution grid (empty above highNum),
 // and their counts (empty for 0).

@@ -3,7 +3,9 @@
 #include "gui/common/Colours.h"
 #include "gui/common/Twips.h"
 
+#include <QApplication>
 #include <QHeaderView>
+#include <QPainter>
 #include <QPalette>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
@@ -12,9 +14,46 @@ namespace {
 
 // Cells are centred unless a cell says otherwise. Centring in the delegate rather than in every
 // item keeps a fresh cell to one allocation, which counts in a grid of two thousand rows.
-class CentringDelegate : public QStyledItemDelegate {
+// A plain text cell is drawn here with the style's background, selection and colours: the
+// style's own road lays its text out three times over, and a window of grids paints hundreds.
+class CellDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& styleOption,
+               const QModelIndex& index) const override
+    {
+        QStyleOptionViewItem option = styleOption;
+        initStyleOption(&option, index);
+        constexpr auto special = QStyleOptionViewItem::HasCheckIndicator
+            | QStyleOptionViewItem::HasDecoration | QStyleOptionViewItem::WrapText;
+        if ((option.features & special)
+            || (option.state & (QStyle::State_HasFocus | QStyle::State_Editing))
+            || !isPlainLine(option.text)) {
+            QStyledItemDelegate::paint(painter, styleOption, index);
+            return;
+        }
+        const QWidget* widget = option.widget;
+        const QStyle* style = widget ? widget->style() : QApplication::style();
+        style->drawPrimitive(QStyle::PE_PanelItemViewItem, &option, painter, widget);
+        if (option.text.isEmpty())
+            return;
+        QPalette::ColorGroup group
+            = option.state & QStyle::State_Enabled ? QPalette::Normal : QPalette::Disabled;
+        if (group == QPalette::Normal && !(option.state & QStyle::State_Active))
+            group = QPalette::Inactive;
+        const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
+        painter->save();
+        painter->setClipRect(option.rect);
+        painter->setFont(option.font);
+        painter->setPen(option.palette.color(
+            group,
+            option.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text));
+        painter->drawText(option.rect.adjusted(margin, 0, -margin, 0),
+                          int(option.displayAlignment) | Qt::TextSingleLine | Qt::TextDontClip,
+                          option.text);
+        painter->restore();
+    }
 
 protected:
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
@@ -22,6 +61,15 @@ protected:
         QStyledItemDelegate::initStyleOption(option, index);
         if (!index.data(Qt::TextAlignmentRole).isValid())
             option->displayAlignment = Qt::AlignCenter;
+    }
+
+private:
+    // Text the short road draws as the style would: one line, left to right, and no trailing
+    // blanks (which the style leaves out when it aligns).
+    static bool isPlainLine(const QString& text)
+    {
+        return text.isEmpty()
+            || (!text.back().isSpace() && !text.contains(u'\n') && !text.isRightToLeft());
     }
 };
 
@@ -35,12 +83,9 @@ QTableWidgetItem* cellItem(QTableWidget* grid, int row, int column)
     return item;
 }
 
-} // namespace
-
-QTableWidget* GridTable::create(QWidget* parent, const char* name, int left, int top, int width,
-                                int height, int rowHeightTwips)
+void setUp(QTableView* grid, const char* name, int left, int top, int width, int height,
+           int rowHeightTwips)
 {
-    auto* grid = new QTableWidget(parent);
     grid->setObjectName(QString::fromLatin1(name));
     grid->setGeometry(TwipsRect(left, top, width, height));
     grid->horizontalHeader()->hide();
@@ -50,7 +95,7 @@ QTableWidget* GridTable::create(QWidget* parent, const char* name, int left, int
     grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grid->verticalHeader()->setDefaultSectionSize(Px(rowHeightTwips));
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid->setItemDelegate(new CentringDelegate(grid));
+    grid->setItemDelegate(new CellDelegate(grid));
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
     grid->setTextElideMode(Qt::ElideNone);
     grid->setWordWrap(false);
@@ -60,6 +105,25 @@ QTableWidget* GridTable::create(QWidget* parent, const char* name, int left, int
     palette.setColor(QPalette::Base, Qt::white);
     palette.setColor(QPalette::Mid, Qt::black);
     grid->setPalette(palette);
+}
+
+} // namespace
+
+QTableWidget* GridTable::create(QWidget* parent, const char* name, int left, int top, int width,
+                                int height, int rowHeightTwips)
+{
+    auto* grid = new QTableWidget(parent);
+    setUp(grid, name, left, top, width, height, rowHeightTwips);
+    return grid;
+}
+
+QTableView* GridTable::createView(QWidget* parent, const char* name, QAbstractItemModel* model,
+                                  int left, int top, int width, int height, int rowHeightTwips)
+{
+    auto* grid = new QTableView(parent);
+    // Headers hidden first: a visible one measures every row the model brings.
+    setUp(grid, name, left, top, width, height, rowHeightTwips);
+    grid->setModel(model);
     return grid;
 }
 

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class QAbstractItemModel;
+class QTableView;
 class QTableWidget;
 class QWidget;
 
@@ -11,6 +13,9 @@ namespace GridTable {
 
 QTableWidget* create(QWidget* parent, const char* name, int left, int top, int width, int height,
                      int rowHeightTwips);
+// The same look for a view over a model of its own, which shades its fixed cells itself.
+QTableView* createView(QWidget* parent, const char* name, QAbstractItemModel* model, int left,
+                       int top, int width, int height, int rowHeightTwips);
 
 // Sets the size, keeping the texts of the cells that remain; every cell exists afterwards and
 // the header cells are shaded.

@@ -18,6 +18,7 @@
 #include "gui/common/Twips.h"
 #include "gui/common/WidgetEvents.h"
 #include "gui/draws/InRecNum.h"
+#include "gui/draws/RecordGridModel.h"
 #include "gui/help/HelpPanel.h"
 
 #include <QGroupBox>
@@ -25,6 +26,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTimer>
 
@@ -115,7 +117,8 @@ void LDbase::buildEntryRow()
 void LDbase::buildGrids()
 {
     const QFont small = Controls::windowFont(8.25);
-    m_records = GridTable::create(this, "Grid1", 225, 1380, 8340, 2670, 240);
+    m_recordModel = new RecordGridModel(m_state.Store, this);
+    m_records = GridTable::createView(this, "Grid1", m_recordModel, 225, 1380, 8340, 2670, 240);
     m_records->setFont(small);
     m_topLine
         = Controls::label(this, "Label4", QStringLiteral("Distribution of numbers in the database"),
@@ -254,11 +257,14 @@ void LDbase::load()
     m_title->setText(store.Title());
     m_numbersPerDraw->setText(QString::number(m_state.Settings.DefaultNumbersPerDraw));
     m_highestNumber->setText(QString::number(m_state.Settings.DefaultHighNum));
-    if (store.RecCount() > 0)
+    // With records the refresh lays out the grids as the store's shape asks.
+    if (store.RecCount() > 0) {
         RefreshDatabaseWindow();
-    SetupRecordGrid();
-    setupDistributionGrids();
-    ShowNewDate();
+    } else {
+        SetupRecordGrid();
+        setupDistributionGrids();
+        ShowNewDate();
+    }
     AddRecord(); // adds nothing with empty boxes, but tells when the store is full
     m_date->setFocus();
 }
@@ -303,17 +309,13 @@ void LDbase::SetupRecordGrid()
     for (int i = 0; i < LotteryShape::MaxNumbersPerDraw; ++i)
         m_numbers[std::size_t(i)]->setVisible(i < numbersPerDraw());
 
-    const int columns = std::max(store.ColCount(), 2);
-    GridTable::resize(m_records, m_gridRowCapacity, columns, 1, 1);
+    m_recordModel->layOut(m_gridRowCapacity);
+    const int columns = m_recordModel->columnCount();
     m_records->resize(Px(589 * columns + 1320), m_records->height());
     m_records->setColumnWidth(0, Px(900));
     m_records->setColumnWidth(1, Px(1320));
-    GridTable::setText(m_records, 0, 0, QStringLiteral("Record"));
-    GridTable::setText(m_records, 0, 1, QStringLiteral("Date"));
-    for (int c = 2; c < columns; ++c) {
+    for (int c = 2; c < columns; ++c)
         m_records->setColumnWidth(c, Px(575));
-        GridTable::setText(m_records, 0, c, u' ' + QString::number(c - 1));
-    }
 }
 
 void LDbase::SetupDistributionGrid(QTableWidget* grid, int first)
@@ -351,20 +353,7 @@ void LDbase::ShowDistribution()
         m_topLine->setText(*line);
 }
 
-void LDbase::fillRecordGrid()
-{
-    const DrawStore& store = m_state.Store;
-    const QDate today = QDate::currentDate();
-    const GridTable::BulkChange change(m_records);
-    for (int row = 1; row <= store.RecCount(); ++row) {
-        const QStringList texts
-            = DatabaseView::RecordRowTexts(store, store.RecCount() - row + 1, today);
-        for (int column = 0; column < texts.size() && column < m_records->columnCount(); ++column)
-            GridTable::setText(m_records, row, column, texts[column]);
-    }
-}
-
-void LDbase::RefreshDatabaseWindow()
+void LDbase::RefreshDatabaseWindow(std::optional<int> changedRecord)
 {
     try {
         DrawStore& store = m_state.Store;
@@ -379,7 +368,10 @@ void LDbase::RefreshDatabaseWindow()
         SetupRecordGrid();
         setupDistributionGrids();
         ShowNewDate();
-        fillRecordGrid();
+        if (changedRecord)
+            m_recordModel->recordChanged(*changedRecord);
+        else
+            m_recordModel->showStore(m_gridRowCapacity, QDate::currentDate());
         m_newLabel->setText(QStringLiteral("New"));
         m_date->setText(FormatShortDate(store.NewDate()));
         clearNumberBoxes();
@@ -448,7 +440,7 @@ void LDbase::AddRecord()
         if (m_gridRowCapacity == store.RecCount() + 4)
             SetupRecordGrid();
         store.AppendRecord(m_date->text(), numbers, QDate::currentDate());
-        fillRecordGrid();
+        m_recordModel->recordAppended();
         ShowNewDate();
         clearNumberBoxes();
         store.CountNumbers();
@@ -483,7 +475,7 @@ void LDbase::ReplaceRecord()
         m_services.messages.inform(HelpTitle, QStringLiteral("Unknown error3"));
     }
     m_correcting.reset();
-    RefreshDatabaseWindow();
+    RefreshDatabaseWindow(record);
 }
 
 void LDbase::correctRecordClicked()
@@ -534,8 +526,9 @@ void LDbase::deleteAllClicked()
     m_state.Store.SetChangedFlag(false);
     m_title->clear();
     m_topLine->clear();
+    // The grid follows the empty store, from its header row.
     SetupRecordGrid();
-    GridTable::clear(m_records, 1, 0);
+    m_records->scrollToTop();
     for (QTableWidget* grid : m_distribution)
         GridTable::clear(grid, 1, 0);
 }

@@ -14,8 +14,10 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class QTableView;
 class QTableWidget;
 class RangeBox;
+class RecordGridModel;
 struct Services;
 struct SharedState;
 
@@ -61,8 +63,9 @@ private:
     void setupDistributionGrids();
     void ShowNewDate();
     void ShowDistribution();
-    void RefreshDatabaseWindow();
-    void fillRecordGrid();
+    // Shows the store afresh; `changedRecord` names the one record that changed since the grid
+    // last showed the store, or none when any may have.
+    void RefreshDatabaseWindow(std::optional<int> changedRecord = std::nullopt);
     void AddRecord();
     void ReplaceRecord();
 
@@ -103,7 +106,8 @@ private:
     QLabel* m_newLabel = nullptr;
     QLineEdit* m_date = nullptr;
     std::array<QLineEdit*, LotteryShape::MaxNumbersPerDraw> m_numbers {};
-    QTableWidget* m_records = nullptr;
+    RecordGridModel* m_recordModel = nullptr;
+    QTableView* m_records = nullptr;
     std::array<QTableWidget*, 3> m_distribution {};
     QLabel* m_topLine = nullptr;
     QPlainTextEdit* m_helpBox = nullptr;

@@ -224,7 +224,7 @@ private Q_SLOTS:
         QVERIFY(database);
         QCOMPARE(control<QLineEdit>(database, "NumCol")->text(), QStringLiteral("5"));
         QCOMPARE(control<QLineEdit>(database, "HighNum")->text(), QStringLiteral("39"));
-        QCOMPARE(control<QTableWidget>(database, "Grid1")->columnCount(), 7);
+        QCOMPARE(control<QTableView>(database, "Grid1")->model()->columnCount(), 7);
         database->close();
         QTest::mouseClick(control<QPushButton>(menu(), "InvTrack"), Qt::LeftButton);
         auto* tracker = topLevel<LInvTrack>("LInvTrack");

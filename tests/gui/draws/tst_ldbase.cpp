@@ -1,17 +1,20 @@
 #include "GuiTestFixture.h"
 
 #include "core/common/TextFormat.h"
+#include "core/draws/DatabaseView.h"
 #include "gui/app/Program.h"
 #include "gui/app/ZudeMenu.h"
 #include "gui/draws/InRecNum.h"
 #include "gui/draws/LDbase.h"
 
+#include <QAbstractItemModelTester>
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QTableView>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -44,10 +47,10 @@ private Q_SLOTS:
         QCOMPARE(box("NumCol")->text(), QStringLiteral("6"));
         QVERIFY(box("InNum5")->isVisible());
         QVERIFY(!box("InNum6")->isVisible());
-        QCOMPARE(records()->columnCount(), 8);
-        QCOMPARE(records()->rowCount(), 24);
-        QCOMPARE(records()->item(0, 0)->text(), QStringLiteral("Record"));
-        QCOMPARE(records()->item(0, 2)->text(), QStringLiteral(" 1"));
+        QCOMPARE(records()->model()->columnCount(), 8);
+        QCOMPARE(records()->model()->rowCount(), 24);
+        QCOMPARE(cellText(records(), 0, 0), QStringLiteral("Record"));
+        QCOMPARE(cellText(records(), 0, 2), QStringLiteral(" 1"));
         QCOMPARE(distribution(3)->item(0, 8)->text(), QStringLiteral(" 49"));
         QCOMPARE(distribution(3)->item(0, 9)->text(), QString());
         QCOMPARE(control<QLabel>(window(), "InNew")->text(), QStringLiteral("New"));
@@ -140,15 +143,70 @@ private Q_SLOTS:
     {
         fillStore(20);
         open();
-        QCOMPARE(records()->rowCount(), 44);
+        QCOMPARE(records()->model()->rowCount(), 44);
         while (state().Store.RecCount() < 40) {
             addRecord({"1", "2", "3", "4", "5", "6"});
-            QCOMPARE(records()->rowCount(), 44);
+            QCOMPARE(records()->model()->rowCount(), 44);
         }
         addRecord({"1", "2", "3", "4", "5", "6"});
-        QCOMPARE(records()->rowCount(), 64);
+        QCOMPARE(records()->model()->rowCount(), 64);
         QCOMPARE(window()->GridRowCapacity(), 64);
         QCOMPARE(rowTexts(records(), 1).first(), QStringLiteral("  41"));
+    }
+
+    // After adds and a correction the grid shows the store's records newest first, and a row
+    // scrolled to with the wheel and clicked is the record it shows.
+    void recordGridShowsTheStore_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::newRow("en_US") << QStringLiteral("en_US");
+        QTest::newRow("de_DE") << QStringLiteral("de_DE");
+    }
+    void recordGridShowsTheStore()
+    {
+        QFETCH(QString, locale);
+        QLocale::setDefault(QLocale(locale));
+        fillStore(30);
+        open();
+        // Rows inserted, removed and changed are announced as a view needs them.
+        QAbstractItemModelTester tester(records()->model(),
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
+        for (int draw = 0; draw < 3; ++draw)
+            addRecord({"7", "8", "9", "10", "11", QString::number(12 + draw)});
+        m_recordAnswers = {5};
+        QTest::mouseClick(control<QPushButton>(window(), "CorrectRec"), Qt::LeftButton);
+        box("InNum0")->setText(QStringLiteral("49"));
+        clickAdd();
+        QCOMPARE(m_fixture->messages.texts(), QStringList());
+
+        const DrawStore& store = state().Store;
+        QCOMPARE(store.RecCount(), 33);
+        QCOMPARE(store.cell(5, 2).number(), 49.0);
+        const auto shownRow = [&store](int row) {
+            return DatabaseView::RecordRowTexts(store, store.RecCount() - row + 1,
+                                                QDate::currentDate());
+        };
+        for (int row = 1; row <= store.RecCount(); ++row)
+            QCOMPARE(rowTexts(records(), row), shownRow(row));
+        QCOMPARE(rowTexts(records(), store.RecCount() + 1).join(QString()), QString());
+
+        QWidget* viewport = records()->viewport();
+        const QPoint inside(viewport->width() / 2, viewport->height() / 2);
+        QWheelEvent wheel(inside, viewport->mapToGlobal(inside), {}, {0, -360}, Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(viewport, &wheel);
+        const QModelIndex top = records()->indexAt(QPoint(inside.x(), 1));
+        QVERIFY(top.row() > 1);
+        const QModelIndex clicked = records()->indexAt(inside);
+        QTest::mouseClick(viewport, Qt::LeftButton, {}, records()->visualRect(clicked).center());
+        QCOMPARE(records()->selectionModel()->selectedIndexes(), QModelIndexList {clicked});
+        QCOMPARE(cellText(records(), clicked.row(), clicked.column()),
+                 shownRow(clicked.row()).at(clicked.column()));
+
+        // Emptied, the grid shows its header row again.
+        m_fixture->messages.answerNext(true);
+        QTest::mouseClick(control<QPushButton>(window(), "delDbase"), Qt::LeftButton);
+        QCOMPARE(records()->indexAt(QPoint(inside.x(), 1)).row(), 0);
     }
 
     void correctRecord_data()
@@ -219,7 +277,7 @@ private Q_SLOTS:
         QCOMPARE(m_fixture->messages.boxes.first().text,
                  QStringLiteral("Yes will delete the database file in memory."));
         QCOMPARE(state().Store.RecCount(), yes ? 0 : 3);
-        QCOMPARE(records()->item(1, 0)->text().isEmpty(), yes);
+        QCOMPARE(cellText(records(), 1, 0).isEmpty(), yes);
         QCOMPARE(distribution(1)->item(1, 0)->text().isEmpty(), yes);
         QCOMPARE(distribution(1)->item(0, 0)->text(), QStringLiteral(" 1"));
         QCOMPARE(box("InFileName")->text().isEmpty(), yes);
@@ -693,9 +751,9 @@ private Q_SLOTS:
         control<QLineEdit>(database, "InNum0")->setText(QStringLiteral("39"));
         QTest::mouseClick(control<QPushButton>(database, "Calc"), Qt::LeftButton);
         QCOMPARE(state().Store.cell(4, 2).number(), 39.0);
-        auto* grid = control<QTableWidget>(database, "Grid1");
-        QCOMPARE(grid->item(1, 0)->text(), QStringLiteral("  10"));
-        QCOMPARE(grid->item(7, 2)->text(), QStringLiteral(" 39"));
+        auto* grid = control<QTableView>(database, "Grid1");
+        QCOMPARE(cellText(grid, 1, 0), QStringLiteral("  10"));
+        QCOMPARE(cellText(grid, 7, 2), QStringLiteral(" 39"));
         QVERIFY(control<QLabel>(database, "Label4")
                     ->text()
                     .startsWith(QStringLiteral("Distribution of numbers in database.  Top 5 =  ")));
@@ -774,15 +832,15 @@ private:
     }
     void clickAdd() { QTest::mouseClick(control<QPushButton>(window(), "Calc"), Qt::LeftButton); }
     void setBox(const char* name, const QString& text) { typeIntoBox(window(), name, text); }
-    static QStringList rowTexts(QTableWidget* grid, int row)
+    static QStringList rowTexts(QTableView* grid, int row)
     {
         QStringList texts;
-        for (int column = 0; column < grid->columnCount(); ++column)
-            texts.append(grid->item(row, column)->text());
+        for (int column = 0; column < grid->model()->columnCount(); ++column)
+            texts.append(cellText(grid, row, column));
         return texts;
     }
     QLineEdit* box(const char* name) { return control<QLineEdit>(window(), name); }
-    QTableWidget* records() { return control<QTableWidget>(window(), "Grid1"); }
+    QTableView* records() { return control<QTableView>(window(), "Grid1"); }
     QTableWidget* distribution(int which)
     {
         const QByteArray name = "Grid" + QByteArray::number(which + 1);

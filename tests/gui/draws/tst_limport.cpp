@@ -113,7 +113,7 @@ private Q_SLOTS:
         QVERIFY(!topLevel<LImport>("LImport"));
         LDbase* database = topLevel<LDbase>("LDbase");
         QVERIFY(database);
-        QCOMPARE(control<QTableWidget>(database, "Grid1")->item(3, 1)->text(), firstDate);
+        QCOMPARE(cellText(control<QTableView>(database, "Grid1"), 3, 1), firstDate);
         QCOMPARE(control<QLineEdit>(database, "InFileName")->text(),
                  QStringLiteral("powerball-history"));
         QVERIFY(state().Store.ChangedFlag());
