@@ -123,14 +123,6 @@ bool FileFieldReader::atEnd() const
     return pos >= m_view.size();
 }
 
-void FileFieldReader::skipLine(qsizetype count)
-{
-    m_pos += count;
-    m_afterComma = false;
-    m_ended = false;
-    m_whole = true;
-}
-
 void FileFieldReader::finishField()
 {
     // Whatever stands between a closing quote and the separator is dropped, as is the separator;

@@ -37,7 +37,13 @@ public:
     // skipLine() then moves past the line as if its fields had been read one by one.
     QByteArrayView rest() const { return m_view.sliced(m_pos); }
     // Moves past `count` bytes of rest() that end with the end of a line or of the data.
-    void skipLine(qsizetype count);
+    void skipLine(qsizetype count)
+    {
+        m_pos += count;
+        m_afterComma = false;
+        m_ended = false;
+        m_whole = true;
+    }
 
     bool atEnd() const;
     // Whether the last read found the data at its end rather than a field.

@@ -20,12 +20,21 @@ bool readSmallWhole(FileFieldReader& reader, long long& value)
 }
 
 // A record's cells built in place: the record number, the date and the ten numbers.
+using RecordColumns = std::make_index_sequence<DrawStore::TableColumns>;
 template <std::size_t... Column>
 DrawStore::Record makeRecord(const std::array<long long, DrawStore::TableColumns>& numbers,
                              const QDate& date, std::index_sequence<Column...>)
 {
     return {(Column == 1 ? Cell(date) : Cell(double(numbers[Column])))...};
 }
+
+// A record's cells as emplace_back() takes them: built straight where the vector keeps them,
+// rather than built and then moved there cell by cell.
+struct RecordCells {
+    const std::array<long long, DrawStore::TableColumns>& numbers;
+    const QDate& date;
+    operator DrawStore::Record() const { return makeRecord(numbers, date, RecordColumns()); }
+};
 
 std::optional<QDate> recordDate(const Cell& cell, const QDate& today)
 {
@@ -96,7 +105,7 @@ ReadError readRecord(FileFieldReader& reader, int recordNumber, DrawStore::Recor
         if (j == 0 && numbers[0] != recordNumber)
             return ReadError::BadRecordNumber;
     }
-    record = makeRecord(numbers, date, std::make_index_sequence<DrawStore::TableColumns>());
+    record = makeRecord(numbers, date, RecordColumns());
     return ReadError::None;
 }
 
@@ -109,7 +118,8 @@ bool isDigit(char c)
 // end, every number plain digits: read in one pass, with the checks readRecord makes. The bytes it
 // took, or 0 for a line of any other form (blanks, signs, another date form, a fault), which the
 // full reader then reads from its start.
-qsizetype readWrittenLine(QByteArrayView line, int recordNumber, DrawStore::Record& record)
+qsizetype readWrittenLine(QByteArrayView line, int recordNumber,
+                          std::array<long long, DrawStore::TableColumns>& numbers, QDate& date)
 {
     const char* p = line.data();
     const char* const end = p + line.size();
@@ -149,16 +159,17 @@ qsizetype readWrittenLine(QByteArrayView line, int recordNumber, DrawStore::Reco
         || !fixedDigits(4, year) || !mark('-') || !fixedDigits(2, month) || !mark('-')
         || !fixedDigits(2, day) || !mark('#'))
         return 0;
-    const QDate date(year, month, day);
-    if (!IsStorableDate(date))
+    // A storable date; four digits make the year at most 9999. (Asking the date for its year
+    // would work it out of the day number again.)
+    date = QDate(year, month, day);
+    if (year < 1000 || !date.isValid())
         return 0;
-    record[0] = Cell(double(recordField));
-    record[1] = Cell(date);
-    for (std::size_t j = 2; j < record.size(); ++j) {
+    numbers[0] = recordField;
+    for (std::size_t j = 2; j < numbers.size(); ++j) {
         int value = 0;
         if (!mark(',') || !number(value))
             return 0;
-        record[j] = Cell(double(value));
+        numbers[j] = value;
     }
     // The line ends as the full reader ends it: CR LF, either alone, or the end of the data.
     if (p != end && *p != '\r' && *p != '\n')
@@ -191,18 +202,23 @@ ReadResult Read(QIODevice& device, LineReading lines)
     result.content.highNum = header->highNum;
     result.content.title = header->title;
     std::vector<DrawStore::Record>& records = result.content.records;
-    records.resize(std::size_t(header->recCount));
+    records.reserve(std::size_t(header->recCount));
     const bool quick = lines == LineReading::QuickWhereWritten;
     for (int i = 1; i <= header->recCount; ++i) {
-        DrawStore::Record& record = records[std::size_t(i - 1)];
         if (quick) {
-            if (const qsizetype taken = readWrittenLine(reader.rest(), i, record); taken > 0) {
+            std::array<long long, DrawStore::TableColumns> numbers {};
+            QDate date;
+            if (const qsizetype taken = readWrittenLine(reader.rest(), i, numbers, date);
+                taken > 0) {
                 reader.skipLine(taken);
+                records.emplace_back(RecordCells {numbers, date});
                 continue;
             }
         }
+        DrawStore::Record record;
         if (const ReadError error = readRecord(reader, i, record); error != ReadError::None)
             return failed(error);
+        records.push_back(std::move(record));
     }
     return result;
 }
