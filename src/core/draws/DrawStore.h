@@ -27,8 +27,7 @@ using NumberTable = std::array<NumberCount, LotteryShape::MaxHighestNumber + 1>;
 class DrawStore {
 public:
     static constexpr int MaxRecords = 2000;
-    // Rows 0..2002 as the records are numbered: row 0 is never filled, and a draw file may hold
-    // two records more than the window adds.
+    // Records are numbered 1..TableRows - 1: a draw file may hold two more than the window adds.
     static constexpr int TableRows = 2003;
     // The record number, the date and a column for every number a draw can have.
     static constexpr int TableColumns = LotteryShape::MaxNumbersPerDraw + 2;
