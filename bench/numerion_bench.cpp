@@ -1,5 +1,8 @@
-// Times the program's heavy paths beside a bare reference measured in the same run, and prints
-// each figure, its reference and their ratio at the end.
+// Times the program's heavy paths, each beside a bare reference measured in the same run and in
+// turn with it (ours, reference, ours, reference, ...), so that a slow spell of the machine falls
+// on both. Prints the medians and their ratio. The lines "ratio <name> <value>" and
+// "ms <name> <value>" are the figures the goals are checked on (bench/check_goals.py); lines that
+// start with "#" say what was measured. --growth adds how the costs grow with the records.
 #include "core/analysis/DrawStatistics.h"
 #include "core/analysis/NumberPicker.h"
 #include "core/analysis/Ranking.h"
@@ -7,42 +10,46 @@
 #include "core/common/EntropyRandomSource.h"
 #include "core/common/FileDialogs.h"
 #include "core/common/MessageBoxes.h"
-#include "core/common/TextFormat.h"
 #include "core/draws/DatabaseView.h"
 #include "core/draws/DrawFile.h"
 #include "core/tracker/Money.h"
-#include "gui/app/Program.h"
-#include "gui/app/ZudeMenu.h"
+#include "gui/analysis/Lottery.h"
 #include "gui/common/PrinterPort.h"
-#include "gui/common/QtPrinterPort.h"
 #include "gui/common/Services.h"
 #include "gui/draws/LDbase.h"
 #include "gui/tracker/LInvTrack.h"
 
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QBuffer>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <benchmark/benchmark.h>
-
 #include <algorithm>
 #include <cstdio>
-#include <map>
+#include <cstdlib>
+#include <ctime>
+#include <memory>
+#include <optional>
 #include <string_view>
+#include <vector>
 
 namespace {
 
-// Services that never block: no boxes, no printer, no dialogs.
-class SilentMessages : public MessageBoxes {
+// Services that never block: no boxes, no printer, no dialogs. A message means the measured
+// step did not do what it should.
+class CountingMessages : public MessageBoxes {
 public:
-    void inform(const QString&, const QString&) override { }
+    void inform(const QString&, const QString&) override { ++informed; }
     bool ask(const QString&, const QString&) override { return false; }
     void beep() override { }
+    int informed = 0;
 };
 class NoPrinter : public PrinterPort {
 public:
@@ -58,103 +65,426 @@ public:
 };
 
 struct Bench {
-    SilentMessages messages;
+    CountingMessages messages;
     NoPrinter printer;
     NoDialogs dialogs;
     EntropyRandomSource random;
     Services services {messages, printer, dialogs, random};
 };
 
-// A store of `records` weekly draws of six numbers from 49.
-void fillStore(DrawStore& store, int records)
+[[noreturn]] void fail(const char* what)
 {
+    std::fprintf(stderr, "numerion_bench: %s\n", what);
+    std::exit(1);
+}
+
+double median(std::vector<double> values)
+{
+    if (values.empty())
+        return 0;
+    std::sort(values.begin(), values.end());
+    const std::size_t middle = values.size() / 2;
+    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+double elapsedMs(const QElapsedTimer& timer)
+{
+    return double(timer.nsecsElapsed()) / 1e6;
+}
+
+// The milliseconds one run of `work` takes, over `runs` runs.
+template <typename Work> double msPerRun(int runs, Work&& work)
+{
+    QElapsedTimer timer;
+    timer.start();
+    for (int run = 0; run < runs; ++run)
+        work();
+    return elapsedMs(timer) / runs;
+}
+
+struct Figure {
+    double ours = 0;
+    double reference = 0;
+    double ratio() const { return ours / reference; }
+};
+
+// `ours` and `reference`, each giving one sample in milliseconds, sampled in turn `rounds` times
+// after one round that warms the caches and is not counted.
+template <typename Ours, typename Reference>
+Figure interleaved(int rounds, Ours&& ours, Reference&& reference)
+{
+    ours();
+    reference();
+    std::vector<double> oursMs;
+    std::vector<double> referenceMs;
+    for (int round = 0; round < rounds; ++round) {
+        oursMs.push_back(ours());
+        referenceMs.push_back(reference());
+    }
+    return {median(oursMs), median(referenceMs)};
+}
+
+void printRatio(const char* name, const Figure& figure, const char* ours, const char* reference)
+{
+    std::printf("# %s %.3f ms; %s %.3f ms\n", ours, figure.ours, reference, figure.reference);
+    std::printf("ratio %s %.3f\n", name, figure.ratio());
+}
+
+void printMs(const char* name, double ms, const char* what)
+{
+    std::printf("# %s\n", what);
+    std::printf("ms %s %.4f\n", name, ms);
+}
+
+// Watches one widget for its paint events.
+class PaintWatch : public QObject {
+public:
+    explicit PaintWatch(QWidget* widget) : m_widget(widget) { widget->installEventFilter(this); }
+    ~PaintWatch() override
+    {
+        if (m_widget)
+            m_widget->removeEventFilter(this);
+    }
+
+    // Processes events until the widget has been painted, then once more, so that what follows
+    // the paint in the same turn (the frame put on the screen) is done too.
+    void waitForPaint()
+    {
+        QElapsedTimer timer;
+        timer.start();
+        while (!m_painted) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents);
+            if (timer.elapsed() > 5000)
+                fail("a window was not painted");
+        }
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        m_painted = false;
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        m_painted = m_painted || event->type() == QEvent::Paint;
+        return false;
+    }
+
+private:
+    QPointer<QWidget> m_widget;
+    bool m_painted = false;
+};
+
+// The area of the database window's record grid where its rows are painted.
+QWidget* recordGridArea(QWidget& window)
+{
+    auto* grid = window.findChild<QAbstractScrollArea*>(QStringLiteral("Grid1"));
+    if (!grid)
+        fail("the database window has no Grid1");
+    return grid->viewport();
+}
+
+// `count` weekly draws of six different numbers from 49, as a draw file holds them.
+std::vector<DrawStore::Record> weeklyDraws(int count)
+{
+    QRandomGenerator random(2026);
+    std::vector<DrawStore::Record> records;
+    for (int i = 1; i <= count; ++i) {
+        DrawStore::Record record;
+        record[0] = Cell(double(i));
+        record[1] = Cell(QDate(1980, 1, 5).addDays(7 * (i - 1)));
+        QList<int> pool;
+        for (int n = 1; n <= 49; ++n)
+            pool.append(n);
+        for (std::size_t k = 2; k < record.size(); ++k)
+            record[k] = Cell(k < 8 ? double(pool.takeAt(random.bounded(int(pool.size())))) : 0.0);
+        records.push_back(record);
+    }
+    return records;
+}
+
+void loadWeeklyDraws(SharedState& shared, int count)
+{
+    DrawStore& store = shared.Store;
+    store.Reset();
+    store.LoadRecords(weeklyDraws(count));
     store.SetColCount(8);
     store.SetHighNum(49);
     store.SetTitle(QStringLiteral("Benchmark 6 of 49"));
-    QRandomGenerator random(2026);
-    for (int i = 0; i < records; ++i) {
-        QStringList numbers;
-        for (int k = 0; k < 6; ++k)
-            numbers.append(QString::number(random.bounded(1, 50)));
-        store.AppendRecord(FormatShortDate(QDate(1990, 1, 6).addDays(7 * i)), numbers,
-                           QDate::currentDate());
-    }
     store.CountNumbers();
+    shared.Settings.DefaultNumbersPerDraw = 6;
+    shared.Settings.DefaultHighNum = 49;
 }
 
-QByteArray drawFileBytes()
+// A draw file of `count` records in `folder`; its path.
+QString writeDrawFile(const QTemporaryDir& folder, int count)
 {
-    static const QByteArray bytes = [] {
-        DrawStore store;
-        fillStore(store, DrawFile::MaxRecordLines);
-        return DrawFile::Bytes(store, QDate::currentDate()).value();
-    }();
-    return bytes;
+    SharedState shared;
+    loadWeeklyDraws(shared, count);
+    const QString path = folder.filePath(QStringLiteral("draws-%1.lto").arg(count));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly)
+        || DrawFile::Write(shared.Store, file, QDate::currentDate()) != DrawFile::WriteError::None)
+        fail("the draw file could not be written");
+    return path;
 }
 
-void DrawFileRead(benchmark::State& state)
+// What the program does to open a draw file: read it, hand its records to the store.
+void openIntoStore(const QString& path, DrawStore& store,
+                   DrawFile::LineReading lines = DrawFile::LineReading::QuickWhereWritten)
 {
-    const QByteArray bytes = drawFileBytes();
-    for (auto _ : state) {
-        QBuffer buffer;
-        buffer.setData(bytes);
-        buffer.open(QIODevice::ReadOnly);
-        benchmark::DoNotOptimize(DrawFile::Read(buffer));
-    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        fail("the draw file could not be opened");
+    DrawFile::ReadResult read = DrawFile::Read(file, lines);
+    if (read.error != DrawFile::ReadError::None
+        || !store.LoadRecords(std::move(read.content.records)))
+        fail("the draw file could not be read");
+    store.SetColCount(read.content.colCount);
+    store.SetHighNum(read.content.highNum);
+    store.SetTitle(read.content.title);
 }
 
-// The reference: the same bytes read and split at commas and line ends, nothing more.
-void BareSplit(benchmark::State& state)
+// The reference: the same file read and split at commas and line ends, nothing more.
+std::size_t readAndSplit(const QString& path)
 {
-    const QByteArray bytes = drawFileBytes();
-    for (auto _ : state) {
-        QBuffer buffer;
-        buffer.setData(bytes);
-        buffer.open(QIODevice::ReadOnly);
-        const QByteArray data = buffer.readAll();
-        std::vector<std::string_view> fields;
-        qsizetype start = 0;
-        for (qsizetype i = 0; i < data.size(); ++i) {
-            const char c = data[i];
-            if (c == ',' || c == '\n' || c == '\r') {
-                if (i > start || c == ',')
-                    fields.emplace_back(data.constData() + start, std::size_t(i - start));
-                start = i + 1;
-            }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        fail("the draw file could not be opened");
+    const QByteArray data = file.readAll();
+    std::vector<std::string_view> fields;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < data.size(); ++i) {
+        const char c = data[i];
+        if (c == ',' || c == '\n' || c == '\r') {
+            if (i > start || c == ',')
+                fields.emplace_back(data.constData() + start, std::size_t(i - start));
+            start = i + 1;
         }
-        benchmark::DoNotOptimize(fields);
     }
+    return fields.size();
 }
 
-void DrawFileWrite(benchmark::State& state)
+Figure openFigure(const QString& path, int records, int rounds)
+{
+    // Single opens, many of them: on a busy machine a batch of opens long enough to be timed is
+    // often cut by another process, one open seldom.
+    DrawStore store;
+    std::size_t fields = 0;
+    const Figure figure = interleaved(
+        rounds * 20, [&] { return msPerRun(1, [&] { openIntoStore(path, store); }); },
+        [&] { return msPerRun(1, [&] { fields += readAndSplit(path); }); });
+    if (store.RecCount() != records || fields == 0)
+        fail("the draw file did not read whole");
+    return figure;
+}
+
+// The same open with every line read by the full reader, as lines not written by the program are.
+double fullReaderOpenMs(const QString& path, int rounds)
 {
     DrawStore store;
-    fillStore(store, DrawFile::MaxRecordLines);
-    for (auto _ : state) {
-        QBuffer buffer;
-        buffer.open(QIODevice::WriteOnly);
-        benchmark::DoNotOptimize(DrawFile::Write(store, buffer, QDate::currentDate()));
-    }
+    std::vector<double> ms;
+    for (int round = 0; round < rounds * 20; ++round)
+        ms.push_back(msPerRun(
+            1, [&] { openIntoStore(path, store, DrawFile::LineReading::FullReaderOnly); }));
+    return median(ms);
 }
 
-void CountAndRank(benchmark::State& state)
+// The database window opened on the store, from its creation until its grid is painted.
+double databaseWindowMs(SharedState& shared, Bench& bench)
 {
-    DrawStore store;
-    fillStore(store, DrawFile::MaxRecordLines);
-    for (auto _ : state) {
-        store.CountNumbers();
-        RankByCount(store, RankOrder::ByCount);
-        benchmark::DoNotOptimize(store.SortedCounts());
-    }
+    QElapsedTimer timer;
+    timer.start();
+    auto window = std::make_unique<LDbase>(shared, bench.services);
+    PaintWatch watch(recordGridArea(*window));
+    window->show();
+    watch.waitForPaint();
+    const double ms = elapsedMs(timer);
+    window.reset();
+    QCoreApplication::processEvents();
+    return ms;
 }
 
-void Pick(benchmark::State& state, PickSettings settings)
+// The reference: a bare table of the grid's size filled with the texts the grid shows.
+double bareTableMs(const QList<QStringList>& texts, const QSize& size)
 {
-    Bench bench;
+    QElapsedTimer timer;
+    timer.start();
+    auto table = std::make_unique<QTableWidget>();
+    table->resize(size);
+    table->setRowCount(int(texts.size()));
+    table->setColumnCount(int(texts.first().size()));
+    for (int row = 0; row < texts.size(); ++row)
+        for (int column = 0; column < texts[row].size(); ++column)
+            table->setItem(row, column, new QTableWidgetItem(texts[row][column]));
+    PaintWatch watch(table->viewport());
+    table->show();
+    watch.waitForPaint();
+    const double ms = elapsedMs(timer);
+    table.reset();
+    QCoreApplication::processEvents();
+    return ms;
+}
+
+Figure databaseWindowFigure(Bench& bench, int records, int rounds)
+{
+    SharedState shared;
+    loadWeeklyDraws(shared, records);
+    QSize gridSize;
+    {
+        LDbase window(shared, bench.services);
+        gridSize = recordGridArea(window)->parentWidget()->size();
+    }
+    QList<QStringList> texts {{QStringLiteral("Record"), QStringLiteral("Date")}};
+    for (int k = 1; k <= 6; ++k)
+        texts.first().append(QString::number(k));
+    for (int i = shared.Store.RecCount(); i >= 1; --i)
+        texts.append(DatabaseView::RecordRowTexts(shared.Store, i, QDate::currentDate()));
+    return interleaved(
+        rounds, [&] { return databaseWindowMs(shared, bench); },
+        [&] { return bareTableMs(texts, gridSize); });
+}
+
+// The milliseconds of each of `adds` draws typed into the entry row and added with "&Add Record"
+// as a user does, from the click until the record grid is painted again; the store holds
+// `records` - `adds` records at first and `records` at the end.
+std::vector<double> addRecordMs(Bench& bench, int records, int adds)
+{
+    SharedState shared;
+    loadWeeklyDraws(shared, records - adds);
+    LDbase window(shared, bench.services);
+    PaintWatch watch(recordGridArea(window));
+    window.show();
+    watch.waitForPaint();
+    auto* add = window.findChild<QPushButton*>(QStringLiteral("Calc"));
+    if (!add)
+        fail("the database window has no Add Record button");
+    bench.messages.informed = 0;
+    std::vector<double> ms;
+    for (int a = 0; a < adds; ++a) {
+        for (int k = 0; k < 6; ++k) {
+            auto* box = window.findChild<QLineEdit*>(QStringLiteral("InNum%1").arg(k));
+            QTest::keyClicks(box, QString::number((a * 7) % 43 + 1 + k));
+        }
+        const int before = shared.Store.RecCount();
+        QElapsedTimer timer;
+        timer.start();
+        QTest::mouseClick(add, Qt::LeftButton);
+        watch.waitForPaint();
+        ms.push_back(elapsedMs(timer));
+        if (shared.Store.RecCount() != before + 1 || bench.messages.informed != 0)
+            fail("Add Record did not add the typed draw");
+    }
+    return ms;
+}
+
+// Adding up to `large` and up to `small` records, in turn; the medians.
+Figure addRecordFigure(Bench& bench, int large, int small, int rounds)
+{
+    std::vector<double> atLarge;
+    std::vector<double> atSmall;
+    const int adds = std::min(10, small);
+    for (int round = 0; round < std::max(1, rounds / 5); ++round) {
+        for (double ms : addRecordMs(bench, large, adds))
+            atLarge.push_back(ms);
+        for (double ms : addRecordMs(bench, small, adds))
+            atSmall.push_back(ms);
+    }
+    return {median(atLarge), median(atSmall)};
+}
+
+struct ProcessRun {
+    double ms = 0;
+    double rssMb = 0; // the peak resident set
+};
+
+// `program` run as a whole process, through numerion_bench_run, until it ends by itself.
+ProcessRun runProcess(const QString& program, const QStringList& arguments)
+{
+    QProcess runner;
+    runner.start(QCoreApplication::applicationDirPath() + QStringLiteral("/numerion_bench_run"),
+                 QStringList {program} + arguments);
+    if (!runner.waitForFinished(60000) || runner.exitStatus() != QProcess::NormalExit
+        || runner.exitCode() != 0)
+        fail("a process did not end by itself");
+    const QList<QByteArray> figures = runner.readAllStandardOutput().trimmed().split(' ');
+    if (figures.size() != 2)
+        fail("a process was not measured");
+    return {figures[0].toDouble(), figures[1].toDouble() / 1024};
+}
+
+// Start-up of the real program to its menu painted, and of a bare window of ten buttons.
+void startUpFigures(int rounds)
+{
+    const QString folder = QCoreApplication::applicationDirPath();
+    const QString numerion = folder + QStringLiteral("/numerion");
+    const QString bare = folder + QStringLiteral("/numerion_bench_window");
+    std::vector<double> rss[2];
+    const Figure time = interleaved(
+        rounds,
+        [&] {
+            const ProcessRun run = runProcess(numerion, {QStringLiteral("--quit-after-show")});
+            rss[0].push_back(run.rssMb);
+            return run.ms;
+        },
+        [&] {
+            const ProcessRun run = runProcess(bare, {});
+            rss[1].push_back(run.rssMb);
+            return run.ms;
+        });
+    printRatio("startup_time", time, "numerion --quit-after-show, start to end",
+               "a bare window of ten buttons");
+    const Figure memory {median(rss[0]), median(rss[1])};
+    std::printf("# peak RSS %.1f MB; bare window %.1f MB\n", memory.ours, memory.reference);
+    std::printf("ratio startup_rss %.3f\n", memory.ratio());
+}
+
+double processCpuMs()
+{
+    timespec cpu {};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &cpu);
+    return double(cpu.tv_sec) * 1e3 + double(cpu.tv_nsec) / 1e6;
+}
+
+// One "&Calculate" in Rado-d-Idorur: its wall time and the share of it spent on the CPU.
+void radoFigures(Bench& bench, int rounds)
+{
+    std::vector<double> wall;
+    std::vector<double> share;
+    for (int round = 0; round < std::max(3, rounds / 5); ++round) {
+        SharedState shared;
+        Lottery window(shared, bench.services);
+        PaintWatch watch(&window);
+        window.show();
+        watch.waitForPaint();
+        auto* calculate = window.findChild<QPushButton*>(QStringLiteral("CalcRandNo"));
+        if (!calculate)
+            fail("Rado-d-Idorur has no Calculate button");
+        const double cpuBefore = processCpuMs();
+        QElapsedTimer timer;
+        timer.start();
+        QTest::mouseClick(calculate, Qt::LeftButton);
+        QCoreApplication::processEvents();
+        wall.push_back(elapsedMs(timer));
+        share.push_back((processCpuMs() - cpuBefore) / wall.back());
+    }
+    printMs("rado_calculate", median(wall), "one Rado-d-Idorur Calculate, its animation included");
+    std::printf("# the share of it on the CPU (process CPU time over wall time)\n");
+    std::printf("ratio rado_cpu_share %.3f\n", median(share));
+}
+
+void pickFigures(Bench& bench, int rounds)
+{
     SharedState shared;
     NumberPicker picker(bench.random);
-    for (auto _ : state)
-        benchmark::DoNotOptimize(picker.PickNumbers(settings, shared.Store));
+    const auto pickMs = [&](PickSettings settings, int runs) {
+        std::vector<double> ms;
+        for (int round = 0; round < rounds; ++round)
+            ms.push_back(msPerRun(runs, [&] { picker.PickNumbers(settings, shared.Store); }));
+        return median(ms);
+    };
+    printMs("pick_10x10_of_60", pickMs({{10, 60}, 10, PickMode::FullRange}, 200),
+            "PickNumbers, 10 sets of 10 from 60");
+    printMs("pick_abort_5000", pickMs({{6, 5}, 1, PickMode::FullRange}, 5),
+            "PickNumbers giving up after 5000 rejections");
 }
 
 // 105 rows with a subtotal every seventh row, typed into the sheet before each calculation.
@@ -168,32 +498,14 @@ void fillSheet(Sheet& sheet)
     }
 }
 
-void TrackerSheet(benchmark::State& state)
+void trackerFigure(Bench& bench, int rounds)
 {
-    Bench bench;
     SharedState shared;
     LInvTrack window(shared, bench.services);
+    PaintWatch watch(&window);
     window.show();
+    watch.waitForPaint();
     auto* calculate = window.findChild<QPushButton*>(QStringLiteral("Calc7"));
-    for (auto _ : state) {
-        fillSheet(shared.TrackerSheet);
-        calculate->click();
-    }
-}
-
-// The reference of the grids: a bare table of `rows` x `columns` filled with `texts` row by row.
-void bareFill(QTableWidget& table, int rows, const QList<QStringList>& texts)
-{
-    const int columns = int(texts.first().size());
-    table.setRowCount(rows);
-    table.setColumnCount(columns);
-    for (int row = 0; row < rows && row < texts.size(); ++row)
-        for (int column = 0; column < columns; ++column)
-            table.setItem(row, column, new QTableWidgetItem(texts[row][column]));
-}
-
-void BareSheetGrid(benchmark::State& state)
-{
     Sheet sheet;
     fillSheet(sheet);
     sheet.CalculateSheet();
@@ -201,171 +513,84 @@ void BareSheetGrid(benchmark::State& state)
     for (int r = 1; r <= sheet.SheetRowCount; ++r)
         texts.append(
             {Money::CellText(sheet.cell(r, 0)), Money::FormatAmountCell(sheet.cell(r, 1))});
-    for (auto _ : state) {
-        QTableWidget table;
-        bareFill(table, 110, texts);
-        table.show();
-    }
+    const Figure figure = interleaved(
+        rounds,
+        [&] {
+            return msPerRun(10, [&] {
+                fillSheet(shared.TrackerSheet);
+                calculate->click();
+            });
+        },
+        [&] { return bareTableMs(texts, QSize(400, 300)); });
+    std::printf("# a bare %d-row table filled with the same texts and painted %.3f ms\n",
+                int(texts.size()), figure.reference);
+    printMs("tracker_sheet", figure.ours, "CalculateSheet + ShowSheet, 105 rows");
 }
 
-void DatabaseWindow(benchmark::State& state)
+void coreFigures(const QString& path, int rounds)
 {
-    Bench bench;
     SharedState shared;
-    fillStore(shared.Store, DrawStore::MaxRecords);
-    for (auto _ : state) {
-        auto window = std::make_unique<LDbase>(shared, bench.services);
-        window->show();
-        state.PauseTiming();
-        window.reset();
-        state.ResumeTiming();
+    openIntoStore(path, shared.Store);
+    DrawStore& store = shared.Store;
+    std::vector<double> write;
+    std::vector<double> count;
+    for (int round = 0; round < rounds; ++round) {
+        write.push_back(msPerRun(5, [&] {
+            QBuffer buffer;
+            buffer.open(QIODevice::WriteOnly);
+            DrawFile::Write(store, buffer, QDate::currentDate());
+        }));
+        count.push_back(msPerRun(50, [&] {
+            store.CountNumbers();
+            RankByCount(store, RankOrder::ByCount);
+        }));
     }
+    printMs("write_draw_file", median(write), "a 2002-record draw file written");
+    printMs("count_and_rank", median(count), "CountNumbers + RankByCount, 2002 records");
 }
 
-void BareDatabaseGrid(benchmark::State& state)
-{
-    DrawStore store;
-    fillStore(store, DrawStore::MaxRecords);
-    QList<QStringList> texts;
-    for (int i = store.RecCount(); i >= 1; --i)
-        texts.append(DatabaseView::RecordRowTexts(store, i, QDate::currentDate()));
-    for (auto _ : state) {
-        auto table = std::make_unique<QTableWidget>();
-        bareFill(*table, store.RecCount() + 24, texts);
-        table->show();
-        state.PauseTiming();
-        table.reset();
-        state.ResumeTiming();
-    }
-}
-
-// Start-up is timed as a whole process, from its start until its first window is on the screen,
-// for the program and for a bare Qt program; both run as this program in a child mode.
-void startChild(benchmark::State& state, const char* mode)
-{
-    for (auto _ : state) {
-        QProcess child;
-        child.start(QCoreApplication::applicationFilePath(),
-                    {QStringLiteral("--start-child"), QString::fromLatin1(mode)});
-        if (!child.waitForFinished(30000) || child.exitCode() != 0)
-            state.SkipWithError("the child did not show its window");
-    }
-}
-
-void StartUp(benchmark::State& state)
-{
-    startChild(state, "program");
-}
-
-void BareWindow(benchmark::State& state)
-{
-    startChild(state, "bare");
-}
-
-// The child: the program's start-up up to the menu shown, or a bare window shown and closed.
-int runStartChild(int argc, char** argv, const QString& mode)
-{
-    QApplication app(argc, argv);
-    if (mode == QLatin1String("bare")) {
-        QWidget window;
-        window.resize(632, 424);
-        window.show();
-        const bool shown = QTest::qWaitForWindowExposed(&window);
-        window.close();
-        return shown ? 0 : 1;
-    }
-    // The real printer service: asking for the default printer is part of starting.
-    Bench bench;
-    QtPrinterPort printer;
-    Services services {bench.messages, printer, bench.dialogs, bench.random};
-    QTemporaryDir folder;
-    SharedState shared;
-    shared.ProgramDirectory = folder.path();
-    Program program(shared, services);
-    program.start();
-    return QTest::qWaitForWindowExposed(program.mainMenu()) ? 0 : 1;
-}
-
-// The number statistics of 2000 draws of 10 different numbers from 60: the median of 101 runs,
-// printed as "ms statistics <milliseconds>".
-void reportStatistics()
+// The number statistics of 2000 draws of 10 different numbers from 60.
+void statisticsFigure(int rounds)
 {
     DrawStore store;
     store.SetColCount(12);
     store.SetHighNum(60);
     QRandomGenerator random(2026);
-    for (int i = 0; i < DrawStore::MaxRecords; ++i) {
+    std::vector<DrawStore::Record> records;
+    for (int i = 1; i <= DrawStore::MaxRecords; ++i) {
+        DrawStore::Record record;
+        record[0] = Cell(double(i));
+        record[1] = Cell(QDate(1980, 1, 5).addDays(7 * (i - 1)));
         QList<int> pool;
         for (int n = 1; n <= 60; ++n)
             pool.append(n);
-        QStringList numbers;
-        for (int k = 0; k < 10; ++k)
-            numbers.append(QString::number(pool.takeAt(random.bounded(int(pool.size())))));
-        store.AppendRecord(FormatShortDate(QDate(1990, 1, 6).addDays(7 * i)), numbers,
-                           QDate::currentDate());
+        for (std::size_t k = 2; k < record.size(); ++k)
+            record[k] = Cell(double(pool.takeAt(random.bounded(int(pool.size())))));
+        records.push_back(record);
     }
-    std::vector<double> milliseconds;
-    for (int run = 0; run < 101; ++run) {
-        QElapsedTimer timer;
-        timer.start();
-        const DrawStatistics stats = ComputeDrawStatistics(store, QDate::currentDate());
-        benchmark::DoNotOptimize(stats);
-        milliseconds.push_back(double(timer.nsecsElapsed()) / 1e6);
-    }
-    const auto median = milliseconds.begin() + std::ptrdiff_t(milliseconds.size() / 2);
-    std::nth_element(milliseconds.begin(), median, milliseconds.end());
-    std::printf("ms statistics %.3f\n", *median);
+    store.LoadRecords(std::move(records));
+    std::vector<double> ms;
+    for (int round = 0; round < rounds; ++round)
+        ms.push_back(msPerRun(5, [&] { ComputeDrawStatistics(store, QDate::currentDate()); }));
+    printMs("statistics", median(ms), "the number statistics of 2000 draws of 10 from 60");
 }
 
-// Prints the usual table, then each figure beside its reference.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        // With repetitions the median stands for the benchmark; otherwise its one run.
-        for (const Run& run : runs) {
-            if (run.error_occurred)
-                continue;
-            const double seconds
-                = run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
-            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
-                m_times[run.run_name.function_name] = seconds;
-            else if (run.run_type == Run::RT_Iteration
-                     && !m_times.count(run.run_name.function_name))
-                m_times[run.run_name.function_name] = seconds;
-        }
+// How the costs grow with the records: open and its split, the window and its bare table, and
+// adding a record.
+void growthTable(Bench& bench, const QTemporaryDir& folder, int rounds)
+{
+    std::printf("# growth: records, open ms, split ms, ratio, window ms, bare table ms, ratio, "
+                "add record ms\n");
+    for (const int records : {10, 100, 1000, 2002}) {
+        const Figure open = openFigure(writeDrawFile(folder, records), records, rounds);
+        const Figure window = databaseWindowFigure(bench, records, rounds);
+        const int adding = std::min(records, int(DrawStore::MaxRecords));
+        const double add = median(addRecordMs(bench, adding, std::min(10, adding)));
+        std::printf("growth %d %.3f %.3f %.2f %.3f %.3f %.2f %.3f\n", records, open.ours,
+                    open.reference, open.ratio(), window.ours, window.reference, window.ratio(),
+                    add);
     }
-    void Finalize() override
-    {
-        ConsoleReporter::Finalize();
-        const std::pair<const char*, const char*> pairs[] = {
-            {"DrawFileRead", "BareSplit"},
-            {"DatabaseWindow", "BareDatabaseGrid"},
-            {"TrackerSheet", "BareSheetGrid"},
-            {"StartUp", "BareWindow"},
-        };
-        std::printf("\n%-18s %12s %-18s %12s %7s\n", "figure", "time", "reference", "time",
-                    "ratio");
-        for (const auto& [figure, reference] : pairs) {
-            const auto ours = find(figure);
-            const auto bare = find(reference);
-            if (ours && bare)
-                std::printf("%-18s %9.3f ms %-18s %9.3f ms %6.2fx\n", figure, *ours * 1e3,
-                            reference, *bare * 1e3, *ours / *bare);
-        }
-    }
-
-private:
-    std::optional<double> find(std::string_view name) const
-    {
-        const auto found = m_times.find(std::string(name));
-        if (found == m_times.end())
-            return std::nullopt;
-        return found->second;
-    }
-    std::map<std::string, double> m_times;
-};
+}
 
 } // namespace
 
@@ -373,35 +598,60 @@ int main(int argc, char** argv)
 {
     if (qgetenv("QT_QPA_PLATFORM").isEmpty())
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (argc == 3 && std::string_view(argv[1]) == "--start-child")
-        return runStartChild(argc, argv, QString::fromLatin1(argv[2]));
     QApplication app(argc, argv);
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    const QStringList arguments = QCoreApplication::arguments();
+    int rounds = 15;
+    if (const qsizetype at = arguments.indexOf(QStringLiteral("--rounds"));
+        at > 0 && at + 1 < arguments.size())
+        rounds = std::max(1, arguments[at + 1].toInt());
+    const bool growth = arguments.contains(QStringLiteral("--growth"));
+    // --only FIGURE runs one of them (open, window, add, startup, rado, picks, tracker, core,
+    // statistics), as for profiling it.
+    QString only;
+    if (const qsizetype at = arguments.indexOf(QStringLiteral("--only"));
+        at > 0 && at + 1 < arguments.size())
+        only = arguments[at + 1];
+    const auto runs
+        = [&only](const char* figure) { return only.isEmpty() || only == QLatin1String(figure); };
+    std::printf("# medians of %d rounds, each figure measured in turn with its reference\n",
+                rounds);
 
-    benchmark::RegisterBenchmark("DrawFileRead", DrawFileRead)->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("BareSplit", BareSplit)->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("DrawFileWrite", DrawFileWrite)->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("CountAndRank", CountAndRank)->Unit(benchmark::kMicrosecond);
-    benchmark::RegisterBenchmark("Pick10x10of60", Pick,
-                                 PickSettings {{10, 60}, 10, PickMode::FullRange})
-        ->Unit(benchmark::kMicrosecond);
-    benchmark::RegisterBenchmark("PickAbort5000", Pick,
-                                 PickSettings {{6, 5}, 1, PickMode::FullRange})
-        ->Unit(benchmark::kMicrosecond);
-    benchmark::RegisterBenchmark("TrackerSheet", TrackerSheet)->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("BareSheetGrid", BareSheetGrid)->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("DatabaseWindow", DatabaseWindow)->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("BareDatabaseGrid", BareDatabaseGrid)
-        ->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("StartUp", StartUp)->Unit(benchmark::kMillisecond)->UseRealTime();
-    benchmark::RegisterBenchmark("BareWindow", BareWindow)
-        ->Unit(benchmark::kMillisecond)
-        ->UseRealTime();
-
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    reportStatistics();
+    Bench bench;
+    QTemporaryDir folder;
+    const QString largest = writeDrawFile(folder, DrawFile::MaxRecordLines);
+    if (runs("open")) {
+        printRatio("open_draw_file", openFigure(largest, DrawFile::MaxRecordLines, rounds),
+                   "a 2002-record draw file opened into the store",
+                   "the same file read and split at commas and line ends");
+        std::printf("# the same file opened with the full reader on every line %.3f ms\n",
+                    fullReaderOpenMs(largest, rounds));
+    }
+    if (runs("window"))
+        printRatio("database_window", databaseWindowFigure(bench, DrawStore::MaxRecords, rounds),
+                   "the database window shown and painted on 2000 records",
+                   "a bare table filled with the same texts");
+    if (runs("add")) {
+        const Figure add = addRecordFigure(bench, DrawStore::MaxRecords, 200, rounds);
+        printMs("add_record_2000", add.ours, "Add Record up to 2000 records, the grid repainted");
+        printMs("add_record_200", add.reference,
+                "Add Record up to 200 records, the grid repainted");
+        std::printf("ratio add_record_growth %.3f\n", add.ratio());
+    }
+    if (runs("startup"))
+        startUpFigures(rounds);
+    if (runs("rado"))
+        radoFigures(bench, rounds);
+    if (runs("picks"))
+        pickFigures(bench, rounds);
+    if (runs("tracker"))
+        trackerFigure(bench, rounds);
+    if (runs("core"))
+        coreFigures(largest, rounds);
+    if (runs("statistics"))
+        statisticsFigure(rounds);
+    if (growth)
+        growthTable(bench, folder, rounds);
+    std::fflush(stdout);
     return 0;
 }

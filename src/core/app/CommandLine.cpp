@@ -59,8 +59,12 @@ CommandLine ParseCommandLine(const QStringList& arguments)
         QStringLiteral(
             "With --import: day-first or month-first, how to read dates such as 03/04/2025 when the history does not tell."),
         "order");
+    QCommandLineOption quitAfterShow(QStringLiteral("quit-after-show"),
+                                     QStringLiteral("Ends once the menu is painted."));
+    quitAfterShow.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(help);
     parser.addOption(version);
+    parser.addOption(quitAfterShow);
     for (const QCommandLineOption* option : {&import, &numbers, &highest, &output, &title, &dates})
         parser.addOption(*option);
     parser.addPositionalArgument(
@@ -93,6 +97,7 @@ CommandLine ParseCommandLine(const QStringList& arguments)
         return result;
     }
     const QStringList files = parser.positionalArguments();
+    result.quitAfterShow = parser.isSet(quitAfterShow);
 
     if (!parser.isSet(import)) {
         for (const QCommandLineOption* option : {&numbers, &highest, &output, &title, &dates})

@@ -29,6 +29,9 @@ struct CommandLine {
     Action action = Action::Run;
     QString program; // the program's name, for messages
     QString file;
+    // --quit-after-show, left out of the help: the program ends once its menu is painted, so
+    // that its start-up can be timed as a whole process.
+    bool quitAfterShow = false;
     ImportRequest import;
     QString text;
 };

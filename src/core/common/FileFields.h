@@ -33,6 +33,18 @@ public:
     // A "#year-month-day#" field that is a real date; false otherwise.
     bool readDate(QDate& date);
 
+    // The data not read yet, for a caller that reads a line of a form it knows the quick way;
+    // skipLine() then moves past the line as if its fields had been read one by one.
+    QByteArrayView rest() const { return m_view.sliced(m_pos); }
+    // Moves past `count` bytes of rest() that end with the end of a line or of the data.
+    void skipLine(qsizetype count)
+    {
+        m_pos += count;
+        m_afterComma = false;
+        m_ended = false;
+        m_whole = true;
+    }
+
     bool atEnd() const;
     // Whether the last read found the data at its end rather than a field.
     bool ended() const { return m_ended; }

@@ -20,12 +20,21 @@ bool readSmallWhole(FileFieldReader& reader, long long& value)
 }
 
 // A record's cells built in place: the record number, the date and the ten numbers.
+using RecordColumns = std::make_index_sequence<DrawStore::TableColumns>;
 template <std::size_t... Column>
 DrawStore::Record makeRecord(const std::array<long long, DrawStore::TableColumns>& numbers,
                              const QDate& date, std::index_sequence<Column...>)
 {
     return {(Column == 1 ? Cell(date) : Cell(double(numbers[Column])))...};
 }
+
+// A record's cells as emplace_back() takes them: built straight where the vector keeps them,
+// rather than built and then moved there cell by cell.
+struct RecordCells {
+    const std::array<long long, DrawStore::TableColumns>& numbers;
+    const QDate& date;
+    operator DrawStore::Record() const { return makeRecord(numbers, date, RecordColumns()); }
+};
 
 std::optional<QDate> recordDate(const Cell& cell, const QDate& today)
 {
@@ -41,9 +50,16 @@ std::optional<QDate> recordDate(const Cell& cell, const QDate& today)
 // The whole file, or nothing when the device fails or holds more than MaxFileBytes.
 std::optional<QByteArray> readAllBytes(QIODevice& device)
 {
-    if (!device.isSequential() && device.size() - device.pos() > MaxFileBytes)
-        return std::nullopt;
-    QByteArray bytes = device.read(MaxFileBytes + 1);
+    // A file is asked for its size (and a byte more, should it have grown meanwhile): a request
+    // for the largest size allowed would have the buffer for it allocated, and mapped, each time.
+    qint64 request = MaxFileBytes + 1;
+    if (!device.isSequential()) {
+        const qint64 size = device.size() - device.pos();
+        if (size > MaxFileBytes)
+            return std::nullopt;
+        request = size + 1;
+    }
+    QByteArray bytes = device.read(request);
     if (bytes.size() > MaxFileBytes || (bytes.isEmpty() && !device.atEnd()))
         return std::nullopt;
     return bytes;
@@ -89,8 +105,78 @@ ReadError readRecord(FileFieldReader& reader, int recordNumber, DrawStore::Recor
         if (j == 0 && numbers[0] != recordNumber)
             return ReadError::BadRecordNumber;
     }
-    record = makeRecord(numbers, date, std::make_index_sequence<DrawStore::TableColumns>());
+    record = makeRecord(numbers, date, RecordColumns());
     return ReadError::None;
+}
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// A record line as this program writes it, "7,#1996-09-07#,3,11,23,30,42,49,0,0,0,0" and its line
+// end, every number plain digits: read in one pass, with the checks readRecord makes. The bytes it
+// took, or 0 for a line of any other form (blanks, signs, another date form, a fault), which the
+// full reader then reads from its start.
+qsizetype readWrittenLine(QByteArrayView line, int recordNumber,
+                          std::array<long long, DrawStore::TableColumns>& numbers, QDate& date)
+{
+    const char* p = line.data();
+    const char* const end = p + line.size();
+    const auto mark = [&p, end](char c) {
+        if (p == end || *p != c)
+            return false;
+        ++p;
+        return true;
+    };
+    // Up to five digits: longer forms, zeros in front included, are the full reader's.
+    const auto number = [&p, end](int& value) {
+        const char* const start = p;
+        int digits = 0;
+        for (; p != end && p - start < 5 && isDigit(*p); ++p)
+            digits = digits * 10 + (*p - '0');
+        value = digits;
+        return p != start && (p == end || !isDigit(*p)) && digits <= 32767;
+    };
+    const auto fixedDigits = [&p, end](int count, int& value) {
+        if (end - p < count)
+            return false;
+        int digits = 0;
+        for (const char* const stop = p + count; p != stop; ++p) {
+            if (!isDigit(*p))
+                return false;
+            digits = digits * 10 + (*p - '0');
+        }
+        value = digits;
+        return true;
+    };
+
+    int recordField = 0;
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    if (!number(recordField) || recordField != recordNumber || !mark(',') || !mark('#')
+        || !fixedDigits(4, year) || !mark('-') || !fixedDigits(2, month) || !mark('-')
+        || !fixedDigits(2, day) || !mark('#'))
+        return 0;
+    // A storable date; four digits make the year at most 9999. (Asking the date for its year
+    // would work it out of the day number again.)
+    date = QDate(year, month, day);
+    if (year < 1000 || !date.isValid())
+        return 0;
+    numbers[0] = recordField;
+    for (std::size_t j = 2; j < numbers.size(); ++j) {
+        int value = 0;
+        if (!mark(',') || !number(value))
+            return 0;
+        numbers[j] = value;
+    }
+    // The line ends as the full reader ends it: CR LF, either alone, or the end of the data.
+    if (p != end && *p != '\r' && *p != '\n')
+        return 0;
+    mark('\r');
+    mark('\n');
+    return p - line.data();
 }
 
 ReadResult failed(ReadError error)
@@ -100,7 +186,7 @@ ReadResult failed(ReadError error)
 
 } // namespace
 
-ReadResult Read(QIODevice& device)
+ReadResult Read(QIODevice& device, LineReading lines)
 {
     const std::optional<QByteArray> bytes = readAllBytes(device);
     if (!bytes)
@@ -115,12 +201,24 @@ ReadResult Read(QIODevice& device)
     result.content.colCount = header->colCount;
     result.content.highNum = header->highNum;
     result.content.title = header->title;
-    result.content.records.reserve(std::size_t(header->recCount));
+    std::vector<DrawStore::Record>& records = result.content.records;
+    records.reserve(std::size_t(header->recCount));
+    const bool quick = lines == LineReading::QuickWhereWritten;
     for (int i = 1; i <= header->recCount; ++i) {
+        if (quick) {
+            std::array<long long, DrawStore::TableColumns> numbers {};
+            QDate date;
+            if (const qsizetype taken = readWrittenLine(reader.rest(), i, numbers, date);
+                taken > 0) {
+                reader.skipLine(taken);
+                records.emplace_back(RecordCells {numbers, date});
+                continue;
+            }
+        }
         DrawStore::Record record;
         if (const ReadError error = readRecord(reader, i, record); error != ReadError::None)
             return failed(error);
-        result.content.records.push_back(std::move(record));
+        records.push_back(std::move(record));
     }
     return result;
 }

@@ -42,7 +42,12 @@ struct ReadResult {
     Content content; // complete only without an error
 };
 
-ReadResult Read(QIODevice& device);
+// How record lines are read. The lines the program writes are read the quick way and any other
+// line by the full reader, from where the quick way gave up; reading every line with the full
+// reader gives the same result, only slower.
+enum class LineReading { QuickWhereWritten, FullReaderOnly };
+
+ReadResult Read(QIODevice& device, LineReading lines = LineReading::QuickWhereWritten);
 
 enum class WriteError {
     None,

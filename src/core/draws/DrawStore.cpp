@@ -4,16 +4,20 @@
 #include "core/common/TextFormat.h"
 
 #include <algorithm>
+#include <utility>
 
-DrawStore::DrawStore() : m_records(TableRows)
-{
-}
+namespace {
+
+const Cell emptyCell;
+
+} // namespace
+
+DrawStore::DrawStore() = default;
 
 void DrawStore::Reset()
 {
-    m_records.assign(TableRows, Record {});
+    m_records.clear();
     m_numberCounts = {};
-    m_recCount = 0;
     m_title.clear();
     m_fileDisplayName.clear();
 }
@@ -21,18 +25,18 @@ void DrawStore::Reset()
 bool DrawStore::AppendRecord(const QString& dateText, const QStringList& numberTexts,
                              const QDate& today)
 {
-    if (m_recCount >= MaxRecords)
+    if (RecCount() >= MaxRecords)
         return false;
-    ++m_recCount;
-    m_records[m_recCount][0] = Cell(double(m_recCount));
-    writeEntry(m_recCount, dateText, numberTexts, today);
+    m_records.emplace_back();
+    m_records.back()[0] = Cell(double(RecCount()));
+    writeEntry(RecCount(), dateText, numberTexts, today);
     return true;
 }
 
 bool DrawStore::ReplaceRecord(int record, const QString& dateText, const QStringList& numberTexts,
                               const QDate& today)
 {
-    if (record < 1 || record > m_recCount)
+    if (record < 1 || record > RecCount())
         return false;
     writeEntry(record, dateText, numberTexts, today);
     return true;
@@ -44,23 +48,29 @@ void DrawStore::writeEntry(int record, const QString& dateText, const QStringLis
     // A typed date is kept as a date, shown in whatever short form the locale has; one that
     // cannot be read stays as typed.
     const QDate date = ParseUserDate(dateText, today);
-    m_records[record][1] = date.isValid() ? Cell(date) : Cell(dateText);
+    Record& row = m_records[std::size_t(record - 1)];
+    row[1] = date.isValid() ? Cell(date) : Cell(dateText);
 
     const int numbers = std::clamp(m_colCount - 2, 0, TableColumns - 2);
     for (int k = 0; k < numbers; ++k) {
         const QString text = k < numberTexts.size() ? numberTexts[k] : QString();
-        m_records[record][k + 2] = Cell(LeadingNumber(text));
+        row[std::size_t(k + 2)] = Cell(LeadingNumber(text));
     }
 }
 
-bool DrawStore::LoadRecords(const std::vector<Record>& records)
+bool DrawStore::LoadRecords(std::vector<Record> records)
 {
     if (records.size() > std::size_t(TableRows - 1))
         return false;
-    m_records.assign(TableRows, Record {});
-    std::copy(records.begin(), records.end(), m_records.begin() + 1);
-    m_recCount = int(records.size());
+    m_records = std::move(records);
     return true;
+}
+
+const Cell& DrawStore::cell(int row, int column) const
+{
+    if (row < 1 || row > RecCount() || column < 0 || column >= TableColumns)
+        return emptyCell;
+    return m_records[std::size_t(row - 1)][std::size_t(column)];
 }
 
 void DrawStore::setShape(const LotteryShape& shape)
@@ -77,9 +87,9 @@ void DrawStore::SetTitle(const QString& title)
 void DrawStore::CountNumbers()
 {
     m_numberCounts = {};
-    for (int i = 1; i <= m_recCount; ++i) {
-        for (int j = 2; j < TableColumns; ++j) {
-            const Cell& value = m_records[i][j];
+    for (const Record& record : m_records) {
+        for (std::size_t j = 2; j < record.size(); ++j) {
+            const Cell& value = record[j];
             if (!value.isNumber())
                 continue;
             const double number = value.number();
@@ -96,9 +106,9 @@ void DrawStore::CountNumbers()
 void DrawStore::ProposeNewDate(const QDate& today)
 {
     m_newDate = today;
-    if (m_recCount < 1)
+    if (m_records.empty())
         return;
-    const Cell& last = m_records[m_recCount][1];
+    const Cell& last = m_records.back()[1];
     QDate date;
     if (last.isDate())
         date = last.date();

@@ -27,7 +27,8 @@ using NumberTable = std::array<NumberCount, LotteryShape::MaxHighestNumber + 1>;
 class DrawStore {
 public:
     static constexpr int MaxRecords = 2000;
-    static constexpr int TableRows = 2003; // rows 0..2002; row 0 is never filled
+    // Records are numbered 1..TableRows - 1: a draw file may hold two more than the window adds.
+    static constexpr int TableRows = 2003;
     // The record number, the date and a column for every number a draw can have.
     static constexpr int TableColumns = LotteryShape::MaxNumbersPerDraw + 2;
     static constexpr int HighestNumber = LotteryShape::MaxHighestNumber;
@@ -45,14 +46,15 @@ public:
     bool ReplaceRecord(int record, const QString& dateText, const QStringList& numberTexts,
                        const QDate& today);
     // Replaces every record with those of a draw file: records[i] becomes record i + 1, cells as
-    // they were read. False, with nothing changed, when they do not fit the table.
-    bool LoadRecords(const std::vector<Record>& records);
+    // they were read. False, with nothing changed, when they do not fit the table. Taken by
+    // value: a reader hands its records over without a copy.
+    bool LoadRecords(std::vector<Record> records);
     void CountNumbers();
     // Sets NewDate to the last record's date + 7 days, or to `today` when there is none or that
     // date would fall beyond the year 9999.
     void ProposeNewDate(const QDate& today);
 
-    int RecCount() const { return m_recCount; }
+    int RecCount() const { return int(m_records.size()); }
     int ColCount() const { return m_colCount; }
     void SetColCount(int colCount) { m_colCount = colCount; }
     int HighNum() const { return m_highNum; }
@@ -68,7 +70,8 @@ public:
     bool ChangedFlag() const { return m_changedFlag; }
     void SetChangedFlag(bool changed) { m_changedFlag = changed; }
 
-    const Cell& cell(int row, int column) const { return m_records[row][column]; }
+    // Row `row` (record number) of the table; row 0 and the rows after the last record are empty.
+    const Cell& cell(int row, int column) const;
 
     const NumberTable& NumberCounts() const { return m_numberCounts; }
     NumberTable& SortedCounts() { return m_sortedCounts; }
@@ -78,10 +81,10 @@ private:
     void writeEntry(int record, const QString& dateText, const QStringList& numberTexts,
                     const QDate& today);
 
+    // Record n is m_records[n - 1]: the rows after the last one are never stored.
     std::vector<Record> m_records;
     NumberTable m_numberCounts {};
     NumberTable m_sortedCounts {};
-    int m_recCount = 0;
     int m_colCount = LotteryShape::DefaultNumbersPerDraw + 2;
     int m_highNum = LotteryShape::DefaultHighestNumber;
     QString m_title;

@@ -5,12 +5,14 @@
 #include "core/app/SharedState.h"
 #include "core/common/EntropyRandomSource.h"
 #include "gui/app/Program.h"
+#include "gui/app/ZudeMenu.h"
 #include "gui/common/QtFileDialogs.h"
 #include "gui/common/QtMessageBoxes.h"
 #include "gui/common/QtPrinterPort.h"
 #include "gui/common/Services.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QFileInfo>
 #include <QIcon>
 #include <QTimer>
@@ -48,6 +50,26 @@ bool mayHoldQtOptions(const QStringList& arguments)
     }
     return false;
 }
+
+// Ends the program once `window` has been painted: the quit waits in the queue behind the frame
+// being put on the screen.
+class QuitOncePainted : public QObject {
+public:
+    explicit QuitOncePainted(QWidget* window) : QObject(window)
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+        }
+        return false;
+    }
+};
 
 int runImport(const CommandLine& commandLine)
 {
@@ -110,6 +132,8 @@ int RunNumerion(int argc, char** argv)
     Program program(state, services);
     QObject::connect(&program, &Program::finished, &app, &QApplication::quit, Qt::QueuedConnection);
     program.start();
+    if (commandLine.quitAfterShow)
+        new QuitOncePainted(program.mainMenu());
     // Once the menu is up, as if the user had opened the file from it.
     if (!file.isEmpty())
         QTimer::singleShot(0, &program, [&program, file] { program.openFile(file); });

@@ -16,14 +16,17 @@
 #include <QFileInfo>
 #include <QIODevice>
 
+#include <utility>
+
 namespace {
 
 bool readDrawFile(QIODevice& file, const QString& name, DrawStore& store)
 {
     // Reading two thousand records takes a moment.
     BusyCursor busy;
-    const DrawFile::ReadResult read = DrawFile::Read(file);
-    if (read.error != DrawFile::ReadError::None || !store.LoadRecords(read.content.records))
+    DrawFile::ReadResult read = DrawFile::Read(file);
+    if (read.error != DrawFile::ReadError::None
+        || !store.LoadRecords(std::move(read.content.records)))
         return false;
     store.SetColCount(read.content.colCount);
     store.SetHighNum(read.content.highNum);

@@ -1,5 +1,6 @@
 #include "core/app/CommandLine.h"
 
+#include <QProcess>
 #include <QtTest>
 
 class TestCommandLine : public QObject {
@@ -68,6 +69,27 @@ private Q_SLOTS:
         if (action == int(CommandLine::Action::Fail))
             QVERIFY(line.text.endsWith(
                 QStringLiteral("Try 'numerion --help' for more information.\n")));
+    }
+
+    // The switch that times start-up: read, kept out of the help, and the program it starts ends
+    // by itself once its menu is up.
+    void quitsAfterShowWhenAsked()
+    {
+        QVERIFY(!ParseCommandLine({"numerion", "a.lto"}).quitAfterShow);
+        const CommandLine line = ParseCommandLine({"numerion", "--quit-after-show", "a.lto"});
+        QCOMPARE(int(line.action), int(CommandLine::Action::Run));
+        QVERIFY(line.quitAfterShow);
+        QCOMPARE(line.file, QStringLiteral("a.lto"));
+        QVERIFY(!ParseCommandLine({"numerion", "--help"}).text.contains(QLatin1String("quit")));
+
+        QProcess numerion;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        numerion.setProcessEnvironment(environment);
+        numerion.start(QStringLiteral(NUMERION_BINARY), {QStringLiteral("--quit-after-show")});
+        QVERIFY(numerion.waitForFinished(30000));
+        QCOMPARE(numerion.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(numerion.exitCode(), 0);
     }
 
     void readsAnImport()

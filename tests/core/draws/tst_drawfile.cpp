@@ -16,12 +16,14 @@
 
 namespace {
 
-DrawFile::ReadResult readBytes(const QByteArray& bytes)
+DrawFile::ReadResult readBytes(const QByteArray& bytes,
+                               DrawFile::LineReading lines
+                               = DrawFile::LineReading::QuickWhereWritten)
 {
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
-    return DrawFile::Read(buffer);
+    return DrawFile::Read(buffer, lines);
 }
 
 DrawStore weeklySix()
@@ -144,6 +146,79 @@ private Q_SLOTS:
             reopened.SetTitle(read.content.title);
             QCOMPARE(DrawFile::Bytes(reopened, TestToday).value(), bytes);
         }
+    }
+
+    // Record lines as the program writes them, and lines changed as an editor or another program
+    // might: both ways of reading give the same records, or the same fault.
+    void quickAndFullReadingAgree()
+    {
+        const QByteArrayList oddFields {"",
+                                        " 7",
+                                        "7 ",
+                                        "007",
+                                        "000007",
+                                        "+7",
+                                        "-3",
+                                        "32767",
+                                        "32768",
+                                        "99999999999999999999",
+                                        "7.0",
+                                        "1e1",
+                                        "\"7\"",
+                                        "#1996-9-7#",
+                                        "#0999-12-31#",
+                                        "#1996-02-30#",
+                                        "#1996-09-07#x",
+                                        "1996-09-07",
+                                        "\xc3\xa9",
+                                        "\xe9"};
+        const QByteArrayList oddLineEnds {"\n", "\r", "", "\r\r\n", " \r\n", ",\r\n", ",,\r\n"};
+        QRandomGenerator random(2026);
+        int accepted = 0;
+        for (int round = 0; round < 400; ++round) {
+            const int records = random.bounded(0, 20);
+            const QString title = round % 2 ? randomTitle(random) : QStringLiteral("Six");
+            QByteArray bytes
+                = QByteArray::number(records + random.bounded(-1, 2) * (round % 5 == 0))
+                + ",8,49,\"" + (round % 7 ? title.toUtf8() : title.toLatin1()) + "\"\r\n";
+            for (int i = 1; i <= records; ++i) {
+                QByteArrayList fields {QByteArray::number(i),
+                                       QDate(1000, 1, 1)
+                                           .addDays(random.bounded(3287181))
+                                           .toString(QStringLiteral("#yyyy-MM-dd#"))
+                                           .toLatin1()};
+                for (int k = 0; k < 10; ++k)
+                    fields.append(QByteArray::number(random.bounded(0, 61)));
+                QByteArray end = "\r\n";
+                switch (random.bounded(40)) {
+                case 0:
+                    fields[random.bounded(12)] = oddFields[random.bounded(oddFields.size())];
+                    break;
+                case 1:
+                    fields.removeAt(random.bounded(12));
+                    break;
+                case 2:
+                    fields.append(QByteArray::number(random.bounded(60)));
+                    break;
+                case 3:
+                    end = oddLineEnds[random.bounded(oddLineEnds.size())];
+                    break;
+                default:
+                    break;
+                }
+                bytes += fields.join(',') + end;
+            }
+            const DrawFile::ReadResult quick = readBytes(bytes);
+            const DrawFile::ReadResult full
+                = readBytes(bytes, DrawFile::LineReading::FullReaderOnly);
+            QCOMPARE(std::pair(round, quick.error), std::pair(round, full.error));
+            QCOMPARE(quick.content.title, full.content.title);
+            QCOMPARE(quick.content.colCount, full.content.colCount);
+            QVERIFY2(quick.content.records == full.content.records, bytes.constData());
+            accepted += quick.error == DrawFile::ReadError::None;
+        }
+        // Both kinds of file were among them.
+        QVERIFY2(accepted > 100 && accepted < 350, qPrintable(QString::number(accepted)));
     }
 
     void refusesBrokenFiles_data()
