@@ -120,7 +120,12 @@ QTableWidget* GridTable::create(QWidget* parent, const char* name, int left, int
 QTableView* GridTable::createView(QWidget* parent, const char* name, QAbstractItemModel* model,
                                   int left, int top, int width, int height, int rowHeightTwips)
 {
-    auto* grid = new QTableView(parent);
+    return setUpView(new QTableView(parent), name, model, left, top, width, height, rowHeightTwips);
+}
+
+QTableView* GridTable::setUpView(QTableView* grid, const char* name, QAbstractItemModel* model,
+                                 int left, int top, int width, int height, int rowHeightTwips)
+{
     // Headers hidden first: a visible one measures every row the model brings.
     setUp(grid, name, left, top, width, height, rowHeightTwips);
     grid->setModel(model);

@@ -16,6 +16,9 @@ QTableWidget* create(QWidget* parent, const char* name, int left, int top, int w
 // The same look for a view over a model of its own, which shades its fixed cells itself.
 QTableView* createView(QWidget* parent, const char* name, QAbstractItemModel* model, int left,
                        int top, int width, int height, int rowHeightTwips);
+// Gives `grid`, a view of a class of its own, the same look; returns it.
+QTableView* setUpView(QTableView* grid, const char* name, QAbstractItemModel* model, int left,
+                      int top, int width, int height, int rowHeightTwips);
 
 // Sets the size, keeping the texts of the cells that remain; every cell exists afterwards and
 // the header cells are shaded.

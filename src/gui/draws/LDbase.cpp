@@ -17,8 +17,10 @@
 #include "gui/common/Services.h"
 #include "gui/common/Twips.h"
 #include "gui/common/WidgetEvents.h"
+#include "gui/draws/DistributionModel.h"
 #include "gui/draws/InRecNum.h"
 #include "gui/draws/RecordGridModel.h"
+#include "gui/draws/RecordGridView.h"
 #include "gui/help/HelpPanel.h"
 
 #include <QGroupBox>
@@ -27,7 +29,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableView>
-#include <QTableWidget>
 #include <QTimer>
 
 #include <algorithm>
@@ -36,8 +37,6 @@
 namespace {
 
 const QString EntryErrorTitle = QStringLiteral("Entry Error");
-
-constexpr int DistributionColumns = 20;
 
 bool isDigit(int key)
 {
@@ -118,7 +117,8 @@ void LDbase::buildGrids()
 {
     const QFont small = Controls::windowFont(8.25);
     m_recordModel = new RecordGridModel(m_state.Store, this);
-    m_records = GridTable::createView(this, "Grid1", m_recordModel, 225, 1380, 8340, 2670, 240);
+    m_records = new RecordGridView(this);
+    GridTable::setUpView(m_records, "Grid1", m_recordModel, 225, 1380, 8340, 2670, 240);
     m_records->setFont(small);
     m_topLine
         = Controls::label(this, "Label4", QStringLiteral("Distribution of numbers in the database"),
@@ -127,12 +127,17 @@ void LDbase::buildGrids()
     const int distributionTops[] = {4380, 4890, 5400};
     for (std::size_t i = 0; i < m_distribution.size(); ++i) {
         const QByteArray name = "Grid" + QByteArray::number(int(i) + 2);
-        QTableWidget* grid
-            = GridTable::create(this, name.constData(), 225, distributionTops[i], 9015, 525, 240);
+        auto* model
+            = new DistributionModel(m_state.Store, 1 + DistributionModel::Columns * int(i), this);
+        QTableView* grid = GridTable::createView(this, name.constData(), model, 225,
+                                                 distributionTops[i], 9015, 525, 240);
         grid->setFont(small);
         grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        for (int column = 0; column < DistributionModel::Columns; ++column)
+            grid->setColumnWidth(column, Px(440));
         m_distribution[i] = grid;
+        m_distributionModels[i] = model;
     }
 
     m_helpBox = new QPlainTextEdit(this);
@@ -318,20 +323,15 @@ void LDbase::SetupRecordGrid()
         m_records->setColumnWidth(c, Px(575));
 }
 
-void LDbase::SetupDistributionGrid(QTableWidget* grid, int first)
+void LDbase::SetupDistributionGrid(std::size_t grid)
 {
-    GridTable::resize(grid, 2, DistributionColumns, 1, 0);
-    const QStringList headers = DatabaseView::DistributionHeaders(first, m_state.Store.HighNum());
-    for (int column = 0; column < DistributionColumns; ++column) {
-        grid->setColumnWidth(column, Px(440));
-        GridTable::setText(grid, 0, column, headers[column]);
-    }
+    m_distributionModels[grid]->showStore();
 }
 
 void LDbase::setupDistributionGrids()
 {
     for (std::size_t i = 0; i < m_distribution.size(); ++i)
-        SetupDistributionGrid(m_distribution[i], 1 + DistributionColumns * int(i));
+        SetupDistributionGrid(i);
 }
 
 void LDbase::ShowNewDate()
@@ -343,12 +343,8 @@ void LDbase::ShowNewDate()
 void LDbase::ShowDistribution()
 {
     const DrawStore& store = m_state.Store;
-    for (std::size_t i = 0; i < m_distribution.size(); ++i) {
-        const QStringList counts = DatabaseView::DistributionCounts(
-            store.NumberCounts(), 1 + DistributionColumns * int(i));
-        for (int column = 0; column < DistributionColumns; ++column)
-            GridTable::setText(m_distribution[i], 1, column, counts[column]);
-    }
+    for (DistributionModel* model : m_distributionModels)
+        model->showStore();
     if (const std::optional<QString> line = TopNumbersOf(store))
         m_topLine->setText(*line);
 }
@@ -440,6 +436,7 @@ void LDbase::AddRecord()
         if (m_gridRowCapacity == store.RecCount() + 4)
             SetupRecordGrid();
         store.AppendRecord(m_date->text(), numbers, QDate::currentDate());
+        m_records->expectRowShift();
         m_recordModel->recordAppended();
         ShowNewDate();
         clearNumberBoxes();
@@ -529,8 +526,8 @@ void LDbase::deleteAllClicked()
     // The grid follows the empty store, from its header row.
     SetupRecordGrid();
     m_records->scrollToTop();
-    for (QTableWidget* grid : m_distribution)
-        GridTable::clear(grid, 1, 0);
+    for (DistributionModel* model : m_distributionModels)
+        model->clearCounts();
 }
 
 void LDbase::titleEdited(const QString& text)

@@ -9,14 +9,15 @@
 #include <functional>
 #include <optional>
 
+class DistributionModel;
 class HelpPanel;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QTableView;
-class QTableWidget;
 class RangeBox;
+class RecordGridView;
 class RecordGridModel;
 struct Services;
 struct SharedState;
@@ -59,7 +60,7 @@ private:
     void load();
 
     void SetupRecordGrid();
-    void SetupDistributionGrid(QTableWidget* grid, int first);
+    void SetupDistributionGrid(std::size_t grid);
     void setupDistributionGrids();
     void ShowNewDate();
     void ShowDistribution();
@@ -107,8 +108,9 @@ private:
     QLineEdit* m_date = nullptr;
     std::array<QLineEdit*, LotteryShape::MaxNumbersPerDraw> m_numbers {};
     RecordGridModel* m_recordModel = nullptr;
-    QTableView* m_records = nullptr;
-    std::array<QTableWidget*, 3> m_distribution {};
+    RecordGridView* m_records = nullptr;
+    std::array<QTableView*, 3> m_distribution {};
+    std::array<DistributionModel*, 3> m_distributionModels {};
     QLabel* m_topLine = nullptr;
     QPlainTextEdit* m_helpBox = nullptr;
     QPushButton* m_addButton = nullptr;

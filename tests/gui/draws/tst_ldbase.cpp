@@ -14,8 +14,8 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableView>
-#include <QTableWidget>
 #include <QtTest>
 
 class TestLDbase : public QObject {
@@ -51,8 +51,8 @@ private Q_SLOTS:
         QCOMPARE(records()->model()->rowCount(), 24);
         QCOMPARE(cellText(records(), 0, 0), QStringLiteral("Record"));
         QCOMPARE(cellText(records(), 0, 2), QStringLiteral(" 1"));
-        QCOMPARE(distribution(3)->item(0, 8)->text(), QStringLiteral(" 49"));
-        QCOMPARE(distribution(3)->item(0, 9)->text(), QString());
+        QCOMPARE(cellText(distribution(3), 0, 8), QStringLiteral(" 49"));
+        QCOMPARE(cellText(distribution(3), 0, 9), QString());
         QCOMPARE(control<QLabel>(window(), "InNew")->text(), QStringLiteral("New"));
         QVERIFY(m_fixture->messages.boxes.isEmpty());
 
@@ -124,8 +124,8 @@ private Q_SLOTS:
         QCOMPARE(QApplication::focusWidget(), box("InNum0"));
         QCOMPARE(rowTexts(records(), 1),
                  (QStringList {"   1", "9/7/1996", "  3", " 11", " 23", " 30", " 42", " 11"}));
-        QCOMPARE(distribution(1)->item(1, 10)->text(), QStringLiteral("2")); // 11 twice
-        QCOMPARE(distribution(1)->item(1, 0)->text(), QString());
+        QCOMPARE(cellText(distribution(1), 1, 10), QStringLiteral("2")); // 11 twice
+        QCOMPARE(cellText(distribution(1), 1, 0), QString());
         QCOMPARE(control<QLabel>(window(), "Label4")->text(),
                  QStringLiteral(
                      "Distribution of numbers in database.  Top 6 =  11  3  23  30  42  1  "));
@@ -209,6 +209,40 @@ private Q_SLOTS:
         QCOMPARE(records()->indexAt(QPoint(inside.x(), 1)).row(), 0);
     }
 
+    // What an Add leaves on screen (the pixels moved down a row, the new row painted) is what a
+    // fresh paint of the grid shows, with the header row on screen and scrolled past it.
+    void addedRecordsOnScreenAsPaintedAfresh_data()
+    {
+        QTest::addColumn<int>("wheelSteps");
+        QTest::newRow("at the top") << 0;
+        QTest::newRow("scrolled") << 3;
+    }
+    void addedRecordsOnScreenAsPaintedAfresh()
+    {
+        QFETCH(int, wheelSteps);
+        fillStore(30);
+        open();
+        QWidget* viewport = records()->viewport();
+        const QPoint inside(viewport->width() / 2, viewport->height() / 2);
+        QWheelEvent wheel(inside, viewport->mapToGlobal(inside), {}, {0, -120 * wheelSteps},
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(viewport, &wheel);
+        for (int draw = 0; draw < 3; ++draw) {
+            addRecord({"1", "2", "3", "4", "5", QString::number(40 + draw)});
+            QTest::qWait(1);
+        }
+        QCOMPARE(m_fixture->messages.texts(), QStringList());
+        const QRect area(viewport->mapTo(window(), QPoint()), viewport->size());
+        const QImage onScreen = window()
+                                    ->screen()
+                                    ->grabWindow(window()->winId())
+                                    .toImage()
+                                    .copy(area)
+                                    .convertToFormat(QImage::Format_RGB32);
+        const QImage afresh = viewport->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(onScreen, afresh);
+    }
+
     void correctRecord_data()
     {
         QTest::addColumn<int>("answer");
@@ -235,7 +269,7 @@ private Q_SLOTS:
         fillStore(2); // both records hold 1..6 except 6 in the second, which holds 7
         state().Store.SetChangedFlag(false);
         open();
-        QCOMPARE(distribution(1)->item(1, 6)->text(), QStringLiteral("1"));
+        QCOMPARE(cellText(distribution(1), 1, 6), QStringLiteral("1"));
         m_recordAnswers = {2};
         QTest::mouseClick(control<QPushButton>(window(), "CorrectRec"), Qt::LeftButton);
         QCOMPARE(control<QLabel>(window(), "InNew")->text(), QStringLiteral(" 2"));
@@ -245,8 +279,8 @@ private Q_SLOTS:
         box("InNum5")->setText(QStringLiteral("8"));
         clickAdd();
         QCOMPARE(state().Store.RecCount(), 2);
-        QCOMPARE(distribution(1)->item(1, 6)->text(), QString());
-        QCOMPARE(distribution(1)->item(1, 7)->text(), QStringLiteral("1"));
+        QCOMPARE(cellText(distribution(1), 1, 6), QString());
+        QCOMPARE(cellText(distribution(1), 1, 7), QStringLiteral("1"));
         QVERIFY(state().Store.ChangedFlag()); // a correction is a change to be saved
         QCOMPARE(control<QLabel>(window(), "InNew")->text(), QStringLiteral("New"));
     }
@@ -278,8 +312,8 @@ private Q_SLOTS:
                  QStringLiteral("Yes will delete the database file in memory."));
         QCOMPARE(state().Store.RecCount(), yes ? 0 : 3);
         QCOMPARE(cellText(records(), 1, 0).isEmpty(), yes);
-        QCOMPARE(distribution(1)->item(1, 0)->text().isEmpty(), yes);
-        QCOMPARE(distribution(1)->item(0, 0)->text(), QStringLiteral(" 1"));
+        QCOMPARE(cellText(distribution(1), 1, 0).isEmpty(), yes);
+        QCOMPARE(cellText(distribution(1), 0, 0), QStringLiteral(" 1"));
         QCOMPARE(box("InFileName")->text().isEmpty(), yes);
         QCOMPARE(control<QLabel>(window(), "Label4")->text().isEmpty(), yes);
     }
@@ -304,7 +338,7 @@ private Q_SLOTS:
         QCOMPARE(state().Store.ColCount(), 7);
         QCOMPARE(state().Store.HighNum(), 39);
         QVERIFY(!box("InNum5")->isVisible());
-        QCOMPARE(distribution(2)->item(0, 19)->text(), QString());
+        QCOMPARE(cellText(distribution(2), 0, 19), QString());
     }
 
     void shapeBoxRanges_data()
@@ -841,10 +875,10 @@ private:
     }
     QLineEdit* box(const char* name) { return control<QLineEdit>(window(), name); }
     QTableView* records() { return control<QTableView>(window(), "Grid1"); }
-    QTableWidget* distribution(int which)
+    QTableView* distribution(int which)
     {
         const QByteArray name = "Grid" + QByteArray::number(which + 1);
-        return control<QTableWidget>(window(), name.constData());
+        return control<QTableView>(window(), name.constData());
     }
     LDbase* window() { return m_window.get(); }
     SharedState& state() { return m_fixture->state; }
