@@ -125,7 +125,7 @@ void LDbase::buildGrids()
                           225, 4080, 9015, 285);
     m_topLine->setFont(small);
     const int distributionTops[] = {4380, 4890, 5400};
-    for (std::size_t i = 0; i < m_distribution.size(); ++i) {
+    for (std::size_t i = 0; i < m_distributionModels.size(); ++i) {
         const QByteArray name = "Grid" + QByteArray::number(int(i) + 2);
         auto* model
             = new DistributionModel(m_state.Store, 1 + DistributionModel::Columns * int(i), this);
@@ -136,7 +136,6 @@ void LDbase::buildGrids()
         grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         for (int column = 0; column < DistributionModel::Columns; ++column)
             grid->setColumnWidth(column, Px(440));
-        m_distribution[i] = grid;
         m_distributionModels[i] = model;
     }
 
@@ -330,7 +329,7 @@ void LDbase::SetupDistributionGrid(std::size_t grid)
 
 void LDbase::setupDistributionGrids()
 {
-    for (std::size_t i = 0; i < m_distribution.size(); ++i)
+    for (std::size_t i = 0; i < m_distributionModels.size(); ++i)
         SetupDistributionGrid(i);
 }
 

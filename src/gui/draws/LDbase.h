@@ -109,7 +109,6 @@ private:
     std::array<QLineEdit*, LotteryShape::MaxNumbersPerDraw> m_numbers {};
     RecordGridModel* m_recordModel = nullptr;
     RecordGridView* m_records = nullptr;
-    std::array<QTableView*, 3> m_distribution {};
     std::array<DistributionModel*, 3> m_distributionModels {};
     QLabel* m_topLine = nullptr;
     QPlainTextEdit* m_helpBox = nullptr;
