@@ -1,31 +1,10 @@
 // The reference for start-up: a bare Qt program that shows a window of ten buttons, the size of
 // the main menu, and ends once it has been painted, as `numerion --quit-after-show` does.
+#include "gui/app/QuitOncePainted.h"
+
 #include <QApplication>
-#include <QEvent>
 #include <QPushButton>
 #include <QWidget>
-
-namespace {
-
-class QuitOncePainted : public QObject {
-public:
-    explicit QuitOncePainted(QWidget* window) : QObject(window)
-    {
-        window->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint) {
-            watched->removeEventFilter(this);
-            QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
-        }
-        return false;
-    }
-};
-
-} // namespace
 
 int main(int argc, char** argv)
 {

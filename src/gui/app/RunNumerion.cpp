@@ -5,6 +5,7 @@
 #include "core/app/SharedState.h"
 #include "core/common/EntropyRandomSource.h"
 #include "gui/app/Program.h"
+#include "gui/app/QuitOncePainted.h"
 #include "gui/app/ZudeMenu.h"
 #include "gui/common/QtFileDialogs.h"
 #include "gui/common/QtMessageBoxes.h"
@@ -12,7 +13,6 @@
 #include "gui/common/Services.h"
 
 #include <QApplication>
-#include <QEvent>
 #include <QFileInfo>
 #include <QIcon>
 #include <QTimer>
@@ -50,26 +50,6 @@ bool mayHoldQtOptions(const QStringList& arguments)
     }
     return false;
 }
-
-// Ends the program once `window` has been painted: the quit waits in the queue behind the frame
-// being put on the screen.
-class QuitOncePainted : public QObject {
-public:
-    explicit QuitOncePainted(QWidget* window) : QObject(window)
-    {
-        window->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint) {
-            watched->removeEventFilter(this);
-            QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
-        }
-        return false;
-    }
-};
 
 int runImport(const CommandLine& commandLine)
 {
