@@ -3,6 +3,7 @@
 #include "core/common/FileFields.h"
 #include "core/common/RegularFile.h"
 #include "core/common/SaveFile.h"
+#include "core/common/TextFormat.h"
 
 #include <QFile>
 
@@ -45,8 +46,9 @@ PersonalSettingsReadResult ReadPersonalSettings(QIODevice* device)
             const std::optional<QString> value = reader.readText();
             if (!value)
                 return false;
-            // A double quote could not be written back; it is no part of a setting.
-            *text = QString(*value).remove(u'"');
+            // Held as the settings window's boxes hold it: what could not be written back or
+            // shown on one line is no part of a setting.
+            *text = FileSafeText(*value);
         }
         return true;
     }();

@@ -154,6 +154,37 @@ QDate ParseUserDate(const QString& text, const QDate& today)
     return parseDate(text, ShortDateFormat(), today);
 }
 
+namespace {
+
+// The line and paragraph separators break a label's line as CR LF would.
+bool breaksLine(QChar c)
+{
+    return c.category() == QChar::Separator_Line || c.category() == QChar::Separator_Paragraph;
+}
+
+// Embeddings, overrides and isolates turn whole runs of text around and reach past the field
+// into the text shown after it. The left-to-right and right-to-left marks stay: they only settle
+// the side of the neutral characters beside them, and right-to-left titles need them.
+bool changesDirection(QChar c)
+{
+    switch (c.direction()) {
+    case QChar::DirLRE:
+    case QChar::DirLRO:
+    case QChar::DirRLE:
+    case QChar::DirRLO:
+    case QChar::DirPDF:
+    case QChar::DirLRI:
+    case QChar::DirRLI:
+    case QChar::DirFSI:
+    case QChar::DirPDI:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
 QString FileSafeText(const QString& text)
 {
     QString kept;
@@ -167,7 +198,7 @@ QString FileSafeText(const QString& text)
         }
         // A byte-order mark at the start of a field is taken for an encoding mark when read.
         if (c.isSurrogate() || c.category() == QChar::Other_Control || c == u'"'
-            || c == QChar::ByteOrderMark)
+            || c == QChar::ByteOrderMark || breaksLine(c) || changesDirection(c))
             continue;
         kept += c;
     }

@@ -30,6 +30,8 @@ bool IsStorableDate(const QDate& date);
 // storable date gives an invalid date.
 QDate ParseUserDate(const QString& text, const QDate& today);
 
-// `text` without what a quoted field of the program's files cannot hold: control characters
-// (line breaks among them), double quotes, byte-order marks and halves of a character.
+// `text` without what a quoted field of the program's files cannot hold or a one-line label
+// cannot show as one line read left to right: control characters and line and paragraph
+// separators, double quotes, byte-order marks, halves of a character, and the bidirectional
+// embeddings, overrides and isolates (U+202A..U+202E, U+2066..U+2069).
 QString FileSafeText(const QString& text);

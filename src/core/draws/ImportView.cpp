@@ -109,7 +109,7 @@ QList<QStringList> PreviewRows(const DrawHistoryImport& import, int count)
 
 QString DefaultTitle(const QString& path)
 {
-    return FileSafeText(QFileInfo(path).completeBaseName()).left(MaxTitleLength);
+    return FileSafeText(QFileInfo(path).completeBaseName()).left(DrawFile::MaxTitleLength);
 }
 
 QString DrawFileName(const QString& path)
@@ -183,7 +183,7 @@ void Apply(DrawStore& store, const Plan& plan, DrawHistoryImport::Shape shape, c
     store.LoadRecords(plan.records);
     store.SetColCount(shape.numbersPerDraw + 2);
     store.SetHighNum(shape.highestNumber);
-    store.SetTitle(title.left(MaxTitleLength));
+    store.SetTitle(title.left(DrawFile::MaxTitleLength));
     store.CountNumbers();
     store.SetChangedFlag(true);
 }

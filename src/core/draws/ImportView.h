@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/draws/DrawFile.h"
 #include "core/draws/DrawHistoryImport.h"
 #include "core/draws/DrawStore.h"
 
@@ -18,8 +19,6 @@ namespace ImportView {
 
 // Draws shown before the user decides.
 constexpr int PreviewDraws = 20;
-// As long as the database window's title box can show.
-constexpr int MaxTitleLength = 40;
 
 // The bytes of the history file at `path`; nothing, with the system's reason in `error`, when it
 // cannot be read. A file larger than the import takes is read only as far as it takes to say so.
@@ -64,8 +63,8 @@ struct Plan {
 };
 Plan PlanImport(const DrawStore& store, const DrawHistoryImport& import, Mode mode);
 
-// Puts the planned records in the store with the import's shape and `title` (cut to
-// MaxTitleLength); the store's draws are then unsaved.
+// Puts the planned records in the store with the import's shape and `title` (cut to the longest
+// title a draw file holds); the store's draws are then unsaved.
 void Apply(DrawStore& store, const Plan& plan, DrawHistoryImport::Shape shape,
            const QString& title);
 

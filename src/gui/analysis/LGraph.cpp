@@ -65,8 +65,7 @@ void LGraph::buildControls()
 
     m_chart = new BarChart(this);
     m_chart->setObjectName(QStringLiteral("ZudeGraph"));
-    m_band = new QLabel(this);
-    m_band->setObjectName(QStringLiteral("Label1"));
+    m_band = Controls::label(this, "Label1");
 
     m_exit
         = Controls::button(this, "ExitGrp", QStringLiteral("E&xit to Menu"), 180, 6000, 1555, 325);

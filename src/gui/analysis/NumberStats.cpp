@@ -138,8 +138,7 @@ void NumberStats::buildControls()
     m_numbersModel = new NumberFiguresModel(this);
     m_numbers = createNumberGrid(m_numbersModel, small);
 
-    m_pairsTitle = new QLabel;
-    m_pairsTitle->setObjectName(QStringLiteral("PairsTitle"));
+    m_pairsTitle = Controls::label(nullptr, "PairsTitle");
     m_pairs = GridTable::create(nullptr, "PairGrid", 0, 0, 0, 0, RowHeight);
     m_pairs->setTabKeyNavigation(false);
     m_pairs->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);

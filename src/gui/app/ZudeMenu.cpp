@@ -75,13 +75,11 @@ ZudeMenu::ZudeMenu(SharedState& state, Services& services, Navigator& navigator,
             Q_EMIT programEnded();
     });
 
-    m_myName = new QLabel(this);
-    m_myName->setObjectName(QStringLiteral("MyName"));
+    m_myName = Controls::label(this, "MyName");
     m_myName->move(Px(4590), Px(5940));
     m_myName->hide();
 
-    m_infoLabel = new QLabel(this);
-    m_infoLabel->setObjectName(QStringLiteral("InfoLabel"));
+    m_infoLabel = Controls::label(this, "InfoLabel");
     m_infoLabel->move(Px(4590), Px(5355));
     m_infoLabel->hide();
 }

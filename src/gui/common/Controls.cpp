@@ -65,9 +65,19 @@ QPushButton* Controls::button(QWidget* parent, const char* name, const QString& 
 QLabel* Controls::label(QWidget* parent, const char* name, const QString& text, int left, int top,
                         int width, int height)
 {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
+    QLabel* label = Controls::label(parent, name);
+    label->setText(text);
     label->setGeometry(TwipsRect(left, top, width, height));
+    return label;
+}
+
+QLabel* Controls::label(QWidget* parent, const char* name)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    // Labels show names, titles and file names as typed: text that looks like markup would
+    // otherwise be read as rich text (and an image tag loads whatever file it names).
+    label->setTextFormat(Qt::PlainText);
     return label;
 }
 

@@ -57,8 +57,11 @@ QFont windowFont(double points, bool bold = true);
 // A push button that, as everywhere in the program, is pressed by Enter when it has the focus.
 QPushButton* button(QWidget* parent, const char* name, const QString& caption, int left, int top,
                     int width, int height);
+// Labels show their text as it stands, never as rich text.
 QLabel* label(QWidget* parent, const char* name, const QString& text, int left, int top, int width,
               int height);
+// A label placed by its window or a layout.
+QLabel* label(QWidget* parent, const char* name);
 QLineEdit* inputBox(QWidget* parent, const char* name, int maxLength, int left, int top, int width,
                     int height);
 

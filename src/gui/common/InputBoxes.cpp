@@ -9,16 +9,36 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QRegularExpression>
+#include <QValidator>
+
+namespace {
+
+// Pastes the clipboard's digits into a digit box, without the blanks around them that come
+// along when a right-aligned number is copied. Anything else, or digits the box cannot take
+// where the cursor is, is refused with a beep and leaves the box as it was.
+void pasteDigits(QLineEdit* box, MessageBoxes& messages)
+{
+    static const QRegularExpression digits(QStringLiteral("^[0-9]*$"));
+    const QString pasted = QGuiApplication::clipboard()->text().trimmed();
+    const int start = box->hasSelectedText() ? box->selectionStart() : box->cursorPosition();
+    QString result = box->text();
+    result.replace(start, box->selectedText().size(), pasted);
+    int cursor = start + int(pasted.size());
+    if (!digits.match(pasted).hasMatch() || result.size() > box->maxLength()
+        || box->validator()->validate(result, cursor) != QValidator::Acceptable) {
+        messages.beep();
+        return;
+    }
+    box->insert(pasted);
+}
+
+} // namespace
 
 void MakeDigitBox(QLineEdit* box, MessageBoxes& messages)
 {
     Controls::keyboardOnly(box);
     Controls::acceptOnly(box, QStringLiteral(" *[0-9]*"));
-    WidgetEvents::onPasteKey(box, [&messages] {
-        static const QRegularExpression digits(QStringLiteral("^[0-9]*$"));
-        if (!digits.match(QGuiApplication::clipboard()->text()).hasMatch())
-            messages.beep();
-    });
+    WidgetEvents::onPasteKeyInstead(box, [box, &messages] { pasteDigits(box, messages); });
 }
 
 void MakeFileTextBox(QLineEdit* box, MessageBoxes& messages)

@@ -4,8 +4,9 @@ class MessageBoxes;
 class QLineEdit;
 
 // A box that can only ever hold digits (after the blanks of right alignment), whichever way its
-// text arrives: typed keys are the caller's to filter, while a paste that is not all digits is
-// refused with a beep, and there is no context menu or dropping.
+// text arrives: typed keys are the caller's to filter; a pasted number is taken without the
+// blanks around it, any other paste is refused with a beep and not inserted; there is no context
+// menu or dropping.
 void MakeDigitBox(QLineEdit* box, MessageBoxes& messages);
 
 // A box whose text the program keeps between double quotes in a file (a title, the user's name,

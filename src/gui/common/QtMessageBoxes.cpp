@@ -3,25 +3,40 @@
 #include <QApplication>
 #include <QMessageBox>
 
+namespace {
+
+// Messages name files, titles and reasons as they are: shown as plain text, so that nothing in
+// them is read as markup.
+int showBox(QMessageBox::Icon icon, const QString& title, const QString& text,
+            QMessageBox::StandardButtons buttons, QMessageBox::StandardButton escape)
+{
+    QMessageBox box(icon, title, text, buttons, QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(buttons.testFlag(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Ok);
+    if (escape != QMessageBox::NoButton)
+        box.setEscapeButton(escape);
+    return box.exec();
+}
+
+} // namespace
+
 void QtMessageBoxes::inform(const QString& title, const QString& text)
 {
-    QMessageBox::information(QApplication::activeWindow(), title, text, QMessageBox::Ok);
+    showBox(QMessageBox::Information, title, text, QMessageBox::Ok, QMessageBox::NoButton);
 }
 
 bool QtMessageBoxes::ask(const QString& title, const QString& text)
 {
-    return QMessageBox::question(QApplication::activeWindow(), title, text,
-                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
+    return showBox(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No,
+                   QMessageBox::NoButton)
         == QMessageBox::Yes;
 }
 
 bool QtMessageBoxes::askToGoBack(const QString& title, const QString& text)
 {
-    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No,
-                    QApplication::activeWindow());
-    box.setDefaultButton(QMessageBox::Yes);
-    box.setEscapeButton(QMessageBox::Yes);
-    return box.exec() == QMessageBox::Yes;
+    return showBox(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No,
+                   QMessageBox::Yes)
+        == QMessageBox::Yes;
 }
 
 void QtMessageBoxes::beep()

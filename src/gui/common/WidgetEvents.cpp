@@ -98,6 +98,16 @@ void WidgetEvents::onPasteKey(QWidget* widget, std::function<void()> handler)
     });
 }
 
+void WidgetEvents::onPasteKeyInstead(QWidget* widget, std::function<void()> handler)
+{
+    new EventHook(widget, QEvent::KeyPress, [handler = std::move(handler)](QEvent* event) {
+        if (!isPasteKey(static_cast<QKeyEvent*>(event)))
+            return false;
+        handler();
+        return true;
+    });
+}
+
 void WidgetEvents::onClick(QWidget* widget, std::function<void()> handler)
 {
     new EventHook(widget, QEvent::MouseButtonPress, [handler = std::move(handler)](QEvent*) {

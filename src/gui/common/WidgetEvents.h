@@ -22,6 +22,9 @@ void onKeyDown(QWidget* widget, std::function<bool(int)> handler);
 // `handler` runs just before the widget pastes by a key (Ctrl+V, Shift+Insert); the widget
 // pastes afterwards, through its own content rules.
 void onPasteKey(QWidget* widget, std::function<void()> handler);
+// `handler` runs instead of the widget's own paste by a key; hooks added after this one still
+// see the key first.
+void onPasteKeyInstead(QWidget* widget, std::function<void()> handler);
 // `handler` runs when a mouse button goes down on the widget, before the widget reacts.
 void onClick(QWidget* widget, std::function<void()> handler);
 // `handler` runs when the focus moves to another control of the program. Losing the focus to

@@ -7,6 +7,7 @@
 #include "core/common/MessageBoxes.h"
 #include "core/common/TextFormat.h"
 #include "core/draws/DatabaseView.h"
+#include "core/draws/DrawFile.h"
 #include "core/help/HelpTexts.h"
 #include "gui/common/BusyCursor.h"
 #include "gui/common/Colours.h"
@@ -85,7 +86,8 @@ void LDbase::buildSetupFrame()
     static constexpr Controls::BoxRow boxes[] = {
         {"NumCol", 2, {3735, 270, 330, 285}},
         {"HighNum", 2, {3735, 585, 330, 285}},
-        {"InFileName", 40, {4500, 540, 4560, 330}},
+        // The title box holds any title a draw file holds: editing never cuts one read from a file.
+        {"InFileName", int(DrawFile::MaxTitleLength), {4500, 540, 4560, 330}},
     };
     QGroupBox* frame
         = Controls::frame(this, "Frame1", QStringLiteral(" Database setup "), 0, 0, 9470, 975);
@@ -259,6 +261,7 @@ void LDbase::load()
 {
     const DrawStore& store = m_state.Store;
     m_title->setText(store.Title());
+    m_title->setCursorPosition(0); // a title longer than the box shows from its start
     m_numbersPerDraw->setText(QString::number(m_state.Settings.DefaultNumbersPerDraw));
     m_highestNumber->setText(QString::number(m_state.Settings.DefaultHighNum));
     // With records the refresh lays out the grids as the store's shape asks.

@@ -5,6 +5,7 @@
 #include "core/common/KeyCodes.h"
 #include "core/common/MessageBoxes.h"
 #include "core/common/TextFormat.h"
+#include "core/draws/DrawFile.h"
 #include "gui/common/BusyCursor.h"
 #include "gui/common/Colours.h"
 #include "gui/common/Controls.h"
@@ -61,12 +62,11 @@ void LImport::buildControls()
     Controls::label(frame, "Label1", QStringLiteral(" Title"), 6435, 225, 555, 285);
     m_numCol = Controls::inputBox(frame, "NumCol", 2, 3735, 270, 330, 285);
     m_highNum = Controls::inputBox(frame, "HighNum", 2, 3735, 585, 330, 285);
-    m_title
-        = Controls::inputBox(frame, "InFileName", ImportView::MaxTitleLength, 4500, 540, 4560, 330);
+    m_title = Controls::inputBox(frame, "InFileName", int(DrawFile::MaxTitleLength), 4500, 540,
+                                 4560, 330);
     m_numCol->setText(AlignedWhole(2, m_shape.numbersPerDraw));
     m_highNum->setText(AlignedWhole(2, m_shape.highestNumber));
-    m_title->setText(m_state.Store.Title());
-    m_proposedTitle = m_title->text();
+    proposeTitle(m_state.Store.Title());
 
     auto* chooseButton = Controls::button(this, "ChooseFile", QStringLiteral("&Choose File..."),
                                           225, 1050, 1935, 360);
@@ -239,6 +239,7 @@ void LImport::proposeTitle(const QString& title)
     if (m_title->text() != m_proposedTitle)
         return;
     m_title->setText(title);
+    m_title->setCursorPosition(0); // a title longer than the box shows from its start
     m_proposedTitle = m_title->text();
 }
 

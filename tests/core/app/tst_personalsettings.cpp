@@ -60,6 +60,11 @@ private Q_SLOTS:
         QTest::newRow("quote inside the name")
             << QByteArray("6,49,1,\" $\",\"A\"nn\"\r\n") << 6 << 49 << 1 << " $"
             << "A" << true;
+        QTest::newRow("line separator and direction override in the name")
+            << QByteArray("6,49,1,\" $\",\"\xe2\x80\xae"
+                          "Ann\xe2\x80\xa8Player\"\r\n")
+            << 6 << 49 << 1 << " $"
+            << "AnnPlayer" << true;
         QTest::newRow("unclosed quote")
             << QByteArray("6,49,1,\" $,\"Ann\r\n") << 6 << 49 << 1 << " $,"
             << "" << false;

@@ -165,6 +165,32 @@ private Q_SLOTS:
                  QDate(9999, 12, 31));
     }
 
+    // What a title or name keeps: nothing that breaks the file's line or the label's line, or
+    // turns the text around on screen; right-to-left text and its marks stay as they are.
+    void fileSafeText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("quotes and line breaks") << "\"Weekly\"\r\nSix\t"
+                                                << "WeeklySix";
+        QTest::newRow("line and paragraph separators") << "Weekly\u2028Six\u2029"
+                                                       << "WeeklySix";
+        QTest::newRow("override") << "\u202EWeekly Six\u202C"
+                                  << "Weekly Six";
+        QTest::newRow("embeddings and isolates") << "\u202A\u202B\u202DA\u2066B\u2067C\u2068D\u2069"
+                                                 << "ABCD";
+        QTest::newRow("right-to-left text and its marks")
+            << "\u05DC\u05D5\u05D8\u05D5 6/37\u200F\u200E\u061C"
+            << "\u05DC\u05D5\u05D8\u05D5 6/37\u200F\u200E\u061C";
+        QTest::newRow("emoji whole, halves dropped")
+            << QStringLiteral("\U0001F3B2") + QChar(0xD800) + u'x' << "\U0001F3B2x";
+    }
+    void fileSafeText()
+    {
+        QFETCH(QString, text);
+        QTEST(FileSafeText(text), "kept");
+    }
+
     void fileFields()
     {
         FileFieldReader reader(QByteArrayLiteral("12, \"a, b\" ,x\r\n,\r\n"));

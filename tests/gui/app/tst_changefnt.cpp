@@ -123,7 +123,8 @@ private Q_SLOTS:
     }
 
     // The settings file holds one line of quoted texts: what is pasted or dropped loses the
-    // line breaks and quotes that would break it.
+    // line breaks and quotes that would break it, and the menu shows the name on one line, read
+    // left to right.
     void pastedTextsKeepTheSettingsFileReadable_data()
     {
         QTest::addColumn<QByteArray>("name");
@@ -136,6 +137,9 @@ private Q_SLOTS:
         QTest::newRow("name, dropped") << QByteArray("InMyName") << "drop"
                                        << "Ann\tPlayer\n"
                                        << "AnnPlayer";
+        QTest::newRow("name, separators and overrides") << QByteArray("InMyName") << "Ctrl+V"
+                                                        << "\u202EAnn \u2028Player\u2069"
+                                                        << "Ann Player";
         QTest::newRow("currency, Shift+Insert") << QByteArray("InSy") << "Shift+Insert"
                                                 << "\n€\x1b"
                                                 << " €";

@@ -3,6 +3,7 @@
 #include "gui/app/LBlankForm.h"
 #include "gui/app/Program.h"
 #include "gui/app/ZudeMenu.h"
+#include "gui/common/ToolWindow.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -151,6 +152,67 @@ private Q_SLOTS:
         QCOMPARE(finished.count(), 1);
         QVERIFY(!menu()->isVisible());
         QVERIFY(!m_program->backdrop()->isVisible());
+    }
+
+    // A name or title from the user or a file is shown as the text it is in every window: read
+    // as markup, "<b>Ann</b>" showed bold, and an image tag made the label load the file it
+    // names at every start.
+    void everyLabelShowsPlainText_data()
+    {
+        QTest::addColumn<QStringList>("clicks"); // from the menu to the window
+        QTest::addColumn<QString>("window");
+        QTest::newRow("menu") << QStringList() << "ZudeMenu";
+        QTest::newRow("database") << QStringList {"DBaseForm"} << "LDbase";
+        QTest::newRow("Rado-d-Idorur") << QStringList {"PickForm"} << "Lottery";
+        QTest::newRow("graphs") << QStringList {"ShowGraph1"} << "LGraph";
+        QTest::newRow("number table") << QStringList {"ShowGraph1", "NumTable"} << "NumberStats";
+        QTest::newRow("tracker") << QStringList {"InvTrack"} << "LInvTrack";
+        QTest::newRow("import") << QStringList {"ImportDraws"} << "LImport";
+        QTest::newRow("settings") << QStringList {"PtrFnt"} << "ChangeFnt";
+    }
+    void everyLabelShowsPlainText()
+    {
+        QFETCH(QStringList, clicks);
+        QFETCH(QString, window);
+        const QString markup = QStringLiteral("<b>Ann</b>");
+        m_fixture->writeProgramFile(QStringLiteral("Personal.Lot"),
+                                    "6,49,1,\" $\",\"<b>Ann</b>\"\r\n");
+        startProgram();
+        fillStore(1);
+        state().Store.SetTitle(markup);
+        QCOMPARE(control<QLabel>(menu(), "MyName")->text(), markup);
+
+        QStringList richLabels;
+        const auto check = [&richLabels](QWidget* shown) {
+            QVERIFY(shown);
+            for (const QLabel* label : shown->findChildren<QLabel*>())
+                if (label->textFormat() != Qt::PlainText)
+                    richLabels.append(label->objectName());
+        };
+        m_fixture->answerDialog(QStringLiteral("ChangeFnt"), [check](QWidget* dialog) {
+            check(dialog);
+            QTest::mouseClick(control<QPushButton>(dialog, "ExitFonts"), Qt::LeftButton);
+        });
+        for (const QString& name : clicks) {
+            QPushButton* button = nullptr;
+            for (QWidget* shown : QApplication::topLevelWidgets())
+                if (shown->isVisible() && !button)
+                    button = shown->findChild<QPushButton*>(name);
+            QVERIFY(button);
+            QTest::mouseClick(button, Qt::LeftButton);
+        }
+        if (window != QLatin1String("ChangeFnt"))
+            check(topLevel<QWidget>(window.toLatin1().constData()));
+        QCOMPARE(richLabels, QStringList());
+        // Back to the menu, which shows the title as it is, too.
+        for (int i = 0; i < 3; ++i)
+            for (QWidget* open : QApplication::topLevelWidgets())
+                if (qobject_cast<ToolWindow*>(open) && open->isVisible())
+                    open->close();
+        QTRY_VERIFY(menu()->isVisible());
+        if (window == QLatin1String("LDbase"))
+            QCOMPARE(control<QLabel>(menu(), "InfoLabel")->text(),
+                     QStringLiteral(" File in Memory \r\n  <b>Ann</b>  "));
     }
 
 private:

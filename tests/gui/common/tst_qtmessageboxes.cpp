@@ -13,25 +13,39 @@ class TestQtMessageBoxes : public QObject {
 private Q_SLOTS:
     void dismissedQuestion_data()
     {
-        QTest::addColumn<bool>("goBack");
+        QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("gesture");
         QTest::addColumn<bool>("expected");
-        QTest::newRow("question, Escape") << false << "escape" << false;
-        QTest::newRow("question, frame") << false << "frame" << false;
-        QTest::newRow("question, Enter") << false << "enter" << true;
-        QTest::newRow("go back to unsaved work, Escape") << true << "escape" << true;
-        QTest::newRow("go back to unsaved work, frame") << true << "frame" << true;
-        QTest::newRow("go back to unsaved work, No") << true << "no" << false;
+        QTest::newRow("question, Escape") << "ask"
+                                          << "escape" << false;
+        QTest::newRow("question, frame") << "ask"
+                                         << "frame" << false;
+        QTest::newRow("question, Enter") << "ask"
+                                         << "enter" << true;
+        QTest::newRow("go back to unsaved work, Escape") << "goBack"
+                                                         << "escape" << true;
+        QTest::newRow("go back to unsaved work, frame") << "goBack"
+                                                        << "frame" << true;
+        QTest::newRow("go back to unsaved work, No") << "goBack"
+                                                     << "no" << false;
+        QTest::newRow("message, Escape") << "inform"
+                                         << "escape" << false;
     }
 
+    // Every box also shows a text that looks like markup as it stands: it names files and
+    // titles, which a user may have written so.
     void dismissedQuestion()
     {
-        QFETCH(bool, goBack);
+        QFETCH(QString, kind);
         QFETCH(QString, gesture);
         QFETCH(bool, expected);
-        QTimer::singleShot(0, this, [gesture] {
+        const QString text = QStringLiteral(" <b>Weekly</b> will be erased.");
+        QString shown;
+        QTimer::singleShot(0, this, [gesture, &shown] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             QVERIFY(box);
+            if (box->textFormat() == Qt::PlainText)
+                shown = box->text();
             if (gesture == QLatin1String("escape"))
                 QTest::keyClick(box, Qt::Key_Escape);
             else if (gesture == QLatin1String("enter"))
@@ -43,9 +57,14 @@ private Q_SLOTS:
         });
         QtMessageBoxes boxes;
         const QString title = QStringLiteral("Changed File in Memory");
-        const QString text = QStringLiteral(" file in memory will be erased.");
-        const bool yes = goBack ? boxes.askToGoBack(title, text) : boxes.ask(title, text);
+        bool yes = false;
+        if (kind == QLatin1String("inform"))
+            boxes.inform(title, text);
+        else
+            yes = kind == QLatin1String("goBack") ? boxes.askToGoBack(title, text)
+                                                  : boxes.ask(title, text);
         QCOMPARE(yes, expected);
+        QCOMPARE(shown, text);
     }
 };
 

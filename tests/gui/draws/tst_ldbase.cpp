@@ -1,7 +1,9 @@
+#include "FileBytes.h"
 #include "GuiTestFixture.h"
 
 #include "core/common/TextFormat.h"
 #include "core/draws/DatabaseView.h"
+#include "core/draws/DrawFile.h"
 #include "gui/app/Program.h"
 #include "gui/app/ZudeMenu.h"
 #include "gui/draws/InRecNum.h"
@@ -585,23 +587,33 @@ private Q_SLOTS:
     }
 
     // A title pasted with a line break used to save, and then the file could not be
-    // opened again.
+    // opened again. Line and paragraph separators split the title on screen, and direction
+    // overrides turned it around: typed or pasted, they are dropped too.
     void aPastedTitleKeepsNothingTheFileCannotHold_data()
     {
         QTest::addColumn<QString>("way");
-        QTest::newRow("Ctrl+V") << "Ctrl+V";
-        QTest::newRow("Shift+Insert") << "Shift+Insert";
-        QTest::newRow("drag and drop") << "drop";
+        QTest::addColumn<QString>("text");
+        const QString breaks = QStringLiteral("\"Six\"\r\nmain\tdraw\n");
+        const QString unicode = QStringLiteral("\u2028Six\u2029\u202Emain\u202C\u2067draw\u2069");
+        QTest::newRow("Ctrl+V") << "Ctrl+V" << breaks;
+        QTest::newRow("Shift+Insert") << "Shift+Insert" << breaks;
+        QTest::newRow("drag and drop") << "drop" << breaks;
+        QTest::newRow("separators and overrides, Ctrl+V") << "Ctrl+V" << unicode;
+        QTest::newRow("separators and overrides, typed") << "typed" << unicode;
     }
     void aPastedTitleKeepsNothingTheFileCannotHold()
     {
         QFETCH(QString, way);
+        QFETCH(QString, text);
         startProgram();
         click(menu(), "DBaseForm");
         auto* title = control<QLineEdit>(database(), "InFileName");
         QTest::mouseClick(title, Qt::LeftButton);
         QTest::keyClicks(title, QStringLiteral("Weekly "));
-        pasteInto(title, QStringLiteral("\"Six\"\r\nmain\tdraw\n"), way);
+        if (way == "typed")
+            typeText(title, text);
+        else
+            pasteInto(title, text, way);
         QCOMPARE(title->text(), QStringLiteral("Weekly Sixmaindraw"));
         typeRow(database(), {"1", "2", "3", "4", "5", "6"});
         click(database(), "Calc");
@@ -617,28 +629,81 @@ private Q_SLOTS:
                  QStringLiteral("Weekly Sixmaindraw"));
     }
 
-    // A digit box holds digits, however they arrive; the record number is checked against the
-    // records there are.
-    void pastedSignsNeverReachADigitBox_data()
+    // The title box holds every title a draw file holds: one read from a file keeps its tail
+    // through an edit, and a title as long as a file takes saves and opens again.
+    void aLongTitleIsKeptWholeWhenEdited()
+    {
+        const QByteArray title = "Weekly " + QByteArray(DrawFile::MaxTitleLength - 8, 'x');
+        m_fixture->writeProgramFile(QStringLiteral("Long.lto"),
+                                    "1,8,49,\"" + title
+                                        + "\"\r\n1,#1996-09-07#,1,2,3,4,5,6,0,0,0,0\r\n");
+        const QString path = m_fixture->programPath(QStringLiteral("Long.lto"));
+        startProgram();
+        m_fixture->fileDialogs.answers = {path};
+        click(menu(), "LoadFile");
+        auto* box = control<QLineEdit>(database(), "InFileName");
+        QTest::mouseClick(box, Qt::LeftButton);
+        QTest::keyClick(box, Qt::Key_End);
+        QTest::keyClicks(box, QStringLiteral("!?")); // one character more than a file holds
+        click(database(), "ExitDbase");
+
+        m_fixture->fileDialogs.answers = {path, path};
+        click(menu(), "SaveFile");
+        QVERIFY(fileBytes(path).startsWith("1,8,49,\"" + title + "!\"\r\n"));
+        click(menu(), "LoadFile");
+        QCOMPARE(m_fixture->messages.texts(), QStringList());
+        QCOMPARE(control<QLineEdit>(database(), "InFileName")->text(),
+                 QString::fromLatin1(title + '!'));
+    }
+
+    // A digit box holds digits, however they arrive: a pasted number is taken without the blanks
+    // around it (as copied from a right-aligned box), anything else beeps and is not inserted.
+    // The record number is checked against the records there are.
+    void aDigitBoxTakesAPastedNumberOrBeeps_data()
     {
         QTest::addColumn<QByteArray>("name");
         QTest::addColumn<QString>("way");
-        QTest::newRow("record number, Shift+Insert") << QByteArray("CurVal") << "Shift+Insert";
-        QTest::newRow("record number, Ctrl+V") << QByteArray("CurVal") << "Ctrl+V";
-        QTest::newRow("numbers per draw, Shift+Insert") << QByteArray("NumCol") << "Shift+Insert";
-        QTest::newRow("drawn number, Ctrl+V") << QByteArray("InNum0") << "Ctrl+V";
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("record number, Shift+Insert") << QByteArray("CurVal") << "Shift+Insert"
+                                                     << "-5"
+                                                     << "";
+        QTest::newRow("record number, Ctrl+V") << QByteArray("CurVal") << "Ctrl+V"
+                                               << "-5"
+                                               << "";
+        QTest::newRow("record number, right-aligned") << QByteArray("CurVal") << "Ctrl+V"
+                                                      << "   2"
+                                                      << "2";
+        QTest::newRow("numbers per draw, Shift+Insert") << QByteArray("NumCol") << "Shift+Insert"
+                                                        << "-5"
+                                                        << "";
+        QTest::newRow("numbers per draw, copied from a grid cell")
+            << QByteArray("NumCol") << "Shift+Insert"
+            << "7\r\n"
+            << "7";
+        QTest::newRow("drawn number, Ctrl+V") << QByteArray("InNum0") << "Ctrl+V"
+                                              << "-5"
+                                              << "";
+        QTest::newRow("drawn number, right-aligned") << QByteArray("InNum0") << "Ctrl+V"
+                                                     << " 6"
+                                                     << "6";
+        QTest::newRow("drawn number, two numbers") << QByteArray("InNum0") << "Ctrl+V"
+                                                   << "6 5"
+                                                   << "";
     }
-    void pastedSignsNeverReachADigitBox()
+    void aDigitBoxTakesAPastedNumberOrBeeps()
     {
         QFETCH(QByteArray, name);
         QFETCH(QString, way);
+        QFETCH(QString, pasted);
+        QFETCH(QString, kept);
         fillStore(3);
         open();
-        QString pasted = QStringLiteral("unchecked");
-        const auto paste = [&pasted, way](QLineEdit* box) {
+        QString shown = QStringLiteral("unchecked");
+        const auto paste = [&shown, way, pasted](QLineEdit* box) {
             QTest::mouseClick(box, Qt::LeftButton);
-            pasteInto(box, QStringLiteral("-5"), way);
-            pasted = box->text();
+            pasteInto(box, pasted, way);
+            shown = box->text();
         };
         if (name == "CurVal") {
             m_fixture->answerDialog(QStringLiteral("InRecNum"), [paste](QWidget* dialog) {
@@ -651,12 +716,13 @@ private Q_SLOTS:
             m_window = std::make_unique<LDbase>(state(), m_fixture->services);
             m_window->show();
             click(window(), "CorrectRec");
-            QCOMPARE(control<QLabel>(window(), "InNew")->text(), QStringLiteral("New"));
+            QCOMPARE(control<QLabel>(window(), "InNew")->text(),
+                     kept.isEmpty() ? QStringLiteral("New") : u' ' + kept);
         } else {
             paste(box(name.constData()));
         }
-        QCOMPARE(pasted, QString());
-        QCOMPARE(m_fixture->messages.beeps, 1);
+        QCOMPARE(shown, kept);
+        QCOMPARE(m_fixture->messages.beeps, kept.isEmpty() ? 1 : 0);
     }
 
     // Destroying the window runs none of its own handlers, even when a box of it still has
