@@ -182,21 +182,20 @@ QWidget* recordGridArea(QWidget& window)
     return grid->viewport();
 }
 
-// `count` weekly draws of six different numbers from 49, as a draw file holds them.
-std::vector<DrawStore::Record> weeklyDraws(int count)
+// `count` weekly draws of `perDraw` different numbers from `highest`, as a draw file holds them.
+DrawRecords weeklyDraws(int count, int perDraw = 6, int highest = 49)
 {
     QRandomGenerator random(2026);
-    std::vector<DrawStore::Record> records;
+    DrawRecords records;
+    records.reserve(count);
     for (int i = 1; i <= count; ++i) {
-        DrawStore::Record record;
-        record[0] = Cell(double(i));
-        record[1] = Cell(QDate(1980, 1, 5).addDays(7 * (i - 1)));
         QList<int> pool;
-        for (int n = 1; n <= 49; ++n)
+        for (int n = 1; n <= highest; ++n)
             pool.append(n);
-        for (std::size_t k = 2; k < record.size(); ++k)
-            record[k] = Cell(k < 8 ? double(pool.takeAt(random.bounded(int(pool.size())))) : 0.0);
-        records.push_back(record);
+        QList<int> numbers;
+        for (int k = 0; k < perDraw; ++k)
+            numbers.append(pool.takeAt(random.bounded(int(pool.size()))));
+        records.append(QDate(1980, 1, 5).addDays(7 * (i - 1)), numbers);
     }
     return records;
 }
@@ -205,11 +204,7 @@ void loadWeeklyDraws(SharedState& shared, int count)
 {
     DrawStore& store = shared.Store;
     store.Reset();
-    store.LoadRecords(weeklyDraws(count));
-    store.SetColCount(8);
-    store.SetHighNum(49);
-    store.SetTitle(QStringLiteral("Benchmark 6 of 49"));
-    store.CountNumbers();
+    store.Load({6, 49}, QStringLiteral("Benchmark 6 of 49"), weeklyDraws(count));
     shared.Settings.DefaultNumbersPerDraw = 6;
     shared.Settings.DefaultHighNum = 49;
 }
@@ -222,7 +217,7 @@ QString writeDrawFile(const QTemporaryDir& folder, int count)
     const QString path = folder.filePath(QStringLiteral("draws-%1.lto").arg(count));
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly)
-        || DrawFile::Write(shared.Store, file, QDate::currentDate()) != DrawFile::WriteError::None)
+        || DrawFile::Write(shared.Store, file) != DrawFile::WriteError::None)
         fail("the draw file could not be written");
     return path;
 }
@@ -236,11 +231,8 @@ void openIntoStore(const QString& path, DrawStore& store,
         fail("the draw file could not be opened");
     DrawFile::ReadResult read = DrawFile::Read(file, lines);
     if (read.error != DrawFile::ReadError::None
-        || !store.LoadRecords(std::move(read.content.records)))
+        || !store.Load(read.content.shape, read.content.title, std::move(read.content.records)))
         fail("the draw file could not be read");
-    store.SetColCount(read.content.colCount);
-    store.SetHighNum(read.content.highNum);
-    store.SetTitle(read.content.title);
 }
 
 // The reference: the same file read and split at commas and line ends, nothing more.
@@ -337,7 +329,7 @@ Figure databaseWindowFigure(Bench& bench, int records, int rounds)
     for (int k = 1; k <= 6; ++k)
         texts.first().append(QString::number(k));
     for (int i = shared.Store.RecCount(); i >= 1; --i)
-        texts.append(DatabaseView::RecordRowTexts(shared.Store, i, QDate::currentDate()));
+        texts.append(DatabaseView::RecordRowTexts(shared.Store.records(), 6, i));
     return interleaved(
         rounds, [&] { return databaseWindowMs(shared, bench); },
         [&] { return bareTableMs(texts, gridSize); });
@@ -540,40 +532,24 @@ void coreFigures(const QString& path, int rounds)
         write.push_back(msPerRun(5, [&] {
             QBuffer buffer;
             buffer.open(QIODevice::WriteOnly);
-            DrawFile::Write(store, buffer, QDate::currentDate());
+            DrawFile::Write(store, buffer);
         }));
         count.push_back(msPerRun(50, [&] {
-            store.CountNumbers();
-            RankByCount(store, RankOrder::ByCount);
+            RankByCount(store.NumberCounts(), store.shape().highestNumber, RankOrder::ByCount);
         }));
     }
     printMs("write_draw_file", median(write), "a 2002-record draw file written");
-    printMs("count_and_rank", median(count), "CountNumbers + RankByCount, 2002 records");
+    printMs("rank", median(count), "RankByCount of the counts the store keeps, 2002 records");
 }
 
 // The number statistics of 2000 draws of 10 different numbers from 60.
 void statisticsFigure(int rounds)
 {
     DrawStore store;
-    store.SetColCount(12);
-    store.SetHighNum(60);
-    QRandomGenerator random(2026);
-    std::vector<DrawStore::Record> records;
-    for (int i = 1; i <= DrawStore::MaxRecords; ++i) {
-        DrawStore::Record record;
-        record[0] = Cell(double(i));
-        record[1] = Cell(QDate(1980, 1, 5).addDays(7 * (i - 1)));
-        QList<int> pool;
-        for (int n = 1; n <= 60; ++n)
-            pool.append(n);
-        for (std::size_t k = 2; k < record.size(); ++k)
-            record[k] = Cell(double(pool.takeAt(random.bounded(int(pool.size())))));
-        records.push_back(record);
-    }
-    store.LoadRecords(std::move(records));
+    store.Load({10, 60}, {}, weeklyDraws(DrawStore::MaxRecords, 10, 60));
     std::vector<double> ms;
     for (int round = 0; round < rounds; ++round)
-        ms.push_back(msPerRun(5, [&] { ComputeDrawStatistics(store, QDate::currentDate()); }));
+        ms.push_back(msPerRun(5, [&] { ComputeDrawStatistics(store); }));
     printMs("statistics", median(ms), "the number statistics of 2000 draws of 10 from 60");
 }
 

@@ -16,21 +16,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (read.error != DrawFile::ReadError::None)
         return 0;
 
-    DrawStore store;
-    if (!store.LoadRecords(read.content.records))
-        std::abort();
-    store.SetColCount(read.content.colCount);
-    store.SetHighNum(read.content.highNum);
-    store.SetTitle(read.content.title);
-    store.CountNumbers();
-
-    QByteArray saved = DrawFile::Bytes(store, QDate::currentDate()).value();
+    // The file as read is written back unchanged; the store, which cuts the shape to its limits,
+    // keeps every record and the title.
+    QByteArray saved = DrawFile::Bytes(read.content).value();
     QBuffer again(&saved);
     again.open(QIODevice::ReadOnly);
-    const DrawFile::ReadResult reread = DrawFile::Read(again);
+    if (DrawFile::Read(again).content != read.content)
+        std::abort();
+
+    DrawStore store;
+    if (!store.Load(read.content.shape, read.content.title, read.content.records))
+        std::abort();
+    QByteArray stored = DrawFile::Bytes(store).value();
+    QBuffer storedAgain(&stored);
+    storedAgain.open(QIODevice::ReadOnly);
+    const DrawFile::ReadResult reread = DrawFile::Read(storedAgain);
     if (reread.error != DrawFile::ReadError::None || reread.content.title != read.content.title
-        || reread.content.colCount != read.content.colCount
-        || reread.content.highNum != read.content.highNum
         || reread.content.records != read.content.records)
         std::abort();
     return 0;

@@ -54,21 +54,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     for (std::size_t i = 1; i < skipped.size(); ++i)
         check(skipped[i - 1].line < skipped[i].line);
 
-    const std::vector<DrawStore::Record> records = import.records();
+    const DrawRecords records = import.records();
     DrawStore store;
-    check(store.LoadRecords(records));
-    store.SetColCount(shape.numbersPerDraw + 2);
-    store.SetHighNum(shape.highestNumber);
-    QByteArray saved = DrawFile::Bytes(store, QDate::currentDate()).value();
+    check(store.Load(shape, {}, records));
+    QByteArray saved = DrawFile::Bytes(store).value();
     QBuffer again(&saved);
     again.open(QIODevice::ReadOnly);
     const DrawFile::ReadResult reread = DrawFile::Read(again);
     check(reread.error == DrawFile::ReadError::None && reread.content.records == records
-          && reread.content.colCount == store.ColCount()
-          && reread.content.highNum == store.HighNum());
+          && reread.content.shape == store.shape());
 
     const DrawHistoryImport::Merged merged = import.mergedWith(records);
-    check(merged.records == records && merged.leftOut == 0
-          && merged.duplicates == int(records.size()));
+    check(merged.records == records && merged.leftOut == 0 && merged.duplicates == records.size());
     return 0;
 }

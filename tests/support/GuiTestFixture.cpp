@@ -10,6 +10,16 @@
 #include <QMimeData>
 #include <QtTest>
 
+#include <memory>
+
+void GuiTestFixture::startAfresh()
+{
+    // The store tells its views of changes, so the state is rebuilt in place, never copied.
+    std::destroy_at(&state);
+    std::construct_at(&state);
+    state.ProgramDirectory = programDir.path();
+}
+
 GuiTestFixture::GuiTestFixture()
 {
     state.ProgramDirectory = programDir.path();

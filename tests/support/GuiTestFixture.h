@@ -4,6 +4,7 @@
 #include "FakePrinterPort.h"
 #include "RecordingMessageBoxes.h"
 #include "ScriptedRandomSource.h"
+#include "TestDraws.h"
 #include "TestToday.h"
 
 #include "core/app/SharedState.h"
@@ -33,6 +34,9 @@ public:
 
     // Fails the running test when a real modal dialog showed up or a question had no answer.
     void verifyNothingUnexpected() const;
+
+    // The state a new start of the program has: nothing but the program directory.
+    void startAfresh();
 
     QString programPath(const QString& fileName) const;
     void writeProgramFile(const QString& fileName, const QByteArray& bytes) const;

@@ -15,15 +15,10 @@ namespace {
 // p-values below this are shown as "p < 0.0001" rather than in ever smaller decimals.
 constexpr double SmallestShownP = 0.0001;
 
-// The number a cell holds as the counts read it, or 0 when it holds none of 1..60.
-int drawnNumber(const Cell& cell)
+// A number field as the counts read it: 0 when it holds none of 1..60.
+int drawnNumber(int field)
 {
-    if (!cell.isNumber())
-        return 0;
-    const double value = cell.number();
-    if (value < 1 || value > DrawStore::HighestNumber || value != double(int(value)))
-        return 0;
-    return int(value);
+    return field < 1 || field > DrawStore::HighestNumber ? 0 : field;
 }
 
 // The p-value rounded as FormatPValue shows it, so the verdict and the number shown agree.
@@ -86,11 +81,11 @@ QString oneDecimal(double value)
 
 } // namespace
 
-DrawStatistics ComputeDrawStatistics(const DrawStore& store, const QDate& today, int lastDraws)
+DrawStatistics ComputeDrawStatistics(const DrawStore& store, int lastDraws)
 {
     DrawStatistics stats;
-    const int n = std::clamp(store.HighNum(), 1, int(DrawStore::HighestNumber));
-    const int k = std::clamp(store.ColCount() - 2, 1, DrawStore::TableColumns - 2);
+    const int n = store.shape().highestNumber;
+    const int k = store.shape().numbersPerDraw;
     const int total = std::max(store.RecCount(), 0);
     stats.lastDraws = std::max(lastDraws, 0);
     stats.totalDraws = total;
@@ -118,14 +113,14 @@ DrawStatistics ComputeDrawStatistics(const DrawStore& store, const QDate& today,
     for (int position = 1; position <= stats.draws; ++position) {
         const int record = stats.firstRecord + position - 1;
         std::uint64_t seen = 0;
-        for (int column = 2; column < DrawStore::TableColumns; ++column) {
-            const int number = drawnNumber(store.cell(record, column));
+        for (const std::int16_t field : store.records().numbers(record)) {
+            const int number = drawnNumber(field);
             if (number == 0 || number > n)
                 continue;
             ++tracks[number].drawn;
             seen |= std::uint64_t(1) << number;
         }
-        int inDraw[DrawStore::TableColumns];
+        int inDraw[DrawRecords::ClassicFields];
         int inDrawCount = 0;
         for (std::uint64_t rest = seen; rest != 0; rest &= rest - 1) {
             const int number = std::countr_zero(rest);
@@ -158,10 +153,7 @@ DrawStatistics ComputeDrawStatistics(const DrawStore& store, const QDate& today,
         figures.longestGap = std::max(track.longest, figures.outFor);
         if (track.draws > 0) {
             figures.lastRecord = stats.firstRecord + track.last - 1;
-            // Read once here, so that the figures show and save it without asking the clock.
-            const Cell& date = store.cell(figures.lastRecord, 1);
-            const QDate typed = date.isText() ? ParseUserDate(date.text(), today) : QDate();
-            figures.lastDate = typed.isValid() ? Cell(typed) : date;
+            figures.lastDate = store.date(figures.lastRecord);
         }
         if (track.draws > 1)
             figures.averageGap = double(track.gapSum) / (track.draws - 1);
@@ -229,9 +221,7 @@ QString NumberCellText(const NumberFigures& figures, NumberColumn column)
     case NumberColumn::LastDrawn:
         if (figures.neverDrawn())
             return QStringLiteral("never");
-        // Read when the figures were computed: a text is no date.
-        return figures.lastDate.isDate() ? FormatShortDate(figures.lastDate.date())
-                                         : figures.lastDate.text();
+        return FormatShortDate(figures.lastDate);
     case NumberColumn::OutFor:
         return QString::number(figures.outFor);
     case NumberColumn::LongestGap:

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "core/common/Cell.h"
 #include "core/draws/DrawStore.h"
 
 #include <QList>
@@ -35,7 +34,7 @@ struct NumberFigures {
     double expected = 0; // draws x k / N
     double difference = 0; // drawn - expected
     int lastRecord = 0; // record number of its latest draw in the window; 0 when never
-    Cell lastDate; // that record's date, a text when it is none; empty when never drawn
+    QDate lastDate; // that record's date; invalid when never drawn
     int outFor = 0;
     int longestGap = 0;
     std::optional<double> averageGap;
@@ -104,9 +103,8 @@ struct DrawStatistics {
 };
 
 // The statistics of the last `lastDraws` draws of `store` (all draws when 0 or more than there
-// are). A date kept as typed with a two-digit year is read in the hundred years around `today`.
-// Linear in draws x numbers per draw, the pairs in its square.
-DrawStatistics ComputeDrawStatistics(const DrawStore& store, const QDate& today, int lastDraws = 0);
+// are). Linear in draws x numbers per draw, the pairs in its square.
+DrawStatistics ComputeDrawStatistics(const DrawStore& store, int lastDraws = 0);
 
 // The columns of the per-number table, as shown, printed and saved.
 enum class NumberColumn {

@@ -15,14 +15,6 @@ int chartedNumbers(int highNum)
 
 } // namespace
 
-NumberTable NaturalOrder(const NumberTable& counts, int highNum)
-{
-    NumberTable sorted {};
-    for (int n = 1; n <= chartedNumbers(highNum); ++n)
-        sorted[std::size_t(n)] = {n, counts[std::size_t(n)].count};
-    return sorted;
-}
-
 QString Title(const QString& viewName, int recCount, BarStyle style)
 {
     const QString middle = style == BarStyle::Flat ? QStringLiteral(" distribution of numbers in")

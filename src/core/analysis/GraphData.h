@@ -38,9 +38,6 @@ struct GraphData {
 
 namespace GraphView {
 
-// `sorted` rows 1..highNum as (number, count) in natural order; every other row zero.
-NumberTable NaturalOrder(const NumberTable& counts, int highNum);
-
 // "Normal distribution of numbers in 57 Draws"; the 3-D title has two blanks before the count.
 QString Title(const QString& viewName, int recCount, BarStyle style);
 

@@ -60,7 +60,7 @@ std::variant<std::vector<int>, PickAbort> NumberPicker::buildPool(const PickSett
         return PickAbort {QStringLiteral(" No records in database")};
     // The pick's own ranking, by count whatever order a chart shows.
     const NumberTable ranked
-        = RankByCount(store.NumberCounts(), store.HighNum(), RankOrder::ByCount);
+        = RankByCount(store.NumberCounts(), store.shape().highestNumber, RankOrder::ByCount);
 
     Third third = Third::Top;
     QString shortage = QStringLiteral(" Not enough top data");

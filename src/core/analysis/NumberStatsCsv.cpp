@@ -31,9 +31,7 @@ QString dateField(const NumberFigures& figures)
 {
     if (figures.neverDrawn())
         return QStringLiteral("never");
-    const Cell& cell = figures.lastDate;
-    // The figures read a typed date already; a text is no date.
-    return cell.isDate() ? cell.date().toString(Qt::ISODate) : textField(cell.text());
+    return figures.lastDate.toString(Qt::ISODate);
 }
 
 QString field(const NumberFigures& figures, NumberColumn column)

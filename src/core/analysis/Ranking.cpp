@@ -34,11 +34,6 @@ NumberTable RankByCount(const NumberTable& counts, int highNum, RankOrder order)
     return rows;
 }
 
-void RankByCount(DrawStore& store, RankOrder order)
-{
-    store.SortedCounts() = RankByCount(store.NumberCounts(), store.HighNum(), order);
-}
-
 RankRange ThirdRanks(Third third, int highest)
 {
     // The boundaries round to the nearest integer with halves to even (nearbyint's default);

@@ -11,9 +11,6 @@ enum class RankOrder { ByCount, Natural };
 // number can end up behind a larger one with the same count.
 NumberTable RankByCount(const NumberTable& counts, int highNum, RankOrder order);
 
-// Ranks the store's counts into its SortedCounts.
-void RankByCount(DrawStore& store, RankOrder order);
-
 // First and last rank (inclusive) of a third of the ranking of `highest` numbers.
 struct RankRange {
     int first = 0;

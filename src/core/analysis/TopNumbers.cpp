@@ -6,6 +6,6 @@
 std::optional<QString> TopNumbersOf(const DrawStore& store)
 {
     return DatabaseView::TopNumbersLine(
-        RankByCount(store.NumberCounts(), store.HighNum(), RankOrder::ByCount),
-        store.ColCount() - 2);
+        RankByCount(store.NumberCounts(), store.shape().highestNumber, RankOrder::ByCount),
+        store.shape().numbersPerDraw);
 }

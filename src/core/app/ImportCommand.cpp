@@ -48,7 +48,7 @@ ImportCommandResult RunImportCommand(const CommandLine::ImportRequest& request,
         return failed(QStringLiteral("%1: %2 Nothing was written.").arg(history, plan.refusal));
     ImportView::Apply(store, plan, import.shape(),
                       request.title.value_or(ImportView::DefaultTitle(history)));
-    const std::optional<QByteArray> content = DrawFile::Bytes(store, today);
+    const std::optional<QByteArray> content = DrawFile::Bytes(store);
     if (!content)
         reason = QStringLiteral("A record's date is no date that can be written.");
     if (!content || !SaveFileAtomically(request.output, *content, &reason))

@@ -1,13 +1,11 @@
 #include "DatabasePrintout.h"
 
-#include "core/draws/DatabaseView.h"
 #include "core/draws/DrawStore.h"
 
 #include "core/common/TextFormat.h"
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 
 namespace {
 
@@ -23,7 +21,7 @@ using DistributionLines = std::array<std::pair<QString, QString>, std::size(Dist
 
 DistributionLines distribution(const DrawStore& store)
 {
-    const int highNum = std::min(store.HighNum(), int(DrawStore::HighestNumber));
+    const int highNum = store.shape().highestNumber;
     DistributionLines lines;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const DistributionRange& range = DistributionRanges[i];
@@ -37,13 +35,12 @@ DistributionLines distribution(const DrawStore& store)
 
 } // namespace
 
-Printout DatabasePrintout(const DrawStore& store, const QString& topNumbersLine, int linesPerPage,
-                          const QDate& today)
+Printout DatabasePrintout(const DrawStore& store, const QString& topNumbersLine, int linesPerPage)
 {
     // A page must hold more than its own heading, whatever the printer reported.
     linesPerPage = std::max(linesPerPage, 7);
-    const int lastColumn = std::min(store.ColCount(), int(DrawStore::TableColumns));
-    const QString underline(5 * (lastColumn + 1), u'_');
+    const int numbers = store.shape().numbersPerDraw;
+    const QString underline(5 * (numbers + 3), u'_');
     const QString heading
         = QStringLiteral("Winning numbers in ") + store.Title() + QStringLiteral(" Draw");
 
@@ -64,9 +61,9 @@ Printout DatabasePrintout(const DrawStore& store, const QString& topNumbersLine,
     int lineCounter = 6;
     for (int i = 1; i <= store.RecCount(); ++i) {
         ++lineCounter;
-        writer.printAt(5, DatabaseView::DateText(store.cell(i, 1), today));
-        for (int m = 2, column = 20; m < lastColumn; ++m, column += 5)
-            writer.printAt(column, AlignedWhole(4, std::llround(store.cell(i, m).numericValue())));
+        writer.printAt(5, FormatShortDate(store.date(i)));
+        for (int k = 0, column = 20; k < numbers; ++k, column += 5)
+            writer.printAt(column, AlignedWhole(4, store.number(i, k)));
         if (lineCounter % linesPerPage == 0) {
             writer.endLine();
             endPage();

@@ -7,51 +7,45 @@
 
 namespace DatabaseView {
 
-std::optional<QString> CheckEntry(const QStringList& numberTexts, int highNum, EntryKind kind)
+Entry ParseEntry(const QStringList& numberTexts, int highNum, EntryKind kind)
 {
     const bool isNew = kind == EntryKind::NewRecord;
+    Entry entry;
     for (const QString& text : numberTexts) {
         if (text.isEmpty())
-            return isNew ? QStringLiteral(" Correct: missing number.")
-                         : QStringLiteral(" Missing number");
+            return {{},
+                    isNew ? QStringLiteral(" Correct: missing number.")
+                          : QStringLiteral(" Missing number")};
         const double value = LeadingNumber(text);
         if (value > highNum)
-            return isNew ? QStringLiteral(" Correct: number ") + text
-                    + QStringLiteral(" is higher than allowed in Draw.")
-                         : QStringLiteral(" One number is higher than allowed in Draw");
+            return {{},
+                    isNew ? QStringLiteral(" Correct: number ") + text
+                            + QStringLiteral(" is higher than allowed in Draw.")
+                          : QStringLiteral(" One number is higher than allowed in Draw")};
         if (value < 1)
-            return QStringLiteral(" Correct: number 0 not allowed in Draw.");
+            return {{}, QStringLiteral(" Correct: number 0 not allowed in Draw.")};
+        entry.numbers.push_back(int(value));
     }
-    return std::nullopt;
+    return entry;
 }
 
-QString DateText(const Cell& cell, const QDate& today)
+QString RecordCellText(const DrawRecords& records, int record, int column)
 {
-    if (cell.isDate())
-        return FormatShortDate(cell.date());
-    const QDate date = ParseUserDate(cell.text(), today);
-    return date.isValid() ? FormatShortDate(date) : cell.text();
-}
-
-QString RecordCellText(const DrawStore& store, int record, int column, const QDate& today)
-{
-    const Cell& cell = store.cell(record, column);
     switch (column) {
     case 0:
-        return AlignedWhole(4, qRound64(cell.numericValue()));
+        return AlignedWhole(4, record);
     case 1:
-        return DateText(cell, today);
+        return FormatShortDate(records.date(record));
     default:
-        return AlignedWhole(3, qRound64(cell.numericValue()));
+        return AlignedWhole(3, records.number(record, column - 2));
     }
 }
 
-QStringList RecordRowTexts(const DrawStore& store, int record, const QDate& today)
+QStringList RecordRowTexts(const DrawRecords& records, int numbersPerDraw, int record)
 {
-    QStringList texts {RecordCellText(store, record, 0, today),
-                       RecordCellText(store, record, 1, today)};
-    for (int column = 2; column < store.ColCount() && column < DrawStore::TableColumns; ++column)
-        texts.append(RecordCellText(store, record, column, today));
+    QStringList texts;
+    for (int column = 0; column < numbersPerDraw + 2; ++column)
+        texts.append(RecordCellText(records, record, column));
     return texts;
 }
 

@@ -6,24 +6,24 @@
 #include <QStringList>
 
 #include <optional>
+#include <vector>
 
 // What the database window shows and checks, kept apart from its widgets.
 namespace DatabaseView {
 
-// The message for the first faulty number box of an entry row, or nothing when every box
-// holds a number from 1 to highNum. New records and corrections word the first two faults
-// differently.
+// The numbers of an entry row, each from 1 to highNum, or the message for its first faulty box.
+// New records and corrections word the first two faults differently.
 enum class EntryKind { NewRecord, Correction };
-std::optional<QString> CheckEntry(const QStringList& numberTexts, int highNum, EntryKind kind);
-
-// A date cell as shown: the short date form, or a text that is no date as it stands. A text
-// with a two-digit year is read in the hundred years around `today`.
-QString DateText(const Cell& cell, const QDate& today);
+struct Entry {
+    std::vector<int> numbers;
+    std::optional<QString> fault;
+};
+Entry ParseEntry(const QStringList& numberTexts, int highNum, EntryKind kind);
 
 // The texts of a record's row in the record grid: record number, date and numbers.
-QStringList RecordRowTexts(const DrawStore& store, int record, const QDate& today);
+QStringList RecordRowTexts(const DrawRecords& records, int numbersPerDraw, int record);
 // One of them, for column 0 (record number), 1 (date) or 2.. (numbers).
-QString RecordCellText(const DrawStore& store, int record, int column, const QDate& today);
+QString RecordCellText(const DrawRecords& records, int record, int column);
 // The record grid's header over a column: "Record", "Date", " 1", " 2", ...
 QString RecordHeaderText(int column);
 

@@ -19,34 +19,6 @@ bool readSmallWhole(FileFieldReader& reader, long long& value)
     return reader.readWhole(value) && value >= -32768 && value <= 32767;
 }
 
-// A record's cells built in place: the record number, the date and the ten numbers.
-using RecordColumns = std::make_index_sequence<DrawStore::TableColumns>;
-template <std::size_t... Column>
-DrawStore::Record makeRecord(const std::array<long long, DrawStore::TableColumns>& numbers,
-                             const QDate& date, std::index_sequence<Column...>)
-{
-    return {(Column == 1 ? Cell(date) : Cell(double(numbers[Column])))...};
-}
-
-// A record's cells as emplace_back() takes them: built straight where the vector keeps them,
-// rather than built and then moved there cell by cell.
-struct RecordCells {
-    const std::array<long long, DrawStore::TableColumns>& numbers;
-    const QDate& date;
-    operator DrawStore::Record() const { return makeRecord(numbers, date, RecordColumns()); }
-};
-
-std::optional<QDate> recordDate(const Cell& cell, const QDate& today)
-{
-    if (cell.isDate())
-        return IsStorableDate(cell.date()) ? std::optional(cell.date()) : std::nullopt;
-    // A typed date that could not be read was kept as typed; it is written only if it reads now.
-    const QDate date = ParseUserDate(cell.text(), today);
-    if (!cell.isText() || !date.isValid())
-        return std::nullopt;
-    return date;
-}
-
 // The whole file, or nothing when the device fails or holds more than MaxFileBytes.
 std::optional<QByteArray> readAllBytes(QIODevice& device)
 {
@@ -67,8 +39,7 @@ std::optional<QByteArray> readAllBytes(QIODevice& device)
 
 struct Header {
     int recCount = 0;
-    int colCount = 0;
-    int highNum = 0;
+    LotteryShape shape;
     QString title;
 };
 
@@ -86,26 +57,30 @@ std::optional<Header> readHeader(FileFieldReader& reader)
         || recCount > MaxRecordLines || colCount < 3 || highNum < 1)
         return std::nullopt;
     // Held as the store holds any title: without what a save could not write back.
-    return Header {int(recCount), int(colCount), int(highNum), FileSafeText(title->text())};
+    return Header {int(recCount), {int(colCount) - 2, int(highNum)}, FileSafeText(title->text())};
 }
 
+// The fields of a record line: its number, its date and the ten numbers.
+constexpr int LineFields = DrawRecords::ClassicFields + 2;
+using LineNumbers = std::array<std::int16_t, DrawRecords::ClassicFields>;
+
 // Record `recordNumber`: its number, date and ten numbers.
-ReadError readRecord(FileFieldReader& reader, int recordNumber, DrawStore::Record& record)
+ReadError readRecord(FileFieldReader& reader, int recordNumber, LineNumbers& numbers, QDate& date)
 {
-    std::array<long long, DrawStore::TableColumns> numbers {};
-    QDate date;
-    for (int j = 0; j < DrawStore::TableColumns; ++j) {
+    for (int j = 0; j < LineFields; ++j) {
+        long long value = 0;
         // A date the date boxes and this writer could not hold again is no draw date.
         const bool read = j == 1 ? reader.readDate(date) && IsStorableDate(date)
-                                 : readSmallWhole(reader, numbers[std::size_t(j)]);
+                                 : readSmallWhole(reader, value);
         if (!read)
             return reader.ended() ? ReadError::MissingField
                 : j == 1          ? ReadError::BadDate
                                   : ReadError::BadNumber;
-        if (j == 0 && numbers[0] != recordNumber)
+        if (j == 0 && value != recordNumber)
             return ReadError::BadRecordNumber;
+        if (j >= 2)
+            numbers[std::size_t(j - 2)] = std::int16_t(value);
     }
-    record = makeRecord(numbers, date, RecordColumns());
     return ReadError::None;
 }
 
@@ -118,8 +93,7 @@ bool isDigit(char c)
 // end, every number plain digits: read in one pass, with the checks readRecord makes. The bytes it
 // took, or 0 for a line of any other form (blanks, signs, another date form, a fault), which the
 // full reader then reads from its start.
-qsizetype readWrittenLine(QByteArrayView line, int recordNumber,
-                          std::array<long long, DrawStore::TableColumns>& numbers, QDate& date)
+qsizetype readWrittenLine(QByteArrayView line, int recordNumber, LineNumbers& numbers, QDate& date)
 {
     const char* p = line.data();
     const char* const end = p + line.size();
@@ -164,12 +138,11 @@ qsizetype readWrittenLine(QByteArrayView line, int recordNumber,
     date = QDate(year, month, day);
     if (year < 1000 || !date.isValid())
         return 0;
-    numbers[0] = recordField;
-    for (std::size_t j = 2; j < numbers.size(); ++j) {
+    for (std::int16_t& field : numbers) {
         int value = 0;
         if (!mark(',') || !number(value))
             return 0;
-        numbers[j] = value;
+        field = std::int16_t(value);
     }
     // The line ends as the full reader ends it: CR LF, either alone, or the end of the data.
     if (p != end && *p != '\r' && *p != '\n')
@@ -198,55 +171,68 @@ ReadResult Read(QIODevice& device, LineReading lines)
         return failed(ReadError::BadHeader);
 
     ReadResult result;
-    result.content.colCount = header->colCount;
-    result.content.highNum = header->highNum;
+    result.content.shape = header->shape;
     result.content.title = header->title;
-    std::vector<DrawStore::Record>& records = result.content.records;
-    records.reserve(std::size_t(header->recCount));
+    DrawRecords& records = result.content.records;
+    records.reserve(header->recCount);
     const bool quick = lines == LineReading::QuickWhereWritten;
     for (int i = 1; i <= header->recCount; ++i) {
+        LineNumbers numbers {};
+        QDate date;
         if (quick) {
-            std::array<long long, DrawStore::TableColumns> numbers {};
-            QDate date;
             if (const qsizetype taken = readWrittenLine(reader.rest(), i, numbers, date);
                 taken > 0) {
                 reader.skipLine(taken);
-                records.emplace_back(RecordCells {numbers, date});
+                records.append(date, std::span<const std::int16_t>(numbers));
                 continue;
             }
         }
-        DrawStore::Record record;
-        if (const ReadError error = readRecord(reader, i, record); error != ReadError::None)
+        if (const ReadError error = readRecord(reader, i, numbers, date); error != ReadError::None)
             return failed(error);
-        records.push_back(std::move(record));
+        records.append(date, std::span<const std::int16_t>(numbers));
     }
     return result;
 }
 
-std::optional<QByteArray> Bytes(const DrawStore& store, const QDate& today)
+namespace {
+
+std::optional<QByteArray> bytesOf(const LotteryShape& shape, const QString& title,
+                                  const DrawRecords& records)
 {
     FileFieldWriter writer;
-    writer.addNumber(store.RecCount());
-    writer.addNumber(store.ColCount());
-    writer.addNumber(store.HighNum());
-    writer.addText(store.Title());
+    writer.addNumber(records.size());
+    writer.addNumber(shape.numbersPerDraw + 2);
+    writer.addNumber(shape.highestNumber);
+    writer.addText(title);
     writer.endLine();
-    for (int i = 1; i <= store.RecCount(); ++i) {
-        writer.addNumber(std::llround(store.cell(i, 0).numericValue()));
-        const std::optional<QDate> date = recordDate(store.cell(i, 1), today);
-        if (!date)
+    for (int i = 1; i <= records.size(); ++i) {
+        writer.addNumber(i);
+        const QDate date = records.date(i);
+        if (!IsStorableDate(date))
             return std::nullopt;
-        writer.addDate(*date);
-        for (int j = 2; j < DrawStore::TableColumns; ++j)
-            writer.addNumber(std::llround(store.cell(i, j).numericValue()));
+        writer.addDate(date);
+        for (const std::int16_t number : records.numbers(i))
+            writer.addNumber(number);
         writer.endLine();
     }
     return writer.bytes();
 }
 
-WriteError Write(const DrawStore& store, QIODevice& device, const QDate& today)
+} // namespace
+
+std::optional<QByteArray> Bytes(const Content& content)
 {
-    const std::optional<QByteArray> bytes = Bytes(store, today);
+    return bytesOf(content.shape, content.title, content.records);
+}
+
+std::optional<QByteArray> Bytes(const DrawStore& store)
+{
+    return bytesOf(store.shape(), store.Title(), store.records());
+}
+
+WriteError Write(const DrawStore& store, QIODevice& device)
+{
+    const std::optional<QByteArray> bytes = Bytes(store);
     if (!bytes)
         return WriteError::BadDate;
     if (device.write(*bytes) != bytes->size())

@@ -5,7 +5,6 @@
 #include <QString>
 
 #include <optional>
-#include <vector>
 
 class QIODevice;
 
@@ -15,16 +14,19 @@ namespace DrawFile {
 
 // More than this is no draw file: 2002 records fit in well under a tenth of it.
 constexpr qint64 MaxFileBytes = 1 << 20;
-constexpr int MaxRecordLines = DrawStore::TableRows - 1;
+constexpr int MaxRecordLines = DrawStore::MaxLoadedRecords;
 // Far beyond any title typed in the program, and short enough that whatever is read can be
 // written back within MaxFileBytes, whichever encoding it was read in.
 constexpr qsizetype MaxTitleLength = 1024;
 
 struct Content {
-    int colCount = 0;
-    int highNum = 0;
+    // As the header announces it: numbers per draw (its field less the record number and the
+    // date) and the highest number, whatever their size.
+    LotteryShape shape;
     QString title; // without control characters, double quotes and byte-order marks
-    std::vector<DrawStore::Record> records;
+    DrawRecords records;
+
+    bool operator==(const Content&) const = default;
 };
 
 enum class ReadError {
@@ -55,9 +57,9 @@ enum class WriteError {
     DeviceFailed,
 };
 
-// The whole file as bytes, or nothing when a date cell holds no date of a year 1000..9999. A date
-// kept as typed with a two-digit year is read in the hundred years around `today`.
-std::optional<QByteArray> Bytes(const DrawStore& store, const QDate& today);
-WriteError Write(const DrawStore& store, QIODevice& device, const QDate& today);
+// The whole file as bytes, or nothing when a record's date is no date of a year 1000..9999.
+std::optional<QByteArray> Bytes(const Content& content);
+std::optional<QByteArray> Bytes(const DrawStore& store);
+WriteError Write(const DrawStore& store, QIODevice& device);
 
 } // namespace DrawFile

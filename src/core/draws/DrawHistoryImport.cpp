@@ -438,20 +438,6 @@ Entry entryOf(const DrawHistoryImport::Draw& draw, int position)
     return entry;
 }
 
-DrawStore::Record recordOf(const DrawHistoryImport::Draw& draw)
-{
-    DrawStore::Record record;
-    record[1] = Cell(draw.date);
-    for (std::size_t j = 0; j < draw.numbers.size(); ++j)
-        record[j + 2] = Cell(double(draw.numbers[j]));
-    return record;
-}
-
-QDate recordDate(const Cell& cell, const QDate& today)
-{
-    return cell.isDate() ? cell.date() : ParseUserDate(cell.text(), today);
-}
-
 // What the dates of a file say about their day/month order.
 struct OrderVotes {
     int dayFirst = 0; // dates such as 26/09/2020
@@ -674,26 +660,23 @@ QString DrawHistoryImport::reasonText(const SkippedLine& skipped) const
     return {};
 }
 
-std::vector<DrawStore::Record> DrawHistoryImport::records() const
+DrawRecords DrawHistoryImport::records() const
 {
-    std::vector<DrawStore::Record> records;
-    records.reserve(m_draws.size());
-    for (const Draw& draw : m_draws) {
-        records.push_back(recordOf(draw));
-        records.back()[0] = Cell(double(records.size()));
-    }
+    DrawRecords records;
+    records.reserve(int(m_draws.size()));
+    for (const Draw& draw : m_draws)
+        records.append(draw.date, draw.numbers);
     return records;
 }
 
-DrawHistoryImport::Merged
-DrawHistoryImport::mergedWith(const std::vector<DrawStore::Record>& existing) const
+DrawHistoryImport::Merged DrawHistoryImport::mergedWith(const DrawRecords& existing) const
 {
     std::vector<Entry> entries;
-    entries.reserve(existing.size() + m_draws.size());
-    for (const DrawStore::Record& record : existing) {
-        Entry entry {recordDate(record[1], m_today).toJulianDay(), {}, int(entries.size())};
-        for (std::size_t j = 0; j < entry.key.size(); ++j)
-            entry.key[j] = record[j + 2].numericValue();
+    entries.reserve(std::size_t(existing.size()) + m_draws.size());
+    for (int record = 1; record <= existing.size(); ++record) {
+        Entry entry {existing.date(record).toJulianDay(), {}, int(entries.size())};
+        std::copy(existing.numbers(record).begin(), existing.numbers(record).end(),
+                  entry.key.begin());
         entries.push_back(entry);
     }
     for (const Draw& draw : m_draws)
@@ -702,35 +685,25 @@ DrawHistoryImport::mergedWith(const std::vector<DrawStore::Record>& existing) co
     Merged merged;
     const std::vector<int> kept
         = newest(sortedUnique(std::move(entries), merged.duplicates), merged.leftOut);
-    merged.records.reserve(kept.size());
+    merged.records.reserve(int(kept.size()));
     for (int position : kept) {
-        const std::size_t at = std::size_t(position);
-        merged.records.push_back(at < existing.size() ? existing[at]
-                                                      : recordOf(m_draws[at - existing.size()]));
-        merged.records.back()[0] = Cell(double(merged.records.size()));
+        if (position < existing.size()) {
+            merged.records.append(existing.date(position + 1), existing.numbers(position + 1));
+        } else {
+            const Draw& draw = m_draws[std::size_t(position - existing.size())];
+            merged.records.append(draw.date, draw.numbers);
+        }
     }
     return merged;
 }
 
 QString DrawHistoryImport::mergeRefusal(const DrawStore& store) const
 {
-    if (store.RecCount() == 0
-        || (store.ColCount() == m_shape.numbersPerDraw + 2
-            && store.HighNum() == m_shape.highestNumber))
+    const LotteryShape stored = store.shape();
+    if (store.RecCount() == 0 || stored == m_shape)
         return {};
     return QStringLiteral(
                "The database holds draws of %1 numbers from 1 to %2, not %3 from 1 to %4: replace it instead, or import with its numbers.")
-        .arg(store.ColCount() - 2)
-        .arg(store.HighNum())
-        .arg(m_shape.numbersPerDraw)
-        .arg(m_shape.highestNumber);
-}
-
-std::vector<DrawStore::Record> DrawHistoryImport::StoreRecords(const DrawStore& store)
-{
-    std::vector<DrawStore::Record> records(std::size_t(store.RecCount()));
-    for (int i = 1; i <= store.RecCount(); ++i)
-        for (int j = 0; j < DrawStore::TableColumns; ++j)
-            records[std::size_t(i - 1)][std::size_t(j)] = store.cell(i, j);
-    return records;
+        .arg(QString::number(stored.numbersPerDraw), QString::number(stored.highestNumber),
+             QString::number(m_shape.numbersPerDraw), QString::number(m_shape.highestNumber));
 }

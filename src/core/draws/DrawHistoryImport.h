@@ -89,7 +89,7 @@ public:
     };
 
     struct Merged {
-        std::vector<DrawStore::Record> records;
+        DrawRecords records;
         int duplicates
             = 0; // draws dropped as the same as an earlier one, mostly ones already stored
         int leftOut = 0; // oldest records dropped to stay within DrawStore::MaxRecords
@@ -123,18 +123,15 @@ public:
     // none: the draws are read in dateOrder(), which the user may want to choose.
     bool dateOrderUndecided() const { return m_dateOrderUndecided; }
 
-    // The draws as the store's records (see DrawStore::LoadRecords), numbered from 1.
-    std::vector<DrawStore::Record> records() const;
+    // The draws as the store's records, numbered from 1.
+    DrawRecords records() const;
     // The store's records with these draws added: sorted by date, the store's records first among
     // those of one date, duplicates dropped, the newest DrawStore::MaxRecords kept, renumbered.
     // A record whose date cannot be read counts as the oldest.
-    Merged mergedWith(const std::vector<DrawStore::Record>& existing) const;
+    Merged mergedWith(const DrawRecords& existing) const;
     // Why these draws cannot be added to `store`: it holds records of another shape. Empty when
     // they can.
     QString mergeRefusal(const DrawStore& store) const;
-
-    // The records 1..RecCount of `store`, as mergedWith takes them.
-    static std::vector<DrawStore::Record> StoreRecords(const DrawStore& store);
 
 private:
     QString shapeRefusal() const;

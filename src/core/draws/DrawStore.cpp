@@ -1,119 +1,106 @@
 #include "DrawStore.h"
 
-#include "core/common/LeadingNumber.h"
 #include "core/common/TextFormat.h"
 
-#include <algorithm>
 #include <utility>
 
-namespace {
-
-const Cell emptyCell;
-
-} // namespace
-
-DrawStore::DrawStore() = default;
+DrawStore::DrawStore(QObject* parent) : QObject(parent)
+{
+}
 
 void DrawStore::Reset()
 {
     m_records.clear();
     m_numberCounts = {};
+    const bool titled = !m_title.isEmpty();
     m_title.clear();
     m_fileDisplayName.clear();
+    Q_EMIT storeReset();
+    if (titled)
+        Q_EMIT titleChanged();
 }
 
-bool DrawStore::AppendRecord(const QString& dateText, const QStringList& numberTexts,
-                             const QDate& today)
+bool DrawStore::AppendRecord(const QDate& date, std::span<const int> numbers)
 {
     if (RecCount() >= MaxRecords)
         return false;
-    m_records.emplace_back();
-    m_records.back()[0] = Cell(double(RecCount()));
-    writeEntry(RecCount(), dateText, numberTexts, today);
+    m_records.append(date,
+                     numbers.first(std::min(numbers.size(), std::size_t(m_shape.numbersPerDraw))));
+    count(RecCount(), +1);
+    Q_EMIT recordAppended(RecCount());
     return true;
 }
 
-bool DrawStore::ReplaceRecord(int record, const QString& dateText, const QStringList& numberTexts,
-                              const QDate& today)
+bool DrawStore::ReplaceRecord(int record, const QDate& date, std::span<const int> numbers)
 {
     if (record < 1 || record > RecCount())
         return false;
-    writeEntry(record, dateText, numberTexts, today);
+    count(record, -1);
+    m_records.replace(record, date,
+                      numbers.first(std::min(numbers.size(), std::size_t(m_shape.numbersPerDraw))));
+    count(record, +1);
+    Q_EMIT recordReplaced(record);
     return true;
 }
 
-void DrawStore::writeEntry(int record, const QString& dateText, const QStringList& numberTexts,
-                           const QDate& today)
+bool DrawStore::Load(const LotteryShape& shape, const QString& title, DrawRecords records)
 {
-    // A typed date is kept as a date, shown in whatever short form the locale has; one that
-    // cannot be read stays as typed.
-    const QDate date = ParseUserDate(dateText, today);
-    Record& row = m_records[std::size_t(record - 1)];
-    row[1] = date.isValid() ? Cell(date) : Cell(dateText);
-
-    const int numbers = std::clamp(m_colCount - 2, 0, TableColumns - 2);
-    for (int k = 0; k < numbers; ++k) {
-        const QString text = k < numberTexts.size() ? numberTexts[k] : QString();
-        row[std::size_t(k + 2)] = Cell(LeadingNumber(text));
-    }
-}
-
-bool DrawStore::LoadRecords(std::vector<Record> records)
-{
-    if (records.size() > std::size_t(TableRows - 1))
+    if (records.size() > MaxLoadedRecords)
         return false;
     m_records = std::move(records);
+    CountNumbers();
+    const LotteryShape taken = shape.clamped();
+    const bool reshaped = taken != m_shape;
+    m_shape = taken;
+    m_title = FileSafeText(title);
+    Q_EMIT storeReset();
+    if (reshaped)
+        Q_EMIT shapeChanged();
+    Q_EMIT titleChanged();
     return true;
-}
-
-const Cell& DrawStore::cell(int row, int column) const
-{
-    if (row < 1 || row > RecCount() || column < 0 || column >= TableColumns)
-        return emptyCell;
-    return m_records[std::size_t(row - 1)][std::size_t(column)];
 }
 
 void DrawStore::setShape(const LotteryShape& shape)
 {
-    m_colCount = shape.numbersPerDraw + 2;
-    m_highNum = shape.highestNumber;
+    const LotteryShape taken = shape.clamped();
+    if (taken == m_shape)
+        return;
+    m_shape = taken;
+    Q_EMIT shapeChanged();
 }
 
 void DrawStore::SetTitle(const QString& title)
 {
-    m_title = FileSafeText(title);
+    const QString taken = FileSafeText(title);
+    if (taken == m_title)
+        return;
+    m_title = taken;
+    Q_EMIT titleChanged();
+}
+
+void DrawStore::count(int record, int step)
+{
+    for (const std::int16_t number : m_records.numbers(record)) {
+        // Only 1..60 match; spare zeros and stray values are not counted.
+        if (number < 1 || number > HighestNumber)
+            continue;
+        NumberCount& entry = m_numberCounts[std::size_t(number)];
+        entry.count += step;
+        entry.number = entry.count > 0 ? number : 0;
+    }
 }
 
 void DrawStore::CountNumbers()
 {
     m_numberCounts = {};
-    for (const Record& record : m_records) {
-        for (std::size_t j = 2; j < record.size(); ++j) {
-            const Cell& value = record[j];
-            if (!value.isNumber())
-                continue;
-            const double number = value.number();
-            // Only exact whole numbers 1..60 match; spare zeros and stray values are not counted.
-            if (number < 1 || number > HighestNumber || number != double(int(number)))
-                continue;
-            const int n = int(number);
-            m_numberCounts[n].count += 1;
-            m_numberCounts[n].number = n;
-        }
-    }
+    for (int record = 1; record <= RecCount(); ++record)
+        count(record, +1);
 }
 
-void DrawStore::ProposeNewDate(const QDate& today)
+QDate ProposeNewDate(const DrawStore& store, const QDate& today)
 {
-    m_newDate = today;
-    if (m_records.empty())
-        return;
-    const Cell& last = m_records.back()[1];
-    QDate date;
-    if (last.isDate())
-        date = last.date();
-    else if (last.isText())
-        date = ParseUserDate(last.text(), today);
-    if (IsStorableDate(date.addDays(7)))
-        m_newDate = date.addDays(7);
+    if (store.RecCount() == 0)
+        return today;
+    const QDate next = store.date(store.RecCount()).addDays(7);
+    return IsStorableDate(next) ? next : today;
 }

@@ -24,15 +24,12 @@ QString counted(qsizetype count, const char* one, const char* many)
 }
 
 // A record as the merge tells draws apart: its day and its numbers.
-using DrawKey = std::pair<qint64, std::array<double, DrawStore::TableColumns - 2>>;
+using DrawKey = std::pair<qint64, std::array<std::int16_t, DrawRecords::ClassicFields>>;
 
-DrawKey keyOf(const DrawStore::Record& record, const QDate& today)
+DrawKey keyOf(const DrawRecords& records, int record)
 {
-    const Cell& date = record[1];
-    const QDate day = date.isDate() ? date.date() : ParseUserDate(date.text(), today);
-    DrawKey key {day.toJulianDay(), {}};
-    for (std::size_t j = 0; j < key.second.size(); ++j)
-        key.second[j] = record[j + 2].numericValue();
+    DrawKey key {records.date(record).toJulianDay(), {}};
+    std::ranges::copy(records.numbers(record), key.second.begin());
     return key;
 }
 
@@ -96,14 +93,15 @@ QStringList SkippedLineTexts(const DrawHistoryImport& import)
 
 QList<QStringList> PreviewRows(const DrawHistoryImport& import, int count)
 {
-    std::vector<DrawStore::Record> records = import.records();
-    records.resize(std::min(records.size(), std::size_t(std::max(count, 0))));
-    DrawStore store;
-    store.LoadRecords(records);
-    store.SetColCount(import.shape().numbersPerDraw + 2);
+    DrawRecords records;
+    for (const DrawHistoryImport::Draw& draw : import.draws()) {
+        if (records.size() >= count)
+            break;
+        records.append(draw.date, draw.numbers);
+    }
     QList<QStringList> rows;
-    for (int record = 1; record <= store.RecCount(); ++record)
-        rows.append(DatabaseView::RecordRowTexts(store, record, import.today()));
+    for (int record = 1; record <= std::min(records.size(), count); ++record)
+        rows.append(DatabaseView::RecordRowTexts(records, import.shape().numbersPerDraw, record));
     return rows;
 }
 
@@ -163,28 +161,22 @@ Plan PlanImport(const DrawStore& store, const DrawHistoryImport& import, Mode mo
         return plan;
     }
 
-    const std::vector<DrawStore::Record> existing = DrawHistoryImport::StoreRecords(store);
+    const DrawRecords& existing = store.records();
     DrawHistoryImport::Merged merged = import.mergedWith(existing);
     plan.records = std::move(merged.records);
     if (merged.leftOut > 0) {
         std::set<DrawKey> kept;
-        for (const DrawStore::Record& record : plan.records)
-            kept.insert(keyOf(record, import.today()));
-        plan.dropsDrawsInMemory
-            = std::any_of(existing.begin(), existing.end(), [&](const DrawStore::Record& record) {
-                  return !kept.contains(keyOf(record, import.today()));
-              });
+        for (int record = 1; record <= plan.records.size(); ++record)
+            kept.insert(keyOf(plan.records, record));
+        for (int record = 1; record <= existing.size() && !plan.dropsDrawsInMemory; ++record)
+            plan.dropsDrawsInMemory = !kept.contains(keyOf(existing, record));
     }
     return plan;
 }
 
 void Apply(DrawStore& store, const Plan& plan, DrawHistoryImport::Shape shape, const QString& title)
 {
-    store.LoadRecords(plan.records);
-    store.SetColCount(shape.numbersPerDraw + 2);
-    store.SetHighNum(shape.highestNumber);
-    store.SetTitle(title.left(DrawFile::MaxTitleLength));
-    store.CountNumbers();
+    store.Load(shape, title.left(DrawFile::MaxTitleLength), plan.records);
     store.SetChangedFlag(true);
 }
 

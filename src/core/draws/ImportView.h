@@ -57,7 +57,7 @@ enum class Mode {
 
 struct Plan {
     QString refusal; // why nothing can be imported this way; empty when it can
-    std::vector<DrawStore::Record> records; // what the store will hold, numbered from 1
+    DrawRecords records; // what the store will hold, numbered from 1
     // Adding keeps the newest draws only: some of those in memory would go.
     bool dropsDrawsInMemory = false;
 };

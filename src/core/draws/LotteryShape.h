@@ -32,5 +32,17 @@ struct LotteryShape {
         return value >= MinEntryForms && value <= MaxEntryForms;
     }
 
+    // The shape cut to the limits: a draw file may announce any shape, the program keeps one it
+    // can show.
+    constexpr LotteryShape clamped() const
+    {
+        return {numbersPerDraw < MinNumbersPerDraw       ? MinNumbersPerDraw
+                    : numbersPerDraw > MaxNumbersPerDraw ? MaxNumbersPerDraw
+                                                         : numbersPerDraw,
+                highestNumber < MinHighestNumber       ? MinHighestNumber
+                    : highestNumber > MaxHighestNumber ? MaxHighestNumber
+                                                       : highestNumber};
+    }
+
     bool operator==(const LotteryShape&) const = default;
 };

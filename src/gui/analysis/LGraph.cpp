@@ -40,12 +40,21 @@ LGraph::LGraph(SharedState& state, Services& services, QWidget* parent)
     : ToolWindow(parent)
     , m_state(state)
     , m_services(services)
-    , m_statistics(ComputeDrawStatistics(state.Store, QDate::currentDate()))
+    , m_statistics(ComputeDrawStatistics(state.Store))
 {
     buildControls();
+    redraw();
+    // The chart follows the draws, whichever window changes them.
+    const DrawStore& store = m_state.Store;
+    for (auto change : {&DrawStore::recordAppended, &DrawStore::recordReplaced})
+        connect(&store, change, this, &LGraph::storeChanged);
+    for (auto change : {&DrawStore::storeReset, &DrawStore::shapeChanged})
+        connect(&store, change, this, &LGraph::storeChanged);
+}
 
-    DrawStore& store = m_state.Store;
-    store.SortedCounts() = GraphView::NaturalOrder(store.NumberCounts(), store.HighNum());
+void LGraph::storeChanged()
+{
+    m_statistics = ComputeDrawStatistics(m_state.Store);
     redraw();
 }
 
@@ -127,11 +136,13 @@ GraphData LGraph::chartData() const
     if (m_figure == Figure::OutFor) {
         data.title = GraphView::OutForTitle(viewName, store.RecCount());
         const NumberTable outFor
-            = RankByCount(m_statistics.OutForTable(), store.HighNum(), m_order);
-        data.points = GraphView::Points(outFor, store.HighNum());
+            = RankByCount(m_statistics.OutForTable(), store.shape().highestNumber, m_order);
+        data.points = GraphView::Points(outFor, store.shape().highestNumber);
     } else {
         data.title = GraphView::Title(viewName, store.RecCount(), m_barStyle);
-        data.points = GraphView::Points(store.SortedCounts(), store.HighNum());
+        const NumberTable counts
+            = RankByCount(store.NumberCounts(), store.shape().highestNumber, m_order);
+        data.points = GraphView::Points(counts, store.shape().highestNumber);
         data.line = GraphView::ExpectedLine(m_statistics);
     }
     data.style = m_barStyle;
@@ -150,7 +161,6 @@ void LGraph::redraw()
 void LGraph::changeViewClicked()
 {
     m_order = m_order == RankOrder::Natural ? RankOrder::ByCount : RankOrder::Natural;
-    RankByCount(m_state.Store, m_order);
     redraw();
 }
 

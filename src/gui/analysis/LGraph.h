@@ -31,6 +31,7 @@ private:
     enum class Figure { Frequency, OutFor };
 
     void buildControls();
+    void storeChanged();
     void redraw();
     GraphData chartData() const;
 
@@ -43,8 +44,6 @@ private:
 
     SharedState& m_state;
     Services& m_services;
-    // The draws do not change while the window is open: only the table window opens from here,
-    // and it reads them.
     DrawStatistics m_statistics;
     Figure m_figure = Figure::Frequency;
     RankOrder m_order = RankOrder::Natural;

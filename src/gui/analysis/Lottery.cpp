@@ -97,27 +97,15 @@ Lottery::Lottery(SharedState& state, Services& services, QWidget* parent)
         m_state.applyPersonalShape();
     }
     m_entryForms->setText(QString::number(m_state.Settings.DefaultEntryForms));
-    m_settings.shape.numbersPerDraw = storePicks();
+    m_settings.shape.numbersPerDraw = m_state.Store.shape().numbersPerDraw;
     SetupGrid(m_settings.shape.numbersPerDraw);
     m_numbersPerDraw->setText(AlignedWhole(2, m_settings.shape.numbersPerDraw));
-    m_highestNumber->setText(AlignedWhole(2, storeHighest()));
+    m_highestNumber->setText(AlignedWhole(2, m_state.Store.shape().highestNumber));
     showBallRow(1);
     m_numbersPerDraw->setFocus();
 }
 
 Lottery::~Lottery() = default;
-
-// A draw file may announce more numbers per draw, or a higher number, than the boxes take: they
-// show the limit rather than the first two digits.
-int Lottery::storePicks() const
-{
-    return std::clamp(m_state.Store.ColCount() - 2, 0, LotteryShape::MaxNumbersPerDraw);
-}
-
-int Lottery::storeHighest() const
-{
-    return std::clamp(m_state.Store.HighNum(), 0, LotteryShape::MaxHighestNumber);
-}
 
 void Lottery::buildControls()
 {
@@ -300,8 +288,8 @@ void Lottery::Calculate()
         m_editing = false;
 
         if (m_settings.mode != PickMode::FullRange) {
-            m_numbersPerDraw->setText(AlignedWhole(2, storePicks()));
-            m_highestNumber->setText(AlignedWhole(2, storeHighest()));
+            m_numbersPerDraw->setText(AlignedWhole(2, m_state.Store.shape().numbersPerDraw));
+            m_highestNumber->setText(AlignedWhole(2, m_state.Store.shape().highestNumber));
         }
         // Values above their limit are cut to it without a message.
         const auto read = [](QLineEdit* box, int limit) {

@@ -38,8 +38,6 @@ private:
     void SetupGrid(int picks);
     void ClearGrid();
     void clearResults();
-    int storePicks() const;
-    int storeHighest() const;
     void selectOption(PickMode mode);
     void Calculate();
     // Runs the 28 steps of the animation, the window painted and the user's input waiting until

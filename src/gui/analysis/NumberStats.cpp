@@ -117,6 +117,12 @@ NumberStats::NumberStats(SharedState& state, Services& services, QWidget* parent
 {
     buildControls();
     recount();
+    // The figures follow the draws, whichever window changes them.
+    const DrawStore& store = m_state.Store;
+    for (auto change : {&DrawStore::recordAppended, &DrawStore::recordReplaced})
+        connect(&store, change, this, &NumberStats::recount);
+    for (auto change : {&DrawStore::storeReset, &DrawStore::shapeChanged})
+        connect(&store, change, this, &NumberStats::recount);
 }
 
 void NumberStats::buildControls()
@@ -179,8 +185,7 @@ void NumberStats::buildControls()
 
 void NumberStats::recount()
 {
-    m_statistics = ComputeDrawStatistics(m_state.Store, QDate::currentDate(),
-                                         m_lastDraws->currentData().toInt());
+    m_statistics = ComputeDrawStatistics(m_state.Store, m_lastDraws->currentData().toInt());
     m_summary->setText(summaryText(m_statistics));
     m_numbersModel->setFigures(m_statistics.numbers);
     showPairs();

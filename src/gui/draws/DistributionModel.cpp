@@ -11,17 +11,17 @@ DistributionModel::DistributionModel(const DrawStore& store, int first, QObject*
 {
     for (QStringList& texts : m_texts)
         texts.resize(Columns);
+    showStore();
+    for (auto change : {&DrawStore::recordAppended, &DrawStore::recordReplaced})
+        connect(&store, change, this, &DistributionModel::showStore);
+    for (auto change : {&DrawStore::storeReset, &DrawStore::shapeChanged})
+        connect(&store, change, this, &DistributionModel::showStore);
 }
 
 void DistributionModel::showStore()
 {
-    show(0, DatabaseView::DistributionHeaders(m_first, m_store.HighNum()));
+    show(0, DatabaseView::DistributionHeaders(m_first, m_store.shape().highestNumber));
     show(1, DatabaseView::DistributionCounts(m_store.NumberCounts(), m_first));
-}
-
-void DistributionModel::clearCounts()
-{
-    show(1, QStringList(Columns));
 }
 
 void DistributionModel::show(int row, const QStringList& texts)

@@ -7,7 +7,8 @@ class DrawStore;
 
 // One of the database window's distribution grids: a shaded row of numbers from `first` on and
 // below it how often the store's draws hold each. A light model rather than a grid of items: the
-// window builds three of them every time it opens.
+// window builds three of them every time it opens. It follows the store by itself, and repaints
+// only the cells whose text changed.
 class DistributionModel : public QAbstractTableModel {
     Q_OBJECT
 
@@ -16,18 +17,13 @@ public:
 
     DistributionModel(const DrawStore& store, int first, QObject* parent = nullptr);
 
-    // Takes the store's highest number and counts; only the cells whose text changed are
-    // repainted.
-    void showStore();
-    // Empties the counts, leaving the numbers.
-    void clearCounts();
-
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
 private:
+    void showStore();
     void show(int row, const QStringList& texts);
 
     const DrawStore& m_store;

@@ -26,11 +26,8 @@ bool readDrawFile(QIODevice& file, const QString& name, DrawStore& store)
     BusyCursor busy;
     DrawFile::ReadResult read = DrawFile::Read(file);
     if (read.error != DrawFile::ReadError::None
-        || !store.LoadRecords(std::move(read.content.records)))
+        || !store.Load(read.content.shape, read.content.title, std::move(read.content.records)))
         return false;
-    store.SetColCount(read.content.colCount);
-    store.SetHighNum(read.content.highNum);
-    store.SetTitle(read.content.title);
     store.SetFileDisplayName(name);
     return true;
 }
@@ -50,9 +47,8 @@ void SaveDrawFile(SharedState& state, Services& services)
         services.messages.inform(HelpTitle, QStringLiteral("No Records to Save"));
         return;
     }
-    const QDate today = QDate::currentDate();
-    const auto write = [&store, today](QIODevice& file, QString& reason) {
-        const DrawFile::WriteError error = DrawFile::Write(store, file, today);
+    const auto write = [&store](QIODevice& file, QString& reason) {
+        const DrawFile::WriteError error = DrawFile::Write(store, file);
         if (error == DrawFile::WriteError::BadDate)
             reason = QStringLiteral("A record's date is no date that can be written.");
         return error == DrawFile::WriteError::None;
@@ -115,8 +111,7 @@ void PrintDatabase(SharedState& state, Services& services)
         BusyCursor busy;
         // Measured for every printout: the default printer and its paper may have changed.
         const int linesPerPage = LinesPerPageFor(services.printer.pageMetrics());
-        printout = DatabasePrintout(store, TopNumbersOf(store).value_or(QString()), linesPerPage,
-                                    QDate::currentDate());
+        printout = DatabasePrintout(store, TopNumbersOf(store).value_or(QString()), linesPerPage);
     }
     SendPrintout(services, printout);
 }

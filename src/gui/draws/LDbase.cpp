@@ -20,6 +20,7 @@
 #include "gui/common/WidgetEvents.h"
 #include "gui/draws/DistributionModel.h"
 #include "gui/draws/InRecNum.h"
+#include "gui/draws/RecordGridLayout.h"
 #include "gui/draws/RecordGridModel.h"
 #include "gui/draws/RecordGridView.h"
 #include "gui/help/HelpPanel.h"
@@ -31,9 +32,6 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QTimer>
-
-#include <algorithm>
-#include <exception>
 
 namespace {
 
@@ -187,10 +185,18 @@ void LDbase::wireShapeBoxes()
     m_highestNumberRange = new RangeBox(m_highestNumber, RangeBox::highestNumber(), m_editing,
                                         m_numbers[0], messages);
     // Only a number typed is checked, and one out of range gives way to the store's.
-    m_numbersPerDrawRange->checkTypedOnly([this] { return m_state.Store.ColCount() - 2; });
-    m_highestNumberRange->checkTypedOnly([this] { return m_state.Store.HighNum(); });
-    m_numbersPerDrawRange->onTaken([this](int) { numbersPerDrawTaken(); });
-    m_highestNumberRange->onTaken([this](int) { highestNumberTaken(); });
+    m_numbersPerDrawRange->checkTypedOnly([this] { return m_state.Store.shape().numbersPerDraw; });
+    m_highestNumberRange->checkTypedOnly([this] { return m_state.Store.shape().highestNumber; });
+    m_numbersPerDrawRange->onTaken([this](int numbers) {
+        LotteryShape shape = m_state.Store.shape();
+        shape.numbersPerDraw = numbers;
+        changeShape(m_numbersPerDrawRange, shape);
+    });
+    m_highestNumberRange->onTaken([this](int highest) {
+        LotteryShape shape = m_state.Store.shape();
+        shape.highestNumber = highest;
+        changeShape(m_highestNumberRange, shape);
+    });
 }
 
 void LDbase::wireTitle()
@@ -259,26 +265,37 @@ void LDbase::wireNumberBoxes()
 
 void LDbase::load()
 {
-    const DrawStore& store = m_state.Store;
+    DrawStore& store = m_state.Store;
     m_title->setText(store.Title());
     m_title->setCursorPosition(0); // a title longer than the box shows from its start
-    m_numbersPerDraw->setText(QString::number(m_state.Settings.DefaultNumbersPerDraw));
-    m_highestNumber->setText(QString::number(m_state.Settings.DefaultHighNum));
-    // With records the refresh lays out the grids as the store's shape asks.
-    if (store.RecCount() > 0) {
-        RefreshDatabaseWindow();
-    } else {
-        SetupRecordGrid();
-        setupDistributionGrids();
-        ShowNewDate();
-    }
+    // An empty database always takes the personal shape, shown as the settings hold it.
+    const bool empty = store.RecCount() == 0;
+    if (empty)
+        m_state.applyPersonalShape();
+    showShape(empty ? ShapeText::Plain : ShapeText::Aligned);
+    layOutForShape();
+    ShowDistribution();
+    ShowNewDate();
     AddRecord(); // adds nothing with empty boxes, but tells when the store is full
     m_date->setFocus();
+
+    // The grids follow the store by themselves; the window keeps its boxes and top line in step.
+    connect(&store, &DrawStore::shapeChanged, this, [this] {
+        showShape(ShapeText::Aligned);
+        layOutForShape();
+    });
+    for (auto change : {&DrawStore::recordAppended, &DrawStore::recordReplaced})
+        connect(&store, change, this, &LDbase::ShowDistribution);
+    connect(&store, &DrawStore::storeReset, this, [this] {
+        if (m_state.Store.RecCount() == 0)
+            m_topLine->clear();
+        ShowDistribution();
+    });
 }
 
 int LDbase::numbersPerDraw() const
 {
-    return std::clamp(m_state.Store.ColCount() - 2, 0, LotteryShape::MaxNumbersPerDraw);
+    return m_state.Store.shape().numbersPerDraw;
 }
 
 QStringList LDbase::visibleNumberTexts() const
@@ -295,89 +312,33 @@ void LDbase::clearNumberBoxes()
         m_numbers[std::size_t(k)]->clear();
 }
 
-void LDbase::SetupRecordGrid()
+void LDbase::showShape(ShapeText form)
 {
-    DrawStore& store = m_state.Store;
-    m_gridRowCapacity = store.RecCount() + 24;
+    const LotteryShape shape = m_state.Store.shape();
+    const auto text = [form](int value) {
+        return form == ShapeText::Aligned ? AlignedWhole(2, value) : QString::number(value);
+    };
+    m_numbersPerDraw->setText(text(shape.numbersPerDraw));
+    m_highestNumber->setText(text(shape.highestNumber));
+}
 
-    // Whatever the boxes hold, the store takes no more than the limits.
-    int numbers = int(LeadingWholeNumber(m_numbersPerDraw->text()));
-    if (numbers > LotteryShape::MaxNumbersPerDraw) {
-        numbers = LotteryShape::MaxNumbersPerDraw;
-        m_numbersPerDraw->setText(QString::number(numbers));
-    }
-    int highNum = int(LeadingWholeNumber(m_highestNumber->text()));
-    if (highNum > LotteryShape::MaxHighestNumber) {
-        highNum = LotteryShape::MaxHighestNumber;
-        m_highestNumber->setText(QString::number(highNum));
-    }
-    store.setShape({numbers, highNum});
-
+void LDbase::layOutForShape()
+{
     for (int i = 0; i < LotteryShape::MaxNumbersPerDraw; ++i)
         m_numbers[std::size_t(i)]->setVisible(i < numbersPerDraw());
-
-    m_recordModel->layOut(m_gridRowCapacity);
-    const int columns = m_recordModel->columnCount();
-    m_records->resize(Px(589 * columns + 1320), m_records->height());
-    m_records->setColumnWidth(0, Px(900));
-    m_records->setColumnWidth(1, Px(1320));
-    for (int c = 2; c < columns; ++c)
-        m_records->setColumnWidth(c, Px(575));
-}
-
-void LDbase::SetupDistributionGrid(std::size_t grid)
-{
-    m_distributionModels[grid]->showStore();
-}
-
-void LDbase::setupDistributionGrids()
-{
-    for (std::size_t i = 0; i < m_distributionModels.size(); ++i)
-        SetupDistributionGrid(i);
+    RecordGridLayout::apply(m_records, m_recordModel->columnCount());
 }
 
 void LDbase::ShowNewDate()
 {
-    m_state.Store.ProposeNewDate(QDate::currentDate());
-    m_date->setText(FormatShortDate(m_state.Store.NewDate()));
+    m_date->setText(FormatShortDate(ProposeNewDate(m_state.Store, QDate::currentDate())));
 }
 
 void LDbase::ShowDistribution()
 {
-    const DrawStore& store = m_state.Store;
-    for (DistributionModel* model : m_distributionModels)
-        model->showStore();
-    if (const std::optional<QString> line = TopNumbersOf(store))
+    // The line keeps its heading until a number was drawn.
+    if (const std::optional<QString> line = TopNumbersOf(m_state.Store))
         m_topLine->setText(*line);
-}
-
-void LDbase::RefreshDatabaseWindow(std::optional<int> changedRecord)
-{
-    try {
-        DrawStore& store = m_state.Store;
-        // A draw file may announce a shape beyond the window's limits: it is cut to them, and
-        // the records keep their numbers.
-        store.setShape({std::clamp(store.ColCount() - 2, LotteryShape::MinNumbersPerDraw,
-                                   LotteryShape::MaxNumbersPerDraw),
-                        std::clamp(store.HighNum(), LotteryShape::MinHighestNumber,
-                                   LotteryShape::MaxHighestNumber)});
-        m_numbersPerDraw->setText(AlignedWhole(2, store.ColCount() - 2));
-        m_highestNumber->setText(AlignedWhole(2, store.HighNum()));
-        SetupRecordGrid();
-        setupDistributionGrids();
-        ShowNewDate();
-        if (changedRecord)
-            m_recordModel->recordChanged(*changedRecord);
-        else
-            m_recordModel->showStore(m_gridRowCapacity, QDate::currentDate());
-        m_newLabel->setText(QStringLiteral("New"));
-        m_date->setText(FormatShortDate(store.NewDate()));
-        clearNumberBoxes();
-        m_state.Store.CountNumbers();
-        ShowDistribution();
-    } catch (const std::exception&) {
-        m_services.messages.inform(HelpTitle, QStringLiteral("Unknown error6."));
-    }
 }
 
 bool LDbase::dateIsValid() const
@@ -413,7 +374,6 @@ void LDbase::addRecordClicked()
         ReplaceRecord();
         return;
     }
-    m_state.Store.SetChangedFlag(true);
     AddRecord();
 }
 
@@ -426,55 +386,42 @@ void LDbase::AddRecord()
     }
     if (LeadingNumber(m_numbers[0]->text()) == 0)
         return;
-    const QStringList numbers = visibleNumberTexts();
-    if (const auto fault
-        = DatabaseView::CheckEntry(numbers, store.HighNum(), DatabaseView::EntryKind::NewRecord)) {
-        m_services.messages.inform(EntryErrorTitle, *fault);
+    const DatabaseView::Entry entry = DatabaseView::ParseEntry(
+        visibleNumberTexts(), store.shape().highestNumber, DatabaseView::EntryKind::NewRecord);
+    if (entry.fault) {
+        m_services.messages.inform(EntryErrorTitle, *entry.fault);
         return;
     }
-
     BusyCursor busy;
-    try {
-        if (m_gridRowCapacity == store.RecCount() + 4)
-            SetupRecordGrid();
-        store.AppendRecord(m_date->text(), numbers, QDate::currentDate());
-        m_records->expectRowShift();
-        m_recordModel->recordAppended();
-        ShowNewDate();
-        clearNumberBoxes();
-        store.CountNumbers();
-        ShowDistribution();
-        m_numbers[0]->setFocus();
-    } catch (const std::exception&) {
-        m_services.messages.inform(EntryErrorTitle, QStringLiteral("Check for wrong entry."));
-    }
+    store.AppendRecord(ParseUserDate(m_date->text(), QDate::currentDate()), entry.numbers);
+    store.SetChangedFlag(true);
+    ShowNewDate();
+    clearNumberBoxes();
+    m_numbers[0]->setFocus();
 }
 
 void LDbase::ReplaceRecord()
 {
-    const QStringList numbers = visibleNumberTexts();
-    if (const auto fault = DatabaseView::CheckEntry(numbers, m_state.Store.HighNum(),
-                                                    DatabaseView::EntryKind::Correction)) {
-        m_services.messages.inform(EntryErrorTitle, *fault);
+    DrawStore& store = m_state.Store;
+    const DatabaseView::Entry entry = DatabaseView::ParseEntry(
+        visibleNumberTexts(), store.shape().highestNumber, DatabaseView::EntryKind::Correction);
+    if (entry.fault) {
+        m_services.messages.inform(EntryErrorTitle, *entry.fault);
         return;
     }
-    DrawStore& store = m_state.Store;
     const int record = *m_correcting;
-    BusyCursor busy;
-    try {
-        if (!store.ReplaceRecord(record, m_date->text(), numbers, QDate::currentDate())) {
-            // The row says "New" again and Add would append what is typed.
-            m_correcting.reset();
-            m_newLabel->setText(QStringLiteral("New"));
-            m_services.messages.inform(HelpTitle, QStringLiteral(" Record Number does not exist."));
-            return;
-        }
-        store.SetChangedFlag(true);
-    } catch (const std::exception&) {
-        m_services.messages.inform(HelpTitle, QStringLiteral("Unknown error3"));
-    }
     m_correcting.reset();
-    RefreshDatabaseWindow(record);
+    m_newLabel->setText(QStringLiteral("New"));
+    BusyCursor busy;
+    if (!store.ReplaceRecord(record, ParseUserDate(m_date->text(), QDate::currentDate()),
+                             entry.numbers)) {
+        // The row says "New" again and Add would append what is typed.
+        m_services.messages.inform(HelpTitle, QStringLiteral(" Record Number does not exist."));
+        return;
+    }
+    store.SetChangedFlag(true);
+    ShowNewDate();
+    clearNumberBoxes();
 }
 
 void LDbase::correctRecordClicked()
@@ -495,10 +442,10 @@ void LDbase::correctRecordClicked()
     }
     m_correcting = record;
     m_newLabel->setText(u' ' + QString::number(*record));
-    m_date->setText(DatabaseView::DateText(store.cell(*record, 1), QDate::currentDate()));
+    m_date->setText(FormatShortDate(store.date(*record)));
     for (int k = 0; k < numbersPerDraw(); ++k) {
         // A number the box cannot show whole is left for the user to type rather than cut.
-        const long long number = qRound64(store.cell(*record, k + 2).numericValue());
+        const int number = store.number(*record, k);
         m_numbers[std::size_t(k)]->setText(number >= 0 && number <= 99 ? FormatWhole(number)
                                                                        : QString());
     }
@@ -524,12 +471,8 @@ void LDbase::deleteAllClicked()
     // Nothing is left that could be lost.
     m_state.Store.SetChangedFlag(false);
     m_title->clear();
-    m_topLine->clear();
     // The grid follows the empty store, from its header row.
-    SetupRecordGrid();
     m_records->scrollToTop();
-    for (DistributionModel* model : m_distributionModels)
-        model->clearCounts();
 }
 
 void LDbase::titleEdited(const QString& text)
@@ -556,28 +499,18 @@ bool LDbase::mayLeave()
     return true;
 }
 
-bool LDbase::mayChangeShape(RangeBox* box, int current)
+void LDbase::changeShape(RangeBox* box, const LotteryShape& shape)
 {
-    if (m_state.Store.RecCount() == 0)
-        return true;
-    m_services.messages.inform(
-        HelpTitle,
-        QStringLiteral(" Cannot change while records exist in a database. 'Delete All' first."));
-    box->box()->setText(AlignedWhole(2, current));
-    return false;
-}
-
-void LDbase::numbersPerDrawTaken()
-{
-    if (mayChangeShape(m_numbersPerDrawRange, m_state.Store.ColCount() - 2))
-        SetupRecordGrid();
-}
-
-void LDbase::highestNumberTaken()
-{
-    if (!mayChangeShape(m_highestNumberRange, m_state.Store.HighNum()))
-        return;
-    SetupRecordGrid();
-    setupDistributionGrids();
-    ShowDistribution();
+    DrawStore& store = m_state.Store;
+    if (store.RecCount() > 0) {
+        m_services.messages.inform(
+            HelpTitle,
+            QStringLiteral(
+                " Cannot change while records exist in a database. 'Delete All' first."));
+    } else {
+        store.setShape(shape);
+    }
+    const LotteryShape taken = store.shape();
+    box->box()->setText(
+        AlignedWhole(2, box == m_numbersPerDrawRange ? taken.numbersPerDraw : taken.highestNumber));
 }

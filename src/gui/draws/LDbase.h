@@ -36,8 +36,6 @@ public:
            QWidget* parent = nullptr);
     ~LDbase() override;
 
-    int GridRowCapacity() const { return m_gridRowCapacity; }
-
 Q_SIGNALS:
     // "&Show Graph": the graphs window is to open in this window's place.
     void graphsRequested();
@@ -59,14 +57,14 @@ private:
     void wireNumberBoxes();
     void load();
 
-    void SetupRecordGrid();
-    void SetupDistributionGrid(std::size_t grid);
-    void setupDistributionGrids();
+    // The setup boxes show the store's shape, as the settings write it or right-aligned.
+    enum class ShapeText { Plain, Aligned };
+    void showShape(ShapeText form);
+    // The number boxes and the record grid's columns follow the store's shape.
+    void layOutForShape();
     void ShowNewDate();
+    // The line of the most drawn numbers above the distribution grids.
     void ShowDistribution();
-    // Shows the store afresh; `changedRecord` names the one record that changed since the grid
-    // last showed the store, or none when any may have.
-    void RefreshDatabaseWindow(std::optional<int> changedRecord = std::nullopt);
     void AddRecord();
     void ReplaceRecord();
 
@@ -79,10 +77,9 @@ private:
     void takeEditedBox();
     void titleEdited(const QString& text);
     void deleteAllClicked();
-    // A shape box was left with a new number in range: taken while the store holds no records.
-    bool mayChangeShape(RangeBox* box, int current);
-    void numbersPerDrawTaken();
-    void highestNumberTaken();
+    // A shape box was left with a new number in range: the store takes it while it holds no
+    // records.
+    void changeShape(RangeBox* box, const LotteryShape& shape);
     void dateLeft();
     bool dateIsValid() const;
 
@@ -93,7 +90,6 @@ private:
     SharedState& m_state;
     Services& m_services;
     RecordNumberQuestion m_askRecordNumber;
-    int m_gridRowCapacity = 0;
     // The record the entry row corrects, as "InNew" shows it; none while it says "New".
     std::optional<int> m_correcting;
     // A setup box or the title was emptied for new typing (shared by those boxes).

@@ -5,6 +5,7 @@
 #include "core/common/KeyCodes.h"
 #include "core/common/MessageBoxes.h"
 #include "core/common/TextFormat.h"
+#include "core/draws/DatabaseView.h"
 #include "core/draws/DrawFile.h"
 #include "gui/common/BusyCursor.h"
 #include "gui/common/Colours.h"
@@ -16,6 +17,7 @@
 #include "gui/common/Twips.h"
 #include "gui/common/WidgetEvents.h"
 #include "gui/draws/DrawFileCommands.h"
+#include "gui/draws/RecordGridLayout.h"
 
 #include <QButtonGroup>
 #include <QFileInfo>
@@ -277,18 +279,12 @@ void LImport::showPreview()
         = m_import ? ImportView::PreviewRows(*m_import) : QList<QStringList>();
     const int columns = m_shape.numbersPerDraw + 2;
     GridTable::resize(m_preview, int(rows.size()) + 1, columns, 1, 1);
-    // As wide as the database window's record grid of the same shape.
-    m_preview->resize(Px(589 * columns + 1320), m_preview->height());
+    // As the database window's record grid of the same shape shows them.
+    RecordGridLayout::apply(m_preview, columns);
     const GridTable::BulkChange change(m_preview);
     GridTable::clear(m_preview, 0, 0);
-    m_preview->setColumnWidth(0, Px(900));
-    m_preview->setColumnWidth(1, Px(1320));
-    GridTable::setText(m_preview, 0, 0, QStringLiteral("Record"));
-    GridTable::setText(m_preview, 0, 1, QStringLiteral("Date"));
-    for (int c = 2; c < columns; ++c) {
-        m_preview->setColumnWidth(c, Px(575));
-        GridTable::setText(m_preview, 0, c, u' ' + QString::number(c - 1));
-    }
+    for (int c = 0; c < columns; ++c)
+        GridTable::setText(m_preview, 0, c, DatabaseView::RecordHeaderText(c));
     for (int row = 0; row < rows.size(); ++row)
         for (int column = 0; column < rows[row].size() && column < columns; ++column)
             GridTable::setText(m_preview, row + 1, column, rows[row][column]);

@@ -9,77 +9,59 @@
 #include <algorithm>
 
 RecordGridModel::RecordGridModel(const DrawStore& store, QObject* parent)
-    : QAbstractTableModel(parent), m_store(store), m_today(QDate::currentDate())
+    : QAbstractTableModel(parent), m_store(store)
 {
-    m_columns = storeColumns();
-    m_records = m_store.RecCount();
-    m_rows = m_records + 1;
+    showStore();
+    connect(&store, &DrawStore::recordAppended, this, &RecordGridModel::recordAppended);
+    connect(&store, &DrawStore::recordReplaced, this, &RecordGridModel::recordReplaced);
+    connect(&store, &DrawStore::storeReset, this, &RecordGridModel::showStore);
+    connect(&store, &DrawStore::shapeChanged, this, &RecordGridModel::showStore);
 }
 
-int RecordGridModel::storeColumns() const
-{
-    return std::clamp(m_store.ColCount(), 2, int(DrawStore::TableColumns));
-}
-
-bool RecordGridModel::showsStore() const
-{
-    return m_columns == storeColumns() && m_records == m_store.RecCount();
-}
-
-void RecordGridModel::showStore(int rows, const QDate& today)
+void RecordGridModel::showStore()
 {
     beginResetModel();
-    m_today = today;
-    m_capacity = rows;
-    m_columns = storeColumns();
+    m_columns = m_store.shape().numbersPerDraw + 2;
     m_records = m_store.RecCount();
-    m_rows = std::max(m_capacity, m_records + 1);
+    m_capacity = m_records + FreeRows;
+    m_rows = m_capacity;
     endResetModel();
 }
 
-void RecordGridModel::layOut(int rows)
+void RecordGridModel::resize(int rows)
 {
-    if (!showsStore()) {
-        showStore(rows, m_today);
-        return;
-    }
-    m_capacity = rows;
-    const int wanted = std::max(m_capacity, m_records + 1);
-    if (wanted > m_rows) {
-        beginInsertRows({}, m_rows, wanted - 1);
-        m_rows = wanted;
+    if (rows > m_rows) {
+        beginInsertRows({}, m_rows, rows - 1);
+        m_rows = rows;
         endInsertRows();
-    } else if (wanted < m_rows) {
-        beginRemoveRows({}, wanted, m_rows - 1);
-        m_rows = wanted;
+    } else if (rows < m_rows) {
+        beginRemoveRows({}, rows, m_rows - 1);
+        m_rows = rows;
         endRemoveRows();
     }
 }
 
-void RecordGridModel::recordAppended()
+void RecordGridModel::recordAppended(int record)
 {
-    if (m_columns != storeColumns() || m_store.RecCount() != m_records + 1) {
-        showStore(m_capacity, m_today);
+    if (record != m_records + 1) {
+        showStore();
         return;
+    }
+    // Room to type is kept below the records: the grid grows before the last few empty rows go.
+    if (m_capacity == m_records + FewestFreeRows) {
+        m_capacity = m_records + FreeRows;
+        resize(m_capacity);
     }
     beginInsertRows({}, 1, 1);
     ++m_records;
     ++m_rows;
     endInsertRows();
     // The new row takes the place of an empty one, so the grid keeps its size.
-    if (m_rows > std::max(m_capacity, m_records + 1)) {
-        beginRemoveRows({}, m_rows - 1, m_rows - 1);
-        --m_rows;
-        endRemoveRows();
-    }
+    resize(std::max(m_capacity, m_records + 1));
 }
 
-void RecordGridModel::recordChanged(int record)
+void RecordGridModel::recordReplaced(int record)
 {
-    if (!showsStore()) {
-        showStore(m_capacity, m_today);
-        return;
-    }
     if (record < 1 || record > m_records)
         return;
     const int row = rowOf(record);
@@ -106,8 +88,8 @@ QVariant RecordGridModel::data(const QModelIndex& index, int role) const
     case Qt::DisplayRole:
         if (row == 0)
             return DatabaseView::RecordHeaderText(column);
-        if (row <= m_records && recordAt(row) <= m_store.RecCount())
-            return DatabaseView::RecordCellText(m_store, recordAt(row), column, m_today);
+        if (row <= m_records)
+            return DatabaseView::RecordCellText(m_store.records(), recordAt(row), column);
         return {};
     case Qt::BackgroundRole:
         if (row == 0 || column == 0)

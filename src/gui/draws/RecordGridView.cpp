@@ -2,9 +2,11 @@
 
 #include <QHeaderView>
 
-void RecordGridView::expectRowShift()
+void RecordGridView::rowsInserted(const QModelIndex& parent, int start, int end)
 {
-    m_rowShiftExpected = isVisible() && model() && model()->rowCount() > 1;
+    if (!parent.isValid() && start == 1 && end == 1)
+        m_rowShiftExpected = isVisible();
+    QTableView::rowsInserted(parent, start, end);
 }
 
 void RecordGridView::reset()

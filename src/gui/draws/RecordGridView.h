@@ -11,14 +11,14 @@ class RecordGridView : public QTableView {
 public:
     using QTableView::QTableView;
 
-    // Call just before the model inserts a row below its header row and drops one at the end,
-    // keeping its row count: the next layout moves the rows on screen instead of repainting
-    // them.
-    void expectRowShift();
-
     void doItemsLayout() override;
     // A model that shows its data afresh moves nothing.
     void reset() override;
+
+protected:
+    // A row inserted just below the header row is a record added: the next layout moves the rows
+    // on screen instead of repainting them.
+    void rowsInserted(const QModelIndex& parent, int start, int end) override;
 
 private:
     bool m_rowShiftExpected = false;

@@ -1,3 +1,4 @@
+#include "TestDraws.h"
 #include "TestToday.h"
 
 #include "ScriptedRandomSource.h"
@@ -37,7 +38,7 @@ private Q_SLOTS:
 
     void init()
     {
-        m_state = SharedState();
+        m_state.Store.Reset();
         m_random = ScriptedRandomSource();
     }
 
@@ -119,13 +120,11 @@ private Q_SLOTS:
         QFETCH(QList<int>, pool);
 
         // Number n is drawn n times, so the ranking is 9, 8, ..., 1; without 1 when not all drawn.
-        DrawStore& store = m_state.Store;
-        store.SetColCount(3);
-        store.SetHighNum(highest);
+        QList<QList<int>> draws;
         for (int n = allDrawn ? 1 : 2; n <= highest; ++n)
             for (int times = 0; times < n; ++times)
-                store.AppendRecord(QStringLiteral("2026-01-01"), {QString::number(n)}, TestToday);
-        store.CountNumbers();
+                draws.append(QList<int> {n});
+        LoadWeeklyDraws(m_state.Store, {1, highest}, draws);
 
         m_random.pickIndexes({1, 2, 3}, 3);
         const PickOutcome outcome
@@ -158,33 +157,20 @@ private Q_SLOTS:
 
     void emptyTopThirdEndsWithNoEnoughData()
     {
-        m_state.Store.SetColCount(3);
-        m_state.Store.SetHighNum(1);
-        m_state.Store.AppendRecord(QStringLiteral("2026-01-01"), {QStringLiteral("1")}, TestToday);
-        m_state.Store.CountNumbers();
+        LoadWeeklyDraws(m_state.Store, {1, 1}, {{1}});
         m_random.values = {0.3f};
         const PickResult result = pick({{1, 1}, 1, PickMode::TopThird});
         QVERIFY(result.pool.empty());
         QCOMPARE(result.shortage, QStringLiteral(" No enough Data"));
     }
 
-    // Picking only reads the store: a third is ranked by count, and what a chart left in the
-    // store's ranking is neither used nor changed.
-    void pickingLeavesTheStoreAlone()
+    // A third is ranked by count, whatever order a chart shows.
+    void thirdIsRankedByCount()
     {
-        DrawStore& store = m_state.Store;
-        store.SetColCount(3);
-        store.SetHighNum(3);
-        for (const char* number : {"3", "3", "2"})
-            store.AppendRecord(QStringLiteral("2026-01-01"), {QString::fromLatin1(number)},
-                               TestToday);
-        store.CountNumbers();
-        RankByCount(store, RankOrder::Natural);
-        const NumberTable natural = store.SortedCounts();
+        LoadWeeklyDraws(m_state.Store, {1, 3}, {{3}, {3}, {2}});
         m_random.pickIndexes({1}, 1);
         const PickResult result = pick({{1, 3}, 1, PickMode::TopThird});
         QCOMPARE(result.pool, std::vector<int> {3});
-        QCOMPARE(store.SortedCounts(), natural);
     }
 
 private:

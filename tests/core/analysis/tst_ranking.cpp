@@ -70,21 +70,6 @@ private Q_SLOTS:
         QCOMPARE(ranked[4].number, 1);
     }
 
-    void storeRankingFollowsTheOrder()
-    {
-        DrawStore store;
-        store.SetColCount(4);
-        store.SetHighNum(3);
-        store.AppendRecord(QStringLiteral("2026-01-01"), {QStringLiteral("3"), QStringLiteral("3")},
-                           TestToday);
-        store.CountNumbers();
-        RankByCount(store, RankOrder::ByCount);
-        QCOMPARE(store.SortedCounts()[1].number, 3);
-        RankByCount(store, RankOrder::Natural);
-        QCOMPARE(store.SortedCounts()[1].number, 1);
-        QCOMPARE(store.SortedCounts()[3].count, 2);
-    }
-
     void thirds_data()
     {
         QTest::addColumn<int>("highest");

@@ -5,6 +5,8 @@
 
 #include <QtTest>
 
+#include <memory>
+
 Q_DECLARE_METATYPE(FileKind)
 Q_DECLARE_METATYPE(Direction)
 
@@ -14,7 +16,8 @@ class TestChooseFile : public QObject {
 private Q_SLOTS:
     void init()
     {
-        m_state = SharedState();
+        std::destroy_at(&m_state);
+        std::construct_at(&m_state);
         m_state.ProgramDirectory = QStringLiteral("/opt/numerion");
         m_state.Store.SetFileDisplayName(QStringLiteral("Weekly.lto"));
         m_state.TrackerFileName = QStringLiteral("Money.inv");

@@ -1,4 +1,4 @@
-#include "TestToday.h"
+#include "TestDraws.h"
 
 #include "core/draws/DatabasePrintout.h"
 #include "core/draws/DrawStore.h"
@@ -11,20 +11,18 @@
 namespace {
 
 // A store of `records` draws of `perDraw` numbers; record i draws i, i+1, ... (wrapping at 49).
-DrawStore storeWith(int records, int perDraw)
+std::unique_ptr<DrawStore> storeWith(int records, int perDraw)
 {
-    DrawStore store;
-    store.SetColCount(perDraw + 2);
-    store.SetHighNum(49);
-    store.SetTitle(QStringLiteral("Weekly Six"));
+    auto store = std::make_unique<DrawStore>();
+    QList<QList<int>> draws;
     for (int i = 1; i <= records; ++i) {
-        QStringList numbers;
+        QList<int> numbers;
         for (int k = 0; k < perDraw; ++k)
-            numbers.append(QString::number((i + k - 1) % 49 + 1));
-        store.AppendRecord(FormatShortDate(QDate(1996, 1, 6).addDays(7 * (i - 1))), numbers,
-                           TestToday);
+            numbers.append((i + k - 1) % 49 + 1);
+        draws.append(numbers);
     }
-    store.CountNumbers();
+    LoadWeeklyDraws(*store, {perDraw, 49}, draws, QDate(1996, 1, 6));
+    store->SetTitle(QStringLiteral("Weekly Six"));
     return store;
 }
 
@@ -46,7 +44,7 @@ private Q_SLOTS:
 
     void laysOutTheHeadingAndColumns()
     {
-        const Printout printout = DatabasePrintout(storeWith(1, 6), QString(), 50, TestToday);
+        const Printout printout = DatabasePrintout(*storeWith(1, 6), QString(), 50);
         const QStringList page = printout.pages.first();
         QCOMPARE(page.mid(0, 6),
                  (QStringList {"", "", "    Winning numbers in Weekly Six Draw",
@@ -73,7 +71,7 @@ private Q_SLOTS:
         QFETCH(int, records);
         QFETCH(QList<int>, recordsPerPage);
         const Printout printout
-            = DatabasePrintout(storeWith(records, 6), QStringLiteral("Top"), 50, TestToday);
+            = DatabasePrintout(*storeWith(records, 6), QStringLiteral("Top"), 50);
 
         QCOMPARE(printout.pages.size(), recordsPerPage.size());
         for (qsizetype p = 0; p < printout.pages.size(); ++p) {
@@ -101,9 +99,9 @@ private Q_SLOTS:
 
     void fillsTheDistributionBlock()
     {
-        const DrawStore store = storeWith(2, 6); // 1..6 and 2..7: 1 and 7 once, 2..6 twice
-        const Printout printout
-            = DatabasePrintout(store, QStringLiteral("Top 6 =  2  3"), 50, TestToday);
+        const std::unique_ptr<DrawStore> stored = storeWith(2, 6);
+        const DrawStore& store = *stored; // 1..6 and 2..7: 1 and 7 once, 2..6 twice
+        const Printout printout = DatabasePrintout(store, QStringLiteral("Top 6 =  2  3"), 50);
         // The block's lines 1..8: numbers and their counts, for 1..18, 19..36, 37..54, 55..60.
         const QStringList lines = allLines(printout);
         std::array<QString, 9> printLines;
@@ -179,8 +177,8 @@ private Q_SLOTS:
         // From a first page whose distribution no longer fits below its records to every fill
         // of a second page.
         for (int records = linesPerPage - 24; records <= 2 * linesPerPage - 8; ++records) {
-            const Printout printout = DatabasePrintout(storeWith(records, 6), QStringLiteral("Top"),
-                                                       linesPerPage, TestToday);
+            const Printout printout
+                = DatabasePrintout(*storeWith(records, 6), QStringLiteral("Top"), linesPerPage);
             int printedRecords = 0;
             for (qsizetype p = 0; p < printout.pages.size(); ++p) {
                 const QStringList& lines = printout.pages[p];

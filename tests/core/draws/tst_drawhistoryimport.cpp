@@ -45,16 +45,13 @@ QByteArray utf16WithBom(const QString& text)
 }
 
 // What the draw file gives back for `records` saved with the import's shape.
-std::vector<DrawStore::Record> savedAndReopened(const Import& import,
-                                                const std::vector<DrawStore::Record>& records)
+DrawRecords savedAndReopened(const Import& import, const DrawRecords& records)
 {
     DrawStore store;
-    store.LoadRecords(records);
-    store.SetColCount(import.shape().numbersPerDraw + 2);
-    store.SetHighNum(import.shape().highestNumber);
+    store.Load(import.shape(), {}, records);
     QBuffer buffer;
     buffer.open(QIODevice::ReadWrite);
-    if (DrawFile::Write(store, buffer, TestToday) != DrawFile::WriteError::None)
+    if (DrawFile::Write(store, buffer) != DrawFile::WriteError::None)
         return {};
     buffer.seek(0);
     return DrawFile::Read(buffer).content.records;
@@ -160,7 +157,7 @@ private Q_SLOTS:
         QCOMPARE(skippedOf(import), skipped);
         QCOMPARE(import.duplicates(), duplicates);
         QCOMPARE(import.leftOut(), 0);
-        const std::vector<DrawStore::Record> records = import.records();
+        const DrawRecords records = import.records();
         QVERIFY(savedAndReopened(import, records) == records);
     }
 
@@ -261,36 +258,34 @@ private Q_SLOTS:
     void mergesIntoTheStore()
     {
         DrawStore store;
-        store.SetColCount(4);
-        store.SetHighNum(9);
-        QVERIFY(store.AppendRecord(QStringLiteral("6/19/1982"), {"5", "9"}, TestToday));
-        QVERIFY(store.AppendRecord(QStringLiteral("6/5/1982"), {"1", "2"}, TestToday));
+        DrawRecords stored;
+        stored.append(QDate(1982, 6, 19), QList<int> {5, 9});
+        stored.append(QDate(1982, 6, 5), QList<int> {1, 2});
+        store.Load({2, 9}, {}, stored);
         const Import import("12/6/1982,3,4\n19/6/1982,9,5\n26/6/1982,7,8\n", {2, 9}, TestToday);
         QCOMPARE(import.mergeRefusal(store), QString());
 
-        const Import::Merged merged = import.mergedWith(Import::StoreRecords(store));
+        const Import::Merged merged = import.mergedWith(store.records());
         QCOMPARE(merged.duplicates, 1);
         QCOMPARE(merged.leftOut, 0);
-        QCOMPARE(merged.records.size(), std::size_t(4));
+        QCOMPARE(merged.records.size(), 4);
         const int expected[4][3] = {{5, 1, 2}, {12, 3, 4}, {19, 5, 9}, {26, 7, 8}};
-        for (std::size_t i = 0; i < 4; ++i) {
-            QCOMPARE(merged.records[i][0], Cell(double(i + 1)));
-            QCOMPARE(merged.records[i][1], Cell(QDate(1982, 6, expected[i][0])));
-            QCOMPARE(merged.records[i][2].numericValue(), double(expected[i][1]));
-            QCOMPARE(merged.records[i][3].numericValue(), double(expected[i][2]));
+        for (int i = 0; i < 4; ++i) {
+            QCOMPARE(merged.records.date(i + 1), QDate(1982, 6, expected[i][0]));
+            QCOMPARE(merged.records.number(i + 1, 0), expected[i][1]);
+            QCOMPARE(merged.records.number(i + 1, 1), expected[i][2]);
         }
 
         // Only the newest records fit.
-        std::vector<DrawStore::Record> full;
+        DrawRecords full;
         for (int i = 0; i < DrawStore::MaxRecords; ++i)
-            full.push_back(
-                {Cell(double(i + 1)), Cell(QDate(1900, 1, 1).addDays(i)), Cell(1.0), Cell(2.0)});
+            full.append(QDate(1900, 1, 1).addDays(i), QList<int> {1, 2});
         const Import::Merged crowded = import.mergedWith(full);
         QCOMPARE(crowded.leftOut, 3);
-        QCOMPARE(crowded.records.back()[1], Cell(QDate(1982, 6, 26)));
-        QCOMPARE(crowded.records.front()[1], Cell(QDate(1900, 1, 4)));
+        QCOMPARE(crowded.records.date(crowded.records.size()), QDate(1982, 6, 26));
+        QCOMPARE(crowded.records.date(1), QDate(1900, 1, 4));
 
-        store.SetHighNum(10);
+        store.Load({2, 10}, {}, stored);
         QVERIFY(!import.mergeRefusal(store).isEmpty());
     }
 
@@ -329,7 +324,7 @@ private Q_SLOTS:
             const Import import(text.toUtf8(), {k, n}, TestToday);
             QCOMPARE(drawsOf(import), expected);
             QCOMPARE(skippedOf(import), QStringList());
-            const std::vector<DrawStore::Record> records = import.records();
+            const DrawRecords records = import.records();
             QVERIFY(savedAndReopened(import, records) == records);
         }
     }

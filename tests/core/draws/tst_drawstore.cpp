@@ -1,153 +1,128 @@
-#include "TestToday.h"
+#include "TestDraws.h"
 
 #include "core/draws/DrawStore.h"
 
+#include <QSignalSpy>
 #include <QtTest>
 
 class TestDrawStore : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
-
     void counting_data()
     {
-        QTest::addColumn<int>("colCount");
-        QTest::addColumn<QList<QStringList>>("records");
+        QTest::addColumn<QList<QList<int>>>("records");
         QTest::addColumn<QList<int>>("expectedCounts"); // pairs of number, count
 
-        QTest::newRow("empty store")
-            << 8 << QList<QStringList> {} << QList<int> {1, 0, 49, 0, 60, 0};
-        QTest::newRow("two records") << 5 << QList<QStringList> {{"1", "2", "3"}, {"3", "4", "60"}}
+        QTest::newRow("empty store") << QList<QList<int>> {} << QList<int> {1, 0, 49, 0, 60, 0};
+        QTest::newRow("two records") << QList<QList<int>> {{1, 2, 3}, {3, 4, 60}}
                                      << QList<int> {1, 1, 3, 2, 4, 1, 60, 1, 5, 0};
         QTest::newRow("a number twice in a record counts twice")
-            << 4 << QList<QStringList> {{"7", "7"}} << QList<int> {7, 2};
-        QTest::newRow("values above 60 are not counted")
-            << 4 << QList<QStringList> {{"61", "99"}} << QList<int> {60, 0, 1, 0};
+            << QList<QList<int>> {{7, 7}} << QList<int> {7, 2};
+        QTest::newRow("0 and values above 60 are not counted")
+            << QList<QList<int>> {{61, 99, 0}} << QList<int> {60, 0, 1, 0, 0, 0};
+        // A file's ten fields all count, whatever the shape.
+        QTest::newRow("fields beyond the shape")
+            << QList<QList<int>> {{1, 2, 0, 0, 0, 0, 0, 0, 0, 9}} << QList<int> {9, 1};
     }
     void counting()
     {
-        QFETCH(int, colCount);
-        QFETCH(QList<QStringList>, records);
+        QFETCH(QList<QList<int>>, records);
         QFETCH(QList<int>, expectedCounts);
 
         DrawStore store;
-        store.SetColCount(colCount);
-        for (const QStringList& numbers : records)
-            QVERIFY(store.AppendRecord(QStringLiteral("9/7/1996"), numbers, TestToday));
-        store.CountNumbers();
-
+        LoadWeeklyDraws(store, {3, 60}, records);
         for (qsizetype i = 0; i < expectedCounts.size(); i += 2) {
             const int n = expectedCounts[i];
             const int count = expectedCounts[i + 1];
             QCOMPARE(store.NumberCounts()[n].count, count);
             QCOMPARE(store.NumberCounts()[n].number, count > 0 ? n : 0);
         }
-        QCOMPARE(store.NumberCounts()[0].count, 0);
     }
 
-    void appendFillsTheRecordAsTyped()
+    // The counts are kept current by every change, and every change is told.
+    void changesAreCountedAndTold()
     {
         DrawStore store;
-        store.SetColCount(5);
-        QVERIFY(store.AppendRecord(QStringLiteral("1996-09-14"), {"12", "3", "45"}, TestToday));
-        QCOMPARE(store.RecCount(), 1);
-        QCOMPARE(store.cell(1, 0), Cell(1.0));
-        QCOMPARE(store.cell(1, 1), Cell(QDate(1996, 9, 14)));
-        QCOMPARE(store.cell(1, 2), Cell(12.0));
-        QCOMPARE(store.cell(1, 4), Cell(45.0));
-        // Spare columns of a typed record stay empty.
-        QVERIFY(store.cell(1, 5).isEmpty());
-        QVERIFY(store.cell(2, 0).isEmpty());
-    }
+        store.setShape({2, 49});
+        QSignalSpy appended(&store, &DrawStore::recordAppended);
+        QSignalSpy replaced(&store, &DrawStore::recordReplaced);
+        QSignalSpy reset(&store, &DrawStore::storeReset);
+        QSignalSpy reshaped(&store, &DrawStore::shapeChanged);
 
-    void replaceKeepsNumberAndCount()
-    {
-        DrawStore store;
-        store.SetColCount(4);
-        store.AppendRecord(QStringLiteral("9/7/1996"), {"1", "2"}, TestToday);
-        store.AppendRecord(QStringLiteral("9/14/1996"), {"3", "4"}, TestToday);
-        QVERIFY(store.ReplaceRecord(1, QStringLiteral("9/8/1996"), {"5", "6"}, TestToday));
-        QCOMPARE(store.RecCount(), 2);
-        QCOMPARE(store.cell(1, 0), Cell(1.0));
-        QCOMPARE(store.cell(1, 1), Cell(QDate(1996, 9, 8)));
-        QCOMPARE(store.cell(1, 3), Cell(6.0));
-        QVERIFY(!store.ReplaceRecord(3, QStringLiteral("9/8/1996"), {"5", "6"}, TestToday));
-        QVERIFY(!store.ReplaceRecord(0, QStringLiteral("9/8/1996"), {"5", "6"}, TestToday));
+        const QList<int> first {1, 2};
+        const QList<int> second {2, 9, 30}; // one more than the shape: not kept
+        QVERIFY(store.AppendRecord(QDate(1996, 9, 7), first));
+        QVERIFY(store.AppendRecord(QDate(1996, 9, 14), second));
+        QCOMPARE(appended.size(), 2);
+        QCOMPARE(appended.last().first().toInt(), 2);
+        QCOMPARE(store.NumberCounts()[2].count, 2);
+        QCOMPARE(store.NumberCounts()[30].count, 0);
+        QCOMPARE(store.number(2, 2), 0);
+
+        const QList<int> corrected {5, 9};
+        QVERIFY(store.ReplaceRecord(1, QDate(1996, 9, 8), corrected));
+        QVERIFY(!store.ReplaceRecord(3, QDate(1996, 9, 8), corrected));
+        QVERIFY(!store.ReplaceRecord(0, QDate(1996, 9, 8), corrected));
+        QCOMPARE(replaced.size(), 1);
+        QCOMPARE(store.date(1), QDate(1996, 9, 8));
+        QCOMPARE(store.NumberCounts()[1], NumberCount());
+        QCOMPARE(store.NumberCounts()[2].count, 1);
+        QCOMPARE(store.NumberCounts()[9].count, 2);
+
+        store.setShape({2, 49});
+        QCOMPARE(reshaped.size(), 0);
+        store.Reset();
+        QCOMPARE(reset.size(), 1);
+        QCOMPARE(store.NumberCounts()[9].count, 0);
+        store.setShape({70, 70}); // cut to the limits
+        QCOMPARE(reshaped.size(), 1);
+        QCOMPARE(store.shape(), (LotteryShape {10, 60}));
     }
 
     void storeHoldsAtMost2000Records()
     {
         DrawStore store;
-        store.SetColCount(3);
+        store.setShape({1, 49});
+        const QList<int> one {1};
         for (int i = 0; i < DrawStore::MaxRecords; ++i)
-            QVERIFY(store.AppendRecord(QStringLiteral("9/7/1996"), {"1"}, TestToday));
-        QVERIFY(!store.AppendRecord(QStringLiteral("9/7/1996"), {"1"}, TestToday));
+            QVERIFY(store.AppendRecord(QDate(1996, 9, 7), one));
+        QVERIFY(!store.AppendRecord(QDate(1996, 9, 7), one));
         QCOMPARE(store.RecCount(), 2000);
+
+        // A file may hold two more.
+        QVERIFY(!store.Load({1, 49}, {}, WeeklyRecords(QList<QList<int>>(2003, one))));
+        QCOMPARE(store.RecCount(), 2000);
+        QVERIFY(store.Load({1, 49}, {}, WeeklyRecords(QList<QList<int>>(2002, one))));
+        QCOMPARE(store.RecCount(), 2002);
     }
 
     void proposedDate()
     {
         const QDate today(2026, 12, 7);
         DrawStore store;
-        store.ProposeNewDate(today);
-        QCOMPARE(store.NewDate(), today);
-
-        store.SetColCount(3);
-        store.AppendRecord(QStringLiteral("9/7/1996"), {"1"}, TestToday);
-        store.ProposeNewDate(today);
-        QCOMPARE(store.NewDate(), QDate(1996, 9, 14));
-
+        QCOMPARE(ProposeNewDate(store, today), today);
+        LoadWeeklyDraws(store, {1, 49}, {{1}});
+        QCOMPARE(ProposeNewDate(store, today), QDate(1996, 9, 14));
         // A week after the last day of 9999 is no date a box or a file could hold.
-        store.ReplaceRecord(1, QStringLiteral("12/28/9999"), {"1"}, TestToday);
-        store.ProposeNewDate(today);
-        QCOMPARE(store.NewDate(), today);
-    }
-
-    void loadedRecordsKeepTheirCells()
-    {
-        DrawStore store;
-        store.SetColCount(4);
-        DrawStore::Record loaded {Cell(1.0), Cell(QDate(1996, 9, 7)), Cell(7.0), Cell(8.0)};
-        for (int column = 4; column < DrawStore::TableColumns; ++column)
-            loaded[column] = Cell(0.0); // a file always carries ten number fields
-        QVERIFY(store.LoadRecords({loaded}));
-        QCOMPARE(store.RecCount(), 1);
-        QCOMPARE(store.cell(1, 1), Cell(QDate(1996, 9, 7)));
-
-        // A loaded date value proposes the next week as a typed date text does.
-        store.ProposeNewDate(QDate(2026, 12, 7));
-        QCOMPARE(store.NewDate(), QDate(1996, 9, 14));
-        // The spare zeros of a file are never counted.
-        store.CountNumbers();
-        QCOMPARE(store.NumberCounts()[7].count, 1);
-        QCOMPARE(store.NumberCounts()[0].count, 0);
-
-        QVERIFY(!store.LoadRecords(std::vector<DrawStore::Record>(DrawStore::TableRows)));
-        QCOMPARE(store.RecCount(), 1);
-        QVERIFY(store.LoadRecords(std::vector<DrawStore::Record>(DrawStore::TableRows - 1)));
-        QCOMPARE(store.RecCount(), 2002);
+        LoadWeeklyDraws(store, {1, 49}, {{1}}, QDate(9999, 12, 28));
+        QCOMPARE(ProposeNewDate(store, today), today);
     }
 
     void resetKeepsShapeAndFlags()
     {
         DrawStore store;
-        store.SetColCount(7);
-        store.SetHighNum(39);
+        LoadWeeklyDraws(store, {5, 39}, {{1, 2, 3, 4, 5}});
         store.SetTitle(QStringLiteral("Weekly Five"));
         store.SetFileDisplayName(QStringLiteral("week.lto"));
         store.SetChangedFlag(true);
-        store.AppendRecord(QStringLiteral("9/7/1996"), {"1", "2", "3", "4", "5"}, TestToday);
-        store.CountNumbers();
 
         store.Reset();
         QCOMPARE(store.RecCount(), 0);
-        QVERIFY(store.cell(1, 2).isEmpty());
         QCOMPARE(store.NumberCounts()[1].count, 0);
         QVERIFY(store.Title().isEmpty());
         QVERIFY(store.FileDisplayName().isEmpty());
-        QCOMPARE(store.ColCount(), 7);
-        QCOMPARE(store.HighNum(), 39);
+        QCOMPARE(store.shape(), (LotteryShape {5, 39}));
         QVERIFY(store.ChangedFlag());
     }
 };

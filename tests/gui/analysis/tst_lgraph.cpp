@@ -20,12 +20,10 @@ namespace {
 // Records of one number each, so that number n is drawn counts[n - 1] times.
 void fillStore(DrawStore& store, int highNum, const QList<int>& counts)
 {
-    store.SetColCount(3);
-    store.SetHighNum(highNum);
+    store.setShape({1, highNum});
     for (qsizetype n = 0; n < counts.size(); ++n)
         for (int c = 0; c < counts[n]; ++c)
-            store.AppendRecord(QStringLiteral("9/7/1996"), {QString::number(n + 1)}, TestToday);
-    store.CountNumbers();
+            AppendTyped(store, QStringLiteral("9/7/1996"), {QString::number(n + 1)});
 }
 
 QStringList labels(const GraphData& data)

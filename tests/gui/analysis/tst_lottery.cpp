@@ -40,7 +40,7 @@ private Q_SLOTS:
         QCOMPARE(box("InColNum")->text(), QStringLiteral(" 5"));
         QCOMPARE(box("InHighNum")->text(), QStringLiteral("39"));
         QCOMPARE(box("InNumRows")->text(), QStringLiteral("3"));
-        QCOMPARE(state().Store.ColCount(), 7);
+        QCOMPARE(state().Store.shape().numbersPerDraw, 5);
         QVERIFY(control<QRadioButton>(window(), "Option1")->isChecked());
         QVERIFY(!control<QLabel>(window(), "InfoLabel1")->isVisible());
         QCOMPARE(grid()->columnCount(), 6);
@@ -308,9 +308,8 @@ private Q_SLOTS:
             QStringList numbers;
             for (int k = 0; k < 6; ++k)
                 numbers.append(QString::number(std::min(first + k, 49)));
-            state().Store.AppendRecord(QStringLiteral("2026-01-01"), numbers, TestToday);
+            AppendTyped(state().Store, QStringLiteral("2026-01-01"), numbers);
         }
-        state().Store.CountNumbers();
         const int records = state().Store.RecCount();
         Program program(state(), m_fixture->services);
         program.start();
@@ -333,7 +332,7 @@ private Q_SLOTS:
         }
         QTest::mouseClick(control<QPushButton>(database, "Calc"), Qt::LeftButton);
         QCOMPARE(state().Store.RecCount(), records + 1);
-        QCOMPARE(state().Store.cell(records + 1, 7).number(), 45.0);
+        QCOMPARE(state().Store.number(records + 1, 5), 45);
         QCOMPARE(m_fixture->messages.texts(), QStringList {message});
         database->close();
     }
@@ -454,11 +453,10 @@ private:
     }
     void addDraws(int count)
     {
-        state().Store.SetColCount(8);
+        state().Store.setShape({6, state().Store.shape().highestNumber});
         for (int i = 0; i < count; ++i)
-            state().Store.AppendRecord(QStringLiteral("2026-01-01"), {"1", "2", "3", "4", "5", "6"},
-                                       TestToday);
-        state().Store.CountNumbers();
+            AppendTyped(state().Store, QStringLiteral("2026-01-01"),
+                        {"1", "2", "3", "4", "5", "6"});
     }
     void setBox(const char* name, const QString& text) { typeIntoBox(window(), name, text); }
     void clickCalculate()

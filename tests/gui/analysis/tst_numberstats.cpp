@@ -18,19 +18,15 @@ namespace {
 // Twelve weekly draws of two numbers from 1..6; 6 is never drawn.
 void fillStore(DrawStore& store)
 {
-    store.SetColCount(4);
-    store.SetHighNum(6);
+    store.setShape({2, 6});
     store.SetTitle(QStringLiteral("Test Six"));
     const int draws[][2] = {{1, 2}, {3, 4}, {1, 5}, {2, 3}, {1, 2}, {4, 5},
                             {1, 3}, {2, 4}, {5, 1}, {3, 2}, {4, 1}, {2, 5}};
     QDate date(2024, 1, 6);
     for (const auto& draw : draws) {
-        store.AppendRecord(date.toString(Qt::ISODate),
-                           {QString::number(draw[0]), QString::number(draw[1])},
-                           QDate::currentDate());
+        store.AppendRecord(date, draw);
         date = date.addDays(7);
     }
-    store.CountNumbers();
 }
 
 void clickHeader(QTableView* grid, int column)
@@ -73,8 +69,7 @@ private Q_SLOTS:
         QFETCH(int, column);
         QFETCH(bool, descendingFirst);
         open();
-        const DrawStatistics statistics
-            = ComputeDrawStatistics(m_fixture->state.Store, QDate::currentDate());
+        const DrawStatistics statistics = ComputeDrawStatistics(m_fixture->state.Store);
         auto* grid = control<QTableView>(m_window.get(), "NumberGrid");
         const auto figuresAt = [&](int row) {
             const int number = grid->model()->index(row, 0).data().toInt();
@@ -139,8 +134,7 @@ private Q_SLOTS:
         QVERIFY(m_fixture->messages.boxes.isEmpty());
         const int lastDraws = DrawStatistics::WindowSizes[std::size_t(sizeChoice)];
         QCOMPARE(fileBytes(m_fixture->programPath(written)),
-                 NumberStatsCsv(ComputeDrawStatistics(m_fixture->state.Store, QDate::currentDate(),
-                                                      lastDraws)));
+                 NumberStatsCsv(ComputeDrawStatistics(m_fixture->state.Store, lastDraws)));
     }
 
     void printsAfterTheQuestion()
@@ -155,9 +149,8 @@ private Q_SLOTS:
         m_fixture->messages.answerNext(true);
         click("PrintStats");
         QCOMPARE(m_fixture->printer.printed.size(), 1);
-        const Printout expected = NumberStatsPrintout(
-            ComputeDrawStatistics(m_fixture->state.Store, QDate::currentDate()),
-            QStringLiteral("Test Six"), 20);
+        const Printout expected = NumberStatsPrintout(ComputeDrawStatistics(m_fixture->state.Store),
+                                                      QStringLiteral("Test Six"), 20);
         QVERIFY(expected.pages.size() > 1);
         QCOMPARE(m_fixture->printer.printed.first().pages, expected.pages);
     }

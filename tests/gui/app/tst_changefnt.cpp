@@ -219,8 +219,7 @@ private Q_SLOTS:
 
         // A new start reads it: the name, an empty database of that shape, the tracker's "€".
         m_program.reset();
-        state() = SharedState();
-        state().ProgramDirectory = m_fixture->programDir.path();
+        m_fixture->startAfresh();
         startProgram();
         QCOMPARE(control<QLabel>(menu(), "MyName")->text(), QStringLiteral("Ann Player"));
         QTest::mouseClick(control<QPushButton>(menu(), "DBaseForm"), Qt::LeftButton);

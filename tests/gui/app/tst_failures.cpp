@@ -230,9 +230,8 @@ private Q_SLOTS:
         QFETCH(QString, command);
         m_fixture->printer.lineHeight = 240;
         m_fixture->printer.failWith = QStringLiteral("Out of paper.");
-        state().Store.SetColCount(3);
-        state().Store.AppendRecord(QStringLiteral("9/7/1996"), {QStringLiteral("7")}, TestToday);
-        state().Store.CountNumbers();
+        state().Store.setShape({1, state().Store.shape().highestNumber});
+        AppendTyped(state().Store, QStringLiteral("9/7/1996"), {QStringLiteral("7")});
 
         QWidget* window = menu();
         if (command == "database") {
@@ -270,8 +269,7 @@ private:
     {
         switch (writer) {
         case SavedFile::DrawFile:
-            state().Store.AppendRecord(QStringLiteral("9/7/1996"), {"1", "2", "3", "4", "5", "6"},
-                                       TestToday);
+            AppendTyped(state().Store, QStringLiteral("9/7/1996"), {"1", "2", "3", "4", "5", "6"});
             click(menu(), "SaveFile");
             break;
         case SavedFile::TrackerFile: {

@@ -25,8 +25,8 @@ private Q_SLOTS:
     void startsWithDefaultsWithoutSettingsFile()
     {
         startProgram();
-        QCOMPARE(state().Store.ColCount(), 8);
-        QCOMPARE(state().Store.HighNum(), 49);
+        QCOMPARE(state().Store.shape().numbersPerDraw, 6);
+        QCOMPARE(state().Store.shape().highestNumber, 49);
         QCOMPARE(state().Settings.CurrencySymbol, QStringLiteral(" $"));
         QVERIFY(!control<QLabel>(menu(), "MyName")->isVisible());
         QVERIFY(!control<QLabel>(menu(), "InfoLabel")->isVisible());
@@ -40,8 +40,8 @@ private Q_SLOTS:
     {
         m_fixture->writeProgramFile(QStringLiteral("Personal.Lot"), "5,39,2,\" $\",\"Ann\"\r\n");
         startProgram();
-        QCOMPARE(state().Store.ColCount(), 7);
-        QCOMPARE(state().Store.HighNum(), 39);
+        QCOMPARE(state().Store.shape().numbersPerDraw, 5);
+        QCOMPARE(state().Store.shape().highestNumber, 39);
         auto* name = control<QLabel>(menu(), "MyName");
         QVERIFY(name->isVisible());
         QCOMPARE(name->text(), QStringLiteral("Ann"));
@@ -224,10 +224,9 @@ private:
     }
     void fillStore(int records)
     {
-        state().Store.SetColCount(3);
+        state().Store.setShape({1, state().Store.shape().highestNumber});
         for (int i = 0; i < records; ++i)
-            state().Store.AppendRecord(QStringLiteral("1996-09-07"), {QStringLiteral("1")},
-                                       TestToday);
+            AppendTyped(state().Store, QStringLiteral("1996-09-07"), {QStringLiteral("1")});
     }
     SharedState& state() { return m_fixture->state; }
     ZudeMenu* menu() { return m_program->mainMenu(); }

@@ -435,25 +435,21 @@ private:
         SharedState& state = m_fixture->state;
         ZudeMenu* menu = m_program->mainMenu();
         DrawStore& store = state.Store;
-        store.SetColCount(8);
-        store.SetHighNum(49);
+        store.setShape({6, 49});
         store.SetTitle(QStringLiteral("Weekly Six"));
         for (int i = 1; i <= 130; ++i) {
             QStringList numbers;
             for (int k = 0; k < 6; ++k)
                 numbers.append(QString::number((i * 7 + k * 5) % 49 + 1));
-            store.AppendRecord(FormatShortDate(QDate(1996, 1, 6).addDays(7 * i)), numbers,
-                               TestToday);
+            AppendTyped(store, FormatShortDate(QDate(1996, 1, 6).addDays(7 * i)), numbers);
         }
-        store.CountNumbers();
 
         if (command == "database") {
             m_fixture->messages.answerNext(true);
             click(menu, "PrintDbase");
             // As many pages as the printout has on the paper the program measured.
-            return int(
-                DatabasePrintout(store, QString(), LinesPerPageFor(m_port.pageMetrics()), TestToday)
-                    .pages.size());
+            return int(DatabasePrintout(store, QString(), LinesPerPageFor(m_port.pageMetrics()))
+                           .pages.size());
         }
         if (command == "sets") {
             click(menu, "PickForm");

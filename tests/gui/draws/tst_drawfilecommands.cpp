@@ -62,8 +62,7 @@ private Q_SLOTS:
         click(menu(), "Exit1Butt");
         QVERIFY(m_fixture->messages.boxes.isEmpty());
         m_program.reset();
-        state() = SharedState();
-        state().ProgramDirectory = m_fixture->programDir.path();
+        m_fixture->startAfresh();
         startProgram();
 
         m_fixture->fileDialogs.answers = {path};
@@ -93,8 +92,8 @@ private Q_SLOTS:
         click(menu(), "LoadFile");
         QVERIFY(m_fixture->messages.boxes.isEmpty());
         QCOMPARE(state().Store.RecCount(), 150);
-        QCOMPARE(state().Store.ColCount(), 8);
-        QCOMPARE(state().Store.HighNum(), 49);
+        QCOMPARE(state().Store.shape().numbersPerDraw, 6);
+        QCOMPARE(state().Store.shape().highestNumber, 49);
         QCOMPARE(state().Store.FileDisplayName(), QStringLiteral("Sample.lto"));
         QCOMPARE(cellText(control<QTableView>(database(), "Grid1"), 1, 0), QStringLiteral(" 150"));
     }
@@ -103,8 +102,7 @@ private Q_SLOTS:
     {
         startProgram();
         state().Store.SetTitle(QStringLiteral("Kept"));
-        state().Store.AppendRecord(QStringLiteral("9/7/1996"), {"1", "2", "3", "4", "5", "6"},
-                                   TestToday);
+        AppendTyped(state().Store, QStringLiteral("9/7/1996"), {"1", "2", "3", "4", "5", "6"});
         click(menu(), "LoadFile");
         QVERIFY(database());
         QCOMPARE(state().Store.RecCount(), 1);
@@ -117,8 +115,7 @@ private Q_SLOTS:
         startProgram();
         m_fixture->writeProgramFile(QStringLiteral("Other.lto"), twoRecords);
         state().Store.SetFileDisplayName(QStringLiteral("Mine.lto"));
-        state().Store.AppendRecord(QStringLiteral("9/7/1996"), {"1", "2", "3", "4", "5", "6"},
-                                   TestToday);
+        AppendTyped(state().Store, QStringLiteral("9/7/1996"), {"1", "2", "3", "4", "5", "6"});
         state().Store.SetChangedFlag(true);
 
         m_fixture->messages.answerNext(true); // go back and save
@@ -151,8 +148,7 @@ private Q_SLOTS:
         if (!bytes.isEmpty())
             m_fixture->writeProgramFile(QStringLiteral("Broken.lto"), bytes);
         state().Store.SetTitle(QStringLiteral("Old"));
-        state().Store.AppendRecord(QStringLiteral("9/7/1996"), {"1", "2", "3", "4", "5", "6"},
-                                   TestToday);
+        AppendTyped(state().Store, QStringLiteral("9/7/1996"), {"1", "2", "3", "4", "5", "6"});
 
         m_fixture->fileDialogs.answers = {path};
         click(menu(), "LoadFile");
@@ -176,8 +172,7 @@ private Q_SLOTS:
         QCOMPARE(m_fixture->messages.texts(), QStringList {"No Records to Save"});
         QVERIFY(m_fixture->fileDialogs.kinds.isEmpty());
 
-        state().Store.AppendRecord(QStringLiteral("9/7/1996"), {"1", "2", "3", "4", "5", "6"},
-                                   TestToday);
+        AppendTyped(state().Store, QStringLiteral("9/7/1996"), {"1", "2", "3", "4", "5", "6"});
         state().Store.SetChangedFlag(true);
         click(menu(), "SaveFile"); // no answer scripted: cancel
         QCOMPARE(m_fixture->fileDialogs.kinds, QStringList {"save"});
@@ -192,19 +187,16 @@ private Q_SLOTS:
         startProgram();
         const QString path = m_fixture->programPath(QStringLiteral("Weekly.lto"));
         m_fixture->writeProgramFile(QStringLiteral("Weekly.lto"), twoRecords);
-        state().Store.AppendRecord(QStringLiteral("9/7/1996"), {"1", "2", "3", "4", "5", "6"},
-                                   TestToday);
+        AppendTyped(state().Store, QStringLiteral("9/7/1996"), {"1", "2", "3", "4", "5", "6"});
         // A date that cannot be written fails the save half-way through.
-        state().Store.AppendRecord(QStringLiteral("9/7/1996"), {"1", "2", "3", "4", "5", "6"},
-                                   TestToday);
-        state().Store.ReplaceRecord(2, QStringLiteral("someday"), {"1", "2", "3", "4", "5", "6"},
-                                    TestToday);
+        AppendTyped(state().Store, QStringLiteral("9/7/1996"), {"1", "2", "3", "4", "5", "6"});
+        const QList<int> numbers {1, 2, 3, 4, 5, 6};
+        state().Store.ReplaceRecord(2, QDate(999, 12, 31), numbers);
         state().Store.SetFileDisplayName(QStringLiteral("Before.lto"));
 
         m_fixture->fileDialogs.answers = {path, m_fixture->programPath("no/such/folder/x.lto")};
         click(menu(), "SaveFile");
-        state().Store.ReplaceRecord(2, QStringLiteral("9/7/1996"), {"1", "2", "3", "4", "5", "6"},
-                                    TestToday);
+        state().Store.ReplaceRecord(2, QDate(1996, 9, 7), numbers);
         click(menu(), "SaveFile");
         QCOMPARE(m_fixture->messages.texts(),
                  (QStringList {" Bad Filename. Must be in the form MYFILE.LTO\nA record's date is "
@@ -243,7 +235,7 @@ private Q_SLOTS:
             QTest::keyClick(number, Qt::Key_Backspace);
             QTest::keyClick(number, Qt::Key_4);
             click(database(), "Calc");
-            QCOMPARE(state().Store.cell(1, 2).number(), 4.0);
+            QCOMPARE(state().Store.number(1, 0), 4);
             click(database(), "ExitDbase");
         } else {
             click(menu(), "DBaseForm");
@@ -282,8 +274,8 @@ private Q_SLOTS:
         m_fixture->fileDialogs.answers = {m_fixture->programPath(QStringLiteral("Big.lto"))};
         click(menu(), "LoadFile");
         QCOMPARE(control<QLineEdit>(database(), "HighNum")->text(), QStringLiteral("60"));
-        QCOMPARE(state().Store.HighNum(), 60);
-        QCOMPARE(state().Store.cell(1, 7).number(), 75.0);
+        QCOMPARE(state().Store.shape().highestNumber, 60);
+        QCOMPARE(state().Store.number(1, 5), 75);
         QVERIFY(m_fixture->messages.boxes.isEmpty());
     }
 
@@ -318,8 +310,7 @@ private Q_SLOTS:
         // Lines per page come from the printer's page: the lines that fit, less the two below
         // the last record; the first page has six lines of headings above its records.
         for (int i = 0; i < 60; ++i)
-            state().Store.AppendRecord(QStringLiteral("9/21/1996"), {"1", "2", "3", "4", "5", "6"},
-                                       TestToday);
+            AppendTyped(state().Store, QStringLiteral("9/21/1996"), {"1", "2", "3", "4", "5", "6"});
         m_fixture->messages.answerNext(true);
         click(menu(), "PrintDbase");
         const QStringList first = m_fixture->printer.printed.last().pages.first();

@@ -17,6 +17,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTableView>
 #include <QtTest>
 
@@ -141,6 +142,26 @@ private Q_SLOTS:
         QCOMPARE(rowTexts(records(), 3).first(), QStringLiteral("   1"));
     }
 
+    // The window only appends to the store; every grid listening follows by itself.
+    void addInsertsOneRowInEveryModelListening()
+    {
+        fillStore(3);
+        open();
+        QSignalSpy inserted(records()->model(), &QAbstractItemModel::rowsInserted);
+        QSignalSpy reset(records()->model(), &QAbstractItemModel::modelReset);
+        QSignalSpy firstCounts(distribution(1)->model(), &QAbstractItemModel::dataChanged);
+        QSignalSpy lastCounts(distribution(3)->model(), &QAbstractItemModel::dataChanged);
+        addRecord({"1", "2", "3", "4", "5", "49"});
+        QCOMPARE(inserted.size(), 1);
+        QCOMPARE(inserted.first().at(1).toInt(), 1);
+        QCOMPARE(inserted.first().at(2).toInt(), 1);
+        QCOMPARE(reset.size(), 0);
+        QCOMPARE(firstCounts.size(), 1); // 1..5 drawn once more
+        QCOMPARE(lastCounts.size(), 1); // 49 drawn first
+        QCOMPARE(cellText(distribution(3), 1, 8), QStringLiteral("1"));
+        QCOMPARE(rowTexts(records(), 1).at(7), QStringLiteral(" 49"));
+    }
+
     void recordGridGrows()
     {
         fillStore(20);
@@ -152,7 +173,6 @@ private Q_SLOTS:
         }
         addRecord({"1", "2", "3", "4", "5", "6"});
         QCOMPARE(records()->model()->rowCount(), 64);
-        QCOMPARE(window()->GridRowCapacity(), 64);
         QCOMPARE(rowTexts(records(), 1).first(), QStringLiteral("  41"));
     }
 
@@ -183,10 +203,10 @@ private Q_SLOTS:
 
         const DrawStore& store = state().Store;
         QCOMPARE(store.RecCount(), 33);
-        QCOMPARE(store.cell(5, 2).number(), 49.0);
+        QCOMPARE(store.number(5, 0), 49);
         const auto shownRow = [&store](int row) {
-            return DatabaseView::RecordRowTexts(store, store.RecCount() - row + 1,
-                                                QDate::currentDate());
+            return DatabaseView::RecordRowTexts(store.records(), store.shape().numbersPerDraw,
+                                                store.RecCount() - row + 1);
         };
         for (int row = 1; row <= store.RecCount(); ++row)
             QCOMPARE(rowTexts(records(), row), shownRow(row));
@@ -340,8 +360,8 @@ private Q_SLOTS:
         setBox("HighNum", QStringLiteral("39"));
         QCOMPARE(m_fixture->messages.texts(),
                  QStringList {QStringLiteral("Yes will delete the database file in memory.")});
-        QCOMPARE(state().Store.ColCount(), 7);
-        QCOMPARE(state().Store.HighNum(), 39);
+        QCOMPARE(state().Store.shape().numbersPerDraw, 5);
+        QCOMPARE(state().Store.shape().highestNumber, 39);
         QVERIFY(!box("InNum5")->isVisible());
         QCOMPARE(cellText(distribution(2), 0, 19), QString());
     }
@@ -376,10 +396,9 @@ private Q_SLOTS:
 
     void fullStoreSaysSo()
     {
-        state().Store.SetColCount(3);
+        state().Store.setShape({1, state().Store.shape().highestNumber});
         for (int i = 0; i < 2000; ++i)
-            state().Store.AppendRecord(QStringLiteral("1/1/2000"), {QStringLiteral("1")},
-                                       TestToday);
+            AppendTyped(state().Store, QStringLiteral("1/1/2000"), {QStringLiteral("1")});
         open();
         QCOMPARE(m_fixture->messages.texts(),
                  QStringList {QStringLiteral("Max amount of records = 2000")});
@@ -540,17 +559,17 @@ private Q_SLOTS:
         QCOMPARE(control<QLabel>(database(), "InNew")->text(), shown);
 
         const int before = state().Store.RecCount();
-        const Cell secondBefore = state().Store.cell(2, 2);
+        const int secondBefore = state().Store.number(2, 0);
         typeRow(database(), {"7", "8", "9", "10", "11", "12"});
         click(database(), "Calc");
         const DrawStore& store = state().Store;
         if (shown == "New") {
             QCOMPARE(store.RecCount(), before + 1);
-            QCOMPARE(store.cell(2, 2), secondBefore);
-            QCOMPARE(store.cell(store.RecCount(), 7).number(), 12.0);
+            QCOMPARE(store.number(2, 0), secondBefore);
+            QCOMPARE(store.number(store.RecCount(), 5), 12);
         } else {
             QCOMPARE(store.RecCount(), before);
-            QCOMPARE(store.cell(2, 7).number(), 12.0);
+            QCOMPARE(store.number(2, 5), 12);
         }
         QVERIFY(store.ChangedFlag());
         QCOMPARE(control<QLabel>(database(), "InNew")->text(), QStringLiteral("New"));
@@ -773,7 +792,7 @@ private Q_SLOTS:
         }
         QCOMPARE(m_fixture->messages.texts(), QStringList());
         QCOMPARE(state().Store.RecCount(), 2);
-        QCOMPARE(state().Store.cell(2, 1).date(), QDate::currentDate().addDays(7));
+        QCOMPARE(state().Store.date(2), QDate::currentDate().addDays(7));
     }
 
     // Select all, copy, cut, undo, paste, Home/End and Shift+arrows in every box of the window.
@@ -853,7 +872,7 @@ private Q_SLOTS:
         QCOMPARE(control<QLabel>(database, "InNew")->text(), QStringLiteral(" 4"));
         control<QLineEdit>(database, "InNum0")->setText(QStringLiteral("39"));
         QTest::mouseClick(control<QPushButton>(database, "Calc"), Qt::LeftButton);
-        QCOMPARE(state().Store.cell(4, 2).number(), 39.0);
+        QCOMPARE(state().Store.number(4, 0), 39);
         auto* grid = control<QTableView>(database, "Grid1");
         QCOMPARE(cellText(grid, 1, 0), QStringLiteral("  10"));
         QCOMPARE(cellText(grid, 7, 2), QStringLiteral(" 39"));
@@ -913,11 +932,10 @@ private:
     // Records of six numbers: 1..5 and a sixth that is 6, 7, 8, ... per record.
     void fillStore(int count)
     {
-        state().Store.SetColCount(8);
+        state().Store.setShape({6, state().Store.shape().highestNumber});
         for (int i = 0; i < count; ++i)
-            state().Store.AppendRecord(FormatShortDate(QDate(1996, 9, 7).addDays(7 * i)),
-                                       {"1", "2", "3", "4", "5", QString::number(6 + i)},
-                                       TestToday);
+            AppendTyped(state().Store, FormatShortDate(QDate(1996, 9, 7).addDays(7 * i)),
+                        {"1", "2", "3", "4", "5", QString::number(6 + i)});
         state().Store.SetChangedFlag(true);
     }
     void enterRow(const QStringList& numbers, bool keepDate = false)

@@ -34,16 +34,6 @@ const QByteArray openDates = "Date;N1;N2;N3;N4;N5;N6\n"
                              "03/04/2025;1;2;3;4;5;6\n"
                              "10/04/2025;7;8;9;10;11;12\n";
 
-DrawStore::Record record(int number, const QDate& date, std::array<int, 6> numbers)
-{
-    DrawStore::Record cells;
-    cells[0] = Cell(double(number));
-    cells[1] = Cell(date);
-    for (std::size_t j = 0; j < 10; ++j)
-        cells[j + 2] = Cell(j < numbers.size() ? double(numbers[j]) : 0.0);
-    return cells;
-}
-
 } // namespace
 
 class TestImportWindow : public QObject {
@@ -159,16 +149,16 @@ private Q_SLOTS:
         QFETCH(bool, asked);
         QFETCH(QList<QDate>, dates);
         DrawStore& store = state().Store;
-        std::vector<DrawStore::Record> records;
+        DrawRecords records;
         if (full) {
             for (int i = 1; i <= DrawStore::MaxRecords; ++i)
-                records.push_back(record(i, QDate(2010, 1, 1).addDays(i - 1), {1, 2, 3, 4, 5, 6}));
+                records.append(QDate(2010, 1, 1).addDays(i - 1), QList<int> {1, 2, 3, 4, 5, 6});
         } else {
             // The first is also in the history.
-            records = {record(1, {2020, 9, 19}, {5, 12, 19, 27, 33, 41}),
-                       record(2, {2020, 10, 3}, {1, 2, 3, 4, 5, 6})};
+            records.append({2020, 9, 19}, QList<int> {5, 12, 19, 27, 33, 41});
+            records.append({2020, 10, 3}, QList<int> {1, 2, 3, 4, 5, 6});
         }
-        store.LoadRecords(records);
+        store.Load({6, 49}, {}, records);
         store.SetTitle(QStringLiteral("Mine"));
         store.SetFileDisplayName(QStringLiteral("Mine.lto"));
         store.SetChangedFlag(changed);
@@ -182,7 +172,7 @@ private Q_SLOTS:
             QCOMPARE(m_fixture->messages.boxes.last().title,
                      QStringLiteral("Changed File in Memory"));
             QVERIFY(window->isVisible());
-            QCOMPARE(store.RecCount(), int(records.size()));
+            QCOMPARE(store.RecCount(), records.size());
             QCOMPARE(store.Title(), QStringLiteral("Mine"));
             m_fixture->messages.answerNext(false);
         }
@@ -195,8 +185,8 @@ private Q_SLOTS:
         QVERIFY(store.ChangedFlag());
         QCOMPARE(store.RecCount(), full ? DrawStore::MaxRecords : int(dates.size()));
         for (int i = 0; i < 2; ++i)
-            QCOMPARE(store.cell(i + 1, 1).date(), dates[i]);
-        QCOMPARE(store.cell(store.RecCount(), 1).date(), dates.last());
+            QCOMPARE(store.date(i + 1), dates[i]);
+        QCOMPARE(store.date(store.RecCount()), dates.last());
         const bool replaced = button == "ReplaceDb";
         QCOMPARE(store.FileDisplayName(),
                  replaced ? QStringLiteral("powerball-history.lto") : QStringLiteral("Mine.lto"));
@@ -224,7 +214,7 @@ private Q_SLOTS:
         QCOMPARE(preview->item(2, 1)->text(), QStringLiteral("4/10/2025"));
         click(window, "ReplaceDb");
         QCOMPARE(m_fixture->messages.boxes.size(), 1);
-        QCOMPARE(state().Store.cell(2, 1).date(), QDate(2025, 4, 10));
+        QCOMPARE(state().Store.date(2), QDate(2025, 4, 10));
     }
 
     // Pasted text goes through the same reading; the date question comes when it is imported.
@@ -246,7 +236,7 @@ private Q_SLOTS:
         click(window, "AddDb");
         QCOMPARE(m_fixture->messages.boxes.size(), 1);
         QCOMPARE(state().Store.RecCount(), 2);
-        QCOMPARE(state().Store.cell(1, 1).date(), QDate(2025, 4, 3));
+        QCOMPARE(state().Store.date(1), QDate(2025, 4, 3));
         // Pasted text has no name: the title stays, whole.
         QCOMPARE(state().Store.Title(), title);
     }
@@ -266,9 +256,9 @@ private Q_SLOTS:
         QTest::keyClick(numbers, Qt::Key_5);
         QTest::keyClick(numbers, Qt::Key_R, Qt::AltModifier);
         QTRY_VERIFY(topLevel<LDbase>("LDbase"));
-        QCOMPARE(state().Store.ColCount(), 7);
-        QCOMPARE(state().Store.cell(3, 6).number(), 42.0);
-        QCOMPARE(state().Store.cell(3, 7).number(), 0.0);
+        QCOMPARE(state().Store.shape().numbersPerDraw, 5);
+        QCOMPARE(state().Store.number(3, 4), 42);
+        QCOMPARE(state().Store.number(3, 5), 0);
 
         click(topLevel<LDbase>("LDbase"), "ExitDbase");
         window = openImport();

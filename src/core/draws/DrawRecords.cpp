@@ -1,0 +1,43 @@
+#include "DrawRecords.h"
+
+#include <algorithm>
+
+void DrawRecords::reserve(int records)
+{
+    m_days.reserve(std::size_t(records));
+    m_numbers.reserve(std::size_t(records) * std::size_t(m_fields));
+}
+
+void DrawRecords::append(const QDate& date, std::span<const int> numbers)
+{
+    m_days.push_back(std::int32_t(date.toJulianDay()));
+    const std::size_t start = m_numbers.size();
+    m_numbers.resize(start + std::size_t(m_fields), 0);
+    const std::size_t count = std::min(numbers.size(), std::size_t(m_fields));
+    std::transform(numbers.begin(), numbers.begin() + std::ptrdiff_t(count),
+                   m_numbers.begin() + std::ptrdiff_t(start),
+                   [](int n) { return std::int16_t(n); });
+}
+
+void DrawRecords::append(const QDate& date, std::span<const std::int16_t> numbers)
+{
+    m_days.push_back(std::int32_t(date.toJulianDay()));
+    const std::size_t count = std::min(numbers.size(), std::size_t(m_fields));
+    m_numbers.insert(m_numbers.end(), numbers.begin(), numbers.begin() + std::ptrdiff_t(count));
+    m_numbers.resize(m_days.size() * std::size_t(m_fields), 0);
+}
+
+void DrawRecords::replace(int record, const QDate& date, std::span<const int> numbers)
+{
+    m_days[index(record)] = std::int32_t(date.toJulianDay());
+    const std::size_t count = std::min(numbers.size(), std::size_t(m_fields));
+    std::transform(numbers.begin(), numbers.begin() + std::ptrdiff_t(count),
+                   m_numbers.begin() + std::ptrdiff_t(index(record) * std::size_t(m_fields)),
+                   [](int n) { return std::int16_t(n); });
+}
+
+void DrawRecords::clear()
+{
+    m_days.clear();
+    m_numbers.clear();
+}

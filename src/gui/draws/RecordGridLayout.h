@@ -1,0 +1,12 @@
+#pragma once
+
+class QTableView;
+
+// The column widths of a grid of draw records (record number, date, numbers), as the database
+// window and the import window's preview show them.
+namespace RecordGridLayout {
+
+// Gives `grid` the widths of `columns` columns and the width that shows them.
+void apply(QTableView* grid, int columns);
+
+} // namespace RecordGridLayout
