@@ -117,10 +117,12 @@ void FileFieldReader::skipBlanks()
 
 bool FileFieldReader::atEnd() const
 {
+    // Editors of old left a Ctrl-Z at the end of a file to mark it.
+    constexpr char EndOfFileMark = '\x1a';
     qsizetype pos = m_pos;
     while (pos < m_view.size()
            && (isBlank(m_view[pos]) || isLineEnd(m_view[pos]) || m_view[pos] == '\f'
-               || m_view[pos] == '\v'))
+               || m_view[pos] == '\v' || m_view[pos] == EndOfFileMark))
         ++pos;
     return pos >= m_view.size();
 }

@@ -12,7 +12,8 @@
 // in double quotes is a text, "#year-month-day#" a date, anything else a plain value. It works
 // on the bytes and decodes only the texts, so a large file reads about as fast as it splits.
 // Texts are UTF-8 when the whole data is valid UTF-8 (after an optional byte-order mark), and
-// Windows-1252 otherwise.
+// Windows-1252 otherwise. Blank lines and end-of-file marks (Ctrl-Z) after the last field are no
+// data.
 class FileFieldReader {
 public:
     explicit FileFieldReader(const QByteArray& bytes);

@@ -220,6 +220,9 @@ ReadResult Read(QIODevice& device, LineReading lines)
             return failed(error);
         records.push_back(std::move(record));
     }
+    // Records beyond the count, or a field more on the last line, would not be saved again.
+    if (!reader.lineEnded() || !reader.atEnd())
+        return failed(ReadError::ContentAfterRecords);
     return result;
 }
 
