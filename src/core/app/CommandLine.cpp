@@ -3,6 +3,8 @@
 #include <QCommandLineParser>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace {
 
 QCommandLineOption valueOption(const char* name, const QString& description, const char* valueName)
@@ -11,10 +13,54 @@ QCommandLineOption valueOption(const char* name, const QString& description, con
                               QString::fromLatin1(valueName));
 }
 
+// Whether `word` (after its dash) is an option QApplication takes out of the command line itself,
+// on every platform or on X11, and whether the next argument is its value.
+bool isQtOption(QStringView word, bool& takesValue)
+{
+    // Separated and ended by blanks, so that a whole word is looked for.
+    constexpr QLatin1StringView withValue(
+        " platform platformpluginpath platformtheme plugin qwindowgeometry qwindowtitle "
+        "qwindowicon session style stylesheet qmljsdebugger display name visual geometry title "
+        "icon ");
+    constexpr QLatin1StringView alone(
+        " reverse testability widgetcount nograb dograb qdevel qdebug ");
+    const QString padded = u' ' + word.toString() + u' ';
+    const auto listed = [&padded](QLatin1StringView words) {
+        return padded.count(u' ') == 2 && words.contains(padded);
+    };
+    takesValue = listed(withValue);
+    return takesValue || listed(alone)
+        || (word.startsWith(u"style=") || word.startsWith(u"stylesheet=")
+            || word.startsWith(u"qmljsdebugger="));
+}
+
+// The arguments without Qt's own options, which QApplication takes and the program never sees.
+QStringList withoutQtOptions(const QStringList& arguments)
+{
+    QStringList kept;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        bool takesValue = false;
+        if (i > 0 && argument.size() > 2 && argument[0] == u'-' && argument[1] != u'-'
+            && isQtOption(QStringView(argument).sliced(1), takesValue)) {
+            if (takesValue)
+                ++i;
+            continue;
+        }
+        kept.append(argument);
+        if (argument == QLatin1String("--")) {
+            kept += arguments.mid(i + 1);
+            break;
+        }
+    }
+    return kept;
+}
+
 } // namespace
 
-CommandLine ParseCommandLine(const QStringList& arguments)
+CommandLine ParseCommandLine(const QStringList& allArguments)
 {
+    const QStringList arguments = withoutQtOptions(allArguments);
     CommandLine result;
     result.program = arguments.isEmpty() ? QStringLiteral("numerion")
                                          : QFileInfo(arguments.first()).fileName();
@@ -62,11 +108,8 @@ CommandLine ParseCommandLine(const QStringList& arguments)
     QCommandLineOption quitAfterShow(QStringLiteral("quit-after-show"),
                                      QStringLiteral("Ends once the menu is painted."));
     quitAfterShow.setFlags(QCommandLineOption::HiddenFromHelp);
-    parser.addOption(help);
-    parser.addOption(version);
-    parser.addOption(quitAfterShow);
-    for (const QCommandLineOption* option : {&import, &numbers, &highest, &output, &title, &dates})
-        parser.addOption(*option);
+    parser.addOptions(
+        {help, version, quitAfterShow, import, numbers, highest, output, title, dates});
     parser.addPositionalArgument(
         QStringLiteral("file"),
         QStringLiteral("A draw database (.lto) or investment tracker file (.inv) to open."),
@@ -79,8 +122,39 @@ CommandLine ParseCommandLine(const QStringList& arguments)
         return result;
     };
 
+    const QList<const QCommandLineOption*> options {
+        &help, &version, &quitAfterShow, &import, &numbers, &highest, &output, &title, &dates};
+    // Options of one letter take one dash, words two. The parser would read "-import" as the
+    // letters i, m, p, o, r and t, and say so.
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument == QLatin1String("--"))
+            break;
+        const bool word = argument.startsWith(u'-') && argument.size() > 2;
+        if (word && argument[1] != u'-') {
+            for (const QCommandLineOption* option : options)
+                if (option->names().constLast() == argument.sliced(1))
+                    return fail(
+                        QStringLiteral("Unknown option '%1'; did you mean -%1?").arg(argument));
+            return fail(QStringLiteral("Unknown option '%1'.").arg(argument));
+        }
+        // A value may begin with a dash ("--title -Six-").
+        if (word && !argument.contains(u'='))
+            for (const QCommandLineOption* option : options)
+                if (!option->valueName().isEmpty()
+                    && option->names().constLast() == argument.sliced(2))
+                    ++i;
+    }
     if (!parser.parse(arguments))
         return fail(parser.errorText());
+    // The parser keeps every value of an option given twice; which one was meant is a guess.
+    const QStringList given = parser.optionNames();
+    for (const QCommandLineOption* option : options) {
+        const QStringList names = option->names();
+        const auto named = [&names](const QString& name) { return names.contains(name); };
+        if (std::count_if(given.begin(), given.end(), named) > 1)
+            return fail(QStringLiteral("--%1 is given more than once.").arg(names.constLast()));
+    }
     if (parser.isSet(help)) {
         result.action = CommandLine::Action::ShowHelp;
         // The parser names the program by its full path, or not at all before the application

@@ -36,5 +36,7 @@ struct CommandLine {
     QString text;
 };
 
-// Reads `arguments` as the program received them, the program's own path first.
+// Reads `arguments` as the program received them, the program's own path first. Qt's own options
+// (-platform offscreen, -style fusion) are passed over: QApplication takes them. An option given
+// twice, or a word after one dash ("-import"), fails.
 CommandLine ParseCommandLine(const QStringList& arguments);

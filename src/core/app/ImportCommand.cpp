@@ -30,8 +30,8 @@ ImportCommandResult RunImportCommand(const CommandLine::ImportRequest& request,
         QString example;
         if (const auto found = ImportView::FindDateOrderExample(*bytes, request.shape, today))
             example = QStringLiteral(" (line %1 is %2)")
-                          .arg(found->line)
-                          .arg(QLocale(QLocale::English)
+                          .arg(QString::number(found->line),
+                               QLocale(QLocale::English)
                                    .toString(dayFirst ? found->dayFirst : found->monthFirst,
                                              QStringLiteral("d MMMM yyyy")));
         result.err
@@ -54,10 +54,10 @@ ImportCommandResult RunImportCommand(const CommandLine::ImportRequest& request,
     if (!content || !SaveFileAtomically(request.output, *content, &reason))
         return failed(QStringLiteral("cannot write %1: %2").arg(request.output, reason));
 
+    // One arg() for all: a name holding "%3" must not take the place of the next value.
     result.out = QStringLiteral("%1 draws written to %2, %3 lines skipped, %4 draws left out\n")
-                     .arg(store.RecCount())
-                     .arg(request.output)
-                     .arg(import.skippedLines().size())
-                     .arg(import.leftOut());
+                     .arg(QString::number(store.RecCount()), request.output,
+                          QString::number(import.skippedLines().size()),
+                          QString::number(import.leftOut()));
     return result;
 }

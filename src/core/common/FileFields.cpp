@@ -1,5 +1,7 @@
 #include "FileFields.h"
 
+#include "core/common/Windows1252.h"
+
 #include <QStringDecoder>
 
 #include <charconv>
@@ -93,15 +95,15 @@ FileFieldReader::FileFieldReader(const QByteArray& bytes) : m_data(bytes), m_vie
     if (m_view.startsWith(Utf8Mark))
         m_pos = Utf8Mark.size();
     // Files are written as UTF-8; older ones hold the Windows ANSI code page. One look at the
-    // whole text decides: a field on its own cannot tell (a Latin-1 "\xe9" at its end reads as
+    // whole text decides: a field on its own cannot tell (an ANSI "\xe9" at its end reads as
     // the start of an unfinished UTF-8 character).
-    m_latin1 = !m_view.sliced(m_pos).isValidUtf8();
+    m_windows1252 = !m_view.sliced(m_pos).isValidUtf8();
 }
 
 QString FileFieldReader::decode(QByteArrayView bytes) const
 {
-    if (m_latin1)
-        return QString::fromLatin1(bytes);
+    if (m_windows1252)
+        return DecodeWindows1252(bytes);
     // A byte-order mark at the start of a text is a character of it; fromUtf8() would drop it.
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
     return utf8.decode(bytes);
@@ -115,10 +117,12 @@ void FileFieldReader::skipBlanks()
 
 bool FileFieldReader::atEnd() const
 {
+    // Editors of old left a Ctrl-Z at the end of a file to mark it.
+    constexpr char EndOfFileMark = '\x1a';
     qsizetype pos = m_pos;
     while (pos < m_view.size()
            && (isBlank(m_view[pos]) || isLineEnd(m_view[pos]) || m_view[pos] == '\f'
-               || m_view[pos] == '\v'))
+               || m_view[pos] == '\v' || m_view[pos] == EndOfFileMark))
         ++pos;
     return pos >= m_view.size();
 }

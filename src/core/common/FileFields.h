@@ -12,7 +12,8 @@
 // in double quotes is a text, "#year-month-day#" a date, anything else a plain value. It works
 // on the bytes and decodes only the texts, so a large file reads about as fast as it splits.
 // Texts are UTF-8 when the whole data is valid UTF-8 (after an optional byte-order mark), and
-// Latin-1 otherwise.
+// Windows-1252 otherwise. Blank lines and end-of-file marks (Ctrl-Z) after the last field are no
+// data.
 class FileFieldReader {
 public:
     explicit FileFieldReader(const QByteArray& bytes);
@@ -70,7 +71,7 @@ private:
     bool m_afterComma = false;
     bool m_ended = false;
     bool m_whole = true;
-    bool m_latin1 = false;
+    bool m_windows1252 = false;
 };
 
 // Builds lines of comma-separated fields ended by CR LF.

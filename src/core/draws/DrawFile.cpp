@@ -191,6 +191,9 @@ ReadResult Read(QIODevice& device, LineReading lines)
             return failed(error);
         records.append(date, std::span<const std::int16_t>(numbers));
     }
+    // Records beyond the count, or a field more on the last line, would not be saved again.
+    if (!reader.lineEnded() || !reader.atEnd())
+        return failed(ReadError::ContentAfterRecords);
     return result;
 }
 

@@ -9,7 +9,9 @@
 class QIODevice;
 
 // The draw file: a header line (record count, numbers per draw + 2, highest number, quoted
-// title) and one line of twelve fields per record, comma-separated and ended by CR LF.
+// title) and one line of twelve fields per record, comma-separated and ended by CR LF. Blank lines
+// and an end-of-file mark may follow the records; anything else would be lost by the next save,
+// so it makes the file unreadable.
 namespace DrawFile {
 
 // More than this is no draw file: 2002 records fit in well under a tenth of it.
@@ -37,6 +39,7 @@ enum class ReadError {
     BadRecordNumber, // a record number that differs from its line's position
     BadDate, // a date field that is not a #date# of a year 1000..9999
     BadNumber, // a number field that is not a whole number
+    ContentAfterRecords, // a field after the last record the header announced
 };
 
 struct ReadResult {

@@ -1,6 +1,7 @@
 #include "DrawHistoryImport.h"
 
 #include "core/common/TextFormat.h"
+#include "core/common/Windows1252.h"
 
 #include <QHash>
 #include <QStringConverter>
@@ -21,7 +22,7 @@ constexpr int FieldBits = 64; // fields tracked for the header test; later ones 
 constexpr qsizetype SkippedTextLength = 200;
 
 // A byte order mark names the encoding; otherwise UTF-8 when the bytes are valid UTF-8, which
-// files of plain ASCII also are, else Latin-1, which any bytes are.
+// files of plain ASCII also are, else the Windows ANSI code page, which any bytes are.
 QString decode(const QByteArray& bytes)
 {
     if (const std::optional<QStringConverter::Encoding> marked
@@ -31,7 +32,7 @@ QString decode(const QByteArray& bytes)
     }
     QStringDecoder utf8(QStringDecoder::Utf8);
     QString text = utf8.decode(bytes);
-    return utf8.hasError() ? QString::fromLatin1(bytes) : text;
+    return utf8.hasError() ? DecodeWindows1252(bytes) : text;
 }
 
 // Calls `use(line, number)` for every line, with CR LF, LF and CR each ending one.

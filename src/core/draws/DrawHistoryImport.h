@@ -16,7 +16,7 @@
 // it; whatever else the line holds (a draw number before the date, a bonus ball, a multiplier, a
 // jackpot after the numbers) is passed over. The reader works out by itself:
 // - the text encoding: a byte order mark (UTF-8 or UTF-16), else UTF-8 when the bytes are valid
-//   UTF-8, else Latin-1; line ends CR LF, LF or CR;
+//   UTF-8, else Windows-1252; line ends CR LF, LF or CR;
 // - the separator: tab, semicolon or comma, whichever most lines hold outside double quotes, or
 //   blanks when none does. A comma between digits separates numbers only in a comma-separated
 //   file or in pasted text, and not in "1,234,567"; elsewhere it is a decimal comma. Values that

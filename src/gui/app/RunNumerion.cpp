@@ -38,19 +38,6 @@ int answer(const CommandLine& commandLine)
     return failed ? 1 : 0;
 }
 
-// Qt's own options are words after a single dash (-platform, -style); a command line without
-// one that fails to be read fails for good, and saying so needs no display.
-bool mayHoldQtOptions(const QStringList& arguments)
-{
-    for (const QString& argument : arguments.mid(1)) {
-        if (argument == QLatin1String("--"))
-            break;
-        if (argument.size() > 2 && argument[0] == u'-' && argument[1] != u'-')
-            return true;
-    }
-    return false;
-}
-
 int runImport(const CommandLine& commandLine)
 {
     const ImportCommandResult result
@@ -64,20 +51,17 @@ int runImport(const CommandLine& commandLine)
 
 int RunNumerion(int argc, char** argv)
 {
-    // --help, --version and --import answer without a display. Qt's own options (-platform and
-    // the like) are known only once QApplication has taken them out, so a command line that fails
-    // here is read again then.
-    const QStringList arguments = argumentList(argc, argv);
-    CommandLine commandLine = ParseCommandLine(arguments);
-    if (commandLine.action == CommandLine::Action::ShowHelp
-        || commandLine.action == CommandLine::Action::ShowVersion
-        || (commandLine.action == CommandLine::Action::Fail && !mayHoldQtOptions(arguments)))
-        return answer(commandLine);
+    // Everything but running the windows answers without a display: a command line that cannot
+    // be read is refused before the platform plugin, which aborts where there is no display, is
+    // loaded. Qt's own options (-platform and the like) are left for QApplication.
+    const CommandLine commandLine = ParseCommandLine(argumentList(argc, argv));
     if (commandLine.action == CommandLine::Action::Import) {
         // Scripts convert on machines without a display: no GUI application, no platform plugin.
         QCoreApplication app(argc, argv);
         return runImport(commandLine);
     }
+    if (commandLine.action != CommandLine::Action::Run)
+        return answer(commandLine);
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Numerion"));
@@ -92,11 +76,6 @@ int RunNumerion(int argc, char** argv)
     // Windows come and go one at a time; only the end of the program quits.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    commandLine = ParseCommandLine(QApplication::arguments());
-    if (commandLine.action == CommandLine::Action::Import)
-        return runImport(commandLine);
-    if (commandLine.action != CommandLine::Action::Run)
-        return answer(commandLine);
     // Start-up makes the program's folder the current one; a relative name means the folder
     // the program was started in.
     const QString file

@@ -29,6 +29,24 @@ private Q_SLOTS:
                                  << "numerion " NUMERION_VERSION "\n";
         QTest::newRow("unknown option") << QStringList {"--imp"} << fail << ""
                                         << "numerion: Unknown option 'imp'.\n";
+        QTest::newRow("a word after one dash")
+            << QStringList {"-import", "a.csv"} << fail << ""
+            << "numerion: Unknown option '-import'; did you mean --import?\n";
+        QTest::newRow("a word after one dash that is no option")
+            << QStringList {"-imp"} << fail << ""
+            << "numerion: Unknown option '-imp'.\n";
+        QTest::newRow("Qt's own options are QApplication's")
+            << QStringList {"-style", "fusion", "-reverse", "-qwindowtitle", "-x", "Weekly.lto"}
+            << run << "Weekly.lto"
+            << "";
+        QTest::newRow("an option given twice")
+            << QStringList {"--import", "a.csv",     "--numbers", "6",        "--highest",
+                            "49",       "--numbers", "5",         "--output", "a.lto"}
+            << fail << ""
+            << "numerion: --numbers is given more than once.\n";
+        QTest::newRow("an option given twice by both its names")
+            << QStringList {"-v", "--version"} << fail << ""
+            << "numerion: --version is given more than once.\n";
         QTest::newRow("import with a file to open")
             << QStringList {"--import", "a.csv",    "--numbers", "6",    "--highest",
                             "49",       "--output", "a.lto",     "b.lto"}
@@ -104,6 +122,14 @@ private Q_SLOTS:
         QCOMPARE(line.import.shape.highestNumber, 39);
         QVERIFY(!line.import.title);
         QCOMPARE(int(line.import.dateOrder), int(DrawHistoryImport::DateOrder::MonthDay));
+
+        // A value may begin with a dash.
+        const CommandLine dashed
+            = ParseCommandLine({"numerion", "--import", "-h.csv", "--numbers", "5", "--highest",
+                                "39", "--output", "o.lto", "--title", "-Six-"});
+        QCOMPARE(int(dashed.action), int(CommandLine::Action::Import));
+        QCOMPARE(dashed.import.history, QStringLiteral("-h.csv"));
+        QCOMPARE(dashed.import.title, QStringLiteral("-Six-"));
     }
 };
 

@@ -72,6 +72,12 @@ private Q_SLOTS:
             << "history.csv: line 4: bad date: 1;12.1I.2025;07;08;09;10;11;12;13;2.000,00\n"
                "numerion: cannot write no/such/folder/out.lto: No such file or directory\n"
             << oldDrawFile;
+        // The command line is refused before anything needs a display, which is missing here.
+        QTest::newRow("one dash")
+            << (QStringList {"-import", "history.csv"} + shape) << 1 << ""
+            << "numerion: Unknown option '-import'; did you mean --import?\nTry 'numerion "
+               "--help' for more information.\n"
+            << oldDrawFile;
         QTest::newRow("an option missing")
             << QStringList {"--import", "history.csv", "--numbers", "6", "--output", "out.lto"} << 1
             << ""
@@ -119,6 +125,23 @@ private Q_SLOTS:
         QVERIFY(
             fileBytes(request.output)
                 .startsWith("208,8,49,\"Sample-history\"\r\n1,#2024-01-03#,2,15,24,31,38,48,0,"));
+    }
+
+    // File names are written into the messages as they are, percent signs and all.
+    void keepsNamesAsTheyAre()
+    {
+        write(QStringLiteral("h%1.csv"), history);
+        CommandLine::ImportRequest request;
+        request.history = m_folder.filePath(QStringLiteral("h%1.csv"));
+        request.shape = {6, 49};
+        request.output = m_folder.filePath(QStringLiteral("%3 %2.lto"));
+        const ImportCommandResult result
+            = RunImportCommand(request, QStringLiteral("numerion"), TestToday);
+        QCOMPARE(result.out,
+                 QStringLiteral("2 draws written to ") + request.output
+                     + QStringLiteral(", 1 lines skipped, 0 draws left out\n"));
+        QVERIFY2(result.err.startsWith(request.history + QStringLiteral(": line 4: bad date")),
+                 qPrintable(result.err));
     }
 
 private:

@@ -162,6 +162,8 @@ private Q_SLOTS:
                                         "\xc3\xa9",
                                         "\xe9"};
         const QByteArrayList oddLineEnds {"\n", "\r", "", "\r\r\n", " \r\n", ",\r\n", ",,\r\n"};
+        // What may follow the last record, and what may not.
+        const QByteArrayList tails {"\r\n", "\r\n \r\n\x1a", "\x1a\x1a", "0", "\x1a#", "\"x\""};
         QRandomGenerator random(2026);
         int accepted = 0;
         for (int round = 0; round < 400; ++round) {
@@ -197,6 +199,8 @@ private Q_SLOTS:
                 }
                 bytes += fields.join(',') + end;
             }
+            if (random.bounded(4) == 0)
+                bytes += tails[random.bounded(tails.size())];
             const DrawFile::ReadResult quick = readBytes(bytes);
             const DrawFile::ReadResult full
                 = readBytes(bytes, DrawFile::LineReading::FullReaderOnly);
@@ -260,6 +264,16 @@ private Q_SLOTS:
         QTest::newRow("number too large")
             << QByteArray("1,8,49,\"\"\r\n1,#1996-09-07#,3,99999999999,23,30,42,49,0,0,0,0\r\n")
             << E::BadNumber;
+        const QByteArray second = "2,#1996-09-14#,5,12,19,27,33,41,0,0,0,0\r\n";
+        QTest::newRow("more records than announced")
+            << QByteArray("1,8,49,\"\"\r\n" + record + second) << E::ContentAfterRecords;
+        QTest::newRow("a field more on the last line")
+            << QByteArray("1,8,49,\"\"\r\n1,#1996-09-07#,3,11,23,30,42,49,0,0,0,0,5\r\n")
+            << E::ContentAfterRecords;
+        QTest::newRow("lines after a header of no records")
+            << QByteArray("0,8,49,\"\"\r\n" + record) << E::ContentAfterRecords;
+        QTest::newRow("text after the end-of-file mark")
+            << QByteArray("1,8,49,\"\"\r\n" + record + "\x1a\r\nx") << E::ContentAfterRecords;
         QTest::newRow("oversized file")
             << QByteArray("0,8,49,\"" + QByteArray(DrawFile::MaxFileBytes, 'x') + "\"\r\n")
             << E::Unreadable;
@@ -280,10 +294,19 @@ private Q_SLOTS:
         QTest::addColumn<QString>("title");
         QTest::newRow("control characters in the title")
             << QByteArray("0,8,49,\"Big\x01\tSix\x1b\"\r\n") << "BigSix";
-        QTest::newRow("found by the fuzzer")
-            << QByteArray::fromBase64("MCwxNCw3NSwiQmlnLP//////AAD/////////////////AAAACjEsIzIwMjk5"
-                                      "LDABAAAAAAALAAAALDE5OTYtMDktMTQjLDUsMSwwDQo=")
-            << QString();
+        QTest::newRow("blank lines and an end-of-file mark after the records")
+            << QByteArray("1,8,49,\"Six\"\r\n1,#1996-09-07#,3,11,23,30,42,49,0,0,0,0\r\n"
+                          "\r\n \t\r\n\x1a")
+            << "Six";
+        QTest::newRow("Windows-1252 title")
+            << QByteArray("0,8,49,\"\x93Mum\x92s \x80 \x96 \x81\xe9\"\r\n")
+            << QString::fromUtf8("\u201cMum\u2019s \u20ac \u2013 \u00e9");
+        // The header line of an input the fuzzer found (the lines after it, beyond a count of no
+        // records, are refused).
+        const QByteArray found
+            = QByteArray::fromBase64("MCwxNCw3NSwiQmlnLP//////AAD/////////////////AAAACjEsIzIwMjk5"
+                                     "LDABAAAAAAALAAAALDE5OTYtMDktMTQjLDUsMSwwDQo=");
+        QTest::newRow("found by the fuzzer") << found.left(found.indexOf('\n') + 1) << QString();
     }
     void acceptedFilesSurviveASave()
     {

@@ -207,6 +207,19 @@ private Q_SLOTS:
         QCOMPARE(import.dateOrderUndecided(), undecided);
     }
 
+    // A file that is not UTF-8 is read in the Windows ANSI code page: its quotes, dashes and euro
+    // signs are no control characters (which a line shows as nothing).
+    void readsWindows1252()
+    {
+        const Import import("Ziehung am 12.06.1982 \x96 \x84Gl\xfc"
+                            "ck\x93 3 11 \x80\x8d\x9d\n",
+                            {6, 49}, TestToday);
+        QCOMPARE(import.skippedLines().size(), std::size_t(1));
+        QCOMPARE(import.skippedLines()[0].text,
+                 QStringLiteral("Ziehung am 12.06.1982 \u2013 \u201eGl\u00fcck\u201c 3 11 "
+                                "\u20ac\u008d\u009d"));
+    }
+
     void twoDigitYearsAreInThePast()
     {
         const int next = (QDate::currentDate().year() + 1) % 100;
