@@ -175,23 +175,18 @@ private:
     }
 
     // `text` centred in its cells, narrowed where it is wider than they are.
-    static void fit(QPainter& painter, const QFontMetricsF& metrics, const QString& text, double x,
-                    double room, double baseline)
-    {
-        const double advance = metrics.horizontalAdvance(text);
-        if (advance <= room) {
-            painter.drawText(QPointF(x + (room - advance) / 2, baseline), text);
-            return;
-        }
-        painter.save();
-        painter.translate(x, baseline);
-        painter.scale(room / advance, 1);
-        painter.drawText(QPointF(0, 0), text);
-        painter.restore();
-    }
     void drawFitted(const QString& text, double x, double room, double baseline)
     {
-        fit(m_painter, m_metrics, text, x, room, baseline);
+        const double advance = m_metrics.horizontalAdvance(text);
+        if (advance <= room) {
+            m_painter.drawText(QPointF(x + (room - advance) / 2, baseline), text);
+            return;
+        }
+        m_painter.save();
+        m_painter.translate(x, baseline);
+        m_painter.scale(room / advance, 1);
+        m_painter.drawText(QPointF(0, 0), text);
+        m_painter.restore();
     }
 
     // The glyphs laid out in `layout` drawn into an image, which is put on the page narrowed to
@@ -200,7 +195,10 @@ private:
     void drawPicture(const QTextLayout& layout, double x, double room, double top)
     {
         const double scale = 96.0 / m_metrics.height();
-        const double advance = layout.lineAt(0).naturalTextWidth();
+        const QTextLine line = layout.lineAt(0);
+        const double advance = line.naturalTextWidth();
+        // On the baseline of the printout's font, whatever the emoji font's own.
+        const double lower = m_metrics.ascent() - line.ascent();
         const double width = std::max(advance, room);
         QImage image(int(std::ceil(width * scale)), int(std::ceil(m_metrics.height() * scale)),
                      QImage::Format_ARGB32_Premultiplied);
@@ -212,7 +210,8 @@ private:
             run.setRawFont(font);
             QList<QPointF> positions = run.positions();
             for (QPointF& position : positions)
-                position = QPointF(position.x() + (width - advance) / 2, position.y()) * scale;
+                position
+                    = QPointF(position.x() + (width - advance) / 2, position.y() + lower) * scale;
             run.setPositions(positions);
             painter.drawGlyphRun(QPointF(), run);
         }
