@@ -19,7 +19,7 @@ case "$mode" in
 esac
 
 packages=(cmake g++ ninja-build qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev
-          fonts-dejavu-core fonts-liberation libcups2-dev
+          fonts-dejavu-core fonts-liberation fonts-noto-color-emoji libcups2-dev
           # the Debian package and the checks of the desktop files
           dpkg-dev file desktop-file-utils appstream shared-mime-info)
 case "$mode" in

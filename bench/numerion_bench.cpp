@@ -55,8 +55,14 @@ class NoPrinter : public PrinterPort {
 public:
     std::optional<PageMetrics> pageMetrics() override { return std::nullopt; }
     bool hasPrinter() override { return false; }
-    bool print(const Printout&, const QString&, QString*) override { return false; }
-    bool printPicture(const QPicture&, bool, const QString&, QString*) override { return false; }
+    PrintOutcome print(const Printout&, const QString&, QString*) override
+    {
+        return PrintOutcome::NotPrinted;
+    }
+    PrintOutcome printPicture(const QPicture&, bool, const QString&, QString*) override
+    {
+        return PrintOutcome::NotPrinted;
+    }
 };
 class NoDialogs : public FileDialogs {
 public:

@@ -20,15 +20,15 @@ public:
         return PageMetrics {printableHeight, *lineHeight};
     }
     bool hasPrinter() override { return lineHeight.has_value(); }
-    bool print(const Printout& printout, const QString& pdfPath, QString* error) override
+    PrintOutcome print(const Printout& printout, const QString& pdfPath, QString* error) override
     {
         printed.append(printout);
         pdfPaths.append(pdfPath);
         return succeed(error);
     }
 
-    bool printPicture(const QPicture& picture, bool colour, const QString& pdfPath,
-                      QString* error) override
+    PrintOutcome printPicture(const QPicture& picture, bool colour, const QString& pdfPath,
+                              QString* error) override
     {
         QImage image(picture.boundingRect().size(), QImage::Format_RGB32);
         image.fill(Qt::white);
@@ -51,10 +51,11 @@ public:
     int pageQueries = 0; // how often the page was measured
 
 private:
-    bool succeed(QString* error) const
+    PrintOutcome succeed(QString* error) const
     {
-        if (!failWith.isEmpty())
-            *error = failWith;
-        return failWith.isEmpty();
+        if (failWith.isEmpty())
+            return PrintOutcome::Printed;
+        *error = failWith;
+        return PrintOutcome::NotPrinted;
     }
 };

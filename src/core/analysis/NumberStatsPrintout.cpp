@@ -1,7 +1,7 @@
 #include "NumberStatsPrintout.h"
 
 #include "core/analysis/DrawStatistics.h"
-#include "core/common/TextFormat.h"
+#include "core/common/PrintColumns.h"
 
 #include <QLocale>
 
@@ -32,7 +32,8 @@ constexpr int FewestLinesPerPage = HeaderLines + 3 + FooterLines;
 
 QString fitted(const Column& column, const QString& text)
 {
-    return column.right ? RightAlign(column.width, text) : text.left(column.width);
+    return column.right ? PrintColumns::rightAlign(column.width, text)
+                        : PrintColumns::left(text, column.width);
 }
 
 Line textLine(const QString& text)
@@ -49,7 +50,7 @@ QList<Line> numberHeader()
         const Column& column = numberColumns[c];
         const QString title = NumberColumnTitle(NumberColumn(c));
         const qsizetype blank = title.lastIndexOf(u' ');
-        if (title.size() > column.width && blank > 0) {
+        if (PrintColumns::width(title) > column.width && blank > 0) {
             top.append({column.at, fitted(column, title.left(blank))});
             bottom.append({column.at, fitted(column, title.mid(blank + 1))});
         } else {

@@ -1,5 +1,7 @@
 #include "Printout.h"
 
+#include "core/common/PrintColumns.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -27,10 +29,13 @@ PrintoutWriter::PrintoutWriter()
 void PrintoutWriter::printAt(int column, const QString& text)
 {
     const int start = std::max(column, 1) - 1;
-    if (m_line.size() > start)
+    if (m_cells > start)
         endLine();
-    m_line += QString(start - m_line.size(), u' ');
+    m_line += QString(start - m_cells, u' ');
     m_line += text;
+    // Counted over the whole line: a text can join the character before it (a flag's second
+    // half, an accent).
+    m_cells = PrintColumns::width(m_line);
     m_lineOpen = true;
 }
 
@@ -38,6 +43,7 @@ void PrintoutWriter::endLine()
 {
     m_printout.pages.last().append(m_line);
     m_line.clear();
+    m_cells = 0;
     m_lineOpen = false;
 }
 

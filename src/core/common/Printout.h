@@ -26,7 +26,8 @@ int LinesPerSheet(const PageMetrics& page);
 QMarginsF PrintoutMargins(const QMarginsF& printerMargins);
 
 // Lays out a printout the way the program prints: text placed at a column (counted from 1),
-// staying on the line or ending it, empty lines and new pages.
+// staying on the line or ending it, empty lines and new pages. Columns are the cells of a
+// monospaced printout (PrintColumns), not the units of a QString.
 class PrintoutWriter {
 public:
     PrintoutWriter();
@@ -50,5 +51,6 @@ public:
 private:
     Printout m_printout;
     QString m_line;
+    int m_cells = 0; // the cells m_line fills
     bool m_lineOpen = false;
 };

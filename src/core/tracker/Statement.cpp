@@ -1,7 +1,6 @@
 #include "Statement.h"
 
-#include "core/common/TextFormat.h"
-#include "core/tracker/Description.h"
+#include "core/common/PrintColumns.h"
 #include "core/tracker/Money.h"
 #include "core/tracker/Sheet.h"
 
@@ -14,16 +13,17 @@ constexpr int LastColumn = 67;
 
 // A line with `label` from column 8 and `amount` ending in column 67, whole. The amount field
 // begins in `fieldColumn`; a wider amount begins further left and the label gives way to it,
-// keeping a blank between them.
+// keeping a blank between them. Widths are printed cells: an emoji or a Chinese character in a
+// description takes two.
 void printRow(PrintoutWriter& writer, const QString& label, int fieldColumn, const QString& amount)
 {
     const int fieldWidth = LastColumn - fieldColumn + 1;
-    const int start = std::max(TextColumn, int(LastColumn + 1 - amount.size()));
+    const int start = std::max(TextColumn, LastColumn + 1 - PrintColumns::width(amount));
     const int room = std::min(DescriptionWidth, start - 1 - TextColumn);
     if (room > 0)
-        writer.printAt(TextColumn, Description::left(label, room));
+        writer.printAt(TextColumn, PrintColumns::left(label, room));
     if (start >= fieldColumn)
-        writer.printAt(fieldColumn, RightAlign(fieldWidth, amount));
+        writer.printAt(fieldColumn, PrintColumns::rightAlign(fieldWidth, amount));
     else
         writer.printAt(start, amount);
     writer.endLine();

@@ -27,7 +27,7 @@ QString proposedPdfPath()
 // Sends a printout by `print` to the default printer, or without one to a PDF file the user
 // picks. Failures become a message.
 void deliver(Services& services,
-             const std::function<bool(const QString& pdfPath, QString* error)>& print)
+             const std::function<PrintOutcome(const QString& pdfPath, QString* error)>& print)
 {
     const auto printBusy = [&](const QString& pdfPath, QString* error) {
         BusyCursor busy;
@@ -35,9 +35,19 @@ void deliver(Services& services,
     };
     QString error;
     if (services.printer.hasPrinter()) {
-        if (!printBusy(QString(), &error))
+        switch (printBusy(QString(), &error)) {
+        case PrintOutcome::Printed:
+            break;
+        case PrintOutcome::NotPrinted:
             services.messages.inform(PrinterTitle,
                                      QStringLiteral("The printout could not be printed: ") + error);
+            break;
+        case PrintOutcome::MayStillPrint:
+            // Printing again could give two copies; the message names the job to look for.
+            services.messages.inform(PrinterTitle,
+                                     QStringLiteral("The printout may still print: ") + error);
+            break;
+        }
         return;
     }
 
@@ -46,7 +56,7 @@ void deliver(Services& services,
         QStringLiteral("PDF documents (*.pdf)"));
     if (path.isEmpty())
         return;
-    if (printBusy(path, &error))
+    if (printBusy(path, &error) == PrintOutcome::Printed)
         services.messages.inform(
             PrinterTitle,
             QStringLiteral("No printer is available. The printout was saved to ")

@@ -8,6 +8,15 @@
 
 class QPicture;
 
+// How a printout ended.
+enum class PrintOutcome {
+    Printed, // the printer took it, or the PDF file was written
+    NotPrinted, // nothing of it will print; the error says why
+    // The print server has a job for it but did not confirm it, nor could it be cancelled: it
+    // may still print. The error names the job.
+    MayStillPrint,
+};
+
 // The printer as the program uses it. Tests put a fake in its place.
 class PrinterPort {
 public:
@@ -19,12 +28,12 @@ public:
 
     virtual bool hasPrinter() = 0;
     // Sends the printout to the default printer, or writes it as a PDF file to `pdfPath` when
-    // that is given. On failure, a refused job included, returns false with the reason in
-    // `error`.
-    virtual bool print(const Printout& printout, const QString& pdfPath, QString* error) = 0;
+    // that is given. Unless it was printed, `error` says what happened.
+    virtual PrintOutcome print(const Printout& printout, const QString& pdfPath, QString* error)
+        = 0;
     // Prints `picture` on one page, scaled to fit it and drawn at the printer's own resolution,
     // in colour or in shades of grey; to the default printer or to `pdfPath` as above.
-    virtual bool printPicture(const QPicture& picture, bool colour, const QString& pdfPath,
-                              QString* error)
+    virtual PrintOutcome printPicture(const QPicture& picture, bool colour, const QString& pdfPath,
+                                      QString* error)
         = 0;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gui/common/CupsQueue.h"
 #include "gui/common/PrinterPort.h"
 
 class QFont;
@@ -11,10 +12,16 @@ class QtPrinterPort : public PrinterPort {
 public:
     std::optional<PageMetrics> pageMetrics() override;
     bool hasPrinter() override;
-    bool print(const Printout& printout, const QString& pdfPath, QString* error) override;
-    bool printPicture(const QPicture& picture, bool colour, const QString& pdfPath,
-                      QString* error) override;
+    PrintOutcome print(const Printout& printout, const QString& pdfPath, QString* error) override;
+    PrintOutcome printPicture(const QPicture& picture, bool colour, const QString& pdfPath,
+                              QString* error) override;
 
     // The monospaced font every text printout uses, so that character columns line up.
     static QFont printoutFont();
+
+    // Called while a job is handed to the print server, for tests that fail it half-way.
+    void setSubmitHook(SubmitHook hook) { m_submitHook = std::move(hook); }
+
+private:
+    SubmitHook m_submitHook;
 };

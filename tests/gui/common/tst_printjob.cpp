@@ -50,13 +50,14 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("out.pdf"));
         QString error;
-        QVERIFY2(print(path, &error), qPrintable(error));
+        QVERIFY2(print(path, &error) == PrintOutcome::Printed, qPrintable(error));
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QVERIFY(file.read(5).startsWith("%PDF"));
 
         error.clear();
-        QVERIFY(!print(QStringLiteral("/no/such/folder/out.pdf"), &error));
+        QCOMPARE(print(QStringLiteral("/no/such/folder/out.pdf"), &error),
+                 PrintOutcome::NotPrinted);
         // The system's reason, as for every file the program fails to write.
         QVERIFY(!error.isEmpty());
     }

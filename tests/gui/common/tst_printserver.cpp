@@ -33,6 +33,8 @@
 #include <sys/prctl.h>
 #endif
 
+Q_DECLARE_METATYPE(SubmitStep)
+
 namespace {
 
 const QString a4Queue = QStringLiteral("NumerionA4");
@@ -67,8 +69,11 @@ PageLog %1/log/page_log
 Printcap %1/printcap
 SystemGroup root
 )";
+// The scheduler keeps its files up to date at once, so that one the test kills comes back with
+// its queues and jobs.
 const char* const schedulerConf = R"(Listen %1/sock
 LogLevel info
+DirtyCleanInterval 0
 Browsing No
 WebInterface No
 DefaultAuthType None
@@ -142,6 +147,24 @@ public:
 #ifdef Q_OS_LINUX
         m_cupsd.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
 #endif
+        if (const QString failed = launch(); !failed.isEmpty())
+            return failed;
+        for (const auto& [queue, model] :
+             {std::pair {a4Queue, a4Model}, {letterQueue, letterModel}}) {
+            const QString failed
+                = tool("lpadmin",
+                       {QStringLiteral("-p"), queue, QStringLiteral("-E"), QStringLiteral("-v"),
+                        QStringLiteral("numerion-pdf:/") + queue, QStringLiteral("-P"), model});
+            if (!failed.isEmpty())
+                return QStringLiteral("the queue %1 could not be set up: %2").arg(queue, failed);
+        }
+        return tool("lpadmin", {QStringLiteral("-d"), a4Queue});
+    }
+
+    // Starts the scheduler on the files set up by start(), again after a stop(): its queues
+    // and the jobs it kept are back.
+    QString launch()
+    {
         m_cupsd.start(m_tools[QStringLiteral("cupsd")],
                       {QStringLiteral("-f"), QStringLiteral("-c"), path("conf/cupsd.conf"),
                        QStringLiteral("-s"), path("conf/cups-files.conf")});
@@ -153,16 +176,13 @@ public:
                 return QStringLiteral("cupsd did not come up: ") + diagnostics();
             QTest::qWait(100);
         }
-        for (const auto& [queue, model] :
-             {std::pair {a4Queue, a4Model}, {letterQueue, letterModel}}) {
-            const QString failed
-                = tool("lpadmin",
-                       {QStringLiteral("-p"), queue, QStringLiteral("-E"), QStringLiteral("-v"),
-                        QStringLiteral("numerion-pdf:/") + queue, QStringLiteral("-P"), model});
-            if (!failed.isEmpty())
-                return QStringLiteral("the queue %1 could not be set up: %2").arg(queue, failed);
-        }
-        return tool("lpadmin", {QStringLiteral("-d"), a4Queue});
+        return QString();
+    }
+
+    void kill()
+    {
+        m_cupsd.kill();
+        m_cupsd.waitForFinished(5000);
     }
 
     void stop()
@@ -368,6 +388,17 @@ private Q_SLOTS:
                                      : QStringLiteral("___");
         if (queue == letterQueue)
             QVERIFY2(text.contains(expected), qPrintable(text.left(300)));
+        if (queue == letterQueue && command == "statement") {
+            // The amounts end in one column, the one after the wide characters too.
+            const QRegularExpression amount(QStringLiteral(R"re(^\$?-?[\d,]+\.\d\d$)re"));
+            QList<double> ends;
+            for (const QRegularExpressionMatch& word : box.globalMatch(QString::fromUtf8(words)))
+                if (amount.match(word.captured(5)).hasMatch())
+                    ends.append(word.captured(3).toDouble());
+            QCOMPARE(ends.size(), 3);
+            QVERIFY2(qAbs(ends[1] - ends[0]) < 0.5 && qAbs(ends[2] - ends[0]) < 0.5,
+                     qPrintable(text));
+        }
 
         // The chart is drawn at the printer's resolution, not stretched from screen pixels.
         QByteArray images;
@@ -412,6 +443,54 @@ private Q_SLOTS:
         QCOMPARE(shown, message);
         QCOMPARE(newestJob(a4Queue), before);
         QVERIFY(topLevel<LInvTrack>("LInvTrack"));
+    }
+
+    // The server stops while a job is handed to it. A job whose printout never got there is held
+    // empty when the server is back: it prints nothing, and the user is told so. When the server
+    // dies before it answers for a printout that went over, the job may print: the message
+    // names it, so that the user looks before printing a second copy.
+    void aServerThatStopsMidJob_data()
+    {
+        QTest::addColumn<SubmitStep>("step");
+        QTest::addColumn<bool>("crash");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("job made") << SubmitStep::JobMade << false
+                                  << "The printout could not be printed: The printout did not "
+                                     "reach the print server (%2). Job %1 on the printer "
+                                     "NumerionA4 was left empty and will not print.";
+        QTest::newRow("printout sent")
+            << SubmitStep::DocumentWritten << true
+            << "The printout may still print: Job %1 on the printer NumerionA4 was sent, but the "
+               "print server did not confirm it (%2). Look at the printer's queue before printing "
+               "again.";
+    }
+    void aServerThatStopsMidJob()
+    {
+        QFETCH(SubmitStep, step);
+        QFETCH(bool, crash);
+        QFETCH(QString, message);
+        QCOMPARE(m_server.tool("lpadmin", {QStringLiteral("-d"), a4Queue}), QString());
+        const int before = newestJob(a4Queue);
+        m_port.setSubmitHook([this, step, crash](SubmitStep now) {
+            if (now == step && crash)
+                m_server.kill();
+            else if (now == step)
+                m_server.stop();
+        });
+        printFromTheProgram(QStringLiteral("statement"));
+        m_port.setSubmitHook({});
+        const QString shown = m_fixture->messages.lastText();
+        QCOMPARE(m_server.launch(), QString());
+        const int job = newestJob(a4Queue);
+        QVERIFY(job > before);
+        const QString reason = shown.section(u'(', 1).section(u')', 0, 0);
+        QCOMPARE(shown, message.arg(QString::number(job), reason));
+        QVERIFY(!reason.isEmpty());
+        if (step == SubmitStep::JobMade) {
+            // Held for a document that never comes.
+            QCOMPARE(jobsOf(a4Queue).value(job), int(IPP_JSTATE_HELD));
+            QVERIFY(!QFileInfo::exists(m_server.outputFile(a4Queue, job)));
+        }
     }
 
     // With the server gone there is no printer, and the printout can still be kept as a PDF.
@@ -466,6 +545,14 @@ private:
             click(topLevel<LGraph>("LGraph"), "Printer3");
         } else {
             click(menu, "InvTrack");
+            // A description with emoji, joined ones and a flag, and Chinese characters.
+            Sheet& sheet = state.TrackerSheet;
+            sheet.cell(1, 0) = Cell(QStringLiteral("Tickets"));
+            sheet.cell(1, 1) = Cell(-10.0);
+            sheet.cell(2, 0) = Cell(QStringLiteral(
+                "Won \U0001F389 \U0001F468\u200D\U0001F469\u200D\U0001F467 \U0001F1E9\U0001F1EA \u4E2D\u6587 x"));
+            sheet.cell(2, 1) = Cell(12.5);
+            sheet.CalculateSheet();
             m_fixture->messages.answerNext(true);
             click(topLevel<LInvTrack>("LInvTrack"), "Printr");
         }
