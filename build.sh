@@ -42,8 +42,8 @@ if ((${#missing[@]})); then
   DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null
 fi
 
-werror=OFF
-[ "${CI:-}" = "true" ] && werror=ON
+# Warnings are errors in every build, CI's and a developer's alike.
+werror=ON
 jobs=$(nproc)
 
 # configure_and_build DIR [cmake options...]
