@@ -15,8 +15,9 @@ public:
     // Amounts stay below this in magnitude (twelve digits before the decimal point), so the total
     // of 105 of them can never overflow its count of ten-thousandths.
     static constexpr double MaxAmount = 1e12;
-    // A subtotal adds up to 104 amounts.
-    static constexpr double MaxSubtotal = (DataRows - 1) * MaxAmount;
+    // A subtotal adds up to 104 amounts; this stays above their sum even when the fifteen digits
+    // of a file round it up.
+    static constexpr double MaxSubtotal = DataRows * MaxAmount;
 
     using Row = std::array<Cell, 2>;
     // Where each row went in a calculation: its new row, or 0 when it was dropped.

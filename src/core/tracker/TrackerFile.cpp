@@ -66,8 +66,8 @@ QString UnitsText(long long tenThousandths)
         ? 0ULL - static_cast<unsigned long long>(tenThousandths)
         : static_cast<unsigned long long>(tenThousandths);
     const unsigned long long whole = magnitude / Money::TenThousandths;
-    QString fraction = QStringLiteral("%1").arg(magnitude % Money::TenThousandths, 4, 10,
-                                                QLatin1Char('0'));
+    QString fraction
+        = QStringLiteral("%1").arg(magnitude % Money::TenThousandths, 4, 10, QLatin1Char('0'));
     while (fraction.endsWith(u'0'))
         fraction.chop(1);
     if (magnitude == 0)

@@ -38,8 +38,7 @@ QStringList shown(const Sheet& sheet)
 {
     QStringList rows;
     for (int r = 1; r <= sheet.SheetRowCount; ++r)
-        rows.append(Money::CellText(sheet.cell(r, 0)) + u'='
-                    + Money::FormatRowAmount(sheet, r));
+        rows.append(Money::CellText(sheet.cell(r, 0)) + u'=' + Money::FormatRowAmount(sheet, r));
     return rows;
 }
 
@@ -122,12 +121,13 @@ private Q_SLOTS:
         QTest::addColumn<int>("count");
         QTest::addColumn<QString>("subtotal"); // as shown; empty for no "Sub Total" row
         QTest::addColumn<QString>("total");
-        QTest::newRow("105 of the largest")
-            << 999999999999.99 << 105 << "" << "104,999,999,999,998.95";
+        QTest::newRow("105 of the largest") << 999999999999.99 << 105 << ""
+                                            << "104,999,999,999,998.95";
         QTest::newRow("a subtotal of 93") << 580000000000.01 << 93 << "53,940,000,000,000.93"
                                           << "53,940,000,000,000.93";
         QTest::newRow("a subtotal of 104 of the largest")
-            << -999999999999.99 << 104 << "-103,999,999,999,998.96" << "-103,999,999,999,998.96";
+            << -999999999999.99 << 104 << "-103,999,999,999,998.96"
+            << "-103,999,999,999,998.96";
     }
     void sumsKeepEveryCent()
     {

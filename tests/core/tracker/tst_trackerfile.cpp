@@ -180,17 +180,20 @@ private Q_SLOTS:
         QRandomGenerator random(20260114);
         for (int round = 0; round < 300; ++round) {
             Sheet saved;
-            // The first sheet: a subtotal of twelve-digit amounts, far beyond any one amount.
+            // The first sheet: a subtotal far beyond any one amount.
             const int rows = round == 0 ? 0 : int(random.bounded(Sheet::DataRows + 1));
             for (int r = 1; r <= rows; ++r) {
                 saved.cell(r, 0) = generatedDescription(random);
                 saved.cell(r, 1) = generatedAmount(random);
             }
             if (round == 0) {
-                for (int r : {1, 2})
+                // 104 of the largest amounts a file holds: their sum written with fifteen digits
+                // rounds up to 104 times the limit of one amount.
+                for (int r = 1; r < Sheet::DataRows; ++r) {
                     saved.cell(r, 0) = Cell(QStringLiteral("Big"));
-                saved.cell(1, 1) = saved.cell(2, 1) = Cell(-999999999999.99);
-                saved.cell(3, 0) = Cell(QStringLiteral("Sub Total"));
+                    saved.cell(r, 1) = Cell(-999999999999.999);
+                }
+                saved.cell(Sheet::DataRows, 0) = Cell(QStringLiteral("Sub Total"));
             }
             saved.CalculateSheet();
 
@@ -214,8 +217,15 @@ private Q_SLOTS:
     void editedSheetsOpenAsSaved()
     {
         QRandomGenerator random(20260301);
-        const QStringList typed {"Sub Total", "sUB tOTAL", "Tickets", "999999999999.99",
-                                 "-999999999999.99", "600000000000", "-.5", "1.2.3", "é💰"};
+        const QStringList typed {"Sub Total",
+                                 "sUB tOTAL",
+                                 "Tickets",
+                                 "999999999999.99",
+                                 "-999999999999.99",
+                                 "600000000000",
+                                 "-.5",
+                                 "1.2.3",
+                                 "é💰"};
         for (int round = 0; round < 150; ++round) {
             Sheet sheet;
             // Now and then the sheet of a file as the window opens it.
@@ -355,7 +365,7 @@ private Q_SLOTS:
         QTest::newRow("quoted amount with a word after it")
             << winnings("\"Winnings\",\" 12.5 EUR\"") << E::MixedAmount;
         QTest::newRow("subtotal beyond any sum")
-            << threeRowBytes().replace("2.5", "104000000000000") << E::AmountTooLarge;
+            << threeRowBytes().replace("2.5", "105000000000000") << E::AmountTooLarge;
         QTest::newRow("oversized")
             << QByteArray("0\r\n\"" + QByteArray(TrackerFile::MaxFileBytes, 'x') + "\"")
             << E::Unreadable;
