@@ -100,8 +100,9 @@ SheetEditor::Result SheetEditor::keyPress(int character)
             return {Result::MoveDown, at.row, at.column, QString()};
         // Typing goes where the highlight is, and the total is not typed over; only a line typed
         // right above it goes on onto its line.
-        if (character == KeyBackspace || at.row < 2 || at.row > Sheet::DataRows
-            || m_sheet.isEmptyRow(at.row - 1))
+        const bool goesOn = CurrentRow && at.row >= 2 && at.row <= Sheet::DataRows
+            && !m_sheet.isEmptyRow(at.row - 1);
+        if (character == KeyBackspace || !goesOn)
             return only(Result::Refused);
     }
     if (*CurrentRow > Sheet::DataRows)
