@@ -20,10 +20,13 @@ bool sameSheet(const Sheet& a, const Sheet& b)
 {
     if (a.SheetRowCount != b.SheetRowCount || a.SheetTotal != b.SheetTotal)
         return false;
-    for (int r = 0; r < Sheet::Rows; ++r)
+    for (int r = 0; r < Sheet::Rows; ++r) {
         for (int c = 0; c < 2; ++c)
             if (!(a.cell(r, c) == b.cell(r, c)))
                 return false;
+        if (a.subtotal(r) != b.subtotal(r))
+            return false;
+    }
     return true;
 }
 

@@ -1,7 +1,12 @@
 #include "Money.h"
 
+#include "core/common/LeadingNumber.h"
+#include "core/tracker/Sheet.h"
+
+#include <QByteArray>
 #include <QLocale>
 
+#include <algorithm>
 #include <cmath>
 
 namespace Money {
@@ -25,32 +30,109 @@ QString formatCents(long long cents, bool leadingZero)
     return (negative ? QStringLiteral("-") : QString()) + digits + locale.decimalPoint() + cents2;
 }
 
-long long toCents(double value)
+// Cents for the pictures, halves away from zero.
+long long toCents(long long tenThousandths)
 {
-    // Far beyond any amount the sheet can hold; keeps the conversion defined.
-    constexpr double limit = 9.0e16;
-    return std::llround(std::clamp(value * 100.0, -limit, limit));
+    const long long cents = (std::abs(tenThousandths) + 50) / 100;
+    return tenThousandths < 0 ? -cents : cents;
+}
+
+bool isAsciiDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
 }
 
 } // namespace
 
+long long ToTenThousandths(double value)
+{
+    // Far beyond any amount or sum of the sheet; keeps the count within 64 bits.
+    constexpr double limit = 9e14;
+    if (std::isnan(value))
+        return 0;
+    value = std::clamp(value, -limit, limit);
+    // "d.dddddddddddddde+x": the fifteen significant digits the value was typed or read with.
+    const QByteArray text = QByteArray::number(value, 'e', 14);
+    const bool negative = text.startsWith('-');
+    const qsizetype exponentAt = text.indexOf('e');
+    long long digits = 0;
+    for (qsizetype i = negative ? 1 : 0; i < exponentAt; ++i)
+        if (text[i] != '.')
+            digits = digits * 10 + (text[i] - '0');
+    // value = digits * 10^(exponent - 14), so its count of ten-thousandths is
+    // digits * 10^(exponent - 10).
+    const int shift = text.mid(exponentAt + 1).toInt() - 10;
+    long long count = digits;
+    if (shift >= 0) {
+        for (int i = 0; i < shift; ++i)
+            count *= 10;
+    } else if (shift < -16) {
+        count = 0; // less than a hundredth of a ten-thousandth
+    } else {
+        long long divisor = 1;
+        for (int i = 0; i > shift; --i)
+            divisor *= 10;
+        count = digits / divisor;
+        const long long rest = digits % divisor;
+        if (2 * rest > divisor || (2 * rest == divisor && count % 2 != 0))
+            ++count;
+    }
+    return negative ? -count : count;
+}
+
+QString FormatUnits(long long tenThousandths)
+{
+    return formatCents(toCents(tenThousandths), false);
+}
+
+QString FormatTotalUnits(long long tenThousandths)
+{
+    return formatCents(toCents(tenThousandths), true);
+}
+
 QString Format(double value)
 {
-    return formatCents(toCents(value), false);
+    return FormatUnits(ToTenThousandths(value));
 }
 
 QString FormatTotal(double value)
 {
-    return formatCents(toCents(value), true);
+    return FormatTotalUnits(ToTenThousandths(value));
 }
 
 std::optional<double> ReadsAsNumber(const QString& text)
 {
-    bool ok = false;
-    const double value = QLocale::c().toDouble(text.trimmed(), &ok);
-    if (!ok || !std::isfinite(value))
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    while (i < n && text[i] == u' ')
+        ++i;
+    if (i < n && (text[i] == u'-' || text[i] == u'+'))
+        ++i;
+    bool digits = false;
+    bool period = false;
+    for (; i < n; ++i) {
+        if (isAsciiDigit(text[i]))
+            digits = true;
+        else if (text[i] == u'.' && !period)
+            period = true;
+        else
+            break;
+    }
+    while (i < n && text[i] == u' ')
+        ++i;
+    if (!digits || i < n)
         return std::nullopt;
-    return value;
+    return LeadingNumber(text);
+}
+
+bool ShowsWhatItCounts(const QString& text)
+{
+    if (ReadsAsNumber(text))
+        return true;
+    // Any digit, in any script, would look like a value the leading-number rule does not count.
+    const QList<uint> characters = text.toUcs4();
+    return std::none_of(characters.begin(), characters.end(),
+                        [](uint c) { return QChar::isNumber(char32_t(c)); });
 }
 
 QString FormatAmountCell(const Cell& cell)
@@ -63,6 +145,13 @@ QString FormatAmountCell(const Cell& cell)
         return cell.text();
     }
     return QString();
+}
+
+QString FormatRowAmount(const Sheet& sheet, int row)
+{
+    if (const std::optional<long long> subtotal = sheet.subtotal(row))
+        return FormatUnits(*subtotal);
+    return FormatAmountCell(sheet.cell(row, 1));
 }
 
 QString CellText(const Cell& cell)

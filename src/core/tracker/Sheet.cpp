@@ -1,30 +1,26 @@
 #include "Sheet.h"
 
+#include "core/tracker/Money.h"
+
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
-// An amount as a count of ten-thousandths, halves to even. A half that binary fractions cannot
-// hold exactly (0.00015 is stored a hair below) still counts as a half.
-long long toTenThousandths(double amount)
+Cell subtotalCell(long long tenThousandths)
 {
-    const double scaled = amount * Sheet::TenThousandths;
-    const double whole = std::floor(scaled);
-    if (std::fabs(scaled - whole - 0.5) < 1e-6)
-        return static_cast<long long>(std::fmod(whole, 2.0) == 0 ? whole : whole + 1);
-    return static_cast<long long>(std::nearbyint(scaled));
+    return Cell(double(tenThousandths) / Money::TenThousandths);
 }
 
 } // namespace
 
-Sheet::Sheet() : m_rows(Rows)
+Sheet::Sheet() : m_rows(Rows), m_subtotals(Rows)
 {
 }
 
 void Sheet::Clear()
 {
     m_rows.assign(Rows, Row {});
+    m_subtotals.assign(Rows, std::nullopt);
     SheetRowCount = 0;
     SheetTotal = 0;
 }
@@ -47,39 +43,79 @@ bool Sheet::isEmptyRow(int row) const
     return isEmptyDescription(cell(row, 0)) && isEmptyDescription(cell(row, 1));
 }
 
-void Sheet::CalculateSheet()
+std::optional<long long> Sheet::subtotal(int row) const
+{
+    const std::optional<long long>& sum = m_subtotals[std::size_t(row)];
+    if (sum && isSubtotalRow(cell(row, 0)) && cell(row, 1) == subtotalCell(*sum))
+        return sum;
+    return std::nullopt;
+}
+
+long long Sheet::amountUnits(const Cell& amount)
+{
+    return Money::ToTenThousandths(std::clamp(amount.numericValue(), -MaxAmount, MaxAmount));
+}
+
+bool Sheet::setDescription(int row, const Cell& description)
+{
+    const bool wasSubtotal = subtotal(row).has_value();
+    cell(row, 0) = description;
+    if (!wasSubtotal || isSubtotalRow(description))
+        return false;
+    setAmount(row, Cell());
+    return true;
+}
+
+void Sheet::setAmount(int row, const Cell& amount)
+{
+    cell(row, 1) = amount;
+    m_subtotals[std::size_t(row)].reset();
+}
+
+Sheet::RowMoves Sheet::CalculateSheet()
+{
+    return calculate(false);
+}
+
+Sheet::RowMoves Sheet::calculate(bool keepAmounts)
 {
     std::vector<Row> compact(Rows);
+    std::vector<std::optional<long long>> subtotals(Rows);
+    RowMoves moves {};
+    // Every sum is a count of ten-thousandths: a double would lose cents on the largest sheets.
     long long total = 0;
-    double runningSubtotal = 0;
+    long long running = 0;
     int n = 0;
     for (int r = 1; r <= DataRows; ++r) {
         const Row& row = m_rows[std::size_t(r)];
-        if (isEmptyDescription(row[0]))
+        if (keepAmounts ? isEmptyRow(r) : isEmptyDescription(row[0]))
             continue;
         ++n;
+        moves[std::size_t(r)] = n;
         Row& kept = compact[std::size_t(n)];
         kept = row;
-        const bool subtotal = isSubtotalRow(row[0]);
-        if (subtotal)
-            kept[1] = Cell();
-        const double amount = std::clamp(kept[1].numericValue(), -MaxAmount, MaxAmount);
-        total += toTenThousandths(amount);
-        runningSubtotal += amount;
-        if (subtotal) {
-            kept[1] = Cell(runningSubtotal);
-            runningSubtotal = 0;
+        // Whatever amount stands on a subtotal row gives way to the subtotal.
+        if (isSubtotalRow(row[0])) {
+            kept[1] = subtotalCell(running);
+            subtotals[std::size_t(n)] = running;
+            running = 0;
+            continue;
         }
+        const long long amount = amountUnits(kept[1]);
+        total += amount;
+        running += amount;
     }
     SheetRowCount = n;
     SheetTotal = total;
     m_rows = std::move(compact);
+    m_subtotals = std::move(subtotals);
+    return moves;
 }
 
-bool Sheet::InsertBlankRow(int row)
+std::optional<Sheet::RowMoves> Sheet::InsertBlankRow(int row)
 {
     if (row < 1 || row >= DataRows || SheetRowCount >= DataRows)
-        return false;
+        return std::nullopt;
     const int target = row;
     // Rows typed since the last calculation may stand anywhere, so the shift runs down to the
     // first empty row rather than to the row count: it never overwrites a typed cell. With no
@@ -88,10 +124,17 @@ bool Sheet::InsertBlankRow(int row)
     while (free <= DataRows && !isEmptyRow(free))
         ++free;
     if (free > DataRows)
-        return false;
-    for (int i = free; i > target; --i)
+        return std::nullopt;
+    for (int i = free; i > target; --i) {
         m_rows[std::size_t(i)] = m_rows[std::size_t(i - 1)];
+        m_subtotals[std::size_t(i)] = m_subtotals[std::size_t(i - 1)];
+    }
     m_rows[std::size_t(target)] = {Cell(QStringLiteral("BlankLine")), Cell()};
-    CalculateSheet();
-    return true;
+    m_subtotals[std::size_t(target)].reset();
+    const RowMoves calculated = calculate(true);
+    RowMoves moves {};
+    for (int r = 1; r <= DataRows; ++r)
+        if (r != free) // the empty row that took the shift is gone
+            moves[std::size_t(r)] = calculated[std::size_t(r >= target && r < free ? r + 1 : r)];
+    return moves;
 }

@@ -21,15 +21,16 @@ SheetEditor::Result only(SheetEditor::Result::Outcome outcome)
 
 void SheetEditor::cellChosen(int row, int column)
 {
-    CurrentRow = row;
+    CurrentRow = row >= 1 ? std::optional<int>(row) : std::nullopt;
     CurrentCol = column;
     TypingBuffer.clear();
 }
 
-void SheetEditor::ensureCell()
+SheetEditor::Cursor SheetEditor::cursor() const
 {
-    if (!CurrentRow || *CurrentRow < 1)
-        cellChosen(1, 0);
+    if (!CurrentRow)
+        return {totalRow(), 1};
+    return {*CurrentRow, CurrentCol};
 }
 
 SheetEditor::Result SheetEditor::storeBuffer()
@@ -38,26 +39,41 @@ SheetEditor::Result SheetEditor::storeBuffer()
     Result result {Result::Edited, row, CurrentCol, TypingBuffer};
     if (CurrentCol == 1) {
         if (TypingBuffer.isEmpty()) {
-            m_sheet.cell(row, 1) = Cell();
+            m_sheet.setAmount(row, Cell());
         } else {
             const double value = LeadingNumber(TypingBuffer);
-            m_sheet.cell(row, 1) = Cell(value);
+            m_sheet.setAmount(row, Cell(value));
             result.cellText = Money::Format(value);
         }
     } else {
-        m_sheet.cell(row, 0) = Cell(TypingBuffer);
+        result.amountCleared = m_sheet.setDescription(row, Cell(TypingBuffer));
+    }
+    TypedChanges = true;
+    if (row == m_totalRow && !m_sheet.isEmptyRow(row)) {
+        // The total makes way for the new line: below it, past any line typed there already.
+        m_totalRow = row + 2;
+        while (m_totalRow <= Sheet::DataRows && !m_sheet.isEmptyRow(m_totalRow))
+            ++m_totalRow;
     }
     return result;
 }
 
 SheetEditor::Result SheetEditor::deleteKey()
 {
-    ensureCell();
+    // The total is the calculation's, not a cell to empty.
+    if (onTotalLine())
+        return only(Result::Refused);
     if (*CurrentRow > Sheet::DataRows)
         return only(Result::Ignored);
     TypingBuffer.clear();
-    m_sheet.cell(*CurrentRow, CurrentCol) = Cell();
-    return {Result::Edited, *CurrentRow, CurrentCol, QString()};
+    const int row = *CurrentRow;
+    Result result {Result::Edited, row, CurrentCol, QString()};
+    if (CurrentCol == 1)
+        m_sheet.setAmount(row, Cell());
+    else
+        result.amountCleared = m_sheet.setDescription(row, Cell());
+    TypedChanges = true;
+    return result;
 }
 
 bool SheetEditor::amountKeyIgnored(QChar c) const
@@ -78,7 +94,17 @@ bool SheetEditor::amountKeyIgnored(QChar c) const
 
 SheetEditor::Result SheetEditor::keyPress(int character)
 {
-    ensureCell();
+    if (onTotalLine()) {
+        const Cursor at = cursor();
+        if (character == KeyEnter)
+            return {Result::MoveDown, at.row, at.column, QString()};
+        // Typing goes where the highlight is, and the total is not typed over; only a line typed
+        // right above it goes on onto its line.
+        const bool goesOn = CurrentRow && at.row >= 2 && at.row <= Sheet::DataRows
+            && !m_sheet.isEmptyRow(at.row - 1);
+        if (character == KeyBackspace || !goesOn)
+            return only(Result::Refused);
+    }
     if (*CurrentRow > Sheet::DataRows)
         return only(Result::RowLimit);
     if (character == KeyEnter)
@@ -110,4 +136,47 @@ SheetEditor::Result SheetEditor::keyPress(int character)
         return only(Result::Ignored);
     TypingBuffer += QString::fromUcs4(&c, 1);
     return storeBuffer();
+}
+
+void SheetEditor::follow(const Sheet::RowMoves& moves, int oldTotalRow)
+{
+    // Before any choice the cursor is on the total, wherever it goes.
+    if (!CurrentRow)
+        return;
+    int row = *CurrentRow;
+    if (row == oldTotalRow)
+        row = totalRow();
+    else if (row >= 1 && row <= Sheet::DataRows)
+        row = moves[std::size_t(row)] != 0 ? moves[std::size_t(row)] : m_sheet.SheetRowCount + 1;
+    // The cell under the cursor was redrawn, or is another: typing starts it afresh.
+    cellChosen(row, CurrentCol);
+}
+
+void SheetEditor::calculate()
+{
+    const int oldTotalRow = m_totalRow;
+    const Sheet::RowMoves moves = m_sheet.CalculateSheet();
+    m_totalRow = m_sheet.SheetRowCount + 2;
+    follow(moves, oldTotalRow);
+    TypedChanges = false;
+}
+
+bool SheetEditor::insertBlankRow(int row)
+{
+    const int oldTotalRow = m_totalRow;
+    const std::optional<Sheet::RowMoves> moves = m_sheet.InsertBlankRow(row);
+    if (!moves)
+        return false;
+    m_totalRow = m_sheet.SheetRowCount + 2;
+    follow(*moves, oldTotalRow);
+    return true;
+}
+
+void SheetEditor::sheetReplaced()
+{
+    CurrentRow.reset();
+    CurrentCol = 0;
+    TypingBuffer.clear();
+    TypedChanges = false;
+    m_totalRow = m_sheet.SheetRowCount + 2;
 }

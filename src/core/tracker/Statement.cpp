@@ -49,11 +49,11 @@ Printout InvestmentStatement(const Sheet& sheet, const QString& currencySymbol)
     writer.endLine();
     for (int i = 1; i <= sheet.SheetRowCount; ++i)
         printRow(writer, Money::CellText(sheet.cell(i, 0)), AmountColumn,
-                 Money::FormatAmountCell(sheet.cell(i, 1)));
+                 Money::FormatRowAmount(sheet, i));
     writer.endLine();
     writer.endLine();
     writer.endLine();
     printRow(writer, QStringLiteral("Total"), AmountColumn - 1,
-             currencySymbol + Money::Format(sheet.total()));
+             currencySymbol + Money::FormatUnits(sheet.SheetTotal));
     return writer.FinishPrintout();
 }

@@ -1,6 +1,7 @@
 #include "TrackerFile.h"
 
 #include "core/common/FileFields.h"
+#include "core/tracker/Money.h"
 
 #include <QIODevice>
 
@@ -58,6 +59,27 @@ QString NumberText(double value)
     return text;
 }
 
+QString UnitsText(long long tenThousandths)
+{
+    const bool negative = tenThousandths < 0;
+    const unsigned long long magnitude = negative
+        ? 0ULL - static_cast<unsigned long long>(tenThousandths)
+        : static_cast<unsigned long long>(tenThousandths);
+    const unsigned long long whole = magnitude / Money::TenThousandths;
+    QString fraction
+        = QStringLiteral("%1").arg(magnitude % Money::TenThousandths, 4, 10, QLatin1Char('0'));
+    while (fraction.endsWith(u'0'))
+        fraction.chop(1);
+    if (magnitude == 0)
+        return QStringLiteral("0");
+    QString text = negative ? QStringLiteral("-") : QString();
+    if (whole != 0)
+        text += QString::number(whole);
+    if (!fraction.isEmpty())
+        text += u'.' + fraction;
+    return text;
+}
+
 QByteArray Bytes(const Sheet& sheet)
 {
     FileFieldWriter writer;
@@ -65,7 +87,11 @@ QByteArray Bytes(const Sheet& sheet)
     writer.endLine();
     for (int r = 1; r <= RowLines; ++r) {
         addCell(writer, sheet.cell(r, 0));
-        addCell(writer, sheet.cell(r, 1));
+        // A subtotal is written with every cent it was summed to.
+        if (const std::optional<long long> subtotal = sheet.subtotal(r))
+            writer.addPlain(UnitsText(*subtotal));
+        else
+            addCell(writer, sheet.cell(r, 1));
         writer.endLine();
     }
     return writer.bytes();
@@ -103,6 +129,9 @@ ReadResult Read(QIODevice& device)
                 return failed(ReadError::BadLine);
             if (cell->isNumber())
                 *cell = Cell(NumberText(cell->number()).toDouble());
+            // The value a text amount shows is the value it counts, or the file is refused.
+            if (column == 1 && cell->isText() && !Money::ShowsWhatItCounts(cell->text()))
+                return failed(ReadError::MixedAmount);
             result.sheet.cell(r, column) = *cell;
         }
         if (!amountFits(result.sheet.cell(r, 0), result.sheet.cell(r, 1)))

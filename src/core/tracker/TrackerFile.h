@@ -26,6 +26,7 @@ enum class ReadError {
     BadLine, // a row line without exactly two fields, or more lines than 112
     BadField, // a field that is neither a quoted text, a number nor empty, or a text too long
     AmountTooLarge, // an amount of 1e12 or more, or beyond any sum of them on a "Sub Total" row
+    MixedAmount, // a text amount with digits that is no plain number: "1,234.50" would count 1
 };
 
 struct ReadResult {
@@ -40,6 +41,8 @@ ReadResult Read(QIODevice& device);
 // A number in the file's form: plain decimal, fifteen significant digits at most, no zero before
 // the point, no trailing zeros.
 QString NumberText(double value);
+// A count of ten-thousandths in the same form, every digit kept.
+QString UnitsText(long long tenThousandths);
 
 QByteArray Bytes(const Sheet& sheet);
 // False when the device did not take every byte.

@@ -19,7 +19,6 @@
 #include "gui/tracker/InInvNum.h"
 
 #include <QFileInfo>
-#include <QFocusEvent>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
@@ -74,6 +73,7 @@ LInvTrack::LInvTrack(SharedState& state, Services& services, RowQuestion askRow,
     wireGrid();
 
     m_state.TrackerSheet.Clear();
+    m_editor.sheetReplaced();
     SetupSheetGrid();
     CalculateSheet();
 }
@@ -145,14 +145,13 @@ void LInvTrack::buildButtonStrip(QPushButton* insert)
 
 void LInvTrack::wireGrid()
 {
-    // Every way the user moves the current cell starts that cell afresh.
+    // Every way the user moves the current cell starts that cell afresh, and keys go there.
     connect(m_grid, &QTableWidget::currentCellChanged, this, [this](int row, int column) {
         if (!m_movingCursor && row >= 0 && column >= 0)
             m_editor.cellChosen(row, column);
     });
     connect(m_grid, &QTableWidget::cellClicked, this,
             [this](int row, int column) { m_editor.cellChosen(row, column); });
-    m_grid->installEventFilter(this);
     // The grid never edits by itself: typed characters go to the sheet editor.
     WidgetEvents::onKeyPress(m_grid, [this](int key) {
         apply(m_editor.keyPress(key));
@@ -183,33 +182,18 @@ void LInvTrack::apply(const SheetEditor::Result& result)
             m_grid->setCurrentCell(result.row + 1, result.column);
         break;
     case Outcome::Edited:
+        // A line typed on the total's line moves the total out of the way first.
+        if (m_editor.totalRow() != m_shownTotalRow)
+            showTotal();
         moveGridCursor(result.row, result.column);
         setCell(result.row, result.column, result.cellText);
+        if (result.amountCleared)
+            setCell(result.row, 1, QString());
         if (result.column == 1)
             fitAmountColumn(false);
         m_netInfo->show();
         break;
     }
-}
-
-bool LInvTrack::eventFilter(QObject* watched, QEvent* event)
-{
-    // Coming back to the grid by the keyboard (after Calculate, say) continues in the cell last
-    // edited. A click chooses the cell under the mouse instead: moving the cursor here would
-    // scroll the grid before the click is placed, and the click would land on another row.
-    if (watched == m_grid && event->type() == QEvent::FocusIn) {
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::MouseFocusReason && reason != Qt::ActiveWindowFocusReason
-            && reason != Qt::PopupFocusReason)
-            restoreEditedCell();
-    }
-    return ToolWindow::eventFilter(watched, event);
-}
-
-void LInvTrack::restoreEditedCell()
-{
-    if (m_editor.CurrentRow)
-        moveGridCursor(*m_editor.CurrentRow, m_editor.CurrentCol);
 }
 
 void LInvTrack::fitAmountColumn(bool mayNarrow)
@@ -238,6 +222,12 @@ void LInvTrack::moveGridCursor(int row, int column)
     m_movingCursor = false;
 }
 
+void LInvTrack::showCursor()
+{
+    const SheetEditor::Cursor cursor = m_editor.cursor();
+    moveGridCursor(cursor.row, cursor.column);
+}
+
 void LInvTrack::setCell(int row, int column, const QString& text)
 {
     GridTable::setText(m_grid, row, column, text);
@@ -257,30 +247,42 @@ void LInvTrack::SetupSheetGrid()
 
 void LInvTrack::CalculateSheet()
 {
-    m_state.TrackerSheet.CalculateSheet();
+    m_editor.calculate();
     ShowSheet();
 }
 
 void LInvTrack::ShowSheet()
 {
     const Sheet& sheet = m_state.TrackerSheet;
+    m_movingCursor = true;
     GridTable::resize(m_grid, GridRows, 2, 1, 0);
-    const GridTable::BulkChange change(m_grid);
-    GridTable::clear(m_grid, 1, 0);
-    for (int i = 1; i <= sheet.SheetRowCount; ++i) {
-        setCell(i, 0, Money::CellText(sheet.cell(i, 0)));
-        setCell(i, 1, Money::FormatAmountCell(sheet.cell(i, 1)));
+    {
+        const GridTable::BulkChange change(m_grid);
+        GridTable::clear(m_grid, 1, 0);
+        for (int i = 1; i <= sheet.SheetRowCount; ++i) {
+            setCell(i, 0, Money::CellText(sheet.cell(i, 0)));
+            setCell(i, 1, Money::FormatRowAmount(sheet, i));
+        }
+        m_shownTotalRow = 0;
+        showTotal();
     }
-    const int totalRow = sheet.SheetRowCount + 2;
-    setCell(totalRow, 0, QStringLiteral("Total"));
-    setCell(totalRow, 1, m_state.Settings.CurrencySymbol + Money::FormatTotal(sheet.total()));
+    m_movingCursor = false;
     fitAmountColumn(true);
-    // The cursor rests on the total until the grid is used again. When the grid still has the
-    // focus (Calculate by its access key), typing goes on where it was, so the cursor stays there.
-    if (m_grid->hasFocus() && m_editor.CurrentRow)
-        restoreEditedCell();
-    else
-        moveGridCursor(totalRow, 1);
+    // The cursor stays on the line it was on, or rests on the total before any cell was chosen.
+    showCursor();
+}
+
+void LInvTrack::showTotal()
+{
+    if (m_shownTotalRow > 0) {
+        setCell(m_shownTotalRow, 0, QString());
+        setCell(m_shownTotalRow, 1, QString());
+    }
+    m_shownTotalRow = m_editor.totalRow();
+    setCell(m_shownTotalRow, 0, QStringLiteral("Total"));
+    setCell(m_shownTotalRow, 1,
+            m_state.Settings.CurrencySymbol
+                + Money::FormatTotalUnits(m_state.TrackerSheet.SheetTotal));
 }
 
 void LInvTrack::calculateClicked()
@@ -294,8 +296,11 @@ void LInvTrack::calculateClicked()
 void LInvTrack::insertClicked()
 {
     const std::optional<int> row = m_askRow(m_editor.CurrentRow.value_or(0), this);
-    if (row && m_state.TrackerSheet.InsertBlankRow(*row))
+    if (row && m_editor.insertBlankRow(*row)) {
+        // The insertion calculated the sheet: leaving now would drop it.
+        m_state.SheetChanged = true;
         ShowSheet();
+    }
 }
 
 FileCommand::Reader LInvTrack::sheetReader()
@@ -318,6 +323,7 @@ void LInvTrack::sheetRead(bool read)
     }
     // The sheet is now the file's, or empty: nothing in it waits to be saved.
     m_state.SheetChanged = false;
+    m_editor.sheetReplaced();
 }
 
 void LInvTrack::openClicked()
@@ -330,6 +336,8 @@ void LInvTrack::openClicked()
                                            .open(m_state.TrackerFileName, sheetReader());
     if (opened != FileCommand::Opened::Cancelled)
         sheetRead(opened == FileCommand::Opened::Read);
+    else if (m_editor.TypedChanges)
+        m_state.SheetChanged = true; // kept after a cancel, typed lines are calculated now
     CalculateSheet();
     comeBack();
 }
@@ -352,8 +360,10 @@ void LInvTrack::saveClicked()
         if (const std::optional<QString> saved = FileCommand(m_state, m_services, FileKind::Tracker)
                                                      .save(m_state.TrackerFileName, write)) {
             m_state.TrackerFileName = QFileInfo(*saved).fileName();
-            // Only a save that succeeded makes leaving without a question safe.
+            // Only a save that succeeded makes leaving without a question safe. Typed lines not
+            // yet calculated are in the file too.
             m_state.SheetChanged = false;
+            m_editor.TypedChanges = false;
         }
     }
     comeBack();
@@ -376,7 +386,9 @@ void LInvTrack::comeBack()
 
 bool LInvTrack::goBackToSave()
 {
-    if (!m_state.SheetChanged || m_state.TrackerSheet.SheetRowCount == 0)
+    // Lines typed but not calculated are lost as surely as calculated ones.
+    if (!m_editor.TypedChanges
+        && (!m_state.SheetChanged || m_state.TrackerSheet.SheetRowCount == 0))
         return false;
     const QString question
         = m_state.TrackerFileName

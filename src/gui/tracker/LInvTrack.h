@@ -34,7 +34,6 @@ public:
 
 protected:
     bool mayLeave() override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildControls();
@@ -44,15 +43,18 @@ private:
     void SetupSheetGrid();
     void CalculateSheet();
     void ShowSheet();
+    // Draws the total on the editor's total line, and takes it off the line it was on.
+    void showTotal();
     void setCell(int row, int column, const QString& text);
     // Makes (row, column) the grid's current cell without starting it afresh.
     void moveGridCursor(int row, int column);
-    // Makes the cell last edited the grid's current cell again.
-    void restoreEditedCell();
+    // Puts the grid's highlight on the editor's cursor, where typing goes.
+    void showCursor();
     // Widens the amount column for the widest amount shown, at the cost of the description
     // column; `mayNarrow` lets it return to its usual width.
     void fitAmountColumn(bool mayNarrow);
-    // With calculated changes not saved, asks whether to go back and save them; true for "Yes".
+    // With changes not saved, calculated or only typed, asks whether to go back and save them;
+    // true for "Yes".
     bool goBackToSave();
     void comeBack();
     void apply(const SheetEditor::Result& result);
@@ -72,6 +74,7 @@ private:
     RowQuestion m_askRow;
     SheetEditor m_editor;
     bool m_movingCursor = false;
+    int m_shownTotalRow = 0; // none
 
     QTableWidget* m_grid = nullptr;
     QLabel* m_netInfo = nullptr;

@@ -1,6 +1,7 @@
 #include "core/tracker/Money.h"
 #include "core/tracker/Sheet.h"
 #include "core/tracker/SheetEditor.h"
+#include "core/tracker/TrackerFile.h"
 
 #include <QtTest>
 
@@ -37,8 +38,7 @@ QStringList shown(const Sheet& sheet)
 {
     QStringList rows;
     for (int r = 1; r <= sheet.SheetRowCount; ++r)
-        rows.append(Money::CellText(sheet.cell(r, 0)) + u'='
-                    + Money::FormatAmountCell(sheet.cell(r, 1)));
+        rows.append(Money::CellText(sheet.cell(r, 0)) + u'=' + Money::FormatRowAmount(sheet, r));
     return rows;
 }
 
@@ -97,7 +97,7 @@ private Q_SLOTS:
         Sheet sheet = sheetWith(rows);
         sheet.CalculateSheet();
         QCOMPARE(shown(sheet), expected);
-        QCOMPARE(Money::FormatTotal(sheet.total()), total);
+        QCOMPARE(Money::FormatTotalUnits(sheet.SheetTotal), total);
         for (int r = sheet.SheetRowCount + 1; r < Sheet::Rows; ++r)
             QVERIFY(sheet.cell(r, 0).isEmpty() && sheet.cell(r, 1).isEmpty());
     }
@@ -113,6 +113,43 @@ private Q_SLOTS:
         sheet.cell(3, 1) = Cell(QStringLiteral("12.5abc")); // leading-number rule
         sheet.CalculateSheet();
         QCOMPARE(sheet.SheetTotal, 125002LL);
+    }
+
+    void sumsKeepEveryCent_data()
+    {
+        QTest::addColumn<double>("amount");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QString>("subtotal"); // as shown; empty for no "Sub Total" row
+        QTest::addColumn<QString>("total");
+        QTest::newRow("105 of the largest") << 999999999999.99 << 105 << ""
+                                            << "104,999,999,999,998.95";
+        QTest::newRow("a subtotal of 93") << 580000000000.01 << 93 << "53,940,000,000,000.93"
+                                          << "53,940,000,000,000.93";
+        QTest::newRow("a subtotal of 104 of the largest")
+            << -999999999999.99 << 104 << "-103,999,999,999,998.96"
+            << "-103,999,999,999,998.96";
+    }
+    void sumsKeepEveryCent()
+    {
+        QFETCH(double, amount);
+        QFETCH(int, count);
+        QFETCH(QString, subtotal);
+        QFETCH(QString, total);
+        Sheet sheet;
+        for (int r = 1; r <= count; ++r) {
+            sheet.cell(r, 0) = Cell(QStringLiteral("x"));
+            sheet.cell(r, 1) = Cell(amount);
+        }
+        if (!subtotal.isEmpty())
+            sheet.cell(count + 1, 0) = Cell(QStringLiteral("Sub Total"));
+        sheet.CalculateSheet();
+        QCOMPARE(Money::FormatTotalUnits(sheet.SheetTotal), total);
+        if (subtotal.isEmpty())
+            return;
+        QCOMPARE(Money::FormatRowAmount(sheet, count + 1), subtotal);
+        // The file holds the subtotal to the cent as well.
+        const QByteArray line = TrackerFile::Bytes(sheet).split('\n').at(count + 1);
+        QCOMPARE(line, "\"Sub Total\"," + subtotal.remove(u',').toLatin1() + "\r");
     }
 
     void insertsABlankRow_data()

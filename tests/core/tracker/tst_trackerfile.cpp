@@ -1,6 +1,8 @@
 #include "FailingDevice.h"
 
+#include "core/common/KeyCodes.h"
 #include "core/tracker/Sheet.h"
+#include "core/tracker/SheetEditor.h"
 #include "core/tracker/Statement.h"
 #include "core/tracker/TrackerFile.h"
 
@@ -87,6 +89,21 @@ Cell generatedAmount(QRandomGenerator& random)
     }
 }
 
+// The first cell, count or subtotal in which two sheets differ; empty when they are the same.
+QString difference(const Sheet& a, const Sheet& b)
+{
+    if (a.SheetRowCount != b.SheetRowCount || a.SheetTotal != b.SheetTotal)
+        return QStringLiteral("count or total");
+    for (int r = 1; r < Sheet::Rows; ++r) {
+        for (int c = 0; c < 2; ++c)
+            if (!(a.cell(r, c) == b.cell(r, c)))
+                return QStringLiteral("cell %1,%2").arg(r).arg(c);
+        if (a.subtotal(r) != b.subtotal(r))
+            return QStringLiteral("subtotal %1").arg(r);
+    }
+    return QString();
+}
+
 } // namespace
 
 class TestTrackerFile : public QObject {
@@ -147,12 +164,15 @@ private Q_SLOTS:
         for (int i = 0; i < 109; ++i)
             bytes += i == 105 ? "\"kept\",1\r\n" : ",\r\n";
         bytes += "\r\n  \r\n";
-        const TrackerFile::ReadResult read = readBytes(bytes);
+        TrackerFile::ReadResult read = readBytes(bytes);
         QCOMPARE(read.error, TrackerFile::ReadError::None);
         QCOMPARE(read.sheet.cell(1, 0), Cell(7.0));
         QCOMPARE(read.sheet.cell(1, 1), Cell(QStringLiteral("12.5")));
         QCOMPARE(read.sheet.cell(2, 1), Cell(0.5));
         QCOMPARE(read.sheet.cell(108, 0), Cell(QStringLiteral("kept")));
+        // The quoted amount counts as it shows.
+        read.sheet.CalculateSheet();
+        QCOMPARE(read.sheet.SheetTotal, 130000LL);
     }
 
     void whatIsSavedOpensUnchanged()
@@ -160,17 +180,20 @@ private Q_SLOTS:
         QRandomGenerator random(20260114);
         for (int round = 0; round < 300; ++round) {
             Sheet saved;
-            // The first sheet: a subtotal of twelve-digit amounts, far beyond any one amount.
+            // The first sheet: a subtotal far beyond any one amount.
             const int rows = round == 0 ? 0 : int(random.bounded(Sheet::DataRows + 1));
             for (int r = 1; r <= rows; ++r) {
                 saved.cell(r, 0) = generatedDescription(random);
                 saved.cell(r, 1) = generatedAmount(random);
             }
             if (round == 0) {
-                for (int r : {1, 2})
+                // 104 of the largest amounts a file holds: their sum written with fifteen digits
+                // rounds up to 104 times the limit of one amount.
+                for (int r = 1; r < Sheet::DataRows; ++r) {
                     saved.cell(r, 0) = Cell(QStringLiteral("Big"));
-                saved.cell(1, 1) = saved.cell(2, 1) = Cell(-999999999999.99);
-                saved.cell(3, 0) = Cell(QStringLiteral("Sub Total"));
+                    saved.cell(r, 1) = Cell(-999999999999.999);
+                }
+                saved.cell(Sheet::DataRows, 0) = Cell(QStringLiteral("Sub Total"));
             }
             saved.CalculateSheet();
 
@@ -186,6 +209,75 @@ private Q_SLOTS:
                              qPrintable(
                                  QStringLiteral("round %1, cell %2,%3").arg(round).arg(r).arg(c)));
             QCOMPARE(TrackerFile::Bytes(opened.sheet), bytes);
+        }
+    }
+
+    // Whatever the window's editing leaves, calculated or not, is saved in a form that opens: as
+    // the calculation of what was saved, which is written back byte for byte.
+    void editedSheetsOpenAsSaved()
+    {
+        QRandomGenerator random(20260301);
+        const QStringList typed {"Sub Total",
+                                 "sUB tOTAL",
+                                 "Tickets",
+                                 "999999999999.99",
+                                 "-999999999999.99",
+                                 "600000000000",
+                                 "-.5",
+                                 "1.2.3",
+                                 "é💰"};
+        for (int round = 0; round < 150; ++round) {
+            Sheet sheet;
+            // Now and then the sheet of a file as the window opens it.
+            const int fileRows = round % 4 == 0 ? int(random.bounded(20)) : 0;
+            for (int r = 1; r <= fileRows; ++r) {
+                sheet.cell(r, 0) = generatedDescription(random);
+                sheet.cell(r, 1) = generatedAmount(random);
+            }
+            SheetEditor editor(sheet);
+            editor.calculate();
+            for (int step = 0; step < 80; ++step) {
+                switch (random.bounded(11)) {
+                case 0:
+                case 1:
+                    editor.cellChosen(random.bounded(8) ? int(random.bounded(1, 12))
+                                                        : int(random.bounded(1, 110)),
+                                      int(random.bounded(2)));
+                    break;
+                case 2:
+                    editor.deleteKey();
+                    break;
+                case 3:
+                    editor.insertBlankRow(int(random.bounded(0, 107)));
+                    break;
+                case 4:
+                    editor.calculate();
+                    break;
+                case 5:
+                    editor.keyPress(KeyBackspace);
+                    break;
+                case 6:
+                    // Enter moves the window's cursor down.
+                    if (const SheetEditor::Result moved = editor.keyPress(KeyEnter);
+                        moved.outcome == SheetEditor::Result::MoveDown)
+                        editor.cellChosen(moved.row + 1, moved.column);
+                    break;
+                default:
+                    for (uint key : typed[random.bounded(typed.size())].toUcs4())
+                        editor.keyPress(int(key));
+                }
+                const QByteArray bytes = TrackerFile::Bytes(sheet);
+                TrackerFile::ReadResult opened = readBytes(bytes);
+                const QString where = QStringLiteral("round %1, step %2").arg(round).arg(step);
+                QVERIFY2(opened.error == TrackerFile::ReadError::None, qPrintable(where));
+                Sheet calculated = sheet;
+                calculated.CalculateSheet();
+                opened.sheet.CalculateSheet();
+                const QString differs = difference(opened.sheet, calculated);
+                QVERIFY2(differs.isEmpty(), qPrintable(where + u' ' + differs));
+                QVERIFY2(TrackerFile::Bytes(opened.sheet) == TrackerFile::Bytes(calculated),
+                         qPrintable(where));
+            }
         }
     }
 
@@ -266,8 +358,14 @@ private Q_SLOTS:
             << QByteArray("3,4\r\n" + threeRowBytes().mid(3)) << E::BadRowCount;
         QTest::newRow("amount written as thirteen digits")
             << winnings("\"Tickets\",999999999999.9999") << E::AmountTooLarge;
+        QTest::newRow("quoted amount with a thousands separator")
+            << winnings("\"Winnings\",\"1,234.50\"") << E::MixedAmount;
+        QTest::newRow("quoted amount in exponent form")
+            << winnings("\"Winnings\",\"1e13\"") << E::MixedAmount;
+        QTest::newRow("quoted amount with a word after it")
+            << winnings("\"Winnings\",\" 12.5 EUR\"") << E::MixedAmount;
         QTest::newRow("subtotal beyond any sum")
-            << threeRowBytes().replace("2.5", "104000000000000") << E::AmountTooLarge;
+            << threeRowBytes().replace("2.5", "105000000000000") << E::AmountTooLarge;
         QTest::newRow("oversized")
             << QByteArray("0\r\n\"" + QByteArray(TrackerFile::MaxFileBytes, 'x') + "\"")
             << E::Unreadable;

@@ -64,6 +64,7 @@ private Q_SLOTS:
     {
         if (m_window) {
             state().SheetChanged = false;
+            m_fixture->messages.answerNext(false); // lines typed and left behind go
             m_window->close();
         }
         m_window.reset();
@@ -95,8 +96,8 @@ private Q_SLOTS:
         QCOMPARE(rowTexts(6), (QStringList {"Total", "€10.00"}));
         QCOMPARE(state().TrackerSheet.SheetRowCount, 4);
         QVERIFY(state().SheetChanged);
-        // Back in the grid, typing goes on in the cell last edited.
-        QCOMPARE(grid()->currentRow(), 6);
+        // The highlight stays on the line last typed, in the grid and back in it.
+        QCOMPARE(grid()->currentRow(), 4);
         grid()->setFocus();
         QCOMPARE(grid()->currentRow(), 4);
     }
@@ -312,6 +313,7 @@ private Q_SLOTS:
     {
         open();
         typeRows(3, {{"A", "1"}});
+        m_fixture->messages.answerNext(false); // not going back: the open goes on
         click("Loadnet");
         QCOMPARE(rowTexts(1), (QStringList {"A", "1.00"}));
         QCOMPARE(rowTexts(3), (QStringList {"Total", " $1.00"}));
@@ -466,6 +468,138 @@ private Q_SLOTS:
         click("Calc7");
         QVERIFY(!panel->isVisible());
         QCOMPARE(help->text(), QStringLiteral("&Help"));
+    }
+
+    void aSubtotalChangedAfterCalculatingSavesAndOpens_data()
+    {
+        QTest::addColumn<bool>("rename"); // or Delete
+        QTest::addColumn<QByteArray>("savedLine");
+        QTest::addColumn<QStringList>("openedRow");
+        QTest::addColumn<int>("totalRow");
+        QTest::newRow("renamed") << true << QByteArray("\"X\",") << QStringList {"X", ""} << 5;
+        QTest::newRow("deleted") << false << QByteArray(",") << QStringList {"", ""} << 4;
+    }
+    void aSubtotalChangedAfterCalculatingSavesAndOpens()
+    {
+        QFETCH(bool, rename);
+        QFETCH(QByteArray, savedLine);
+        QFETCH(QStringList, openedRow);
+        QFETCH(int, totalRow);
+        open();
+        typeRows(1, {{"A", "600000000000"}, {"B", "600000000000"}, {"Sub Total", ""}});
+        click("Calc7");
+        QCOMPARE(rowTexts(3), (QStringList {"Sub Total", "1,200,000,000,000.00"}));
+        clickCell(3, 0);
+        if (rename)
+            QTest::keyClicks(grid(), QStringLiteral("X"));
+        else
+            QTest::keyClick(grid(), Qt::Key_Delete);
+        // The sum was the calculation's: it goes with the words that asked for it.
+        QCOMPARE(grid()->item(3, 1)->text(), QString());
+        const QString path = m_fixture->programPath(QStringLiteral("Sums.inv"));
+        m_fixture->fileDialogs.answers = {path, path};
+        click("SaveNet");
+        QCOMPARE(fileBytes(path).split('\n').at(3), savedLine + '\r');
+        click("Loadnet");
+        QVERIFY(m_fixture->messages.boxes.isEmpty());
+        QCOMPARE(rowTexts(3), openedRow);
+        QCOMPARE(rowTexts(totalRow), (QStringList {"Total", " $1,200,000,000,000.00"}));
+    }
+
+    void typingAfterCalculatingStaysOnItsLine()
+    {
+        open();
+        // Keyboard only: a 1 on row 1, the total's row 2 left alone, b 2 and c 3 below.
+        auto keys = [this](const QList<QKeySequence>& sequence) {
+            for (const QKeySequence& key : sequence)
+                QTest::keySequence(grid(), key);
+        };
+        keys({Qt::Key_Up, Qt::Key_Left, Qt::Key_A, Qt::Key_Right, Qt::Key_1, Qt::Key_Down,
+              Qt::Key_Down, Qt::Key_Left, Qt::Key_B, Qt::Key_Right, Qt::Key_2, Qt::Key_Down,
+              Qt::Key_Left, Qt::Key_C, Qt::Key_Right, Qt::Key_3});
+        QCOMPARE(rowTexts(3), (QStringList {"b", "2.00"}));
+        keys({Qt::Key_Up, Qt::Key_2});
+        QTest::keyClick(grid(), Qt::Key_C, Qt::AltModifier);
+        // An access key presses its button a moment later.
+        QTRY_COMPARE(rowTexts(4), (QStringList {QString(), QString()}));
+        QCOMPARE(QApplication::focusWidget(), grid());
+        keys({Qt::Key_5});
+        QCOMPARE(rowTexts(2), (QStringList {"b", "5.00"}));
+        QCOMPARE(rowTexts(3), (QStringList {"c", "3.00"}));
+    }
+
+    void insertingKeepsAnAmountWaitingForItsDescription()
+    {
+        open();
+        typeRows(1, {{"r1", "1"}, {"r2", "2"}, {"r3", "3"}, {"r4", "4"}, {"r5", "5"}});
+        click("Calc7");
+        clickCell(6, 1);
+        QTest::keyClicks(grid(), QStringLiteral("50"));
+        m_rowAnswers = {3};
+        click("InsertAss");
+        QCOMPARE(rowTexts(7), (QStringList {"", "50.00"}));
+        QCOMPARE(rowTexts(9), (QStringList {"Total", " $65.00"}));
+        QCOMPARE(grid()->currentRow(), 7);
+        const QString path = m_fixture->programPath(QStringLiteral("Kept.inv"));
+        m_fixture->fileDialogs.answers = {path};
+        click("SaveNet");
+        QCOMPARE(fileBytes(path).split('\n').mid(7, 2), (QList<QByteArray> {",50\r", ",\r"}));
+    }
+
+    void changesNotSavedAskBeforeTheyGo_data()
+    {
+        QTest::addColumn<bool>("insertIntoFile"); // or type a line into a fresh sheet
+        QTest::addColumn<QString>("button");
+        QTest::newRow("typed, open") << false << "Loadnet";
+        QTest::newRow("typed, exit") << false << "Exit1";
+        QTest::newRow("inserted, exit") << true << "Exit1";
+    }
+    void changesNotSavedAskBeforeTheyGo()
+    {
+        QFETCH(bool, insertIntoFile);
+        QFETCH(QString, button);
+        open();
+        if (insertIntoFile) {
+            m_fixture->fileDialogs.answers = {QStringLiteral(NUMERION_SAMPLE_DIR "/Sample.inv")};
+            click("Loadnet");
+            m_rowAnswers = {1};
+            click("InsertAss");
+        } else {
+            typeRows(1, {{"Mine", "1"}});
+        }
+        m_fixture->messages.answerNext(true);
+        click(qPrintable(button));
+        QCOMPARE(m_fixture->messages.boxes.size(), 1);
+        QCOMPARE(m_fixture->messages.boxes.first().title, QStringLiteral("Changed File in Memory"));
+        QCOMPARE(m_fixture->messages.lastText(),
+                 state().TrackerFileName
+                     + " file in memory will be erased. Do you want to go back and save it to "
+                       "Disk?.");
+        QVERIFY(m_window->isVisible());
+        QCOMPARE(rowTexts(1).first(), insertIntoFile ? "BlankLine" : "Mine");
+        QCOMPARE(m_fixture->fileDialogs.kinds.size(), insertIntoFile ? 1 : 0);
+    }
+
+    void keysOnTheTotalLineAreRefused()
+    {
+        open();
+        m_fixture->fileDialogs.answers = {QStringLiteral(NUMERION_SAMPLE_DIR "/Sample.inv")};
+        click("Loadnet");
+        QApplication::setActiveWindow(m_window.get());
+        // Back into the grid by the keyboard: the highlight is on the total.
+        auto* insert = control<QPushButton>(m_window.get(), "InsertAss");
+        insert->setFocus();
+        QTest::keyClick(insert, Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), grid());
+        QCOMPARE(grid()->currentRow(), 15);
+        QTest::keyClicks(grid(), QStringLiteral("5"));
+        QCOMPARE(m_fixture->messages.beeps, 1);
+        QCOMPARE(rowTexts(1), (QStringList {"Tickets 6 of 49, week 1", "-10.00"}));
+        QCOMPARE(rowTexts(15), (QStringList {"Total", " $-18.75"}));
+        // One line up the keys land where the highlight is.
+        QTest::keyClick(grid(), Qt::Key_Up);
+        QTest::keyClicks(grid(), QStringLiteral("5"));
+        QCOMPARE(rowTexts(14), (QStringList {"", "5.00"}));
     }
 
 private:
