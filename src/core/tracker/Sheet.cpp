@@ -51,6 +51,12 @@ std::optional<long long> Sheet::subtotal(int row) const
     return std::nullopt;
 }
 
+void Sheet::restoreSubtotal(int row, long long tenThousandths)
+{
+    m_rows[std::size_t(row)][1] = subtotalCell(tenThousandths);
+    m_subtotals[std::size_t(row)] = tenThousandths;
+}
+
 long long Sheet::amountUnits(const Cell& amount)
 {
     return Money::ToTenThousandths(std::clamp(amount.numericValue(), -MaxAmount, MaxAmount));

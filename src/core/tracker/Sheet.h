@@ -56,6 +56,9 @@ public:
     // The subtotal the last calculation put on a "Sub Total" row, in ten-thousandths, exactly:
     // a double cannot hold every cent of fourteen-digit sums.
     std::optional<long long> subtotal(int row) const;
+    // A subtotal read back from a file, every cent as it was written: the row counts as
+    // calculated again.
+    void restoreSubtotal(int row, long long tenThousandths);
     // An amount cell as the calculation counts it, in ten-thousandths.
     static long long amountUnits(const Cell& amount);
 

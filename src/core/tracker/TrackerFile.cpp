@@ -5,11 +5,46 @@
 
 #include <QIODevice>
 
+#include <algorithm>
 #include <cmath>
 
 namespace TrackerFile {
 
 namespace {
+
+// A plain field of digits with at most four decimals ("-103999999999998.96"), read exactly in
+// ten-thousandths: the sums the program writes have more digits than a double holds.
+std::optional<long long> exactUnits(QByteArrayView rest)
+{
+    qsizetype end = 0;
+    while (end < rest.size() && rest[end] != ',' && rest[end] != '\r' && rest[end] != '\n')
+        ++end;
+    const QByteArrayView field = rest.first(end).trimmed();
+    const bool negative = field.startsWith('-');
+    long long whole = 0;
+    long long fraction = 0;
+    int wholeDigits = 0;
+    int decimals = -1;
+    for (const char c : field.sliced(negative ? 1 : 0)) {
+        if (c == '.' && decimals < 0) {
+            decimals = 0;
+        } else if (c >= '0' && c <= '9' && decimals < 0 && wholeDigits < 15) {
+            whole = whole * 10 + (c - '0');
+            ++wholeDigits;
+        } else if (c >= '0' && c <= '9' && decimals >= 0 && decimals < 4) {
+            fraction = fraction * 10 + (c - '0');
+            ++decimals;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (wholeDigits == 0 && decimals <= 0)
+        return std::nullopt;
+    for (int d = std::max(decimals, 0); d < 4; ++d)
+        fraction *= 10;
+    const long long units = whole * Money::TenThousandths + fraction;
+    return negative ? -units : units;
+}
 
 ReadResult failed(ReadError error)
 {
@@ -120,6 +155,7 @@ ReadResult Read(QIODevice& device)
         for (int column = 0; column < 2; ++column) {
             if (column == 0 && reader.atEnd())
                 return failed(ReadError::MissingRows);
+            const QByteArrayView field = reader.rest();
             std::optional<Cell> cell = reader.readCell();
             if (!cell || cell->isDate() || !reader.lastFieldWhole()
                 || cell->text().size() > MaxTextLength)
@@ -133,6 +169,9 @@ ReadResult Read(QIODevice& device)
             if (column == 1 && cell->isText() && !Money::ShowsWhatItCounts(cell->text()))
                 return failed(ReadError::MixedAmount);
             result.sheet.cell(r, column) = *cell;
+            if (column == 1 && cell->isNumber() && Sheet::isSubtotalRow(result.sheet.cell(r, 0)))
+                if (const std::optional<long long> units = exactUnits(field))
+                    result.sheet.restoreSubtotal(r, *units);
         }
         if (!amountFits(result.sheet.cell(r, 0), result.sheet.cell(r, 1)))
             return failed(ReadError::AmountTooLarge);
