@@ -2,7 +2,6 @@
 
 #include "core/app/SharedState.h"
 #include "core/common/FileDialogs.h"
-#include "core/common/KeyCodes.h"
 #include "core/common/MessageBoxes.h"
 #include "core/common/TextFormat.h"
 #include "core/draws/DatabaseView.h"
