@@ -1,5 +1,7 @@
 #include "BarChart.h"
 
+#include "gui/common/Colours.h"
+
 #include <QBuffer>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -18,16 +20,13 @@ struct BarColours {
     QColor outline;
 };
 
-// The dashed line in a colour chart: red, apart from the blue bars. In grey shades it is black.
-const QColor LineColour(200, 0, 0);
-
 BarColours barColours(bool colour)
 {
     if (colour) {
-        const QColor front(30, 80, 190);
+        const QColor front = Colours::ChartBar;
         return {front, front.lighter(150), front.darker(150), front.darker(220)};
     }
-    return {QColor(170, 170, 170), QColor(225, 225, 225), QColor(110, 110, 110), Qt::black};
+    return {Colours::GreyBarFront, Colours::GreyBarTop, Colours::GreyBarSide, Colours::Black};
 }
 
 // A round tick step (1, 2 or 5 times a power of ten) that divides `maximum` into at most
@@ -115,7 +114,7 @@ ChartLayout layoutChart(const QFont& baseFont, const QRectF& area, const GraphDa
 void drawTitle(QPainter& painter, const ChartLayout& layout, const GraphData& data)
 {
     painter.setFont(layout.titleFont);
-    painter.setPen(Qt::black);
+    painter.setPen(Colours::Black);
     painter.drawText(layout.titleArea, Qt::AlignCenter, data.title);
 }
 
@@ -127,17 +126,17 @@ void drawAxes(QPainter& painter, const ChartLayout& layout)
     painter.setFont(layout.labelFont);
     for (int value = 0; value <= layout.axisMax; value += layout.step) {
         const double y = layout.yFor(value);
-        painter.setPen(QColor(210, 210, 210));
+        painter.setPen(Colours::ChartScaleLine);
         painter.drawLine(QPointF(plot.left() + depth, y - depth),
                          QPointF(plot.right() + depth, y - depth));
         if (layout.threeD)
             painter.drawLine(QPointF(plot.left(), y), QPointF(plot.left() + depth, y - depth));
-        painter.setPen(Qt::black);
+        painter.setPen(Colours::Black);
         painter.drawText(QRectF(layout.area.left(), y - layout.labelHeight / 2,
                                 layout.axisWidth - 6, layout.labelHeight),
                          Qt::AlignRight | Qt::AlignVCenter, QString::number(value));
     }
-    painter.setPen(Qt::black);
+    painter.setPen(Colours::Black);
     painter.drawLine(plot.bottomLeft(), plot.bottomRight());
     painter.drawLine(plot.bottomLeft(), plot.topLeft());
 }
@@ -174,7 +173,7 @@ void drawBars(QPainter& painter, const ChartLayout& layout, const GraphData& dat
 void drawLabels(QPainter& painter, const ChartLayout& layout, const GraphData& data)
 {
     painter.setFont(layout.labelFont);
-    painter.setPen(Qt::black);
+    painter.setPen(Colours::Black);
     for (qsizetype i = 0; i < data.points.size(); ++i) {
         const double top
             = layout.plot.bottom() + 4 + (layout.staggered && i % 2 ? layout.labelHeight : 0);
@@ -188,7 +187,8 @@ void drawLabels(QPainter& painter, const ChartLayout& layout, const GraphData& d
 // that it stays readable over a bar.
 void drawLine(QPainter& painter, const ChartLayout& layout, const GraphLine& line, bool colour)
 {
-    const QColor ink = colour ? LineColour : QColor(Qt::black);
+    // Red in a colour chart, apart from the blue bars; black in grey shades.
+    const QColor ink = colour ? Colours::ChartLine : Colours::Black;
     const double y = layout.yFor(std::max(line.value, 0.0));
     painter.setPen(QPen(ink, 2, Qt::DashLine, Qt::FlatCap));
     painter.drawLine(QPointF(layout.plot.left(), y), QPointF(layout.plot.right(), y));
@@ -198,7 +198,7 @@ void drawLine(QPainter& painter, const ChartLayout& layout, const GraphLine& lin
     const double width = metrics.horizontalAdvance(line.label) + 6;
     const QRectF box(layout.plot.right() - width, y - 2 - layout.labelHeight, width,
                      layout.labelHeight);
-    painter.fillRect(box, Qt::white);
+    painter.fillRect(box, Colours::White);
     painter.setPen(ink);
     painter.drawText(box, Qt::AlignCenter, line.label);
 }
@@ -209,7 +209,7 @@ void PaintBarChart(QPainter& painter, const QRectF& area, const GraphData& data)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.fillRect(area, Qt::white);
+    painter.fillRect(area, Colours::White);
     const ChartLayout layout = layoutChart(painter.font(), area, data);
     drawTitle(painter, layout, data);
     if (layout.plot.width() > 0 && layout.plot.height() > 0) {

@@ -25,10 +25,10 @@
 
 namespace {
 
-const QString SortedCaption = QStringLiteral("&Show Sorted");
-const QString NormalCaption = QStringLiteral("&Show Normal");
-const QString ThreeDCaption = QStringLiteral("&ThreeD Graph");
-const QString TwoDCaption = QStringLiteral("&TwoD Graph");
+constexpr const char* SortedCaption = "&Show Sorted";
+constexpr const char* NormalCaption = "&Show Normal";
+constexpr const char* ThreeDCaption = "&ThreeD Graph";
+constexpr const char* TwoDCaption = "&TwoD Graph";
 
 // The band of buttons at the foot of the window, in twips from the bottom.
 constexpr int BandHeight = 420;
@@ -76,33 +76,11 @@ void LGraph::buildControls()
     m_chart->setObjectName(QStringLiteral("ZudeGraph"));
     m_band = Controls::label(this, "Label1");
 
-    m_exit
-        = Controls::button(this, "ExitGrp", QStringLiteral("E&xit to Menu"), 180, 6000, 1555, 325);
-    m_changeView = Controls::button(this, "ChngView", SortedCaption, 2160, 6000, 1815, 325);
-    m_numberTable = Controls::button(this, "NumTable", QStringLiteral("&Number Table"), 4110, 6000,
-                                     1515, 325);
-    m_style = Controls::button(this, "TwoDBut", ThreeDCaption, 5760, 6000, 1950, 325);
-    m_print
-        = Controls::button(this, "Printer3", QStringLiteral("To &Printer"), 8010, 6000, 1320, 325);
-    const QList<QWidget*> tabOrder {m_print,      m_style, m_numberTable,
-                                    m_changeView, m_exit,  m_figureTabs};
-    for (qsizetype i = 0; i < tabOrder.size(); ++i) {
-        if (auto* button = qobject_cast<QPushButton*>(tabOrder[i]))
-            button->setFont(Controls::windowFont(9.75));
-        if (i > 0)
-            setTabOrder(tabOrder[i - 1], tabOrder[i]);
-    }
-    m_print->setFocus();
-
     connect(m_figureTabs, &QTabBar::currentChanged, this, [this](int index) {
         m_figure = Figure(m_figureTabs->tabData(index).toInt());
         redraw();
     });
-    connect(m_exit, &QPushButton::clicked, this, &QWidget::close);
-    connect(m_changeView, &QPushButton::clicked, this, &LGraph::changeViewClicked);
-    connect(m_numberTable, &QPushButton::clicked, this, &LGraph::numberTableClicked);
-    connect(m_style, &QPushButton::clicked, this, &LGraph::styleClicked);
-    connect(m_print, &QPushButton::clicked, this, &LGraph::printClicked);
+    buildButtons();
 
     auto* saveImage = new QAction(QStringLiteral("Save Image As..."), this);
     saveImage->setObjectName(QStringLiteral("SaveImage"));
@@ -111,6 +89,29 @@ void LGraph::buildControls()
     m_chart->addAction(saveImage);
     m_chart->setContextMenuPolicy(Qt::ActionsContextMenu);
     connect(saveImage, &QAction::triggered, this, &LGraph::saveImage);
+}
+
+void LGraph::buildButtons()
+{
+    // "ChngView" and "TwoDBut" name the view they switch to; `redraw` keeps them current.
+    static constexpr Controls::WiredButtonRow<LGraph> buttons[] = {
+        {{"ExitGrp", "E&xit to Menu", {180, 6000, 1555, 325}}, nullptr},
+        {{"ChngView", SortedCaption, {2160, 6000, 1815, 325}}, &LGraph::changeViewClicked},
+        {{"NumTable", "&Number Table", {4110, 6000, 1515, 325}}, &LGraph::numberTableClicked},
+        {{"TwoDBut", ThreeDCaption, {5760, 6000, 1950, 325}}, &LGraph::styleClicked},
+        {{"Printer3", "To &Printer", {8010, 6000, 1320, 325}}, &LGraph::printClicked},
+    };
+    const auto strip = Controls::create(this, buttons);
+    for (QPushButton* button : strip)
+        button->setFont(Controls::windowFont(9.75));
+    m_exit = strip[0];
+    m_changeView = strip[1];
+    m_numberTable = strip[2];
+    m_style = strip[3];
+    m_print = strip[4];
+    connect(m_exit, &QPushButton::clicked, this, &QWidget::close);
+    Controls::tabOrder({m_print, m_style, m_numberTable, m_changeView, m_exit, m_figureTabs});
+    m_print->setFocus();
 }
 
 void LGraph::resizeEvent(QResizeEvent* event)
@@ -153,8 +154,9 @@ GraphData LGraph::chartData() const
 void LGraph::redraw()
 {
     // Each button names the view it switches to.
-    m_changeView->setText(m_order == RankOrder::Natural ? SortedCaption : NormalCaption);
-    m_style->setText(m_barStyle == BarStyle::Flat ? ThreeDCaption : TwoDCaption);
+    m_changeView->setText(
+        QString::fromUtf8(m_order == RankOrder::Natural ? SortedCaption : NormalCaption));
+    m_style->setText(QString::fromUtf8(m_barStyle == BarStyle::Flat ? ThreeDCaption : TwoDCaption));
     m_chart->setData(chartData());
 }
 

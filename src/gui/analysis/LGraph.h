@@ -31,6 +31,7 @@ private:
     enum class Figure { Frequency, OutFor };
 
     void buildControls();
+    void buildButtons();
     void storeChanged();
     void redraw();
     GraphData chartData() const;

@@ -49,17 +49,17 @@ QColor paletteColour(int index)
 {
     switch (index) {
     case 8:
-        return QColor(128, 128, 128);
+        return Colours::DarkGrey;
     case 10:
-        return QColor(0, 255, 0);
+        return Colours::Green;
     case 11:
-        return QColor(0, 255, 255);
+        return Colours::Cyan;
     case 12:
-        return QColor(255, 0, 0);
+        return Colours::Red;
     case 13:
-        return QColor(255, 0, 255);
+        return Colours::Magenta;
     default:
-        return QColor(255, 255, 0); // 14
+        return Colours::Yellow; // 14
     }
 }
 
@@ -193,7 +193,7 @@ void Lottery::buildBalls()
     m_strip->setFont(Controls::windowFont(9.75));
     Controls::setBackground(m_strip, Colours::Blue);
     QPalette stripText = m_strip->palette();
-    stripText.setColor(QPalette::WindowText, Qt::red);
+    stripText.setColor(QPalette::WindowText, Colours::Red);
     m_strip->setPalette(stripText);
     const int ballLefts[] = {1485, 1800, 2115, 2430, 2745, 3060};
     for (std::size_t i = 0; i < m_balls.size(); ++i) {

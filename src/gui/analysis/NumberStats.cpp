@@ -82,8 +82,8 @@ QTableView* createNumberGrid(QAbstractItemModel* model, const QFont& font)
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
     grid->setTabKeyNavigation(false);
     QPalette palette = grid->palette();
-    palette.setColor(QPalette::Base, Qt::white);
-    palette.setColor(QPalette::Mid, Qt::black);
+    palette.setColor(QPalette::Base, Colours::White);
+    palette.setColor(QPalette::Mid, Colours::Black);
     grid->setPalette(palette);
 
     QHeaderView* header = grid->horizontalHeader();
@@ -91,7 +91,7 @@ QTableView* createNumberGrid(QAbstractItemModel* model, const QFont& font)
     QPalette shade = header->palette();
     for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button})
         shade.setColor(role, Colours::LightGrey);
-    shade.setColor(QPalette::ButtonText, Qt::black);
+    shade.setColor(QPalette::ButtonText, Colours::Black);
     header->setPalette(shade);
 
     grid->setSortingEnabled(true);
@@ -160,27 +160,26 @@ void NumberStats::buildControls()
     m_fairness->setWordWrap(true);
     m_fairness->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
-    auto* band = Controls::label(this, "Label3", QString(), 0, 5940, 9480, 420);
-    Controls::setBackground(band, Colours::LightGrey);
-    auto* exitButton
-        = Controls::button(this, "ExitStats", QStringLiteral("E&xit"), 180, 6000, 1320, 325);
-    auto* save
-        = Controls::button(this, "SaveCsv", QStringLiteral("Save as &CSV"), 6330, 6000, 1500, 325);
-    auto* print
-        = Controls::button(this, "PrintStats", QStringLiteral("&Print"), 8010, 6000, 1320, 325);
-    for (QPushButton* button : {exitButton, save, print})
-        button->setFont(Controls::windowFont(9.75));
-
-    const QList<QWidget*> order {m_lastDraws, tabs, m_numbers, m_pairs, print, save, exitButton};
-    for (qsizetype i = 1; i < order.size(); ++i)
-        setTabOrder(order[i - 1], order[i]);
-    m_numbers->setFocus();
-
     connect(m_lastDraws, &QComboBox::currentIndexChanged, this, &NumberStats::recount);
-    connect(exitButton, &QPushButton::clicked, this, &QWidget::close);
-    connect(save, &QPushButton::clicked, this, &NumberStats::saveCsvClicked);
-    connect(print, &QPushButton::clicked, this, &NumberStats::printClicked);
+    buildButtonStrip(tabs);
+}
+
+void NumberStats::buildButtonStrip(QWidget* tabs)
+{
+    static constexpr Controls::WiredButtonRow<NumberStats> buttons[] = {
+        {{"ExitStats", "E&xit", {180, 6000, 1320, 325}}, nullptr},
+        {{"SaveCsv", "Save as &CSV", {6330, 6000, 1500, 325}}, &NumberStats::saveCsvClicked},
+        {{"PrintStats", "&Print", {8010, 6000, 1320, 325}}, &NumberStats::printClicked},
+    };
+    Controls::buttonStrip(this, "Label3");
+    const auto strip = Controls::create(this, buttons);
+    for (QPushButton* button : strip)
+        button->setFont(Controls::windowFont(9.75));
+    connect(strip[0], &QPushButton::clicked, this, &QWidget::close);
     connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, &QWidget::close);
+
+    Controls::tabOrder({m_lastDraws, tabs, m_numbers, m_pairs, strip[2], strip[1], strip[0]});
+    m_numbers->setFocus();
 }
 
 void NumberStats::recount()

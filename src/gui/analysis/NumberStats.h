@@ -24,6 +24,7 @@ public:
 
 private:
     void buildControls();
+    void buildButtonStrip(QWidget* tabs);
     // Counts the draws the window-size choice asks for and shows them.
     void recount();
     void showPairs();

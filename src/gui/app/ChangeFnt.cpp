@@ -101,11 +101,7 @@ void ChangeFnt::wireSymbol()
         m_editing = true;
         m_symbol->clear();
     });
-    WidgetEvents::onKeyPress(m_symbol, [this](int key) {
-        if (key == KeyEnter) {
-            m_myName->setFocus(Qt::TabFocusReason);
-            return KeyDropped;
-        }
+    WidgetEvents::enterMovesTo(m_symbol, m_myName, [this](int key) {
         if (!m_editing) {
             m_symbol->clear();
             m_editing = true;

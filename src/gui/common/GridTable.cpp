@@ -102,8 +102,8 @@ void setUp(QTableView* grid, const char* name, int left, int top, int width, int
     // White cells and black grid lines through the palette: a style sheet would do the same but
     // costs every grid a style of its own when the window is shown.
     QPalette palette = grid->palette();
-    palette.setColor(QPalette::Base, Qt::white);
-    palette.setColor(QPalette::Mid, Qt::black);
+    palette.setColor(QPalette::Base, Colours::White);
+    palette.setColor(QPalette::Mid, Colours::Black);
     grid->setPalette(palette);
 }
 

@@ -47,13 +47,8 @@ NumberDialog::NumberDialog(const char* name, const QString& prompt, const Layout
     m_value->setFocus();
 
     MakeDigitBox(m_value, messages);
-    WidgetEvents::onKeyPress(m_value, [accept, &messages](int key) {
-        if (key == KeyEnter) {
-            accept->setFocus(Qt::TabFocusReason);
-            return KeyDropped;
-        }
-        return DigitKeyFilter(key, messages);
-    });
+    WidgetEvents::enterMovesTo(m_value, accept,
+                               [&messages](int key) { return DigitKeyFilter(key, messages); });
     connect(accept, &QPushButton::clicked, this, [this] {
         m_answer.reset();
         if (!m_value->text().trimmed().isEmpty())

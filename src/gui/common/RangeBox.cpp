@@ -42,11 +42,7 @@ RangeBox::RangeBox(QLineEdit* box, const Range& range, bool& editing, QWidget* n
         m_editing = true;
         m_box->clear();
     });
-    WidgetEvents::onKeyPress(box, [this, startEditing, next](int key) {
-        if (key == KeyEnter) {
-            next->setFocus(Qt::TabFocusReason);
-            return KeyDropped;
-        }
+    WidgetEvents::enterMovesTo(box, next, [this, startEditing](int key) {
         const int passed = DigitKeyFilter(key, m_messages);
         // The first key typed replaces the old content, even a refused one.
         startEditing();

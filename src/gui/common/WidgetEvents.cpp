@@ -82,6 +82,24 @@ void WidgetEvents::onKeyPress(QWidget* widget, std::function<int(int)> handler)
     });
 }
 
+void WidgetEvents::enterMovesTo(QWidget* widget, std::function<QWidget*()> next,
+                                std::function<int(int)> handler)
+{
+    onKeyPress(widget, [next = std::move(next), handler = std::move(handler)](int key) {
+        if (key == KeyEnter) {
+            next()->setFocus(Qt::TabFocusReason);
+            return KeyDropped;
+        }
+        return handler ? handler(key) : key;
+    });
+}
+
+void WidgetEvents::enterMovesTo(QWidget* widget, QWidget* next, std::function<int(int)> handler)
+{
+    enterMovesTo(
+        widget, [next] { return next; }, std::move(handler));
+}
+
 void WidgetEvents::onKeyDown(QWidget* widget, std::function<bool(int)> handler)
 {
     new EventHook(widget, QEvent::KeyPress, [handler = std::move(handler)](QEvent* event) {

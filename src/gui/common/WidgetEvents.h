@@ -16,6 +16,11 @@ namespace WidgetEvents {
 // Delete, Escape, function keys) and the editing shortcuts with Ctrl (select all, copy, cut, paste,
 // undo) do not reach it.
 void onKeyPress(QWidget* widget, std::function<int(int)> handler);
+// As onKeyPress, but Enter types nothing and moves the focus on to the control `next` names, as
+// Tab would; every other key goes to `handler`, or passes when there is none.
+void enterMovesTo(QWidget* widget, std::function<QWidget*()> next,
+                  std::function<int(int)> handler = {});
+void enterMovesTo(QWidget* widget, QWidget* next, std::function<int(int)> handler = {});
 // `handler` receives the Qt key code of each key that goes down and returns true to swallow it.
 // Hooked after onKeyPress, it sees the key first.
 void onKeyDown(QWidget* widget, std::function<bool(int)> handler);

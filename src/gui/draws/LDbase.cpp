@@ -208,11 +208,7 @@ void LDbase::wireTitle()
         }
     };
     WidgetEvents::onClick(m_title, [this] { m_editing = true; });
-    WidgetEvents::onKeyPress(m_title, [this, startTitle](int key) {
-        if (key == KeyEnter) {
-            m_numbers[0]->setFocus(Qt::TabFocusReason);
-            return KeyDropped;
-        }
+    WidgetEvents::enterMovesTo(m_title, m_numbers[0], [startTitle](int key) {
         startTitle();
         return key;
     });
@@ -228,11 +224,7 @@ void LDbase::wireDate()
 {
     Controls::keyboardOnly(m_date);
     Controls::acceptOnly(m_date, QStringLiteral("[0-9./-]*"));
-    WidgetEvents::onKeyPress(m_date, [this](int key) {
-        if (key == KeyEnter) {
-            m_numbers[0]->setFocus(Qt::TabFocusReason);
-            return KeyDropped;
-        }
+    WidgetEvents::enterMovesTo(m_date, m_numbers[0], [this](int key) {
         if (isDigit(key) || key == KeyBackspace || key == '.' || key == '-' || key == '/')
             return key;
         m_services.messages.beep();
@@ -247,14 +239,12 @@ void LDbase::wireNumberBoxes()
         QLineEdit* box = m_numbers[std::size_t(i)];
         MakeDigitBox(box, m_services.messages);
         // Enter moves along the numbers of a draw, then to "&Add Record".
-        WidgetEvents::onKeyPress(box, [this, i](int key) {
-            if (key == KeyEnter) {
-                if (i < numbersPerDraw() - 1)
-                    m_numbers[std::size_t(i + 1)]->setFocus(Qt::TabFocusReason);
-                else
-                    m_addButton->setFocus(Qt::TabFocusReason);
-                return KeyDropped;
-            }
+        const auto next = [this, i]() -> QWidget* {
+            if (i < numbersPerDraw() - 1)
+                return m_numbers[std::size_t(i + 1)];
+            return m_addButton;
+        };
+        WidgetEvents::enterMovesTo(box, next, [this](int key) {
             if (isDigit(key) || key == KeyBackspace)
                 return key;
             m_services.messages.beep();

@@ -2,7 +2,6 @@
 
 #include "core/app/SharedState.h"
 #include "core/common/FileDialogs.h"
-#include "core/common/KeyCodes.h"
 #include "core/common/MessageBoxes.h"
 #include "core/common/TextFormat.h"
 #include "core/draws/DatabaseView.h"
@@ -51,69 +50,108 @@ LImport::~LImport() = default;
 void LImport::buildControls()
 {
     Controls::setupWindow(this, "LImport", QStringLiteral("Import Draw History"));
-    const QFont small = Controls::windowFont(8.25);
     setFont(Controls::windowFont(9.75));
+    buildShapeFrame();
+    buildSourceControls();
+    buildSummary();
+    buildDateFrame();
+    buildPreview();
+    buildButtonStrip();
+}
 
+void LImport::buildShapeFrame()
+{
+    static constexpr Controls::LabelRow labels[] = {
+        {"Label5", " Total number of choices in the lottery", {225, 270, 3525, 285}},
+        {"Label6", " Numbers in the lottery range from 1 to", {225, 585, 3525, 285}},
+        {"Label1", " Title", {6435, 225, 555, 285}},
+    };
+    static constexpr Controls::BoxRow boxes[] = {
+        {"NumCol", 2, {3735, 270, 330, 285}},
+        {"HighNum", 2, {3735, 585, 330, 285}},
+        {"InFileName", int(DrawFile::MaxTitleLength), {4500, 540, 4560, 330}},
+    };
     QGroupBox* frame
         = Controls::frame(this, "Frame1", QStringLiteral(" Draws to import "), 0, 0, 9470, 975);
-    frame->setFont(small);
-    Controls::label(frame, "Label5", QStringLiteral(" Total number of choices in the lottery"), 225,
-                    270, 3525, 285);
-    Controls::label(frame, "Label6", QStringLiteral(" Numbers in the lottery range from 1 to"), 225,
-                    585, 3525, 285);
-    Controls::label(frame, "Label1", QStringLiteral(" Title"), 6435, 225, 555, 285);
-    m_numCol = Controls::inputBox(frame, "NumCol", 2, 3735, 270, 330, 285);
-    m_highNum = Controls::inputBox(frame, "HighNum", 2, 3735, 585, 330, 285);
-    m_title = Controls::inputBox(frame, "InFileName", int(DrawFile::MaxTitleLength), 4500, 540,
-                                 4560, 330);
+    frame->setFont(Controls::windowFont(8.25));
+    Controls::create(frame, labels);
+    const auto shapeBoxes = Controls::create(frame, boxes);
+    m_numCol = shapeBoxes[0];
+    m_highNum = shapeBoxes[1];
+    m_title = shapeBoxes[2];
+    for (QLineEdit* box : shapeBoxes)
+        Controls::setBackground(box, Colours::Yellow);
     m_numCol->setText(AlignedWhole(2, m_shape.numbersPerDraw));
     m_highNum->setText(AlignedWhole(2, m_shape.highestNumber));
     proposeTitle(m_state.Store.Title());
+}
 
-    auto* chooseButton = Controls::button(this, "ChooseFile", QStringLiteral("&Choose File..."),
-                                          225, 1050, 1935, 360);
-    m_fileName = Controls::label(this, "FileName", QStringLiteral("No file chosen"), 2280, 1080,
-                                 3585, 300);
-
-    auto* pasteLabel = Controls::label(this, "Label2", QStringLiteral(" Or &paste the draws here:"),
-                                       225, 1500, 5640, 285);
+void LImport::buildSourceControls()
+{
+    static constexpr Controls::LabelRow labels[] = {
+        {"FileName", "No file chosen", {2280, 1080, 3585, 300}},
+        {"Label2", " Or &paste the draws here:", {225, 1500, 5640, 285}},
+    };
+    m_chooseButton = Controls::create(
+        this, Controls::ButtonRow {"ChooseFile", "&Choose File...", {225, 1050, 1935, 360}});
+    const auto sourceLabels = Controls::create(this, labels);
+    m_fileName = sourceLabels[0];
     m_pasted = new QPlainTextEdit(this);
     m_pasted->setObjectName(QStringLiteral("InText"));
     m_pasted->setGeometry(TwipsRect(225, 1785, 5640, 1500));
-    m_pasted->setFont(small);
+    m_pasted->setFont(Controls::windowFont(8.25));
     m_pasted->setLineWrapMode(QPlainTextEdit::NoWrap);
     // Tab moves on, as in every box of the program; tabs arrive in pasted text all the same.
     m_pasted->setTabChangesFocus(true);
-    pasteLabel->setBuddy(m_pasted);
+    Controls::setBackground(m_pasted, Colours::Yellow);
+    sourceLabels[1]->setBuddy(m_pasted);
+    connect(m_chooseButton, &QPushButton::clicked, this, &LImport::chooseFileClicked);
+    connect(m_pasted, &QPlainTextEdit::textChanged, this, &LImport::pastedTextChanged);
+}
 
+void LImport::buildSummary()
+{
     m_summary = Controls::label(this, "Summary", QString(), 6165, 1050, 3090, 1005);
     m_summary->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_summary->setWordWrap(true);
     m_skippedButton
         = Controls::button(this, "ShowSkipped", ShowSkippedCaption, 6165, 2100, 3090, 325);
+    connect(m_skippedButton, &QPushButton::clicked, this, &LImport::toggleSkippedLines);
+}
 
+void LImport::buildDateFrame()
+{
     QGroupBox* dates
         = Controls::frame(this, "Frame2", QStringLiteral(" Dates "), 6165, 2475, 3090, 810);
-    dates->setFont(small);
+    dates->setFont(Controls::windowFont(8.25));
     // Greyed captions stay readable on the grey of the frame.
     QPalette greyed = dates->palette();
     for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
-        greyed.setColor(QPalette::Disabled, role, QColor(96, 96, 96));
+        greyed.setColor(QPalette::Disabled, role, Colours::GreyedText);
     dates->setPalette(greyed);
-    m_dayFirst = new QRadioButton(QStringLiteral("&Day before month"), dates);
-    m_dayFirst->setObjectName(QStringLiteral("DayFirst"));
-    m_dayFirst->setGeometry(TwipsRect(120, 240, 2850, 255));
-    m_monthFirst = new QRadioButton(QStringLiteral("&Month before day"), dates);
-    m_monthFirst->setObjectName(QStringLiteral("MonthFirst"));
-    m_monthFirst->setGeometry(TwipsRect(120, 510, 2850, 255));
+    const auto radio = [dates](const char* name, const QString& caption, int top) {
+        auto* button = new QRadioButton(caption, dates);
+        button->setObjectName(QLatin1StringView(name));
+        button->setGeometry(TwipsRect(120, top, 2850, 255));
+        return button;
+    };
+    m_dayFirst = radio("DayFirst", QStringLiteral("&Day before month"), 240);
+    m_monthFirst = radio("MonthFirst", QStringLiteral("&Month before day"), 510);
     m_dateOrderGroup = new QButtonGroup(this);
     m_dateOrderGroup->addButton(m_dayFirst);
     m_dateOrderGroup->addButton(m_monthFirst);
+    connect(m_dayFirst, &QRadioButton::clicked, this,
+            [this] { dateOrderChosen(DateOrder::DayMonth); });
+    connect(m_monthFirst, &QRadioButton::clicked, this,
+            [this] { dateOrderChosen(DateOrder::MonthDay); });
+}
 
-    auto* previewLabel
-        = Controls::label(this, "Label3", QStringLiteral(" The first draws as they will be stored"),
-                          225, 3360, 9015, 285);
-    previewLabel->setFont(small);
+void LImport::buildPreview()
+{
+    const QFont small = Controls::windowFont(8.25);
+    Controls::label(this, "Label3", QStringLiteral(" The first draws as they will be stored"), 225,
+                    3360, 9015, 285)
+        ->setFont(small);
     m_preview = GridTable::create(this, "Grid1", 225, 3645, 9015, 2235, 240);
     m_preview->setFont(small);
     m_skippedBox = new QPlainTextEdit(this);
@@ -123,40 +161,24 @@ void LImport::buildControls()
     m_skippedBox->setReadOnly(true);
     m_skippedBox->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_skippedBox->hide();
+}
 
-    auto* strip = Controls::label(this, "Label4", QString(), 0, 5940, 9480, 420);
-    strip->setFont(small);
-    Controls::setBackground(strip, Colours::LightGrey);
-    auto* exitButton = Controls::button(this, "ExitImport", QStringLiteral("E&xit to Menu"), 135,
-                                        6000, 1455, 325);
-    m_replaceButton = Controls::button(this, "ReplaceDb", QStringLiteral("&Replace the database"),
-                                       4965, 6000, 2160, 325);
-    auto* addButton = Controls::button(this, "AddDb", QStringLiteral("&Add to the database"), 7245,
-                                       6000, 2100, 325);
+void LImport::buildButtonStrip()
+{
+    static constexpr Controls::WiredButtonRow<LImport> buttons[] = {
+        {{"ExitImport", "E&xit to Menu", {135, 6000, 1455, 325}}, nullptr},
+        {{"ReplaceDb", "&Replace the database", {4965, 6000, 2160, 325}}, &LImport::replaceClicked},
+        {{"AddDb", "&Add to the database", {7245, 6000, 2100, 325}}, &LImport::addClicked},
+    };
+    Controls::buttonStrip(this, "Label4")->setFont(Controls::windowFont(8.25));
+    const auto strip = Controls::create(this, buttons);
+    connect(strip[0], &QPushButton::clicked, this, &QWidget::close);
+    m_replaceButton = strip[1];
 
-    for (QWidget* box : std::initializer_list<QWidget*> {m_numCol, m_highNum, m_title, m_pasted})
-        Controls::setBackground(box, Colours::Yellow);
-
-    const QList<QWidget*> order {chooseButton, m_pasted,     m_numCol,        m_highNum,
-                                 m_title,      m_dayFirst,   m_monthFirst,    m_skippedButton,
-                                 m_preview,    m_skippedBox, m_replaceButton, addButton,
-                                 exitButton};
-    for (qsizetype i = 1; i < order.size(); ++i)
-        setTabOrder(order[i - 1], order[i]);
-    chooseButton->setFocus();
-
-    connect(chooseButton, &QPushButton::clicked, this, &LImport::chooseFileClicked);
-    connect(m_pasted, &QPlainTextEdit::textChanged, this, &LImport::pastedTextChanged);
-    connect(m_skippedButton, &QPushButton::clicked, this, &LImport::toggleSkippedLines);
-    connect(m_dayFirst, &QRadioButton::clicked, this,
-            [this] { dateOrderChosen(DateOrder::DayMonth); });
-    connect(m_monthFirst, &QRadioButton::clicked, this,
-            [this] { dateOrderChosen(DateOrder::MonthDay); });
-    connect(m_replaceButton, &QPushButton::clicked, this,
-            [this] { importClicked(ImportView::Mode::Replace); });
-    connect(addButton, &QPushButton::clicked, this,
-            [this] { importClicked(ImportView::Mode::Add); });
-    connect(exitButton, &QPushButton::clicked, this, &QWidget::close);
+    Controls::tabOrder({m_chooseButton, m_pasted, m_numCol, m_highNum, m_title, m_dayFirst,
+                        m_monthFirst, m_skippedButton, m_preview, m_skippedBox, strip[1], strip[2],
+                        strip[0]});
+    m_chooseButton->setFocus();
 }
 
 void LImport::wireBoxes()
@@ -173,13 +195,7 @@ void LImport::wireBoxes()
         [this](int value) { shapeTaken(m_shape.numbersPerDraw, value); });
     m_highestNumberRange->onTaken([this](int value) { shapeTaken(m_shape.highestNumber, value); });
 
-    WidgetEvents::onKeyPress(m_title, [this](int key) {
-        if (key == KeyEnter) {
-            m_replaceButton->setFocus(Qt::TabFocusReason);
-            return KeyDropped;
-        }
-        return key;
-    });
+    WidgetEvents::enterMovesTo(m_title, m_replaceButton);
     // A draw file keeps the title between double quotes: what it cannot hold never gets in.
     MakeFileTextBox(m_title, messages);
 }

@@ -42,6 +42,12 @@ private:
     using DateOrder = DrawHistoryImport::DateOrder;
 
     void buildControls();
+    void buildShapeFrame();
+    void buildSourceControls();
+    void buildSummary();
+    void buildDateFrame();
+    void buildPreview();
+    void buildButtonStrip();
     void wireBoxes();
 
     void chooseFileClicked();
@@ -58,6 +64,8 @@ private:
     void dateOrderChosen(DateOrder order);
     void toggleSkippedLines();
     void importClicked(ImportView::Mode mode);
+    void replaceClicked() { importClicked(ImportView::Mode::Replace); }
+    void addClicked() { importClicked(ImportView::Mode::Add); }
 
     // A shape box left by an access key or the window frame gets no focus-out; it is taken here.
     void takeEditedBox();
@@ -80,6 +88,7 @@ private:
     QLineEdit* m_title = nullptr;
     RangeBox* m_numbersPerDrawRange = nullptr;
     RangeBox* m_highestNumberRange = nullptr;
+    QPushButton* m_chooseButton = nullptr;
     QLabel* m_fileName = nullptr;
     QPlainTextEdit* m_pasted = nullptr;
     QLabel* m_summary = nullptr;
