@@ -14,6 +14,7 @@
 #include "core/draws/DrawFile.h"
 #include "core/tracker/Money.h"
 #include "gui/analysis/Lottery.h"
+#include "gui/common/FileFlow.h"
 #include "gui/common/PrinterPort.h"
 #include "gui/common/Services.h"
 #include "gui/draws/LDbase.h"
@@ -75,7 +76,10 @@ struct Bench {
     NoPrinter printer;
     NoDialogs dialogs;
     EntropyRandomSource random;
-    Services services {messages, printer, dialogs, random};
+    // No file is chosen while timing: the flow's folders need a state of their own only.
+    SharedState fileState;
+    FileFlow files {fileState, dialogs, messages};
+    Services services {messages, printer, dialogs, random, files};
 };
 
 [[noreturn]] void fail(const char* what)

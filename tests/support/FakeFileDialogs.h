@@ -23,12 +23,13 @@ public:
     QStringList proposals;
     QStringList kinds; // "open" or "save"
     QStringList filters;
+    QStringList titles;
 
 private:
     QString answer(QStringView kind, const QString& title, const QString& proposedPath,
                    const QString& filter)
     {
-        Q_UNUSED(title);
+        titles.append(title);
         kinds.append(kind.toString());
         proposals.append(proposedPath);
         filters.append(filter);

@@ -8,6 +8,7 @@
 #include "TestToday.h"
 
 #include "core/app/SharedState.h"
+#include "gui/common/FileFlow.h"
 #include "gui/common/Services.h"
 
 #include <QStringList>
@@ -47,7 +48,8 @@ public:
     FakePrinterPort printer;
     FakeFileDialogs fileDialogs;
     ScriptedRandomSource random;
-    Services services {messages, printer, fileDialogs, random};
+    FileFlow files {state, fileDialogs, messages};
+    Services services {messages, printer, fileDialogs, random, files};
     QStringList unexpectedDialogs;
 
 private:

@@ -12,9 +12,7 @@ void SharedState::chooseFileFolders()
     // An installed program has its data folder beside its own; even when it may write to its
     // folder (run by root, or installed into the user's home) that folder is no place for a
     // user's settings.
-    const bool installed
-        = QFileInfo(QDir(ProgramDirectory).filePath(QStringLiteral(NUMERION_DATA_FROM_PROGRAM)))
-              .isDir();
+    const bool installed = QFileInfo(samplesDirectory()).isDir();
     if (program.isDir() && program.isWritable() && !installed)
         return;
 
@@ -32,14 +30,37 @@ QString SharedState::settingsFilePath() const
     return QDir(folder).filePath(QString::fromLatin1(PersonalSettings::FileName));
 }
 
+QString SharedState::samplesDirectory() const
+{
+    return QDir::cleanPath(
+        QDir(ProgramDirectory).absoluteFilePath(QStringLiteral(NUMERION_DATA_FROM_PROGRAM)));
+}
+
 QString SharedState::firstDialogFolder() const
 {
     return DocumentsDirectory.isEmpty() ? ProgramDirectory : DocumentsDirectory;
 }
 
+QString SharedState::dialogFolder() const
+{
+    const QString samples = samplesDirectory();
+    const QString candidates[] = {
+        LastFolder,
+        firstDialogFolder(),
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+    };
+    for (const QString& folder : candidates) {
+        const QFileInfo info(folder);
+        if (!folder.isEmpty() && info.isDir() && info.isWritable()
+            && QDir::cleanPath(info.absoluteFilePath()) != samples)
+            return folder;
+    }
+    return QDir::homePath();
+}
+
 QString SharedState::proposedPath(const QString& name) const
 {
-    return QDir(LastFolder.isEmpty() ? firstDialogFolder() : LastFolder).filePath(name);
+    return QDir(dialogFolder()).filePath(name);
 }
 
 void SharedState::rememberFolderOf(const QString& path)

@@ -34,10 +34,15 @@ struct SharedState {
     // Looks at the program's folder and sets ConfigDirectory and DocumentsDirectory.
     void chooseFileFolders();
     QString settingsFilePath() const;
+    // Where an installed program keeps its sample files.
+    QString samplesDirectory() const;
     // Where a file dialog starts before any file was chosen.
     QString firstDialogFolder() const;
-    // What the next file dialog proposes: `name` in the folder of the file chosen last, or in the
-    // first folder.
+    // The folder the next file dialog starts in: the folder of the file chosen last, of whatever
+    // kind, or the first folder. Only a folder that exists and can be written to is proposed,
+    // never the samples folder of an installed program; the documents folder stands in.
+    QString dialogFolder() const;
+    // What the next file dialog proposes: `name` in the dialog folder.
     QString proposedPath(const QString& name) const;
     // Makes the folder of `path` the one the next file dialog starts in.
     void rememberFolderOf(const QString& path);

@@ -2,21 +2,20 @@
 
 #include "core/analysis/Ranking.h"
 #include "core/app/SharedState.h"
-#include "core/common/FileDialogs.h"
 #include "core/common/MessageBoxes.h"
-#include "core/common/SaveFile.h"
 #include "gui/analysis/BarChart.h"
 #include "gui/analysis/NumberStats.h"
 #include "gui/common/BusyCursor.h"
 #include "gui/common/Controls.h"
+#include "gui/common/FileFlow.h"
 #include "gui/common/PrintJob.h"
 #include "gui/common/Services.h"
 #include "gui/common/Twips.h"
 
 #include <QAction>
-#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QIODevice>
 #include <QLabel>
 #include <QPicture>
 #include <QPushButton>
@@ -206,32 +205,27 @@ void LGraph::printClicked()
 
 void LGraph::saveImage()
 {
-    const QString folder
-        = m_state.LastFolder.isEmpty() ? m_state.firstDialogFolder() : m_state.LastFolder;
-    QString path = m_services.fileDialogs.saveFileName(
-        QStringLiteral("Save Image As"),
-        QDir(folder).filePath(QStringLiteral("Numerion graph.png")),
-        QStringLiteral("PNG images (*.png);;SVG images (*.svg)"));
-    if (path.isEmpty())
+    const std::optional<QString> chosen = m_services.files.choose(
+        FileKind::Chart, Direction::Save, QStringLiteral("Numerion graph.png"));
+    if (!chosen)
         return;
+    QString path = *chosen;
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (suffix != QLatin1String("png") && suffix != QLatin1String("svg"))
         path += QStringLiteral(".png");
 
     const GraphData& data = m_chart->data();
     const QSize size = m_chart->size();
-    QString error;
-    bool saved = false;
     if (suffix == QLatin1String("svg")) {
-        saved = SaveFileAtomically(path, BarChartSvg(data, size), &error);
+        const QByteArray svg = BarChartSvg(data, size);
+        m_services.files.write(FileKind::Chart, path, [&svg](QIODevice& device, QString&) {
+            return device.write(svg) == svg.size();
+        });
     } else {
         // Twice the pixels of the window, sharp enough for a document or a printed page.
         const QImage image = BarChartImage(data, size, 2);
-        saved = SaveFileAtomically(
-            path, [&image](QIODevice& device) { return image.save(&device, "PNG"); }, &error);
+        m_services.files.write(FileKind::Chart, path, [&image](QIODevice& device, QString&) {
+            return image.save(&device, "PNG");
+        });
     }
-    if (!saved)
-        m_services.messages.inform(QStringLiteral("Saving Error"),
-                                   QStringLiteral("The image could not be saved to %1: %2")
-                                       .arg(QDir::toNativeSeparators(path), error));
 }

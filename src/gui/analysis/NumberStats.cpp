@@ -3,14 +3,13 @@
 #include "core/analysis/NumberStatsCsv.h"
 #include "core/analysis/NumberStatsPrintout.h"
 #include "core/app/SharedState.h"
-#include "core/common/FileDialogs.h"
 #include "core/common/MessageBoxes.h"
-#include "core/common/SaveFile.h"
 #include "core/draws/LinesPerPage.h"
 #include "gui/analysis/NumberFiguresModel.h"
 #include "gui/common/BusyCursor.h"
 #include "gui/common/Colours.h"
 #include "gui/common/Controls.h"
+#include "gui/common/FileFlow.h"
 #include "gui/common/GridTable.h"
 #include "gui/common/PrintJob.h"
 #include "gui/common/PrinterPort.h"
@@ -18,9 +17,9 @@
 #include "gui/common/Twips.h"
 
 #include <QComboBox>
-#include <QDir>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QIODevice>
 #include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
@@ -214,24 +213,13 @@ void NumberStats::showPairs()
 
 void NumberStats::saveCsvClicked()
 {
-    const QString folder
-        = m_state.LastFolder.isEmpty() ? m_state.firstDialogFolder() : m_state.LastFolder;
     const QString drawFile = QFileInfo(m_state.Store.FileDisplayName()).completeBaseName();
     const QString proposed = drawFile.isEmpty() ? QStringLiteral("Number statistics.csv")
                                                 : drawFile + QStringLiteral(" statistics.csv");
-    QString path = m_services.fileDialogs.saveFileName(QStringLiteral("Save as CSV"),
-                                                       QDir(folder).filePath(proposed),
-                                                       QStringLiteral("CSV files (*.csv)"));
-    if (path.isEmpty())
-        return;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".csv");
-    QString reason;
-    if (!SaveFileAtomically(path, NumberStatsCsv(m_statistics), &reason))
-        m_services.messages.inform(
-            QStringLiteral("Saving Error"),
-            QStringLiteral("The table could not be saved to %1").arg(QDir::toNativeSeparators(path))
-                + u'\n' + reason);
+    const QByteArray csv = NumberStatsCsv(m_statistics);
+    m_services.files.save(FileKind::Csv, proposed, [&csv](QIODevice& file, QString&) {
+        return file.write(csv) == csv.size();
+    });
 }
 
 void NumberStats::printClicked()

@@ -7,6 +7,7 @@
 #include "gui/app/Program.h"
 #include "gui/app/QuitOncePainted.h"
 #include "gui/app/ZudeMenu.h"
+#include "gui/common/FileFlow.h"
 #include "gui/common/QtFileDialogs.h"
 #include "gui/common/QtMessageBoxes.h"
 #include "gui/common/QtPrinterPort.h"
@@ -85,8 +86,9 @@ int RunNumerion(int argc, char** argv)
     QtPrinterPort printer;
     QtFileDialogs fileDialogs;
     EntropyRandomSource random;
-    Services services {messages, printer, fileDialogs, random};
     SharedState state;
+    FileFlow files(state, fileDialogs, messages);
+    Services services {messages, printer, fileDialogs, random, files};
 
     Program program(state, services);
     QObject::connect(&program, &Program::finished, &app, &QApplication::quit, Qt::QueuedConnection);

@@ -1,28 +1,22 @@
 #pragma once
 
-#include "core/common/ChooseFile.h"
+#include "gui/common/FileFlow.h"
 
 #include <QString>
 
-#include <functional>
 #include <optional>
 
-class QIODevice;
 struct Services;
 struct SharedState;
 
-// The steps the file commands of draw files and tracker files share. The file dialog proposes the
-// name of the file in memory in the folder used last, and remembers the folder chosen. A file is
-// read only when it is a regular file, and a read that fails is reported; a file is written in
-// one piece or not at all, and a failed write is reported with its reason.
+// The file commands of draw files and tracker files: the one file flow of the program
+// (`FileFlow`), bound to one kind.
 class FileCommand {
 public:
-    // Reads an opened file, called `name` without its folder, into memory; false when it is no
-    // file of the kind.
-    using Reader = std::function<bool(QIODevice& file, const QString& name)>;
-    // Writes the whole file; false with `reason` set when it cannot.
-    using Writer = std::function<bool(QIODevice& file, QString& reason)>;
+    using Reader = FileFlow::Reader;
+    using Writer = FileFlow::Writer;
 
+    // The flow keeps the folders in `state` itself; the state is taken for the callers' sake.
     FileCommand(SharedState& state, Services& services, FileKind kind);
 
     enum class Opened { Cancelled, Read, Failed };
@@ -37,9 +31,6 @@ public:
     std::optional<QString> save(const QString& currentName, const Writer& write);
 
 private:
-    std::optional<QString> choose(Direction direction, const QString& currentName);
-
-    SharedState& m_state;
-    Services& m_services;
+    FileFlow& m_flow;
     FileKind m_kind;
 };

@@ -1,28 +1,19 @@
 #include "PrintJob.h"
 
-#include "core/common/FileDialogs.h"
 #include "core/common/MessageBoxes.h"
 #include "core/common/Printout.h"
 #include "gui/common/BusyCursor.h"
+#include "gui/common/FileFlow.h"
 #include "gui/common/PrinterPort.h"
 #include "gui/common/Services.h"
 
 #include <QDir>
-#include <QStandardPaths>
 
 #include <functional>
 
 namespace {
 
 const QString PrinterTitle = QStringLiteral("Printer");
-
-QString proposedPdfPath()
-{
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty())
-        folder = QDir::homePath();
-    return QDir(folder).filePath(QStringLiteral("Numerion printout.pdf"));
-}
 
 // Sends a printout by `print` to the default printer, or without one to a PDF file the user
 // picks. Failures become a message.
@@ -51,21 +42,17 @@ void deliver(Services& services,
         return;
     }
 
-    const QString path = services.fileDialogs.saveFileName(
-        QStringLiteral("No printer is available: save the printout as PDF"), proposedPdfPath(),
-        QStringLiteral("PDF documents (*.pdf)"));
-    if (path.isEmpty())
+    const std::optional<QString> path = services.files.choose(
+        FileKind::Pdf, Direction::Save, QStringLiteral("Numerion printout.pdf"));
+    if (!path)
         return;
-    if (printBusy(path, &error) == PrintOutcome::Printed)
+    if (printBusy(*path, &error) == PrintOutcome::Printed)
         services.messages.inform(
             PrinterTitle,
             QStringLiteral("No printer is available. The printout was saved to ")
-                + QDir::toNativeSeparators(path));
+                + QDir::toNativeSeparators(*path));
     else
-        services.messages.inform(PrinterTitle,
-                                 QStringLiteral("The printout could not be saved to ")
-                                     + QDir::toNativeSeparators(path) + QStringLiteral(": ")
-                                     + error);
+        services.files.reportSavingError(FileKind::Pdf, error);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QFileIconProvider>
 #include <QMimeDatabase>
+#include <QRegularExpression>
 
 namespace {
 
@@ -38,6 +39,12 @@ QString runDialog(QFileDialog::AcceptMode mode, const QString& title, const QStr
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                        : QFileDialog::AnyFile);
+    // A name typed without a suffix gets the first pattern's here, so that the dialog asks before
+    // replacing the file that will really be written.
+    static const QRegularExpression firstSuffix(QStringLiteral(R"(\(\*\.(\w+)[ )])"));
+    const QRegularExpressionMatch suffix = firstSuffix.match(filter);
+    if (mode == QFileDialog::AcceptSave && suffix.hasMatch())
+        dialog.setDefaultSuffix(suffix.captured(1));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().constFirst();

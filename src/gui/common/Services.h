@@ -1,6 +1,7 @@
 #pragma once
 
 class FileDialogs;
+class FileFlow;
 class MessageBoxes;
 class PrinterPort;
 class RandomSource;
@@ -12,4 +13,6 @@ struct Services {
     PrinterPort& printer;
     FileDialogs& fileDialogs;
     RandomSource& random;
+    // Every file the user opens or saves goes through it; it asks `fileDialogs`.
+    FileFlow& files;
 };

@@ -1,7 +1,6 @@
 #include "LImport.h"
 
 #include "core/app/SharedState.h"
-#include "core/common/FileDialogs.h"
 #include "core/common/MessageBoxes.h"
 #include "core/common/TextFormat.h"
 #include "core/draws/DatabaseView.h"
@@ -9,6 +8,7 @@
 #include "gui/common/BusyCursor.h"
 #include "gui/common/Colours.h"
 #include "gui/common/Controls.h"
+#include "gui/common/FileFlow.h"
 #include "gui/common/GridTable.h"
 #include "gui/common/InputBoxes.h"
 #include "gui/common/RangeBox.h"
@@ -203,13 +203,11 @@ void LImport::wireBoxes()
 void LImport::chooseFileClicked()
 {
     takeEditedBox();
-    const QString folder
-        = m_state.LastFolder.isEmpty() ? m_state.firstDialogFolder() : m_state.LastFolder;
-    const QString path = m_services.fileDialogs.openFileName(
-        QStringLiteral("Import Draw History"), folder,
-        QStringLiteral("Draw histories (*.csv *.txt *.tsv);;All files (*)"));
-    if (path.isEmpty())
+    const std::optional<QString> chosen
+        = m_services.files.choose(FileKind::History, Direction::Open, QString());
+    if (!chosen)
         return;
+    const QString& path = *chosen;
     QString reason;
     std::optional<QByteArray> bytes;
     {
@@ -217,9 +215,7 @@ void LImport::chooseFileClicked()
         bytes = ImportView::ReadHistoryFile(path, &reason);
     }
     if (!bytes) {
-        m_services.messages.inform(QStringLiteral("Loading Error"),
-                                   QStringLiteral(" The draw history could not be read.") + u'\n'
-                                       + reason);
+        m_services.files.reportLoadingError(reason);
         return;
     }
     m_bytes = *bytes;

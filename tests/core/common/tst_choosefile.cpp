@@ -18,7 +18,8 @@ private Q_SLOTS:
     {
         std::destroy_at(&m_state);
         std::construct_at(&m_state);
-        m_state.ProgramDirectory = QStringLiteral("/opt/numerion");
+        m_home = std::make_unique<QTemporaryDir>();
+        m_state.ProgramDirectory = folder(QStringLiteral("bin"));
         m_state.Store.SetFileDisplayName(QStringLiteral("Weekly.lto"));
         m_state.TrackerFileName = QStringLiteral("Money.inv");
         m_dialogs = FakeFileDialogs();
@@ -28,47 +29,71 @@ private Q_SLOTS:
     {
         QTest::addColumn<FileKind>("fileKind");
         QTest::addColumn<Direction>("direction");
-        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("filter");
-        QTest::addColumn<QString>("proposal");
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QString>("chosen");
         const QString draws = QStringLiteral("Lottery Winning Numbers Database (*.lto)");
         const QString tracker = QStringLiteral("Investment Tracker Databases (*.inv)");
+        const QString folders = QStringLiteral("Directories - Folders");
         QTest::newRow("open draws")
-            << FileKind::Draws << Direction::Open << "open" << draws << "/opt/numerion/Weekly.lto";
-        QTest::newRow("save draws")
-            << FileKind::Draws << Direction::Save << "save" << draws << "/opt/numerion/Weekly.lto";
-        QTest::newRow("open tracker") << FileKind::Tracker << Direction::Open << "open" << tracker
-                                      << "/opt/numerion/Money.inv";
-        QTest::newRow("save tracker") << FileKind::Tracker << Direction::Save << "save" << tracker
-                                      << "/opt/numerion/Money.inv";
+            << FileKind::Draws << Direction::Open << folders << draws << "Chosen.x"
+            << "Chosen.x";
+        QTest::newRow("save draws, a name without suffix")
+            << FileKind::Draws << Direction::Save << folders << draws << "noext"
+            << "noext.lto";
+        QTest::newRow("open tracker, a name without suffix")
+            << FileKind::Tracker << Direction::Open << folders << tracker << "Money"
+            << "Money";
+        QTest::newRow("save tracker, another suffix")
+            << FileKind::Tracker << Direction::Save << folders << tracker << "Money.txt"
+            << "Money.txt";
+        QTest::newRow("save tracker, a name without suffix")
+            << FileKind::Tracker << Direction::Save << folders << tracker << "Money"
+            << "Money.inv";
+        QTest::newRow("open history")
+            << FileKind::History << Direction::Open << "Import Draw History"
+            << "Draw histories (*.csv *.txt *.tsv);;All files (*)"
+            << "history"
+            << "history";
+        QTest::newRow("save CSV") << FileKind::Csv << Direction::Save << "Save as CSV"
+                                  << "CSV files (*.csv)"
+                                  << "stats"
+                                  << "stats.csv";
+        QTest::newRow("save chart") << FileKind::Chart << Direction::Save << "Save Image As"
+                                    << "PNG images (*.png);;SVG images (*.svg)"
+                                    << "chart"
+                                    << "chart.png";
+        QTest::newRow("save PDF") << FileKind::Pdf << Direction::Save
+                                  << "No printer is available: save the printout as PDF"
+                                  << "PDF documents (*.pdf)"
+                                  << "out"
+                                  << "out.pdf";
     }
     void showsTheDialogOfEachKind()
     {
         QFETCH(FileKind, fileKind);
         QFETCH(Direction, direction);
-        QFETCH(QString, kind);
+        QFETCH(QString, title);
         QFETCH(QString, filter);
-        QFETCH(QString, proposal);
-        m_dialogs.answers = {QStringLiteral("/home/ann/lotto/Chosen.x")};
-        const std::optional<QString> chosen
-            = chooseFile(m_dialogs, fileKind, direction, proposed(fileKind));
-        QCOMPARE(m_dialogs.kinds, QStringList {kind});
+        QFETCH(QString, answer);
+        QFETCH(QString, chosen);
+        const QString lotto = folder(QStringLiteral("lotto"));
+        m_dialogs.answers = {QDir(lotto).filePath(answer)};
+        const std::optional<QString> path
+            = chooseFile(m_dialogs, fileKind, direction, m_state.proposedPath(QString()));
+        QCOMPARE(m_dialogs.kinds,
+                 QStringList {direction == Direction::Open ? QStringLiteral("open")
+                                                           : QStringLiteral("save")});
+        QCOMPARE(m_dialogs.titles, QStringList {title});
         QCOMPARE(m_dialogs.filters, QStringList {filter});
-        QCOMPARE(m_dialogs.proposals, QStringList {proposal});
-        QCOMPARE(chosen, std::optional<QString>(QStringLiteral("/home/ann/lotto/Chosen.x")));
-
-        // The next dialog starts in the folder chosen.
-        m_state.rememberFolderOf(*chosen);
-        chooseFile(m_dialogs, fileKind, direction, proposed(fileKind));
-        QVERIFY(m_dialogs.proposals.last().startsWith(QStringLiteral("/home/ann/lotto/")));
+        QCOMPARE(path, std::optional<QString>(QDir(lotto).filePath(chosen)));
     }
 
     void cancelLeavesNoPath()
     {
-        QCOMPARE(chooseFile(m_dialogs, FileKind::Draws, Direction::Open, proposed(FileKind::Draws)),
-                 std::nullopt);
+        QCOMPARE(chooseFile(m_dialogs, FileKind::Draws, Direction::Open, QString()), std::nullopt);
         QCOMPARE(m_dialogs.kinds, QStringList {"open"});
-        QCOMPARE(m_state.LastFolder, QString());
     }
 
     // A relative answer (a dialog of the desktop may give one) is taken from the current folder.
@@ -76,19 +101,56 @@ private Q_SLOTS:
     {
         m_dialogs.answers = {QStringLiteral("Draws.lto")};
         const std::optional<QString> chosen
-            = chooseFile(m_dialogs, FileKind::Draws, Direction::Save, proposed(FileKind::Draws));
+            = chooseFile(m_dialogs, FileKind::Draws, Direction::Save, QString());
         QCOMPARE(chosen,
                  std::optional<QString>(QDir::current().filePath(QStringLiteral("Draws.lto"))));
     }
 
-private:
-    // The name of the file in memory, in the folder the dialogs start in.
-    QString proposed(FileKind kind) const
+    // The dialogs start where the last file was chosen, if a file can be saved there; else in the
+    // first folder (here the documents folder of an installed program).
+    void proposesAFolderThatCanBeWritten_data()
     {
-        return m_state.proposedPath(kind == FileKind::Draws ? m_state.Store.FileDisplayName()
-                                                            : m_state.TrackerFileName);
+        QTest::addColumn<QString>("lastFolder");
+        QTest::addColumn<bool>("proposed");
+        QTest::newRow("none chosen yet") << "" << false;
+        QTest::newRow("a folder of the user's") << "lotto" << true;
+        QTest::newRow("a folder gone since") << "gone" << false;
+        QTest::newRow("the installed samples") << "samples" << false;
+        QTest::newRow("a read-only folder") << "locked" << false;
+    }
+    void proposesAFolderThatCanBeWritten()
+    {
+        QFETCH(QString, lastFolder);
+        QFETCH(bool, proposed);
+        m_state.DocumentsDirectory = folder(QStringLiteral("Documents"));
+        for (const char* made : {"lotto", "locked"})
+            folder(QString::fromLatin1(made));
+        QDir().mkpath(m_state.samplesDirectory());
+        if (lastFolder == QLatin1String("samples"))
+            lastFolder = QDir(m_home->path()).relativeFilePath(m_state.samplesDirectory());
+        const QString locked = QDir(m_home->path()).filePath(QStringLiteral("locked"));
+        QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner);
+        if (lastFolder == QLatin1String("locked") && QFileInfo(locked).isWritable())
+            QSKIP("This user may write to any folder.");
+        if (!lastFolder.isEmpty())
+            m_state.rememberFolderOf(
+                QDir(m_home->path()).filePath(lastFolder + QStringLiteral("/Weekly.lto")));
+        const QString expected
+            = proposed ? QDir(m_home->path()).filePath(lastFolder) : m_state.DocumentsDirectory;
+        QCOMPARE(m_state.proposedPath(QStringLiteral("Weekly.lto")),
+                 QDir(expected).filePath(QStringLiteral("Weekly.lto")));
     }
 
+private:
+    // A folder below the test's home, made when missing.
+    QString folder(const QString& name) const
+    {
+        const QString path = QDir(m_home->path()).filePath(name);
+        QDir().mkpath(path);
+        return path;
+    }
+
+    std::unique_ptr<QTemporaryDir> m_home;
     SharedState m_state;
     FakeFileDialogs m_dialogs;
 };

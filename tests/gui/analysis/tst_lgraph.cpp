@@ -379,7 +379,7 @@ private Q_SLOTS:
             QCOMPARE(m_fixture->messages.boxes.size(), 1);
             QCOMPARE(m_fixture->messages.boxes.first().title, QStringLiteral("Saving Error"));
             QVERIFY(m_fixture->messages.lastText().startsWith(
-                QStringLiteral("The image could not be saved to ")));
+                QStringLiteral(" Bad Filename. Must be in the form MYFILE.PNG\n")));
             return;
         }
         QVERIFY(m_fixture->messages.boxes.isEmpty());

@@ -370,7 +370,8 @@ private Q_SLOTS:
         if (printer.hasPrinter())
             QSKIP("a printer is installed here; this test must not print on it");
         EntropyRandomSource random;
-        Services services {m_fixture->messages, printer, m_fixture->fileDialogs, random};
+        Services services {m_fixture->messages, printer, m_fixture->fileDialogs, random,
+                           m_fixture->files};
         Program program(state(), services);
         program.start();
         QTest::mouseClick(control<QPushButton>(program.mainMenu(), "PickForm"), Qt::LeftButton);

@@ -127,7 +127,7 @@ private Q_SLOTS:
             QCOMPARE(m_fixture->messages.boxes.first().title, QStringLiteral("Saving Error"));
             const QStringList lines = m_fixture->messages.lastText().split(u'\n');
             QCOMPARE(lines.size(), 2);
-            QVERIFY(lines[0].startsWith(QStringLiteral("The table could not be saved to ")));
+            QCOMPARE(lines[0], QStringLiteral(" Bad Filename. Must be in the form MYFILE.CSV"));
             QVERIFY(!lines[1].isEmpty());
             return;
         }

@@ -85,9 +85,11 @@ private Q_SLOTS:
         writer.printLine(1, QStringLiteral("x"));
         SendPrintout(fixture.services, writer.FinishPrintout());
         QCOMPARE(fixture.messages.boxes.size(), 1);
-        QCOMPARE(fixture.messages.boxes.first().title, QStringLiteral("Printer"));
-        QVERIFY(fixture.messages.lastText().contains(QStringLiteral("could not be saved")));
-        // The proposed file lies in a documents folder, named after the program.
+        QCOMPARE(fixture.messages.boxes.first().title, QStringLiteral("Saving Error"));
+        QCOMPARE(fixture.messages.lastText(),
+                 QStringLiteral(" Bad Filename. Must be in the form MYFILE.PDF\n")
+                     + fixture.printer.failWith);
+        // The proposed file is named after the program.
         QVERIFY(fixture.fileDialogs.proposals.first().endsWith(
             QStringLiteral("Numerion printout.pdf")));
     }

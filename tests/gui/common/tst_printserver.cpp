@@ -298,8 +298,9 @@ private Q_SLOTS:
     void init()
     {
         m_fixture = std::make_unique<GuiTestFixture>();
-        m_services = std::make_unique<Services>(
-            Services {m_fixture->messages, m_port, m_fixture->fileDialogs, m_fixture->random});
+        m_services = std::make_unique<Services>(Services {m_fixture->messages, m_port,
+                                                          m_fixture->fileDialogs, m_fixture->random,
+                                                          m_fixture->files});
         m_program = std::make_unique<Program>(m_fixture->state, *m_services);
         m_program->start();
     }

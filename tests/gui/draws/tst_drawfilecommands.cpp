@@ -182,6 +182,18 @@ private Q_SLOTS:
         QVERIFY(menu()->isVisible());
     }
 
+    void aNameWithoutSuffixIsSavedAsADrawFile()
+    {
+        startProgram();
+        AppendTyped(state().Store, QStringLiteral("9/7/1996"), {"1", "2", "3", "4", "5", "6"});
+        m_fixture->fileDialogs.answers = {m_fixture->programPath(QStringLiteral("noext"))};
+        click(menu(), "SaveFile");
+        QVERIFY(m_fixture->messages.boxes.isEmpty());
+        QCOMPARE(QDir(m_fixture->programDir.path()).entryList(QDir::Files),
+                 QStringList {"noext.lto"});
+        QCOMPARE(state().Store.FileDisplayName(), QStringLiteral("noext.lto"));
+    }
+
     void aFailedSaveKeepsTheOldFile()
     {
         startProgram();

@@ -268,6 +268,26 @@ private Q_SLOTS:
         QVERIFY(menu()->isVisible());
     }
 
+    // Every file dialog starts where the last file of any kind was chosen.
+    void theNextDialogStartsInTheHistorysFolder()
+    {
+        QTemporaryDir downloads;
+        const QString history = QDir(downloads.path()).filePath(QStringLiteral("history.csv"));
+        QFile file(history);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(usHistory) == usHistory.size());
+        file.close();
+        QWidget* window = openImport();
+        m_fixture->fileDialogs.answers = {history};
+        click(window, "ChooseFile");
+        QVERIFY(m_fixture->messages.boxes.isEmpty());
+        window->close();
+
+        click(menu(), "LoadFile"); // cancelled
+        QCOMPARE(m_fixture->fileDialogs.kinds, (QStringList {"open", "open"}));
+        QCOMPARE(m_fixture->fileDialogs.proposals.last(),
+                 QDir(downloads.path()).filePath(state().Store.FileDisplayName()));
+    }
+
 private:
     QWidget* openImport()
     {

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "core/common/ChooseFile.h"
+
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+class FileDialogs;
+class MessageBoxes;
+class QIODevice;
+struct SharedState;
+
+// The one way every file the user chooses is opened or saved, whatever its kind: the dialog
+// proposes a name in the folder used last (one folder for all kinds) and remembers the folder
+// chosen; a name saved without a suffix gets the kind's; a file is read only when it is a regular
+// file, written in one piece or not at all, and a failure is reported in the one wording.
+class FileFlow {
+public:
+    // Reads an opened file, called `name` without its folder; false when it is no file of the
+    // kind.
+    using Reader = std::function<bool(QIODevice& file, const QString& name)>;
+    // Writes the whole file; false with `reason` set when it cannot.
+    using Writer = std::function<bool(QIODevice& file, QString& reason)>;
+
+    FileFlow(SharedState& state, FileDialogs& dialogs, MessageBoxes& messages);
+
+    // Asks for a file of `kind` to open or to save to, `name` proposed. The chosen file's
+    // absolute path, or nothing when the user cancelled.
+    std::optional<QString> choose(FileKind kind, Direction direction, const QString& name);
+
+    // Reads the file at `path`; false, reported, when it could not be read.
+    bool read(const QString& path, const Reader& read);
+    // Writes the file at `path` as a file of `kind`; false, reported, when it could not.
+    bool write(FileKind kind, const QString& path, const Writer& write);
+    // Asks for a file to save to, `name` proposed, and writes it. The path written, or nothing
+    // when the user cancelled or the write failed (which has been reported).
+    std::optional<QString> save(FileKind kind, const QString& name, const Writer& write);
+
+    // The messages of a failed read or write, with the system's reason when there is one.
+    void reportLoadingError(const QString& reason);
+    void reportSavingError(FileKind kind, const QString& reason);
+
+private:
+    SharedState& m_state;
+    FileDialogs& m_dialogs;
+    MessageBoxes& m_messages;
+};
