@@ -7,7 +7,6 @@
 #include "core/common/MessageBoxes.h"
 #include "core/common/TextFormat.h"
 #include "core/draws/DatabaseView.h"
-#include "core/draws/DrawFile.h"
 #include "core/help/HelpTexts.h"
 #include "gui/common/BusyCursor.h"
 #include "gui/common/Colours.h"
@@ -23,9 +22,9 @@
 #include "gui/draws/RecordGridLayout.h"
 #include "gui/draws/RecordGridModel.h"
 #include "gui/draws/RecordGridView.h"
+#include "gui/draws/ShapeFrame.h"
 #include "gui/help/HelpPanel.h"
 
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -76,27 +75,10 @@ void LDbase::buildControls()
 
 void LDbase::buildSetupFrame()
 {
-    static constexpr Controls::LabelRow labels[] = {
-        {"Label5", " Total number of choices in the lottery", {225, 270, 3525, 285}},
-        {"Label6", " Numbers in the lottery range from 1 to", {225, 585, 3525, 285}},
-        {"Label1", " Title", {6435, 225, 555, 285}},
-    };
-    static constexpr Controls::BoxRow boxes[] = {
-        {"NumCol", 2, {3735, 270, 330, 285}},
-        {"HighNum", 2, {3735, 585, 330, 285}},
-        // The title box holds any title a draw file holds: editing never cuts one read from a file.
-        {"InFileName", int(DrawFile::MaxTitleLength), {4500, 540, 4560, 330}},
-    };
-    QGroupBox* frame
-        = Controls::frame(this, "Frame1", QStringLiteral(" Database setup "), 0, 0, 9470, 975);
-    frame->setFont(Controls::windowFont(8.25));
-    Controls::create(frame, labels);
-    const auto setupBoxes = Controls::create(frame, boxes);
-    m_numbersPerDraw = setupBoxes[0];
-    m_highestNumber = setupBoxes[1];
-    m_title = setupBoxes[2];
-    for (QLineEdit* box : setupBoxes)
-        Controls::setBackground(box, Colours::Yellow);
+    const ShapeBoxes boxes = BuildShapeFrame(this, QStringLiteral(" Database setup "));
+    m_numbersPerDraw = boxes.numbersPerDraw;
+    m_highestNumber = boxes.highestNumber;
+    m_title = boxes.title;
 }
 
 void LDbase::buildEntryRow()

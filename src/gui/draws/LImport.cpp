@@ -4,7 +4,6 @@
 #include "core/common/MessageBoxes.h"
 #include "core/common/TextFormat.h"
 #include "core/draws/DatabaseView.h"
-#include "core/draws/DrawFile.h"
 #include "gui/common/BusyCursor.h"
 #include "gui/common/Colours.h"
 #include "gui/common/Controls.h"
@@ -17,6 +16,7 @@
 #include "gui/common/WidgetEvents.h"
 #include "gui/draws/DrawFileCommands.h"
 #include "gui/draws/RecordGridLayout.h"
+#include "gui/draws/ShapeFrame.h"
 
 #include <QButtonGroup>
 #include <QFileInfo>
@@ -61,26 +61,10 @@ void LImport::buildControls()
 
 void LImport::buildShapeFrame()
 {
-    static constexpr Controls::LabelRow labels[] = {
-        {"Label5", " Total number of choices in the lottery", {225, 270, 3525, 285}},
-        {"Label6", " Numbers in the lottery range from 1 to", {225, 585, 3525, 285}},
-        {"Label1", " Title", {6435, 225, 555, 285}},
-    };
-    static constexpr Controls::BoxRow boxes[] = {
-        {"NumCol", 2, {3735, 270, 330, 285}},
-        {"HighNum", 2, {3735, 585, 330, 285}},
-        {"InFileName", int(DrawFile::MaxTitleLength), {4500, 540, 4560, 330}},
-    };
-    QGroupBox* frame
-        = Controls::frame(this, "Frame1", QStringLiteral(" Draws to import "), 0, 0, 9470, 975);
-    frame->setFont(Controls::windowFont(8.25));
-    Controls::create(frame, labels);
-    const auto shapeBoxes = Controls::create(frame, boxes);
-    m_numCol = shapeBoxes[0];
-    m_highNum = shapeBoxes[1];
-    m_title = shapeBoxes[2];
-    for (QLineEdit* box : shapeBoxes)
-        Controls::setBackground(box, Colours::Yellow);
+    const ShapeBoxes boxes = BuildShapeFrame(this, QStringLiteral(" Draws to import "));
+    m_numCol = boxes.numbersPerDraw;
+    m_highNum = boxes.highestNumber;
+    m_title = boxes.title;
     m_numCol->setText(AlignedWhole(2, m_shape.numbersPerDraw));
     m_highNum->setText(AlignedWhole(2, m_shape.highestNumber));
     proposeTitle(m_state.Store.Title());
