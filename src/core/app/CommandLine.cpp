@@ -65,13 +65,15 @@ struct Options {
     QCommandLineOption numbers;
     QCommandLineOption highest;
     QCommandLineOption output;
+    QCommandLineOption addTo;
     QCommandLineOption title;
     QCommandLineOption dates;
+    QCommandLineOption newest;
 
     QList<const QCommandLineOption*> all() const
     {
-        return {&help,    &version, &quitAfterShow, &import, &numbers,
-                &highest, &output,  &title,         &dates};
+        return {&help,   &version, &quitAfterShow, &import, &numbers, &highest,
+                &output, &addTo,   &title,         &dates,  &newest};
     }
 };
 
@@ -91,7 +93,7 @@ Options declareOptions()
         .import = valueOption(
             "import",
             QStringLiteral(
-                "Reads the draw history <file> (a lottery's CSV, tab-separated or text file) and writes its draws to the draw database given by --output, without a window. Needs --numbers, --highest and --output."),
+                "Reads the draw history <file> (a lottery's CSV, tab-separated or text file) and writes its draws to the draw database given by --output, or adds them to the one given by --add-to, without a window. Needs --numbers, --highest and --output or --add-to."),
             "file"),
         .numbers
         = valueOption("numbers",
@@ -106,7 +108,12 @@ Options declareOptions()
         .output = valueOption(
             "output",
             QStringLiteral(
-                "With --import: the draw database (.lto) to write; a file of that name is replaced only once the new one is complete."),
+                "With --import: the draw database (.lto) to write; a file of that name is replaced only once the new one is complete. It cannot be the history itself."),
+            "file"),
+        .addTo = valueOption(
+            "add-to",
+            QStringLiteral(
+                "With --import: the draw database (.lto) the history's draws are added to, for the weekly update. Draws it holds already are counted as duplicates; a draw on a date it holds with other numbers is a conflict, listed and not added. Its lottery must be the one of --numbers and --highest, and its title stays unless --title is given. The database is replaced only once the new one is complete; with --output as well, the result goes there and the database stays as it is."),
             "file"),
         .title = valueOption(
             "title",
@@ -118,6 +125,12 @@ Options declareOptions()
             QStringLiteral(
                 "With --import: day-first or month-first, how to read dates such as 03/04/2025 when the history does not tell."),
             "order"),
+        .newest = valueOption(
+            "newest",
+            QStringLiteral(
+                "With --import: takes only the <count> newest draws of the history. Without it every draw is taken, and a database that would hold more than %1 draws is not written.")
+                .arg(DrawStore::MaxRecords),
+            "count"),
     };
 }
 
@@ -175,13 +188,16 @@ QString readImportRequest(const QCommandLineParser& parser, const Options& optio
                           CommandLine::ImportRequest& request)
 {
     if (!parser.positionalArguments().isEmpty())
-        return QStringLiteral("--import opens no file: write to the one --output names.");
+        return QStringLiteral(
+            "--import opens no file: write to the one --output or --add-to names.");
     if (!parser.isSet(options.numbers) || !parser.isSet(options.highest)
-        || !parser.isSet(options.output))
-        return QStringLiteral("--import needs --numbers, --highest and --output.");
+        || (!parser.isSet(options.output) && !parser.isSet(options.addTo)))
+        return QStringLiteral("--import needs --numbers, --highest and --output or --add-to.");
     request.history = parser.value(options.import);
     request.output = parser.value(options.output);
-    if (request.history.isEmpty() || request.output.isEmpty())
+    request.addTo = parser.value(options.addTo);
+    if (request.history.isEmpty() || (parser.isSet(options.output) && request.output.isEmpty())
+        || (parser.isSet(options.addTo) && request.addTo.isEmpty()))
         return QStringLiteral("the file name is empty.");
     bool numbersRead = false;
     bool highestRead = false;
@@ -189,6 +205,12 @@ QString readImportRequest(const QCommandLineParser& parser, const Options& optio
     request.shape.highestNumber = parser.value(options.highest).toInt(&highestRead);
     if (!numbersRead || !highestRead)
         return QStringLiteral("--numbers and --highest take whole numbers.");
+    if (parser.isSet(options.newest)) {
+        bool newestRead = false;
+        request.newest = parser.value(options.newest).toInt(&newestRead);
+        if (!newestRead || request.newest < 1)
+            return QStringLiteral("--newest takes a whole number from 1.");
+    }
     if (parser.isSet(options.title))
         request.title = parser.value(options.title);
     if (parser.isSet(options.dates)) {
@@ -207,7 +229,8 @@ QString readImportRequest(const QCommandLineParser& parser, const Options& optio
 QString readRun(const QCommandLineParser& parser, const Options& options, QString& file)
 {
     for (const QCommandLineOption* option :
-         {&options.numbers, &options.highest, &options.output, &options.title, &options.dates})
+         {&options.numbers, &options.highest, &options.output, &options.addTo, &options.title,
+          &options.dates, &options.newest})
         if (parser.isSet(*option))
             return QStringLiteral("--%1 is only for --import.").arg(option->names().constFirst());
     const QStringList files = parser.positionalArguments();

@@ -17,13 +17,19 @@ struct CommandLine {
         Fail, // print `text` (what is wrong and where to find help) and end with an error
     };
 
-    // --import FILE --numbers K --highest N --output OUT [--title TEXT] [--dates ORDER]
+    // --import FILE --numbers K --highest N (--output OUT | --add-to LTO [--output OUT])
+    // [--title TEXT] [--dates ORDER] [--newest COUNT]
     struct ImportRequest {
         QString history;
         DrawHistoryImport::Shape shape;
-        QString output;
+        QString output; // may be empty when `addTo` is given
+        QString addTo; // the draw file the draws are added to; empty: they make a new one
+        int newest = 0; // only this many of the history's newest draws; 0: all
         std::optional<QString> title; // the history's file name when not given
         DrawHistoryImport::DateOrder dateOrder = DrawHistoryImport::DateOrder::FromFile;
+
+        // The file written: --output, else the draw file added to.
+        const QString& destination() const { return output.isEmpty() ? addTo : output; }
     };
 
     Action action = Action::Run;

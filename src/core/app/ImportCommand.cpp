@@ -5,7 +5,44 @@
 #include "core/draws/DrawHistoryImport.h"
 #include "core/draws/ImportView.h"
 
+#include "core/common/RegularFile.h"
+
+#include <QFile>
+#include <QFileInfo>
 #include <QLocale>
+
+namespace {
+
+// The draws of the draw file an import adds to; why they cannot be, or nothing.
+QString readDrawFile(const QString& path, const LotteryShape& shape, DrawStore& store)
+{
+    QFile file(path);
+    if (!OpenRegularFile(file))
+        return QStringLiteral("cannot read %1: %2").arg(path, ImportView::UnopenedReason(path));
+    DrawFile::ReadResult read = DrawFile::Read(file);
+    if (read.error != DrawFile::ReadError::None)
+        return QStringLiteral("cannot read %1: it is no draw database.").arg(path);
+    const LotteryShape held = read.content.shape;
+    if (held != shape)
+        return QStringLiteral(
+                   "%1 holds draws of %2 numbers from 1 to %3, not %4 from 1 to %5. Nothing was written.")
+            .arg(path, QString::number(held.numbersPerDraw), QString::number(held.highestNumber),
+                 QString::number(shape.numbersPerDraw), QString::number(shape.highestNumber));
+    if (!store.Load(held, read.content.title, std::move(read.content.records)))
+        return QStringLiteral("cannot read %1: it holds more draws than a database can.").arg(path);
+    return {};
+}
+
+// Whether two names are one file: writing the draws over the history would lose it.
+bool sameFile(const QString& a, const QString& b)
+{
+    const QFileInfo first(a);
+    const QFileInfo second(b);
+    return first.exists() && second.exists()
+        && first.canonicalFilePath() == second.canonicalFilePath();
+}
+
+} // namespace
 
 ImportCommandResult RunImportCommand(const CommandLine::ImportRequest& request,
                                      const QString& program, const QDate& today)
@@ -17,6 +54,25 @@ ImportCommandResult RunImportCommand(const CommandLine::ImportRequest& request,
         result.err += program + QStringLiteral(": ") + message + u'\n';
         return result;
     };
+
+    if (sameFile(history, request.destination()))
+        return failed(
+            QStringLiteral("%1 is the history itself: it would be lost. Nothing was written.")
+                .arg(request.destination()));
+    if (!request.addTo.isEmpty() && sameFile(history, request.addTo))
+        return failed(
+            QStringLiteral("%1 is the history itself: it is no draw database. Nothing was written.")
+                .arg(request.addTo));
+
+    // The draw file added to first: the history's lines are worth reporting only when it can be.
+    DrawStore store;
+    ImportView::Mode mode = ImportView::Mode::Replace;
+    if (!request.addTo.isEmpty()) {
+        if (const QString wrong = readDrawFile(request.addTo, request.shape, store);
+            !wrong.isEmpty())
+            return failed(wrong);
+        mode = ImportView::Mode::Add;
+    }
 
     QString reason;
     const std::optional<QByteArray> bytes = ImportView::ReadHistoryFile(history, &reason);
@@ -42,22 +98,28 @@ ImportCommandResult RunImportCommand(const CommandLine::ImportRequest& request,
                         example);
     }
 
-    DrawStore store;
-    const ImportView::Plan plan = ImportView::PlanImport(store, import, ImportView::Mode::Replace);
+    const ImportView::Plan plan = ImportView::PlanImport(store, import, mode, request.newest);
     if (!plan.refusal.isEmpty())
         return failed(QStringLiteral("%1: %2 Nothing was written.").arg(history, plan.refusal));
-    ImportView::Apply(store, plan, import.shape(),
-                      request.title.value_or(ImportView::DefaultTitle(history)));
+    for (const QString& line : ImportView::ConflictTexts(plan, request.shape.numbersPerDraw))
+        result.err += history + QStringLiteral(": ") + line + u'\n';
+    // Old draws are never dropped to make room: the user says which to keep.
+    if (plan.excess > 0)
+        return failed(
+            QStringLiteral(
+                "%1: the database would hold %2 draws, more than the %3 it can hold. Nothing was written; --newest takes only the newest draws of the history.")
+                .arg(history, QString::number(plan.records.size()),
+                     QString::number(DrawStore::MaxRecords)));
+    // Adding keeps the title of the draw file added to.
+    const QString title = request.title.value_or(
+        mode == ImportView::Mode::Add ? store.Title() : ImportView::DefaultTitle(history));
+    ImportView::Apply(store, plan, import.shape(), title);
     const std::optional<QByteArray> content = DrawFile::Bytes(store);
     if (!content)
         reason = QStringLiteral("A record's date is no date that can be written.");
-    if (!content || !SaveFileAtomically(request.output, *content, &reason))
-        return failed(QStringLiteral("cannot write %1: %2").arg(request.output, reason));
-
-    // One arg() for all: a name holding "%3" must not take the place of the next value.
-    result.out = QStringLiteral("%1 draws written to %2, %3 lines skipped, %4 draws left out\n")
-                     .arg(QString::number(store.RecCount()), request.output,
-                          QString::number(import.skippedLines().size()),
-                          QString::number(import.leftOut()));
+    const QString& output = request.destination();
+    if (!content || !SaveFileAtomically(output, *content, &reason))
+        return failed(QStringLiteral("cannot write %1: %2").arg(output, reason));
+    result.out = ImportView::WrittenLine(plan, int(import.skippedLines().size()), output);
     return result;
 }

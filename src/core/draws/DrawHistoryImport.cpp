@@ -538,14 +538,6 @@ std::optional<DrawHistoryImport::SkippedLine> problemOf(const DatedLine& line, c
     return std::nullopt;
 }
 
-// The newest DrawStore::MaxRecords positions; `leftOut` says how many older ones do not fit.
-std::vector<int> newest(std::vector<int> positions, int& leftOut)
-{
-    leftOut = std::max(0, int(positions.size()) - DrawStore::MaxRecords);
-    positions.erase(positions.begin(), positions.begin() + leftOut);
-    return positions;
-}
-
 } // namespace
 
 DrawHistoryImport::DrawHistoryImport(const QByteArray& bytes, Shape shape, const QDate& today,
@@ -636,7 +628,7 @@ void DrawHistoryImport::keepDraws(std::vector<Draw> draws, bool newestFirst)
     entries.reserve(draws.size());
     for (std::size_t i = 0; i < draws.size(); ++i)
         entries.push_back(entryOf(draws[i], int(i)));
-    const std::vector<int> kept = newest(sortedUnique(std::move(entries), m_duplicates), m_leftOut);
+    const std::vector<int> kept = sortedUnique(std::move(entries), m_duplicates);
     m_draws.reserve(kept.size());
     for (int position : kept)
         m_draws.push_back(draws[std::size_t(position)]);
@@ -670,31 +662,72 @@ DrawRecords DrawHistoryImport::records() const
     return records;
 }
 
-DrawHistoryImport::Merged DrawHistoryImport::mergedWith(const DrawRecords& existing) const
+DrawHistoryImport::Merged DrawHistoryImport::mergedWith(const DrawRecords& existing,
+                                                        int newest) const
 {
-    std::vector<Entry> entries;
-    entries.reserve(std::size_t(existing.size()) + m_draws.size());
-    for (int record = 1; record <= existing.size(); ++record) {
-        Entry entry {existing.date(record).toJulianDay(), {}, int(entries.size())};
-        std::copy(existing.numbers(record).begin(), existing.numbers(record).end(),
-                  entry.key.begin());
-        entries.push_back(entry);
-    }
-    for (const Draw& draw : m_draws)
-        entries.push_back(entryOf(draw, int(entries.size())));
+    using Numbers = std::array<int, MaxNumbersPerDraw>;
+    const std::size_t fields = std::size_t(m_shape.numbersPerDraw);
+    // A draw as the merge tells draws apart: its day and its numbers in ascending order.
+    struct Stored {
+        qint64 day;
+        Numbers key;
+        int record;
+    };
+    const auto keyOf = [fields](auto numbers) {
+        Numbers key {};
+        std::copy_n(numbers.begin(), std::min(fields, std::size_t(numbers.size())), key.begin());
+        std::sort(key.begin(), key.begin() + qsizetype(fields));
+        return key;
+    };
+    std::vector<Stored> stored;
+    stored.reserve(std::size_t(existing.size()));
+    for (int record = 1; record <= existing.size(); ++record)
+        stored.push_back(
+            {existing.date(record).toJulianDay(), keyOf(existing.numbers(record)), record});
+    std::sort(stored.begin(), stored.end(), [](const Stored& a, const Stored& b) {
+        return std::tie(a.day, a.record) < std::tie(b.day, b.record);
+    });
 
     Merged merged;
-    const std::vector<int> kept
-        = newest(sortedUnique(std::move(entries), merged.duplicates), merged.leftOut);
-    merged.records.reserve(int(kept.size()));
-    for (int position : kept) {
-        if (position < existing.size()) {
-            merged.records.append(existing.date(position + 1), existing.numbers(position + 1));
-        } else {
-            const Draw& draw = m_draws[std::size_t(position - existing.size())];
-            merged.records.append(draw.date, draw.numbers);
+    const std::size_t taken
+        = newest > 0 ? std::min(std::size_t(newest), m_draws.size()) : m_draws.size();
+    const std::size_t first = m_draws.size() - taken;
+    merged.leftOut = int(first);
+    merged.duplicates = m_duplicates;
+    std::vector<std::size_t> added;
+    for (std::size_t i = first; i < m_draws.size(); ++i) {
+        const Draw& draw = m_draws[i];
+        const qint64 day = draw.date.toJulianDay();
+        const auto from = std::lower_bound(stored.begin(), stored.end(), day,
+                                           [](const Stored& s, qint64 d) { return s.day < d; });
+        const auto to = std::upper_bound(from, stored.end(), day,
+                                         [](qint64 d, const Stored& s) { return d < s.day; });
+        if (from == to) {
+            added.push_back(i);
+            continue;
         }
+        const Numbers key = keyOf(draw.numbers);
+        if (std::any_of(from, to, [&key](const Stored& s) { return s.key == key; })) {
+            ++merged.duplicates;
+            continue;
+        }
+        Conflict conflict {draw.date, {}, draw.numbers, draw.line};
+        const auto storedNumbers = existing.numbers(from->record);
+        std::copy_n(storedNumbers.begin(), fields, conflict.stored.begin());
+        merged.conflicts.push_back(conflict);
     }
+    merged.added = int(added.size());
+
+    // Both runs are sorted by date: the store's, and the history's draws (oldest first).
+    merged.records.reserve(existing.size() + merged.added);
+    auto next = added.begin();
+    for (const Stored& record : stored) {
+        for (; next != added.end() && m_draws[*next].date.toJulianDay() < record.day; ++next)
+            merged.records.append(m_draws[*next].date, m_draws[*next].numbers);
+        merged.records.append(existing.date(record.record), existing.numbers(record.record));
+    }
+    for (; next != added.end(); ++next)
+        merged.records.append(m_draws[*next].date, m_draws[*next].numbers);
     return merged;
 }
 

@@ -45,8 +45,8 @@
 //
 // The draws are then sorted by date, oldest first; draws of one date keep the order of the file
 // (read backwards when the file runs newest first). A draw with the same date and the same numbers
-// as an earlier one, in whatever order, is a duplicate and dropped. Of more than
-// DrawStore::MaxRecords draws the newest are kept and the rest counted in leftOut().
+// as an earlier one, in whatever order, is a duplicate and dropped. Every other draw is kept:
+// whether they all fit in the store is the caller's question.
 //
 // Every accepted draw is a record the draw file writes and reads back unchanged: a year of four
 // digits, numbers 1..60. The work is linear in the size of the input, apart from the sort.
@@ -88,11 +88,22 @@ public:
         int line = 0; // where it stood in the file
     };
 
+    // A draw of the history on a date the store holds with other numbers: it is not added.
+    struct Conflict {
+        QDate date;
+        std::array<int, MaxNumbersPerDraw> stored {}; // the first stored draw of that date
+        std::array<int, MaxNumbersPerDraw> imported {};
+        int line = 0; // the history's line
+    };
+
     struct Merged {
-        DrawRecords records;
-        int duplicates
-            = 0; // draws dropped as the same as an earlier one, mostly ones already stored
-        int leftOut = 0; // oldest records dropped to stay within DrawStore::MaxRecords
+        DrawRecords records; // sorted by date, numbered from 1
+        int added = 0; // draws of the history that are new
+        // Draws of the history already stored (same date, same numbers in any order) or twice
+        // in the history itself.
+        int duplicates = 0;
+        std::vector<Conflict> conflicts;
+        int leftOut = 0; // older draws of the history not taken: only the newest were asked for
     };
 
     // `today` places the two-digit years and the dates the store keeps as typed.
@@ -106,14 +117,13 @@ public:
     Shape shape() const { return m_shape; }
     // The day the import was read on.
     QDate today() const { return m_today; }
-    // The draws kept, oldest first; at most DrawStore::MaxRecords.
+    // The draws kept, oldest first.
     const std::vector<Draw>& draws() const { return m_draws; }
     // The lines that could not be used, in file order.
     const std::vector<SkippedLine>& skippedLines() const { return m_skipped; }
     // What a skipped line's reason says to the user, such as "number 62 is not from 1 to 49".
     QString reasonText(const SkippedLine& skipped) const;
     int duplicates() const { return m_duplicates; }
-    int leftOut() const { return m_leftOut; }
     // Blank lines, headers and headings passed over.
     int ignoredLines() const { return m_ignoredLines; }
     Separator separator() const { return m_separator; }
@@ -125,10 +135,13 @@ public:
 
     // The draws as the store's records, numbered from 1.
     DrawRecords records() const;
-    // The store's records with these draws added: sorted by date, the store's records first among
-    // those of one date, duplicates dropped, the newest DrawStore::MaxRecords kept, renumbered.
-    // A record whose date cannot be read counts as the oldest.
-    Merged mergedWith(const DrawRecords& existing) const;
+    // The store's records with these draws added, sorted by date (the store's records first
+    // among those of one date), renumbered. A draw already stored is a duplicate; one on a date
+    // the store holds only with other numbers is a conflict; neither is added, and the store's
+    // records all stay. `newest` > 0 takes only that many of the newest draws. Records are
+    // never dropped to fit the store: the caller checks DrawStore::MaxRecords. A record whose
+    // date cannot be read counts as the oldest.
+    Merged mergedWith(const DrawRecords& existing, int newest = 0) const;
     // Why these draws cannot be added to `store`: it holds records of another shape. Empty when
     // they can.
     QString mergeRefusal(const DrawStore& store) const;
@@ -144,7 +157,6 @@ private:
     std::vector<Draw> m_draws;
     std::vector<SkippedLine> m_skipped;
     int m_duplicates = 0;
-    int m_leftOut = 0;
     int m_ignoredLines = 0;
     Separator m_separator = Separator::Blanks;
     DateOrder m_dateOrder = DateOrder::DayMonth;

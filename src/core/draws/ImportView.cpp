@@ -33,8 +33,9 @@ DrawKey keyOf(const DrawRecords& records, int record)
     return key;
 }
 
-// Why a file could not be opened for reading, in the system's words where they fit.
-QString unopenedReason(const QString& path)
+} // namespace
+
+QString UnopenedReason(const QString& path)
 {
     const QFileInfo info(path);
     if (!info.exists())
@@ -48,14 +49,12 @@ QString unopenedReason(const QString& path)
     return QStringLiteral("The file cannot be read");
 }
 
-} // namespace
-
 std::optional<QByteArray> ReadHistoryFile(const QString& path, QString* error)
 {
     QFile file(path);
     if (!OpenRegularFile(file)) {
         if (error)
-            *error = unopenedReason(path);
+            *error = UnopenedReason(path);
         return std::nullopt;
     }
     // One byte more than the import takes is enough for it to refuse the file.
@@ -68,19 +67,6 @@ std::optional<QByteArray> ReadHistoryFile(const QString& path, QString* error)
     return bytes;
 }
 
-QStringList SummaryLines(const DrawHistoryImport& import)
-{
-    if (!import.refusal().isEmpty())
-        return {import.refusal()};
-    QStringList lines {
-        counted(qsizetype(import.draws().size()), "draw found", "draws found"),
-        counted(qsizetype(import.skippedLines().size()), "line skipped", "lines skipped"),
-        counted(import.leftOut(), "draw left out", "draws left out")};
-    if (import.duplicates() > 0)
-        lines.append(counted(import.duplicates(), "duplicate dropped", "duplicates dropped"));
-    return lines;
-}
-
 QStringList SkippedLineTexts(const DrawHistoryImport& import)
 {
     QStringList texts;
@@ -91,14 +77,14 @@ QStringList SkippedLineTexts(const DrawHistoryImport& import)
     return texts;
 }
 
-QList<QStringList> PreviewRows(const DrawHistoryImport& import, int count)
+QList<QStringList> PreviewRows(const DrawHistoryImport& import, int count, int newest)
 {
+    const std::vector<DrawHistoryImport::Draw>& draws = import.draws();
+    const std::size_t first
+        = newest > 0 ? draws.size() - std::min(std::size_t(newest), draws.size()) : 0;
     DrawRecords records;
-    for (const DrawHistoryImport::Draw& draw : import.draws()) {
-        if (records.size() >= count)
-            break;
-        records.append(draw.date, draw.numbers);
-    }
+    for (std::size_t i = first; i < draws.size() && records.size() < count; ++i)
+        records.append(draws[i].date, draws[i].numbers);
     QList<QStringList> rows;
     for (int record = 1; record <= std::min(records.size(), count); ++record)
         rows.append(DatabaseView::RecordRowTexts(records, import.shape().numbersPerDraw, record));
@@ -144,7 +130,7 @@ QString DateOrderQuestion(const DateOrderExample& example)
         .arg(english.toString(example.dayFirst, form), english.toString(example.monthFirst, form));
 }
 
-Plan PlanImport(const DrawStore& store, const DrawHistoryImport& import, Mode mode)
+Plan PlanImport(const DrawStore& store, const DrawHistoryImport& import, Mode mode, int newest)
 {
     Plan plan;
     plan.refusal = import.refusal();
@@ -152,26 +138,93 @@ Plan PlanImport(const DrawStore& store, const DrawHistoryImport& import, Mode mo
         plan.refusal = import.mergeRefusal(store);
     if (!plan.refusal.isEmpty())
         return plan;
-    if (import.draws().empty()) {
-        plan.refusal = QStringLiteral("No draws were found to import.");
-        return plan;
-    }
-    if (mode == Mode::Replace) {
-        plan.records = import.records();
-        return plan;
-    }
-
-    const DrawRecords& existing = store.records();
-    DrawHistoryImport::Merged merged = import.mergedWith(existing);
+    // Replacing is adding to nothing.
+    DrawHistoryImport::Merged merged
+        = import.mergedWith(mode == Mode::Add ? store.records() : DrawRecords(), newest);
     plan.records = std::move(merged.records);
-    if (merged.leftOut > 0) {
-        std::set<DrawKey> kept;
-        for (int record = 1; record <= plan.records.size(); ++record)
-            kept.insert(keyOf(plan.records, record));
-        for (int record = 1; record <= existing.size() && !plan.dropsDrawsInMemory; ++record)
-            plan.dropsDrawsInMemory = !kept.contains(keyOf(existing, record));
-    }
+    plan.added = merged.added;
+    plan.duplicates = merged.duplicates;
+    plan.conflicts = std::move(merged.conflicts);
+    plan.leftOut = merged.leftOut;
+    plan.excess = std::max(0, plan.records.size() - DrawStore::MaxRecords);
+    if (import.draws().empty())
+        plan.refusal = QStringLiteral("No draws were found to import.");
     return plan;
+}
+
+void KeepNewestThatFit(Plan& plan, const DrawRecords& inMemory)
+{
+    if (plan.excess <= 0)
+        return;
+    DrawRecords kept;
+    kept.reserve(DrawStore::MaxRecords);
+    for (int record = plan.excess + 1; record <= plan.records.size(); ++record)
+        kept.append(plan.records.date(record), plan.records.numbers(record));
+    std::set<DrawKey> keys;
+    for (int record = 1; record <= kept.size(); ++record)
+        keys.insert(keyOf(kept, record));
+    for (int record = 1; record <= inMemory.size() && !plan.dropsDrawsInMemory; ++record)
+        plan.dropsDrawsInMemory = !keys.contains(keyOf(inMemory, record));
+    plan.records = std::move(kept);
+    plan.excess = 0;
+}
+
+QString TooManyQuestion(const Plan& plan)
+{
+    return QStringLiteral(
+               " The database would hold %1 draws, more than the %2 it can hold. Keep only the newest %2 and drop the %3 oldest?")
+        .arg(QString::number(plan.records.size()), QString::number(DrawStore::MaxRecords),
+             QString::number(plan.excess));
+}
+
+QStringList SummaryLines(const DrawHistoryImport& import, const Plan& plan)
+{
+    if (!import.refusal().isEmpty())
+        return {import.refusal()};
+    QStringList lines {
+        counted(qsizetype(import.draws().size()), "draw found", "draws found"),
+        QString::number(plan.added) + QStringLiteral(" to add, ")
+            + counted(plan.duplicates, "duplicate", "duplicates") + QStringLiteral(", ")
+            + counted(qsizetype(plan.conflicts.size()), "conflict", "conflicts"),
+        counted(qsizetype(import.skippedLines().size()), "line skipped", "lines skipped")};
+    if (plan.leftOut > 0)
+        lines.append(counted(plan.leftOut, "older draw left out", "older draws left out"));
+    if (plan.excess > 0)
+        lines.append(
+            QStringLiteral("%1 draws in all: the database holds %2")
+                .arg(QString::number(plan.records.size()), QString::number(DrawStore::MaxRecords)));
+    return lines;
+}
+
+QStringList ConflictTexts(const Plan& plan, int numbersPerDraw)
+{
+    const auto numbersText = [numbersPerDraw](const auto& numbers) {
+        QStringList texts;
+        for (int i = 0; i < numbersPerDraw; ++i)
+            texts.append(QString::number(numbers[std::size_t(i)]));
+        return texts.join(u' ');
+    };
+    QStringList texts;
+    for (const DrawHistoryImport::Conflict& conflict : plan.conflicts)
+        texts.append(
+            QStringLiteral("line %1: conflict: the database holds %3 on %2, the history %4")
+                .arg(QString::number(conflict.line), conflict.date.toString(Qt::ISODate),
+                     numbersText(conflict.stored), numbersText(conflict.imported)));
+    return texts;
+}
+
+QString WrittenLine(const Plan& plan, int skipped, const QString& output)
+{
+    // One arg() for all: a name holding "%3" must not take the place of the next value.
+    QString line
+        = QStringLiteral(
+              "%1 draws written to %2: %3 added, %4 duplicates, %5 conflicts, %6 lines skipped")
+              .arg(QString::number(plan.records.size()), output, QString::number(plan.added),
+                   QString::number(plan.duplicates), QString::number(plan.conflicts.size()),
+                   QString::number(skipped));
+    if (plan.leftOut > 0)
+        line += QStringLiteral(", %1 older draws left out").arg(plan.leftOut);
+    return line + u'\n';
 }
 
 void Apply(DrawStore& store, const Plan& plan, DrawHistoryImport::Shape shape, const QString& title)

@@ -20,18 +20,18 @@ namespace ImportView {
 // Draws shown before the user decides.
 constexpr int PreviewDraws = 20;
 
+// Why the file at `path` could not be opened for reading, in the system's words where they fit.
+QString UnopenedReason(const QString& path);
 // The bytes of the history file at `path`; nothing, with the system's reason in `error`, when it
 // cannot be read. A file larger than the import takes is read only as far as it takes to say so.
 std::optional<QByteArray> ReadHistoryFile(const QString& path, QString* error);
 
-// "152 draws found", "3 lines skipped" and "0 draws left out", and "2 duplicates dropped" when
-// there are any; the reason instead when the import refused the shape or the file.
-QStringList SummaryLines(const DrawHistoryImport& import);
 // Every skipped line, as "line 12: bad date: 31.02.2020;3;11;12;14;41;43".
 QStringList SkippedLineTexts(const DrawHistoryImport& import);
 // The record grid's texts of the first `count` draws as the database window will show them:
-// record number, date in the short date form, numbers.
-QList<QStringList> PreviewRows(const DrawHistoryImport& import, int count = PreviewDraws);
+// record number, date in the short date form, numbers. `newest` > 0: of that many newest draws.
+QList<QStringList> PreviewRows(const DrawHistoryImport& import, int count = PreviewDraws,
+                               int newest = 0);
 
 // The title a history gets unless the user types another: its file name without the extension.
 QString DefaultTitle(const QString& path);
@@ -58,10 +58,33 @@ enum class Mode {
 struct Plan {
     QString refusal; // why nothing can be imported this way; empty when it can
     DrawRecords records; // what the store will hold, numbered from 1
-    // Adding keeps the newest draws only: some of those in memory would go.
+    int added = 0; // draws of the history the store did not hold
+    int duplicates = 0; // draws already stored, or twice in the history
+    std::vector<DrawHistoryImport::Conflict> conflicts; // not added
+    int leftOut = 0; // older draws of the history not taken: only the newest were asked for
+    // Records beyond DrawStore::MaxRecords: the store cannot hold them all.
+    int excess = 0;
+    // Keeping the newest DrawStore::MaxRecords drops some of the draws in memory.
     bool dropsDrawsInMemory = false;
 };
-Plan PlanImport(const DrawStore& store, const DrawHistoryImport& import, Mode mode);
+// `newest` > 0 takes only that many of the history's newest draws. Adding keeps every draw in
+// memory; whether the result fits the store is told in `excess`, never settled by dropping.
+Plan PlanImport(const DrawStore& store, const DrawHistoryImport& import, Mode mode, int newest = 0);
+// What the user may choose when the plan does not fit: only the newest DrawStore::MaxRecords
+// records, the oldest dropped.
+void KeepNewestThatFit(Plan& plan, const DrawRecords& inMemory);
+// The question asked before that choice is taken.
+QString TooManyQuestion(const Plan& plan);
+
+// "152 draws found", "3 to add, 1 duplicate, 0 conflicts", "2 lines skipped", then
+// "500 older draws left out" when only the newest were taken and what does not fit the store;
+// the reason instead when the import refused the shape or the file.
+QStringList SummaryLines(const DrawHistoryImport& import, const Plan& plan);
+// Each conflict, as "line 7: conflict: the database holds 5 9 on 1982-06-19, the history 3 4".
+QStringList ConflictTexts(const Plan& plan, int numbersPerDraw);
+// The one-line summary of the command line: "6059 draws written to x.lto: 12 added,
+// 6047 duplicates, 0 conflicts, 3 lines skipped".
+QString WrittenLine(const Plan& plan, int skipped, const QString& output);
 
 // Puts the planned records in the store with the import's shape and `title` (cut to the longest
 // title a draw file holds); the store's draws are then unsaved.

@@ -19,6 +19,7 @@
 #include "gui/draws/ShapeFrame.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -27,12 +28,16 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTableWidget>
+#include <QTimer>
 
 namespace {
 
 const QString ShowSkippedCaption = QStringLiteral("S&kipped Lines");
 const QString CloseSkippedCaption = QStringLiteral("Close S&kipped Lines");
+// How long typing pauses before pasted text is read.
+constexpr int PasteReadDelayMs = 300;
 
 } // namespace
 
@@ -56,6 +61,7 @@ void LImport::buildControls()
     buildSummary();
     buildDateFrame();
     buildPreview();
+    buildNewestChoice();
     buildButtonStrip();
 }
 
@@ -90,7 +96,11 @@ void LImport::buildSourceControls()
     Controls::setBackground(m_pasted, Colours::Yellow);
     sourceLabels[1]->setBuddy(m_pasted);
     connect(m_chooseButton, &QPushButton::clicked, this, &LImport::chooseFileClicked);
-    connect(m_pasted, &QPlainTextEdit::textChanged, this, &LImport::pastedTextChanged);
+    m_pasteTimer = new QTimer(this);
+    m_pasteTimer->setSingleShot(true);
+    m_pasteTimer->setInterval(PasteReadDelayMs);
+    connect(m_pasteTimer, &QTimer::timeout, this, &LImport::pastedTextChanged);
+    connect(m_pasted, &QPlainTextEdit::textChanged, this, &LImport::pastedTextEdited);
 }
 
 void LImport::buildSummary()
@@ -134,7 +144,7 @@ void LImport::buildPreview()
 {
     const QFont small = Controls::windowFont(8.25);
     Controls::label(this, "Label3", QStringLiteral(" The first draws as they will be stored"), 225,
-                    3360, 9015, 285)
+                    3360, 5640, 285)
         ->setFont(small);
     m_preview = GridTable::create(this, "Grid1", 225, 3645, 9015, 2235, 240);
     m_preview->setFont(small);
@@ -145,6 +155,27 @@ void LImport::buildPreview()
     m_skippedBox->setReadOnly(true);
     m_skippedBox->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_skippedBox->hide();
+}
+
+void LImport::buildNewestChoice()
+{
+    m_newestOnly = new QCheckBox(QStringLiteral("Only the ne&west"), this);
+    m_newestOnly->setObjectName(QStringLiteral("NewestOnly"));
+    m_newestOnly->setGeometry(TwipsRect(6165, 3345, 1800, 285));
+    m_newestOnly->setFont(Controls::windowFont(8.25));
+    m_newest = new QSpinBox(this);
+    m_newest->setObjectName(QStringLiteral("InNewest"));
+    m_newest->setGeometry(TwipsRect(7980, 3330, 1260, 300));
+    m_newest->setRange(1, DrawStore::MaxRecords);
+    m_newest->setValue(std::min(1000, DrawStore::MaxRecords));
+    m_newest->setSuffix(QStringLiteral(" draws"));
+    m_newest->setEnabled(false);
+    Controls::setBackground(m_newest, Colours::Yellow);
+    connect(m_newestOnly, &QCheckBox::toggled, this, [this](bool on) {
+        m_newest->setEnabled(on);
+        showHistory();
+    });
+    connect(m_newest, &QSpinBox::valueChanged, this, [this] { showHistory(); });
 }
 
 void LImport::buildButtonStrip()
@@ -160,8 +191,8 @@ void LImport::buildButtonStrip()
     m_replaceButton = strip[1];
 
     Controls::tabOrder({m_chooseButton, m_pasted, m_numCol, m_highNum, m_title, m_dayFirst,
-                        m_monthFirst, m_skippedButton, m_preview, m_skippedBox, strip[1], strip[2],
-                        strip[0]});
+                        m_monthFirst, m_skippedButton, m_newestOnly, m_newest, m_preview,
+                        m_skippedBox, strip[1], strip[2], strip[0]});
     m_chooseButton->setFocus();
 }
 
@@ -211,9 +242,37 @@ void LImport::chooseFileClicked()
         // The history is the file now, not what was pasted before.
         const QSignalBlocker quiet(m_pasted);
         m_pasted->clear();
+        m_pasteTimer->stop();
     }
     readHistory();
     settleDateOrder();
+}
+
+void LImport::pastedTextEdited()
+{
+    m_pasteTimer->start();
+}
+
+void LImport::takePendingText()
+{
+    if (!m_pasteTimer->isActive())
+        return;
+    m_pasteTimer->stop();
+    pastedTextChanged();
+}
+
+int LImport::newestTaken() const
+{
+    return m_newestOnly->isChecked() ? m_newest->value() : 0;
+}
+
+ImportView::Plan LImport::summaryPlan() const
+{
+    const DrawStore& store = m_state.Store;
+    const bool adding = store.RecCount() > 0 && m_import->mergeRefusal(store).isEmpty();
+    return ImportView::PlanImport(store, *m_import,
+                                  adding ? ImportView::Mode::Add : ImportView::Mode::Replace,
+                                  newestTaken());
 }
 
 void LImport::pastedTextChanged()
@@ -258,21 +317,28 @@ void LImport::readHistory()
 
 void LImport::showHistory()
 {
-    m_summary->setText(m_import ? ImportView::SummaryLines(*m_import).join(u'\n')
-                                : QStringLiteral("Choose a draw history file or paste its text."));
+    QStringList report;
+    if (m_import) {
+        const ImportView::Plan plan = summaryPlan();
+        m_summary->setText(ImportView::SummaryLines(*m_import, plan).join(u'\n'));
+        report = ImportView::SkippedLineTexts(*m_import)
+            + ImportView::ConflictTexts(plan, m_import->shape().numbersPerDraw);
+    } else {
+        m_summary->setText(QStringLiteral("Choose a draw history file or paste its text."));
+    }
     showPreview();
-    const QStringList skipped = m_import ? ImportView::SkippedLineTexts(*m_import) : QStringList();
-    m_skippedBox->setPlainText(skipped.join(u'\n'));
-    m_skippedButton->setEnabled(!skipped.isEmpty());
-    if (skipped.isEmpty() && !m_skippedBox->isHidden())
+    m_skippedBox->setPlainText(report.join(u'\n'));
+    m_skippedButton->setEnabled(!report.isEmpty());
+    if (report.isEmpty() && !m_skippedBox->isHidden())
         toggleSkippedLines();
     showDateOrder();
 }
 
 void LImport::showPreview()
 {
-    const QList<QStringList> rows
-        = m_import ? ImportView::PreviewRows(*m_import) : QList<QStringList>();
+    const QList<QStringList> rows = m_import
+        ? ImportView::PreviewRows(*m_import, ImportView::PreviewDraws, newestTaken())
+        : QList<QStringList>();
     const int columns = m_shape.numbersPerDraw + 2;
     GridTable::resize(m_preview, int(rows.size()) + 1, columns, 1, 1);
     // As the database window's record grid of the same shape shows them.
@@ -313,12 +379,14 @@ void LImport::settleDateOrder()
 
 void LImport::dateOrderChosen(DateOrder order)
 {
+    takePendingText();
     m_dateOrder = order;
     readHistory();
 }
 
 void LImport::toggleSkippedLines()
 {
+    takePendingText();
     const bool open = m_skippedBox->isHidden();
     m_skippedBox->setVisible(open);
     m_skippedButton->setText(open ? CloseSkippedCaption : ShowSkippedCaption);
@@ -331,6 +399,7 @@ void LImport::toggleSkippedLines()
 void LImport::importClicked(ImportView::Mode mode)
 {
     takeEditedBox();
+    takePendingText();
     MessageBoxes& messages = m_services.messages;
     if (!m_import) {
         messages.inform(HelpTitle,
@@ -339,10 +408,16 @@ void LImport::importClicked(ImportView::Mode mode)
     }
     settleDateOrder();
     DrawStore& store = m_state.Store;
-    const ImportView::Plan plan = ImportView::PlanImport(store, *m_import, mode);
+    ImportView::Plan plan = ImportView::PlanImport(store, *m_import, mode, newestTaken());
     if (!plan.refusal.isEmpty()) {
         messages.inform(HelpTitle, u' ' + plan.refusal);
         return;
+    }
+    // Draws are dropped to fit only when the user says so.
+    if (plan.excess > 0) {
+        if (!messages.ask(QStringLiteral("Too Many Draws"), ImportView::TooManyQuestion(plan)))
+            return;
+        ImportView::KeepNewestThatFit(plan, store.records());
     }
     // Draws not saved yet are never dropped without the question opening a file asks.
     const bool replacing = mode == ImportView::Mode::Replace;
@@ -375,7 +450,10 @@ void LImport::shapeTaken(int& value, int typed)
     if (typed == value)
         return;
     value = typed;
-    readHistory();
+    if (m_pasteTimer->isActive())
+        takePendingText(); // reads with the new shape
+    else
+        readHistory();
 }
 
 bool LImport::mayLeave()

@@ -10,12 +10,15 @@
 #include <optional>
 
 class QButtonGroup;
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
+class QSpinBox;
 class QTableWidget;
+class QTimer;
 struct Services;
 struct SharedState;
 
@@ -46,12 +49,22 @@ private:
     void buildSourceControls();
     void buildSummary();
     void buildDateFrame();
+    void buildNewestChoice();
     void buildPreview();
     void buildButtonStrip();
     void wireBoxes();
 
     void chooseFileClicked();
+    // Pasted text is read once the typing pauses: a long history takes a moment to read.
+    void pastedTextEdited();
     void pastedTextChanged();
+    // Reads text typed since the last read now, so that what the window shows and what it does
+    // next agree.
+    void takePendingText();
+    // The history's newest draws to take; 0 for all.
+    int newestTaken() const;
+    // What the summary tells: adding to the draws in memory when it can, else replacing them.
+    ImportView::Plan summaryPlan() const;
     // Puts `title` in the title box unless the user typed one there.
     void proposeTitle(const QString& title);
     // Reads the history again with the shape and date order in force, and shows the result.
@@ -91,6 +104,9 @@ private:
     QPushButton* m_chooseButton = nullptr;
     QLabel* m_fileName = nullptr;
     QPlainTextEdit* m_pasted = nullptr;
+    QTimer* m_pasteTimer = nullptr;
+    QCheckBox* m_newestOnly = nullptr;
+    QSpinBox* m_newest = nullptr;
     QLabel* m_summary = nullptr;
     QPushButton* m_skippedButton = nullptr;
     QButtonGroup* m_dateOrderGroup = nullptr;

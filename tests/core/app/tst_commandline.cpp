@@ -65,6 +65,13 @@ private Q_SLOTS:
                             "49",       "--output", "a.lto",     "--dates", "yearly"}
             << fail << ""
             << "numerion: --dates takes day-first or month-first.\n";
+        QTest::newRow("no count of newest draws")
+            << QStringList {"--import", "a.csv",    "--numbers", "6",        "--highest",
+                            "49",       "--add-to", "a.lto",     "--newest", "0"}
+            << fail << ""
+            << "numerion: --newest takes a whole number from 1.\n";
+        QTest::newRow("adding without an import") << QStringList {"--add-to", "a.lto"} << fail << ""
+                                                  << "numerion: --add-to is only for --import.\n";
         QTest::newRow("two files") << QStringList {"a.lto", "b.inv"} << fail << ""
                                    << "numerion: only one file can be opened at a time.\n";
         QTest::newRow("empty name") << QStringList {""} << fail << ""
@@ -130,6 +137,16 @@ private Q_SLOTS:
         QCOMPARE(int(dashed.action), int(CommandLine::Action::Import));
         QCOMPARE(dashed.import.history, QStringLiteral("-h.csv"));
         QCOMPARE(dashed.import.title, QStringLiteral("-Six-"));
+
+        // The weekly update writes the draw file it adds to, unless --output says otherwise.
+        const CommandLine update
+            = ParseCommandLine({"numerion", "--import", "h.csv", "--numbers", "5", "--highest",
+                                "39", "--add-to", "w.lto", "--newest", "10"});
+        QCOMPARE(int(update.action), int(CommandLine::Action::Import));
+        QCOMPARE(update.import.addTo, QStringLiteral("w.lto"));
+        QCOMPARE(update.import.destination(), QStringLiteral("w.lto"));
+        QCOMPARE(update.import.newest, 10);
+        QCOMPARE(line.import.destination(), QStringLiteral("o.lto"));
     }
 };
 

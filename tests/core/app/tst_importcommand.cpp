@@ -19,7 +19,23 @@ const QByteArray history = "Draw;Date;Numbers;;;;;;Bonus;Jackpot\r\n"
 const QByteArray historyAsDrawFile = "2,8,49,\"Weekly draws\"\r\n"
                                      "1,#2025-11-15#,1,2,3,4,5,6,0,0,0,0\r\n"
                                      "2,#2025-11-19#,3,11,12,14,41,43,0,0,0,0\r\n";
-const QByteArray oldDrawFile = "1,8,49,\"Old\"\r\n1,#1996-09-07#,3,11,23,30,42,49,0,0,0,0\r\n";
+// The week's update: one new draw, one on a date stored with other numbers, one stored already
+// (and twice in the history), one too short.
+const QByteArray weekly = "Date;Numbers\n"
+                          "22.11.2025;7;14;21;28;35;42\n"
+                          "19.11.2025;03;11;12;14;41;43\n"
+                          "15.11.2025;01;02;03;04;05;06\n"
+                          "15.11.2025;06;05;04;03;02;01\n"
+                          "12.11.2025;1;2;3\n";
+const QByteArray oldDrawFile = "3,8,49,\"Old\"\r\n"
+                               "1,#1996-09-07#,3,11,23,30,42,49,0,0,0,0\r\n"
+                               "2,#2025-11-15#,6,5,4,3,2,1,0,0,0,0\r\n"
+                               "3,#2025-11-19#,1,2,3,4,5,7,0,0,0,0\r\n";
+const QByteArray updatedDrawFile = "4,8,49,\"Old\"\r\n"
+                                   "1,#1996-09-07#,3,11,23,30,42,49,0,0,0,0\r\n"
+                                   "2,#2025-11-15#,6,5,4,3,2,1,0,0,0,0\r\n"
+                                   "3,#2025-11-19#,1,2,3,4,5,7,0,0,0,0\r\n"
+                                   "4,#2025-11-22#,7,14,21,28,35,42,0,0,0,0\r\n";
 
 } // namespace
 
@@ -32,6 +48,7 @@ private Q_SLOTS:
     {
         QVERIFY(m_folder.isValid());
         write(QStringLiteral("history.csv"), history);
+        write(QStringLiteral("weekly.csv"), weekly);
         write(QStringLiteral("headings only.txt"), "Past results\r\n\r\nDate Numbers\r\n");
     }
 
@@ -45,7 +62,7 @@ private Q_SLOTS:
         const QStringList shape {"--numbers", "6", "--highest", "49", "--output", "out.lto"};
         QTest::newRow("converts")
             << (QStringList {"--import", "history.csv", "--title", "Weekly draws"} + shape) << 0
-            << "2 draws written to out.lto, 1 lines skipped, 0 draws left out\n"
+            << "2 draws written to out.lto: 2 added, 0 duplicates, 0 conflicts, 1 lines skipped\n"
             << "history.csv: line 4: bad date: 1;12.1I.2025;07;08;09;10;11;12;13;2.000,00\n"
             << historyAsDrawFile;
         QTest::newRow("no draws in the file")
@@ -72,6 +89,39 @@ private Q_SLOTS:
             << "history.csv: line 4: bad date: 1;12.1I.2025;07;08;09;10;11;12;13;2.000,00\n"
                "numerion: cannot write no/such/folder/out.lto: No such file or directory\n"
             << oldDrawFile;
+        const QStringList update {"--import", "weekly.csv", "--numbers", "6", "--highest", "49"};
+        const QString tooShort = "weekly.csv: line 6: too few numbers (3 of 6): 12.11.2025;1;2;3\n";
+        QTest::newRow("adds to a draw file")
+            << (update + QStringList {"--add-to", "out.lto"}) << 0
+            << "4 draws written to out.lto: 1 added, 2 duplicates, 1 conflicts, 1 lines skipped\n"
+            << tooShort
+                + "weekly.csv: line 3: conflict: the database holds 1 2 3 4 5 7 on 2025-11-19, the "
+                  "history 3 11 12 14 41 43\n"
+            << updatedDrawFile;
+        QTest::newRow("adds the newest draw only")
+            << (update + QStringList {"--add-to", "out.lto", "--newest", "1"}) << 0
+            << "4 draws written to out.lto: 1 added, 1 duplicates, 0 conflicts, 1 lines skipped, 2 "
+               "older draws left out\n"
+            << tooShort << updatedDrawFile;
+        QTest::newRow("adds and writes elsewhere")
+            << (update + QStringList {"--add-to", "out.lto", "--output", "new.lto"}) << 0
+            << "4 draws written to new.lto: 1 added, 2 duplicates, 1 conflicts, 1 lines skipped\n"
+            << tooShort
+                + "weekly.csv: line 3: conflict: the database holds 1 2 3 4 5 7 on 2025-11-19, the "
+                  "history 3 11 12 14 41 43\n"
+            << oldDrawFile;
+        QTest::newRow("adds to a draw file of another lottery")
+            << QStringList {"--import",  "weekly.csv", "--numbers", "5",
+                            "--highest", "49",         "--add-to",  "out.lto"}
+            << 1 << ""
+            << "numerion: out.lto holds draws of 6 numbers from 1 to 49, not 5 from 1 to 49. "
+               "Nothing was written.\n"
+            << oldDrawFile;
+        QTest::newRow("writes over the history")
+            << (update + QStringList {"--output", "./weekly.csv"}) << 1 << ""
+            << "numerion: ./weekly.csv is the history itself: it would be lost. Nothing was "
+               "written.\n"
+            << oldDrawFile;
         // The command line is refused before anything needs a display, which is missing here.
         QTest::newRow("one dash")
             << (QStringList {"-import", "history.csv"} + shape) << 1 << ""
@@ -81,7 +131,8 @@ private Q_SLOTS:
         QTest::newRow("an option missing")
             << QStringList {"--import", "history.csv", "--numbers", "6", "--output", "out.lto"} << 1
             << ""
-            << "numerion: --import needs --numbers, --highest and --output.\nTry 'numerion "
+            << "numerion: --import needs --numbers, --highest and --output or --add-to.\nTry "
+               "'numerion "
                "--help' for more information.\n"
             << oldDrawFile;
     }
@@ -108,6 +159,8 @@ private Q_SLOTS:
         QCOMPARE(QString::fromUtf8(numerion.readAllStandardOutput()), out);
         QCOMPARE(numerion.exitCode(), exitCode);
         QCOMPARE(fileBytes(m_folder.filePath(QStringLiteral("out.lto"))), written);
+        // The history is never written over.
+        QCOMPARE(fileBytes(m_folder.filePath(QStringLiteral("weekly.csv"))), weekly);
     }
 
     // The sample that comes with the program imports whole.
@@ -120,7 +173,8 @@ private Q_SLOTS:
             = RunImportCommand(request, QStringLiteral("numerion"), TestToday);
         QCOMPARE(result.err, QString());
         QCOMPARE(result.out,
-                 QStringLiteral("208 draws written to %1, 0 lines skipped, 0 draws left out\n")
+                 QStringLiteral("208 draws written to %1: 208 added, 0 duplicates, 0 conflicts, 0 "
+                                "lines skipped\n")
                      .arg(request.output));
         QVERIFY(
             fileBytes(request.output)
@@ -139,7 +193,7 @@ private Q_SLOTS:
             = RunImportCommand(request, QStringLiteral("numerion"), TestToday);
         QCOMPARE(result.out,
                  QStringLiteral("2 draws written to ") + request.output
-                     + QStringLiteral(", 1 lines skipped, 0 draws left out\n"));
+                     + QStringLiteral(": 2 added, 0 duplicates, 0 conflicts, 1 lines skipped\n"));
         QVERIFY2(result.err.startsWith(request.history + QStringLiteral(": line 4: bad date")),
                  qPrintable(result.err));
     }

@@ -108,7 +108,6 @@ private Q_SLOTS:
         QCOMPARE(drawsOf(import), draws);
         QCOMPARE(skippedOf(import), skipped);
         QCOMPARE(import.duplicates(), duplicates);
-        QCOMPARE(import.leftOut(), 0);
         const DrawRecords records = import.records();
         QVERIFY(savedAndReopened(import, records) == records);
     }
@@ -225,16 +224,16 @@ private Q_SLOTS:
         QCOMPARE(import.draws()[1].date.year(), QDate::currentDate().year() + 1);
     }
 
-    void keepsTheNewestDraws()
+    // Whether they fit the store is for the one who adds them to ask.
+    void keepsEveryDraw()
     {
         QByteArray bytes = "Date;N1;N2;N3;N4;N5;N6\n";
         for (int i = 2499; i >= 0; --i)
             bytes += QDate(2000, 1, 1).addDays(i * 3).toString(u"dd.MM.yyyy").toLatin1()
                 + QByteArray(";1;2;3;4;5;") + QByteArray::number(6 + i % 40) + '\n';
         const Import import(bytes, {6, 49}, TestToday);
-        QCOMPARE(import.draws().size(), std::size_t(DrawStore::MaxRecords));
-        QCOMPARE(import.leftOut(), 500);
-        QCOMPARE(import.draws().front().date, QDate(2000, 1, 1).addDays(500 * 3));
+        QCOMPARE(import.draws().size(), std::size_t(2500));
+        QCOMPARE(import.draws().front().date, QDate(2000, 1, 1));
         QCOMPARE(import.draws().back().date, QDate(2000, 1, 1).addDays(2499 * 3));
     }
 
@@ -273,7 +272,7 @@ private Q_SLOTS:
 
         const Import::Merged merged = import.mergedWith(store.records());
         QCOMPARE(merged.duplicates, 1);
-        QCOMPARE(merged.leftOut, 0);
+        QCOMPARE(merged.added, 2);
         QCOMPARE(merged.records.size(), 4);
         const int expected[4][3] = {{5, 1, 2}, {12, 3, 4}, {19, 5, 9}, {26, 7, 8}};
         for (int i = 0; i < 4; ++i) {
@@ -282,14 +281,15 @@ private Q_SLOTS:
             QCOMPARE(merged.records.number(i + 1, 1), expected[i][2]);
         }
 
-        // Only the newest records fit.
+        // Every stored record stays, however many there are.
         DrawRecords full;
         for (int i = 0; i < DrawStore::MaxRecords; ++i)
             full.append(QDate(1900, 1, 1).addDays(i), QList<int> {1, 2});
         const Import::Merged crowded = import.mergedWith(full);
-        QCOMPARE(crowded.leftOut, 3);
+        QCOMPARE(crowded.added, 3);
+        QCOMPARE(crowded.records.size(), DrawStore::MaxRecords + 3);
         QCOMPARE(crowded.records.date(crowded.records.size()), QDate(1982, 6, 26));
-        QCOMPARE(crowded.records.date(1), QDate(1900, 1, 4));
+        QCOMPARE(crowded.records.date(1), QDate(1900, 1, 1));
 
         store.Load({2, 10}, {}, stored);
         QVERIFY(!import.mergeRefusal(store).isEmpty());

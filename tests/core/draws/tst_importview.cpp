@@ -47,37 +47,54 @@ private Q_SLOTS:
         QTest::addColumn<Mode>("mode");
         QTest::addColumn<int>("storedHighest");
         QTest::addColumn<QByteArray>("history");
+        QTest::addColumn<int>("newest");
         QTest::addColumn<bool>("refused");
         QTest::addColumn<QStringList>("records");
+        QTest::addColumn<QList<int>>("counts"); // added, duplicates, conflicts, left out
         const QStringList imported {"1982-06-12 3 4", "1982-06-19 9 5", "1982-06-26 7 8"};
+        // One draw stored already, one on a stored date with other numbers, one twice.
+        const QByteArray merging = History + "5/6/1982,8,9\n26/6/1982,8,7\n";
 
         QTest::newRow("replace takes the history's draws alone")
-            << Mode::Replace << 9 << History << false << imported;
+            << Mode::Replace << 9 << History << 0 << false << imported << QList<int> {3, 0, 0, 0};
         QTest::newRow("replace takes another shape")
-            << Mode::Replace << 10 << History << false << imported;
+            << Mode::Replace << 10 << History << 0 << false << imported << QList<int> {3, 0, 0, 0};
+        QTest::newRow("replace takes the newest draws asked for")
+            << Mode::Replace << 9 << History << 2 << false << imported.mid(1)
+            << QList<int> {2, 0, 0, 1};
         QTest::newRow("add merges by date and drops the duplicate")
-            << Mode::Add << 9 << History << false
-            << QStringList {"1982-06-05 1 2", "1982-06-12 3 4", "1982-06-19 5 9", "1982-06-26 7 8"};
+            << Mode::Add << 9 << History << 0 << false
+            << QStringList {"1982-06-05 1 2", "1982-06-12 3 4", "1982-06-19 5 9", "1982-06-26 7 8"}
+            << QList<int> {2, 1, 0, 0};
+        QTest::newRow("add keeps the stored draw of a conflicting date")
+            << Mode::Add << 9 << merging << 0 << false
+            << QStringList {"1982-06-05 1 2", "1982-06-12 3 4", "1982-06-19 5 9", "1982-06-26 7 8"}
+            << QList<int> {2, 2, 1, 0};
         QTest::newRow("add refuses another shape")
-            << Mode::Add << 10 << History << true << QStringList {};
-        QTest::newRow("nothing to import")
-            << Mode::Replace << 9 << QByteArray("Date,N1,N2\n") << true << QStringList {};
+            << Mode::Add << 10 << History << 0 << true << QStringList {} << QList<int> {0, 0, 0, 0};
+        QTest::newRow("nothing to import") << Mode::Replace << 9 << QByteArray("Date,N1,N2\n") << 0
+                                           << true << QStringList {} << QList<int> {0, 0, 0, 0};
     }
     void plansTheImport()
     {
         QFETCH(Mode, mode);
         QFETCH(int, storedHighest);
         QFETCH(QByteArray, history);
+        QFETCH(int, newest);
         QFETCH(bool, refused);
         QFETCH(QStringList, records);
+        QFETCH(QList<int>, counts);
 
         DrawStore store;
         loadTwoDraws(store, storedHighest);
         const Import import(history, {2, 9}, TestToday);
-        const ImportView::Plan plan = ImportView::PlanImport(store, import, mode);
+        const ImportView::Plan plan = ImportView::PlanImport(store, import, mode, newest);
         QCOMPARE(!plan.refusal.isEmpty(), refused);
         QCOMPARE(recordsOf(plan.records, 2), records);
-        QVERIFY(!plan.dropsDrawsInMemory);
+        QCOMPARE(
+            (QList<int> {plan.added, plan.duplicates, int(plan.conflicts.size()), plan.leftOut}),
+            counts);
+        QCOMPARE(plan.excess, 0);
 
         if (refused)
             return;
@@ -89,7 +106,9 @@ private Q_SLOTS:
         QVERIFY(store.ChangedFlag());
     }
 
-    void addingToAFullStoreSaysDrawsInMemoryGo()
+    // Adding never drops a stored draw by itself: the plan says it does not fit, and the user
+    // may keep the newest.
+    void addingToAFullStoreSaysSo()
     {
         DrawRecords full;
         for (int i = 0; i < DrawStore::MaxRecords; ++i)
@@ -97,10 +116,21 @@ private Q_SLOTS:
         DrawStore store;
         store.Load({2, 9}, {}, full);
         const Import import(History, {2, 9}, TestToday);
-        const ImportView::Plan plan = ImportView::PlanImport(store, import, Mode::Add);
+        ImportView::Plan plan = ImportView::PlanImport(store, import, Mode::Add);
         QCOMPARE(plan.refusal, QString());
+        QCOMPARE(plan.excess, 3);
+        QCOMPARE(plan.records.size(), DrawStore::MaxRecords + 3);
+        QVERIFY(ImportView::SummaryLines(import, plan)
+                    .contains(QStringLiteral("%1 draws in all: the database holds %2")
+                                  .arg(DrawStore::MaxRecords + 3)
+                                  .arg(DrawStore::MaxRecords)));
+        QVERIFY(!plan.dropsDrawsInMemory);
+
+        ImportView::KeepNewestThatFit(plan, store.records());
         QVERIFY(plan.dropsDrawsInMemory);
         QCOMPARE(plan.records.size(), DrawStore::MaxRecords);
+        QCOMPARE(plan.records.date(1), QDate(1900, 1, 4));
+        QCOMPARE(plan.records.date(plan.records.size()), QDate(1982, 6, 26));
     }
 
     void summarisesTheImport_data()
@@ -108,27 +138,35 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("history");
         QTest::addColumn<int>("numbersPerDraw");
         QTest::addColumn<QStringList>("lines");
-        QTest::newRow("one of each, no duplicates")
+        QTest::newRow("one of each")
             << QByteArray("12/6/1982,3,4\n19/6/1982,5\n") << 2
-            << QStringList {"1 draw found", "1 line skipped", "0 draws left out"};
-        QTest::newRow("duplicates are told when there are any")
+            << QStringList {"1 draw found", "1 to add, 0 duplicates, 0 conflicts",
+                            "1 line skipped"};
+        QTest::newRow("duplicates")
             << QByteArray("12/6/1982,3,4\n12/6/1982,4,3\n19/6/1982,1,2\n") << 2
-            << QStringList {"2 draws found", "0 lines skipped", "0 draws left out",
-                            "1 duplicate dropped"};
+            << QStringList {"2 draws found", "2 to add, 1 duplicate, 0 conflicts",
+                            "0 lines skipped"};
     }
     void summarisesTheImport()
     {
         QFETCH(QByteArray, history);
         QFETCH(int, numbersPerDraw);
         QFETCH(QStringList, lines);
-        QCOMPARE(ImportView::SummaryLines(Import(history, {numbersPerDraw, 9}, TestToday)), lines);
+        const Import import(history, {numbersPerDraw, 9}, TestToday);
+        const DrawStore empty;
+        QCOMPARE(
+            ImportView::SummaryLines(import, ImportView::PlanImport(empty, import, Mode::Replace)),
+            lines);
     }
 
     void aRefusedShapeSummarisesAsTheReason()
     {
         const Import import(History, {11, 60}, TestToday);
         QVERIFY(!import.refusal().isEmpty());
-        QCOMPARE(ImportView::SummaryLines(import), QStringList {import.refusal()});
+        const DrawStore empty;
+        QCOMPARE(
+            ImportView::SummaryLines(import, ImportView::PlanImport(empty, import, Mode::Replace)),
+            QStringList {import.refusal()});
     }
 
     void namesFromTheHistoryFile_data()

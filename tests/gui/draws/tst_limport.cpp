@@ -6,11 +6,13 @@
 #include "gui/draws/LDbase.h"
 #include "gui/draws/LImport.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -83,8 +85,9 @@ private Q_SLOTS:
                  QStringLiteral("powerball-history.csv"));
         QCOMPARE(control<QLineEdit>(window, "InFileName")->text(),
                  QStringLiteral("powerball-history"));
-        QCOMPARE(control<QLabel>(window, "Summary")->text(),
-                 QStringLiteral("3 draws found\n1 line skipped\n0 draws left out"));
+        QCOMPARE(
+            control<QLabel>(window, "Summary")->text(),
+            QStringLiteral("3 draws found\n3 to add, 0 duplicates, 0 conflicts\n1 line skipped"));
         auto* preview = control<QTableWidget>(window, "Grid1");
         QCOMPARE(preview->rowCount(), 4);
         QCOMPARE(preview->columnCount(), 8);
@@ -136,7 +139,7 @@ private Q_SLOTS:
         QTest::newRow("add to unsaved draws")
             << "AddDb" << true << false << false
             << QList<QDate> {{2020, 9, 19}, {2020, 9, 23}, {2020, 9, 26}, {2020, 10, 3}};
-        // 2000 draws in memory: the three oldest make way for the imported ones.
+        // A full database: the three oldest make way for the imported ones when the user says so.
         QTest::newRow("add to a full database")
             << "AddDb" << true << true << true
             << QList<QDate> {oldest.addDays(3), oldest.addDays(4), QDate(2020, 9, 26)};
@@ -167,6 +170,8 @@ private Q_SLOTS:
         m_fixture->fileDialogs.answers = {writeFile("powerball-history.csv", usHistory)};
         click(window, "ChooseFile");
         if (asked) {
+            if (full)
+                m_fixture->messages.answerNext(true); // keep the newest that fit
             m_fixture->messages.answerNext(true); // go back and save first
             click(window, button.toLatin1().constData());
             QCOMPARE(m_fixture->messages.boxes.last().title,
@@ -174,13 +179,15 @@ private Q_SLOTS:
             QVERIFY(window->isVisible());
             QCOMPARE(store.RecCount(), records.size());
             QCOMPARE(store.Title(), QStringLiteral("Mine"));
+            if (full)
+                m_fixture->messages.answerNext(true);
             m_fixture->messages.answerNext(false);
         }
         click(window, button.toLatin1().constData());
         int questions = 0;
         for (const RecordingMessageBoxes::Box& box : m_fixture->messages.boxes)
             questions += box.question;
-        QCOMPARE(questions, asked ? 2 : 0);
+        QCOMPARE(questions, asked ? (full ? 4 : 2) : 0);
         QVERIFY(topLevel<LDbase>("LDbase"));
         QVERIFY(store.ChangedFlag());
         QCOMPARE(store.RecCount(), full ? DrawStore::MaxRecords : int(dates.size()));
@@ -228,7 +235,7 @@ private Q_SLOTS:
         auto* pasted = control<QPlainTextEdit>(window, "InText");
         pasted->setFocus();
         pasteInto(pasted, QString::fromLatin1("Results\n\n" + openDates), QStringLiteral("Ctrl+V"));
-        QCOMPARE(control<QLabel>(window, "FileName")->text(), QStringLiteral("Pasted text"));
+        QTRY_COMPARE(control<QLabel>(window, "FileName")->text(), QStringLiteral("Pasted text"));
         QCOMPARE(control<QTableWidget>(window, "Grid1")->rowCount(), 3);
         QVERIFY(m_fixture->messages.boxes.isEmpty());
 
@@ -239,6 +246,33 @@ private Q_SLOTS:
         QCOMPARE(state().Store.date(1), QDate(2025, 4, 3));
         // Pasted text has no name: the title stays, whole.
         QCOMPARE(state().Store.Title(), title);
+    }
+
+    // Typed text is read once the typing pauses, and an import right after typing takes all of
+    // it; only the newest draws are taken when the user says so.
+    void readsTypedTextOncePaused()
+    {
+        QWidget* window = openImport();
+        auto* pasted = control<QPlainTextEdit>(window, "InText");
+        auto* summary = control<QLabel>(window, "Summary");
+        const QString unread = summary->text();
+        pasted->setFocus();
+        QTest::keyClicks(pasted, QStringLiteral("1982-06-12 1 2 3 4 5 6"));
+        QCOMPARE(summary->text(), unread);
+        QTRY_VERIFY(summary->text().startsWith(QStringLiteral("1 draw found\n")));
+
+        QTest::mouseClick(control<QCheckBox>(window, "NewestOnly"), Qt::LeftButton);
+        control<QSpinBox>(window, "InNewest")->setValue(2);
+        pasted->setFocus();
+        for (const char* line : {"1982-06-19 7 8 9 10 11 12", "1982-06-26 1 3 5 7 9 11"}) {
+            QTest::keyClick(pasted, Qt::Key_Return);
+            QTest::keyClicks(pasted, QString::fromLatin1(line));
+        }
+        click(window, "ReplaceDb");
+        const DrawStore& store = state().Store;
+        QCOMPARE(store.RecCount(), 2);
+        QCOMPARE(store.date(1), QDate(1982, 6, 19));
+        QCOMPARE(store.date(2), QDate(1982, 6, 26));
     }
 
     // Enter presses the focused button, an access key takes the box being edited first, and
