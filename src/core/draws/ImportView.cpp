@@ -182,16 +182,17 @@ QStringList SummaryLines(const DrawHistoryImport& import, const Plan& plan)
     if (!import.refusal().isEmpty())
         return {import.refusal()};
     QStringList lines {
-        counted(qsizetype(import.draws().size()), "draw found", "draws found"),
+        counted(qsizetype(import.draws().size()), "draw found", "draws found")
+            + QStringLiteral(", ")
+            + counted(qsizetype(import.skippedLines().size()), "line skipped", "lines skipped"),
         QString::number(plan.added) + QStringLiteral(" to add, ")
             + counted(plan.duplicates, "duplicate", "duplicates") + QStringLiteral(", ")
-            + counted(qsizetype(plan.conflicts.size()), "conflict", "conflicts"),
-        counted(qsizetype(import.skippedLines().size()), "line skipped", "lines skipped")};
+            + counted(qsizetype(plan.conflicts.size()), "conflict", "conflicts")};
     if (plan.leftOut > 0)
         lines.append(counted(plan.leftOut, "older draw left out", "older draws left out"));
     if (plan.excess > 0)
         lines.append(
-            QStringLiteral("%1 draws in all: the database holds %2")
+            QStringLiteral("%1 draws in all: more than the %2 that fit")
                 .arg(QString::number(plan.records.size()), QString::number(DrawStore::MaxRecords)));
     return lines;
 }

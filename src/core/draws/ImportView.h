@@ -76,9 +76,10 @@ void KeepNewestThatFit(Plan& plan, const DrawRecords& inMemory);
 // The question asked before that choice is taken.
 QString TooManyQuestion(const Plan& plan);
 
-// "152 draws found", "3 to add, 1 duplicate, 0 conflicts", "2 lines skipped", then
-// "500 older draws left out" when only the newest were taken and what does not fit the store;
-// the reason instead when the import refused the shape or the file.
+// "152 draws found, 2 lines skipped" and "3 to add, 1 duplicate, 0 conflicts", then
+// "500 older draws left out" when only the newest were taken and "2003 draws in all: more than
+// the 2000 that fit" when they do not fit; the reason instead when the import refused the shape
+// or the file.
 QStringList SummaryLines(const DrawHistoryImport& import, const Plan& plan);
 // Each conflict, as "line 7: conflict: the database holds 5 9 on 1982-06-19, the history 3 4".
 QStringList ConflictTexts(const Plan& plan, int numbersPerDraw);

@@ -79,8 +79,8 @@ void LImport::buildShapeFrame()
 void LImport::buildSourceControls()
 {
     static constexpr Controls::LabelRow labels[] = {
-        {"FileName", "No file chosen", {2280, 1080, 3585, 300}},
-        {"Label2", " Or &paste the draws here:", {225, 1500, 5640, 285}},
+        {"FileName", "No file chosen", {2280, 1080, 2520, 300}},
+        {"Label2", " Or &paste the draws here:", {225, 1500, 4575, 285}},
     };
     m_chooseButton = Controls::create(
         this, Controls::ButtonRow {"ChooseFile", "&Choose File...", {225, 1050, 1935, 360}});
@@ -88,7 +88,7 @@ void LImport::buildSourceControls()
     m_fileName = sourceLabels[0];
     m_pasted = new QPlainTextEdit(this);
     m_pasted->setObjectName(QStringLiteral("InText"));
-    m_pasted->setGeometry(TwipsRect(225, 1785, 5640, 1500));
+    m_pasted->setGeometry(TwipsRect(225, 1785, 4575, 1500));
     m_pasted->setFont(Controls::windowFont(8.25));
     m_pasted->setLineWrapMode(QPlainTextEdit::NoWrap);
     // Tab moves on, as in every box of the program; tabs arrive in pasted text all the same.
@@ -105,18 +105,19 @@ void LImport::buildSourceControls()
 
 void LImport::buildSummary()
 {
-    m_summary = Controls::label(this, "Summary", QString(), 6165, 1050, 3090, 1005);
+    m_summary = Controls::label(this, "Summary", QString(), 4995, 1050, 4260, 1005);
+    m_summary->setFont(Controls::windowFont(8.25));
     m_summary->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_summary->setWordWrap(true);
     m_skippedButton
-        = Controls::button(this, "ShowSkipped", ShowSkippedCaption, 6165, 2100, 3090, 325);
+        = Controls::button(this, "ShowSkipped", ShowSkippedCaption, 4995, 2100, 4260, 325);
     connect(m_skippedButton, &QPushButton::clicked, this, &LImport::toggleSkippedLines);
 }
 
 void LImport::buildDateFrame()
 {
     QGroupBox* dates
-        = Controls::frame(this, "Frame2", QStringLiteral(" Dates "), 6165, 2475, 3090, 810);
+        = Controls::frame(this, "Frame2", QStringLiteral(" Dates "), 4995, 2475, 4260, 810);
     dates->setFont(Controls::windowFont(8.25));
     // Greyed captions stay readable on the grey of the frame.
     QPalette greyed = dates->palette();
@@ -144,7 +145,7 @@ void LImport::buildPreview()
 {
     const QFont small = Controls::windowFont(8.25);
     Controls::label(this, "Label3", QStringLiteral(" The first draws as they will be stored"), 225,
-                    3360, 5640, 285)
+                    3360, 4575, 285)
         ->setFont(small);
     m_preview = GridTable::create(this, "Grid1", 225, 3645, 9015, 2235, 240);
     m_preview->setFont(small);
@@ -159,16 +160,15 @@ void LImport::buildPreview()
 
 void LImport::buildNewestChoice()
 {
-    m_newestOnly = new QCheckBox(QStringLiteral("Only the ne&west"), this);
+    m_newestOnly = new QCheckBox(QStringLiteral("Take only the ne&west draws:"), this);
     m_newestOnly->setObjectName(QStringLiteral("NewestOnly"));
-    m_newestOnly->setGeometry(TwipsRect(6165, 3345, 1800, 285));
+    m_newestOnly->setGeometry(TwipsRect(4995, 3345, 2700, 285));
     m_newestOnly->setFont(Controls::windowFont(8.25));
     m_newest = new QSpinBox(this);
     m_newest->setObjectName(QStringLiteral("InNewest"));
-    m_newest->setGeometry(TwipsRect(7980, 3330, 1260, 300));
+    m_newest->setGeometry(TwipsRect(7785, 3330, 1470, 300));
     m_newest->setRange(1, DrawStore::MaxRecords);
     m_newest->setValue(std::min(1000, DrawStore::MaxRecords));
-    m_newest->setSuffix(QStringLiteral(" draws"));
     m_newest->setEnabled(false);
     Controls::setBackground(m_newest, Colours::Yellow);
     connect(m_newestOnly, &QCheckBox::toggled, this, [this](bool on) {
