@@ -62,6 +62,7 @@ void LImport::buildControls()
     buildDateFrame();
     buildPreview();
     buildNewestChoice();
+    buildColumnChoice();
     buildButtonStrip();
 }
 
@@ -88,7 +89,7 @@ void LImport::buildSourceControls()
     m_fileName = sourceLabels[0];
     m_pasted = new QPlainTextEdit(this);
     m_pasted->setObjectName(QStringLiteral("InText"));
-    m_pasted->setGeometry(TwipsRect(225, 1785, 4575, 1500));
+    m_pasted->setGeometry(TwipsRect(225, 1785, 4575, 1140));
     m_pasted->setFont(Controls::windowFont(8.25));
     m_pasted->setLineWrapMode(QPlainTextEdit::NoWrap);
     // Tab moves on, as in every box of the program; tabs arrive in pasted text all the same.
@@ -151,7 +152,7 @@ void LImport::buildPreview()
     m_preview->setFont(small);
     m_skippedBox = new QPlainTextEdit(this);
     m_skippedBox->setObjectName(QStringLiteral("SkippedBox"));
-    m_skippedBox->setGeometry(TwipsRect(225, 3360, 9015, 2520));
+    m_skippedBox->setGeometry(TwipsRect(225, 3315, 9015, 2565));
     m_skippedBox->setFont(small);
     m_skippedBox->setReadOnly(true);
     m_skippedBox->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -178,6 +179,30 @@ void LImport::buildNewestChoice()
     connect(m_newest, &QSpinBox::valueChanged, this, [this] { showHistory(); });
 }
 
+void LImport::buildColumnChoice()
+{
+    static constexpr Controls::LabelRow labels[] = {
+        {"Label7", " Date co&lumn", {225, 3000, 1230, 285}},
+        {"Label8", " Num&ber columns", {2055, 3000, 1575, 285}},
+    };
+    static constexpr Controls::BoxRow boxes[] = {
+        {"InDateCol", 3, {1470, 2985, 480, 300}},
+        {"InNumCols", 40, {3630, 2985, 1170, 300}},
+    };
+    const auto captions = Controls::create(this, labels);
+    const QFont small = Controls::windowFont(8.25);
+    const auto created = Controls::create(this, boxes);
+    m_dateColumn = created[0];
+    m_numberColumns = created[1];
+    for (int i = 0; i < 2; ++i) {
+        captions[std::size_t(i)]->setFont(small);
+        captions[std::size_t(i)]->setBuddy(created[std::size_t(i)]);
+        Controls::setBackground(created[std::size_t(i)], Colours::Yellow);
+        connect(created[std::size_t(i)], &QLineEdit::editingFinished, this,
+                [this] { takeColumns(); });
+    }
+}
+
 void LImport::buildButtonStrip()
 {
     static constexpr Controls::WiredButtonRow<LImport> buttons[] = {
@@ -190,9 +215,9 @@ void LImport::buildButtonStrip()
     connect(strip[0], &QPushButton::clicked, this, &QWidget::close);
     m_replaceButton = strip[1];
 
-    Controls::tabOrder({m_chooseButton, m_pasted, m_numCol, m_highNum, m_title, m_dayFirst,
-                        m_monthFirst, m_skippedButton, m_newestOnly, m_newest, m_preview,
-                        m_skippedBox, strip[1], strip[2], strip[0]});
+    Controls::tabOrder({m_chooseButton, m_pasted, m_dateColumn, m_numberColumns, m_numCol,
+                        m_highNum, m_title, m_dayFirst, m_monthFirst, m_skippedButton, m_newestOnly,
+                        m_newest, m_preview, m_skippedBox, strip[1], strip[2], strip[0]});
     m_chooseButton->setFocus();
 }
 
@@ -236,6 +261,7 @@ void LImport::chooseFileClicked()
     m_bytes = *bytes;
     m_path = QFileInfo(path).absoluteFilePath();
     m_dateOrder = DateOrder::FromFile;
+    m_columns = {};
     m_fileName->setText(QFileInfo(path).fileName());
     proposeTitle(ImportView::DefaultTitle(path));
     {
@@ -279,8 +305,10 @@ void LImport::pastedTextChanged()
 {
     const QString text = m_pasted->toPlainText();
     // Text that replaces a file, or all text, is a new history; an edit keeps the order chosen.
-    if (!m_path.isEmpty() || text.isEmpty())
+    if (!m_path.isEmpty() || text.isEmpty()) {
         m_dateOrder = DateOrder::FromFile;
+        m_columns = {};
+    }
     m_bytes = text.toUtf8();
     m_path.clear();
     m_fileName->setText(text.isEmpty() ? QStringLiteral("No file chosen")
@@ -306,11 +334,11 @@ void LImport::readHistory()
     m_dateOrderUndecided = false;
     if (!m_path.isEmpty() || !m_bytes.isEmpty()) {
         BusyCursor busy;
-        m_import.emplace(m_bytes, m_shape, QDate::currentDate());
+        m_import.emplace(m_bytes, m_shape, QDate::currentDate(), DateOrder::FromFile, m_columns);
         m_dateOrderUndecided = m_import->dateOrderUndecided();
         // The user's order counts only where the history itself cannot tell.
         if (m_dateOrderUndecided && m_dateOrder != DateOrder::FromFile)
-            m_import.emplace(m_bytes, m_shape, QDate::currentDate(), m_dateOrder);
+            m_import.emplace(m_bytes, m_shape, QDate::currentDate(), m_dateOrder, m_columns);
     }
     showHistory();
 }
@@ -327,6 +355,7 @@ void LImport::showHistory()
         m_summary->setText(QStringLiteral("Choose a draw history file or paste its text."));
     }
     showPreview();
+    showColumns();
     m_skippedBox->setPlainText(report.join(u'\n'));
     m_skippedButton->setEnabled(!report.isEmpty());
     if (report.isEmpty() && !m_skippedBox->isHidden())
@@ -352,6 +381,56 @@ void LImport::showPreview()
             GridTable::setText(m_preview, row + 1, column, rows[row][column]);
 }
 
+void LImport::showColumns()
+{
+    const DrawHistoryImport::Columns used
+        = m_import ? m_import->columnsUsed() : DrawHistoryImport::Columns();
+    m_dateColumn->setText(used.date > 0 ? QString::number(used.date) : QString());
+    m_numberColumns->setText(DrawHistoryImport::ColumnsText(used.numbers));
+    // The columns the history has, with their headings, to choose from.
+    QStringList columns;
+    for (int column = 1; m_import && column <= m_import->columnCount(); ++column) {
+        const QString heading = m_import->columnHeading(column);
+        columns.append(heading.isEmpty() ? QString::number(column)
+                                         : QStringLiteral("%1: %2").arg(column).arg(heading));
+    }
+    // Headings are the file's text: escaped in a paragraph, they show as they stand.
+    const QString tip = columns.isEmpty() ? QString()
+                                          : QStringLiteral("<p>")
+            + (QStringLiteral("Columns of the history: ") + columns.join(QStringLiteral(", ")))
+                  .toHtmlEscaped()
+            + QStringLiteral("</p>");
+    m_dateColumn->setToolTip(tip);
+    m_numberColumns->setToolTip(tip);
+}
+
+bool LImport::takeColumns()
+{
+    if (!m_import)
+        return true;
+    const QString dateText = m_dateColumn->text().trimmed();
+    bool dateRead = dateText.isEmpty();
+    const int date = dateRead ? 0 : dateText.toInt(&dateRead);
+    const QString numbersText = m_numberColumns->text().trimmed();
+    std::optional<DrawHistoryImport::Columns> typed;
+    if (dateRead && date >= 0)
+        typed = numbersText.isEmpty() ? DrawHistoryImport::Columns {date, {}}
+                                      : DrawHistoryImport::ParseColumns(numbersText, date);
+    if (!typed) {
+        m_services.messages.inform(
+            HelpTitle,
+            QStringLiteral(
+                " Type the column of the date and the columns of the drawn numbers, counted from 1, such as 2 and 3-8 or 5,7,9-12."));
+        showColumns();
+        return false;
+    }
+    if (*typed == m_import->columnsUsed())
+        return true;
+    m_columns = *typed;
+    readHistory();
+    return true;
+}
+
 void LImport::showDateOrder()
 {
     m_dayFirst->setEnabled(m_dateOrderUndecided);
@@ -369,7 +448,7 @@ void LImport::settleDateOrder()
     if (!m_dateOrderUndecided || m_dateOrder != DateOrder::FromFile)
         return;
     const std::optional<ImportView::DateOrderExample> example
-        = ImportView::FindDateOrderExample(m_bytes, m_shape, QDate::currentDate());
+        = ImportView::FindDateOrderExample(m_bytes, m_shape, QDate::currentDate(), m_columns);
     if (!example)
         return;
     const bool dayFirst = m_services.messages.ask(QStringLiteral("Date Order"),
@@ -400,6 +479,8 @@ void LImport::importClicked(ImportView::Mode mode)
 {
     takeEditedBox();
     takePendingText();
+    if (!takeColumns())
+        return;
     MessageBoxes& messages = m_services.messages;
     if (!m_import) {
         messages.inform(HelpTitle,
@@ -411,6 +492,11 @@ void LImport::importClicked(ImportView::Mode mode)
     ImportView::Plan plan = ImportView::PlanImport(store, *m_import, mode, newestTaken());
     if (!plan.refusal.isEmpty()) {
         messages.inform(HelpTitle, u' ' + plan.refusal);
+        // The user chooses the columns instead.
+        if (m_import->columnsNeeded()) {
+            m_numberColumns->setFocus();
+            m_numberColumns->selectAll();
+        }
         return;
     }
     // Draws are dropped to fit only when the user says so.

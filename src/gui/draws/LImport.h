@@ -50,6 +50,7 @@ private:
     void buildSummary();
     void buildDateFrame();
     void buildNewestChoice();
+    void buildColumnChoice();
     void buildPreview();
     void buildButtonStrip();
     void wireBoxes();
@@ -61,6 +62,10 @@ private:
     // Reads text typed since the last read now, so that what the window shows and what it does
     // next agree.
     void takePendingText();
+    // Takes the columns typed in the column boxes, reading the history again when they differ
+    // from those taken; false, with the boxes as they were, when they cannot be read.
+    bool takeColumns();
+    void showColumns();
     // The history's newest draws to take; 0 for all.
     int newestTaken() const;
     // What the summary tells: adding to the draws in memory when it can, else replacing them.
@@ -93,6 +98,7 @@ private:
     DrawHistoryImport::Shape m_shape;
     bool m_dateOrderUndecided = false; // the history cannot tell day/month from month/day
     DateOrder m_dateOrder = DateOrder::FromFile; // what the user chose for it, if anything
+    DrawHistoryImport::Columns m_columns; // what the user chose, if anything
     std::optional<DrawHistoryImport> m_import; // nothing before a file or text is given
 
     bool m_editing = false; // a shape box was entered and not yet left
@@ -107,6 +113,8 @@ private:
     QTimer* m_pasteTimer = nullptr;
     QCheckBox* m_newestOnly = nullptr;
     QSpinBox* m_newest = nullptr;
+    QLineEdit* m_dateColumn = nullptr;
+    QLineEdit* m_numberColumns = nullptr;
     QLabel* m_summary = nullptr;
     QPushButton* m_skippedButton = nullptr;
     QButtonGroup* m_dateOrderGroup = nullptr;
