@@ -98,7 +98,7 @@ ImportCommandResult RunImportCommand(const CommandLine::ImportRequest& request,
                         example);
     }
 
-    const ImportView::Plan plan = ImportView::PlanImport(store, import, mode, request.newest);
+    ImportView::Plan plan = ImportView::PlanImport(store, import, mode, request.newest);
     if (!plan.refusal.isEmpty())
         return failed(QStringLiteral("%1: %2 Nothing was written.").arg(history, plan.refusal));
     for (const QString& line : ImportView::ConflictTexts(plan, request.shape.numbersPerDraw))
@@ -113,13 +113,15 @@ ImportCommandResult RunImportCommand(const CommandLine::ImportRequest& request,
     // Adding keeps the title of the draw file added to.
     const QString title = request.title.value_or(
         mode == ImportView::Mode::Add ? store.Title() : ImportView::DefaultTitle(history));
-    ImportView::Apply(store, plan, import.shape(), title);
+    const QString written
+        = ImportView::WrittenLine(plan, int(import.skippedLines().size()), request.destination());
+    ImportView::Apply(store, std::move(plan), import.shape(), title);
     const std::optional<QByteArray> content = DrawFile::Bytes(store);
     if (!content)
         reason = QStringLiteral("A record's date is no date that can be written.");
     const QString& output = request.destination();
     if (!content || !SaveFileAtomically(output, *content, &reason))
         return failed(QStringLiteral("cannot write %1: %2").arg(output, reason));
-    result.out = ImportView::WrittenLine(plan, int(import.skippedLines().size()), output);
+    result.out = written;
     return result;
 }

@@ -711,7 +711,8 @@ DrawHistoryImport::Merged DrawHistoryImport::mergedWith(const DrawRecords& exist
             ++merged.duplicates;
             continue;
         }
-        Conflict conflict {draw.date, {}, draw.numbers, draw.line};
+        Conflict conflict {draw.date, {}, {}, draw.line};
+        std::copy(draw.numbers.begin(), draw.numbers.end(), conflict.imported.begin());
         const auto storedNumbers = existing.numbers(from->record);
         std::copy_n(storedNumbers.begin(), fields, conflict.stored.begin());
         merged.conflicts.push_back(conflict);

@@ -230,9 +230,9 @@ QString WrittenLine(const Plan& plan, int skipped, const QString& output)
     return line + u'\n';
 }
 
-void Apply(DrawStore& store, const Plan& plan, DrawHistoryImport::Shape shape, const QString& title)
+void Apply(DrawStore& store, Plan plan, DrawHistoryImport::Shape shape, const QString& title)
 {
-    store.Load(shape, title.left(DrawFile::MaxTitleLength), plan.records);
+    store.Load(shape, title.left(DrawFile::MaxTitleLength), std::move(plan.records));
     store.SetChangedFlag(true);
 }
 

@@ -90,7 +90,6 @@ QString WrittenLine(const Plan& plan, int skipped, const QString& output);
 
 // Puts the planned records in the store with the import's shape and `title` (cut to the longest
 // title a draw file holds); the store's draws are then unsaved.
-void Apply(DrawStore& store, const Plan& plan, DrawHistoryImport::Shape shape,
-           const QString& title);
+void Apply(DrawStore& store, Plan plan, DrawHistoryImport::Shape shape, const QString& title);
 
 } // namespace ImportView

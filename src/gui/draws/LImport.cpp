@@ -512,7 +512,7 @@ void LImport::importClicked(ImportView::Mode mode)
 
     {
         BusyCursor busy;
-        ImportView::Apply(store, plan, m_import->shape(), m_title->text());
+        ImportView::Apply(store, std::move(plan), m_import->shape(), m_title->text());
     }
     // The draws in memory no longer come from the file that was open: a save must not propose
     // to overwrite it.
