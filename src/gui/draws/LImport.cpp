@@ -424,7 +424,8 @@ bool LImport::takeColumns()
         showColumns();
         return false;
     }
-    if (*typed == m_import->columnsUsed())
+    // What the boxes showed, or what was asked for already, reads the same again.
+    if (*typed == m_import->columnsUsed() || *typed == m_columns)
         return true;
     m_columns = *typed;
     readHistory();
