@@ -62,6 +62,9 @@ private Q_SLOTS:
         QTest::newRow("replace takes the newest draws asked for")
             << Mode::Replace << 9 << History << 2 << false << imported.mid(1)
             << QList<int> {2, 0, 0, 1};
+        QTest::newRow("two draws of one date are both taken")
+            << Mode::Replace << 9 << QByteArray("12/6/1982,3,4\n12/6/1982,5,6\n") << 0 << false
+            << QStringList {"1982-06-12 3 4", "1982-06-12 5 6"} << QList<int> {2, 0, 0, 0};
         QTest::newRow("add merges by date and drops the duplicate")
             << Mode::Add << 9 << History << 0 << false
             << QStringList {"1982-06-05 1 2", "1982-06-12 3 4", "1982-06-19 5 9", "1982-06-26 7 8"}
