@@ -6,10 +6,7 @@
 #include <QDate>
 #include <QString>
 
-#include <QStringList>
-
 #include <array>
-#include <optional>
 #include <vector>
 
 // Reads a lottery's published draw history (a CSV or tab file as downloaded, or text pasted from
@@ -113,52 +110,6 @@ public:
     DrawHistoryImport(const QByteArray& bytes, Shape shape, const QDate& today,
                       DateOrder dateOrder = DateOrder::FromFile);
 
-    // SHIM of the column interface, dropped when the reader's own lands.
-    struct Columns {
-        int date = 0;
-        std::vector<int> numbers;
-        bool operator==(const Columns&) const = default;
-    };
-    DrawHistoryImport(const QByteArray& bytes, Shape shape, const QDate& today, DateOrder dateOrder,
-                      Columns columns)
-        : DrawHistoryImport(bytes, shape, today, dateOrder)
-    {
-        m_shimColumns = std::move(columns);
-    }
-    const Columns& columnsUsed() const { return m_shimColumns; }
-    int columnCount() const { return 0; }
-    QString columnHeading(int) const { return {}; }
-    bool columnsNeeded() const { return false; }
-    static std::optional<Columns> ParseColumns(const QString& text, int date = 0)
-    {
-        Columns columns {date, {}};
-        for (const QString& part : text.split(u',', Qt::SkipEmptyParts)) {
-            const QStringList ends = part.trimmed().split(u'-');
-            bool firstRead = false;
-            bool lastRead = false;
-            const int first = ends.first().toInt(&firstRead);
-            const int last = ends.last().toInt(&lastRead);
-            if (ends.size() > 2 || !firstRead || !lastRead || first < 1 || last < first)
-                return std::nullopt;
-            for (int column = first; column <= last; ++column)
-                columns.numbers.push_back(column);
-        }
-        return columns;
-    }
-    static QString ColumnsText(const std::vector<int>& numbers)
-    {
-        QStringList parts;
-        for (std::size_t i = 0; i < numbers.size();) {
-            std::size_t j = i;
-            while (j + 1 < numbers.size() && numbers[j + 1] == numbers[j] + 1)
-                ++j;
-            parts.append(j == i ? QString::number(numbers[i])
-                                : QStringLiteral("%1-%2").arg(numbers[i]).arg(numbers[j]));
-            i = j + 1;
-        }
-        return parts.join(u',');
-    }
-
     // Why nothing was read: the shape is beyond what the draw store holds, or the input is larger
     // than MaxBytes. Empty otherwise.
     QString refusal() const { return m_refusal; }
@@ -210,5 +161,4 @@ private:
     Separator m_separator = Separator::Blanks;
     DateOrder m_dateOrder = DateOrder::DayMonth;
     bool m_dateOrderUndecided = false;
-    Columns m_shimColumns; // SHIM
 };
