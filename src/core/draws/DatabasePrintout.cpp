@@ -33,12 +33,45 @@ DistributionLines distribution(const DrawStore& store)
     return lines;
 }
 
+// A page must hold more than its own heading, whatever the printer reported.
+int usableLines(int linesPerPage)
+{
+    return std::max(linesPerPage, 7);
+}
+
+// The distribution block: its two leading empty lines, the top numbers and their rule, and an
+// empty line, the numbers and their counts for each range.
+constexpr int DistributionBlockLines = 2 + 2 + 4 * 3;
+
+// The block starts a page of its own when it does not fit below the last records. A page of
+// records holds two lines more than `linesPerPage`: the empty line and the page number.
+bool distributionOnNewPage(int linesOnPage, int linesPerPage)
+{
+    const int sheetLines = linesPerPage + 2;
+    return linesOnPage + DistributionBlockLines > sheetLines
+        && DistributionBlockLines <= sheetLines;
+}
+
 } // namespace
+
+int DatabasePrintoutPages(int records, int linesPerPage)
+{
+    linesPerPage = usableLines(linesPerPage);
+    // The first page opens with five lines and its counter one ahead; each later page opens with
+    // four (see DatabasePrintout).
+    const int firstPageRecords = linesPerPage - 6;
+    const int laterPageRecords = linesPerPage - 4;
+    const int breaks
+        = records < firstPageRecords ? 0 : 1 + (records - firstPageRecords) / laterPageRecords;
+    const int linesOnLastPage = breaks == 0
+        ? 5 + records
+        : 4 + (records - firstPageRecords - (breaks - 1) * laterPageRecords);
+    return 1 + breaks + (distributionOnNewPage(linesOnLastPage, linesPerPage) ? 1 : 0);
+}
 
 Printout DatabasePrintout(const DrawStore& store, const QString& topNumbersLine, int linesPerPage)
 {
-    // A page must hold more than its own heading, whatever the printer reported.
-    linesPerPage = std::max(linesPerPage, 7);
+    linesPerPage = usableLines(linesPerPage);
     const int numbers = store.shape().numbersPerDraw;
     const QString underline(5 * (numbers + 3), u'_');
     const QString heading
@@ -75,12 +108,8 @@ Printout DatabasePrintout(const DrawStore& store, const QString& topNumbersLine,
         writer.endLine();
     }
 
-    // The distribution is read as one block: when it does not fit below the last records it
-    // starts on a page of its own rather than being split across two sheets. A page of records
-    // holds two lines more than `linesPerPage`: the empty line and the page number.
-    const int sheetLines = linesPerPage + 2;
-    const int blockLines = 2 + 2 + 4 * 3;
-    if (writer.linesOnPage() + blockLines > sheetLines && blockLines <= sheetLines)
+    // The distribution is read as one block: rather than being split across two sheets.
+    if (distributionOnNewPage(writer.linesOnPage(), linesPerPage))
         endPage();
     writer.endLine();
     writer.endLine();

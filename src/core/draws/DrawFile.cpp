@@ -49,7 +49,8 @@ std::optional<Header> readHeader(FileFieldReader& reader)
     long long recCount = 0;
     long long colCount = 0;
     long long highNum = 0;
-    const bool shape = readSmallWhole(reader, recCount) && readSmallWhole(reader, colCount)
+    // The record count outgrew the 16-bit field of the first files; the shape's fields did not.
+    const bool shape = reader.readWhole(recCount) && readSmallWhole(reader, colCount)
         && readSmallWhole(reader, highNum);
     // The title is always written quoted; a plain field could hold a quote that no save keeps.
     const std::optional<Cell> title = shape ? reader.readCell() : std::nullopt;
@@ -70,7 +71,8 @@ ReadError readRecord(FileFieldReader& reader, int recordNumber, LineNumbers& num
     for (int j = 0; j < LineFields; ++j) {
         long long value = 0;
         // A date the date boxes and this writer could not hold again is no draw date.
-        const bool read = j == 1 ? reader.readDate(date) && IsStorableDate(date)
+        const bool read = j == 0 ? reader.readWhole(value)
+            : j == 1             ? reader.readDate(date) && IsStorableDate(date)
                                  : readSmallWhole(reader, value);
         if (!read)
             return reader.ended() ? ReadError::MissingField
@@ -103,14 +105,14 @@ qsizetype readWrittenLine(QByteArrayView line, int recordNumber, LineNumbers& nu
         ++p;
         return true;
     };
-    // Up to five digits: longer forms, zeros in front included, are the full reader's.
-    const auto number = [&p, end](int& value) {
+    // Up to `most` digits: longer forms, zeros in front included, are the full reader's.
+    const auto number = [&p, end](int& value, int most = 5, int largest = 32767) {
         const char* const start = p;
         int digits = 0;
-        for (; p != end && p - start < 5 && isDigit(*p); ++p)
+        for (; p != end && p - start < most && isDigit(*p); ++p)
             digits = digits * 10 + (*p - '0');
         value = digits;
-        return p != start && (p == end || !isDigit(*p)) && digits <= 32767;
+        return p != start && (p == end || !isDigit(*p)) && digits <= largest;
     };
     const auto fixedDigits = [&p, end](int count, int& value) {
         if (end - p < count)
@@ -129,8 +131,8 @@ qsizetype readWrittenLine(QByteArrayView line, int recordNumber, LineNumbers& nu
     int year = 0;
     int month = 0;
     int day = 0;
-    if (!number(recordField) || recordField != recordNumber || !mark(',') || !mark('#')
-        || !fixedDigits(4, year) || !mark('-') || !fixedDigits(2, month) || !mark('-')
+    if (!number(recordField, 7, MaxRecordLines) || recordField != recordNumber || !mark(',')
+        || !mark('#') || !fixedDigits(4, year) || !mark('-') || !fixedDigits(2, month) || !mark('-')
         || !fixedDigits(2, day) || !mark('#'))
         return 0;
     // A storable date; four digits make the year at most 9999. (Asking the date for its year

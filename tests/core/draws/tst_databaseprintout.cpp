@@ -175,10 +175,11 @@ private Q_SLOTS:
         const int sheetLines = LinesPerSheet(page);
         const QRegularExpression pageNumber(QStringLiteral("^ {39}Page \\d+$"));
         // From a first page whose distribution no longer fits below its records to every fill
-        // of a second page.
-        for (int records = linesPerPage - 24; records <= 2 * linesPerPage - 8; ++records) {
+        // of a third page; the count told before printing is the count printed.
+        for (int records = linesPerPage - 24; records <= 3 * linesPerPage; ++records) {
             const Printout printout
                 = DatabasePrintout(*storeWith(records, 6), QStringLiteral("Top"), linesPerPage);
+            QCOMPARE(DatabasePrintoutPages(records, linesPerPage), int(printout.pages.size()));
             int printedRecords = 0;
             for (qsizetype p = 0; p < printout.pages.size(); ++p) {
                 const QStringList& lines = printout.pages[p];

@@ -396,17 +396,19 @@ private Q_SLOTS:
 
     void fullStoreSaysSo()
     {
-        state().Store.setShape({1, state().Store.shape().highestNumber});
-        for (int i = 0; i < 2000; ++i)
-            AppendTyped(state().Store, QStringLiteral("1/1/2000"), {QStringLiteral("1")});
+        DrawRecords full;
+        full.reserve(DrawStore::MaxRecords);
+        const int one = 1;
+        for (int i = 0; i < DrawStore::MaxRecords; ++i)
+            full.append(QDate(2000, 1, 1), std::span(&one, 1));
+        state().Store.Load({1, 49}, {}, std::move(full));
+        const QString fullText = QStringLiteral("Max amount of records = 1000000");
         open();
-        QCOMPARE(m_fixture->messages.texts(),
-                 QStringList {QStringLiteral("Max amount of records = 2000")});
+        QCOMPARE(m_fixture->messages.texts(), QStringList {fullText});
         box("InNum0")->setText(QStringLiteral("2"));
         clickAdd();
-        QCOMPARE(m_fixture->messages.texts().last(),
-                 QStringLiteral("Max amount of records = 2000"));
-        QCOMPARE(state().Store.RecCount(), 2000);
+        QCOMPARE(m_fixture->messages.texts().last(), fullText);
+        QCOMPARE(state().Store.RecCount(), DrawStore::MaxRecords);
     }
 
     void titleBox()
