@@ -25,6 +25,7 @@
 #include <QBuffer>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -37,9 +38,12 @@
 #include <cstdlib>
 #include <ctime>
 #include <memory>
+#include <numeric>
 #include <optional>
 #include <string_view>
 #include <vector>
+
+#include <unistd.h>
 
 namespace {
 
@@ -192,20 +196,22 @@ QWidget* recordGridArea(QWidget& window)
     return grid->viewport();
 }
 
-// `count` weekly draws of `perDraw` different numbers from `highest`, as a draw file holds them.
+// `count` draws of `perDraw` different numbers from `highest`, as a draw file holds them: weekly,
+// or daily when weeks would run past the year 9999.
 DrawRecords weeklyDraws(int count, int perDraw = 6, int highest = 49)
 {
     QRandomGenerator random(2026);
+    const int step = count > 400000 ? 1 : 7;
     DrawRecords records;
     records.reserve(count);
+    std::vector<int> pool(std::size_t(highest), 0);
+    std::vector<int> numbers(std::size_t(perDraw), 0);
     for (int i = 1; i <= count; ++i) {
-        QList<int> pool;
-        for (int n = 1; n <= highest; ++n)
-            pool.append(n);
-        QList<int> numbers;
+        std::iota(pool.begin(), pool.end(), 1);
         for (int k = 0; k < perDraw; ++k)
-            numbers.append(pool.takeAt(random.bounded(int(pool.size()))));
-        records.append(QDate(1980, 1, 5).addDays(7 * (i - 1)), numbers);
+            std::swap(pool[std::size_t(k)], pool[std::size_t(random.bounded(k, highest))]);
+        std::copy_n(pool.begin(), perDraw, numbers.begin());
+        records.append(QDate(1980, 1, 5).addDays(qint64(step) * (i - 1)), numbers);
     }
     return records;
 }
@@ -305,18 +311,104 @@ double databaseWindowMs(SharedState& shared, Bench& bench)
     return ms;
 }
 
-// The reference: a bare table of the grid's size filled with the texts the grid shows.
-double bareTableMs(const QList<QStringList>& texts, const QSize& size)
+// What a reference table takes over from the grid it stands beside, so that both paint the same
+// cells: its size, font, row height, column widths and hidden headers.
+struct GridLook {
+    QSize size;
+    QFont font;
+    int rowHeight = 0;
+    QList<int> columnWidths;
+    bool headersHidden = false;
+    bool gridShown = true;
+
+    static GridLook of(const QTableView& grid)
+    {
+        GridLook look {grid.size(),
+                       grid.font(),
+                       grid.verticalHeader()->defaultSectionSize(),
+                       {},
+                       grid.horizontalHeader()->isHidden() && grid.verticalHeader()->isHidden(),
+                       grid.showGrid()};
+        for (int column = 0; column < grid.model()->columnCount(); ++column)
+            look.columnWidths.append(grid.columnWidth(column));
+        return look;
+    }
+
+    void applyTo(QTableView& table) const
+    {
+        table.resize(size);
+        if (columnWidths.isEmpty()) // a size alone
+            return;
+        table.setFont(font);
+        table.verticalHeader()->setDefaultSectionSize(rowHeight);
+        table.horizontalHeader()->setHidden(headersHidden);
+        table.verticalHeader()->setHidden(headersHidden);
+        table.setShowGrid(gridShown);
+        for (int column = 0; column < columnWidths.size(); ++column)
+            table.setColumnWidth(column, columnWidths[column]);
+    }
+};
+
+// The look of the database window's record grid on `shared`.
+GridLook recordGridLook(SharedState& shared, Bench& bench)
+{
+    LDbase window(shared, bench.services);
+    auto* grid = window.findChild<QTableView*>(QStringLiteral("Grid1"));
+    if (!grid)
+        fail("the database window has no Grid1");
+    return GridLook::of(*grid);
+}
+
+// The reference: a bare table that looks like the grid, filled with the texts the grid shows.
+double bareTableMs(const QList<QStringList>& texts, const GridLook& look)
 {
     QElapsedTimer timer;
     timer.start();
     auto table = std::make_unique<QTableWidget>();
-    table->resize(size);
     table->setRowCount(int(texts.size()));
     table->setColumnCount(int(texts.first().size()));
+    look.applyTo(*table);
     for (int row = 0; row < texts.size(); ++row)
         for (int column = 0; column < texts[row].size(); ++column)
             table->setItem(row, column, new QTableWidgetItem(texts[row][column]));
+    PaintWatch watch(table->viewport());
+    table->show();
+    watch.waitForPaint();
+    const double ms = elapsedMs(timer);
+    table.reset();
+    QCoreApplication::processEvents();
+    return ms;
+}
+
+// Records too many for a table of items: a bare model that formats the cells it is asked for,
+// the way the grid's own does, in a table that looks like the grid.
+class RecordTexts : public QAbstractTableModel {
+public:
+    explicit RecordTexts(const DrawRecords& records) : m_records(records) { }
+    int rowCount(const QModelIndex& = {}) const override { return m_records.size() + 1; }
+    int columnCount(const QModelIndex& = {}) const override { return 8; }
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (role != Qt::DisplayRole)
+            return {};
+        if (index.row() == 0)
+            return DatabaseView::RecordHeaderText(index.column());
+        return DatabaseView::RecordCellText(m_records, m_records.size() - index.row() + 1,
+                                            index.column());
+    }
+
+private:
+    const DrawRecords& m_records;
+};
+
+double bareViewMs(const DrawRecords& records, const GridLook& look)
+{
+    QElapsedTimer timer;
+    timer.start();
+    RecordTexts texts(records);
+    auto table = std::make_unique<QTableView>();
+    table->setModel(&texts);
+    look.applyTo(*table);
     PaintWatch watch(table->viewport());
     table->show();
     watch.waitForPaint();
@@ -330,11 +422,11 @@ Figure databaseWindowFigure(Bench& bench, int records, int rounds)
 {
     SharedState shared;
     loadWeeklyDraws(shared, records);
-    QSize gridSize;
-    {
-        LDbase window(shared, bench.services);
-        gridSize = recordGridArea(window)->parentWidget()->size();
-    }
+    const GridLook look = recordGridLook(shared, bench);
+    if (records > 10000)
+        return interleaved(
+            rounds, [&] { return databaseWindowMs(shared, bench); },
+            [&] { return bareViewMs(shared.Store.records(), look); });
     QList<QStringList> texts {{QStringLiteral("Record"), QStringLiteral("Date")}};
     for (int k = 1; k <= 6; ++k)
         texts.first().append(QString::number(k));
@@ -342,7 +434,7 @@ Figure databaseWindowFigure(Bench& bench, int records, int rounds)
         texts.append(DatabaseView::RecordRowTexts(shared.Store.records(), 6, i));
     return interleaved(
         rounds, [&] { return databaseWindowMs(shared, bench); },
-        [&] { return bareTableMs(texts, gridSize); });
+        [&] { return bareTableMs(texts, look); });
 }
 
 // The milliseconds of each of `adds` draws typed into the entry row and added with "&Add Record"
@@ -525,7 +617,9 @@ void trackerFigure(Bench& bench, int rounds)
                 calculate->click();
             });
         },
-        [&] { return bareTableMs(texts, QSize(400, 300)); });
+        [&] {
+            return bareTableMs(texts, GridLook {QSize(400, 300), {}, 0, {}, false, true});
+        });
     std::printf("# a bare %d-row table filled with the same texts and painted %.3f ms\n",
                 int(texts.size()), figure.reference);
     printMs("tracker_sheet", figure.ours, "CalculateSheet + ShowSheet, 105 rows");
@@ -563,20 +657,155 @@ void statisticsFigure(int rounds)
     printMs("statistics", median(ms), "the number statistics of 2000 draws of 10 from 60");
 }
 
+// The reference of a large open: the same bytes read, split into the same fields and their
+// digits converted into a reserved array, nothing more.
+std::size_t readSplitConvert(const QString& path, int records)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        fail("the draw file could not be opened");
+    const QByteArray data = file.readAll();
+    std::vector<std::int32_t> values;
+    values.reserve(std::size_t(records + 1) * (DrawRecords::ClassicFields + 2));
+    std::int32_t value = 0;
+    bool inField = false;
+    for (const char c : data) {
+        if (c == ',' || c == '\n' || c == '\r') {
+            if (inField || c == ',')
+                values.push_back(value);
+            value = 0;
+            inField = false;
+        } else {
+            if (c >= '0' && c <= '9')
+                value = value * 10 + (c - '0');
+            inField = true;
+        }
+    }
+    return values.size();
+}
+
+Figure largeOpenFigure(const QString& path, int records, int rounds)
+{
+    DrawStore store;
+    std::size_t values = 0;
+    const Figure figure = interleaved(
+        rounds, [&] { return msPerRun(1, [&] { openIntoStore(path, store); }); },
+        [&] { return msPerRun(1, [&] { values += readSplitConvert(path, records); }); });
+    if (store.RecCount() != records || values == 0)
+        fail("the draw file did not read whole");
+    return figure;
+}
+
+// The statistics window's figures over the store, beside a bare count of every number field.
+Figure statisticsOf(const DrawStore& store, int rounds)
+{
+    std::int64_t sum = 0;
+    const Figure figure = interleaved(
+        rounds, [&] { return msPerRun(1, [&] { sum += ComputeDrawStatistics(store).draws; }); },
+        [&] {
+            return msPerRun(1, [&] {
+                std::array<int, DrawStore::HighestNumber + 1> counts {};
+                const DrawRecords& records = store.records();
+                for (int record = 1; record <= records.size(); ++record)
+                    for (const std::int16_t number : records.numbers(record))
+                        ++counts[std::size_t(std::clamp<int>(number, 0, DrawStore::HighestNumber))];
+                sum += counts[1];
+            });
+        });
+    if (sum == 0)
+        fail("no statistics were computed");
+    return figure;
+}
+
+long residentBytes()
+{
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return 0;
+    const QList<QByteArray> pages = statm.readAll().split(' ');
+    return pages.size() > 1 ? pages[1].toLong() * sysconf(_SC_PAGESIZE) : 0;
+}
+
+// In a process of its own (a heap that grew before would hide the growth): the resident memory
+// the open of the draw file at `path` adds, per record.
+int printBytesPerDraw(const QString& path)
+{
+    const long before = residentBytes();
+    DrawStore store;
+    openIntoStore(path, store);
+    const long after = residentBytes();
+    std::printf("%.2f\n", double(after - before) / std::max(1, store.RecCount()));
+    return before > 0 ? 0 : 1;
+}
+
+double bytesPerDraw(const QString& path)
+{
+    QProcess child;
+    child.start(QCoreApplication::applicationFilePath(),
+                {QStringLiteral("--bytes-per-draw-of"), path});
+    if (!child.waitForFinished(120000) || child.exitCode() != 0)
+        fail("the memory of an open was not measured");
+    return child.readAllStandardOutput().trimmed().toDouble();
+}
+
+// Whole histories: 100,000 and 1,000,000 draws of 6 from 49, opened, shown, added to and
+// counted, and the memory a stored draw takes.
+void wholeHistoryFigures(Bench& bench, const QTemporaryDir& folder, int rounds)
+{
+    for (const auto& [records, name] :
+         {std::pair(100000, std::string("100k")), std::pair(1000000, std::string("1m"))}) {
+        const int few = records > 100000 ? std::max(3, rounds / 3) : rounds;
+        const QString path = writeDrawFile(folder, records);
+        const std::string label = name;
+        const auto line = [&label](const char* figure) { return figure + ("-" + label); };
+
+        const Figure open = largeOpenFigure(path, records, few);
+        printRatio(
+            line("open").c_str(), open,
+            qPrintable(QStringLiteral("a %1-record draw file opened into the store").arg(records)),
+            "the same bytes read, split and converted into a reserved array");
+        const Figure window = databaseWindowFigure(bench, records, few);
+        std::printf("# a bare table view on a model of the same cells %.3f ms\n", window.reference);
+        printMs(line("dbwindow").c_str(), window.ours,
+                qPrintable(QStringLiteral("the database window shown and painted on %1 records")
+                               .arg(records)));
+        printMs(line("add").c_str(), median(addRecordMs(bench, records, 10)),
+                qPrintable(
+                    QStringLiteral("Add Record at %1 records, the grid repainted").arg(records)));
+        DrawStore store;
+        openIntoStore(path, store);
+        const Figure statistics = statisticsOf(store, few);
+        std::printf("# a bare count of every number field %.3f ms\n", statistics.reference);
+        printMs(
+            line("statistics").c_str(), statistics.ours,
+            qPrintable(QStringLiteral("counts, out-for, pairs and the fairness test of %1 draws")
+                           .arg(records)));
+        if (records == 1000000) {
+            std::printf("# the resident memory an open of %d draws of 6 from 49 adds, per draw\n",
+                        records);
+            std::printf("bytes-per-draw %.2f\n", bytesPerDraw(path));
+        }
+    }
+}
+
 // How the costs grow with the records: open and its split, the window and its bare table, and
 // adding a record.
 void growthTable(Bench& bench, const QTemporaryDir& folder, int rounds)
 {
     std::printf("# growth: records, open ms, split ms, ratio, window ms, bare table ms, ratio, "
-                "add record ms\n");
-    for (const int records : {10, 100, 1000, 2002}) {
-        const Figure open = openFigure(writeDrawFile(folder, records), records, rounds);
-        const Figure window = databaseWindowFigure(bench, records, rounds);
-        const int adding = std::min(records, int(DrawStore::MaxRecords));
-        const double add = median(addRecordMs(bench, adding, std::min(10, adding)));
-        std::printf("growth %d %.3f %.3f %.2f %.3f %.3f %.2f %.3f\n", records, open.ours,
+                "add record ms, statistics ms\n");
+    for (const int records : {10, 100, 1000, 10000, 100000, 1000000}) {
+        const int few = records > 100000 ? std::max(3, rounds / 3) : rounds;
+        const QString path = writeDrawFile(folder, records);
+        const Figure open = openFigure(path, records, few);
+        const Figure window = databaseWindowFigure(bench, records, few);
+        const double add = median(addRecordMs(bench, records, std::min(10, records)));
+        DrawStore store;
+        openIntoStore(path, store);
+        const Figure statistics = statisticsOf(store, few);
+        std::printf("growth %d %.3f %.3f %.2f %.3f %.3f %.2f %.3f %.3f\n", records, open.ours,
                     open.reference, open.ratio(), window.ours, window.reference, window.ratio(),
-                    add);
+                    add, statistics.ours);
     }
 }
 
@@ -589,13 +818,15 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() == 3 && arguments[1] == QLatin1String("--bytes-per-draw-of"))
+        return printBytesPerDraw(arguments[2]);
     int rounds = 15;
     if (const qsizetype at = arguments.indexOf(QStringLiteral("--rounds"));
         at > 0 && at + 1 < arguments.size())
         rounds = std::max(1, arguments[at + 1].toInt());
     const bool growth = arguments.contains(QStringLiteral("--growth"));
     // --only FIGURE runs one of them (open, window, add, startup, rado, picks, tracker, core,
-    // statistics), as for profiling it.
+    // statistics, history), as for profiling it.
     QString only;
     if (const qsizetype at = arguments.indexOf(QStringLiteral("--only"));
         at > 0 && at + 1 < arguments.size())
@@ -638,6 +869,8 @@ int main(int argc, char** argv)
         coreFigures(largest, rounds);
     if (runs("statistics"))
         statisticsFigure(rounds);
+    if (runs("history"))
+        wholeHistoryFigures(bench, folder, rounds);
     if (growth)
         growthTable(bench, folder, rounds);
     std::fflush(stdout);
