@@ -93,8 +93,12 @@ int RunNumerion(int argc, char** argv)
     Program program(state, services);
     QObject::connect(&program, &Program::finished, &app, &QApplication::quit, Qt::QueuedConnection);
     program.start();
-    if (commandLine.quitAfterShow)
-        new QuitOncePainted(program.mainMenu());
+    if (commandLine.quitAfterShow) {
+        if (file.isEmpty())
+            new QuitOncePainted(program.mainMenu());
+        else
+            new QuitOnceNextWindowPainted;
+    }
     // Once the menu is up, as if the user had opened the file from it.
     if (!file.isEmpty())
         QTimer::singleShot(0, &program, [&program, file] { program.openFile(file); });

@@ -90,9 +90,18 @@ private Q_SLOTS:
     }
 
     // The switch that times start-up: read, kept out of the help, and the program it starts ends
-    // by itself once its menu is up.
+    // by itself once its menu is up, or the window of the file it opens, or the message saying
+    // the file cannot be read.
+    void quitsAfterShowWhenAsked_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("no file") << QString();
+        QTest::newRow("a draw file") << QStringLiteral("draws.lto");
+        QTest::newRow("a missing file") << QStringLiteral("missing.lto");
+    }
     void quitsAfterShowWhenAsked()
     {
+        QFETCH(QString, file);
         QVERIFY(!ParseCommandLine({"numerion", "a.lto"}).quitAfterShow);
         const CommandLine line = ParseCommandLine({"numerion", "--quit-after-show", "a.lto"});
         QCOMPARE(int(line.action), int(CommandLine::Action::Run));
@@ -100,11 +109,20 @@ private Q_SLOTS:
         QCOMPARE(line.file, QStringLiteral("a.lto"));
         QVERIFY(!ParseCommandLine({"numerion", "--help"}).text.contains(QLatin1String("quit")));
 
+        QTemporaryDir folder;
+        QFile draws(folder.filePath(QStringLiteral("draws.lto")));
+        QVERIFY(draws.open(QIODevice::WriteOnly));
+        draws.write("1,8,49,\"Six\"\r\n1,#2026-12-05#,1,2,3,4,5,6,0,0,0,0\r\n");
+        draws.close();
+        QStringList arguments {QStringLiteral("--quit-after-show")};
+        if (!file.isEmpty())
+            arguments.append(folder.filePath(file));
         QProcess numerion;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        environment.insert(QStringLiteral("HOME"), folder.path());
         numerion.setProcessEnvironment(environment);
-        numerion.start(QStringLiteral(NUMERION_BINARY), {QStringLiteral("--quit-after-show")});
+        numerion.start(QStringLiteral(NUMERION_BINARY), arguments);
         QVERIFY(numerion.waitForFinished(30000));
         QCOMPARE(numerion.exitStatus(), QProcess::NormalExit);
         QCOMPARE(numerion.exitCode(), 0);
