@@ -159,9 +159,10 @@ DrawStatistics ComputeDrawStatistics(const DrawStore& store, int lastDraws)
     stats.expectedPairCount
         = n > 1 ? double(stats.draws) * k * (k - 1) / (double(n) * (n - 1)) : 0.0;
 
-    // Per number: times drawn, draws holding it, its first and latest position in the window
-    // (1-based), the longest gap so far; kept apart, so that each is a plain array to the loop.
-    std::array<int, PairRow> drawn {};
+    // Per number: draws holding it, repeats within a draw, its first and latest position in the
+    // window (1-based), the longest gap so far; kept apart, so that each is a plain array to the
+    // loop.
+    std::array<int, PairRow> repeats {};
     std::array<int, PairRow> draws {};
     std::array<int, PairRow> first {};
     std::array<int, PairRow> last {};
@@ -170,15 +171,26 @@ DrawStatistics ComputeDrawStatistics(const DrawStore& store, int lastDraws)
 
     const DrawRecords& records = store.records();
     // A record's fields as a bit per number; numbers outside 1..n count as 0, which is then left
-    // out. The usual count of fields is known to the compiler, which then unrolls the loop.
-    const auto numbersOf = [&drawn, n](auto fields) {
+    // out. The usual count of fields is known to the compiler, which then unrolls the loop. A
+    // number is drawn once in the draws that hold it, and once more for every repeat: repeats
+    // are rare, so they alone are counted field by field.
+    const auto numbersOf = [&repeats, n](auto fields) {
         std::uint64_t seen = 0;
+        std::uint64_t again = 0;
         for (const std::int16_t field : fields) {
-            const int number = field >= 1 && field <= n ? field : 0;
-            ++drawn[std::size_t(number)];
-            seen |= std::uint64_t(1) << number;
+            const std::uint64_t bit = std::uint64_t(1) << (field >= 1 && field <= n ? field : 0);
+            again |= seen & bit;
+            seen |= bit;
         }
-        return seen & ~std::uint64_t(1);
+        seen &= ~std::uint64_t(1);
+        if ((again & ~std::uint64_t(1)) != 0) {
+            for (const std::int16_t field : fields)
+                if (field >= 1 && field <= n)
+                    ++repeats[std::size_t(field)];
+            for (std::uint64_t rest = seen; rest != 0; rest &= rest - 1)
+                --repeats[std::size_t(std::countr_zero(rest))];
+        }
+        return seen;
     };
     const bool classic = records.fields() == DrawRecords::ClassicFields;
     for (int position = 1; position <= stats.draws; ++position) {
@@ -204,9 +216,9 @@ DrawStatistics ComputeDrawStatistics(const DrawStore& store, int lastDraws)
         const auto at = std::size_t(number);
         NumberFigures figures;
         figures.number = number;
-        figures.drawn = drawn[at];
+        figures.drawn = draws[at] + repeats[at];
         figures.expected = stats.expectedCount;
-        figures.difference = drawn[at] - stats.expectedCount;
+        figures.difference = figures.drawn - stats.expectedCount;
         figures.outFor = stats.draws - last[at];
         figures.longestGap = std::max(longest[at], figures.outFor);
         if (draws[at] > 0) {
