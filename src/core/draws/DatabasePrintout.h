@@ -10,8 +10,8 @@ class DrawStore;
 // numbers line and the distribution block (each number over its count, 18 to a line).
 Printout DatabasePrintout(const DrawStore& store, const QString& topNumbersLine, int linesPerPage);
 
-// The pages DatabasePrintout makes of `records` records, worked out without laying them out: a
-// long history is asked about before its thousands of pages are built.
-int DatabasePrintoutPages(int records, int linesPerPage);
+// The pages DatabasePrintout makes of the store, worked out without laying them out: a long
+// history is asked about before its thousands of pages are built.
+int DatabasePrintoutPages(const DrawStore& store, int linesPerPage);
 // More pages than this are printed only when the user says so.
 constexpr int LongPrintoutPages = 50;

@@ -108,7 +108,7 @@ void PrintDatabase(SharedState& state, Services& services)
         return;
     // Measured for every printout: the default printer and its paper may have changed.
     const int linesPerPage = LinesPerPageFor(services.printer.pageMetrics());
-    if (const int pages = DatabasePrintoutPages(store.RecCount(), linesPerPage);
+    if (const int pages = DatabasePrintoutPages(store, linesPerPage);
         pages > LongPrintoutPages
         && !services.messages.ask(
             HelpTitle, QStringLiteral("The printout has %1 pages. Print them all?").arg(pages)))
