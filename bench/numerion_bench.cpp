@@ -263,7 +263,10 @@ std::size_t readAndSplit(const QString& path)
     if (!file.open(QIODevice::ReadOnly))
         fail("the draw file could not be opened");
     const QByteArray data = file.readAll();
+    // Room for every field at once (each takes two bytes at least), as the reader reserves its
+    // records from the header's count.
     std::vector<std::string_view> fields;
+    fields.reserve(std::size_t(data.size() / 2 + 1));
     qsizetype start = 0;
     for (qsizetype i = 0; i < data.size(); ++i) {
         const char c = data[i];
