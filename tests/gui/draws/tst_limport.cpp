@@ -250,14 +250,13 @@ private Q_SLOTS:
         QTest::keyClick(window->focusWidget(), Qt::Key_Return); // on "Choose File"
         QCOMPARE(m_fixture->fileDialogs.kinds, QStringList {"open"});
 
-        auto* numbers = control<QLineEdit>(window, "NumCol");
-        QTest::mouseClick(numbers, Qt::LeftButton);
-        QTest::keyClick(numbers, Qt::Key_5);
-        QTest::keyClick(numbers, Qt::Key_R, Qt::AltModifier);
+        auto* highest = control<QLineEdit>(window, "HighNum");
+        QTest::mouseClick(highest, Qt::LeftButton);
+        QTest::keyClicks(highest, QStringLiteral("50"));
+        QTest::keyClick(highest, Qt::Key_R, Qt::AltModifier);
         QTRY_VERIFY(topLevel<LDbase>("LDbase"));
-        QCOMPARE(state().Store.shape().numbersPerDraw, 5);
+        QCOMPARE(state().Store.shape().highestNumber, 50);
         QCOMPARE(state().Store.number(3, 4), 42);
-        QCOMPARE(state().Store.number(3, 5), 0);
 
         click(topLevel<LDbase>("LDbase"), "ExitDbase");
         window = openImport();
