@@ -38,11 +38,12 @@
 //   separated by blanks, dashes or (in pasted text) commas ("11 21 27 36 59", "3-11-12").
 //
 // Columns are counted from 1: the fields of a file with a separator, the pieces between blanks
-// of other text. When most dated rows hold more numbers than the shape asks for (a bonus ball, a
-// draw number after the date, prize columns, another lottery's draws), nothing is imported and
-// columnsNeeded() says so, until the caller names the columns of the drawn numbers (Columns):
-// then the date is read from its column (found as usual when none is given) and the numbers from
-// the given columns only, in their order, the first `numbersPerDraw` of them.
+// of other text. When more dated rows hold more numbers than the shape asks for (a bonus ball, a
+// draw number after the date, prize columns, a lottery of more numbers) than hold just as many,
+// nothing is imported and columnsNeeded() says so, until the caller names the columns of the
+// drawn numbers (Columns): then the date is read from its column (found as usual when none is
+// given), and the numbers from the given columns only, in their order, the first
+// `numbersPerDraw` of them; in the date's own column only what follows the date counts.
 //
 // Lines are used or reported as follows:
 // - a blank line, or a line without a date that does not look like a draw (a header such as
@@ -100,8 +101,8 @@ public:
 
     struct Draw {
         QDate date;
-        std::array<std::int16_t, MaxNumbersPerDraw> numbers {}; // in the file's order; 0 beyond the
-                                                                // shape
+        // In the file's order; 0 beyond the shape. Small: a history may hold a million draws.
+        std::array<std::int16_t, MaxNumbersPerDraw> numbers {};
         int line = 0; // where it stood in the file
     };
 
