@@ -522,6 +522,16 @@ struct LineReader {
     int wanted = 0;
     int lastYear = 0; // two-digit years fall in the hundred years that end with it
     const Columns* given = nullptr;
+    // The place of each column in the given list, -1 for one not given.
+    std::vector<int> rank;
+    mutable std::vector<std::pair<int, std::size_t>> picked;
+
+    void rankGiven()
+    {
+        rank.assign(std::size_t(DrawHistoryImport::MaxColumn) + 1, -1);
+        for (std::size_t i = 0; i < given->numbers.size(); ++i)
+            rank[std::size_t(given->numbers[i])] = int(i);
+    }
 
     struct Reading {
         WrittenDate date;
@@ -539,15 +549,20 @@ struct LineReader {
         FoundNumbers& numbers = reading.numbers;
         const bool dated = reading.dated();
         if (!given->numbers.empty()) {
-            for (const int column : given->numbers) {
-                for (std::size_t c = 0; c < all.size(); ++c) {
-                    // In the date's own column only what follows the date ("1. 27.01.1957 8").
-                    const bool notAfterDate = dated && int(c) <= date.lastCompound
-                        && (int(c) >= date.firstCompound || all[c].column == date.column);
-                    if (all[c].column == column && !notAfterDate)
-                        numbers.add(all[c], commaJoins, wanted);
-                }
+            // The given columns' compounds, in the order of the columns given.
+            picked.clear();
+            for (std::size_t c = 0; c < all.size(); ++c) {
+                const int column = all[c].column;
+                // In the date's own column only what follows the date ("1. 27.01.1957 8").
+                const bool notAfterDate = dated && int(c) <= date.lastCompound
+                    && (int(c) >= date.firstCompound || column == date.column);
+                if (column <= DrawHistoryImport::MaxColumn && rank[std::size_t(column)] >= 0
+                    && !notAfterDate)
+                    picked.emplace_back(rank[std::size_t(column)], c);
             }
+            std::sort(picked.begin(), picked.end());
+            for (const auto& [place, c] : picked)
+                numbers.add(all[c], commaJoins, wanted);
             return;
         }
         if (!dated) {
@@ -749,9 +764,14 @@ void DrawHistoryImport::read(const QByteArray& bytes, const Columns& given)
     m_separator = detectSeparator(source);
     const int wanted = m_shape.numbersPerDraw;
     // A history holds past draws: a two-digit year is at most next year.
-    const LineReader reader {separatorChar(m_separator),
-                             m_separator == Separator::Blanks || m_separator == Separator::Comma,
-                             wanted, m_today.year() + 1, &given};
+    LineReader reader {separatorChar(m_separator),
+                       m_separator == Separator::Blanks || m_separator == Separator::Comma,
+                       wanted,
+                       m_today.year() + 1,
+                       &given,
+                       {},
+                       {}};
+    reader.rankGiven();
     std::vector<Compound> compounds;
 
     Survey survey;
@@ -765,9 +785,11 @@ void DrawHistoryImport::read(const QByteArray& bytes, const Columns& given)
         }
         ++survey.dated;
         survey.votes.add(reading.date);
-        if (survey.dateColumns.size() <= std::size_t(reading.date.column))
-            survey.dateColumns.resize(std::size_t(reading.date.column) + 1);
-        ++survey.dateColumns[std::size_t(reading.date.column)];
+        // Columns beyond those a user can name count as one.
+        const auto column = std::size_t(std::min(reading.date.column, MaxColumn + 1));
+        if (survey.dateColumns.size() <= column)
+            survey.dateColumns.resize(column + 1);
+        ++survey.dateColumns[column];
         ++survey.rowsHolding[std::size_t(reading.numbers.count)];
         survey.columns = std::max(survey.columns, reading.columns);
     });
@@ -778,6 +800,8 @@ void DrawHistoryImport::read(const QByteArray& bytes, const Columns& given)
     if (!survey.heading.isEmpty()) {
         splitCompounds(survey.heading, reader.separator, compounds);
         for (const Compound& compound : compounds) {
+            if (compound.column > MaxColumn)
+                break;
             if (m_headings.size() < compound.column)
                 m_headings.resize(compound.column);
             QString& heading = m_headings[compound.column - 1];
