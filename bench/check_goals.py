@@ -25,6 +25,7 @@ GOALS = {
     "ratio add_record_growth": (None, 1.5),
     "ratio startup_time": (None, 1.3),
     "ratio startup_rss": (None, 1.2),
+    "ratio import-memory": (None, 2.0),
     "ms rado_calculate": (900.0, 1200.0),
     "ratio rado_cpu_share": (None, 0.10),
     "ms pick_10x10_of_60": (None, 0.05),

@@ -25,10 +25,12 @@
 #include <QBuffer>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -509,7 +511,9 @@ ProcessRun runProcess(const QString& program, const QStringList& arguments)
     if (!runner.waitForFinished(60000) || runner.exitStatus() != QProcess::NormalExit
         || runner.exitCode() != 0)
         fail("a process did not end by itself");
-    const QList<QByteArray> figures = runner.readAllStandardOutput().trimmed().split(' ');
+    // The last line: what the program printed itself comes first.
+    const QList<QByteArray> figures
+        = runner.readAllStandardOutput().trimmed().split('\n').constLast().split(' ');
     if (figures.size() != 2)
         fail("a process was not measured");
     return {figures[0].toDouble(), figures[1].toDouble() / 1024};
@@ -539,6 +543,72 @@ void startUpFigures(int rounds)
     const Figure memory {median(rss[0]), median(rss[1])};
     std::printf("# peak RSS %.1f MB; bare window %.1f MB\n", memory.ours, memory.reference);
     std::printf("ratio startup_rss %.3f\n", memory.ratio());
+}
+
+// A 6 of 49 history of `draws` draws in the layout of the sample history (draw number, date, six
+// numbers, bonus, jackpot), three draws a day from the year 1100 on.
+QString writeHistory(const QTemporaryDir& folder, const char* name, int draws)
+{
+    QByteArray text = "Draw;Date;Ball 1;Ball 2;Ball 3;Ball 4;Ball 5;Ball 6;Bonus;Jackpot\r\n";
+    text.reserve(qsizetype(draws) * 52);
+    QRandomGenerator random(49);
+    const QDate first(1100, 1, 1);
+    for (int draw = 0; draw < draws; ++draw) {
+        int numbers[7];
+        for (int i = 0; i < 7; ++i) {
+            do
+                numbers[i] = random.bounded(1, 50);
+            while (std::find(numbers, numbers + i, numbers[i]) != numbers + i);
+        }
+        text += QByteArray::number(draw + 1) + ';'
+            + first.addDays(draw / 3).toString(u"dd.MM.yyyy").toLatin1();
+        for (const int number : numbers)
+            text += ';' + QByteArray::number(number).rightJustified(2, '0');
+        text += ';' + QByteArray::number(random.bounded(1, 1000)) + ".000,"
+            + QByteArray::number(random.bounded(10, 100)) + "\r\n";
+    }
+    const QString path = folder.filePath(QString::fromLatin1(name));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
+        fail("the history was not written");
+    return path;
+}
+
+// `numerion --import` of a million-draw history: its peak resident set above that of the same
+// import of a ten-draw history, over the size of the history.
+void importMemoryFigure(int rounds)
+{
+    QTemporaryDir folder;
+    const QString large = writeHistory(folder, "large.csv", 1'000'000);
+    const QString small = writeHistory(folder, "small.csv", 10);
+    const QString numerion = QCoreApplication::applicationDirPath() + QStringLiteral("/numerion");
+    const auto import = [&](const QString& history) {
+        return runProcess(numerion,
+                          {QStringLiteral("--import"), history, QStringLiteral("--numbers"),
+                           QStringLiteral("6"), QStringLiteral("--highest"), QStringLiteral("49"),
+                           QStringLiteral("--columns"), QStringLiteral("3-8"),
+                           QStringLiteral("--output"), folder.filePath(QStringLiteral("out.lto"))});
+    };
+    std::vector<double> rss[2];
+    const Figure time = interleaved(
+        std::max(1, rounds / 5),
+        [&] {
+            const ProcessRun run = import(large);
+            rss[0].push_back(run.rssMb);
+            return run.ms;
+        },
+        [&] {
+            const ProcessRun run = import(small);
+            rss[1].push_back(run.rssMb);
+            return run.ms;
+        });
+    const double inputMb = double(QFileInfo(large).size()) / (1024 * 1024);
+    const double growthMb = median(rss[0]) - median(rss[1]);
+    std::printf(
+        "# numerion --import of 1,000,000 draws (%.1f MB): %.0f ms, peak RSS %.1f MB; of 10 "
+        "draws: %.0f ms, %.1f MB\n",
+        inputMb, time.ours, median(rss[0]), time.reference, median(rss[1]));
+    std::printf("ratio import-memory %.3f\n", growthMb / inputMb);
 }
 
 double processCpuMs()
@@ -833,8 +903,8 @@ int main(int argc, char** argv)
         at > 0 && at + 1 < arguments.size())
         rounds = std::max(1, arguments[at + 1].toInt());
     const bool growth = arguments.contains(QStringLiteral("--growth"));
-    // --only FIGURE runs one of them (open, window, add, startup, rado, picks, tracker, core,
-    // statistics, history), as for profiling it.
+    // --only FIGURE runs one of them (open, window, add, startup, import, rado, picks, tracker,
+    // core, statistics, history), as for profiling it.
     QString only;
     if (const qsizetype at = arguments.indexOf(QStringLiteral("--only"));
         at > 0 && at + 1 < arguments.size())
@@ -867,6 +937,8 @@ int main(int argc, char** argv)
     }
     if (runs("startup"))
         startUpFigures(rounds);
+    if (runs("import"))
+        importMemoryFigure(rounds);
     if (runs("rado"))
         radoFigures(bench, rounds);
     if (runs("picks"))

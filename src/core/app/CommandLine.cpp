@@ -67,11 +67,13 @@ struct Options {
     QCommandLineOption output;
     QCommandLineOption title;
     QCommandLineOption dates;
+    QCommandLineOption columns;
+    QCommandLineOption dateColumn;
 
     QList<const QCommandLineOption*> all() const
     {
-        return {&help,    &version, &quitAfterShow, &import, &numbers,
-                &highest, &output,  &title,         &dates};
+        return {&help,   &version, &quitAfterShow, &import,  &numbers,   &highest,
+                &output, &title,   &dates,         &columns, &dateColumn};
     }
 };
 
@@ -118,6 +120,14 @@ Options declareOptions()
             QStringLiteral(
                 "With --import: day-first or month-first, how to read dates such as 03/04/2025 when the history does not tell."),
             "order"),
+        .columns = valueOption(
+            "columns",
+            QStringLiteral(
+                "With --import: the columns that hold the drawn numbers, counted from 1, such as 3-8 or 5,7,9-12; everything else on a line is passed over."),
+            "list"),
+        .dateColumn = valueOption(
+            "date-column",
+            QStringLiteral("With --import: the column that holds the date, counted from 1."), "n"),
     };
 }
 
@@ -200,6 +210,21 @@ QString readImportRequest(const QCommandLineParser& parser, const Options& optio
         else
             return QStringLiteral("--dates takes day-first or month-first.");
     }
+    if (parser.isSet(options.dateColumn)) {
+        bool read = false;
+        request.columns.date = parser.value(options.dateColumn).toInt(&read);
+        if (!read || request.columns.date < 1
+            || request.columns.date > DrawHistoryImport::MaxColumn)
+            return QStringLiteral("--date-column takes a column number from 1 to 9999.");
+    }
+    if (parser.isSet(options.columns)) {
+        const std::optional<DrawHistoryImport::Columns> columns
+            = DrawHistoryImport::ParseColumns(parser.value(options.columns), request.columns.date);
+        if (!columns)
+            return QStringLiteral(
+                "--columns takes column numbers from 1 to 9999 such as 3-8 or 5,7,9-12, each once.");
+        request.columns = *columns;
+    }
     return {};
 }
 
@@ -207,7 +232,8 @@ QString readImportRequest(const QCommandLineParser& parser, const Options& optio
 QString readRun(const QCommandLineParser& parser, const Options& options, QString& file)
 {
     for (const QCommandLineOption* option :
-         {&options.numbers, &options.highest, &options.output, &options.title, &options.dates})
+         {&options.numbers, &options.highest, &options.output, &options.title, &options.dates,
+          &options.columns, &options.dateColumn})
         if (parser.isSet(*option))
             return QStringLiteral("--%1 is only for --import.").arg(option->names().constFirst());
     const QStringList files = parser.positionalArguments();

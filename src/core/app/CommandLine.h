@@ -18,12 +18,14 @@ struct CommandLine {
     };
 
     // --import FILE --numbers K --highest N --output OUT [--title TEXT] [--dates ORDER]
+    // [--columns LIST] [--date-column N]
     struct ImportRequest {
         QString history;
         DrawHistoryImport::Shape shape;
         QString output;
         std::optional<QString> title; // the history's file name when not given
         DrawHistoryImport::DateOrder dateOrder = DrawHistoryImport::DateOrder::FromFile;
+        DrawHistoryImport::Columns columns; // where the date and the drawn numbers stand
     };
 
     Action action = Action::Run;

@@ -115,12 +115,14 @@ QString DrawFileName(const QString& path)
     return QFileInfo(path).completeBaseName() + QStringLiteral(".lto");
 }
 
-std::optional<DateOrderExample>
-FindDateOrderExample(const QByteArray& bytes, DrawHistoryImport::Shape shape, const QDate& today)
+std::optional<DateOrderExample> FindDateOrderExample(const QByteArray& bytes,
+                                                     DrawHistoryImport::Shape shape,
+                                                     const QDate& today,
+                                                     const DrawHistoryImport::Columns& columns)
 {
     using Order = DrawHistoryImport::DateOrder;
-    const DrawHistoryImport dayFirst(bytes, shape, today, Order::DayMonth);
-    const DrawHistoryImport monthFirst(bytes, shape, today, Order::MonthDay);
+    const DrawHistoryImport dayFirst(bytes, shape, today, Order::DayMonth, columns);
+    const DrawHistoryImport monthFirst(bytes, shape, today, Order::MonthDay, columns);
     QHash<int, QDate> monthFirstDates;
     for (const DrawHistoryImport::Draw& draw : monthFirst.draws())
         monthFirstDates.insert(draw.line, draw.date);

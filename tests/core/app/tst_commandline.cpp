@@ -65,6 +65,15 @@ private Q_SLOTS:
                             "49",       "--output", "a.lto",     "--dates", "yearly"}
             << fail << ""
             << "numerion: --dates takes day-first or month-first.\n";
+        QTest::newRow("columns that are none")
+            << QStringList {"--import", "a.csv",    "--numbers", "6",         "--highest",
+                            "49",       "--output", "a.lto",     "--columns", "8-3"}
+            << fail << ""
+            << "numerion: --columns takes column numbers from 1 to 9999 such as 3-8 or 5,7,9-12, "
+               "each once.\n";
+        QTest::newRow("columns without an import")
+            << QStringList {"--date-column", "2", "a.lto"} << fail << ""
+            << "numerion: --date-column is only for --import.\n";
         QTest::newRow("two files") << QStringList {"a.lto", "b.inv"} << fail << ""
                                    << "numerion: only one file can be opened at a time.\n";
         QTest::newRow("empty name") << QStringList {""} << fail << ""
@@ -140,6 +149,14 @@ private Q_SLOTS:
         QCOMPARE(line.import.shape.highestNumber, 39);
         QVERIFY(!line.import.title);
         QCOMPARE(int(line.import.dateOrder), int(DrawHistoryImport::DateOrder::MonthDay));
+        QVERIFY(line.import.columns == DrawHistoryImport::Columns());
+
+        const CommandLine columns = ParseCommandLine(
+            {"numerion", "--import", "h.csv", "--numbers", "5", "--highest", "39", "--output",
+             "o.lto", "--columns", "5,7,9-11", "--date-column", "3"});
+        QCOMPARE(int(columns.action), int(CommandLine::Action::Import));
+        QVERIFY(columns.import.columns
+                == (DrawHistoryImport::Columns {3, std::vector<int> {5, 7, 9, 10, 11}}));
 
         // A value may begin with a dash.
         const CommandLine dashed
