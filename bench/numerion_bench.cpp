@@ -25,9 +25,12 @@
 #include <QBuffer>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -37,11 +40,19 @@
 #include <cstdlib>
 #include <ctime>
 #include <memory>
+#include <numeric>
 #include <optional>
 #include <string_view>
 #include <vector>
 
+#include <unistd.h>
+
 namespace {
+
+// The figures measured since the first version: a database of the size the store once held at
+// most, and the file of two records more that it opened.
+constexpr int ClassicRecords = 2000;
+constexpr int ClassicFileRecords = ClassicRecords + 2;
 
 // Services that never block: no boxes, no printer, no dialogs. A message means the measured
 // step did not do what it should.
@@ -192,20 +203,22 @@ QWidget* recordGridArea(QWidget& window)
     return grid->viewport();
 }
 
-// `count` weekly draws of `perDraw` different numbers from `highest`, as a draw file holds them.
+// `count` draws of `perDraw` different numbers from `highest`, as a draw file holds them: weekly,
+// or daily when weeks would run past the year 9999.
 DrawRecords weeklyDraws(int count, int perDraw = 6, int highest = 49)
 {
     QRandomGenerator random(2026);
+    const int step = count > 400000 ? 1 : 7;
     DrawRecords records;
     records.reserve(count);
+    std::vector<int> pool(std::size_t(highest), 0);
+    std::vector<int> numbers(std::size_t(perDraw), 0);
     for (int i = 1; i <= count; ++i) {
-        QList<int> pool;
-        for (int n = 1; n <= highest; ++n)
-            pool.append(n);
-        QList<int> numbers;
+        std::iota(pool.begin(), pool.end(), 1);
         for (int k = 0; k < perDraw; ++k)
-            numbers.append(pool.takeAt(random.bounded(int(pool.size()))));
-        records.append(QDate(1980, 1, 5).addDays(7 * (i - 1)), numbers);
+            std::swap(pool[std::size_t(k)], pool[std::size_t(random.bounded(k, highest))]);
+        std::copy_n(pool.begin(), perDraw, numbers.begin());
+        records.append(QDate(1980, 1, 5).addDays(qint64(step) * (i - 1)), numbers);
     }
     return records;
 }
@@ -252,7 +265,10 @@ std::size_t readAndSplit(const QString& path)
     if (!file.open(QIODevice::ReadOnly))
         fail("the draw file could not be opened");
     const QByteArray data = file.readAll();
+    // Room for every field at once (each takes two bytes at least), as the reader reserves its
+    // records from the header's count.
     std::vector<std::string_view> fields;
+    fields.reserve(std::size_t(data.size() / 2 + 1));
     qsizetype start = 0;
     for (qsizetype i = 0; i < data.size(); ++i) {
         const char c = data[i];
@@ -305,18 +321,104 @@ double databaseWindowMs(SharedState& shared, Bench& bench)
     return ms;
 }
 
-// The reference: a bare table of the grid's size filled with the texts the grid shows.
-double bareTableMs(const QList<QStringList>& texts, const QSize& size)
+// What a reference table takes over from the grid it stands beside, so that both paint the same
+// cells: its size, font, row height, column widths and hidden headers.
+struct GridLook {
+    QSize size;
+    QFont font;
+    int rowHeight = 0;
+    QList<int> columnWidths;
+    bool headersHidden = false;
+    bool gridShown = true;
+
+    static GridLook of(const QTableView& grid)
+    {
+        GridLook look {grid.size(),
+                       grid.font(),
+                       grid.verticalHeader()->defaultSectionSize(),
+                       {},
+                       grid.horizontalHeader()->isHidden() && grid.verticalHeader()->isHidden(),
+                       grid.showGrid()};
+        for (int column = 0; column < grid.model()->columnCount(); ++column)
+            look.columnWidths.append(grid.columnWidth(column));
+        return look;
+    }
+
+    void applyTo(QTableView& table) const
+    {
+        table.resize(size);
+        if (columnWidths.isEmpty()) // a size alone
+            return;
+        table.setFont(font);
+        table.verticalHeader()->setDefaultSectionSize(rowHeight);
+        table.horizontalHeader()->setHidden(headersHidden);
+        table.verticalHeader()->setHidden(headersHidden);
+        table.setShowGrid(gridShown);
+        for (int column = 0; column < columnWidths.size(); ++column)
+            table.setColumnWidth(column, columnWidths[column]);
+    }
+};
+
+// The look of the database window's record grid on `shared`.
+GridLook recordGridLook(SharedState& shared, Bench& bench)
+{
+    LDbase window(shared, bench.services);
+    auto* grid = window.findChild<QTableView*>(QStringLiteral("Grid1"));
+    if (!grid)
+        fail("the database window has no Grid1");
+    return GridLook::of(*grid);
+}
+
+// The reference: a bare table that looks like the grid, filled with the texts the grid shows.
+double bareTableMs(const QList<QStringList>& texts, const GridLook& look)
 {
     QElapsedTimer timer;
     timer.start();
     auto table = std::make_unique<QTableWidget>();
-    table->resize(size);
     table->setRowCount(int(texts.size()));
     table->setColumnCount(int(texts.first().size()));
+    look.applyTo(*table);
     for (int row = 0; row < texts.size(); ++row)
         for (int column = 0; column < texts[row].size(); ++column)
             table->setItem(row, column, new QTableWidgetItem(texts[row][column]));
+    PaintWatch watch(table->viewport());
+    table->show();
+    watch.waitForPaint();
+    const double ms = elapsedMs(timer);
+    table.reset();
+    QCoreApplication::processEvents();
+    return ms;
+}
+
+// Records too many for a table of items: a bare model that formats the cells it is asked for,
+// the way the grid's own does, in a table that looks like the grid.
+class RecordTexts : public QAbstractTableModel {
+public:
+    explicit RecordTexts(const DrawRecords& records) : m_records(records) { }
+    int rowCount(const QModelIndex& = {}) const override { return m_records.size() + 1; }
+    int columnCount(const QModelIndex& = {}) const override { return 8; }
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (role != Qt::DisplayRole)
+            return {};
+        if (index.row() == 0)
+            return DatabaseView::RecordHeaderText(index.column());
+        return DatabaseView::RecordCellText(m_records, m_records.size() - index.row() + 1,
+                                            index.column());
+    }
+
+private:
+    const DrawRecords& m_records;
+};
+
+double bareViewMs(const DrawRecords& records, const GridLook& look)
+{
+    QElapsedTimer timer;
+    timer.start();
+    RecordTexts texts(records);
+    auto table = std::make_unique<QTableView>();
+    table->setModel(&texts);
+    look.applyTo(*table);
     PaintWatch watch(table->viewport());
     table->show();
     watch.waitForPaint();
@@ -330,11 +432,11 @@ Figure databaseWindowFigure(Bench& bench, int records, int rounds)
 {
     SharedState shared;
     loadWeeklyDraws(shared, records);
-    QSize gridSize;
-    {
-        LDbase window(shared, bench.services);
-        gridSize = recordGridArea(window)->parentWidget()->size();
-    }
+    const GridLook look = recordGridLook(shared, bench);
+    if (records > 10000)
+        return interleaved(
+            rounds, [&] { return databaseWindowMs(shared, bench); },
+            [&] { return bareViewMs(shared.Store.records(), look); });
     QList<QStringList> texts {{QStringLiteral("Record"), QStringLiteral("Date")}};
     for (int k = 1; k <= 6; ++k)
         texts.first().append(QString::number(k));
@@ -342,7 +444,7 @@ Figure databaseWindowFigure(Bench& bench, int records, int rounds)
         texts.append(DatabaseView::RecordRowTexts(shared.Store.records(), 6, i));
     return interleaved(
         rounds, [&] { return databaseWindowMs(shared, bench); },
-        [&] { return bareTableMs(texts, gridSize); });
+        [&] { return bareTableMs(texts, look); });
 }
 
 // The milliseconds of each of `adds` draws typed into the entry row and added with "&Add Record"
@@ -409,7 +511,9 @@ ProcessRun runProcess(const QString& program, const QStringList& arguments)
     if (!runner.waitForFinished(60000) || runner.exitStatus() != QProcess::NormalExit
         || runner.exitCode() != 0)
         fail("a process did not end by itself");
-    const QList<QByteArray> figures = runner.readAllStandardOutput().trimmed().split(' ');
+    // The last line: what the program printed itself comes first.
+    const QList<QByteArray> figures
+        = runner.readAllStandardOutput().trimmed().split('\n').constLast().split(' ');
     if (figures.size() != 2)
         fail("a process was not measured");
     return {figures[0].toDouble(), figures[1].toDouble() / 1024};
@@ -439,6 +543,72 @@ void startUpFigures(int rounds)
     const Figure memory {median(rss[0]), median(rss[1])};
     std::printf("# peak RSS %.1f MB; bare window %.1f MB\n", memory.ours, memory.reference);
     std::printf("ratio startup_rss %.3f\n", memory.ratio());
+}
+
+// A 6 of 49 history of `draws` draws in the layout of the sample history (draw number, date, six
+// numbers, bonus, jackpot), three draws a day from the year 1100 on.
+QString writeHistory(const QTemporaryDir& folder, const char* name, int draws)
+{
+    QByteArray text = "Draw;Date;Ball 1;Ball 2;Ball 3;Ball 4;Ball 5;Ball 6;Bonus;Jackpot\r\n";
+    text.reserve(qsizetype(draws) * 52);
+    QRandomGenerator random(49);
+    const QDate first(1100, 1, 1);
+    for (int draw = 0; draw < draws; ++draw) {
+        int numbers[7];
+        for (int i = 0; i < 7; ++i) {
+            do
+                numbers[i] = random.bounded(1, 50);
+            while (std::find(numbers, numbers + i, numbers[i]) != numbers + i);
+        }
+        text += QByteArray::number(draw + 1) + ';'
+            + first.addDays(draw / 3).toString(u"dd.MM.yyyy").toLatin1();
+        for (const int number : numbers)
+            text += ';' + QByteArray::number(number).rightJustified(2, '0');
+        text += ';' + QByteArray::number(random.bounded(1, 1000)) + ".000,"
+            + QByteArray::number(random.bounded(10, 100)) + "\r\n";
+    }
+    const QString path = folder.filePath(QString::fromLatin1(name));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
+        fail("the history was not written");
+    return path;
+}
+
+// `numerion --import` of a million-draw history: its peak resident set above that of the same
+// import of a ten-draw history, over the size of the history.
+void importMemoryFigure(int rounds)
+{
+    QTemporaryDir folder;
+    const QString large = writeHistory(folder, "large.csv", 1'000'000);
+    const QString small = writeHistory(folder, "small.csv", 10);
+    const QString numerion = QCoreApplication::applicationDirPath() + QStringLiteral("/numerion");
+    const auto import = [&](const QString& history) {
+        return runProcess(numerion,
+                          {QStringLiteral("--import"), history, QStringLiteral("--numbers"),
+                           QStringLiteral("6"), QStringLiteral("--highest"), QStringLiteral("49"),
+                           QStringLiteral("--columns"), QStringLiteral("3-8"),
+                           QStringLiteral("--output"), folder.filePath(QStringLiteral("out.lto"))});
+    };
+    std::vector<double> rss[2];
+    const Figure time = interleaved(
+        std::max(1, rounds / 5),
+        [&] {
+            const ProcessRun run = import(large);
+            rss[0].push_back(run.rssMb);
+            return run.ms;
+        },
+        [&] {
+            const ProcessRun run = import(small);
+            rss[1].push_back(run.rssMb);
+            return run.ms;
+        });
+    const double inputMb = double(QFileInfo(large).size()) / (1024 * 1024);
+    const double growthMb = median(rss[0]) - median(rss[1]);
+    std::printf(
+        "# numerion --import of 1,000,000 draws (%.1f MB): %.0f ms, peak RSS %.1f MB; of 10 "
+        "draws: %.0f ms, %.1f MB\n",
+        inputMb, time.ours, median(rss[0]), time.reference, median(rss[1]));
+    std::printf("ratio import-memory %.3f\n", growthMb / inputMb);
 }
 
 double processCpuMs()
@@ -525,7 +695,9 @@ void trackerFigure(Bench& bench, int rounds)
                 calculate->click();
             });
         },
-        [&] { return bareTableMs(texts, QSize(400, 300)); });
+        [&] {
+            return bareTableMs(texts, GridLook {QSize(400, 300), {}, 0, {}, false, true});
+        });
     std::printf("# a bare %d-row table filled with the same texts and painted %.3f ms\n",
                 int(texts.size()), figure.reference);
     printMs("tracker_sheet", figure.ours, "CalculateSheet + ShowSheet, 105 rows");
@@ -556,11 +728,142 @@ void coreFigures(const QString& path, int rounds)
 void statisticsFigure(int rounds)
 {
     DrawStore store;
-    store.Load({10, 60}, {}, weeklyDraws(DrawStore::MaxRecords, 10, 60));
+    store.Load({10, 60}, {}, weeklyDraws(ClassicRecords, 10, 60));
     std::vector<double> ms;
     for (int round = 0; round < rounds; ++round)
         ms.push_back(msPerRun(5, [&] { ComputeDrawStatistics(store); }));
     printMs("statistics", median(ms), "the number statistics of 2000 draws of 10 from 60");
+}
+
+// The reference of a large open: the same bytes read, split into the same fields and their
+// digits converted into a reserved array, nothing more.
+std::size_t readSplitConvert(const QString& path, int records)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        fail("the draw file could not be opened");
+    const QByteArray data = file.readAll();
+    std::vector<std::int32_t> values;
+    values.reserve(std::size_t(records + 1) * (DrawRecords::ClassicFields + 2));
+    std::int32_t value = 0;
+    bool inField = false;
+    for (const char c : data) {
+        if (c == ',' || c == '\n' || c == '\r') {
+            if (inField || c == ',')
+                values.push_back(value);
+            value = 0;
+            inField = false;
+        } else {
+            if (c >= '0' && c <= '9')
+                value = value * 10 + (c - '0');
+            inField = true;
+        }
+    }
+    return values.size();
+}
+
+Figure largeOpenFigure(const QString& path, int records, int rounds)
+{
+    DrawStore store;
+    std::size_t values = 0;
+    const Figure figure = interleaved(
+        rounds, [&] { return msPerRun(1, [&] { openIntoStore(path, store); }); },
+        [&] { return msPerRun(1, [&] { values += readSplitConvert(path, records); }); });
+    if (store.RecCount() != records || values == 0)
+        fail("the draw file did not read whole");
+    return figure;
+}
+
+// The statistics window's figures over the store, beside a bare count of every number field.
+Figure statisticsOf(const DrawStore& store, int rounds)
+{
+    std::int64_t sum = 0;
+    const Figure figure = interleaved(
+        rounds, [&] { return msPerRun(1, [&] { sum += ComputeDrawStatistics(store).draws; }); },
+        [&] {
+            return msPerRun(1, [&] {
+                std::array<int, DrawStore::HighestNumber + 1> counts {};
+                const DrawRecords& records = store.records();
+                for (int record = 1; record <= records.size(); ++record)
+                    for (const std::int16_t number : records.numbers(record))
+                        ++counts[std::size_t(std::clamp<int>(number, 0, DrawStore::HighestNumber))];
+                sum += counts[1];
+            });
+        });
+    if (sum == 0)
+        fail("no statistics were computed");
+    return figure;
+}
+
+long residentBytes()
+{
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return 0;
+    const QList<QByteArray> pages = statm.readAll().split(' ');
+    return pages.size() > 1 ? pages[1].toLong() * sysconf(_SC_PAGESIZE) : 0;
+}
+
+// In a process of its own (a heap that grew before would hide the growth): the resident memory
+// the open of the draw file at `path` adds, per record.
+int printBytesPerDraw(const QString& path)
+{
+    const long before = residentBytes();
+    DrawStore store;
+    openIntoStore(path, store);
+    const long after = residentBytes();
+    std::printf("%.2f\n", double(after - before) / std::max(1, store.RecCount()));
+    return before > 0 ? 0 : 1;
+}
+
+double bytesPerDraw(const QString& path)
+{
+    QProcess child;
+    child.start(QCoreApplication::applicationFilePath(),
+                {QStringLiteral("--bytes-per-draw-of"), path});
+    if (!child.waitForFinished(120000) || child.exitCode() != 0)
+        fail("the memory of an open was not measured");
+    return child.readAllStandardOutput().trimmed().toDouble();
+}
+
+// Whole histories: 100,000 and 1,000,000 draws of 6 from 49, opened, shown, added to and
+// counted, and the memory a stored draw takes.
+void wholeHistoryFigures(Bench& bench, const QTemporaryDir& folder, int rounds)
+{
+    for (const auto& [records, name] :
+         {std::pair(100000, std::string("100k")), std::pair(1000000, std::string("1m"))}) {
+        const int few = records > 100000 ? std::max(3, rounds / 3) : rounds;
+        const QString path = writeDrawFile(folder, records);
+        const std::string label = name;
+        const auto line = [&label](const char* figure) { return figure + ("-" + label); };
+
+        const Figure open = largeOpenFigure(path, records, few);
+        printRatio(
+            line("open").c_str(), open,
+            qPrintable(QStringLiteral("a %1-record draw file opened into the store").arg(records)),
+            "the same bytes read, split and converted into a reserved array");
+        const Figure window = databaseWindowFigure(bench, records, few);
+        std::printf("# a bare table view on a model of the same cells %.3f ms\n", window.reference);
+        printMs(line("dbwindow").c_str(), window.ours,
+                qPrintable(QStringLiteral("the database window shown and painted on %1 records")
+                               .arg(records)));
+        printMs(line("add").c_str(), median(addRecordMs(bench, records, 10)),
+                qPrintable(
+                    QStringLiteral("Add Record at %1 records, the grid repainted").arg(records)));
+        DrawStore store;
+        openIntoStore(path, store);
+        const Figure statistics = statisticsOf(store, few);
+        std::printf("# a bare count of every number field %.3f ms\n", statistics.reference);
+        printMs(
+            line("statistics").c_str(), statistics.ours,
+            qPrintable(QStringLiteral("counts, out-for, pairs and the fairness test of %1 draws")
+                           .arg(records)));
+        if (records == 1000000) {
+            std::printf("# the resident memory an open of %d draws of 6 from 49 adds, per draw\n",
+                        records);
+            std::printf("bytes-per-draw %.2f\n", bytesPerDraw(path));
+        }
+    }
 }
 
 // How the costs grow with the records: open and its split, the window and its bare table, and
@@ -568,15 +871,19 @@ void statisticsFigure(int rounds)
 void growthTable(Bench& bench, const QTemporaryDir& folder, int rounds)
 {
     std::printf("# growth: records, open ms, split ms, ratio, window ms, bare table ms, ratio, "
-                "add record ms\n");
-    for (const int records : {10, 100, 1000, 2002}) {
-        const Figure open = openFigure(writeDrawFile(folder, records), records, rounds);
-        const Figure window = databaseWindowFigure(bench, records, rounds);
-        const int adding = std::min(records, int(DrawStore::MaxRecords));
-        const double add = median(addRecordMs(bench, adding, std::min(10, adding)));
-        std::printf("growth %d %.3f %.3f %.2f %.3f %.3f %.2f %.3f\n", records, open.ours,
+                "add record ms, statistics ms\n");
+    for (const int records : {10, 100, 1000, 10000, 100000, 1000000}) {
+        const int few = records > 100000 ? std::max(3, rounds / 3) : rounds;
+        const QString path = writeDrawFile(folder, records);
+        const Figure open = openFigure(path, records, few);
+        const Figure window = databaseWindowFigure(bench, records, few);
+        const double add = median(addRecordMs(bench, records, std::min(10, records)));
+        DrawStore store;
+        openIntoStore(path, store);
+        const Figure statistics = statisticsOf(store, few);
+        std::printf("growth %d %.3f %.3f %.2f %.3f %.3f %.2f %.3f %.3f\n", records, open.ours,
                     open.reference, open.ratio(), window.ours, window.reference, window.ratio(),
-                    add);
+                    add, statistics.ours);
     }
 }
 
@@ -589,13 +896,15 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() == 3 && arguments[1] == QLatin1String("--bytes-per-draw-of"))
+        return printBytesPerDraw(arguments[2]);
     int rounds = 15;
     if (const qsizetype at = arguments.indexOf(QStringLiteral("--rounds"));
         at > 0 && at + 1 < arguments.size())
         rounds = std::max(1, arguments[at + 1].toInt());
     const bool growth = arguments.contains(QStringLiteral("--growth"));
-    // --only FIGURE runs one of them (open, window, add, startup, rado, picks, tracker, core,
-    // statistics), as for profiling it.
+    // --only FIGURE runs one of them (open, window, add, startup, import, rado, picks, tracker,
+    // core, statistics, history), as for profiling it.
     QString only;
     if (const qsizetype at = arguments.indexOf(QStringLiteral("--only"));
         at > 0 && at + 1 < arguments.size())
@@ -607,20 +916,20 @@ int main(int argc, char** argv)
 
     Bench bench;
     QTemporaryDir folder;
-    const QString largest = writeDrawFile(folder, DrawFile::MaxRecordLines);
+    const QString largest = writeDrawFile(folder, ClassicFileRecords);
     if (runs("open")) {
-        printRatio("open_draw_file", openFigure(largest, DrawFile::MaxRecordLines, rounds),
+        printRatio("open_draw_file", openFigure(largest, ClassicFileRecords, rounds),
                    "a 2002-record draw file opened into the store",
                    "the same file read and split at commas and line ends");
         std::printf("# the same file opened with the full reader on every line %.3f ms\n",
                     fullReaderOpenMs(largest, rounds));
     }
     if (runs("window"))
-        printRatio("database_window", databaseWindowFigure(bench, DrawStore::MaxRecords, rounds),
+        printRatio("database_window", databaseWindowFigure(bench, ClassicRecords, rounds),
                    "the database window shown and painted on 2000 records",
                    "a bare table filled with the same texts");
     if (runs("add")) {
-        const Figure add = addRecordFigure(bench, DrawStore::MaxRecords, 200, rounds);
+        const Figure add = addRecordFigure(bench, ClassicRecords, 200, rounds);
         printMs("add_record_2000", add.ours, "Add Record up to 2000 records, the grid repainted");
         printMs("add_record_200", add.reference,
                 "Add Record up to 200 records, the grid repainted");
@@ -628,6 +937,8 @@ int main(int argc, char** argv)
     }
     if (runs("startup"))
         startUpFigures(rounds);
+    if (runs("import"))
+        importMemoryFigure(rounds);
     if (runs("rado"))
         radoFigures(bench, rounds);
     if (runs("picks"))
@@ -638,6 +949,8 @@ int main(int argc, char** argv)
         coreFigures(largest, rounds);
     if (runs("statistics"))
         statisticsFigure(rounds);
+    if (runs("history"))
+        wholeHistoryFigures(bench, folder, rounds);
     if (growth)
         growthTable(bench, folder, rounds);
     std::fflush(stdout);

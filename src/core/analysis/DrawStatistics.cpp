@@ -9,17 +9,14 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
+#include <utility>
+#include <vector>
 
 namespace {
 
 // p-values below this are shown as "p < 0.0001" rather than in ever smaller decimals.
 constexpr double SmallestShownP = 0.0001;
-
-// A number field as the counts read it: 0 when it holds none of 1..60.
-int drawnNumber(int field)
-{
-    return field < 1 || field > DrawStore::HighestNumber ? 0 : field;
-}
 
 // The p-value rounded as FormatPValue shows it, so the verdict and the number shown agree.
 double shownPValue(double pValue)
@@ -50,15 +47,19 @@ FairnessCheck checkFairness(const QList<NumberFigures>& numbers, int draws, int 
     return check;
 }
 
-QList<PairFigures> topPairs(const std::array<std::array<int, DrawStore::HighestNumber + 1>,
-                                             DrawStore::HighestNumber + 1>& together,
-                            int n)
+// How often each pair a < b was drawn together, at a * PairRow + b: rows of a power of two, so
+// that finding a pair's counter takes a shift.
+constexpr int PairRow = 64;
+static_assert(PairRow > DrawStore::HighestNumber);
+using PairCounts = std::vector<int>;
+
+QList<PairFigures> topPairs(const PairCounts& together, int n)
 {
     QList<PairFigures> pairs;
     for (int a = 1; a <= n; ++a)
         for (int b = a + 1; b <= n; ++b)
-            if (together[a][b] > 0)
-                pairs.append({a, b, together[a][b]});
+            if (const int count = together[std::size_t(a * PairRow + b)]; count > 0)
+                pairs.append({a, b, count});
     const auto moreOften = [](const PairFigures& x, const PairFigures& y) {
         if (x.count != y.count)
             return x.count > y.count;
@@ -79,6 +80,67 @@ QString oneDecimal(double value)
     return locale.toString(rounded == 0 ? 0.0 : rounded, 'f', 1);
 }
 
+// How many draws held both a and b, for every a and b, counted a whole draw at a time: the
+// draw's numbers as a row of 0 and 1 bytes is added to the row of each number it holds, eight
+// bytes to a word, where counting pair by pair would wait on memory at every pair. No byte can
+// carry into the next as long as none passes 255, so every 255 draws the bytes are added up into
+// whole counts.
+class PairCounter {
+public:
+    void add(std::uint64_t numbers)
+    {
+        Row member;
+        for (std::size_t part = 0; part < member.size(); ++part)
+            member[part] = byteSpread[(numbers >> (8 * part)) & 0xFF];
+        for (std::uint64_t rest = numbers; rest != 0; rest &= rest - 1) {
+            Row& row = m_recent[std::size_t(std::countr_zero(rest))];
+            for (std::size_t part = 0; part < row.size(); ++part)
+                row[part] += member[part];
+        }
+        if (++m_recentDraws == 255)
+            flush();
+    }
+
+    // The count of draws holding a and b is at a * PairRow + b.
+    const PairCounts& counts()
+    {
+        flush();
+        return m_counts;
+    }
+
+private:
+    using Row = std::array<std::uint64_t, PairRow / 8>;
+
+    // Each bit of a byte spread to a byte of its own, in memory order whatever the byte order.
+    static constexpr std::array<std::uint64_t, 256> byteSpread = [] {
+        std::array<std::uint64_t, 256> table {};
+        for (std::size_t byte = 0; byte < table.size(); ++byte) {
+            std::array<std::uint8_t, 8> bits {};
+            for (std::size_t bit = 0; bit < bits.size(); ++bit)
+                bits[bit] = std::uint8_t(byte >> bit & 1);
+            table[byte] = std::bit_cast<std::uint64_t>(bits);
+        }
+        return table;
+    }();
+
+    void flush()
+    {
+        for (std::size_t a = 0; a < m_recent.size(); ++a) {
+            std::array<std::uint8_t, PairRow> bytes;
+            std::memcpy(bytes.data(), m_recent[a].data(), bytes.size());
+            int* counts = m_counts.data() + a * PairRow;
+            for (std::size_t b = 0; b < PairRow; ++b)
+                counts[b] += bytes[b];
+        }
+        m_recent = {};
+        m_recentDraws = 0;
+    }
+
+    std::array<Row, PairRow> m_recent {};
+    int m_recentDraws = 0;
+    PairCounts m_counts = PairCounts(std::size_t(PairRow * PairRow), 0);
+};
+
 } // namespace
 
 DrawStatistics ComputeDrawStatistics(const DrawStore& store, int lastDraws)
@@ -97,69 +159,79 @@ DrawStatistics ComputeDrawStatistics(const DrawStore& store, int lastDraws)
     stats.expectedPairCount
         = n > 1 ? double(stats.draws) * k * (k - 1) / (double(n) * (n - 1)) : 0.0;
 
-    // Per number: times drawn, draws holding it, its latest position in the window (1-based),
-    // the sum of the gaps between its draws, the longest gap so far.
-    struct Track {
-        int drawn = 0;
-        int draws = 0;
-        int last = 0;
-        int gapSum = 0;
-        int longest = 0;
-    };
-    std::array<Track, DrawStore::HighestNumber + 1> tracks {};
-    std::array<std::array<int, DrawStore::HighestNumber + 1>, DrawStore::HighestNumber + 1>
-        together {};
+    // Per number: draws holding it, repeats within a draw, its first and latest position in the
+    // window (1-based), the longest gap so far; kept apart, so that each is a plain array to the
+    // loop.
+    std::array<int, PairRow> repeats {};
+    std::array<int, PairRow> draws {};
+    std::array<int, PairRow> first {};
+    std::array<int, PairRow> last {};
+    std::array<int, PairRow> longest {};
+    PairCounter together;
 
-    for (int position = 1; position <= stats.draws; ++position) {
-        const int record = stats.firstRecord + position - 1;
+    const DrawRecords& records = store.records();
+    // A record's fields as a bit per number; numbers outside 1..n count as 0, which is then left
+    // out. The usual count of fields is known to the compiler, which then unrolls the loop. A
+    // number is drawn once in the draws that hold it, and once more for every repeat: repeats
+    // are rare, so they alone are counted field by field.
+    const auto numbersOf = [&repeats, n](auto fields) {
         std::uint64_t seen = 0;
-        for (const std::int16_t field : store.records().numbers(record)) {
-            const int number = drawnNumber(field);
-            if (number == 0 || number > n)
-                continue;
-            ++tracks[number].drawn;
-            seen |= std::uint64_t(1) << number;
+        std::uint64_t again = 0;
+        for (const std::int16_t field : fields) {
+            const std::uint64_t bit = std::uint64_t(1) << (field >= 1 && field <= n ? field : 0);
+            again |= seen & bit;
+            seen |= bit;
         }
-        int inDraw[DrawRecords::ClassicFields];
-        int inDrawCount = 0;
+        seen &= ~std::uint64_t(1);
+        if ((again & ~std::uint64_t(1)) != 0) {
+            for (const std::int16_t field : fields)
+                if (field >= 1 && field <= n)
+                    ++repeats[std::size_t(field)];
+            for (std::uint64_t rest = seen; rest != 0; rest &= rest - 1)
+                --repeats[std::size_t(std::countr_zero(rest))];
+        }
+        return seen;
+    };
+    const bool classic = records.fields() == DrawRecords::ClassicFields;
+    for (int position = 1; position <= stats.draws; ++position) {
+        const std::span<const std::int16_t> fields
+            = records.numbers(stats.firstRecord + position - 1);
+        const std::uint64_t seen = classic
+            ? numbersOf(std::span<const std::int16_t, DrawRecords::ClassicFields>(fields.data(),
+                                                                                  fields.size()))
+            : numbersOf(fields);
         for (std::uint64_t rest = seen; rest != 0; rest &= rest - 1) {
-            const int number = std::countr_zero(rest);
-            inDraw[inDrawCount++] = number;
-            Track& track = tracks[number];
-            if (track.draws == 0) {
-                track.longest = position - 1;
-            } else {
-                const int gap = position - track.last - 1;
-                track.gapSum += gap;
-                track.longest = std::max(track.longest, gap);
-            }
-            ++track.draws;
-            track.last = position;
+            const auto number = std::size_t(std::countr_zero(rest));
+            // The first gap is the open run before the first draw holding the number.
+            longest[number] = std::max(longest[number], position - last[number] - 1);
+            first[number] = draws[number] == 0 ? position : first[number];
+            last[number] = position;
+            ++draws[number];
         }
-        for (int a = 0; a < inDrawCount; ++a)
-            for (int b = a + 1; b < inDrawCount; ++b)
-                ++together[inDraw[a]][inDraw[b]];
+        together.add(seen);
     }
 
     stats.numbers.reserve(n);
     for (int number = 1; number <= n; ++number) {
-        const Track& track = tracks[number];
+        const auto at = std::size_t(number);
         NumberFigures figures;
         figures.number = number;
-        figures.drawn = track.drawn;
+        figures.drawn = draws[at] + repeats[at];
         figures.expected = stats.expectedCount;
-        figures.difference = track.drawn - stats.expectedCount;
-        figures.outFor = stats.draws - track.last;
-        figures.longestGap = std::max(track.longest, figures.outFor);
-        if (track.draws > 0) {
-            figures.lastRecord = stats.firstRecord + track.last - 1;
+        figures.difference = figures.drawn - stats.expectedCount;
+        figures.outFor = stats.draws - last[at];
+        figures.longestGap = std::max(longest[at], figures.outFor);
+        if (draws[at] > 0) {
+            figures.lastRecord = stats.firstRecord + last[at] - 1;
             figures.lastDate = store.date(figures.lastRecord);
         }
-        if (track.draws > 1)
-            figures.averageGap = double(track.gapSum) / (track.draws - 1);
+        // The gaps between its draws add up to the draws from the first to the last that do
+        // not hold it.
+        if (draws[at] > 1)
+            figures.averageGap = double(last[at] - first[at] + 1 - draws[at]) / (draws[at] - 1);
         stats.numbers.append(figures);
     }
-    stats.topPairs = topPairs(together, n);
+    stats.topPairs = topPairs(together.counts(), n);
     stats.fairness = checkFairness(stats.numbers, stats.draws, k, n, stats.expectedCount);
     return stats;
 }

@@ -69,11 +69,13 @@ struct Options {
     QCommandLineOption title;
     QCommandLineOption dates;
     QCommandLineOption newest;
+    QCommandLineOption columns;
+    QCommandLineOption dateColumn;
 
     QList<const QCommandLineOption*> all() const
     {
-        return {&help,   &version, &quitAfterShow, &import, &numbers, &highest,
-                &output, &addTo,   &title,         &dates,  &newest};
+        return {&help,  &version, &quitAfterShow, &import, &numbers, &highest,   &output,
+                &addTo, &title,   &dates,         &newest, &columns, &dateColumn};
     }
 };
 
@@ -131,6 +133,14 @@ Options declareOptions()
                 "With --import: takes only the <count> newest draws of the history. Without it every draw is taken, and a database that would hold more than %1 draws is not written.")
                 .arg(DrawStore::MaxRecords),
             "count"),
+        .columns = valueOption(
+            "columns",
+            QStringLiteral(
+                "With --import: the columns that hold the drawn numbers, counted from 1, such as 3-8 or 5,7,9-12; everything else on a line is passed over."),
+            "list"),
+        .dateColumn = valueOption(
+            "date-column",
+            QStringLiteral("With --import: the column that holds the date, counted from 1."), "n"),
     };
 }
 
@@ -222,6 +232,21 @@ QString readImportRequest(const QCommandLineParser& parser, const Options& optio
         else
             return QStringLiteral("--dates takes day-first or month-first.");
     }
+    if (parser.isSet(options.dateColumn)) {
+        bool read = false;
+        request.columns.date = parser.value(options.dateColumn).toInt(&read);
+        if (!read || request.columns.date < 1
+            || request.columns.date > DrawHistoryImport::MaxColumn)
+            return QStringLiteral("--date-column takes a column number from 1 to 9999.");
+    }
+    if (parser.isSet(options.columns)) {
+        const std::optional<DrawHistoryImport::Columns> columns
+            = DrawHistoryImport::ParseColumns(parser.value(options.columns), request.columns.date);
+        if (!columns)
+            return QStringLiteral(
+                "--columns takes column numbers from 1 to 9999 such as 3-8 or 5,7,9-12, each once.");
+        request.columns = *columns;
+    }
     return {};
 }
 
@@ -230,7 +255,7 @@ QString readRun(const QCommandLineParser& parser, const Options& options, QStrin
 {
     for (const QCommandLineOption* option :
          {&options.numbers, &options.highest, &options.output, &options.addTo, &options.title,
-          &options.dates, &options.newest})
+          &options.dates, &options.newest, &options.columns, &options.dateColumn})
         if (parser.isSet(*option))
             return QStringLiteral("--%1 is only for --import.").arg(option->names().constFirst());
     const QStringList files = parser.positionalArguments();

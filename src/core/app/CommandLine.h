@@ -18,7 +18,7 @@ struct CommandLine {
     };
 
     // --import FILE --numbers K --highest N (--output OUT | --add-to LTO [--output OUT])
-    // [--title TEXT] [--dates ORDER] [--newest COUNT]
+    // [--title TEXT] [--dates ORDER] [--newest COUNT] [--columns LIST] [--date-column N]
     struct ImportRequest {
         QString history;
         DrawHistoryImport::Shape shape;
@@ -27,6 +27,7 @@ struct CommandLine {
         int newest = 0; // only this many of the history's newest draws; 0: all
         std::optional<QString> title; // the history's file name when not given
         DrawHistoryImport::DateOrder dateOrder = DrawHistoryImport::DateOrder::FromFile;
+        DrawHistoryImport::Columns columns; // where the date and the drawn numbers stand
 
         // The file written: --output, else the draw file added to.
         const QString& destination() const { return output.isEmpty() ? addTo : output; }

@@ -1,11 +1,10 @@
 #include "ImportCommand.h"
 
+#include "core/common/RegularFile.h"
 #include "core/common/SaveFile.h"
 #include "core/draws/DrawFile.h"
 #include "core/draws/DrawHistoryImport.h"
 #include "core/draws/ImportView.h"
-
-#include "core/common/RegularFile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -75,47 +74,59 @@ ImportCommandResult RunImportCommand(const CommandLine::ImportRequest& request,
     }
 
     QString reason;
-    const std::optional<QByteArray> bytes = ImportView::ReadHistoryFile(history, &reason);
-    if (!bytes)
-        return failed(QStringLiteral("cannot read %1: %2").arg(history, reason));
-    const DrawHistoryImport import(*bytes, request.shape, today, request.dateOrder);
-    for (const QString& line : ImportView::SkippedLineTexts(import))
-        result.err += history + QStringLiteral(": ") + line + u'\n';
-    if (import.dateOrderUndecided()) {
-        const bool dayFirst = import.dateOrder() == DrawHistoryImport::DateOrder::DayMonth;
-        QString example;
-        if (const auto found = ImportView::FindDateOrderExample(*bytes, request.shape, today))
-            example = QStringLiteral(" (line %1 is %2)")
-                          .arg(QString::number(found->line),
-                               QLocale(QLocale::English)
-                                   .toString(dayFirst ? found->dayFirst : found->monthFirst,
-                                             QStringLiteral("d MMMM yyyy")));
-        result.err
-            += QStringLiteral(
-                   "%1: %2: the dates can be read day first or month first; they were read %3%4. Choose with --dates.\n")
-                   .arg(program, history,
-                        dayFirst ? QStringLiteral("day first") : QStringLiteral("month first"),
-                        example);
-    }
+    QString written;
+    {
+        // The history's bytes and draws are let go before the draw file is built: a million
+        // draws must fit beside it.
+        std::optional<QByteArray> bytes = ImportView::ReadHistoryFile(history, &reason);
+        if (!bytes)
+            return failed(QStringLiteral("cannot read %1: %2").arg(history, reason));
+        std::optional<DrawHistoryImport> import;
+        import.emplace(*bytes, request.shape, today, request.dateOrder, request.columns);
+        for (const QString& line : ImportView::SkippedLineTexts(*import))
+            result.err += history + QStringLiteral(": ") + line + u'\n';
+        if (import->dateOrderUndecided()) {
+            const bool dayFirst = import->dateOrder() == DrawHistoryImport::DateOrder::DayMonth;
+            QString example;
+            if (const auto found
+                = ImportView::FindDateOrderExample(*bytes, request.shape, today, request.columns))
+                example = QStringLiteral(" (line %1 is %2)")
+                              .arg(QString::number(found->line),
+                                   QLocale(QLocale::English)
+                                       .toString(dayFirst ? found->dayFirst : found->monthFirst,
+                                                 QStringLiteral("d MMMM yyyy")));
+            result.err
+                += QStringLiteral(
+                       "%1: %2: the dates can be read day first or month first; they were read %3%4. Choose with --dates.\n")
+                       .arg(program, history,
+                            dayFirst ? QStringLiteral("day first") : QStringLiteral("month first"),
+                            example);
+        }
+        bytes.reset();
+        if (import->columnsNeeded())
+            return failed(QStringLiteral("%1: %2 Give them with --columns. Nothing was written.")
+                              .arg(history, import->refusal()));
 
-    ImportView::Plan plan = ImportView::PlanImport(store, import, mode, request.newest);
-    if (!plan.refusal.isEmpty())
-        return failed(QStringLiteral("%1: %2 Nothing was written.").arg(history, plan.refusal));
-    for (const QString& line : ImportView::ConflictTexts(plan, request.shape.numbersPerDraw))
-        result.err += history + QStringLiteral(": ") + line + u'\n';
-    // Old draws are never dropped to make room: the user says which to keep.
-    if (plan.excess > 0)
-        return failed(
-            QStringLiteral(
-                "%1: the database would hold %2 draws, more than the %3 it can hold. Nothing was written; --newest takes only the newest draws of the history.")
-                .arg(history, QString::number(plan.records.size()),
-                     QString::number(DrawStore::MaxRecords)));
-    // Adding keeps the title of the draw file added to.
-    const QString title = request.title.value_or(
-        mode == ImportView::Mode::Add ? store.Title() : ImportView::DefaultTitle(history));
-    const QString written
-        = ImportView::WrittenLine(plan, int(import.skippedLines().size()), request.destination());
-    ImportView::Apply(store, std::move(plan), import.shape(), title);
+        ImportView::Plan plan = ImportView::PlanImport(store, *import, mode, request.newest);
+        if (!plan.refusal.isEmpty())
+            return failed(QStringLiteral("%1: %2 Nothing was written.").arg(history, plan.refusal));
+        for (const QString& line : ImportView::ConflictTexts(plan, request.shape.numbersPerDraw))
+            result.err += history + QStringLiteral(": ") + line + u'\n';
+        // Old draws are never dropped to make room: the user says which to keep.
+        if (plan.excess > 0)
+            return failed(
+                QStringLiteral(
+                    "%1: the database would hold %2 draws, more than the %3 it can hold. Nothing was written; --newest takes only the newest draws of the history.")
+                    .arg(history, QString::number(plan.records.size()),
+                         QString::number(DrawStore::MaxRecords)));
+        written = ImportView::WrittenLine(plan, int(import->skippedLines().size()),
+                                          request.destination());
+        import.reset();
+        // Adding keeps the title of the draw file added to.
+        const QString title = request.title.value_or(
+            mode == ImportView::Mode::Add ? store.Title() : ImportView::DefaultTitle(history));
+        ImportView::Apply(store, std::move(plan), request.shape, title);
+    }
     const std::optional<QByteArray> content = DrawFile::Bytes(store);
     if (!content)
         reason = QStringLiteral("A record's date is no date that can be written.");

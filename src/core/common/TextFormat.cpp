@@ -21,7 +21,19 @@ QString FormatWhole(long long value)
 
 QString AlignedWhole(int width, long long value)
 {
-    return RightAlign(width, FormatWhole(value));
+    const QString text = FormatWhole(value);
+    return text.size() >= width ? text : RightAlign(width, text);
+}
+
+QString CompactCount(long long count)
+{
+    if (count < 10000)
+        return FormatWhole(count);
+    if (count < 1000000)
+        return QString::number(count / 1000) + u'k';
+    const long long tenths = count / 100000;
+    return tenths < 100 ? QStringLiteral("%1.%2M").arg(tenths / 10).arg(tenths % 10)
+                        : QString::number(count / 1000000) + u'M';
 }
 
 namespace {

@@ -11,8 +11,13 @@ QString RightAlign(int width, const QString& text);
 // empty text for 0. The patterns differ only in the field width their callers align to.
 QString FormatWhole(long long value);
 
-// FormatWhole right-aligned in a field of `width` characters, the usual way numbers are shown.
+// FormatWhole right-aligned in a field of `width` characters, the usual way numbers are shown. A
+// number wider than its field is shown whole: a number cut short would be another number.
 QString AlignedWhole(int width, long long value);
+
+// A count in at most four characters, for cells four digits wide: exact below 10000, then in
+// whole thousands ("230k") and in millions to one decimal ("1.2M"), never more than the count.
+QString CompactCount(long long count);
 
 // The date form of the date boxes: the system's short date with the year always written with
 // four digits, so that a date shown to the user and read back never loses its century. When that

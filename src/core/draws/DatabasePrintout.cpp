@@ -5,40 +5,85 @@
 #include "core/common/TextFormat.h"
 
 #include <algorithm>
-#include <array>
+#include <vector>
 
 namespace {
 
-struct DistributionRange {
-    int first;
-    int last;
-};
-constexpr DistributionRange DistributionRanges[]
-    = {{1, 18}, {19, 36}, {37, 54}, {55, DrawStore::HighestNumber}};
+// The distribution block lists the numbers 1..60 (empty above the highest) in lines of cells four
+// characters wide, 18 to a line; counts of four digits or more widen every cell by what they need
+// and fit fewer to a line, so that no two counts run together.
+constexpr int LineWidth = 72;
 
-// A line of numbers and the line of their counts below it, for each range.
-using DistributionLines = std::array<std::pair<QString, QString>, std::size(DistributionRanges)>;
+int distributionCellWidth(const DrawStore& store)
+{
+    int widest = 0;
+    for (int n = 1; n <= store.shape().highestNumber; ++n)
+        widest = std::max(widest, int(FormatWhole(store.NumberCounts()[n].count).size()));
+    return std::max(4, widest + 1);
+}
 
-DistributionLines distribution(const DrawStore& store)
+// A line of numbers and the line of their counts below it, for each range of numbers.
+std::vector<std::pair<QString, QString>> distribution(const DrawStore& store)
 {
     const int highNum = store.shape().highestNumber;
-    DistributionLines lines;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const DistributionRange& range = DistributionRanges[i];
-        for (int n = range.first; n <= std::min(range.last, highNum); ++n) {
-            lines[i].first += AlignedWhole(4, n);
-            lines[i].second += AlignedWhole(4, store.NumberCounts()[n].count);
+    const int width = distributionCellWidth(store);
+    const int perLine = LineWidth / width;
+    std::vector<std::pair<QString, QString>> lines;
+    for (int first = 1; first <= DrawStore::HighestNumber; first += perLine) {
+        auto& [numbers, counts] = lines.emplace_back();
+        for (int n = first; n < first + perLine && n <= highNum; ++n) {
+            numbers += AlignedWhole(width, n);
+            counts += AlignedWhole(width, store.NumberCounts()[n].count);
         }
     }
     return lines;
 }
 
+// A page must hold more than its own heading, whatever the printer reported.
+int usableLines(int linesPerPage)
+{
+    return std::max(linesPerPage, 7);
+}
+
+// The distribution block: its two leading empty lines, the top numbers and their rule, and an
+// empty line, the numbers and their counts for each range.
+int distributionBlockLines(const DrawStore& store)
+{
+    const int perLine = LineWidth / distributionCellWidth(store);
+    return 2 + 2 + (DrawStore::HighestNumber + perLine - 1) / perLine * 3;
+}
+
+// The block starts a page of its own when it does not fit below the last records. A page of
+// records holds two lines more than `linesPerPage`: the empty line and the page number.
+bool distributionOnNewPage(int linesOnPage, int linesPerPage, int blockLines)
+{
+    const int sheetLines = linesPerPage + 2;
+    return linesOnPage + blockLines > sheetLines && blockLines <= sheetLines;
+}
+
 } // namespace
+
+int DatabasePrintoutPages(const DrawStore& store, int linesPerPage)
+{
+    const int records = store.RecCount();
+    linesPerPage = usableLines(linesPerPage);
+    // The first page opens with five lines and its counter one ahead; each later page opens with
+    // four (see DatabasePrintout).
+    const int firstPageRecords = linesPerPage - 6;
+    const int laterPageRecords = linesPerPage - 4;
+    const int breaks
+        = records < firstPageRecords ? 0 : 1 + (records - firstPageRecords) / laterPageRecords;
+    const int linesOnLastPage = breaks == 0
+        ? 5 + records
+        : 4 + (records - firstPageRecords - (breaks - 1) * laterPageRecords);
+    const bool blockOnNewPage
+        = distributionOnNewPage(linesOnLastPage, linesPerPage, distributionBlockLines(store));
+    return 1 + breaks + (blockOnNewPage ? 1 : 0);
+}
 
 Printout DatabasePrintout(const DrawStore& store, const QString& topNumbersLine, int linesPerPage)
 {
-    // A page must hold more than its own heading, whatever the printer reported.
-    linesPerPage = std::max(linesPerPage, 7);
+    linesPerPage = usableLines(linesPerPage);
     const int numbers = store.shape().numbersPerDraw;
     const QString underline(5 * (numbers + 3), u'_');
     const QString heading
@@ -75,12 +120,8 @@ Printout DatabasePrintout(const DrawStore& store, const QString& topNumbersLine,
         writer.endLine();
     }
 
-    // The distribution is read as one block: when it does not fit below the last records it
-    // starts on a page of its own rather than being split across two sheets. A page of records
-    // holds two lines more than `linesPerPage`: the empty line and the page number.
-    const int sheetLines = linesPerPage + 2;
-    const int blockLines = 2 + 2 + 4 * 3;
-    if (writer.linesOnPage() + blockLines > sheetLines && blockLines <= sheetLines)
+    // The distribution is read as one block: rather than being split across two sheets.
+    if (distributionOnNewPage(writer.linesOnPage(), linesPerPage, distributionBlockLines(store)))
         endPage();
     writer.endLine();
     writer.endLine();

@@ -73,7 +73,7 @@ QStringList DistributionCounts(const NumberTable& counts, int first)
 {
     QStringList texts;
     for (int n = first; n < first + 20; ++n)
-        texts.append(n <= DrawStore::HighestNumber ? FormatWhole(counts[n].count) : QString());
+        texts.append(n <= DrawStore::HighestNumber ? CompactCount(counts[n].count) : QString());
     return texts;
 }
 

@@ -28,7 +28,7 @@ QString RecordCellText(const DrawRecords& records, int record, int column);
 QString RecordHeaderText(int column);
 
 // The numbers first..first+19 as the header row of a distribution grid (empty above highNum),
-// and their counts (empty for 0).
+// and their counts (empty for 0; from 10000 on in thousands or millions, to fit the cells).
 QStringList DistributionHeaders(int first, int highNum);
 QStringList DistributionCounts(const NumberTable& counts, int first);
 

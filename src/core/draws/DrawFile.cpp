@@ -6,6 +6,7 @@
 #include <QIODevice>
 
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <utility>
 
@@ -49,7 +50,8 @@ std::optional<Header> readHeader(FileFieldReader& reader)
     long long recCount = 0;
     long long colCount = 0;
     long long highNum = 0;
-    const bool shape = readSmallWhole(reader, recCount) && readSmallWhole(reader, colCount)
+    // The record count outgrew the 16-bit field of the first files; the shape's fields did not.
+    const bool shape = reader.readWhole(recCount) && readSmallWhole(reader, colCount)
         && readSmallWhole(reader, highNum);
     // The title is always written quoted; a plain field could hold a quote that no save keeps.
     const std::optional<Cell> title = shape ? reader.readCell() : std::nullopt;
@@ -70,7 +72,8 @@ ReadError readRecord(FileFieldReader& reader, int recordNumber, LineNumbers& num
     for (int j = 0; j < LineFields; ++j) {
         long long value = 0;
         // A date the date boxes and this writer could not hold again is no draw date.
-        const bool read = j == 1 ? reader.readDate(date) && IsStorableDate(date)
+        const bool read = j == 0 ? reader.readWhole(value)
+            : j == 1             ? reader.readDate(date) && IsStorableDate(date)
                                  : readSmallWhole(reader, value);
         if (!read)
             return reader.ended() ? ReadError::MissingField
@@ -103,14 +106,14 @@ qsizetype readWrittenLine(QByteArrayView line, int recordNumber, LineNumbers& nu
         ++p;
         return true;
     };
-    // Up to five digits: longer forms, zeros in front included, are the full reader's.
-    const auto number = [&p, end](int& value) {
+    // Up to `most` digits: longer forms, zeros in front included, are the full reader's.
+    const auto number = [&p, end](int& value, int most = 5, int largest = 32767) {
         const char* const start = p;
         int digits = 0;
-        for (; p != end && p - start < 5 && isDigit(*p); ++p)
+        for (; p != end && p - start < most && isDigit(*p); ++p)
             digits = digits * 10 + (*p - '0');
         value = digits;
-        return p != start && (p == end || !isDigit(*p)) && digits <= 32767;
+        return p != start && (p == end || !isDigit(*p)) && digits <= largest;
     };
     const auto fixedDigits = [&p, end](int count, int& value) {
         if (end - p < count)
@@ -129,8 +132,8 @@ qsizetype readWrittenLine(QByteArrayView line, int recordNumber, LineNumbers& nu
     int year = 0;
     int month = 0;
     int day = 0;
-    if (!number(recordField) || recordField != recordNumber || !mark(',') || !mark('#')
-        || !fixedDigits(4, year) || !mark('-') || !fixedDigits(2, month) || !mark('-')
+    if (!number(recordField, 7, MaxRecordLines) || recordField != recordNumber || !mark(',')
+        || !mark('#') || !fixedDigits(4, year) || !mark('-') || !fixedDigits(2, month) || !mark('-')
         || !fixedDigits(2, day) || !mark('#'))
         return 0;
     // A storable date; four digits make the year at most 9999. (Asking the date for its year
@@ -199,26 +202,58 @@ ReadResult Read(QIODevice& device, LineReading lines)
 
 namespace {
 
+void appendWhole(QByteArray& bytes, long long value)
+{
+    char digits[24];
+    const auto [end, error] = std::to_chars(std::begin(digits), std::end(digits), value);
+    bytes.append(digits, end - digits);
+}
+
+// "#yyyy-mm-dd#" of a storable date, as the field writer writes it.
+void appendDate(QByteArray& bytes, const QDate& date)
+{
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    date.getDate(&year, &month, &day);
+    char text[] = "#0000-00-00#";
+    const auto put = [&text](int at, int value, int digits) {
+        for (int i = digits - 1; i >= 0; --i, value /= 10)
+            text[at + i] = char('0' + value % 10);
+    };
+    put(1, year, 4);
+    put(6, month, 2);
+    put(9, day, 2);
+    bytes.append(text, sizeof text - 1);
+}
+
 std::optional<QByteArray> bytesOf(const LotteryShape& shape, const QString& title,
                                   const DrawRecords& records)
 {
-    FileFieldWriter writer;
-    writer.addNumber(records.size());
-    writer.addNumber(shape.numbersPerDraw + 2);
-    writer.addNumber(shape.highestNumber);
-    writer.addText(title);
-    writer.endLine();
+    FileFieldWriter header;
+    header.addNumber(records.size());
+    header.addNumber(shape.numbersPerDraw + 2);
+    header.addNumber(shape.highestNumber);
+    header.addText(title);
+    header.endLine();
+    // The record lines are plain ASCII, written straight as bytes: a million of them go through
+    // no text of their own.
+    QByteArray bytes = header.bytes();
+    bytes.reserve(bytes.size() + qsizetype(records.size()) * 48);
     for (int i = 1; i <= records.size(); ++i) {
-        writer.addNumber(i);
         const QDate date = records.date(i);
         if (!IsStorableDate(date))
             return std::nullopt;
-        writer.addDate(date);
-        for (const std::int16_t number : records.numbers(i))
-            writer.addNumber(number);
-        writer.endLine();
+        appendWhole(bytes, i);
+        bytes.append(',');
+        appendDate(bytes, date);
+        for (const std::int16_t number : records.numbers(i)) {
+            bytes.append(',');
+            appendWhole(bytes, number);
+        }
+        bytes.append("\r\n");
     }
-    return writer.bytes();
+    return bytes;
 }
 
 } // namespace

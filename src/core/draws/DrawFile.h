@@ -14,8 +14,9 @@ class QIODevice;
 // so it makes the file unreadable.
 namespace DrawFile {
 
-// More than this is no draw file: 2002 records fit in well under a tenth of it.
-constexpr qint64 MaxFileBytes = 1 << 20;
+// More than this is no draw file: the longest record line the program writes has 92 bytes, so the
+// most records fit with room to spare.
+constexpr qint64 MaxFileBytes = qint64(96) << 20;
 constexpr int MaxRecordLines = DrawStore::MaxLoadedRecords;
 // Far beyond any title typed in the program, and short enough that whatever is read can be
 // written back within MaxFileBytes, whichever encoding it was read in.

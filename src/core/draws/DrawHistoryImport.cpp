@@ -8,7 +8,8 @@
 #include <QStringDecoder>
 
 #include <algorithm>
-#include <optional>
+#include <numeric>
+#include <span>
 #include <tuple>
 #include <utility>
 
@@ -16,27 +17,17 @@ namespace {
 
 using Separator = DrawHistoryImport::Separator;
 using DateOrder = DrawHistoryImport::DateOrder;
+using Columns = DrawHistoryImport::Columns;
+using Reason = DrawHistoryImport::SkipReason;
 
 constexpr int MaxValue = 9999999; // longer digit runs are clipped: out of range either way
-constexpr int FieldBits = 64; // fields tracked for the header test; later ones count as the last
+constexpr int MaxCounted = 255; // numbers counted on one line; more count as this many
 constexpr qsizetype SkippedTextLength = 200;
 
-// A byte order mark names the encoding; otherwise UTF-8 when the bytes are valid UTF-8, which
-// files of plain ASCII also are, else the Windows ANSI code page, which any bytes are.
-QString decode(const QByteArray& bytes)
-{
-    if (const std::optional<QStringConverter::Encoding> marked
-        = QStringConverter::encodingForData(bytes)) {
-        QStringDecoder decoder(*marked); // drops the byte order mark
-        return decoder.decode(bytes);
-    }
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    QString text = utf8.decode(bytes);
-    return utf8.hasError() ? DecodeWindows1252(bytes) : text;
-}
-
-// Calls `use(line, number)` for every line, with CR LF, LF and CR each ending one.
-template <typename Use> void forEachLine(QStringView text, Use use)
+// Calls `use(line, number)` for every line, with CR LF, LF and CR each ending one. `Text` is a
+// QStringView or a QByteArrayView: line ends, separators and quotes are ASCII in every encoding
+// read from bytes.
+template <typename Text, typename Use> void forEachLine(Text text, Use use)
 {
     int number = 0;
     qsizetype start = 0;
@@ -51,12 +42,74 @@ template <typename Use> void forEachLine(QStringView text, Use use)
     } while (start < text.size());
 }
 
+bool isValidUtf8(QByteArrayView bytes)
+{
+    // Decoded a piece at a time into one buffer: only whether it decodes matters.
+    constexpr qsizetype Piece = 1 << 16;
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    std::vector<QChar> buffer(std::size_t(decoder.requiredSpace(Piece)));
+    for (qsizetype at = 0; at < bytes.size() && !decoder.hasError(); at += Piece)
+        decoder.appendToBuffer(buffer.data(), bytes.sliced(at, std::min(Piece, bytes.size() - at)));
+    return !decoder.hasError();
+}
+
+// The lines of the input as text, one line decoded at a time: a byte order mark names the
+// encoding; otherwise UTF-8 when the bytes are valid UTF-8, which files of plain ASCII also are,
+// else the Windows ANSI code page, which any bytes are. Only UTF-16 and UTF-32 are decoded whole.
+class LineSource {
+public:
+    explicit LineSource(const QByteArray& bytes)
+    {
+        if (const std::optional<QStringConverter::Encoding> marked
+            = QStringConverter::encodingForData(bytes)) {
+            if (*marked == QStringConverter::Utf8) {
+                m_bytes = QByteArrayView(bytes).sliced(3); // after the byte order mark
+            } else {
+                QStringDecoder decoder(*marked); // drops the byte order mark
+                m_decoded = decoder.decode(bytes);
+                m_wide = true;
+            }
+            return;
+        }
+        m_bytes = bytes;
+        m_utf8 = isValidUtf8(m_bytes);
+    }
+
+    // Calls `use(line, number)` for every line as text.
+    template <typename Use> void forEach(Use use) const
+    {
+        if (m_wide) {
+            forEachLine(QStringView(m_decoded), use);
+            return;
+        }
+        forEachLine(m_bytes, [&](QByteArrayView line, int number) {
+            const QString text = m_utf8 ? QString::fromUtf8(line) : DecodeWindows1252(line);
+            use(QStringView(text), number);
+        });
+    }
+
+    // Calls `use(line)` for every line as it is stored, text or bytes.
+    template <typename Use> void forEachRaw(Use use) const
+    {
+        if (m_wide)
+            forEachLine(QStringView(m_decoded), [&](QStringView line, int) { use(line); });
+        else
+            forEachLine(m_bytes, [&](QByteArrayView line, int) { use(line); });
+    }
+
+private:
+    QByteArrayView m_bytes;
+    QString m_decoded;
+    bool m_wide = false;
+    bool m_utf8 = true;
+};
+
 bool isAsciiDigit(QChar c)
 {
     return c >= u'0' && c <= u'9';
 }
 
-QChar separatorChar(Separator separator)
+char16_t separatorChar(Separator separator)
 {
     switch (separator) {
     case Separator::Comma:
@@ -68,19 +121,19 @@ QChar separatorChar(Separator separator)
     case Separator::Blanks:
         break;
     }
-    return QChar();
+    return 0;
 }
 
 // The separator that most lines hold outside double quotes; on a tie the one less likely to stand
 // inside a value (a comma may be a decimal comma).
-Separator detectSeparator(QStringView text)
+Separator detectSeparator(const LineSource& source)
 {
     const Separator candidates[] = {Separator::Tab, Separator::Semicolon, Separator::Comma};
     int lines[3] = {0, 0, 0};
-    forEachLine(text, [&](QStringView line, int) {
+    source.forEachRaw([&](auto line) {
         bool seen[3] = {false, false, false};
         bool quoted = false;
-        for (QChar c : line) {
+        for (const auto c : line) {
             if (c == u'"')
                 quoted = !quoted;
             for (int i = 0; i < 3 && !quoted; ++i)
@@ -96,13 +149,14 @@ Separator detectSeparator(QStringView text)
     return lines[best] > 0 ? candidates[best] : Separator::Blanks;
 }
 
-// A piece of a line between blanks, double quotes and separators.
+// A piece of a line between blanks, double quotes and separators, and its column.
 struct Compound {
     QStringView text;
-    int field = 0;
+    int column = 0;
 };
 
-void splitCompounds(QStringView line, QChar separator, std::vector<Compound>& compounds)
+// The compounds of `line`; returns how many columns the line has.
+int splitCompounds(QStringView line, char16_t separator, std::vector<Compound>& compounds)
 {
     compounds.clear();
     bool quoted = false;
@@ -110,7 +164,8 @@ void splitCompounds(QStringView line, QChar separator, std::vector<Compound>& co
     qsizetype start = -1;
     auto close = [&](qsizetype end) {
         if (start >= 0)
-            compounds.push_back({line.sliced(start, end - start), std::min(field, FieldBits - 1)});
+            compounds.push_back({line.sliced(start, end - start),
+                                 separator ? field + 1 : int(compounds.size()) + 1});
         start = -1;
     };
     for (qsizetype i = 0; i < line.size(); ++i) {
@@ -118,7 +173,7 @@ void splitCompounds(QStringView line, QChar separator, std::vector<Compound>& co
         if (c == u'"') {
             close(i);
             quoted = !quoted;
-        } else if (!quoted && c == separator && !separator.isNull()) {
+        } else if (!quoted && separator && c == separator) {
             close(i);
             ++field;
         } else if (c.isSpace()) {
@@ -128,6 +183,7 @@ void splitCompounds(QStringView line, QChar separator, std::vector<Compound>& co
         }
     }
     close(line.size());
+    return separator ? field + 1 : int(compounds.size());
 }
 
 // Reads the digits at `i` (at least one); false when there are none.
@@ -213,12 +269,32 @@ struct WrittenDate {
     int first = 0; // Known: the month; DayMonthOpen: the first of day and month
     int second = 0;
     int lastCompound = 0;
-    int field = 0;
+    int firstCompound = 0;
+    int column = 0;
 };
+
+// "20251119": eight digits that make a date of the years 1000..9999, nothing else.
+WrittenDate compactDate(QStringView text)
+{
+    while (!text.isEmpty() && (text.front() == u'(' || text.front() == u'['))
+        text = text.sliced(1);
+    while (!text.isEmpty() && QStringView(u")].,;:").contains(text.back()))
+        text.chop(1);
+    if (text.size() != 8 || !std::all_of(text.begin(), text.end(), isAsciiDigit))
+        return {};
+    const int year = text.first(4).toInt();
+    const int month = text.sliced(4, 2).toInt();
+    const int day = text.sliced(6, 2).toInt();
+    if (year < 1000 || !QDate::isValid(year, month, day))
+        return {};
+    return {WrittenDate::Known, year, month, day};
+}
 
 // "19.11.2025", "09/26/2020", "2025-11-19", "2025.02.08", "2025-01-04T00:00:00.000", "12-06-82".
 WrittenDate numericDate(QStringView text, int lastYear)
 {
+    if (const WrittenDate compact = compactDate(text); compact.form != WrittenDate::None)
+        return compact;
     qsizetype i = 0;
     while (i < text.size() && (text[i] == u'(' || text[i] == u'['))
         ++i;
@@ -253,7 +329,7 @@ WrittenDate numericDate(QStringView text, int lastYear)
 
 // "June 12, 1982", "12 Jun 1982", "19-Nov-2025", "12. Juni 1982", "June 12th, 1982": the runs of
 // letters and of digits of the compounds from `first` on.
-WrittenDate namedDate(const std::vector<Compound>& compounds, std::size_t first, int lastYear)
+WrittenDate namedDate(std::span<const Compound> compounds, std::size_t first, int lastYear)
 {
     struct Part {
         QStringView text;
@@ -312,25 +388,46 @@ WrittenDate namedDate(const std::vector<Compound>& compounds, std::size_t first,
     return {};
 }
 
-// The first date of the line.
-WrittenDate findDate(const std::vector<Compound>& compounds, int lastYear)
+// The date that begins at compound `c`, if one does.
+WrittenDate dateAt(std::span<const Compound> compounds, std::size_t c, int lastYear)
+{
+    WrittenDate date = numericDate(compounds[c].text, lastYear);
+    if (date.form != WrittenDate::None)
+        date.lastCompound = int(c);
+    else
+        date = namedDate(compounds, c, lastYear);
+    if (date.form != WrittenDate::None) {
+        date.firstCompound = int(c);
+        date.column = compounds[c].column;
+    }
+    return date;
+}
+
+// The first date of the line, or the first that begins in column `column` when it is not 0.
+// A date of pasted text may run on over the next pieces ("Sat 12 Jun 1982"); one in a file with a
+// separator stays in its field.
+WrittenDate findDate(std::span<const Compound> compounds, int column, bool separated, int lastYear)
 {
     for (std::size_t c = 0; c < compounds.size(); ++c) {
-        WrittenDate date = numericDate(compounds[c].text, lastYear);
-        if (date.form != WrittenDate::None)
-            date.lastCompound = int(c);
-        else
-            date = namedDate(compounds, c, lastYear);
-        if (date.form != WrittenDate::None) {
-            date.field = compounds[c].field;
-            return date;
+        if (column > 0 && compounds[c].column != column)
+            continue;
+        std::span<const Compound> within = compounds;
+        if (column > 0 && separated) {
+            std::size_t end = c;
+            while (end < compounds.size() && compounds[end].column == column)
+                ++end;
+            within = compounds.first(end);
         }
+        const WrittenDate date = dateAt(within, c, lastYear);
+        if (date.form != WrittenDate::None)
+            return date;
     }
     return {};
 }
 
 // The whole numbers a compound stands for: "06", "(13)", "43,", "3-11-12", "3,11" where commas
-// separate numbers, "-5" (out of range). Nothing for words, decimals, times and the like.
+// separate numbers, "-5" (out of range). Nothing for words, decimals, times and the like. Stores
+// the first `room` of them in `numbers` and returns how many there are.
 int wholeNumbers(QStringView text, bool commaJoins, int* numbers, int room)
 {
     while (!text.isEmpty() && (text.front() == u'(' || text.front() == u'['))
@@ -341,6 +438,7 @@ int wholeNumbers(QStringView text, bool commaJoins, int* numbers, int room)
         return 0;
 
     int values[DrawHistoryImport::MaxNumbersPerDraw];
+    int stored = 0;
     int count = 0;
     qsizetype i = 0;
     const bool negative = text.front() == u'-';
@@ -354,10 +452,9 @@ int wholeNumbers(QStringView text, bool commaJoins, int* numbers, int room)
         if (!readDigits(text, i, value, length))
             return 0;
         thousands = thousands && (group == 0 || (length == 3 && text[i - 4] == u','));
-        if (count < room) {
-            values[count] = negative && count == 0 ? -value : value;
-            ++count;
-        }
+        if (stored < room)
+            values[stored++] = negative && count == 0 ? -value : value;
+        count = std::min(count + 1, MaxCounted);
         if (i == text.size()) {
             if (thousands && group > 0)
                 return 0;
@@ -368,76 +465,37 @@ int wholeNumbers(QStringView text, bool commaJoins, int* numbers, int room)
             return 0;
         ++i;
     }
-    std::copy(values, values + count, numbers);
+    std::copy(values, values + stored, numbers);
     return count;
 }
 
-// Up to `room` whole numbers from the compounds from `first` on.
-int collectNumbers(const std::vector<Compound>& compounds, std::size_t first, bool commaJoins,
-                   int* numbers, int room)
-{
+// The numbers of a line: the first `wanted` of them, how many there are, and (when asked) the
+// columns they stand in.
+struct FoundNumbers {
+    std::array<int, DrawHistoryImport::MaxNumbersPerDraw> values {};
+    int stored = 0;
     int count = 0;
-    for (std::size_t c = first; c < compounds.size() && count < room; ++c)
-        count += wholeNumbers(compounds[c].text, commaJoins, numbers + count, room - count);
-    return count;
-}
+    bool before = false; // taken from before the date
+    std::vector<int>* columns = nullptr; // of every number
+    std::vector<int>* takenColumns = nullptr; // of the numbers stored
 
-quint64 fieldsWithDigits(const std::vector<Compound>& compounds)
-{
-    quint64 fields = 0;
-    for (const Compound& compound : compounds)
-        if (std::any_of(compound.text.begin(), compound.text.end(), isAsciiDigit))
-            fields |= quint64(1) << compound.field;
-    return fields;
-}
-
-// Where the system's short date format puts the day: the guess for a file that does not tell.
-DateOrder systemDateOrder()
-{
-    const QString format = ShortDateFormat();
-    const qsizetype day = format.indexOf(u'd');
-    const qsizetype month = format.indexOf(u'M');
-    return month >= 0 && month < day && !format.startsWith(u'y') ? DateOrder::MonthDay
-                                                                 : DateOrder::DayMonth;
-}
-
-// Records sorted by date and deduplicated: an entry per draw with its date and its numbers in
-// ascending order as the duplicate key; `position` orders draws of one date.
-struct Entry {
-    qint64 day = 0;
-    std::array<double, DrawHistoryImport::MaxNumbersPerDraw> key {};
-    int position = 0;
+    void add(const Compound& compound, bool commaJoins, int wanted)
+    {
+        const int room = std::max(0, wanted - stored);
+        const int found = wholeNumbers(compound.text, commaJoins, values.data() + stored, room);
+        if (found == 0)
+            return;
+        auto note = [&compound](std::vector<int>* list) {
+            if (list && (list->empty() || list->back() != compound.column))
+                list->push_back(compound.column);
+        };
+        note(columns);
+        if (room > 0)
+            note(takenColumns);
+        stored += std::min(found, room);
+        count = std::min(count + found, MaxCounted);
+    }
 };
-
-// The positions of the entries kept, oldest first, and how many were duplicates.
-std::vector<int> sortedUnique(std::vector<Entry> entries, int& duplicates)
-{
-    for (Entry& entry : entries)
-        std::sort(entry.key.begin(), entry.key.end());
-    std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
-        return std::tie(a.day, a.key, a.position) < std::tie(b.day, b.key, b.position);
-    });
-    const auto sameDraw
-        = [](const Entry& a, const Entry& b) { return a.day == b.day && a.key == b.key; };
-    const auto end = std::unique(entries.begin(), entries.end(), sameDraw);
-    duplicates = int(entries.end() - end);
-    entries.erase(end, entries.end());
-    std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
-        return std::tie(a.day, a.position) < std::tie(b.day, b.position);
-    });
-    std::vector<int> positions;
-    positions.reserve(entries.size());
-    for (const Entry& entry : entries)
-        positions.push_back(entry.position);
-    return positions;
-}
-
-Entry entryOf(const DrawHistoryImport::Draw& draw, int position)
-{
-    Entry entry {draw.date.toJulianDay(), {}, position};
-    std::copy(draw.numbers.begin(), draw.numbers.end(), entry.key.begin());
-    return entry;
-}
 
 // What the dates of a file say about their day/month order.
 struct OrderVotes {
@@ -457,98 +515,185 @@ struct OrderVotes {
     }
 };
 
-struct DatedLine {
-    QStringView text;
-    int line = 0;
-    WrittenDate date;
-    std::array<int, DrawHistoryImport::MaxNumbersPerDraw> numbers {};
-    int count = 0;
-};
+// How every line is read, the same way in each pass over the input.
+struct LineReader {
+    char16_t separator = 0;
+    bool commaJoins = false;
+    int wanted = 0;
+    int lastYear = 0; // two-digit years fall in the hundred years that end with it
+    const Columns* given = nullptr;
+    // The place of each column in the given list, -1 for one not given.
+    std::vector<int> rank;
+    mutable std::vector<std::pair<int, std::size_t>> picked;
 
-// A line without a date that holds enough numbers to be a draw; whether it is depends on the
-// column of the dates.
-struct UndatedLine {
-    QStringView text;
-    int line = 0;
-    quint64 digitFields = 0;
-};
+    void rankGiven()
+    {
+        rank.assign(std::size_t(DrawHistoryImport::MaxColumn) + 1, -1);
+        for (std::size_t i = 0; i < given->numbers.size(); ++i)
+            rank[std::size_t(given->numbers[i])] = int(i);
+    }
 
-struct ScannedLines {
-    std::vector<DatedLine> dated;
-    std::vector<UndatedLine> undated;
-    OrderVotes votes;
-    int fieldCounts[FieldBits] = {};
-    int ignored = 0;
-};
+    struct Reading {
+        WrittenDate date;
+        FoundNumbers numbers;
+        int columns = 0;
+        bool dated() const { return date.form != WrittenDate::None; }
+    };
 
-// Every line's date as written and the numbers after it; a two-digit year is one of the hundred
-// years that end with `lastYear`.
-ScannedLines scanLines(QStringView text, Separator separator, int wanted, int lastYear)
-{
-    const QChar separatorCharacter = separatorChar(separator);
-    const bool commaJoins = separator == Separator::Blanks || separator == Separator::Comma;
-    ScannedLines scanned;
-    std::vector<Compound> compounds;
-    forEachLine(text, [&](QStringView line, int number) {
-        splitCompounds(line, separatorCharacter, compounds);
-        DatedLine dated {line, number, findDate(compounds, lastYear), {}, 0};
-        if (dated.date.form == WrittenDate::None) {
-            int numbers[DrawHistoryImport::MaxNumbersPerDraw];
-            if (collectNumbers(compounds, 0, commaJoins, numbers, wanted) == wanted)
-                scanned.undated.push_back({line, number, fieldsWithDigits(compounds)});
-            else
-                ++scanned.ignored;
+    void read(QStringView line, std::vector<Compound>& compounds, Reading& reading) const
+    {
+        reading.columns = splitCompounds(line, separator, compounds);
+        const std::span<const Compound> all(compounds);
+        const WrittenDate& date = reading.date
+            = findDate(all, given->date, separator != 0, lastYear);
+        FoundNumbers& numbers = reading.numbers;
+        const bool dated = reading.dated();
+        if (!given->numbers.empty()) {
+            // The given columns' compounds, in the order of the columns given.
+            picked.clear();
+            for (std::size_t c = 0; c < all.size(); ++c) {
+                const int column = all[c].column;
+                // In the date's own column only what follows the date ("1. 27.01.1957 8").
+                const bool notAfterDate = dated && int(c) <= date.lastCompound
+                    && (int(c) >= date.firstCompound || column == date.column);
+                if (column <= DrawHistoryImport::MaxColumn && rank[std::size_t(column)] >= 0
+                    && !notAfterDate)
+                    picked.emplace_back(rank[std::size_t(column)], c);
+            }
+            std::sort(picked.begin(), picked.end());
+            for (const auto& [place, c] : picked)
+                numbers.add(all[c], commaJoins, wanted);
             return;
         }
-        ++scanned.fieldCounts[dated.date.field];
-        scanned.votes.add(dated.date);
-        dated.count = collectNumbers(compounds, std::size_t(dated.date.lastCompound) + 1,
-                                     commaJoins, dated.numbers.data(), wanted);
-        scanned.dated.push_back(dated);
-    });
-    return scanned;
+        if (!dated) {
+            for (const Compound& compound : all)
+                numbers.add(compound, commaJoins, wanted);
+            return;
+        }
+        for (std::size_t c = std::size_t(date.lastCompound) + 1; c < all.size(); ++c)
+            numbers.add(all[c], commaJoins, wanted);
+        if (numbers.count == 0) {
+            // The date after the numbers.
+            numbers.before = true;
+            for (std::size_t c = 0; c < std::size_t(date.firstCompound); ++c)
+                numbers.add(all[c], commaJoins, wanted);
+        }
+    }
+};
+
+// What a first pass over the lines finds out before any draw is taken.
+struct Survey {
+    OrderVotes votes;
+    std::vector<int> dateColumns; // how many dates begin in each column
+    std::array<int, MaxCounted + 1> rowsHolding {}; // dated rows by how many numbers they hold
+    int dated = 0;
+    int columns = 0; // the most any dated row has
+    QString heading; // the last line above the first dated one that is not blank
+
+    int dateColumn() const
+    {
+        return int(std::max_element(dateColumns.begin(), dateColumns.end()) - dateColumns.begin());
+    }
+};
+
+// Where the system's short date format puts the day: the guess for a file that does not tell.
+DateOrder systemDateOrder()
+{
+    const QString format = ShortDateFormat();
+    const qsizetype day = format.indexOf(u'd');
+    const qsizetype month = format.indexOf(u'M');
+    return month >= 0 && month < day && !format.startsWith(u'y') ? DateOrder::MonthDay
+                                                                 : DateOrder::DayMonth;
 }
 
-DrawHistoryImport::SkippedLine skippedLine(QStringView text, int line,
-                                           DrawHistoryImport::SkipReason reason, int value = 0)
+// A line as the report shows it: trimmed, cut short, and with the characters that would act on a
+// terminal or vanish on screen (NUL, escape, the other controls but tab) written as "\x1b".
+QString shownText(QStringView line)
 {
-    return {line, reason, value, text.trimmed().left(SkippedTextLength).toString()};
+    const QStringView cut = line.trimmed().left(SkippedTextLength);
+    QString text;
+    text.reserve(cut.size());
+    for (const QChar c : cut) {
+        const char16_t code = c.unicode();
+        if ((code < 0x20 && code != u'\t') || (code >= 0x7F && code <= 0x9F))
+            text += QStringLiteral("\\x%1").arg(int(code), 2, 16, QLatin1Char('0'));
+        else
+            text += c;
+    }
+    return text;
 }
 
-// Why a dated line is no draw of `shape`, if it is not.
-std::optional<DrawHistoryImport::SkippedLine> problemOf(const DatedLine& line, const QDate& date,
-                                                        DrawHistoryImport::Shape shape)
+// Why a dated line is no draw of `shape`, and the value the reason names; nothing if it is one.
+std::optional<std::pair<Reason, int>> problemOf(const FoundNumbers& numbers, const QDate& date,
+                                                DrawHistoryImport::Shape shape, const QDate& today)
 {
-    using Reason = DrawHistoryImport::SkipReason;
     if (!date.isValid() || date.year() < 1000 || date.year() > 9999)
-        return skippedLine(line.text, line.line, Reason::BadDate);
-    if (line.count < shape.numbersPerDraw)
-        return skippedLine(line.text, line.line, Reason::TooFewNumbers, line.count);
-    const auto numbers = line.numbers.begin();
-    const auto end = numbers + line.count;
+        return std::pair {Reason::BadDate, 0};
+    if (today.isValid() && date > today)
+        return std::pair {Reason::FutureDate, 0};
+    if (numbers.stored < shape.numbersPerDraw)
+        return std::pair {Reason::TooFewNumbers, numbers.count};
+    const auto first = numbers.values.begin();
+    const auto end = first + shape.numbersPerDraw;
     const auto out
-        = std::find_if(numbers, end, [&](int n) { return n < 1 || n > shape.highestNumber; });
+        = std::find_if(first, end, [&](int n) { return n < 1 || n > shape.highestNumber; });
     if (out != end)
-        return skippedLine(line.text, line.line, Reason::NumberOutOfRange, *out);
+        return std::pair {Reason::NumberOutOfRange, *out};
     std::array<bool, DrawHistoryImport::MaxHighestNumber + 1> seen {};
     const auto twice = std::find_if(
-        numbers, end, [&](int n) { return std::exchange(seen[std::size_t(n)], true); });
+        first, end, [&](int n) { return std::exchange(seen[std::size_t(n)], true); });
     if (twice != end)
-        return skippedLine(line.text, line.line, Reason::RepeatedNumber, *twice);
+        return std::pair {Reason::RepeatedNumber, *twice};
     return std::nullopt;
+}
+
+// "12" as a column number; 0 unless it is one from 1 to MaxColumn.
+int columnNumber(QStringView text)
+{
+    text = text.trimmed();
+    if (text.isEmpty() || text.size() > 4 || !std::all_of(text.begin(), text.end(), isAsciiDigit))
+        return 0;
+    return text.toInt();
+}
+
+QString columnsRefusal(int count, bool before, const std::vector<int>& columns, int wanted)
+{
+    const bool one = columns.size() == 1;
+    const QString text = before
+        ? (one ? QStringLiteral(
+               "The rows hold %1 numbers before the date (column %2), more than the %3 drawn: choose the columns of the drawn numbers.")
+               : QStringLiteral(
+                   "The rows hold %1 numbers before the date (columns %2), more than the %3 drawn: choose the columns of the drawn numbers."))
+        : (one ? QStringLiteral(
+               "The rows hold %1 numbers after the date (column %2), more than the %3 drawn: choose the columns of the drawn numbers.")
+               : QStringLiteral(
+                   "The rows hold %1 numbers after the date (columns %2), more than the %3 drawn: choose the columns of the drawn numbers."));
+    return text.arg(QString::number(count), DrawHistoryImport::ColumnsText(columns),
+                    QString::number(wanted));
 }
 
 } // namespace
 
 DrawHistoryImport::DrawHistoryImport(const QByteArray& bytes, Shape shape, const QDate& today,
                                      DateOrder dateOrder)
-    : m_shape(shape), m_today(today), m_dateOrder(dateOrder)
+    : DrawHistoryImport(bytes, shape, today, dateOrder, Columns())
+{
+}
+
+DrawHistoryImport::DrawHistoryImport(const QByteArray& bytes, Shape shape, const QDate& today,
+                                     DateOrder dateOrder, Columns columns)
+    : m_shape(shape), m_today(today), m_dateOrder(dateOrder), m_columnsUsed(columns)
 {
     m_refusal = shapeRefusal();
     if (m_refusal.isEmpty() && bytes.size() > MaxBytes)
-        m_refusal = QStringLiteral("The file is larger than 8 MB: it is no draw history.");
+        m_refusal = QStringLiteral("The file is larger than 64 MB: it is no draw history.");
+    const auto outside = [](int column) { return column < 1 || column > MaxColumn; };
+    if (m_refusal.isEmpty()
+        && (columns.date < 0 || columns.date > MaxColumn
+            || std::any_of(columns.numbers.begin(), columns.numbers.end(), outside)))
+        m_refusal = QStringLiteral("Columns are counted from 1 to 9999.");
     if (m_refusal.isEmpty())
-        read(decode(bytes));
+        read(bytes, columns);
 }
 
 QString DrawHistoryImport::shapeRefusal() const
@@ -564,15 +709,62 @@ QString DrawHistoryImport::shapeRefusal() const
     return {};
 }
 
-void DrawHistoryImport::read(const QString& text)
+// Two passes over the lines, each decoding one line at a time: the first decides what holds for
+// the whole file (the order of day and month, the column of the dates, whether the rows hold more
+// numbers than a draw), the second takes the draws.
+void DrawHistoryImport::read(const QByteArray& bytes, const Columns& given)
 {
-    m_separator = detectSeparator(text);
+    const LineSource source(bytes);
+    m_separator = detectSeparator(source);
+    const int wanted = m_shape.numbersPerDraw;
     // A history holds past draws: a two-digit year is at most next year.
-    const ScannedLines scanned
-        = scanLines(text, m_separator, m_shape.numbersPerDraw, m_today.year() + 1);
-    m_ignoredLines = scanned.ignored;
+    LineReader reader {separatorChar(m_separator),
+                       m_separator == Separator::Blanks || m_separator == Separator::Comma,
+                       wanted,
+                       m_today.year() + 1,
+                       &given,
+                       {},
+                       {}};
+    reader.rankGiven();
+    std::vector<Compound> compounds;
+
+    Survey survey;
+    source.forEach([&](QStringView line, int) {
+        LineReader::Reading reading;
+        reader.read(line, compounds, reading);
+        if (!reading.dated()) {
+            if (survey.dated == 0 && !compounds.empty())
+                survey.heading = line.toString();
+            return;
+        }
+        ++survey.dated;
+        survey.votes.add(reading.date);
+        // Columns beyond those a user can name count as one.
+        const auto column = std::size_t(std::min(reading.date.column, MaxColumn + 1));
+        if (survey.dateColumns.size() <= column)
+            survey.dateColumns.resize(column + 1);
+        ++survey.dateColumns[column];
+        ++survey.rowsHolding[std::size_t(reading.numbers.count)];
+        survey.columns = std::max(survey.columns, reading.columns);
+    });
+
+    m_columnCount = survey.columns;
+    const int dateColumn = given.date > 0 ? given.date : survey.dateColumn();
+    m_columnsUsed.date = dateColumn;
+    if (!survey.heading.isEmpty()) {
+        splitCompounds(survey.heading, reader.separator, compounds);
+        for (const Compound& compound : compounds) {
+            if (compound.column > MaxColumn)
+                break;
+            if (m_headings.size() < compound.column)
+                m_headings.resize(compound.column);
+            QString& heading = m_headings[compound.column - 1];
+            heading
+                += (heading.isEmpty() ? QString() : QStringLiteral(" ")) + compound.text.toString();
+        }
+    }
     if (m_dateOrder == DateOrder::FromFile) {
-        const OrderVotes& votes = scanned.votes;
+        const OrderVotes& votes = survey.votes;
         if (votes.dayFirst != votes.monthFirst) {
             m_dateOrder
                 = votes.dayFirst > votes.monthFirst ? DateOrder::DayMonth : DateOrder::MonthDay;
@@ -582,56 +774,175 @@ void DrawHistoryImport::read(const QString& text)
         }
     }
 
-    // A line without a date holding a digit where the dates stand is a draw with a bad date;
-    // otherwise it is a header or a heading.
-    const int dateField = int(std::max_element(scanned.fieldCounts, scanned.fieldCounts + FieldBits)
-                              - scanned.fieldCounts);
-    for (const UndatedLine& line : scanned.undated) {
-        if (line.digitFields & (quint64(1) << dateField))
-            m_skipped.push_back(skippedLine(line.text, line.line, SkipReason::BadDate));
-        else
-            ++m_ignoredLines;
+    // Most rows hold more numbers than a draw: which ones are drawn is the user's to say.
+    const auto& holding = survey.rowsHolding;
+    const auto more = holding.begin() + wanted + 1;
+    if (given.numbers.empty() && std::accumulate(more, holding.end(), 0) > holding[wanted]) {
+        m_columnsNeeded = true;
+        const int typical = int(std::max_element(more, holding.end()) - holding.begin());
+        std::vector<int> seen;
+        bool before = false;
+        source.forEach([&](QStringView line, int) {
+            if (before || !m_columnsUsed.numbers.empty())
+                return;
+            LineReader::Reading reading;
+            seen.clear();
+            reading.numbers.columns = &seen;
+            reader.read(line, compounds, reading);
+            if (reading.dated() && reading.numbers.count == typical) {
+                m_columnsUsed.numbers = seen;
+                before = reading.numbers.before;
+            }
+        });
+        m_refusal = columnsRefusal(typical, before, m_columnsUsed.numbers, wanted);
+        return;
     }
 
-    std::vector<Draw> draws;
-    draws.reserve(scanned.dated.size());
+    m_draws.reserve(std::size_t(survey.dated));
     int rising = 0;
     int falling = 0;
     const bool dayFirst = m_dateOrder == DateOrder::DayMonth;
-    for (const DatedLine& line : scanned.dated) {
-        const WrittenDate& written = line.date;
+    std::vector<int> taken;
+    source.forEach([&](QStringView line, int number) {
+        LineReader::Reading reading;
+        if (m_draws.empty() && given.numbers.empty()) {
+            taken.clear();
+            reading.numbers.takenColumns = &taken;
+        }
+        reader.read(line, compounds, reading);
+        const FoundNumbers& numbers = reading.numbers;
+        const auto skip = [&](Reason reason, int value) {
+            m_skipped.push_back({number, reason, value, shownText(line)});
+        };
+        if (!reading.dated()) {
+            // A line that holds a draw but no date: a bad date where the dates stand, or none at
+            // all; otherwise a header or a heading.
+            if (numbers.count < wanted) {
+                ++m_ignoredLines;
+            } else if (!reader.separator) {
+                skip(Reason::BadDate, 0);
+            } else {
+                bool cell = false;
+                bool digit = false;
+                for (const Compound& compound : compounds) {
+                    if (compound.column == dateColumn) {
+                        cell = true;
+                        digit = digit
+                            || std::any_of(compound.text.begin(), compound.text.end(),
+                                           isAsciiDigit);
+                    }
+                }
+                if (!cell)
+                    skip(Reason::NoDate, 0);
+                else if (digit)
+                    skip(Reason::BadDate, 0);
+                else
+                    ++m_ignoredLines;
+            }
+            return;
+        }
+        const WrittenDate& written = reading.date;
         const QDate date = written.form == WrittenDate::Known
             ? QDate(written.year, written.first, written.second)
             : QDate(written.year, dayFirst ? written.second : written.first,
                     dayFirst ? written.first : written.second);
-        if (std::optional<SkippedLine> problem = problemOf(line, date, m_shape)) {
-            m_skipped.push_back(std::move(*problem));
-            continue;
+        if (const auto problem = problemOf(numbers, date, m_shape, m_today)) {
+            skip(problem->first, problem->second);
+            return;
         }
-        if (!draws.empty()) {
-            rising += draws.back().date < date;
-            falling += draws.back().date > date;
+        Draw draw {date, {}, number};
+        std::copy(numbers.values.begin(), numbers.values.begin() + wanted, draw.numbers.begin());
+        if (m_draws.empty()) {
+            if (given.numbers.empty())
+                m_columnsUsed.numbers = taken;
+        } else {
+            rising += m_draws.back().date < date;
+            falling += m_draws.back().date > date;
         }
-        draws.push_back({date, line.numbers, line.line});
-    }
-    std::sort(m_skipped.begin(), m_skipped.end(),
-              [](const SkippedLine& a, const SkippedLine& b) { return a.line < b.line; });
-    keepDraws(std::move(draws), falling > rising);
+        m_draws.push_back(draw);
+    });
+    keepDraws(falling > rising);
 }
 
-void DrawHistoryImport::keepDraws(std::vector<Draw> draws, bool newestFirst)
+void DrawHistoryImport::keepDraws(bool newestFirst)
 {
     // Draws of one date (a midday and an evening draw) stay in the order they were drawn.
-    if (newestFirst)
-        std::reverse(draws.begin(), draws.end());
-    std::vector<Entry> entries;
-    entries.reserve(draws.size());
-    for (std::size_t i = 0; i < draws.size(); ++i)
-        entries.push_back(entryOf(draws[i], int(i)));
-    const std::vector<int> kept = sortedUnique(std::move(entries), m_duplicates);
-    m_draws.reserve(kept.size());
-    for (int position : kept)
-        m_draws.push_back(draws[std::size_t(position)]);
+    const auto earlier = [newestFirst](const Draw& a, const Draw& b) {
+        if (a.date != b.date)
+            return a.date < b.date;
+        return newestFirst ? a.line > b.line : a.line < b.line;
+    };
+    if (!std::is_sorted(m_draws.begin(), m_draws.end(), earlier))
+        std::sort(m_draws.begin(), m_draws.end(), earlier);
+
+    // The same numbers twice on one date, in whatever order: the first is kept.
+    using Key = std::array<std::int16_t, MaxNumbersPerDraw>;
+    std::vector<std::pair<Key, std::size_t>> sameDate;
+    for (std::size_t first = 0; first < m_draws.size();) {
+        std::size_t end = first + 1;
+        while (end < m_draws.size() && m_draws[end].date == m_draws[first].date)
+            ++end;
+        if (end - first > 1) {
+            sameDate.clear();
+            for (std::size_t i = first; i < end; ++i) {
+                Key key = m_draws[i].numbers;
+                std::sort(key.begin(), key.end());
+                sameDate.emplace_back(key, i);
+            }
+            std::sort(sameDate.begin(), sameDate.end());
+            for (std::size_t j = 1; j < sameDate.size(); ++j) {
+                if (sameDate[j].first == sameDate[j - 1].first) {
+                    m_draws[sameDate[j].second].line = 0; // lines count from 1
+                    ++m_duplicates;
+                }
+            }
+        }
+        first = end;
+    }
+    if (m_duplicates > 0)
+        std::erase_if(m_draws, [](const Draw& draw) { return draw.line == 0; });
+}
+
+QString DrawHistoryImport::columnHeading(int column) const
+{
+    return column >= 1 && column <= m_headings.size() ? m_headings[column - 1] : QString();
+}
+
+std::optional<DrawHistoryImport::Columns> DrawHistoryImport::ParseColumns(const QString& text,
+                                                                          int date)
+{
+    if (date < 0 || date > MaxColumn)
+        return std::nullopt;
+    Columns columns {date, {}};
+    std::vector<bool> named(MaxColumn + 1, false);
+    for (const QStringView item : QStringView(text).split(u',')) {
+        const qsizetype dash = item.indexOf(u'-');
+        const int from = columnNumber(dash < 0 ? item : item.first(dash));
+        const int to = dash < 0 ? from : columnNumber(item.sliced(dash + 1));
+        if (from == 0 || to < from)
+            return std::nullopt;
+        for (int column = from; column <= to; ++column) {
+            if (named[std::size_t(column)])
+                return std::nullopt;
+            named[std::size_t(column)] = true;
+            columns.numbers.push_back(column);
+        }
+    }
+    return columns;
+}
+
+QString DrawHistoryImport::ColumnsText(const std::vector<int>& numbers)
+{
+    QStringList parts;
+    for (std::size_t i = 0; i < numbers.size();) {
+        std::size_t end = i + 1;
+        while (end < numbers.size() && numbers[end] == numbers[end - 1] + 1)
+            ++end;
+        parts.append(end - i > 1 ? QStringLiteral("%1-%2").arg(numbers[i]).arg(numbers[end - 1])
+                                 : QString::number(numbers[i]));
+        i = end;
+    }
+    return parts.join(u',');
 }
 
 QString DrawHistoryImport::reasonText(const SkippedLine& skipped) const
@@ -649,6 +960,10 @@ QString DrawHistoryImport::reasonText(const SkippedLine& skipped) const
             .arg(m_shape.highestNumber);
     case SkipReason::RepeatedNumber:
         return QStringLiteral("number %1 is repeated").arg(skipped.value);
+    case SkipReason::NoDate:
+        return QStringLiteral("no date");
+    case SkipReason::FutureDate:
+        return QStringLiteral("date after today");
     }
     return {};
 }

@@ -5,43 +5,57 @@
 #include <QByteArray>
 #include <QDate>
 #include <QString>
+#include <QStringList>
 
 #include <array>
+#include <cstdint>
+#include <optional>
 #include <vector>
 
 // Reads a lottery's published draw history (a CSV or tab file as downloaded, or text pasted from
 // a web page) into draws for the draw store.
 //
-// Each line is searched for its first date and the first `numbersPerDraw` whole numbers after
-// it; whatever else the line holds (a draw number before the date, a bonus ball, a multiplier, a
-// jackpot after the numbers) is passed over. The reader works out by itself:
+// Each line is searched for its first date and the whole numbers after it (before it when none
+// follow it); whatever else the line holds (a draw number before the date, words, amounts,
+// decimals, times) is passed over. The reader works out by itself:
 // - the text encoding: a byte order mark (UTF-8 or UTF-16), else UTF-8 when the bytes are valid
-//   UTF-8, else Windows-1252; line ends CR LF, LF or CR;
+//   UTF-8, else Windows-1252; line ends CR LF, LF or CR. Lines are decoded one at a time;
 // - the separator: tab, semicolon or comma, whichever most lines hold outside double quotes, or
 //   blanks when none does. A comma between digits separates numbers only in a comma-separated
 //   file or in pasted text, and not in "1,234,567"; elsewhere it is a decimal comma. Values that
 //   are not whole numbers (decimals, times, amounts) are passed over;
 // - the date: day-month-year or month-day-year with "/", "." or "-" ("19.11.2025"), year first
-//   ("2025-11-19", "2025.02.08", also with a time: "2025-01-04T00:00:00.000"), or with the month
-//   spelled out or abbreviated in English, German, French, Spanish, Italian, Dutch or Portuguese
-//   ("June 12, 1982", "Sat 12 Jun 1982", "19-Nov-2025"). Whether "03/04/2025" is the 3rd of April
-//   or the 4th of March is decided once for the whole file: a date such as "26/09/2020" or
-//   "09/26/2020" tells; when none does, the caller's order is used (DateOrder), or else the one of
-//   the system's short date format, and dateOrderUndecided() says so, so that a window can ask.
-//   A two-digit year falls in the hundred years that end with next year ("82" is 1982, "25"
-//   2025): a history holds past draws. Years outside 1000..9999 are bad dates;
+//   ("2025-11-19", "2025.02.08", also with a time: "2025-01-04T00:00:00.000"), eight digits
+//   ("20251119"), or with the month spelled out or abbreviated in English, German, French,
+//   Spanish, Italian, Dutch or Portuguese ("June 12, 1982", "Sat 12 Jun 1982", "19-Nov-2025").
+//   Whether "03/04/2025" is the 3rd of April or the 4th of March is decided once for the whole
+//   file: a date such as "26/09/2020" or "09/26/2020" tells; when none does, the caller's order is
+//   used (DateOrder), or else the one of the system's short date format, and
+//   dateOrderUndecided() says so, so that a window can ask. A two-digit year falls in the hundred
+//   years that end with next year ("82" is 1982, "25" 2025): a history holds past draws. Years
+//   outside 1000..9999 are bad dates;
 // - the numbers: digits, leading zeros allowed ("06"), one per field or several in one field
 //   separated by blanks, dashes or (in pasted text) commas ("11 21 27 36 59", "3-11-12").
+//
+// Columns are counted from 1: the fields of a file with a separator, the pieces between blanks
+// of other text. When more dated rows hold more numbers than the shape asks for (a bonus ball, a
+// draw number after the date, prize columns, a lottery of more numbers) than hold just as many,
+// nothing is imported and columnsNeeded() says so, until the caller names the columns of the
+// drawn numbers (Columns): then the date is read from its column (found as usual when none is
+// given), and the numbers from the given columns only, in their order, the first
+// `numbersPerDraw` of them; in the date's own column only what follows the date counts.
 //
 // Lines are used or reported as follows:
 // - a blank line, or a line without a date that does not look like a draw (a header such as
 //   "Draw Date,Winning Numbers", a heading in pasted text), is passed over and only counted;
-// - a line without a readable date that does look like a draw (a digit where the dates stand and
-//   at least `numbersPerDraw` whole numbers, as with a misspelt month) is skipped and reported as
-//   BadDate, as is a date that does not exist ("31/02/2020") or lies outside the years 1000..9999;
-//   a draw is never guessed onto another date;
-// - a dated line is skipped and reported when it holds fewer than `numbersPerDraw` numbers after
-//   the date, a number outside 1..highestNumber, or a number twice.
+// - a line without a readable date that does look like a draw (at least `numbersPerDraw` whole
+//   numbers, and a digit where the dates stand, as with a misspelt month) is skipped and reported
+//   as BadDate, as is a date that does not exist ("31/02/2020") or lies outside the years
+//   1000..9999; one whose date cell is empty is reported as NoDate; a draw is never guessed onto
+//   another date;
+// - a dated line is skipped and reported when its date is after `today` (a typo), or when it
+//   holds fewer than `numbersPerDraw` numbers, a number outside 1..highestNumber, or a number
+//   twice.
 //
 // The draws are then sorted by date, oldest first; draws of one date keep the order of the file
 // (read backwards when the file runs newest first). A draw with the same date and the same numbers
@@ -49,13 +63,14 @@
 // whether they all fit in the store is the caller's question.
 //
 // Every accepted draw is a record the draw file writes and reads back unchanged: a year of four
-// digits, numbers 1..60. The work is linear in the size of the input, apart from the sort.
+// digits, numbers 1..60. The work is linear in the size of the input, apart from the sort; the
+// memory is the draws' (a few dozen bytes each) beside the input.
 class DrawHistoryImport {
 public:
     static constexpr int MaxNumbersPerDraw = LotteryShape::MaxNumbersPerDraw;
     static constexpr int MaxHighestNumber = LotteryShape::MaxHighestNumber;
-    // A history of every draw of a daily game with all its columns stays far below this.
-    static constexpr qsizetype MaxBytes = 8 * 1024 * 1024;
+    // A million draws with all their columns fit.
+    static constexpr qsizetype MaxBytes = 64 * 1024 * 1024;
 
     using Shape = LotteryShape;
 
@@ -73,18 +88,21 @@ public:
         TooFewNumbers, // `value` holds how many numbers were found
         NumberOutOfRange, // `value` holds the number (clipped to 9999999)
         RepeatedNumber, // `value` holds the number
+        NoDate, // the date cell is empty
+        FutureDate, // after the day of the import: a typo
     };
 
     struct SkippedLine {
         int line = 0; // counted from 1
         SkipReason reason = SkipReason::BadDate;
         int value = 0;
-        QString text; // the line, trimmed and cut to 200 characters
+        QString text; // the line, trimmed, cut to 200 characters, control characters as "\x1b"
     };
 
     struct Draw {
         QDate date;
-        std::array<int, MaxNumbersPerDraw> numbers {}; // in the file's order; 0 beyond the shape
+        // In the file's order; 0 beyond the shape. Small: a history may hold a million draws.
+        std::array<std::int16_t, MaxNumbersPerDraw> numbers {};
         int line = 0; // where it stood in the file
     };
 
@@ -106,13 +124,42 @@ public:
         int leftOut = 0; // older draws of the history not taken: only the newest were asked for
     };
 
-    // `today` places the two-digit years and the dates the store keeps as typed.
+    // Where the date and the drawn numbers stand, as columns counted from 1 (for a file with a
+    // separator: its fields; for text separated by blanks: the pieces between blanks).
+    struct Columns {
+        int date = 0; // 0: found by the reader
+        std::vector<int> numbers; // empty: the numbers after the date, as found
+        bool operator==(const Columns&) const = default;
+    };
+
+    // `today` places the two-digit years, refuses later dates and is the day the store keeps as
+    // typed.
     DrawHistoryImport(const QByteArray& bytes, Shape shape, const QDate& today,
                       DateOrder dateOrder = DateOrder::FromFile);
+    // `columns` says where the date and the drawn numbers stand.
+    DrawHistoryImport(const QByteArray& bytes, Shape shape, const QDate& today, DateOrder dateOrder,
+                      Columns columns);
 
-    // Why nothing was read: the shape is beyond what the draw store holds, or the input is larger
-    // than MaxBytes. Empty otherwise.
+    // Why nothing was read: the shape is beyond what the draw store holds, the input is larger
+    // than MaxBytes, or the rows hold more numbers than the shape and no columns were given.
+    // Empty otherwise.
     QString refusal() const { return m_refusal; }
+    // True when no columns were given and the rows carry more numbers than the shape asks for:
+    // nothing is imported and refusal() says so, naming the columns seen.
+    bool columnsNeeded() const { return m_columnsNeeded; }
+    // What was taken for the typical row (the first draw read; the row refusal() names).
+    const Columns& columnsUsed() const { return m_columnsUsed; }
+    // The most columns any dated row has.
+    int columnCount() const { return m_columnCount; }
+    // The text of the header line above the draws for that column, or empty.
+    QString columnHeading(int column) const;
+
+    // "3-8", "5,7,9-12" (blanks allowed) as columns with the date in column `date`; nothing when
+    // the text names no columns, a column twice, or one beyond MaxColumn.
+    static std::optional<Columns> ParseColumns(const QString& text, int date = 0);
+    // The columns as ParseColumns reads them, runs of two or more joined: "5-11", "5,7,9-12".
+    static QString ColumnsText(const std::vector<int>& numbers);
+    static constexpr int MaxColumn = 9999;
 
     Shape shape() const { return m_shape; }
     // The day the import was read on.
@@ -148,8 +195,8 @@ public:
 
 private:
     QString shapeRefusal() const;
-    void read(const QString& text);
-    void keepDraws(std::vector<Draw> draws, bool newestFirst);
+    void read(const QByteArray& bytes, const Columns& columns);
+    void keepDraws(bool newestFirst);
 
     Shape m_shape;
     QDate m_today;
@@ -161,4 +208,8 @@ private:
     Separator m_separator = Separator::Blanks;
     DateOrder m_dateOrder = DateOrder::DayMonth;
     bool m_dateOrderUndecided = false;
+    bool m_columnsNeeded = false;
+    Columns m_columnsUsed;
+    int m_columnCount = 0;
+    QStringList m_headings;
 };

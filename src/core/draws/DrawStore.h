@@ -29,7 +29,8 @@ class DrawStore : public QObject {
     Q_OBJECT
 
 public:
-    static constexpr int MaxRecords = 2000;
+    // Every draw of a daily game for a few thousand years; a draw costs a few bytes.
+    static constexpr int MaxRecords = 1'000'000;
     // A draw file may hold two more records than the window adds.
     static constexpr int MaxLoadedRecords = MaxRecords + 2;
     static constexpr int HighestNumber = LotteryShape::MaxHighestNumber;

@@ -11,7 +11,6 @@
 
 #include <algorithm>
 #include <array>
-#include <set>
 #include <utility>
 
 namespace ImportView {
@@ -162,11 +161,19 @@ void KeepNewestThatFit(Plan& plan, const DrawRecords& inMemory)
     kept.reserve(DrawStore::MaxRecords);
     for (int record = plan.excess + 1; record <= plan.records.size(); ++record)
         kept.append(plan.records.date(record), plan.records.numbers(record));
-    std::set<DrawKey> keys;
-    for (int record = 1; record <= kept.size(); ++record)
-        keys.insert(keyOf(kept, record));
-    for (int record = 1; record <= inMemory.size() && !plan.dropsDrawsInMemory; ++record)
-        plan.dropsDrawsInMemory = !keys.contains(keyOf(inMemory, record));
+    // A draw in memory goes unless the kept records hold it, as often as memory does.
+    const auto sortedKeys = [](const DrawRecords& records) {
+        std::vector<DrawKey> keys;
+        keys.reserve(std::size_t(records.size()));
+        for (int record = 1; record <= records.size(); ++record)
+            keys.push_back(keyOf(records, record));
+        std::sort(keys.begin(), keys.end());
+        return keys;
+    };
+    const std::vector<DrawKey> keptKeys = sortedKeys(kept);
+    const std::vector<DrawKey> memoryKeys = sortedKeys(inMemory);
+    plan.dropsDrawsInMemory
+        = !std::includes(keptKeys.begin(), keptKeys.end(), memoryKeys.begin(), memoryKeys.end());
     plan.records = std::move(kept);
     plan.excess = 0;
 }

@@ -47,7 +47,7 @@ struct DateOrderExample {
 // The first such line of the history, read in both orders; nothing when no line differs.
 std::optional<DateOrderExample>
 FindDateOrderExample(const QByteArray& bytes, DrawHistoryImport::Shape shape, const QDate& today,
-                     const DrawHistoryImport::Columns& columns = {});
+                     const DrawHistoryImport::Columns& columns = DrawHistoryImport::Columns());
 // The question whose Yes means day first and No month first.
 QString DateOrderQuestion(const DateOrderExample& example);
 

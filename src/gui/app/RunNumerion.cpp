@@ -69,11 +69,10 @@ int RunNumerion(int argc, char** argv)
     QApplication::setApplicationVersion(QStringLiteral(NUMERION_VERSION));
     // Lets the desktop match the windows to the menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(NUMERION_APP_ID));
-    QIcon fallbackIcon;
-    for (const char* size : {"48x48", "256x256"})
-        fallbackIcon.addFile(
-            QStringLiteral(":/icons/%1/" NUMERION_APP_ID ".png").arg(QLatin1String(size)));
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(NUMERION_APP_ID), fallbackIcon));
+    // The frame and the task switcher show the window icon small. On X every window shown is
+    // sent each size the icon has, decoded, so it has the one size they use: looking it up in the
+    // icon theme would bring every size the theme holds, the scalable one rendered.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/48x48/" NUMERION_APP_ID ".png")));
     // Windows come and go one at a time; only the end of the program quits.
     QApplication::setQuitOnLastWindowClosed(false);
 
@@ -93,8 +92,12 @@ int RunNumerion(int argc, char** argv)
     Program program(state, services);
     QObject::connect(&program, &Program::finished, &app, &QApplication::quit, Qt::QueuedConnection);
     program.start();
-    if (commandLine.quitAfterShow)
-        new QuitOncePainted(program.mainMenu());
+    if (commandLine.quitAfterShow) {
+        if (file.isEmpty())
+            new QuitOncePainted(program.mainMenu());
+        else
+            new QuitOnceNextWindowPainted;
+    }
     // Once the menu is up, as if the user had opened the file from it.
     if (!file.isEmpty())
         QTimer::singleShot(0, &program, [&program, file] { program.openFile(file); });

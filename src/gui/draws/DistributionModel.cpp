@@ -58,6 +58,14 @@ QVariant DistributionModel::data(const QModelIndex& index, int role) const
     switch (role) {
     case Qt::DisplayRole:
         return m_texts[index.row()][index.column()];
+    case Qt::ToolTipRole: {
+        // The exact count where the cell shows it in thousands or millions.
+        const int number = m_first + index.column();
+        if (index.row() == 0 || number > DrawStore::HighestNumber)
+            return {};
+        const int count = m_store.NumberCounts()[std::size_t(number)].count;
+        return count >= 10000 ? QVariant(QString::number(count)) : QVariant();
+    }
     case Qt::BackgroundRole:
         if (index.row() == 0)
             return QBrush(Colours::LightGrey);

@@ -106,11 +106,16 @@ void PrintDatabase(SharedState& state, Services& services)
     }
     if (!ConfirmPrintout(services))
         return;
+    // Measured for every printout: the default printer and its paper may have changed.
+    const int linesPerPage = LinesPerPageFor(services.printer.pageMetrics());
+    if (const int pages = DatabasePrintoutPages(store, linesPerPage);
+        pages > LongPrintoutPages
+        && !services.messages.ask(
+            HelpTitle, QStringLiteral("The printout has %1 pages. Print them all?").arg(pages)))
+        return;
     Printout printout;
     {
         BusyCursor busy;
-        // Measured for every printout: the default printer and its paper may have changed.
-        const int linesPerPage = LinesPerPageFor(services.printer.pageMetrics());
         printout = DatabasePrintout(store, TopNumbersOf(store).value_or(QString()), linesPerPage);
     }
     SendPrintout(services, printout);

@@ -353,7 +353,8 @@ void LDbase::AddRecord()
 {
     DrawStore& store = m_state.Store;
     if (store.RecCount() >= DrawStore::MaxRecords) {
-        m_services.messages.inform(HelpTitle, QStringLiteral("Max amount of records = 2000"));
+        m_services.messages.inform(
+            HelpTitle, QStringLiteral("Max amount of records = %1").arg(DrawStore::MaxRecords));
         return;
     }
     if (LeadingNumber(m_numbers[0]->text()) == 0)

@@ -23,22 +23,8 @@ void RecordGridModel::showStore()
     beginResetModel();
     m_columns = m_store.shape().numbersPerDraw + 2;
     m_records = m_store.RecCount();
-    m_capacity = m_records + FreeRows;
-    m_rows = m_capacity;
+    m_rows = m_records + FreeRows;
     endResetModel();
-}
-
-void RecordGridModel::resize(int rows)
-{
-    if (rows > m_rows) {
-        beginInsertRows({}, m_rows, rows - 1);
-        m_rows = rows;
-        endInsertRows();
-    } else if (rows < m_rows) {
-        beginRemoveRows({}, rows, m_rows - 1);
-        m_rows = rows;
-        endRemoveRows();
-    }
 }
 
 void RecordGridModel::recordAppended(int record)
@@ -48,16 +34,17 @@ void RecordGridModel::recordAppended(int record)
         return;
     }
     // Room to type is kept below the records: the grid grows before the last few empty rows go.
-    if (m_capacity == m_records + FewestFreeRows) {
-        m_capacity = m_records + FreeRows;
-        resize(m_capacity);
+    // Rows are added at the end only then: a view pays for a new row with every row it has.
+    if (m_rows == m_records + FewestFreeRows) {
+        beginInsertRows({}, m_rows, m_records + FreeRows - 1);
+        m_rows = m_records + FreeRows;
+        endInsertRows();
     }
-    beginInsertRows({}, 1, 1);
+    // The new record takes row 1 and every record row shows the one that was above it: the rows
+    // stay, their texts move down by one.
     ++m_records;
-    ++m_rows;
-    endInsertRows();
-    // The new row takes the place of an empty one, so the grid keeps its size.
-    resize(std::max(m_capacity, m_records + 1));
+    Q_EMIT recordRowsShifted();
+    Q_EMIT dataChanged(index(1, 0), index(m_records, m_columns - 1), {Qt::DisplayRole});
 }
 
 void RecordGridModel::recordReplaced(int record)

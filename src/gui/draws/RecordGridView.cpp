@@ -1,29 +1,49 @@
 #include "RecordGridView.h"
 
-#include <QHeaderView>
+#include "gui/draws/RecordGridModel.h"
 
-void RecordGridView::rowsInserted(const QModelIndex& parent, int start, int end)
+#include <QItemSelectionModel>
+
+void RecordGridView::setModel(QAbstractItemModel* model)
 {
-    if (!parent.isValid() && start == 1 && end == 1)
-        m_rowShiftExpected = isVisible();
-    QTableView::rowsInserted(parent, start, end);
+    if (auto* records = qobject_cast<RecordGridModel*>(model))
+        connect(records, &RecordGridModel::recordRowsShifted, this,
+                &RecordGridView::recordRowsShifted);
+    QTableView::setModel(model);
 }
 
-void RecordGridView::reset()
+void RecordGridView::recordRowsShifted()
 {
-    m_rowShiftExpected = false;
-    QTableView::reset();
+    moveSelectionDown();
+    m_rowShiftExpected = isVisible();
 }
 
-void RecordGridView::doItemsLayout()
+// What is selected stays with its record.
+void RecordGridView::moveSelectionDown()
 {
-    const bool shift = m_rowShiftExpected;
-    m_rowShiftExpected = false;
-    if (!shift) {
-        QTableView::doItemsLayout();
+    QItemSelectionModel* selection = selectionModel();
+    if (!selection)
+        return;
+    const auto below = [this](const QModelIndex& index) {
+        return index.row() >= 1 ? model()->index(index.row() + 1, index.column()) : index;
+    };
+    if (selection->hasSelection()) {
+        QItemSelection moved;
+        for (const QItemSelectionRange& range : selection->selection())
+            moved.select(below(range.topLeft()), below(range.bottomRight()));
+        selection->select(moved, QItemSelectionModel::ClearAndSelect);
+    }
+    if (const QModelIndex current = selection->currentIndex(); current.isValid())
+        selection->setCurrentIndex(below(current), QItemSelectionModel::NoUpdate);
+}
+
+void RecordGridView::dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
+                                 const QList<int>& roles)
+{
+    if (!std::exchange(m_rowShiftExpected, false)) {
+        QTableView::dataChanged(topLeft, bottomRight, roles);
         return;
     }
-    updateGeometries();
     // The header row stays where it is when it is on screen; everything below it moves down, and
     // the row uncovered at the top is painted.
     QWidget* area = viewport();

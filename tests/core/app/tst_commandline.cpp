@@ -72,6 +72,15 @@ private Q_SLOTS:
             << "numerion: --newest takes a whole number from 1.\n";
         QTest::newRow("adding without an import") << QStringList {"--add-to", "a.lto"} << fail << ""
                                                   << "numerion: --add-to is only for --import.\n";
+        QTest::newRow("columns that are none")
+            << QStringList {"--import", "a.csv",    "--numbers", "6",         "--highest",
+                            "49",       "--output", "a.lto",     "--columns", "8-3"}
+            << fail << ""
+            << "numerion: --columns takes column numbers from 1 to 9999 such as 3-8 or 5,7,9-12, "
+               "each once.\n";
+        QTest::newRow("columns without an import")
+            << QStringList {"--date-column", "2", "a.lto"} << fail << ""
+            << "numerion: --date-column is only for --import.\n";
         QTest::newRow("two files") << QStringList {"a.lto", "b.inv"} << fail << ""
                                    << "numerion: only one file can be opened at a time.\n";
         QTest::newRow("empty name") << QStringList {""} << fail << ""
@@ -97,9 +106,18 @@ private Q_SLOTS:
     }
 
     // The switch that times start-up: read, kept out of the help, and the program it starts ends
-    // by itself once its menu is up.
+    // by itself once its menu is up, or the window of the file it opens, or the message saying
+    // the file cannot be read.
+    void quitsAfterShowWhenAsked_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("no file") << QString();
+        QTest::newRow("a draw file") << QStringLiteral("draws.lto");
+        QTest::newRow("a missing file") << QStringLiteral("missing.lto");
+    }
     void quitsAfterShowWhenAsked()
     {
+        QFETCH(QString, file);
         QVERIFY(!ParseCommandLine({"numerion", "a.lto"}).quitAfterShow);
         const CommandLine line = ParseCommandLine({"numerion", "--quit-after-show", "a.lto"});
         QCOMPARE(int(line.action), int(CommandLine::Action::Run));
@@ -107,11 +125,20 @@ private Q_SLOTS:
         QCOMPARE(line.file, QStringLiteral("a.lto"));
         QVERIFY(!ParseCommandLine({"numerion", "--help"}).text.contains(QLatin1String("quit")));
 
+        QTemporaryDir folder;
+        QFile draws(folder.filePath(QStringLiteral("draws.lto")));
+        QVERIFY(draws.open(QIODevice::WriteOnly));
+        draws.write("1,8,49,\"Six\"\r\n1,#2026-12-05#,1,2,3,4,5,6,0,0,0,0\r\n");
+        draws.close();
+        QStringList arguments {QStringLiteral("--quit-after-show")};
+        if (!file.isEmpty())
+            arguments.append(folder.filePath(file));
         QProcess numerion;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        environment.insert(QStringLiteral("HOME"), folder.path());
         numerion.setProcessEnvironment(environment);
-        numerion.start(QStringLiteral(NUMERION_BINARY), {QStringLiteral("--quit-after-show")});
+        numerion.start(QStringLiteral(NUMERION_BINARY), arguments);
         QVERIFY(numerion.waitForFinished(30000));
         QCOMPARE(numerion.exitStatus(), QProcess::NormalExit);
         QCOMPARE(numerion.exitCode(), 0);
@@ -129,6 +156,14 @@ private Q_SLOTS:
         QCOMPARE(line.import.shape.highestNumber, 39);
         QVERIFY(!line.import.title);
         QCOMPARE(int(line.import.dateOrder), int(DrawHistoryImport::DateOrder::MonthDay));
+        QVERIFY(line.import.columns == DrawHistoryImport::Columns());
+
+        const CommandLine columns = ParseCommandLine(
+            {"numerion", "--import", "h.csv", "--numbers", "5", "--highest", "39", "--output",
+             "o.lto", "--columns", "5,7,9-11", "--date-column", "3"});
+        QCOMPARE(int(columns.action), int(CommandLine::Action::Import));
+        QVERIFY(columns.import.columns
+                == (DrawHistoryImport::Columns {3, std::vector<int> {5, 7, 9, 10, 11}}));
 
         // A value may begin with a dash.
         const CommandLine dashed

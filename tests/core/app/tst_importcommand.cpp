@@ -50,6 +50,8 @@ private Q_SLOTS:
         write(QStringLiteral("history.csv"), history);
         write(QStringLiteral("weekly.csv"), weekly);
         write(QStringLiteral("headings only.txt"), "Past results\r\n\r\nDate Numbers\r\n");
+        write(QStringLiteral("six.csv"),
+              "2025-11-15,1,2,3,4,5,6\r\n2025-11-19,3,11,12,14,41,43\r\n");
     }
 
     void convertsOrSaysWhyNot_data()
@@ -59,7 +61,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("out");
         QTest::addColumn<QString>("err");
         QTest::addColumn<QByteArray>("written"); // what out.lto holds afterwards
-        const QStringList shape {"--numbers", "6", "--highest", "49", "--output", "out.lto"};
+        // The bonus and the jackpot are passed over as --columns says.
+        const QStringList shape {"--numbers", "6",       "--highest", "49",
+                                 "--output",  "out.lto", "--columns", "3-8"};
         QTest::newRow("converts")
             << (QStringList {"--import", "history.csv", "--title", "Weekly draws"} + shape) << 0
             << "2 draws written to out.lto: 2 added, 0 duplicates, 0 conflicts, 1 lines skipped\n"
@@ -82,9 +86,18 @@ private Q_SLOTS:
             << "numerion: history.csv: The draw database holds lotteries with numbers up to 60 "
                "only. Nothing was written.\n"
             << oldDrawFile;
+        QTest::newRow("more numbers than drawn, no columns given")
+            << QStringList {"--import",  "six.csv", "--numbers", "5",
+                            "--highest", "49",      "--output",  "out.lto"}
+            << 1 << ""
+            << "numerion: six.csv: The rows hold 6 numbers after the date (columns 2-7), more "
+               "than the 5 drawn: choose the columns of the drawn numbers. Give them with "
+               "--columns. Nothing was written.\n"
+            << oldDrawFile;
         QTest::newRow("output cannot be written")
             << QStringList {"--import",  "history.csv", "--numbers", "6",
-                            "--highest", "49",          "--output",  "no/such/folder/out.lto"}
+                            "--highest", "49",          "--output",  "no/such/folder/out.lto",
+                            "--columns", "3-8"}
             << 1 << ""
             << "history.csv: line 4: bad date: 1;12.1I.2025;07;08;09;10;11;12;13;2.000,00\n"
                "numerion: cannot write no/such/folder/out.lto: No such file or directory\n"
@@ -168,6 +181,7 @@ private Q_SLOTS:
     {
         CommandLine::ImportRequest request;
         request.history = QStringLiteral(NUMERION_SAMPLE_DIR "/Sample-history.csv");
+        request.columns.numbers = {3, 4, 5, 6, 7, 8}; // not the bonus
         request.output = m_folder.filePath(QStringLiteral("sample.lto"));
         const ImportCommandResult result
             = RunImportCommand(request, QStringLiteral("numerion"), TestToday);
@@ -188,6 +202,7 @@ private Q_SLOTS:
         CommandLine::ImportRequest request;
         request.history = m_folder.filePath(QStringLiteral("h%1.csv"));
         request.shape = {6, 49};
+        request.columns.numbers = {3, 4, 5, 6, 7, 8};
         request.output = m_folder.filePath(QStringLiteral("%3 %2.lto"));
         const ImportCommandResult result
             = RunImportCommand(request, QStringLiteral("numerion"), TestToday);

@@ -41,7 +41,8 @@ private Q_SLOTS:
         QTest::newRow("## one digit") << 2 << 6 << " 6";
         QTest::newRow("## zero is empty") << 2 << 0 << "  ";
         QTest::newRow("#### record") << 4 << 123 << " 123";
-        QTest::newRow("### wider than the field") << 3 << 12345 << "123";
+        // Record 1000000 is not record 1000.
+        QTest::newRow("#### wider than the field") << 4 << 1000000 << "1000000";
     }
     void displayPatterns()
     {
@@ -49,6 +50,24 @@ private Q_SLOTS:
         QFETCH(int, value);
         QFETCH(QString, expected);
         QCOMPARE(AlignedWhole(width, value), expected);
+    }
+
+    void compactCount_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("zero") << 0 << "";
+        QTest::newRow("four digits") << 9999 << "9999";
+        QTest::newRow("thousands, never rounded up") << 230999 << "230k";
+        QTest::newRow("last thousands") << 999999 << "999k";
+        QTest::newRow("millions") << 1299999 << "1.2M";
+        QTest::newRow("ten millions") << 10000000 << "10M";
+    }
+    void compactCount()
+    {
+        QFETCH(int, count);
+        QFETCH(QString, expected);
+        QCOMPARE(CompactCount(count), expected);
     }
 
     void leadingNumber_data()

@@ -137,6 +137,21 @@ private Q_SLOTS:
         QCOMPARE(lines.mid(lines.size() - tail.size()), tail);
     }
 
+    // Counts of a long history widen the cells: every count printed whole and apart.
+    void printsLargeCountsApart()
+    {
+        const std::unique_ptr<DrawStore> store = storeWith(20000, 6);
+        const QStringList lines = allLines(DatabasePrintout(*store, QString(), 50));
+        // 2449 or so each: cells of five, 14 to a line.
+        const qsizetype numbersAt = lines.indexOf(QStringLiteral(
+            "    1    2    3    4    5    6    7    8    9   10   11   12   13   14"));
+        QVERIFY(numbersAt > 0);
+        const QStringList counts = lines[numbersAt + 1].split(u' ', Qt::SkipEmptyParts);
+        QCOMPARE(counts.size(), 14);
+        for (int n = 1; n <= 14; ++n)
+            QCOMPARE(counts[n - 1].toInt(), store->NumberCounts()[n].count);
+    }
+
     // Lines per page follow from the sheet's printable height, and whatever the number of
     // records, no page runs past the sheet, each page but the last ends with its number, no
     // sheet carries only that number, and the distribution block stays on one sheet.
@@ -175,10 +190,11 @@ private Q_SLOTS:
         const int sheetLines = LinesPerSheet(page);
         const QRegularExpression pageNumber(QStringLiteral("^ {39}Page \\d+$"));
         // From a first page whose distribution no longer fits below its records to every fill
-        // of a second page.
-        for (int records = linesPerPage - 24; records <= 2 * linesPerPage - 8; ++records) {
-            const Printout printout
-                = DatabasePrintout(*storeWith(records, 6), QStringLiteral("Top"), linesPerPage);
+        // of a third page; the count told before printing is the count printed.
+        for (int records = linesPerPage - 24; records <= 3 * linesPerPage; ++records) {
+            const auto store = storeWith(records, 6);
+            const Printout printout = DatabasePrintout(*store, QStringLiteral("Top"), linesPerPage);
+            QCOMPARE(DatabasePrintoutPages(*store, linesPerPage), int(printout.pages.size()));
             int printedRecords = 0;
             for (qsizetype p = 0; p < printout.pages.size(); ++p) {
                 const QStringList& lines = printout.pages[p];

@@ -116,7 +116,8 @@ private Q_SLOTS:
             content.shape = {random.bounded(1, 11), random.bounded(1, 61)};
             content.title = FileSafeText(round == 1 ? QStringLiteral("\uFEFF\"Weekly\"\r\nSix\t")
                                                     : randomTitle(random));
-            const int records = round == 0 ? DrawFile::MaxRecordLines : random.bounded(0, 30);
+            // Round 0 is a whole history: one record short of the most the window adds.
+            const int records = round == 0 ? DrawStore::MaxRecords - 1 : random.bounded(0, 30);
             for (int i = 0; i < records; ++i) {
                 QList<int> numbers;
                 for (int k = 0; k < content.shape.numbersPerDraw; ++k)
@@ -134,6 +135,13 @@ private Q_SLOTS:
             DrawStore reopened;
             QVERIFY(reopened.Load(read.content.shape, read.content.title, read.content.records));
             QCOMPARE(DrawFile::Bytes(reopened).value(), bytes);
+
+            // ... and with a draw added, opened again as it is held.
+            const std::vector<int> next(std::size_t(reopened.shape().numbersPerDraw), 1);
+            QVERIFY(reopened.AppendRecord(QDate(2026, 12, 5), next));
+            const DrawFile::ReadResult added = readBytes(DrawFile::Bytes(reopened).value());
+            QVERIFY2(added.content.records == reopened.records(),
+                     qPrintable(QString::number(round)));
         }
     }
 
@@ -223,7 +231,9 @@ private Q_SLOTS:
 
         QTest::newRow("empty file") << QByteArray() << E::BadHeader;
         QTest::newRow("negative count") << QByteArray("-1,8,49,\"\"\r\n") << E::BadHeader;
-        QTest::newRow("more than 2002 records") << QByteArray("2003,8,49,\"\"\r\n") << E::BadHeader;
+        QTest::newRow("more records than a file holds")
+            << QByteArray::number(DrawFile::MaxRecordLines + 1) + ",8,49,\"\"\r\n"
+            << E::BadHeader;
         QTest::newRow("numbers per draw + 2 below 3")
             << QByteArray("1,2,49,\"\"\r\n" + record) << E::BadHeader;
         QTest::newRow("highest number below 1")

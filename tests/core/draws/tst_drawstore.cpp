@@ -80,7 +80,7 @@ private Q_SLOTS:
         QCOMPARE(store.shape(), (LotteryShape {10, 60}));
     }
 
-    void storeHoldsAtMost2000Records()
+    void storeHoldsAtMostMaxRecords()
     {
         DrawStore store;
         store.setShape({1, 49});
@@ -88,13 +88,15 @@ private Q_SLOTS:
         for (int i = 0; i < DrawStore::MaxRecords; ++i)
             QVERIFY(store.AppendRecord(QDate(1996, 9, 7), one));
         QVERIFY(!store.AppendRecord(QDate(1996, 9, 7), one));
-        QCOMPARE(store.RecCount(), 2000);
+        QCOMPARE(store.RecCount(), DrawStore::MaxRecords);
+        QCOMPARE(store.NumberCounts()[1].count, DrawStore::MaxRecords);
 
         // A file may hold two more.
-        QVERIFY(!store.Load({1, 49}, {}, WeeklyRecords(QList<QList<int>>(2003, one))));
-        QCOMPARE(store.RecCount(), 2000);
-        QVERIFY(store.Load({1, 49}, {}, WeeklyRecords(QList<QList<int>>(2002, one))));
-        QCOMPARE(store.RecCount(), 2002);
+        const int most = DrawStore::MaxLoadedRecords;
+        QVERIFY(!store.Load({1, 49}, {}, WeeklyRecords(QList<QList<int>>(most + 1, one))));
+        QCOMPARE(store.RecCount(), DrawStore::MaxRecords);
+        QVERIFY(store.Load({1, 49}, {}, WeeklyRecords(QList<QList<int>>(most, one))));
+        QCOMPARE(store.RecCount(), most);
     }
 
     void proposedDate()

@@ -329,6 +329,22 @@ private Q_SLOTS:
         QCOMPARE(int(first.filter(QStringLiteral("/")).size()), (14400 / 240 - 2) - 6);
         QCOMPARE(first.last().trimmed(), QStringLiteral("Page 1"));
         QVERIFY(menu()->isVisible());
+
+        // A whole history is asked about once more, with its count of pages; No prints nothing.
+        for (int i = 0; i < 50 * 56; ++i)
+            AppendTyped(state().Store, QStringLiteral("9/21/1996"), {"1", "2", "3", "4", "5", "6"});
+        const qsizetype printed = m_fixture->printer.printed.size();
+        m_fixture->messages.clear();
+        m_fixture->messages.answerNext(true);
+        m_fixture->messages.answerNext(false);
+        click(menu(), "PrintDbase");
+        QCOMPARE(m_fixture->messages.texts().last(),
+                 QStringLiteral("The printout has 54 pages. Print them all?"));
+        QCOMPARE(m_fixture->printer.printed.size(), printed);
+        m_fixture->messages.answerNext(true);
+        m_fixture->messages.answerNext(true);
+        click(menu(), "PrintDbase");
+        QCOMPARE(m_fixture->printer.printed.last().pages.size(), 54);
     }
 
 private:

@@ -20,11 +20,11 @@ namespace {
 
 // As a US lottery publishes it: month/day/year, the numbers in one field, rows out of order and
 // a misprinted number.
-const QByteArray usHistory = "Draw Date,Winning Numbers,Multiplier\r\n"
-                             "09/26/2020,11 21 27 36 42 24,3\r\n"
-                             "09/19/2020,05 12 19 27 33 41,2\r\n"
-                             "09/30/2020,1 2 3 4 5 77,2\r\n"
-                             "09/23/2020,3 11 23 30 42 49,4\r\n";
+const QByteArray usHistory = "Draw Date,Winning Numbers\r\n"
+                             "09/26/2020,11 21 27 36 42 24\r\n"
+                             "09/19/2020,05 12 19 27 33 41\r\n"
+                             "09/30/2020,1 2 3 4 5 77\r\n"
+                             "09/23/2020,3 11 23 30 42 49\r\n";
 
 const QByteArray usHistoryAsDrawFile = "3,8,49,\"powerball-history\"\r\n"
                                        "1,#2020-09-19#,5,12,19,27,33,41,0,0,0,0\r\n"
@@ -98,9 +98,8 @@ private Q_SLOTS:
         click(window, "ShowSkipped");
         auto* skipped = control<QPlainTextEdit>(window, "SkippedBox");
         QVERIFY(skipped->isVisible());
-        QCOMPARE(
-            skipped->toPlainText(),
-            QStringLiteral("line 4: number 77 is not from 1 to 49: 09/30/2020,1 2 3 4 5 77,2"));
+        QCOMPARE(skipped->toPlainText(),
+                 QStringLiteral("line 4: number 77 is not from 1 to 49: 09/30/2020,1 2 3 4 5 77"));
 
         click(window, "ReplaceDb");
         QVERIFY(!topLevel<LImport>("LImport"));
@@ -132,17 +131,18 @@ private Q_SLOTS:
         QTest::addColumn<bool>("full");
         QTest::addColumn<bool>("asked");
         QTest::addColumn<QList<QDate>>("dates");
-        const QDate oldest(2010, 1, 1);
+        const QDate oldest(1000, 1, 1);
         const QList<QDate> imported {{2020, 9, 19}, {2020, 9, 23}, {2020, 9, 26}};
         QTest::newRow("replace unsaved draws") << "ReplaceDb" << true << false << true << imported;
         QTest::newRow("replace saved draws") << "ReplaceDb" << false << false << false << imported;
         QTest::newRow("add to unsaved draws")
             << "AddDb" << true << false << false
             << QList<QDate> {{2020, 9, 19}, {2020, 9, 23}, {2020, 9, 26}, {2020, 10, 3}};
-        // A full database: the three oldest make way for the imported ones when the user says so.
+        // A full database of four draws a day: the three oldest make way for the imported ones
+        // when the user says so.
         QTest::newRow("add to a full database")
             << "AddDb" << true << true << true
-            << QList<QDate> {oldest.addDays(3), oldest.addDays(4), QDate(2020, 9, 26)};
+            << QList<QDate> {oldest, oldest.addDays(1), QDate(2020, 9, 26)};
     }
     void asksBeforeDroppingUnsavedDraws()
     {
@@ -155,7 +155,8 @@ private Q_SLOTS:
         DrawRecords records;
         if (full) {
             for (int i = 1; i <= DrawStore::MaxRecords; ++i)
-                records.append(QDate(2010, 1, 1).addDays(i - 1), QList<int> {1, 2, 3, 4, 5, 6});
+                records.append(QDate(1000, 1, 1).addDays((i - 1) / 4),
+                               QList<int> {1, 2, 3, 4, 5, 6});
         } else {
             // The first is also in the history.
             records.append({2020, 9, 19}, QList<int> {5, 12, 19, 27, 33, 41});
@@ -275,6 +276,34 @@ private Q_SLOTS:
         QCOMPARE(store.date(2), QDate(1982, 6, 26));
     }
 
+    // Rows with more numbers than a draw are not imported until the user names the columns of
+    // the drawn numbers; the boxes then show the columns taken.
+    void choosesTheColumns()
+    {
+        QWidget* window = openImport();
+        m_fixture->fileDialogs.answers = {writeFile("numbered.csv",
+                                                    "Date;Draw;N1;N2;N3;N4;N5;N6;Bonus\n"
+                                                    "2025-11-15;101;1;2;3;4;5;6;7\n"
+                                                    "2025-11-19;102;3;11;12;14;41;43;9\n")};
+        click(window, "ChooseFile");
+        QCOMPARE(control<QTableWidget>(window, "Grid1")->rowCount(), 1);
+        click(window, "ReplaceDb");
+        QCOMPARE(m_fixture->messages.boxes.size(), 1);
+        QCOMPARE(state().Store.RecCount(), 0);
+        auto* numberColumns = control<QLineEdit>(window, "InNumCols");
+        QCOMPARE(window->focusWidget(), numberColumns);
+
+        QTest::keyClicks(numberColumns, QStringLiteral("3-8"));
+        QTest::keyClick(numberColumns, Qt::Key_Return);
+        QCOMPARE(control<QLineEdit>(window, "InDateCol")->text(), QStringLiteral("1"));
+        QCOMPARE(numberColumns->text(), QStringLiteral("3-8"));
+        QCOMPARE(rowTexts(control<QTableWidget>(window, "Grid1"), 2).mid(2),
+                 (QStringList {"  3", " 11", " 12", " 14", " 41", " 43"}));
+        click(window, "ReplaceDb");
+        QCOMPARE(state().Store.RecCount(), 2);
+        QCOMPARE(state().Store.number(1, 5), 6);
+    }
+
     // Enter presses the focused button, an access key takes the box being edited first, and
     // Escape leaves.
     void worksFromTheKeyboard()
@@ -285,14 +314,13 @@ private Q_SLOTS:
         QTest::keyClick(window->focusWidget(), Qt::Key_Return); // on "Choose File"
         QCOMPARE(m_fixture->fileDialogs.kinds, QStringList {"open"});
 
-        auto* numbers = control<QLineEdit>(window, "NumCol");
-        QTest::mouseClick(numbers, Qt::LeftButton);
-        QTest::keyClick(numbers, Qt::Key_5);
-        QTest::keyClick(numbers, Qt::Key_R, Qt::AltModifier);
+        auto* highest = control<QLineEdit>(window, "HighNum");
+        QTest::mouseClick(highest, Qt::LeftButton);
+        QTest::keyClicks(highest, QStringLiteral("50"));
+        QTest::keyClick(highest, Qt::Key_R, Qt::AltModifier);
         QTRY_VERIFY(topLevel<LDbase>("LDbase"));
-        QCOMPARE(state().Store.shape().numbersPerDraw, 5);
+        QCOMPARE(state().Store.shape().highestNumber, 50);
         QCOMPARE(state().Store.number(3, 4), 42);
-        QCOMPARE(state().Store.number(3, 5), 0);
 
         click(topLevel<LDbase>("LDbase"), "ExitDbase");
         window = openImport();
