@@ -8,6 +8,7 @@
 #include <QStringDecoder>
 
 #include <algorithm>
+#include <limits>
 #include <numeric>
 #include <span>
 #include <tuple>
@@ -1009,7 +1010,8 @@ DrawHistoryImport::Merged DrawHistoryImport::mergedWith(const DrawRecords& exist
     const std::size_t first = m_draws.size() - taken;
     merged.leftOut = int(first);
     merged.duplicates = m_duplicates;
-    std::vector<std::size_t> added;
+    // One bit a draw: a million-draw import must stay small beside its history.
+    std::vector<bool> added(m_draws.size(), false);
     for (std::size_t i = first; i < m_draws.size(); ++i) {
         const Draw& draw = m_draws[i];
         const qint64 day = draw.date.toJulianDay();
@@ -1018,7 +1020,8 @@ DrawHistoryImport::Merged DrawHistoryImport::mergedWith(const DrawRecords& exist
         const auto to = std::upper_bound(from, stored.end(), day,
                                          [](qint64 d, const Stored& s) { return d < s.day; });
         if (from == to) {
-            added.push_back(i);
+            added[i] = true;
+            ++merged.added;
             continue;
         }
         const Numbers key = keyOf(draw.numbers);
@@ -1032,18 +1035,20 @@ DrawHistoryImport::Merged DrawHistoryImport::mergedWith(const DrawRecords& exist
         std::copy_n(storedNumbers.begin(), fields, conflict.stored.begin());
         merged.conflicts.push_back(conflict);
     }
-    merged.added = int(added.size());
 
     // Both runs are sorted by date: the store's, and the history's draws (oldest first).
     merged.records.reserve(existing.size() + merged.added);
-    auto next = added.begin();
+    std::size_t next = first;
+    const auto appendAddedBefore = [&](qint64 day) {
+        for (; next < m_draws.size() && m_draws[next].date.toJulianDay() < day; ++next)
+            if (added[next])
+                merged.records.append(m_draws[next].date, m_draws[next].numbers);
+    };
     for (const Stored& record : stored) {
-        for (; next != added.end() && m_draws[*next].date.toJulianDay() < record.day; ++next)
-            merged.records.append(m_draws[*next].date, m_draws[*next].numbers);
+        appendAddedBefore(record.day);
         merged.records.append(existing.date(record.record), existing.numbers(record.record));
     }
-    for (; next != added.end(); ++next)
-        merged.records.append(m_draws[*next].date, m_draws[*next].numbers);
+    appendAddedBefore(std::numeric_limits<qint64>::max());
     return merged;
 }
 
