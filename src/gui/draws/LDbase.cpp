@@ -8,7 +8,6 @@
 #include "core/common/TextFormat.h"
 #include "core/draws/DatabaseView.h"
 #include "core/help/HelpTexts.h"
-#include "gui/common/BusyCursor.h"
 #include "gui/common/Colours.h"
 #include "gui/common/Controls.h"
 #include "gui/common/GridTable.h"
@@ -365,7 +364,6 @@ void LDbase::AddRecord()
         m_services.messages.inform(EntryErrorTitle, *entry.fault);
         return;
     }
-    BusyCursor busy;
     store.AppendRecord(ParseUserDate(m_date->text(), QDate::currentDate()), entry.numbers);
     store.SetChangedFlag(true);
     ShowNewDate();
@@ -385,7 +383,6 @@ void LDbase::ReplaceRecord()
     const int record = *m_correcting;
     m_correcting.reset();
     m_newLabel->setText(QStringLiteral("New"));
-    BusyCursor busy;
     if (!store.ReplaceRecord(record, ParseUserDate(m_date->text(), QDate::currentDate()),
                              entry.numbers)) {
         // The row says "New" again and Add would append what is typed.
