@@ -306,19 +306,27 @@ double fullReaderOpenMs(const QString& path, int rounds)
     return median(ms);
 }
 
+// Shows `widget` and waits until `painted`, a part of it, has been painted: the milliseconds
+// since `timer` started. The widget is gone after.
+double msUntilPainted(const QElapsedTimer& timer, std::unique_ptr<QWidget> widget, QWidget* painted)
+{
+    PaintWatch watch(painted);
+    widget->show();
+    watch.waitForPaint();
+    const double ms = elapsedMs(timer);
+    widget.reset();
+    QCoreApplication::processEvents();
+    return ms;
+}
+
 // The database window opened on the store, from its creation until its grid is painted.
 double databaseWindowMs(SharedState& shared, Bench& bench)
 {
     QElapsedTimer timer;
     timer.start();
     auto window = std::make_unique<LDbase>(shared, bench.services);
-    PaintWatch watch(recordGridArea(*window));
-    window->show();
-    watch.waitForPaint();
-    const double ms = elapsedMs(timer);
-    window.reset();
-    QCoreApplication::processEvents();
-    return ms;
+    QWidget* grid = recordGridArea(*window);
+    return msUntilPainted(timer, std::move(window), grid);
 }
 
 // What a reference table takes over from the grid it stands beside, so that both paint the same
@@ -381,13 +389,8 @@ double bareTableMs(const QList<QStringList>& texts, const GridLook& look)
     for (int row = 0; row < texts.size(); ++row)
         for (int column = 0; column < texts[row].size(); ++column)
             table->setItem(row, column, new QTableWidgetItem(texts[row][column]));
-    PaintWatch watch(table->viewport());
-    table->show();
-    watch.waitForPaint();
-    const double ms = elapsedMs(timer);
-    table.reset();
-    QCoreApplication::processEvents();
-    return ms;
+    QWidget* cells = table->viewport();
+    return msUntilPainted(timer, std::move(table), cells);
 }
 
 // Records too many for a table of items: a bare model that formats the cells it is asked for,
@@ -419,13 +422,8 @@ double bareViewMs(const DrawRecords& records, const GridLook& look)
     auto table = std::make_unique<QTableView>();
     table->setModel(&texts);
     look.applyTo(*table);
-    PaintWatch watch(table->viewport());
-    table->show();
-    watch.waitForPaint();
-    const double ms = elapsedMs(timer);
-    table.reset();
-    QCoreApplication::processEvents();
-    return ms;
+    QWidget* cells = table->viewport();
+    return msUntilPainted(timer, std::move(table), cells);
 }
 
 Figure databaseWindowFigure(Bench& bench, int records, int rounds)
