@@ -8,6 +8,7 @@
 #include <QFile>
 
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -42,13 +43,17 @@ PersonalSettingsReadResult ReadPersonalSettings(QIODevice* device)
                 return false;
             *number = *value;
         }
-        for (QString* text : {&s.CurrencySymbol, &s.UserName}) {
+        for (const auto& [text, length] :
+             {std::pair(&s.CurrencySymbol, PersonalSettings::MaxSymbolLength),
+              std::pair(&s.UserName, PersonalSettings::MaxNameLength)}) {
             const std::optional<QString> value = reader.readText();
             if (!value)
                 return false;
-            // Held as the settings window's boxes hold it: what could not be written back or
-            // shown on one line is no part of a setting.
-            *text = FileSafeText(*value);
+            // Held as the settings window's boxes hold it: no longer than they take, and what
+            // could not be written back or shown on one line is no part of a setting. (Text read
+            // as Windows-1252 grows when written back as UTF-8: a field of any length could
+            // come back larger than a settings file is read.)
+            *text = FileSafeText(value->left(length));
         }
         return true;
     }();

@@ -11,6 +11,9 @@ class QIODevice;
 struct PersonalSettings {
     static constexpr auto FileName = "Personal.Lot";
     static constexpr qint64 MaxFileBytes = 4096;
+    // As long as the settings window's boxes hold them; far below MaxFileBytes when written back.
+    static constexpr int MaxSymbolLength = 2;
+    static constexpr int MaxNameLength = 82;
 
     int DefaultNumbersPerDraw = LotteryShape::DefaultNumbersPerDraw;
     int DefaultHighNum = LotteryShape::DefaultHighestNumber;

@@ -50,9 +50,11 @@ void ChangeFnt::buildControls()
         {"Label2", " Type in your name", {90, 2565, 3705, 285}},
     };
     static constexpr Controls::BoxRow boxes[] = {
-        {"InNumChoices", 2, {3465, 765, 330, 285}}, {"InHiNum", 2, {3465, 1215, 330, 285}},
-        {"InNumLines", 2, {3465, 1665, 330, 285}},  {"InSy", 2, {3465, 2115, 330, 285}},
-        {"InMyName", 82, {180, 2835, 3525, 285}},
+        {"InNumChoices", 2, {3465, 765, 330, 285}},
+        {"InHiNum", 2, {3465, 1215, 330, 285}},
+        {"InNumLines", 2, {3465, 1665, 330, 285}},
+        {"InSy", PersonalSettings::MaxSymbolLength, {3465, 2115, 330, 285}},
+        {"InMyName", PersonalSettings::MaxNameLength, {180, 2835, 3525, 285}},
     };
 
     setObjectName(QStringLiteral("ChangeFnt"));

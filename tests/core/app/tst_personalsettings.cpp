@@ -66,11 +66,16 @@ private Q_SLOTS:
             << 6 << 49 << 1 << " $"
             << "AnnPlayer" << true;
         QTest::newRow("unclosed quote")
-            << QByteArray("6,49,1,\" $,\"Ann\r\n") << 6 << 49 << 1 << " $,"
+            << QByteArray("6,49,1,\" $,\"Ann\r\n") << 6 << 49 << 1 << " $"
             << "" << false;
         QTest::newRow("quote in an unquoted symbol is dropped")
             << QByteArray("6,49,1,\xff\xff\xff\xff\",\"\"\r\n") << 6 << 49 << 1
-            << QString(4, QChar(0xff)) << "" << true;
+            << QString(2, QChar(0xff)) << "" << true;
+        // As the boxes hold them; a long name read as Windows-1252 would be written back larger
+        // than a settings file is read.
+        QTest::newRow("texts cut to what the boxes hold")
+            << "6,49,1,\"EUR\",\"" + QByteArray(3000, '\xe2') + "\"\r\n"
+            << 6 << 49 << 1 << "EU" << QString(82, QChar(0xe2)) << true;
         QTest::newRow("no line end") << QByteArray("7,45,2,\" $\",\"Cy\"") << 7 << 45 << 2 << " $"
                                      << "Cy" << true;
     }
