@@ -24,7 +24,8 @@ packages=(cmake g++ ninja-build qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-d
           dpkg-dev file desktop-file-utils appstream shared-mime-info)
 case "$mode" in
   test | fuzz) packages+=(clang libclang-rt-14-dev) ;;
-  bench) packages+=(python3) ;;
+  # The goals are checked on an X display of their own as well as offscreen.
+  bench) packages+=(python3 xvfb) ;;
 esac
 # The print test runs a CUPS server of its own with PDF printers.
 case "$mode" in
