@@ -12,8 +12,9 @@ DistributionModel::DistributionModel(const DrawStore& store, int first, QObject*
     for (QStringList& texts : m_texts)
         texts.resize(Columns);
     showStore();
+    // A record added or changed changes counts only; the numbers above them follow the shape.
     for (auto change : {&DrawStore::recordAppended, &DrawStore::recordReplaced})
-        connect(&store, change, this, &DistributionModel::showStore);
+        connect(&store, change, this, &DistributionModel::showCounts);
     for (auto change : {&DrawStore::storeReset, &DrawStore::shapeChanged})
         connect(&store, change, this, &DistributionModel::showStore);
 }
@@ -21,6 +22,11 @@ DistributionModel::DistributionModel(const DrawStore& store, int first, QObject*
 void DistributionModel::showStore()
 {
     show(0, DatabaseView::DistributionHeaders(m_first, m_store.shape().highestNumber));
+    showCounts();
+}
+
+void DistributionModel::showCounts()
+{
     show(1, DatabaseView::DistributionCounts(m_store.NumberCounts(), m_first));
 }
 

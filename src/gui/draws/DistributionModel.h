@@ -24,6 +24,7 @@ public:
 
 private:
     void showStore();
+    void showCounts();
     void show(int row, const QStringList& texts);
 
     const DrawStore& m_store;
