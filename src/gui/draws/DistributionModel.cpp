@@ -1,5 +1,6 @@
 #include "DistributionModel.h"
 
+#include "core/common/TextFormat.h"
 #include "core/draws/DatabaseView.h"
 #include "core/draws/DrawStore.h"
 #include "gui/common/Colours.h"
@@ -70,7 +71,8 @@ QVariant DistributionModel::data(const QModelIndex& index, int role) const
         if (index.row() == 0 || number > DrawStore::HighestNumber)
             return {};
         const int count = m_store.NumberCounts()[std::size_t(number)].count;
-        return count >= 10000 ? QVariant(QString::number(count)) : QVariant();
+        const QString exact = FormatWhole(count);
+        return CompactCount(count) != exact ? QVariant(exact) : QVariant();
     }
     case Qt::BackgroundRole:
         if (index.row() == 0)
