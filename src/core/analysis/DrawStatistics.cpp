@@ -50,7 +50,7 @@ FairnessCheck checkFairness(const QList<NumberFigures>& numbers, int draws, int 
 // How often each pair a < b was drawn together, at a * PairRow + b: rows of a power of two, so
 // that finding a pair's counter takes a shift.
 constexpr int PairRow = 64;
-static_assert(PairRow > DrawStore::HighestNumber);
+static_assert(PairRow > LotteryShape::ClassicMaxHighestNumber);
 using PairCounts = std::vector<int>;
 
 QList<PairFigures> topPairs(const PairCounts& together, int n)
@@ -146,7 +146,8 @@ private:
 DrawStatistics ComputeDrawStatistics(const DrawStore& store, int lastDraws)
 {
     DrawStatistics stats;
-    const int n = store.shape().highestNumber;
+    // Interim: larger pools are counted up to 63 until the counters take 128 numbers.
+    const int n = std::min(store.shape().highestNumber, PairRow - 1);
     const int k = store.shape().numbersPerDraw;
     const int total = std::max(store.RecCount(), 0);
     stats.lastDraws = std::max(lastDraws, 0);

@@ -9,9 +9,9 @@
 
 namespace {
 
-// The distribution block lists the numbers 1..60 (empty above the highest) in lines of cells four
-// characters wide, 18 to a line; counts of four digits or more widen every cell by what they need
-// and fit fewer to a line, so that no two counts run together.
+// The distribution block lists the numbers 1..60, or those of a larger pool, (empty above the
+// highest) in lines of cells four characters wide, 18 to a line; counts of four digits or more
+// widen every cell by what they need and fit fewer to a line, so that no two counts run together.
 constexpr int LineWidth = 72;
 
 int distributionCellWidth(const DrawStore& store)
@@ -29,7 +29,7 @@ std::vector<std::pair<QString, QString>> distribution(const DrawStore& store)
     const int width = distributionCellWidth(store);
     const int perLine = LineWidth / width;
     std::vector<std::pair<QString, QString>> lines;
-    for (int first = 1; first <= DrawStore::HighestNumber; first += perLine) {
+    for (int first = 1; first <= store.shape().countedNumbers(); first += perLine) {
         auto& [numbers, counts] = lines.emplace_back();
         for (int n = first; n < first + perLine && n <= highNum; ++n) {
             numbers += AlignedWhole(width, n);
@@ -50,7 +50,7 @@ int usableLines(int linesPerPage)
 int distributionBlockLines(const DrawStore& store)
 {
     const int perLine = LineWidth / distributionCellWidth(store);
-    return 2 + 2 + (DrawStore::HighestNumber + perLine - 1) / perLine * 3;
+    return 2 + 2 + (store.shape().countedNumbers() + perLine - 1) / perLine * 3;
 }
 
 // The block starts a page of its own when it does not fit below the last records. A page of

@@ -5,6 +5,7 @@
 
 #include <QIODevice>
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -40,12 +41,25 @@ std::optional<QByteArray> readAllBytes(QIODevice& device)
 
 struct Header {
     int recCount = 0;
+    int fields = DrawRecords::ClassicFields; // numbers on each record line
     LotteryShape shape;
     QString title;
 };
 
-// The header line: the record count, numbers per draw + 2, the highest number and the title.
-std::optional<Header> readHeader(FileFieldReader& reader)
+// The quoted title closing a header line; nothing when it is missing or too long.
+std::optional<QString> readTitle(FileFieldReader& reader)
+{
+    // The title is always written quoted; a plain field could hold a quote that no save keeps.
+    const std::optional<Cell> title = reader.readCell();
+    if (!title || !title->isText() || title->text().size() > MaxTitleLength)
+        return std::nullopt;
+    // Held as the store holds any title: without what a save could not write back.
+    return FileSafeText(title->text());
+}
+
+// The classic header line: the record count, numbers per draw + 2, the highest number and the
+// title.
+std::optional<Header> readClassicHeader(FileFieldReader& reader)
 {
     long long recCount = 0;
     long long colCount = 0;
@@ -53,23 +67,64 @@ std::optional<Header> readHeader(FileFieldReader& reader)
     // The record count outgrew the 16-bit field of the first files; the shape's fields did not.
     const bool shape = reader.readWhole(recCount) && readSmallWhole(reader, colCount)
         && readSmallWhole(reader, highNum);
-    // The title is always written quoted; a plain field could hold a quote that no save keeps.
-    const std::optional<Cell> title = shape ? reader.readCell() : std::nullopt;
-    if (!title || !title->isText() || title->text().size() > MaxTitleLength || recCount < 0
-        || recCount > MaxRecordLines || colCount < 3 || highNum < 1)
+    const std::optional<QString> title = shape ? readTitle(reader) : std::nullopt;
+    if (!title || recCount < 0 || recCount > MaxRecordLines || colCount < 3 || highNum < 1)
         return std::nullopt;
-    // Held as the store holds any title: without what a save could not write back.
-    return Header {int(recCount), {int(colCount) - 2, int(highNum)}, FileSafeText(title->text())};
+    // A classic record line holds ten numbers, whatever the header says.
+    const int numbers = std::min(int(colCount) - 2, DrawRecords::ClassicFields);
+    return Header {int(recCount), DrawRecords::ClassicFields, {numbers, int(highNum)}, *title};
 }
 
-// The fields of a record line: its number, its date and the ten numbers.
-constexpr int LineFields = DrawRecords::ClassicFields + 2;
-using LineNumbers = std::array<std::int16_t, DrawRecords::ClassicFields>;
-
-// Record `recordNumber`: its number, date and ten numbers.
-ReadError readRecord(FileFieldReader& reader, int recordNumber, LineNumbers& numbers, QDate& date)
+// Whether the header line is one of the extended form: its first field is the form's mark.
+bool isExtendedHeader(const FileFieldReader& reader)
 {
-    for (int j = 0; j < LineFields; ++j) {
+    FileFieldReader probe = reader;
+    const std::optional<Cell> mark = probe.readCell();
+    return mark && mark->isText() && mark->text() == QLatin1String(ExtendedMark);
+}
+
+// The extended header line, after its mark: the form, the record count, the fields of a record
+// line, the shape and the title. Every value must be one the program writes.
+std::optional<Header> readExtendedHeader(FileFieldReader& reader, ReadError& error)
+{
+    reader.readCell();
+    long long values[8] {};
+    for (long long& value : values)
+        if (!reader.readWhole(value))
+            return std::nullopt;
+    const auto [form, recCount, fields, k, n, extra, lowest, highest] = values;
+    if (form != ExtendedForm) {
+        if (form > ExtendedForm)
+            error = ReadError::NewerForm;
+        return std::nullopt;
+    }
+    LotteryShape shape {int(std::clamp<long long>(k, 0, 1000)),
+                        int(std::clamp<long long>(n, 0, 1000))};
+    shape.extraNumbers = int(std::clamp<long long>(extra, 0, 1000));
+    const bool mainPool = lowest == 0 && highest == 0;
+    if (!mainPool) {
+        shape.extraPool = LotteryShape::ExtraPool::Own;
+        shape.extraLowest = int(std::clamp<long long>(lowest, -1, 1000));
+        shape.extraHighest = int(std::clamp<long long>(highest, -1, 1000));
+    }
+    const std::optional<QString> title = readTitle(reader);
+    if (!title || recCount < 0 || recCount > MaxRecordLines || shape.clamped() != shape
+        || shape.numbersPerDraw != k || shape.highestNumber != n || shape.extraNumbers != extra
+        || (shape.extraNumbers == 0 && !mainPool) || fields < shape.drawnNumbers()
+        || fields < DrawRecords::ClassicFields || fields > LotteryShape::MaxDrawnNumbers)
+        return std::nullopt;
+    return Header {int(recCount), int(fields), shape, *title};
+}
+
+// The numbers of a record line, as many as the header says.
+using LineNumbers = std::array<std::int16_t, LotteryShape::MaxDrawnNumbers>;
+
+// Record `recordNumber`: its number, date and `fields` numbers.
+ReadError readRecord(FileFieldReader& reader, int recordNumber, std::span<std::int16_t> numbers,
+                     QDate& date)
+{
+    const int lineFields = int(numbers.size()) + 2;
+    for (int j = 0; j < lineFields; ++j) {
         long long value = 0;
         // A date the date boxes and this writer could not hold again is no draw date.
         const bool read = j == 0 ? reader.readWhole(value)
@@ -96,7 +151,8 @@ bool isDigit(char c)
 // end, every number plain digits: read in one pass, with the checks readRecord makes. The bytes it
 // took, or 0 for a line of any other form (blanks, signs, another date form, a fault), which the
 // full reader then reads from its start.
-qsizetype readWrittenLine(QByteArrayView line, int recordNumber, LineNumbers& numbers, QDate& date)
+qsizetype readWrittenLine(QByteArrayView line, int recordNumber, std::span<std::int16_t> numbers,
+                          QDate& date)
 {
     const char* p = line.data();
     const char* const end = p + line.size();
@@ -162,25 +218,31 @@ ReadResult failed(ReadError error)
 
 } // namespace
 
-ReadResult Read(QIODevice& device, LineReading lines)
+ReadResult Read(QIODevice& device, LineReading lines, Forms forms)
 {
     const std::optional<QByteArray> bytes = readAllBytes(device);
     if (!bytes)
         return failed(ReadError::Unreadable);
     FileFieldReader reader(*bytes);
 
-    const std::optional<Header> header = readHeader(reader);
+    ReadError headerError = ReadError::BadHeader;
+    const std::optional<Header> header
+        = forms == Forms::ClassicAndExtended && isExtendedHeader(reader)
+        ? readExtendedHeader(reader, headerError)
+        : readClassicHeader(reader);
     if (!header)
-        return failed(ReadError::BadHeader);
+        return failed(headerError);
 
     ReadResult result;
     result.content.shape = header->shape;
     result.content.title = header->title;
     DrawRecords& records = result.content.records;
+    records = DrawRecords(header->fields);
     records.reserve(header->recCount);
     const bool quick = lines == LineReading::QuickWhereWritten;
     for (int i = 1; i <= header->recCount; ++i) {
-        LineNumbers numbers {};
+        LineNumbers line {};
+        const std::span<std::int16_t> numbers(line.data(), std::size_t(header->fields));
         QDate date;
         if (quick) {
             if (const qsizetype taken = readWrittenLine(reader.rest(), i, numbers, date);
@@ -230,10 +292,24 @@ void appendDate(QByteArray& bytes, const QDate& date)
 std::optional<QByteArray> bytesOf(const LotteryShape& shape, const QString& title,
                                   const DrawRecords& records)
 {
+    const bool extended = NeedsExtendedForm(shape, records);
+    const int fields = extended ? records.fields() : DrawRecords::ClassicFields;
     FileFieldWriter header;
-    header.addNumber(records.size());
-    header.addNumber(shape.numbersPerDraw + 2);
-    header.addNumber(shape.highestNumber);
+    if (extended) {
+        header.addText(QLatin1String(ExtendedMark));
+        header.addNumber(ExtendedForm);
+        header.addNumber(records.size());
+        header.addNumber(fields);
+        header.addNumber(shape.numbersPerDraw);
+        header.addNumber(shape.highestNumber);
+        header.addNumber(shape.extraNumbers);
+        header.addNumber(shape.hasOwnPool() ? shape.extraLowest : 0);
+        header.addNumber(shape.hasOwnPool() ? shape.extraHighest : 0);
+    } else {
+        header.addNumber(records.size());
+        header.addNumber(shape.numbersPerDraw + 2);
+        header.addNumber(shape.highestNumber);
+    }
     header.addText(title);
     header.endLine();
     // The record lines are plain ASCII, written straight as bytes: a million of them go through
@@ -247,7 +323,7 @@ std::optional<QByteArray> bytesOf(const LotteryShape& shape, const QString& titl
         appendWhole(bytes, i);
         bytes.append(',');
         appendDate(bytes, date);
-        for (const std::int16_t number : records.numbers(i)) {
+        for (const std::int16_t number : records.numbers(i).first(std::size_t(fields))) {
             bytes.append(',');
             appendWhole(bytes, number);
         }
@@ -257,6 +333,18 @@ std::optional<QByteArray> bytesOf(const LotteryShape& shape, const QString& titl
 }
 
 } // namespace
+
+bool NeedsExtendedForm(const LotteryShape& shape, const DrawRecords& records)
+{
+    if (!shape.isClassic())
+        return true;
+    for (int i = 1; i <= records.size() && records.fields() > DrawRecords::ClassicFields; ++i) {
+        const auto beyond = records.numbers(i).subspan(DrawRecords::ClassicFields);
+        if (std::any_of(beyond.begin(), beyond.end(), [](std::int16_t n) { return n != 0; }))
+            return true;
+    }
+    return false;
+}
 
 std::optional<QByteArray> Bytes(const Content& content)
 {

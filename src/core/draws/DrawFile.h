@@ -12,6 +12,15 @@ class QIODevice;
 // title) and one line of twelve fields per record, comma-separated and ended by CR LF. Blank lines
 // and an end-of-file mark may follow the records; anything else would be lost by the next save,
 // so it makes the file unreadable.
+//
+// Shapes beyond the classic ones (more than ten numbers, numbers above 60, extra numbers) are
+// written in the extended form of the same text: its header begins with the quoted mark
+// "Numerion draws" and the form's number, where the classic header has its record count, so that
+// a reader of the classic form refuses the file at its first field instead of misreading it:
+//   "Numerion draws",2,<records>,<fields>,<numbers per draw>,<highest>,<extra>,<L>,<M>,"title"
+// <fields> is how many numbers each record line holds (the main numbers, then the extra ones,
+// then spare fields); <L>,<M> is the extra numbers' own pool, or 0,0 when they are drawn from the
+// main pool. A record line is its number, its date and <fields> numbers.
 namespace DrawFile {
 
 // More than this is no draw file: the longest record line the program writes has 92 bytes, so the
@@ -21,10 +30,12 @@ constexpr int MaxRecordLines = DrawStore::MaxLoadedRecords;
 // Far beyond any title typed in the program, and short enough that whatever is read can be
 // written back within MaxFileBytes, whichever encoding it was read in.
 constexpr qsizetype MaxTitleLength = 1024;
+constexpr int ExtendedForm = 2;
+inline constexpr char ExtendedMark[] = "Numerion draws";
 
 struct Content {
     // As the header announces it: numbers per draw (its field less the record number and the
-    // date) and the highest number, whatever their size.
+    // date) and the highest number, whatever their size; the extra numbers in the extended form.
     LotteryShape shape;
     QString title; // without control characters, double quotes and byte-order marks
     DrawRecords records;
@@ -41,6 +52,7 @@ enum class ReadError {
     BadDate, // a date field that is not a #date# of a year 1000..9999
     BadNumber, // a number field that is not a whole number
     ContentAfterRecords, // a field after the last record the header announced
+    NewerForm, // the extended form's number is one this program does not know
 };
 
 struct ReadResult {
@@ -53,7 +65,15 @@ struct ReadResult {
 // reader gives the same result, only slower.
 enum class LineReading { QuickWhereWritten, FullReaderOnly };
 
-ReadResult Read(QIODevice& device, LineReading lines = LineReading::QuickWhereWritten);
+// Which forms a reader knows: the program reads both; ClassicOnly reads as the classic readers
+// do, which refuse every file of the extended form.
+enum class Forms { ClassicAndExtended, ClassicOnly };
+
+ReadResult Read(QIODevice& device, LineReading lines = LineReading::QuickWhereWritten,
+                Forms forms = Forms::ClassicAndExtended);
+// Whether the store's draws need the extended form: a shape beyond the classic ones, or numbers
+// in fields beyond the classic ten.
+bool NeedsExtendedForm(const LotteryShape& shape, const DrawRecords& records);
 
 enum class WriteError {
     None,

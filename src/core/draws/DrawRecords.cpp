@@ -41,3 +41,15 @@ void DrawRecords::clear()
     m_days.clear();
     m_numbers.clear();
 }
+
+void DrawRecords::widen(int fields)
+{
+    if (fields <= m_fields)
+        return;
+    std::vector<std::int16_t> wider(m_days.size() * std::size_t(fields), 0);
+    for (std::size_t record = 0; record < m_days.size(); ++record)
+        std::copy_n(m_numbers.begin() + std::ptrdiff_t(record * std::size_t(m_fields)), m_fields,
+                    wider.begin() + std::ptrdiff_t(record * std::size_t(fields)));
+    m_numbers = std::move(wider);
+    m_fields = fields;
+}

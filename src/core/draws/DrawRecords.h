@@ -37,6 +37,9 @@ public:
     // Overwrites the date and the first numbers.size() fields of record `record`.
     void replace(int record, const QDate& date, std::span<const int> numbers);
     void clear();
+    // Gives every record `fields` number fields when it has fewer, the new ones 0; never fewer:
+    // a shape narrowed by a slip of the keyboard loses no number.
+    void widen(int fields);
 
     bool operator==(const DrawRecords&) const = default;
 

@@ -12,6 +12,7 @@ void DrawStore::Reset()
 {
     m_records.clear();
     m_numberCounts = {};
+    m_extraCounts = {};
     const bool titled = !m_title.isEmpty();
     m_title.clear();
     m_fileDisplayName.clear();
@@ -25,7 +26,7 @@ bool DrawStore::AppendRecord(const QDate& date, std::span<const int> numbers)
     if (RecCount() >= MaxRecords)
         return false;
     m_records.append(date,
-                     numbers.first(std::min(numbers.size(), std::size_t(m_shape.numbersPerDraw))));
+                     numbers.first(std::min(numbers.size(), std::size_t(m_shape.drawnNumbers()))));
     count(RecCount(), +1);
     Q_EMIT recordAppended(RecCount());
     return true;
@@ -37,7 +38,7 @@ bool DrawStore::ReplaceRecord(int record, const QDate& date, std::span<const int
         return false;
     count(record, -1);
     m_records.replace(record, date,
-                      numbers.first(std::min(numbers.size(), std::size_t(m_shape.numbersPerDraw))));
+                      numbers.first(std::min(numbers.size(), std::size_t(m_shape.drawnNumbers()))));
     count(record, +1);
     Q_EMIT recordReplaced(record);
     return true;
@@ -48,10 +49,11 @@ bool DrawStore::Load(const LotteryShape& shape, const QString& title, DrawRecord
     if (records.size() > MaxLoadedRecords)
         return false;
     m_records = std::move(records);
-    CountNumbers();
     const LotteryShape taken = shape.clamped();
     const bool reshaped = taken != m_shape;
     m_shape = taken;
+    m_records.widen(m_shape.drawnNumbers());
+    CountNumbers();
     m_title = FileSafeText(title);
     Q_EMIT storeReset();
     if (reshaped)
@@ -65,7 +67,14 @@ void DrawStore::setShape(const LotteryShape& shape)
     const LotteryShape taken = shape.clamped();
     if (taken == m_shape)
         return;
+    // Which fields hold extra numbers, and which extra numbers count, follow the shape.
+    const bool recount = taken.numbersPerDraw != m_shape.numbersPerDraw
+        || taken.extraNumbers != m_shape.extraNumbers || taken.extraMin() != m_shape.extraMin()
+        || taken.extraMax() != m_shape.extraMax();
     m_shape = taken;
+    m_records.widen(m_shape.drawnNumbers());
+    if (recount)
+        CountNumbers();
     Q_EMIT shapeChanged();
 }
 
@@ -78,21 +87,38 @@ void DrawStore::SetTitle(const QString& title)
     Q_EMIT titleChanged();
 }
 
+namespace {
+
+void countIn(NumberTable& table, int number, int step)
+{
+    NumberCount& entry = table[std::size_t(number)];
+    entry.count += step;
+    entry.number = entry.count > 0 ? number : 0;
+}
+
+} // namespace
+
 void DrawStore::count(int record, int step)
 {
-    for (const std::int16_t number : m_records.numbers(record)) {
-        // Only 1..60 match; spare zeros and stray values are not counted.
-        if (number < 1 || number > HighestNumber)
-            continue;
-        NumberCount& entry = m_numberCounts[std::size_t(number)];
-        entry.count += step;
-        entry.number = entry.count > 0 ? number : 0;
+    const std::span<const std::int16_t> fields = m_records.numbers(record);
+    const int firstExtra = m_shape.numbersPerDraw;
+    const int afterExtra = firstExtra + m_shape.extraNumbers;
+    for (int field = 0; field < int(fields.size()); ++field) {
+        const int number = fields[std::size_t(field)];
+        if (field >= firstExtra && field < afterExtra) {
+            if (number >= m_shape.extraMin() && number <= m_shape.extraMax())
+                countIn(m_extraCounts, number, step);
+        } else if (number >= 1 && number <= HighestNumber) {
+            // Spare zeros and stray values are not counted.
+            countIn(m_numberCounts, number, step);
+        }
     }
 }
 
 void DrawStore::CountNumbers()
 {
     m_numberCounts = {};
+    m_extraCounts = {};
     for (int record = 1; record <= RecCount(); ++record)
         count(record, +1);
 }

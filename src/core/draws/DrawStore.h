@@ -19,7 +19,8 @@ struct NumberCount {
     bool operator==(const NumberCount&) const = default;
 };
 
-// One row per number 0..60, as the counts and the ranking use it; row 0 stays empty.
+// One row per number 0..99, as the counts and the ranking use it; row 0 stays empty, but for the
+// extra numbers of an own pool that starts at 0.
 using NumberTable = std::array<NumberCount, LotteryShape::MaxHighestNumber + 1>;
 
 // The one in-memory database of winning draws: the lottery's shape and title, the records, and
@@ -39,8 +40,8 @@ public:
 
     // Empties the records, counts and title; the shape and the changed flag stay.
     void Reset();
-    // Adds a record of already checked numbers (numbersPerDraw of them); false when the store is
-    // full.
+    // Adds a record of already checked numbers (the main numbers, then the extra ones); false
+    // when the store is full.
     bool AppendRecord(const QDate& date, std::span<const int> numbers);
     // Overwrites the date and numbers of record `record` (1..RecCount); the spare fields stay.
     bool ReplaceRecord(int record, const QDate& date, std::span<const int> numbers);
@@ -50,12 +51,13 @@ public:
 
     int RecCount() const { return m_records.size(); }
     const DrawRecords& records() const { return m_records; }
-    // Record `record` (1..RecCount): its date and the number in field `field` (0..9).
+    // Record `record` (1..RecCount): its date and the number in field `field` (0..9, or up to
+    // the shape's main and extra numbers): the main numbers come first, then the extra ones.
     QDate date(int record) const { return m_records.date(record); }
     int number(int record, int field) const { return m_records.number(record, field); }
 
     LotteryShape shape() const { return m_shape; }
-    // Takes the shape cut to the program's limits.
+    // Takes the shape cut to the program's limits; the records gain the fields it needs.
     void setShape(const LotteryShape& shape);
 
     QString Title() const { return m_title; }
@@ -66,9 +68,12 @@ public:
     bool ChangedFlag() const { return m_changedFlag; }
     void SetChangedFlag(bool changed) { m_changedFlag = changed; }
 
-    // How often each number 1..60 occurs in the number fields of the records (all ten fields,
-    // whatever the shape; 0 and values above 60 never count).
+    // How often each number 1..99 occurs in the number fields of the records (every field but
+    // the extra numbers', whatever the shape; 0 and values above 99 never count).
     const NumberTable& NumberCounts() const { return m_numberCounts; }
+    // How often each extra number occurs, counted apart from the main numbers: values within
+    // the extra numbers' range only. All zero when the shape has none.
+    const NumberTable& ExtraCounts() const { return m_extraCounts; }
 
 Q_SIGNALS:
     // Record `record`, the last, was added.
@@ -86,6 +91,7 @@ private:
 
     DrawRecords m_records;
     NumberTable m_numberCounts {};
+    NumberTable m_extraCounts {};
     LotteryShape m_shape;
     QString m_title;
     QString m_fileDisplayName;

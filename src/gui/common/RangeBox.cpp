@@ -13,13 +13,13 @@
 RangeBox::Range RangeBox::numbersPerDraw()
 {
     return {LotteryShape::MinNumbersPerDraw, LotteryShape::MaxNumbersPerDraw,
-            QStringLiteral(" Must be from 1 to 10")};
+            QStringLiteral(" Must be from 1 to %1").arg(LotteryShape::MaxNumbersPerDraw)};
 }
 
 RangeBox::Range RangeBox::highestNumber()
 {
     return {LotteryShape::MinHighestNumber, LotteryShape::MaxHighestNumber,
-            QStringLiteral(" Must be from 1 to 60")};
+            QStringLiteral(" Must be from 1 to %1").arg(LotteryShape::MaxHighestNumber)};
 }
 
 RangeBox::Range RangeBox::entryForms(const QString& message)

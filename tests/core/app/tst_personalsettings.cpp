@@ -35,10 +35,10 @@ private Q_SLOTS:
         QTest::newRow("zeros") << QByteArray("0,0,0,\" $\",\"\"\r\n") << 6 << 49 << 1 << " $"
                                << "" << true;
         QTest::newRow("above range")
-            << QByteArray("11,61,11,\" $\",\"\"\r\n") << 6 << 49 << 1 << " $"
+            << QByteArray("21,100,11,\" $\",\"\"\r\n") << 6 << 49 << 1 << " $"
             << "" << true;
         QTest::newRow("upper limits")
-            << QByteArray("10,60,10,\" $\",\"\"\r\n") << 10 << 60 << 10 << " $"
+            << QByteArray("20,99,10,\" $\",\"\"\r\n") << 20 << 99 << 10 << " $"
             << "" << true;
         QTest::newRow("empty symbol")
             << QByteArray("6,49,1,\"\",\"Bo\"\r\n") << 6 << 49 << 1 << " $"

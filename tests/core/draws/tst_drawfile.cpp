@@ -19,12 +19,31 @@ namespace {
 
 DrawFile::ReadResult readBytes(const QByteArray& bytes,
                                DrawFile::LineReading lines
-                               = DrawFile::LineReading::QuickWhereWritten)
+                               = DrawFile::LineReading::QuickWhereWritten,
+                               DrawFile::Forms forms = DrawFile::Forms::ClassicAndExtended)
 {
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
-    return DrawFile::Read(buffer, lines);
+    return DrawFile::Read(buffer, lines, forms);
+}
+
+// A shape of each kind in turn: classic, more or larger numbers, a bonus from the main pool, an
+// own pool from 0 or 1.
+LotteryShape randomShape(QRandomGenerator& random, int round)
+{
+    const bool classic = round % 4 == 0;
+    LotteryShape shape {random.bounded(1, classic ? 11 : 21),
+                        random.bounded(1, classic ? 61 : 100)};
+    if (round % 4 >= 2) {
+        shape.extraNumbers = random.bounded(1, 3);
+        if (round % 4 == 3) {
+            shape.extraPool = LotteryShape::ExtraPool::Own;
+            shape.extraLowest = random.bounded(2);
+            shape.extraHighest = random.bounded(shape.extraLowest + 1, 51);
+        }
+    }
+    return shape.clamped();
 }
 
 DrawFile::Content weeklySix()
@@ -113,7 +132,9 @@ private Q_SLOTS:
         QRandomGenerator random(2026);
         for (int round = 0; round < 300; ++round) {
             DrawFile::Content content;
-            content.shape = {random.bounded(1, 11), random.bounded(1, 61)};
+            content.shape = randomShape(random, round);
+            content.records
+                = DrawRecords(std::max(DrawRecords::ClassicFields, content.shape.drawnNumbers()));
             content.title = FileSafeText(round == 1 ? QStringLiteral("\uFEFF\"Weekly\"\r\nSix\t")
                                                     : randomTitle(random));
             // Round 0 is a whole history: one record short of the most the window adds.
@@ -122,6 +143,9 @@ private Q_SLOTS:
                 QList<int> numbers;
                 for (int k = 0; k < content.shape.numbersPerDraw; ++k)
                     numbers.append(random.bounded(1, content.shape.highestNumber + 1));
+                for (int e = 0; e < content.shape.extraNumbers; ++e)
+                    numbers.append(
+                        random.bounded(content.shape.extraMin(), content.shape.extraMax() + 1));
                 const QDate date = QDate(1000, 1, 1).addDays(random.bounded(3287181));
                 content.records.append(date, numbers);
             }
@@ -130,6 +154,15 @@ private Q_SLOTS:
             const DrawFile::ReadResult read = readBytes(bytes);
             QCOMPARE(std::pair(round, read.error), std::pair(round, DrawFile::ReadError::None));
             QVERIFY2(read.content == content, qPrintable(QString::number(round)));
+            // A reader of the classic form reads the classic shapes alike and refuses every
+            // other at its header, never misreading it.
+            const DrawFile::ReadResult classic = readBytes(
+                bytes, DrawFile::LineReading::QuickWhereWritten, DrawFile::Forms::ClassicOnly);
+            if (content.shape.isClassic())
+                QVERIFY2(classic.content == content, qPrintable(QString::number(round)));
+            else
+                QCOMPARE(std::pair(round, classic.error),
+                         std::pair(round, DrawFile::ReadError::BadHeader));
 
             // What was opened is saved again byte for byte.
             DrawStore reopened;
@@ -137,7 +170,7 @@ private Q_SLOTS:
             QCOMPARE(DrawFile::Bytes(reopened).value(), bytes);
 
             // ... and with a draw added, opened again as it is held.
-            const std::vector<int> next(std::size_t(reopened.shape().numbersPerDraw), 1);
+            const std::vector<int> next(std::size_t(reopened.shape().drawnNumbers()), 1);
             QVERIFY(reopened.AppendRecord(QDate(2026, 12, 5), next));
             const DrawFile::ReadResult added = readBytes(DrawFile::Bytes(reopened).value());
             QVERIFY2(added.content.records == reopened.records(),
@@ -284,6 +317,20 @@ private Q_SLOTS:
             << QByteArray("0,8,49,\"\"\r\n" + record) << E::ContentAfterRecords;
         QTest::newRow("text after the end-of-file mark")
             << QByteArray("1,8,49,\"\"\r\n" + record + "\x1a\r\nx") << E::ContentAfterRecords;
+        const QByteArray mark = "\"Numerion draws\",";
+        const QByteArray bonusRecord = "1,#1996-09-07#,3,11,23,30,42,49,7,0,0,0\r\n";
+        QTest::newRow("a newer form")
+            << mark + "3,1,10,6,49,1,0,0,\"\"\r\n" + bonusRecord << E::NewerForm;
+        QTest::newRow("an extended header of the classic form")
+            << mark + "1,1,10,6,49,1,0,0,\"\"\r\n" + bonusRecord << E::BadHeader;
+        QTest::newRow("fewer fields than numbers")
+            << mark + "2,1,10,10,49,1,0,0,\"\"\r\n" + bonusRecord << E::BadHeader;
+        QTest::newRow("own pool beyond 50")
+            << mark + "2,1,10,6,49,1,1,51,\"\"\r\n" + bonusRecord << E::BadHeader;
+        QTest::newRow("a pool without extra numbers")
+            << mark + "2,1,10,6,49,0,1,10,\"\"\r\n" + bonusRecord << E::BadHeader;
+        QTest::newRow("extended record cut short")
+            << mark + "2,1,12,12,80,0,0,0,\"\"\r\n" + bonusRecord << E::MissingField;
         QTest::newRow("oversized file")
             << QByteArray("0,8,49,\"" + QByteArray(DrawFile::MaxFileBytes, 'x') + "\"\r\n")
             << E::Unreadable;
@@ -337,12 +384,13 @@ private Q_SLOTS:
     void takesShapesBeyondTheLimits()
     {
         // The file says what it says; the store cuts it to what the windows show.
-        const DrawFile::ReadResult read = readBytes("0,14,75,\"Big\"\r\n");
+        // A classic record line holds ten numbers, whatever the header says.
+        const DrawFile::ReadResult read = readBytes("0,14,175,\"Big\"\r\n");
         QCOMPARE(read.error, DrawFile::ReadError::None);
-        QCOMPARE(read.content.shape, (LotteryShape {12, 75}));
+        QCOMPARE(read.content.shape, (LotteryShape {10, 175}));
         DrawStore store;
         QVERIFY(store.Load(read.content.shape, read.content.title, read.content.records));
-        QCOMPARE(store.shape(), (LotteryShape {10, 60}));
+        QCOMPARE(store.shape(), (LotteryShape {10, 99}));
     }
 
     void reportsAFailingDevice()

@@ -75,9 +75,9 @@ private Q_SLOTS:
         store.Reset();
         QCOMPARE(reset.size(), 1);
         QCOMPARE(store.NumberCounts()[9].count, 0);
-        store.setShape({70, 70}); // cut to the limits
+        store.setShape({70, 170}); // cut to the limits
         QCOMPARE(reshaped.size(), 1);
-        QCOMPARE(store.shape(), (LotteryShape {10, 60}));
+        QCOMPARE(store.shape(), (LotteryShape {20, 99}));
     }
 
     void storeHoldsAtMostMaxRecords()

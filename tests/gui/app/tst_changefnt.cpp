@@ -48,12 +48,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("shown");
         QTest::newRow("0 as highest number") << "InHiNum"
                                              << "0"
-                                             << " Must be from 1 to 60"
-                                             << "60";
+                                             << " Must be from 1 to 99"
+                                             << "99";
         QTest::newRow("empty counts as 0") << "InNumChoices"
                                            << ""
-                                           << " Must be from 1 to 10"
-                                           << "10";
+                                           << " Must be from 1 to 20"
+                                           << "20";
         QTest::newRow("11 entry forms") << "InNumLines"
                                         << "11"
                                         << " Must be from 1 to 10"

@@ -282,12 +282,12 @@ private Q_SLOTS:
         startProgram();
         m_fixture->writeProgramFile(QStringLiteral("Big.lto"),
                                     "1,8,105,\"Big\"\r\n"
-                                    "1,#1996-09-07#,3,11,23,30,42,75,0,0,0,0\r\n");
+                                    "1,#1996-09-07#,3,11,23,30,42,175,0,0,0,0\r\n");
         m_fixture->fileDialogs.answers = {m_fixture->programPath(QStringLiteral("Big.lto"))};
         click(menu(), "LoadFile");
-        QCOMPARE(control<QLineEdit>(database(), "HighNum")->text(), QStringLiteral("60"));
-        QCOMPARE(state().Store.shape().highestNumber, 60);
-        QCOMPARE(state().Store.number(1, 5), 75);
+        QCOMPARE(control<QLineEdit>(database(), "HighNum")->text(), QStringLiteral("99"));
+        QCOMPARE(state().Store.shape().highestNumber, 99);
+        QCOMPARE(state().Store.number(1, 5), 175);
         QVERIFY(m_fixture->messages.boxes.isEmpty());
     }
 

@@ -376,14 +376,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("shown");
         QTest::newRow("empty numbers per draw") << QByteArray("NumCol") << ""
-                                                << " Must be from 1 to 10"
+                                                << " Must be from 1 to 20"
                                                 << " 6";
-        QTest::newRow("11 numbers per draw") << QByteArray("NumCol") << "11"
-                                             << " Must be from 1 to 10"
+        QTest::newRow("21 numbers per draw") << QByteArray("NumCol") << "21"
+                                             << " Must be from 1 to 20"
                                              << " 6";
-        QTest::newRow("61 highest") << QByteArray("HighNum") << "61"
-                                    << " Must be from 1 to 60"
-                                    << "49";
+        QTest::newRow("0 highest") << QByteArray("HighNum") << "0"
+                                   << " Must be from 1 to 99"
+                                   << "49";
     }
     void shapeBoxRanges()
     {

@@ -1,0 +1,66 @@
+#include "LotteryShape.h"
+
+QString ShapeName(const LotteryShape& shape)
+{
+    QString name = QStringLiteral("%1 of %2").arg(shape.numbersPerDraw).arg(shape.highestNumber);
+    if (shape.extraNumbers == 0)
+        return name;
+    if (!shape.hasOwnPool())
+        return name
+            + (shape.extraNumbers == 1 ? QStringLiteral(" + bonus")
+                                       : QStringLiteral(" + %1 bonus").arg(shape.extraNumbers));
+    const QString pool = shape.extraLowest == 1
+        ? QString::number(shape.extraHighest)
+        : QStringLiteral("%1-%2").arg(shape.extraLowest).arg(shape.extraHighest);
+    return name + QStringLiteral(" + %1 of %2").arg(shape.extraNumbers).arg(pool);
+}
+
+namespace {
+
+LotteryShape withBonus(int k, int n, int extra = 1)
+{
+    LotteryShape shape {k, n};
+    shape.extraNumbers = extra;
+    return shape;
+}
+
+LotteryShape withOwnPool(int k, int n, int extra, int lowest, int highest)
+{
+    LotteryShape shape {k, n};
+    shape.extraNumbers = extra;
+    shape.extraPool = LotteryShape::ExtraPool::Own;
+    shape.extraLowest = lowest;
+    shape.extraHighest = highest;
+    return shape;
+}
+
+} // namespace
+
+const std::vector<CommonShape>& CommonShapes()
+{
+    static const std::vector<CommonShape> shapes = [] {
+        const std::vector<LotteryShape> list {
+            {6, 49},
+            {6, 45},
+            {7, 35},
+            {5, 90},
+            {6, 90},
+            {20, 80},
+            withBonus(6, 49),
+            withBonus(6, 59),
+            withBonus(6, 45, 2),
+            withBonus(7, 50),
+            withBonus(6, 90),
+            withOwnPool(6, 49, 1, 0, 9),
+            withOwnPool(5, 69, 1, 1, 26),
+            withOwnPool(5, 70, 1, 1, 25),
+            withOwnPool(5, 50, 2, 1, 12),
+            withOwnPool(5, 50, 2, 1, 10),
+        };
+        std::vector<CommonShape> named;
+        for (const LotteryShape& shape : list)
+            named.push_back({ShapeName(shape), shape});
+        return named;
+    }();
+    return shapes;
+}
