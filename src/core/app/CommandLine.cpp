@@ -71,11 +71,12 @@ struct Options {
     QCommandLineOption newest;
     QCommandLineOption columns;
     QCommandLineOption dateColumn;
+    QCommandLineOption exportDraws;
 
     QList<const QCommandLineOption*> all() const
     {
-        return {&help,  &version, &quitAfterShow, &import, &numbers, &highest,   &output,
-                &addTo, &title,   &dates,         &newest, &columns, &dateColumn};
+        return {&help,  &version, &quitAfterShow, &import, &numbers, &highest,    &output,
+                &addTo, &title,   &dates,         &newest, &columns, &dateColumn, &exportDraws};
     }
 };
 
@@ -110,7 +111,7 @@ Options declareOptions()
         .output = valueOption(
             "output",
             QStringLiteral(
-                "With --import: the draw database (.lto) to write; a file of that name is replaced only once the new one is complete. It cannot be the history itself."),
+                "With --import: the draw database (.lto) to write; with --export: the CSV file to write. A file of that name is replaced only once the new one is complete. It cannot be the file read."),
             "file"),
         .addTo = valueOption(
             "add-to",
@@ -141,6 +142,11 @@ Options declareOptions()
         .dateColumn = valueOption(
             "date-column",
             QStringLiteral("With --import: the column that holds the date, counted from 1."), "n"),
+        .exportDraws = valueOption(
+            "export",
+            QStringLiteral(
+                "Writes the draws of the draw database <file> (.lto) as CSV to the file given by --output, without a window: a header line, then one line per draw, oldest first, with the ISO date, the main numbers and the extra numbers."),
+            "file"),
     };
 }
 
@@ -250,6 +256,26 @@ QString readImportRequest(const QCommandLineParser& parser, const Options& optio
     return {};
 }
 
+// Fills `request` from the options of --export; what is wrong with them, or nothing.
+QString readExportRequest(const QCommandLineParser& parser, const Options& options,
+                          CommandLine::ExportRequest& request)
+{
+    for (const QCommandLineOption* option :
+         {&options.numbers, &options.highest, &options.addTo, &options.title, &options.dates,
+          &options.newest, &options.columns, &options.dateColumn})
+        if (parser.isSet(*option))
+            return QStringLiteral("--%1 is only for --import.").arg(option->names().constFirst());
+    if (!parser.positionalArguments().isEmpty())
+        return QStringLiteral("--export opens no file: write to the one --output names.");
+    if (!parser.isSet(options.output))
+        return QStringLiteral("--export needs --output.");
+    request.drawFile = parser.value(options.exportDraws);
+    request.output = parser.value(options.output);
+    if (request.drawFile.isEmpty() || request.output.isEmpty())
+        return QStringLiteral("the file name is empty.");
+    return {};
+}
+
 // Without --import: no option of --import, and at most one file to open.
 QString readRun(const QCommandLineParser& parser, const Options& options, QString& file)
 {
@@ -312,6 +338,15 @@ CommandLine ParseCommandLine(const QStringList& allArguments)
         return result;
     }
     result.quitAfterShow = parser.isSet(options.quitAfterShow);
+    if (parser.isSet(options.import) && parser.isSet(options.exportDraws))
+        return fail(QStringLiteral("--import and --export cannot be given together."));
+    if (parser.isSet(options.exportDraws)) {
+        if (const QString wrong = readExportRequest(parser, options, result.exportDraws);
+            !wrong.isEmpty())
+            return fail(wrong);
+        result.action = CommandLine::Action::Export;
+        return result;
+    }
     if (parser.isSet(options.import)) {
         if (const QString wrong = readImportRequest(parser, options, result.import);
             !wrong.isEmpty())

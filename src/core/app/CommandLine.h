@@ -12,6 +12,7 @@ struct CommandLine {
     enum class Action {
         Run, // start the program, opening `file` when one was given
         Import, // convert a draw history to a draw file as `import` says, without a window
+        Export, // write the draws of a draw file as CSV as `exportDraws` says, without a window
         ShowHelp, // print `text` (the usage) and end
         ShowVersion, // print `text` (the version) and end
         Fail, // print `text` (what is wrong and where to find help) and end with an error
@@ -33,6 +34,12 @@ struct CommandLine {
         const QString& destination() const { return output.isEmpty() ? addTo : output; }
     };
 
+    // --export FILE.lto --output DRAWS.csv
+    struct ExportRequest {
+        QString drawFile;
+        QString output;
+    };
+
     Action action = Action::Run;
     QString program; // the program's name, for messages
     QString file;
@@ -40,6 +47,7 @@ struct CommandLine {
     // that its start-up can be timed as a whole process.
     bool quitAfterShow = false;
     ImportRequest import;
+    ExportRequest exportDraws;
     QString text;
 };
 

@@ -15,20 +15,23 @@ const FileKindInfo& FileKindInfoOf(FileKind kind)
     static const std::array<FileKindInfo, 6> kinds {{
         {QStringLiteral("Directories - Folders"),
          QStringLiteral("Lottery Winning Numbers Database (*.lto)"), QStringLiteral("lto"),
-         QStringLiteral(" Bad Filename. Must be in the form MYFILE.LTO")},
+         QStringLiteral(" Bad Filename. Must be in the form MYFILE.LTO"),
+         QStringLiteral("Export Draws as CSV (*.csv)")},
         // The tracker's error has always named this example; users know it.
         {QStringLiteral("Directories - Folders"),
          QStringLiteral("Investment Tracker Databases (*.inv)"), QStringLiteral("inv"),
-         QStringLiteral(" Bad Filename. Must be in the form MYFILE.ZPX")},
+         QStringLiteral(" Bad Filename. Must be in the form MYFILE.ZPX"), QString()},
         {QStringLiteral("Import Draw History"),
-         QStringLiteral("Draw histories (*.csv *.txt *.tsv);;All files (*)"), QString(), QString()},
+         QStringLiteral("Draw histories (*.csv *.txt *.tsv);;All files (*)"), QString(), QString(),
+         QString()},
         {QStringLiteral("Save as CSV"), QStringLiteral("CSV files (*.csv)"), QStringLiteral("csv"),
-         QStringLiteral(" Bad Filename. Must be in the form MYFILE.CSV")},
+         QStringLiteral(" Bad Filename. Must be in the form MYFILE.CSV"), QString()},
         {QStringLiteral("Save Image As"), QStringLiteral("PNG images (*.png);;SVG images (*.svg)"),
-         QStringLiteral("png"), QStringLiteral(" Bad Filename. Must be in the form MYFILE.PNG")},
+         QStringLiteral("png"), QStringLiteral(" Bad Filename. Must be in the form MYFILE.PNG"),
+         QString()},
         {QStringLiteral("No printer is available: save the printout as PDF"),
          QStringLiteral("PDF documents (*.pdf)"), QStringLiteral("pdf"),
-         QStringLiteral(" Bad Filename. Must be in the form MYFILE.PDF")},
+         QStringLiteral(" Bad Filename. Must be in the form MYFILE.PDF"), QString()},
     }};
     return kinds.at(std::size_t(kind));
 }
@@ -39,7 +42,10 @@ std::optional<QString> chooseFile(FileDialogs& dialogs, FileKind kind, Direction
     const FileKindInfo& info = FileKindInfoOf(kind);
     QString path = direction == Direction::Open
         ? dialogs.openFileName(info.title, proposed, info.filter)
-        : dialogs.saveFileName(info.title, proposed, info.filter);
+        : dialogs.saveFileName(info.title, proposed,
+                               info.alsoSavedAs.isEmpty()
+                                   ? info.filter
+                                   : info.filter + QStringLiteral(";;") + info.alsoSavedAs);
     if (path.isEmpty())
         return std::nullopt;
     // A dialog of the desktop may leave the suffix to the program.

@@ -23,6 +23,7 @@ struct FileKindInfo {
     QString filter; // in Qt's form, such as "PDF documents (*.pdf)"
     QString defaultSuffix; // added to a name saved without one
     QString savingError; // the text of the message a failed save shows
+    QString alsoSavedAs; // a filter only the save dialog offers besides `filter`, or empty
 };
 const FileKindInfo& FileKindInfoOf(FileKind kind);
 

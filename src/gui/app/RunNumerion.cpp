@@ -1,6 +1,7 @@
 #include "RunNumerion.h"
 
 #include "core/app/CommandLine.h"
+#include "core/app/ExportCommand.h"
 #include "core/app/ImportCommand.h"
 #include "core/app/SharedState.h"
 #include "core/common/EntropyRandomSource.h"
@@ -48,6 +49,15 @@ int runImport(const CommandLine& commandLine)
     return result.exitCode;
 }
 
+int runExport(const CommandLine& commandLine)
+{
+    const ExportCommandResult result
+        = RunExportCommand(commandLine.exportDraws, commandLine.program);
+    std::fputs(result.err.toLocal8Bit().constData(), stderr);
+    std::fputs(result.out.toLocal8Bit().constData(), stdout);
+    return result.exitCode;
+}
+
 } // namespace
 
 int RunNumerion(int argc, char** argv)
@@ -60,6 +70,10 @@ int RunNumerion(int argc, char** argv)
         // Scripts convert on machines without a display: no GUI application, no platform plugin.
         QCoreApplication app(argc, argv);
         return runImport(commandLine);
+    }
+    if (commandLine.action == CommandLine::Action::Export) {
+        QCoreApplication app(argc, argv);
+        return runExport(commandLine);
     }
     if (commandLine.action != CommandLine::Action::Run)
         return answer(commandLine);

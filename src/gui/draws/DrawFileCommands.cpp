@@ -4,6 +4,7 @@
 #include "core/app/SharedState.h"
 #include "core/common/MessageBoxes.h"
 #include "core/draws/DatabasePrintout.h"
+#include "core/draws/DrawCsv.h"
 #include "core/draws/DrawFile.h"
 #include "core/draws/LinesPerPage.h"
 #include "gui/common/BusyCursor.h"
@@ -47,6 +48,20 @@ void SaveDrawFile(SharedState& state, Services& services)
         services.messages.inform(HelpTitle, QStringLiteral("No Records to Save"));
         return;
     }
+    FileFlow& flow = services.files;
+    const std::optional<QString> path
+        = flow.choose(FileKind::Draws, Direction::Save, store.FileDisplayName());
+    if (!path)
+        return;
+    // A name ending in .csv exports the draws for other programs; the draws in memory are not
+    // saved by it.
+    if (QFileInfo(*path).suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0) {
+        flow.write(FileKind::Csv, *path, [&store](QIODevice& file, QString&) {
+            const QByteArray bytes = DrawCsv::Bytes(store.shape(), store.records());
+            return file.write(bytes) == bytes.size();
+        });
+        return;
+    }
     const auto write = [&store](QIODevice& file, QString& reason) {
         const DrawFile::WriteError error = DrawFile::Write(store, file);
         if (error == DrawFile::WriteError::BadDate)
@@ -54,7 +69,7 @@ void SaveDrawFile(SharedState& state, Services& services)
         return error == DrawFile::WriteError::None;
     };
     const std::optional<QString> saved
-        = FileCommand(state, services, FileKind::Draws).save(store.FileDisplayName(), write);
+        = flow.write(FileKind::Draws, *path, write) ? path : std::nullopt;
     if (saved) {
         store.SetFileDisplayName(QFileInfo(*saved).fileName());
         // Only a save that reached the disk makes the draws in memory safe to drop.
@@ -108,8 +123,7 @@ void PrintDatabase(SharedState& state, Services& services)
         return;
     // Measured for every printout: the default printer and its paper may have changed.
     const int linesPerPage = LinesPerPageFor(services.printer.pageMetrics());
-    if (const int pages = DatabasePrintoutPages(store, linesPerPage);
-        pages > LongPrintoutPages
+    if (const int pages = DatabasePrintoutPages(store, linesPerPage); pages > LongPrintoutPages
         && !services.messages.ask(
             HelpTitle, QStringLiteral("The printout has %1 pages. Print them all?").arg(pages)))
         return;

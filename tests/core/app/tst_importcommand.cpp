@@ -213,6 +213,69 @@ private Q_SLOTS:
                  qPrintable(result.err));
     }
 
+    // `numerion --export`: the draws of a draw file as CSV, oldest first, the extra number last.
+    void exportsOrSaysWhyNot_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
+        QTest::addColumn<QByteArray>("written"); // what draws.csv holds afterwards
+        const QByteArray before = "before\r\n";
+        QTest::newRow("exports")
+            << QStringList {"--export", "five.lto", "--output", "draws.csv"} << 0
+            << "2 draws written to draws.csv\n"
+            << ""
+            << QByteArray("Date,Number 1,Number 2,Number 3,Number 4,Number 5,Extra 1\r\n"
+                          "2025-11-15,1,2,3,4,69,26\r\n"
+                          "2025-11-19,3,11,12,14,41,1\r\n");
+        QTest::newRow("a classic file")
+            << QStringList {"--export", "old.lto", "--output", "draws.csv"} << 0
+            << "3 draws written to draws.csv\n"
+            << ""
+            << QByteArray("Date,Number 1,Number 2,Number 3,Number 4,Number 5,Number 6\r\n"
+                          "1996-09-07,3,11,23,30,42,49\r\n"
+                          "2025-11-15,6,5,4,3,2,1\r\n"
+                          "2025-11-19,1,2,3,4,5,7\r\n");
+        QTest::newRow("no draw file")
+            << QStringList {"--export", "history.csv", "--output", "draws.csv"} << 1 << ""
+            << "numerion: cannot read history.csv: it is no draw "
+               "database.\n"
+            << before;
+        QTest::newRow("over itself")
+            << QStringList {"--export", "draws.csv", "--output", "./draws.csv"} << 1 << ""
+            << "numerion: ./draws.csv is the draw database itself: it would be lost. Nothing was "
+               "written.\n"
+            << before;
+        QTest::newRow("no output")
+            << QStringList {"--export", "five.lto"} << 1 << ""
+            << "numerion: --export needs --output.\nTry 'numerion --help' for more "
+               "information.\n"
+            << before;
+    }
+    void exportsOrSaysWhyNot()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        QFETCH(QByteArray, written);
+        write(QStringLiteral("old.lto"), oldDrawFile);
+        write(QStringLiteral("five.lto"),
+              "\"Numerion draws\",2,2,10,5,69,1,1,26,\"Five\"\r\n"
+              "1,#2025-11-19#,3,11,12,14,41,1,0,0,0,0\r\n"
+              "2,#2025-11-15#,1,2,3,4,69,26,0,0,0,0\r\n");
+        write(QStringLiteral("draws.csv"), "before\r\n");
+        QProcess numerion;
+        numerion.setWorkingDirectory(m_folder.path());
+        numerion.start(QStringLiteral(NUMERION_BINARY), arguments);
+        QVERIFY(numerion.waitForFinished(60000));
+        QCOMPARE(QString::fromUtf8(numerion.readAllStandardError()), err);
+        QCOMPARE(QString::fromUtf8(numerion.readAllStandardOutput()), out);
+        QCOMPARE(numerion.exitCode(), exitCode);
+        QCOMPARE(fileBytes(m_folder.filePath(QStringLiteral("draws.csv"))), written);
+    }
+
 private:
     void write(const QString& name, const QByteArray& bytes)
     {

@@ -1,0 +1,40 @@
+#include "DrawCsv.h"
+
+#include "core/draws/DrawRecords.h"
+
+#include <algorithm>
+#include <numeric>
+#include <vector>
+
+namespace DrawCsv {
+
+QByteArray Bytes(const LotteryShape& shape, const DrawRecords& records)
+{
+    const bool bonus = shape.extraNumbers > 0 && !shape.hasOwnPool();
+    QByteArray bytes = "Date";
+    for (int k = 1; k <= shape.numbersPerDraw; ++k)
+        bytes += ",Number " + QByteArray::number(k);
+    for (int e = 1; e <= shape.extraNumbers; ++e)
+        bytes += (bonus ? ",Bonus " : ",Extra ") + QByteArray::number(e);
+    bytes += "\r\n";
+
+    // Records are kept in the order they were typed or imported; a file for other programs is
+    // read oldest first.
+    std::vector<int> order(std::size_t(records.size()));
+    std::iota(order.begin(), order.end(), 1);
+    std::stable_sort(order.begin(), order.end(),
+                     [&records](int a, int b) { return records.date(a) < records.date(b); });
+    const int fields = std::min(shape.drawnNumbers(), records.fields());
+    bytes.reserve(bytes.size() + qsizetype(records.size()) * (11 + 3 * fields + 2));
+    for (const int record : order) {
+        bytes += records.date(record).toString(Qt::ISODate).toLatin1();
+        for (const std::int16_t number : records.numbers(record).first(std::size_t(fields))) {
+            bytes += ',';
+            bytes += QByteArray::number(number);
+        }
+        bytes += "\r\n";
+    }
+    return bytes;
+}
+
+} // namespace DrawCsv
