@@ -6,12 +6,17 @@
 #include <QDate>
 #include <QList>
 
+#include <algorithm>
+
 // Draws for tests, a week apart from `first` on, with the numbers given (the rest of each record's
 // fields 0), loaded into `store` with `shape`.
 inline DrawRecords WeeklyRecords(const QList<QList<int>>& draws,
                                  const QDate& first = QDate(1996, 9, 7))
 {
-    DrawRecords records;
+    qsizetype widest = DrawRecords::ClassicFields;
+    for (const QList<int>& numbers : draws)
+        widest = std::max(widest, numbers.size());
+    DrawRecords records {int(widest)};
     for (qsizetype i = 0; i < draws.size(); ++i) {
         const QList<int>& numbers = draws[i];
         records.append(first.addDays(7 * i),

@@ -84,8 +84,19 @@ int DatabasePrintoutPages(const DrawStore& store, int linesPerPage)
 Printout DatabasePrintout(const DrawStore& store, const QString& topNumbersLine, int linesPerPage)
 {
     linesPerPage = usableLines(linesPerPage);
-    const int numbers = store.shape().numbersPerDraw;
-    const QString underline(5 * (numbers + 3), u'_');
+    const LotteryShape shape = store.shape();
+    const int numbers = shape.numbersPerDraw;
+    const int extra = shape.extraNumbers;
+    // Up to ten numbers stand five columns apart; more are closer, so that twenty and two extra
+    // ones still fit the page. The extra numbers follow a "+".
+    const bool compact = shape.drawnNumbers() > DrawRecords::ClassicFields;
+    const int firstColumn = compact ? 17 : 20;
+    const int step = compact ? 3 : 5;
+    const int digits = compact ? 2 : 4;
+    const auto columnOf
+        = [&](int field) { return firstColumn + step * field + (field >= numbers ? 2 : 0); };
+    const int lineEnd = columnOf(numbers + extra - 1) + digits;
+    const QString underline(extra == 0 && !compact ? 5 * (numbers + 3) : lineEnd - 5, u'_');
     const QString heading
         = QStringLiteral("Winning numbers in ") + store.Title() + QStringLiteral(" Draw");
 
@@ -107,8 +118,15 @@ Printout DatabasePrintout(const DrawStore& store, const QString& topNumbersLine,
     for (int i = 1; i <= store.RecCount(); ++i) {
         ++lineCounter;
         writer.printAt(5, FormatShortDate(store.date(i)));
-        for (int k = 0, column = 20; k < numbers; ++k, column += 5)
-            writer.printAt(column, AlignedWhole(4, store.number(i, k)));
+        for (int field = 0; field < numbers + extra; ++field) {
+            if (field == numbers)
+                writer.printAt(columnOf(numbers) - (compact ? 2 : 1), QStringLiteral("+"));
+            // A stray value too wide for the closer columns would push the line onto the next.
+            QString text = AlignedWhole(digits, store.number(i, field));
+            if (compact && text.size() > digits + 1)
+                text = QString(digits, u'#');
+            writer.printAt(columnOf(field), text);
+        }
         if (lineCounter % linesPerPage == 0) {
             writer.endLine();
             endPage();

@@ -5,6 +5,8 @@
 
 #include <QDate>
 
+#include <algorithm>
+
 namespace DatabaseView {
 
 Entry ParseEntry(const QStringList& numberTexts, int highNum, EntryKind kind)
@@ -25,6 +27,33 @@ Entry ParseEntry(const QStringList& numberTexts, int highNum, EntryKind kind)
         if (value < 1)
             return {{}, QStringLiteral(" Correct: number 0 not allowed in Draw.")};
         entry.numbers.push_back(int(value));
+    }
+    return entry;
+}
+
+Entry ParseExtras(const QStringList& extraTexts, const LotteryShape& shape,
+                  const std::vector<int>& mainNumbers)
+{
+    Entry entry;
+    for (const QString& text : extraTexts) {
+        if (text.isEmpty())
+            return {{}, QStringLiteral(" Correct: missing extra number.")};
+        const double value = LeadingNumber(text);
+        const int number = int(value);
+        if (value < shape.extraMin() || value > shape.extraMax())
+            return {{},
+                    QStringLiteral(" Correct: extra number %1 is not from %2 to %3.")
+                        .arg(text, QString::number(shape.extraMin()),
+                             QString::number(shape.extraMax()))};
+        if (std::find(entry.numbers.begin(), entry.numbers.end(), number) != entry.numbers.end())
+            return {{}, QStringLiteral(" Correct: extra number %1 is there twice.").arg(text)};
+        // A bonus ball comes from the balls left after the main draw.
+        if (!shape.hasOwnPool()
+            && std::find(mainNumbers.begin(), mainNumbers.end(), number) != mainNumbers.end())
+            return {
+                {},
+                QStringLiteral(" Correct: bonus number %1 is one of the main numbers.").arg(text)};
+        entry.numbers.push_back(number);
     }
     return entry;
 }
@@ -59,6 +88,13 @@ QString RecordHeaderText(int column)
     default:
         return u' ' + QString::number(column - 1);
     }
+}
+
+QString RecordHeaderText(int column, int numbersPerDraw)
+{
+    if (column < numbersPerDraw + 2)
+        return RecordHeaderText(column);
+    return QStringLiteral(" +") + QString::number(column - numbersPerDraw - 1);
 }
 
 QStringList DistributionHeaders(int first, int highNum)

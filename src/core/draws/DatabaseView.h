@@ -19,6 +19,10 @@ struct Entry {
     std::optional<QString> fault;
 };
 Entry ParseEntry(const QStringList& numberTexts, int highNum, EntryKind kind);
+// The extra numbers of an entry row: each within the shape's extra range, none twice, and a
+// bonus from the main pool none of `mainNumbers`; or the message for the first faulty box.
+Entry ParseExtras(const QStringList& extraTexts, const LotteryShape& shape,
+                  const std::vector<int>& mainNumbers);
 
 // The texts of a record's row in the record grid: record number, date and numbers.
 QStringList RecordRowTexts(const DrawRecords& records, int numbersPerDraw, int record);
@@ -26,6 +30,9 @@ QStringList RecordRowTexts(const DrawRecords& records, int numbersPerDraw, int r
 QString RecordCellText(const DrawRecords& records, int record, int column);
 // The record grid's header over a column: "Record", "Date", " 1", " 2", ...
 QString RecordHeaderText(int column);
+// The same, the columns after the `numbersPerDraw` main numbers headed " +1", " +2" for the extra
+// numbers.
+QString RecordHeaderText(int column, int numbersPerDraw);
 
 // The numbers first..first+19 as the header row of a distribution grid (empty above highNum),
 // and their counts (empty for 0; from 10000 on in thousands or millions, to fit the cells).

@@ -20,6 +20,10 @@ inline constexpr QColor Magenta(255, 0, 255);
 // Grids and the paper of charts, and their lines and ink.
 inline constexpr QColor White(255, 255, 255);
 inline constexpr QColor Black(0, 0, 0);
+// The extra numbers (bonus balls, numbers of an own pool): their boxes, and their columns and
+// counts in the grids, set apart from the main numbers.
+inline constexpr QColor ExtraBox(0, 255, 255);
+inline constexpr QColor ExtraCell(215, 255, 255);
 // Greyed captions, still readable on light grey.
 inline constexpr QColor GreyedText(96, 96, 96);
 

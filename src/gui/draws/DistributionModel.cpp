@@ -7,8 +7,8 @@
 
 #include <QBrush>
 
-DistributionModel::DistributionModel(const DrawStore& store, int first, QObject* parent)
-    : QAbstractTableModel(parent), m_store(store), m_first(first)
+DistributionModel::DistributionModel(const DrawStore& store, int place, QObject* parent)
+    : QAbstractTableModel(parent), m_store(store), m_place(place)
 {
     for (QStringList& texts : m_texts)
         texts.resize(Columns);
@@ -20,15 +20,38 @@ DistributionModel::DistributionModel(const DrawStore& store, int first, QObject*
         connect(&store, change, this, &DistributionModel::showStore);
 }
 
+void DistributionModel::showPool(Pool pool)
+{
+    if (pool == m_pool)
+        return;
+    m_pool = pool;
+    showStore();
+    // The cells' shading follows the pool as well as their texts.
+    Q_EMIT dataChanged(index(0, 0), index(1, Columns - 1), {Qt::BackgroundRole});
+}
+
+int DistributionModel::first() const
+{
+    const LotteryShape shape = m_store.shape();
+    return (m_pool == Pool::Main ? 1 : shape.extraMin()) + Columns * m_place;
+}
+
+const NumberTable& DistributionModel::counts() const
+{
+    return m_pool == Pool::Main ? m_store.NumberCounts() : m_store.ExtraCounts();
+}
+
 void DistributionModel::showStore()
 {
-    show(0, DatabaseView::DistributionHeaders(m_first, m_store.shape().highestNumber));
+    const LotteryShape shape = m_store.shape();
+    const int highest = m_pool == Pool::Main ? shape.highestNumber : shape.extraMax();
+    show(0, DatabaseView::DistributionHeaders(first(), highest));
     showCounts();
 }
 
 void DistributionModel::showCounts()
 {
-    show(1, DatabaseView::DistributionCounts(m_store.NumberCounts(), m_first));
+    show(1, DatabaseView::DistributionCounts(counts(), first()));
 }
 
 void DistributionModel::show(int row, const QStringList& texts)
@@ -67,16 +90,18 @@ QVariant DistributionModel::data(const QModelIndex& index, int role) const
         return m_texts[index.row()][index.column()];
     case Qt::ToolTipRole: {
         // The exact count where the cell shows it in thousands or millions.
-        const int number = m_first + index.column();
+        const int number = first() + index.column();
         if (index.row() == 0 || number > DrawStore::HighestNumber)
             return {};
-        const int count = m_store.NumberCounts()[std::size_t(number)].count;
+        const int count = counts()[std::size_t(number)].count;
         const QString exact = FormatWhole(count);
         return CompactCount(count) != exact ? QVariant(exact) : QVariant();
     }
     case Qt::BackgroundRole:
         if (index.row() == 0)
             return QBrush(Colours::LightGrey);
+        if (m_pool == Pool::Extra)
+            return QBrush(Colours::ExtraCell);
         return {};
     default:
         return {};

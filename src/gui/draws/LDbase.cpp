@@ -24,16 +24,36 @@
 #include "gui/draws/ShapeFrame.h"
 #include "gui/help/HelpPanel.h"
 
+#include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTableView>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace {
 
 const QString EntryErrorTitle = QStringLiteral("Entry Error");
+
+// In twips: the places of the entry row's boxes and of the distribution grids.
+constexpr int NumberBoxLeft = 2475;
+constexpr int NumberBoxStep = 585;
+constexpr int NumberBoxWidth = 600;
+constexpr int ExtraBoxGap = 150;
+constexpr int DistributionTop = 4380;
+constexpr int DistributionStep = 510;
+constexpr int ClassicDistributionRows = 3;
+constexpr int Margin = 225;
+
+int rowsFor(int numbers)
+{
+    return (numbers + DistributionModel::Columns - 1) / DistributionModel::Columns;
+}
 
 bool isDigit(int key)
 {
@@ -70,6 +90,10 @@ void LDbase::buildControls()
     buildEntryRow();
     buildGrids();
     buildButtonStrip();
+    m_classicSize = size();
+    for (QObject* child : children())
+        if (auto* control = qobject_cast<QWidget*>(child))
+            m_classicPlaces.insert(control, control->geometry());
 }
 
 void LDbase::buildSetupFrame()
@@ -78,6 +102,7 @@ void LDbase::buildSetupFrame()
     m_numbersPerDraw = boxes.numbersPerDraw;
     m_highestNumber = boxes.highestNumber;
     m_title = boxes.title;
+    m_choices = BuildShapeChoices(findChild<QGroupBox*>(QStringLiteral("Frame1")));
 }
 
 void LDbase::buildEntryRow()
@@ -88,9 +113,19 @@ void LDbase::buildEntryRow()
     for (int i = 0; i < LotteryShape::MaxNumbersPerDraw; ++i) {
         const QByteArray name = "InNum" + QByteArray::number(i);
         QLineEdit* box
-            = Controls::inputBox(this, name.constData(), 2, 2475 + 585 * i, 1020, 600, 360);
+            = Controls::inputBox(this, name.constData(), 2, NumberBoxLeft + NumberBoxStep * i, 1020,
+                                 NumberBoxWidth, 360);
         Controls::setBackground(box, Colours::Yellow);
         m_numbers[std::size_t(i)] = box;
+    }
+    // Placed after the main numbers' boxes by the layout of the shape.
+    for (std::size_t i = 0; i < m_extras.size(); ++i) {
+        const QByteArray name = "InExtra" + QByteArray::number(int(i));
+        QLineEdit* box
+            = Controls::inputBox(this, name.constData(), 2, 0, 1020, NumberBoxWidth, 360);
+        Controls::setBackground(box, Colours::ExtraBox);
+        box->hide();
+        m_extras[i] = box;
     }
 }
 
@@ -105,19 +140,26 @@ void LDbase::buildGrids()
         = Controls::label(this, "Label4", QStringLiteral("Distribution of numbers in the database"),
                           225, 4080, 9015, 285);
     m_topLine->setFont(small);
-    const int distributionTops[] = {4380, 4890, 5400};
+    m_distributionPool = new QComboBox(this);
+    m_distributionPool->setObjectName(QStringLiteral("DistPool"));
+    m_distributionPool->addItems({QStringLiteral("Main numbers"), QStringLiteral("Extra numbers")});
+    m_distributionPool->setGeometry(TwipsRect(7140, 4020, 2100, 330));
+    m_distributionPool->setFont(small);
+    m_distributionPool->hide();
     for (std::size_t i = 0; i < m_distributionModels.size(); ++i) {
         const QByteArray name = "Grid" + QByteArray::number(int(i) + 2);
-        auto* model
-            = new DistributionModel(m_state.Store, 1 + DistributionModel::Columns * int(i), this);
-        QTableView* grid = GridTable::createView(this, name.constData(), model, 225,
-                                                 distributionTops[i], 9015, 525, 240);
+        auto* model = new DistributionModel(m_state.Store, int(i), this);
+        QTableView* grid
+            = GridTable::createView(this, name.constData(), model, Margin,
+                                    DistributionTop + DistributionStep * int(i), 9015, 525, 240);
         grid->setFont(small);
         grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         for (int column = 0; column < DistributionModel::Columns; ++column)
             grid->setColumnWidth(column, Px(440));
         m_distributionModels[i] = model;
+        m_distributionGrids[i] = grid;
+        grid->setVisible(int(i) < ClassicDistributionRows);
     }
 
     m_helpBox = new QPlainTextEdit(this);
@@ -146,9 +188,13 @@ void LDbase::buildButtonStrip()
     QList<QWidget*> order {m_date};
     for (QLineEdit* box : m_numbers)
         order.append(box);
+    for (QLineEdit* box : m_extras)
+        order.append(box);
     for (auto button = strip.rbegin(); button != strip.rend(); ++button)
         order.append(*button);
-    order << m_helpBox << m_numbersPerDraw << m_highestNumber << m_title;
+    order << m_helpBox << m_numbersPerDraw << m_highestNumber << m_choices.common
+          << m_choices.extraNumbers << m_choices.samePool << m_choices.ownPool << m_choices.lowest
+          << m_choices.highest << m_title << m_distributionPool;
     Controls::tabOrder(order);
 }
 
@@ -171,13 +217,77 @@ void LDbase::wireShapeBoxes()
     m_numbersPerDrawRange->onTaken([this](int numbers) {
         LotteryShape shape = m_state.Store.shape();
         shape.numbersPerDraw = numbers;
-        changeShape(m_numbersPerDrawRange, shape);
+        changeShape(shape);
     });
     m_highestNumberRange->onTaken([this](int highest) {
         LotteryShape shape = m_state.Store.shape();
         shape.highestNumber = highest;
-        changeShape(m_highestNumberRange, shape);
+        changeShape(shape);
     });
+    wireShapeChoices();
+}
+
+void LDbase::wireShapeChoices()
+{
+    MessageBoxes& messages = m_services.messages;
+    connect(m_choices.common, &QComboBox::activated, this, [this](int index) {
+        const std::optional<LotteryShape> shape = ShapeChoices::listed(index);
+        if (shape && *shape != m_state.Store.shape())
+            changeShape(*shape);
+        else
+            showShape(ShapeText::Aligned);
+    });
+    m_extraNumbersRange
+        = new RangeBox(m_choices.extraNumbers,
+                       {0, LotteryShape::MaxExtraNumbers, QStringLiteral(" Must be from 0 to 2")},
+                       m_editing, m_choices.samePool, messages);
+    m_lowestRange = new RangeBox(m_choices.lowest, {0, 1, QStringLiteral(" Must be 0 or 1")},
+                                 m_editing, m_choices.highest, messages);
+    m_highestRange
+        = new RangeBox(m_choices.highest,
+                       {1, LotteryShape::MaxExtraHighest, QStringLiteral(" Must be from 1 to 50")},
+                       m_editing, m_numbers[0], messages);
+    m_extraNumbersRange->checkTypedOnly([this] { return m_state.Store.shape().extraNumbers; });
+    m_lowestRange->checkTypedOnly([this] { return m_state.Store.shape().extraLowest; });
+    m_highestRange->checkTypedOnly([this] { return m_state.Store.shape().extraHighest; });
+    m_extraNumbersRange->onTaken([this](int extra) {
+        LotteryShape shape = m_state.Store.shape();
+        shape.extraNumbers = extra;
+        changeShape(shape);
+    });
+    m_lowestRange->onTaken([this](int lowest) {
+        LotteryShape shape = m_state.Store.shape();
+        shape.extraLowest = lowest;
+        changeShape(shape);
+    });
+    m_highestRange->onTaken([this](int highest) {
+        LotteryShape shape = m_state.Store.shape();
+        shape.extraHighest = highest;
+        changeShape(shape);
+    });
+    const auto choosePool = [this](LotteryShape::ExtraPool pool) {
+        LotteryShape shape = m_state.Store.shape();
+        if (pool == shape.extraPool)
+            return;
+        shape.extraPool = pool;
+        // An own pool starts as the common one of ten numbers.
+        if (pool == LotteryShape::ExtraPool::Own && shape.extraHighest < 10)
+            shape.extraHighest = 10;
+        changeShape(shape);
+    };
+    connect(m_choices.samePool, &QRadioButton::clicked, this,
+            [choosePool] { choosePool(LotteryShape::ExtraPool::Main); });
+    connect(m_choices.ownPool, &QRadioButton::clicked, this,
+            [choosePool] { choosePool(LotteryShape::ExtraPool::Own); });
+    connect(m_distributionPool, &QComboBox::currentIndexChanged, this,
+            &LDbase::showDistributionPool);
+}
+
+void LDbase::showDistributionPool()
+{
+    const bool extra = m_distributionPool->currentIndex() == 1 && extraNumbers() > 0;
+    for (DistributionModel* model : m_distributionModels)
+        model->showPool(extra ? DistributionModel::Pool::Extra : DistributionModel::Pool::Main);
 }
 
 void LDbase::wireTitle()
@@ -219,10 +329,26 @@ void LDbase::wireNumberBoxes()
     for (int i = 0; i < LotteryShape::MaxNumbersPerDraw; ++i) {
         QLineEdit* box = m_numbers[std::size_t(i)];
         MakeDigitBox(box, m_services.messages);
-        // Enter moves along the numbers of a draw, then to "&Add Record".
+        // Enter moves along the numbers of a draw, then its extra numbers, then to
+        // "&Add Record".
         const auto next = [this, i]() -> QWidget* {
             if (i < numbersPerDraw() - 1)
                 return m_numbers[std::size_t(i + 1)];
+            return extraNumbers() > 0 ? m_extras[0] : static_cast<QWidget*>(m_addButton);
+        };
+        WidgetEvents::enterMovesTo(box, next, [this](int key) {
+            if (isDigit(key) || key == KeyBackspace)
+                return key;
+            m_services.messages.beep();
+            return KeyDropped;
+        });
+    }
+    for (std::size_t i = 0; i < m_extras.size(); ++i) {
+        QLineEdit* box = m_extras[i];
+        MakeDigitBox(box, m_services.messages);
+        const auto next = [this, i]() -> QWidget* {
+            if (int(i) < extraNumbers() - 1)
+                return m_extras[i + 1];
             return m_addButton;
         };
         WidgetEvents::enterMovesTo(box, next, [this](int key) {
@@ -269,6 +395,11 @@ int LDbase::numbersPerDraw() const
     return m_state.Store.shape().numbersPerDraw;
 }
 
+int LDbase::extraNumbers() const
+{
+    return m_state.Store.shape().extraNumbers;
+}
+
 QStringList LDbase::visibleNumberTexts() const
 {
     QStringList texts;
@@ -277,10 +408,39 @@ QStringList LDbase::visibleNumberTexts() const
     return texts;
 }
 
+QStringList LDbase::visibleExtraTexts() const
+{
+    QStringList texts;
+    for (int e = 0; e < extraNumbers(); ++e)
+        texts.append(m_extras[std::size_t(e)]->text());
+    return texts;
+}
+
+std::optional<std::vector<int>> LDbase::enteredNumbers(bool correction)
+{
+    const LotteryShape shape = m_state.Store.shape();
+    DatabaseView::Entry entry = DatabaseView::ParseEntry(
+        visibleNumberTexts(), shape.highestNumber,
+        correction ? DatabaseView::EntryKind::Correction : DatabaseView::EntryKind::NewRecord);
+    if (!entry.fault) {
+        const DatabaseView::Entry extras
+            = DatabaseView::ParseExtras(visibleExtraTexts(), shape, entry.numbers);
+        entry.fault = extras.fault;
+        entry.numbers.insert(entry.numbers.end(), extras.numbers.begin(), extras.numbers.end());
+    }
+    if (entry.fault) {
+        m_services.messages.inform(EntryErrorTitle, *entry.fault);
+        return std::nullopt;
+    }
+    return entry.numbers;
+}
+
 void LDbase::clearNumberBoxes()
 {
     for (int k = 0; k < numbersPerDraw(); ++k)
         m_numbers[std::size_t(k)]->clear();
+    for (int e = 0; e < extraNumbers(); ++e)
+        m_extras[std::size_t(e)]->clear();
 }
 
 void LDbase::showShape(ShapeText form)
@@ -291,13 +451,71 @@ void LDbase::showShape(ShapeText form)
     };
     m_numbersPerDraw->setText(text(shape.numbersPerDraw));
     m_highestNumber->setText(text(shape.highestNumber));
+    m_choices.show(shape);
 }
 
 void LDbase::layOutForShape()
 {
+    const LotteryShape shape = m_state.Store.shape();
+    const int k = shape.numbersPerDraw;
+    const int e = shape.extraNumbers;
+    // In twips: the frame's extra row, the distribution rows beyond the classic three, and the
+    // width the entry row and the record grid need.
+    const int frameGrowth = e > 0 ? ShapeChoices::RowHeight : 0;
+    const int rows = std::max({ClassicDistributionRows, rowsFor(shape.countedNumbers()),
+                               e > 0 ? rowsFor(shape.extraMax() - shape.extraMin() + 1) : 0});
+    const int rowsGrowth = (rows - ClassicDistributionRows) * DistributionStep;
+    const int extrasLeft = NumberBoxLeft + NumberBoxStep * k + ExtraBoxGap;
+    const int entryRight = e > 0 ? extrasLeft + NumberBoxStep * (e - 1) + NumberBoxWidth
+                                 : NumberBoxLeft + NumberBoxStep * (k - 1) + NumberBoxWidth;
+    const int gridRight = Margin + RecordGridLayout::width(m_recordModel->columnCount());
+    const int widthGrowth
+        = std::max(0, Px(std::max(entryRight, gridRight) + Margin) - m_classicSize.width());
+
+    // Everything below the frame moves down by its growth; the button strip by the rows too.
+    const int belowFrame = Px(975);
+    const int strip = Px(5900);
+    const int dyFrame = Px(frameGrowth);
+    const int dyRows = Px(rowsGrowth);
+    for (auto place = m_classicPlaces.cbegin(); place != m_classicPlaces.cend(); ++place) {
+        QWidget* control = place.key();
+        QRect at = place.value();
+        if (at.top() >= strip)
+            at.translate(0, dyFrame + dyRows);
+        else if (at.top() >= belowFrame)
+            at.translate(0, dyFrame);
+        if (control->objectName() == QLatin1String("Frame1")) {
+            at.setHeight(at.height() + dyFrame);
+            at.setWidth(at.width() + widthGrowth);
+        } else if (control == m_helpBox) {
+            at.translate(widthGrowth, 0);
+        } else if (control->objectName() == QLatin1String("Label3")) {
+            at.setWidth(at.width() + widthGrowth);
+        } else if (control == m_topLine) {
+            at.setWidth(at.width() + widthGrowth - (e > 0 ? m_distributionPool->width() : 0));
+        } else if (control == m_distributionPool) {
+            at.translate(widthGrowth, 0);
+        }
+        control->setGeometry(at);
+    }
+    for (std::size_t i = 0; i < m_distributionGrids.size(); ++i) {
+        QTableView* grid = m_distributionGrids[i];
+        grid->move(Px(Margin), Px(DistributionTop + DistributionStep * int(i)) + dyFrame);
+        grid->setVisible(int(i) < rows);
+    }
     for (int i = 0; i < LotteryShape::MaxNumbersPerDraw; ++i)
-        m_numbers[std::size_t(i)]->setVisible(i < numbersPerDraw());
+        m_numbers[std::size_t(i)]->setVisible(i < k);
+    for (int i = 0; i < LotteryShape::MaxExtraNumbers; ++i) {
+        QLineEdit* box = m_extras[std::size_t(i)];
+        box->move(Px(extrasLeft + NumberBoxStep * i), m_numbers[0]->y());
+        box->setVisible(i < e);
+    }
+    m_distributionPool->setVisible(e > 0);
+    if (e == 0)
+        m_distributionPool->setCurrentIndex(0);
+    showDistributionPool();
     RecordGridLayout::apply(m_records, m_recordModel->columnCount());
+    setFixedSize(m_classicSize + QSize(widthGrowth, dyFrame + dyRows));
 }
 
 void LDbase::ShowNewDate()
@@ -358,13 +576,10 @@ void LDbase::AddRecord()
     }
     if (LeadingNumber(m_numbers[0]->text()) == 0)
         return;
-    const DatabaseView::Entry entry = DatabaseView::ParseEntry(
-        visibleNumberTexts(), store.shape().highestNumber, DatabaseView::EntryKind::NewRecord);
-    if (entry.fault) {
-        m_services.messages.inform(EntryErrorTitle, *entry.fault);
+    const std::optional<std::vector<int>> numbers = enteredNumbers(false);
+    if (!numbers)
         return;
-    }
-    store.AppendRecord(ParseUserDate(m_date->text(), QDate::currentDate()), entry.numbers);
+    store.AppendRecord(ParseUserDate(m_date->text(), QDate::currentDate()), *numbers);
     store.SetChangedFlag(true);
     ShowNewDate();
     clearNumberBoxes();
@@ -374,17 +589,14 @@ void LDbase::AddRecord()
 void LDbase::ReplaceRecord()
 {
     DrawStore& store = m_state.Store;
-    const DatabaseView::Entry entry = DatabaseView::ParseEntry(
-        visibleNumberTexts(), store.shape().highestNumber, DatabaseView::EntryKind::Correction);
-    if (entry.fault) {
-        m_services.messages.inform(EntryErrorTitle, *entry.fault);
+    const std::optional<std::vector<int>> numbers = enteredNumbers(true);
+    if (!numbers)
         return;
-    }
     const int record = *m_correcting;
     m_correcting.reset();
     m_newLabel->setText(QStringLiteral("New"));
     if (!store.ReplaceRecord(record, ParseUserDate(m_date->text(), QDate::currentDate()),
-                             entry.numbers)) {
+                             *numbers)) {
         // The row says "New" again and Add would append what is typed.
         m_services.messages.inform(HelpTitle, QStringLiteral(" Record Number does not exist."));
         return;
@@ -413,12 +625,13 @@ void LDbase::correctRecordClicked()
     m_correcting = record;
     m_newLabel->setText(u' ' + QString::number(*record));
     m_date->setText(FormatShortDate(store.date(*record)));
-    for (int k = 0; k < numbersPerDraw(); ++k) {
-        // A number the box cannot show whole is left for the user to type rather than cut.
-        const int number = store.number(*record, k);
-        m_numbers[std::size_t(k)]->setText(number >= 0 && number <= 99 ? FormatWhole(number)
-                                                                       : QString());
-    }
+    // A number the box cannot show whole is left for the user to type rather than cut.
+    const auto shown
+        = [](int number) { return number >= 0 && number <= 99 ? FormatWhole(number) : QString(); };
+    for (int k = 0; k < numbersPerDraw(); ++k)
+        m_numbers[std::size_t(k)]->setText(shown(store.number(*record, k)));
+    for (int e = 0; e < extraNumbers(); ++e)
+        m_extras[std::size_t(e)]->setText(shown(store.number(*record, numbersPerDraw() + e)));
 }
 
 void LDbase::endCorrection()
@@ -457,10 +670,10 @@ void LDbase::titleEdited(const QString& text)
 void LDbase::takeEditedBox()
 {
     const QWidget* focused = focusWidget();
-    if (focused == m_numbersPerDraw)
-        m_numbersPerDrawRange->leave();
-    else if (focused == m_highestNumber)
-        m_highestNumberRange->leave();
+    for (RangeBox* range : {m_numbersPerDrawRange, m_highestNumberRange, m_extraNumbersRange,
+                            m_lowestRange, m_highestRange})
+        if (focused == range->box())
+            range->leave();
 }
 
 bool LDbase::mayLeave()
@@ -469,18 +682,16 @@ bool LDbase::mayLeave()
     return true;
 }
 
-void LDbase::changeShape(RangeBox* box, const LotteryShape& shape)
+void LDbase::changeShape(const LotteryShape& shape)
 {
     DrawStore& store = m_state.Store;
-    if (store.RecCount() > 0) {
+    if (store.RecCount() > 0)
         m_services.messages.inform(
             HelpTitle,
             QStringLiteral(
                 " Cannot change while records exist in a database. 'Delete All' first."));
-    } else {
+    else
         store.setShape(shape);
-    }
-    const LotteryShape taken = store.shape();
-    box->box()->setText(
-        AlignedWhole(2, box == m_numbersPerDrawRange ? taken.numbersPerDraw : taken.highestNumber));
+    // Every setup control shows the shape held, whether it changed or was refused.
+    showShape(ShapeText::Aligned);
 }

@@ -2,7 +2,10 @@
 
 #include "core/draws/LotteryShape.h"
 #include "gui/common/ToolWindow.h"
+#include "gui/draws/ShapeChoices.h"
 
+#include <QHash>
+#include <QRect>
 #include <QStringList>
 
 #include <array>
@@ -11,6 +14,7 @@
 
 class DistributionModel;
 class HelpPanel;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -60,8 +64,13 @@ private:
     // The setup boxes show the store's shape, as the settings write it or right-aligned.
     enum class ShapeText { Plain, Aligned };
     void showShape(ShapeText form);
-    // The number boxes and the record grid's columns follow the store's shape.
+    // The number boxes, the record grid's columns, the distribution grids and the window's size
+    // follow the store's shape; a classic shape has the classic window.
     void layOutForShape();
+    // The common games, the extra numbers' row and the view of the counts.
+    void wireShapeChoices();
+    // The distribution grids show the main numbers' counts or the extra numbers'.
+    void showDistributionPool();
     void ShowNewDate();
     // The line of the most drawn numbers above the distribution grids.
     void ShowDistribution();
@@ -79,12 +88,16 @@ private:
     void deleteAllClicked();
     // A shape box was left with a new number in range: the store takes it while it holds no
     // records.
-    void changeShape(RangeBox* box, const LotteryShape& shape);
+    void changeShape(const LotteryShape& shape);
     void dateLeft();
     bool dateIsValid() const;
 
     int numbersPerDraw() const;
+    int extraNumbers() const;
     QStringList visibleNumberTexts() const;
+    QStringList visibleExtraTexts() const;
+    // The numbers of the entry row, main then extra, or nothing when a fault was shown.
+    std::optional<std::vector<int>> enteredNumbers(bool correction);
     void clearNumberBoxes();
 
     SharedState& m_state;
@@ -103,9 +116,21 @@ private:
     QLabel* m_newLabel = nullptr;
     QLineEdit* m_date = nullptr;
     std::array<QLineEdit*, LotteryShape::MaxNumbersPerDraw> m_numbers {};
+    std::array<QLineEdit*, LotteryShape::MaxExtraNumbers> m_extras {};
+    ShapeChoices m_choices;
+    RangeBox* m_extraNumbersRange = nullptr;
+    RangeBox* m_lowestRange = nullptr;
+    RangeBox* m_highestRange = nullptr;
+    QComboBox* m_distributionPool = nullptr;
     RecordGridModel* m_recordModel = nullptr;
     RecordGridView* m_records = nullptr;
-    std::array<DistributionModel*, 3> m_distributionModels {};
+    // Enough for the numbers 1..99 in rows of twenty; a classic shape shows the first three.
+    std::array<DistributionModel*, 5> m_distributionModels {};
+    std::array<QTableView*, 5> m_distributionGrids {};
+    // Where each control of the window stands in the classic layout, in pixels; the layout of a
+    // larger shape moves them from there.
+    QHash<QWidget*, QRect> m_classicPlaces;
+    QSize m_classicSize;
     QLabel* m_topLine = nullptr;
     QPlainTextEdit* m_helpBox = nullptr;
     QPushButton* m_addButton = nullptr;

@@ -17,9 +17,14 @@ constexpr int GridWidthPerColumn = 589;
 
 } // namespace
 
+int width(int columns)
+{
+    return GridWidthPerColumn * columns + DateColumnWidth;
+}
+
 void apply(QTableView* grid, int columns)
 {
-    grid->resize(Px(GridWidthPerColumn * columns + DateColumnWidth), grid->height());
+    grid->resize(Px(width(columns)), grid->height());
     grid->setColumnWidth(0, Px(RecordColumnWidth));
     grid->setColumnWidth(1, Px(DateColumnWidth));
     for (int c = 2; c < columns; ++c)

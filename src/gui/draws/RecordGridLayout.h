@@ -6,6 +6,8 @@ class QTableView;
 // window and the import window's preview show them.
 namespace RecordGridLayout {
 
+// In twips: the width of a grid of `columns` columns.
+int width(int columns);
 // Gives `grid` the widths of `columns` columns and the width that shows them.
 void apply(QTableView* grid, int columns);
 

@@ -21,7 +21,7 @@ RecordGridModel::RecordGridModel(const DrawStore& store, QObject* parent)
 void RecordGridModel::showStore()
 {
     beginResetModel();
-    m_columns = m_store.shape().numbersPerDraw + 2;
+    m_columns = m_store.shape().drawnNumbers() + 2;
     m_records = m_store.RecCount();
     m_rows = m_records + FreeRows;
     endResetModel();
@@ -74,13 +74,15 @@ QVariant RecordGridModel::data(const QModelIndex& index, int role) const
     switch (role) {
     case Qt::DisplayRole:
         if (row == 0)
-            return DatabaseView::RecordHeaderText(column);
+            return DatabaseView::RecordHeaderText(column, m_store.shape().numbersPerDraw);
         if (row <= m_records)
             return DatabaseView::RecordCellText(m_store.records(), recordAt(row), column);
         return {};
     case Qt::BackgroundRole:
         if (row == 0 || column == 0)
             return QBrush(Colours::LightGrey);
+        if (column >= m_store.shape().numbersPerDraw + 2)
+            return QBrush(Colours::ExtraCell);
         return {};
     default:
         return {};

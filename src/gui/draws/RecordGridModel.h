@@ -5,7 +5,8 @@
 class DrawStore;
 
 // The database window's record grid over the store: a shaded header row and record-number
-// column, the records newest first below the header, then empty rows to type into view. Texts
+// column, the main numbers then the extra numbers (tinted), the records newest first below the
+// header, then empty rows to type into view. Texts
 // are formatted when a view asks for them, so only the cells on screen ever are. It follows the
 // store by itself: an appended record moves the record rows' texts down by one, a replaced one
 // changes one row.

@@ -40,7 +40,8 @@ private Q_SLOTS:
             << FileKind::Draws << Direction::Open << folders << draws << "Chosen.x"
             << "Chosen.x";
         QTest::newRow("save draws, a name without suffix")
-            << FileKind::Draws << Direction::Save << folders << draws << "noext"
+            << FileKind::Draws << Direction::Save << folders
+            << draws + QStringLiteral(";;Export Draws as CSV (*.csv)") << "noext"
             << "noext.lto";
         QTest::newRow("open tracker, a name without suffix")
             << FileKind::Tracker << Direction::Open << folders << tracker << "Money"

@@ -58,6 +58,43 @@ private Q_SLOTS:
         QCOMPARE(page.mid(6, 4), (QStringList {"", "", "  ", "  " + QString(70, u'_')}));
     }
 
+    // The extra numbers follow the main ones after a "+"; more than ten numbers stand closer, so
+    // that twenty and two extra ones fit the page.
+    void printsTheExtraNumbers_data()
+    {
+        QTest::addColumn<LotteryShape>("shape");
+        QTest::addColumn<QString>("line");
+        LotteryShape bonus {6, 49};
+        bonus.extraNumbers = 1;
+        LotteryShape widest {20, 99};
+        widest.extraNumbers = 2;
+        widest.extraPool = LotteryShape::ExtraPool::Own;
+        widest.extraHighest = 50;
+        QTest::newRow("6 of 49 + bonus")
+            << bonus << "    1/6/1996          1    2    3    4    5    6  +   7";
+        QTest::newRow("20 of 80") << LotteryShape {20, 80}
+                                  << "    1/6/1996     1  2  3  4  5  6  7  8  9 10 11 12 13 14 15 "
+                                     "16 17 18 19 20";
+        QTest::newRow("20 of 99 + 2 of 50")
+            << widest
+            << "    1/6/1996     1  2  3  4  5  6  7  8  9 10 11 12 13 14 15 16 17 18 19 20 + "
+               "21 22";
+    }
+    void printsTheExtraNumbers()
+    {
+        QFETCH(LotteryShape, shape);
+        QFETCH(QString, line);
+        DrawStore store;
+        QList<int> numbers;
+        for (int n = 1; n <= shape.drawnNumbers(); ++n)
+            numbers.append(n);
+        LoadWeeklyDraws(store, shape, {numbers}, QDate(1996, 1, 6));
+        const QStringList page = DatabasePrintout(store, QString(), 50).pages.first();
+        QCOMPARE(page[5], line);
+        // 10-point type fills 89 columns of an A4 page within its margins.
+        QVERIFY(page[3].size() >= line.size() - 1 && line.size() <= 89);
+    }
+
     void breaksPagesByLinesPerPage_data()
     {
         QTest::addColumn<int>("records");

@@ -10,7 +10,9 @@
 #include "gui/draws/LDbase.h"
 
 #include <QAbstractItemModelTester>
+#include <QBuffer>
 #include <QClipboard>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -103,6 +105,94 @@ private Q_SLOTS:
         if (!message.isEmpty())
             QCOMPARE(m_fixture->messages.boxes.first().title, title);
         QCOMPARE(state().Store.RecCount(), message.isEmpty() ? 1 : 0);
+    }
+
+    // A game chosen from the list of common games; its draws typed with Enter, the extra numbers
+    // in their own boxes, checked by their own pool's rules, shown in their own column and saved
+    // in the extended form, which reads back as it was held.
+    void extraNumbers_data()
+    {
+        QTest::addColumn<QString>("game");
+        QTest::addColumn<QStringList>("typed"); // the main numbers, then the extra ones
+        QTest::addColumn<QString>("message");
+        QTest::newRow("own pool, a main number again")
+            << "5 of 69 + 1 of 26" << QStringList {"3", "11", "23", "30", "69", "11"} << "";
+        QTest::newRow("own pool from 0")
+            << "6 of 49 + 1 of 0-9" << QStringList {"1", "2", "3", "4", "5", "6", "0"} << "";
+        QTest::newRow("beyond the own pool")
+            << "5 of 69 + 1 of 26" << QStringList {"3", "11", "23", "30", "42", "27"}
+            << " Correct: extra number 27 is not from 1 to 26.";
+        QTest::newRow("a bonus among the main numbers")
+            << "6 of 49 + bonus" << QStringList {"1", "2", "3", "4", "5", "6", "6"}
+            << " Correct: bonus number 6 is one of the main numbers.";
+        QTest::newRow("a star twice")
+            << "5 of 50 + 2 of 12" << QStringList {"1", "2", "3", "4", "5", "3", "3"}
+            << " Correct: extra number 3 is there twice.";
+    }
+    void extraNumbers()
+    {
+        QFETCH(QString, game);
+        QFETCH(QStringList, typed);
+        QFETCH(QString, message);
+        open();
+        auto* games = control<QComboBox>(window(), "ShapeList");
+        const int index = games->findText(game);
+        QVERIFY(index > 0);
+        games->setCurrentIndex(index);
+        Q_EMIT games->activated(index);
+        QCOMPARE(ShapeName(state().Store.shape()), game);
+
+        QLineEdit* date = box("InDate");
+        date->selectAll();
+        QTest::keyClicks(date, QStringLiteral("9/7/96"));
+        QTest::keyClick(date, Qt::Key_Return);
+        for (const QString& number : typed) {
+            QTest::keyClicks(QApplication::focusWidget(), number);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        }
+        QCOMPARE(QApplication::focusWidget(), control<QPushButton>(window(), "Calc"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(m_fixture->messages.texts(),
+                 message.isEmpty() ? QStringList() : QStringList {message});
+        QCOMPARE(state().Store.RecCount(), message.isEmpty() ? 1 : 0);
+        if (!message.isEmpty())
+            return;
+        const QStringList row = rowTexts(records(), 1);
+        QCOMPARE(row.mid(2), [&typed] {
+            QStringList aligned;
+            for (const QString& number : typed)
+                aligned.append(AlignedWhole(3, number.toInt()));
+            return aligned;
+        }());
+        const QByteArray bytes = DrawFile::Bytes(state().Store).value();
+        QVERIFY(bytes.startsWith("\"Numerion draws\","));
+        QBuffer file;
+        file.setData(bytes);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const DrawFile::ReadResult read = DrawFile::Read(file);
+        QCOMPARE(read.content.shape, state().Store.shape());
+        QVERIFY(read.content.records == state().Store.records());
+    }
+
+    // The window grows for a larger game and is its classic self again for a classic one.
+    void growsForTheGameAndBack()
+    {
+        open();
+        const QSize classic = window()->size();
+        auto* games = control<QComboBox>(window(), "ShapeList");
+        for (const char* game : {"20 of 80", "5 of 50 + 2 of 12", "6 of 49"}) {
+            const int index = games->findText(QLatin1String(game));
+            games->setCurrentIndex(index);
+            Q_EMIT games->activated(index);
+            const bool isClassic = state().Store.shape().isClassic();
+            QCOMPARE(window()->size() == classic, isClassic);
+            QCOMPARE(box("ExtraNum")->isVisible(), !isClassic && game[0] == '5');
+            for (const QWidget* control : window()->findChildren<QWidget*>())
+                QVERIFY2(!control->isVisible()
+                             || window()->rect().contains(
+                                 control->mapTo(window(), control->rect().bottomRight())),
+                         qPrintable(control->objectName()));
+        }
     }
 
     void addingARecordTypedWithEnter()
