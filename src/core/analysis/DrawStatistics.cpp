@@ -10,6 +10,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -47,18 +48,88 @@ FairnessCheck checkFairness(const QList<NumberFigures>& numbers, int draws, int 
     return check;
 }
 
-// How often each pair a < b was drawn together, at a * PairRow + b: rows of a power of two, so
-// that finding a pair's counter takes a shift.
-constexpr int PairRow = 64;
-static_assert(PairRow > LotteryShape::ClassicMaxHighestNumber);
+// A set of numbers as bits, bit i for the pool's i-th number (counted from 1); bit 0 gathers
+// whatever is no number of the pool, and is then left out. One word takes the classic pools;
+// two take the larger ones, so that the classic ones lose nothing to them.
+struct WideBits {
+    std::uint64_t low = 0;
+    std::uint64_t high = 0;
+
+    WideBits& operator|=(const WideBits& other)
+    {
+        low |= other.low;
+        high |= other.high;
+        return *this;
+    }
+    friend WideBits operator&(const WideBits& a, const WideBits& b)
+    {
+        return {a.low & b.low, a.high & b.high};
+    }
+};
+
+template <typename Bits> Bits bitAt(int index);
+template <> std::uint64_t bitAt<std::uint64_t>(int index)
+{
+    return std::uint64_t(1) << index;
+}
+template <> WideBits bitAt<WideBits>(int index)
+{
+    return index < 64 ? WideBits {std::uint64_t(1) << index, 0}
+                      : WideBits {0, std::uint64_t(1) << (index - 64)};
+}
+
+std::uint64_t withoutZero(std::uint64_t bits)
+{
+    return bits & ~std::uint64_t(1);
+}
+WideBits withoutZero(WideBits bits)
+{
+    bits.low &= ~std::uint64_t(1);
+    return bits;
+}
+
+bool any(std::uint64_t bits)
+{
+    return bits != 0;
+}
+bool any(const WideBits& bits)
+{
+    return (bits.low | bits.high) != 0;
+}
+
+template <typename Each> void forEachBit(std::uint64_t bits, Each each)
+{
+    for (std::uint64_t rest = bits; rest != 0; rest &= rest - 1)
+        each(std::countr_zero(rest));
+}
+template <typename Each> void forEachBit(const WideBits& bits, Each each)
+{
+    forEachBit(bits.low, each);
+    for (std::uint64_t rest = bits.high; rest != 0; rest &= rest - 1)
+        each(64 + std::countr_zero(rest));
+}
+
+// Byte `part` of the bits, in order of the numbers.
+std::uint64_t byteOf(std::uint64_t bits, std::size_t part)
+{
+    return (bits >> (8 * part)) & 0xFF;
+}
+std::uint64_t byteOf(const WideBits& bits, std::size_t part)
+{
+    return part < 8 ? byteOf(bits.low, part) : byteOf(bits.high, part - 8);
+}
+
+template <typename Bits> constexpr int BitsWidth = 8 * int(sizeof(Bits));
+
+// How often each pair a < b was drawn together, at a * width + b.
 using PairCounts = std::vector<int>;
 
-QList<PairFigures> topPairs(const PairCounts& together, int n)
+QList<PairFigures> topPairs(const PairCounts& together, int n, int width)
 {
     QList<PairFigures> pairs;
     for (int a = 1; a <= n; ++a)
         for (int b = a + 1; b <= n; ++b)
-            if (const int count = together[std::size_t(a * PairRow + b)]; count > 0)
+            if (const int count = together[std::size_t(a * width + b)]; count > 0)
                 pairs.append({a, b, count});
     const auto moreOften = [](const PairFigures& x, const PairFigures& y) {
         if (x.count != y.count)
@@ -85,23 +156,25 @@ QString oneDecimal(double value)
 // bytes to a word, where counting pair by pair would wait on memory at every pair. No byte can
 // carry into the next as long as none passes 255, so every 255 draws the bytes are added up into
 // whole counts.
-class PairCounter {
+template <typename Bits> class PairCounter {
 public:
-    void add(std::uint64_t numbers)
+    static constexpr int Width = BitsWidth<Bits>;
+
+    void add(const Bits& numbers)
     {
         Row member;
         for (std::size_t part = 0; part < member.size(); ++part)
-            member[part] = byteSpread[(numbers >> (8 * part)) & 0xFF];
-        for (std::uint64_t rest = numbers; rest != 0; rest &= rest - 1) {
-            Row& row = m_recent[std::size_t(std::countr_zero(rest))];
+            member[part] = byteSpread[byteOf(numbers, part)];
+        forEachBit(numbers, [this, &member](int number) {
+            Row& row = m_recent[std::size_t(number)];
             for (std::size_t part = 0; part < row.size(); ++part)
                 row[part] += member[part];
-        }
+        });
         if (++m_recentDraws == 255)
             flush();
     }
 
-    // The count of draws holding a and b is at a * PairRow + b.
+    // The count of draws holding a and b is at a * Width + b.
     const PairCounts& counts()
     {
         flush();
@@ -109,7 +182,7 @@ public:
     }
 
 private:
-    using Row = std::array<std::uint64_t, PairRow / 8>;
+    using Row = std::array<std::uint64_t, Width / 8>;
 
     // Each bit of a byte spread to a byte of its own, in memory order whatever the byte order.
     static constexpr std::array<std::uint64_t, 256> byteSpread = [] {
@@ -126,97 +199,113 @@ private:
     void flush()
     {
         for (std::size_t a = 0; a < m_recent.size(); ++a) {
-            std::array<std::uint8_t, PairRow> bytes;
+            std::array<std::uint8_t, Width> bytes;
             std::memcpy(bytes.data(), m_recent[a].data(), bytes.size());
-            int* counts = m_counts.data() + a * PairRow;
-            for (std::size_t b = 0; b < PairRow; ++b)
+            int* counts = m_counts.data() + a * Width;
+            for (std::size_t b = 0; b < Width; ++b)
                 counts[b] += bytes[b];
         }
         m_recent = {};
         m_recentDraws = 0;
     }
 
-    std::array<Row, PairRow> m_recent {};
+    std::array<Row, Width> m_recent {};
     int m_recentDraws = 0;
-    PairCounts m_counts = PairCounts(std::size_t(PairRow * PairRow), 0);
+    PairCounts m_counts = PairCounts(std::size_t(Width * Width), 0);
 };
 
-} // namespace
-
-DrawStatistics ComputeDrawStatistics(const DrawStore& store, int lastDraws)
+// Walks the draws of the window once, and fills in the per-number figures and the pairs. The
+// main pool starts at 1, so that a number is its own bit; an extra pool may start at 0.
+template <typename Bits, Pool ThePool> void countPool(const DrawStore& store, DrawStatistics& stats)
 {
-    DrawStatistics stats;
-    // Interim: larger pools are counted up to 63 until the counters take 128 numbers.
-    const int n = std::min(store.shape().highestNumber, PairRow - 1);
-    const int k = store.shape().numbersPerDraw;
-    const int total = std::max(store.RecCount(), 0);
-    stats.lastDraws = std::max(lastDraws, 0);
-    stats.totalDraws = total;
-    stats.draws = stats.lastDraws > 0 ? std::min(stats.lastDraws, total) : total;
-    stats.firstRecord = total - stats.draws + 1;
-    stats.numbersPerDraw = k;
-    stats.highNum = n;
-    stats.expectedCount = double(stats.draws) * k / n;
-    stats.expectedPairCount
-        = n > 1 ? double(stats.draws) * k * (k - 1) / (double(n) * (n - 1)) : 0.0;
+    constexpr int Width = BitsWidth<Bits>;
+    constexpr bool main = ThePool == Pool::Main;
+    const int lowest = main ? 1 : stats.lowestNumber;
+    const int highest = stats.highNum;
+    // A number's bit: its place in the pool, counted from 1.
+    const int shift = main ? 0 : lowest - 1;
+    const LotteryShape shape = store.shape();
 
     // Per number: draws holding it, repeats within a draw, its first and latest position in the
     // window (1-based), the longest gap so far; kept apart, so that each is a plain array to the
     // loop.
-    std::array<int, PairRow> repeats {};
-    std::array<int, PairRow> draws {};
-    std::array<int, PairRow> first {};
-    std::array<int, PairRow> last {};
-    std::array<int, PairRow> longest {};
-    PairCounter together;
+    std::array<int, Width> repeats {};
+    std::array<int, Width> draws {};
+    std::array<int, Width> first {};
+    std::array<int, Width> last {};
+    std::array<int, Width> longest {};
+    std::optional<PairCounter<Bits>> together;
+    if constexpr (main)
+        together.emplace();
 
     const DrawRecords& records = store.records();
-    // A record's fields as a bit per number; numbers outside 1..n count as 0, which is then left
-    // out. The usual count of fields is known to the compiler, which then unrolls the loop. A
-    // number is drawn once in the draws that hold it, and once more for every repeat: repeats
-    // are rare, so they alone are counted field by field.
-    const auto numbersOf = [&repeats, n](auto fields) {
-        std::uint64_t seen = 0;
-        std::uint64_t again = 0;
-        for (const std::int16_t field : fields) {
-            const std::uint64_t bit = std::uint64_t(1) << (field >= 1 && field <= n ? field : 0);
-            again |= seen & bit;
-            seen |= bit;
-        }
-        seen &= ~std::uint64_t(1);
-        if ((again & ~std::uint64_t(1)) != 0) {
-            for (const std::int16_t field : fields)
-                if (field >= 1 && field <= n)
-                    ++repeats[std::size_t(field)];
-            for (std::uint64_t rest = seen; rest != 0; rest &= rest - 1)
-                --repeats[std::size_t(std::countr_zero(rest))];
+    const int fields = records.fields();
+    const int firstExtra = std::min(shape.numbersPerDraw, fields);
+    const int afterExtra = std::min(shape.drawnNumbers(), fields);
+    const auto indexOf = [=](std::int16_t field) {
+        if constexpr (main)
+            return field >= 1 && field <= highest ? int(field) : 0;
+        else
+            return field >= lowest && field <= highest ? field - shift : 0;
+    };
+    // A record's fields as a bit per number; numbers outside the pool count as bit 0, which is
+    // then left out. The usual count of fields is known to the compiler, which then unrolls the
+    // loop. A number is drawn once in the draws that hold it, and once more for every repeat:
+    // repeats are rare, so they alone are counted field by field.
+    const auto numbersOf = [&repeats, &indexOf](auto... parts) {
+        Bits seen {};
+        Bits again {};
+        const auto mark = [&](auto fields) {
+            for (const std::int16_t field : fields) {
+                const Bits bit = bitAt<Bits>(indexOf(field));
+                again |= seen & bit;
+                seen |= bit;
+            }
+        };
+        (mark(parts), ...);
+        seen = withoutZero(seen);
+        if (any(withoutZero(again))) {
+            const auto countAll = [&](auto fields) {
+                for (const std::int16_t field : fields)
+                    if (const int index = indexOf(field); index > 0)
+                        ++repeats[std::size_t(index)];
+            };
+            (countAll(parts), ...);
+            forEachBit(seen, [&repeats](int index) { --repeats[std::size_t(index)]; });
         }
         return seen;
     };
-    const bool classic = records.fields() == DrawRecords::ClassicFields;
+    const bool classic = main && firstExtra == afterExtra && fields == DrawRecords::ClassicFields;
     for (int position = 1; position <= stats.draws; ++position) {
-        const std::span<const std::int16_t> fields
+        const std::span<const std::int16_t> record
             = records.numbers(stats.firstRecord + position - 1);
-        const std::uint64_t seen = classic
-            ? numbersOf(std::span<const std::int16_t, DrawRecords::ClassicFields>(fields.data(),
-                                                                                  fields.size()))
-            : numbersOf(fields);
-        for (std::uint64_t rest = seen; rest != 0; rest &= rest - 1) {
-            const auto number = std::size_t(std::countr_zero(rest));
+        Bits seen;
+        if (classic)
+            seen = numbersOf(std::span<const std::int16_t, DrawRecords::ClassicFields>(
+                record.data(), record.size()));
+        else if (!main)
+            seen = numbersOf(
+                record.subspan(std::size_t(firstExtra), std::size_t(afterExtra - firstExtra)));
+        else
+            seen = numbersOf(record.first(std::size_t(firstExtra)),
+                             record.subspan(std::size_t(afterExtra)));
+        forEachBit(seen, [&, position](int index) {
+            const auto at = std::size_t(index);
             // The first gap is the open run before the first draw holding the number.
-            longest[number] = std::max(longest[number], position - last[number] - 1);
-            first[number] = draws[number] == 0 ? position : first[number];
-            last[number] = position;
-            ++draws[number];
-        }
-        together.add(seen);
+            longest[at] = std::max(longest[at], position - last[at] - 1);
+            first[at] = draws[at] == 0 ? position : first[at];
+            last[at] = position;
+            ++draws[at];
+        });
+        if constexpr (main)
+            together->add(seen);
     }
 
-    stats.numbers.reserve(n);
-    for (int number = 1; number <= n; ++number) {
-        const auto at = std::size_t(number);
+    stats.numbers.reserve(stats.poolSize());
+    for (int index = 1; index <= stats.poolSize(); ++index) {
+        const auto at = std::size_t(index);
         NumberFigures figures;
-        figures.number = number;
+        figures.number = index + shift;
         figures.drawn = draws[at] + repeats[at];
         figures.expected = stats.expectedCount;
         figures.difference = figures.drawn - stats.expectedCount;
@@ -232,7 +321,47 @@ DrawStatistics ComputeDrawStatistics(const DrawStore& store, int lastDraws)
             figures.averageGap = double(last[at] - first[at] + 1 - draws[at]) / (draws[at] - 1);
         stats.numbers.append(figures);
     }
-    stats.topPairs = topPairs(together.counts(), n);
+    if (together)
+        stats.topPairs = topPairs(together->counts(), stats.highNum, Width);
+}
+
+} // namespace
+
+DrawStatistics ComputeDrawStatistics(const DrawStore& store, int lastDraws, Pool pool)
+{
+    DrawStatistics stats;
+    const LotteryShape shape = store.shape();
+    const int total = std::max(store.RecCount(), 0);
+    stats.pool = pool;
+    stats.lastDraws = std::max(lastDraws, 0);
+    stats.totalDraws = total;
+    stats.draws = stats.lastDraws > 0 ? std::min(stats.lastDraws, total) : total;
+    stats.firstRecord = total - stats.draws + 1;
+    if (pool == Pool::Extra) {
+        if (shape.extraNumbers == 0)
+            return stats;
+        stats.numbersPerDraw = shape.extraNumbers;
+        stats.lowestNumber = shape.extraMin();
+        stats.highNum = shape.extraMax();
+    } else {
+        stats.numbersPerDraw = shape.numbersPerDraw;
+        stats.highNum = shape.highestNumber;
+    }
+    const int k = stats.numbersPerDraw;
+    const int n = stats.poolSize();
+    stats.expectedCount = double(stats.draws) * k / n;
+    if (pool == Pool::Main)
+        stats.expectedPairCount
+            = n > 1 ? double(stats.draws) * k * (k - 1) / (double(n) * (n - 1)) : 0.0;
+
+    static_assert(LotteryShape::MaxHighestNumber < BitsWidth<WideBits>);
+    const bool narrow = n < BitsWidth<std::uint64_t>;
+    if (pool == Pool::Main)
+        (narrow ? countPool<std::uint64_t, Pool::Main> : countPool<WideBits, Pool::Main>)(store,
+                                                                                          stats);
+    else
+        (narrow ? countPool<std::uint64_t, Pool::Extra> : countPool<WideBits, Pool::Extra>)(store,
+                                                                                            stats);
     stats.fairness = checkFairness(stats.numbers, stats.draws, k, n, stats.expectedCount);
     return stats;
 }
@@ -246,7 +375,8 @@ NumberTable DrawStatistics::OutForTable() const
 {
     NumberTable table {};
     for (const NumberFigures& figures : numbers)
-        table[std::size_t(figures.number)] = {figures.number, figures.outFor};
+        if (figures.number >= 0 && figures.number < int(table.size()))
+            table[std::size_t(figures.number)] = {figures.number, figures.outFor};
     return table;
 }
 

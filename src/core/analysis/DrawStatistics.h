@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 
+#include <algorithm>
 #include <array>
 #include <optional>
 
@@ -12,9 +13,11 @@
 // whole, over all draws or only the latest ones.
 //
 // The draws are the records in record order, the latest last; a window of the last W draws
-// holds records RecCount - W + 1 .. RecCount. A draw's numbers are read as the counts read them
-// (every number column, whole numbers only), and only numbers 1..HighNum take part, so over all
-// draws `drawn` equals the store's NumberCounts.
+// holds records RecCount - W + 1 .. RecCount. The main numbers and the extra numbers are two
+// pools, each with statistics of its own. The main pool's numbers are read as the counts read
+// them (every number field but the extra numbers'), and only numbers 1..HighNum take part, so
+// over all draws `drawn` equals the store's NumberCounts. The extra pool reads only the extra
+// numbers' fields, numbers within the extra range, and equals the store's ExtraCounts.
 //
 // Gaps. A gap of a number is a run of consecutive draws in the window without it. Its length
 // is the number of draws in the run, so a number drawn in two draws in a row has a gap of 0
@@ -31,7 +34,7 @@
 struct NumberFigures {
     int number = 0;
     int drawn = 0;
-    double expected = 0; // draws x k / N
+    double expected = 0; // draws x k / N (of the pool)
     double difference = 0; // drawn - expected
     int lastRecord = 0; // record number of its latest draw in the window; 0 when never
     QDate lastDate; // that record's date; invalid when never drawn
@@ -79,6 +82,9 @@ struct FairnessCheck {
     bool beyondChance() const;
 };
 
+// The main numbers of the draws, or the extra numbers apart from them.
+enum class Pool { Main, Extra };
+
 struct DrawStatistics {
     // The window sizes a user chooses from; 0 stands for all draws.
     static constexpr std::array<int, 6> WindowSizes {0, 10, 25, 50, 100, 250};
@@ -88,23 +94,28 @@ struct DrawStatistics {
     int totalDraws = 0; // RecCount
     int firstRecord = 1; // the window's first record
     int draws = 0; // draws in the window
-    int numbersPerDraw = 0; // k
-    int highNum = 0; // N
-    double expectedCount = 0; // draws x k / N, the same for every number
-    QList<NumberFigures> numbers; // numbers 1..N, number n at index n - 1
+    Pool pool = Pool::Main;
+    int numbersPerDraw = 0; // k, or the extra numbers e
+    int lowestNumber = 1; // 1, or the extra pool's lowest (0 for a digit)
+    int highNum = 0; // N, or the extra pool's highest
+    double expectedCount = 0; // draws x k / pool size, the same for every number
+    QList<NumberFigures> numbers; // lowestNumber..highNum, in order
     double expectedPairCount = 0; // draws x k(k - 1) / (N(N - 1)), the same for every pair
     // The most frequent pairs, at most TopPairCount, most frequent first, equal counts in order
-    // of their numbers; pairs never drawn together are not listed.
+    // of their numbers; pairs never drawn together are not listed. The main pool's only.
     QList<PairFigures> topPairs;
     FairnessCheck fairness;
 
-    // Rows 1..N as (number, out for), the form the charts rank and draw.
+    int poolSize() const { return std::max(highNum - lowestNumber + 1, 0); }
+    // Row n is (number n, out for), the form the charts rank and draw.
     NumberTable OutForTable() const;
 };
 
 // The statistics of the last `lastDraws` draws of `store` (all draws when 0 or more than there
-// are). Linear in draws x numbers per draw, the pairs in its square.
-DrawStatistics ComputeDrawStatistics(const DrawStore& store, int lastDraws = 0);
+// are), of its main numbers or its extra ones (none when the shape has no extra numbers).
+// Linear in draws x numbers per draw, the pairs in its square.
+DrawStatistics ComputeDrawStatistics(const DrawStore& store, int lastDraws = 0,
+                                     Pool pool = Pool::Main);
 
 // The columns of the per-number table, as shown, printed and saved.
 enum class NumberColumn {

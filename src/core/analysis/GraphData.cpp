@@ -15,25 +15,28 @@ int chartedNumbers(int highNum)
 
 } // namespace
 
-QString Title(const QString& viewName, int recCount, BarStyle style)
+QString Title(const QString& viewName, int recCount, BarStyle style, Pool pool)
 {
-    const QString middle = style == BarStyle::Flat ? QStringLiteral(" distribution of numbers in")
-                                                   : QStringLiteral(" distribution of numbers in ");
+    QString middle = style == BarStyle::Flat ? QStringLiteral(" distribution of numbers in")
+                                             : QStringLiteral(" distribution of numbers in ");
+    if (pool == Pool::Extra)
+        middle.replace(QStringLiteral(" of numbers"), QStringLiteral(" of extra numbers"));
     return viewName + middle + u' ' + QString::number(recCount) + QStringLiteral(" Draws");
 }
 
-QList<GraphPoint> Points(const NumberTable& sorted, int highNum)
+QList<GraphPoint> Points(const NumberTable& sorted, int count)
 {
     QList<GraphPoint> points;
-    for (int i = 1; i <= chartedNumbers(highNum); ++i)
+    for (int i = 1; i <= chartedNumbers(count); ++i)
         points.append(
             {QString::number(sorted[std::size_t(i)].number), sorted[std::size_t(i)].count});
     return points;
 }
 
-QString OutForTitle(const QString& viewName, int recCount)
+QString OutForTitle(const QString& viewName, int recCount, Pool pool)
 {
-    return viewName + QStringLiteral(" out for (draws since last drawn) in ")
+    const QString what = pool == Pool::Extra ? QStringLiteral(" extra numbers") : QString();
+    return viewName + what + QStringLiteral(" out for (draws since last drawn) in ")
         + QString::number(recCount) + QStringLiteral(" Draws");
 }
 

@@ -1,13 +1,12 @@
 #pragma once
 
+#include "core/analysis/DrawStatistics.h"
 #include "core/draws/DrawStore.h"
 
 #include <QList>
 #include <QString>
 
 #include <optional>
-
-struct DrawStatistics;
 
 // What the frequency chart shows: a title and one labelled bar per number.
 struct GraphPoint {
@@ -39,13 +38,14 @@ struct GraphData {
 namespace GraphView {
 
 // "Normal distribution of numbers in 57 Draws"; the 3-D title has two blanks before the count.
-QString Title(const QString& viewName, int recCount, BarStyle style);
+// The extra numbers' chart says "extra numbers".
+QString Title(const QString& viewName, int recCount, BarStyle style, Pool pool = Pool::Main);
 
-// One point per row 1..highNum of `sorted`, labelled with its number.
-QList<GraphPoint> Points(const NumberTable& sorted, int highNum);
+// One point per row 1..count of `sorted`, labelled with its number.
+QList<GraphPoint> Points(const NumberTable& sorted, int count);
 
-// "Sorted out for (draws since last drawn) in 57 Draws"
-QString OutForTitle(const QString& viewName, int recCount);
+// "Sorted out for (draws since last drawn) in 57 Draws", or "Sorted extra numbers out for ...".
+QString OutForTitle(const QString& viewName, int recCount, Pool pool = Pool::Main);
 
 // The count each number would have by chance, "Expected 18.4"; none without draws.
 std::optional<GraphLine> ExpectedLine(const DrawStatistics& stats);

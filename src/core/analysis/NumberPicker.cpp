@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <exception>
+#include <utility>
 
 namespace {
 
@@ -17,6 +18,21 @@ int setCount(const PickSettings& settings)
 int picksPerSet(const PickSettings& settings)
 {
     return std::clamp(settings.shape.numbersPerDraw, 0, LotteryShape::MaxNumbersPerDraw);
+}
+
+int extrasPerSet(const PickSettings& settings)
+{
+    return std::clamp(settings.shape.extraNumbers, 0, LotteryShape::MaxExtraNumbers);
+}
+
+// The third a mode picks from, and what is said when a number in it was never drawn.
+std::pair<Third, QString> thirdOf(PickMode mode)
+{
+    if (mode == PickMode::MiddleThird)
+        return {Third::Middle, QStringLiteral(" Not enough middle data")};
+    if (mode == PickMode::BottomThird)
+        return {Third::Bottom, QStringLiteral(" Not enough bottom data")};
+    return {Third::Top, QStringLiteral(" Not enough top data")};
 }
 
 } // namespace
@@ -31,13 +47,20 @@ PickOutcome NumberPicker::PickNumbers(const PickSettings& settings, const DrawSt
         auto pool = buildPool(settings, store);
         if (const auto* abort = std::get_if<PickAbort>(&pool))
             return *abort;
+        auto extraPool = buildExtraPool(settings, store);
+        if (const auto* abort = std::get_if<PickAbort>(&extraPool))
+            return *abort;
         PickResult result;
         result.pool = std::move(std::get<std::vector<int>>(pool));
+        result.extraPool = std::move(std::get<std::vector<int>>(extraPool));
         drawSets(settings, result);
         if (result.shortage.isEmpty()) {
-            for (int s = 1; s <= setCount(settings); ++s)
+            for (int s = 1; s <= setCount(settings); ++s) {
                 std::sort(result.sets[s].begin() + 1,
                           result.sets[s].begin() + 1 + picksPerSet(settings));
+                std::sort(result.extras[s].begin(),
+                          result.extras[s].begin() + extrasPerSet(settings));
+            }
         }
         return result;
     } catch (const std::exception&) {
@@ -62,15 +85,7 @@ std::variant<std::vector<int>, PickAbort> NumberPicker::buildPool(const PickSett
     const NumberTable ranked
         = RankByCount(store.NumberCounts(), store.shape().highestNumber, RankOrder::ByCount);
 
-    Third third = Third::Top;
-    QString shortage = QStringLiteral(" Not enough top data");
-    if (settings.mode == PickMode::MiddleThird) {
-        third = Third::Middle;
-        shortage = QStringLiteral(" Not enough middle data");
-    } else if (settings.mode == PickMode::BottomThird) {
-        third = Third::Bottom;
-        shortage = QStringLiteral(" Not enough bottom data");
-    }
+    const auto [third, shortage] = thirdOf(settings.mode);
     const RankRange range = ThirdRanks(third, settings.shape.highestNumber);
     for (int rank = std::max(range.first, 1);
          rank <= std::min(range.last, DrawStore::HighestNumber); ++rank) {
@@ -81,24 +96,81 @@ std::variant<std::vector<int>, PickAbort> NumberPicker::buildPool(const PickSett
     return pool;
 }
 
+std::variant<std::vector<int>, PickAbort> NumberPicker::buildExtraPool(const PickSettings& settings,
+                                                                       const DrawStore& store) const
+{
+    std::vector<int> pool;
+    if (extrasPerSet(settings) == 0)
+        return pool;
+    const int lowest = settings.shape.extraMin();
+    const int highest = std::min(settings.shape.extraMax(), DrawStore::HighestNumber);
+    if (settings.mode == PickMode::FullRange) {
+        for (int n = lowest; n <= highest; ++n)
+            pool.push_back(n);
+        return pool;
+    }
+    // The extra numbers rank among themselves, by how often each was drawn as one.
+    const NumberTable ranked
+        = RankByCount(store.ExtraCounts(), highest, RankOrder::ByCount, lowest);
+    const auto [third, shortage] = thirdOf(settings.mode);
+    const RankRange range = ThirdRanks(third, highest - lowest + 1);
+    for (int rank = std::max(range.first, 1);
+         rank <= std::min(range.last, DrawStore::HighestNumber); ++rank) {
+        pool.push_back(ranked[rank].number);
+        if (ranked[rank].count == 0)
+            return PickAbort {shortage};
+    }
+    return pool;
+}
+
+int NumberPicker::drawIndex(int poolSize)
+{
+    m_random.reseedFromClock();
+    const float u = m_random.nextUniform();
+    // The index is computed in single precision; keep it inside the pool even when the product
+    // rounds up to the pool size.
+    const int index = int(std::floor(float(poolSize) * u + 1.0f));
+    return poolSize > 0 ? std::clamp(index, 1, poolSize) : 0;
+}
+
 void NumberPicker::drawSets(const PickSettings& settings, PickResult& result)
 {
     const int poolSize = int(result.pool.size());
+    const int extraPoolSize = int(result.extraPool.size());
+    // A bonus from the main pool is another ball of the same draw.
+    const bool bonus = !settings.shape.hasOwnPool();
     for (int s = 1; s <= setCount(settings); ++s) {
         for (int k = 1; k <= picksPerSet(settings);) {
-            m_random.reseedFromClock();
-            const float u = m_random.nextUniform();
-            // The index is computed in single precision; keep it inside the pool even when
-            // the product rounds up to the pool size. An empty pool yields no number (0).
-            const int index = int(std::floor(float(poolSize) * u + 1.0f));
-            const int candidate
-                = poolSize > 0 ? result.pool[std::size_t(std::clamp(index, 1, poolSize) - 1)] : 0;
+            // An empty pool yields no number (0).
+            const int index = drawIndex(poolSize);
+            const int candidate = index > 0 ? result.pool[std::size_t(index - 1)] : 0;
 
             const auto taken = result.sets[s].begin() + 1;
             if (std::find(taken, taken + k, candidate) != taken + k)
                 ++result.duplicates;
             else
                 result.sets[s][k++] = candidate;
+
+            if (result.duplicates == DuplicateLimit) {
+                result.shortage = QStringLiteral(" No enough Data");
+                return;
+            }
+        }
+        auto& extras = result.extras[std::size_t(s)];
+        for (int x = 0; x < extrasPerSet(settings);) {
+            // An extra number may be 0, so an empty pool's draw is a repeat.
+            const int index = drawIndex(extraPoolSize);
+            const int candidate = index > 0 ? result.extraPool[std::size_t(index - 1)] : NoExtra;
+            const auto main = result.sets[s].begin() + 1;
+            const bool repeat = candidate == NoExtra
+                || std::find(extras.begin(), extras.begin() + x, candidate) != extras.begin() + x
+                || (bonus
+                    && std::find(main, main + picksPerSet(settings), candidate)
+                        != main + picksPerSet(settings));
+            if (repeat)
+                ++result.duplicates;
+            else
+                extras[std::size_t(x++)] = candidate;
 
             if (result.duplicates == DuplicateLimit) {
                 result.shortage = QStringLiteral(" No enough Data");

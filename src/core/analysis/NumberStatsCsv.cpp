@@ -66,6 +66,9 @@ QByteArray NumberStatsCsv(const DrawStatistics& stats)
         text += fields.join(u',') + LineEnd;
     }
 
+    // The pairs are the main numbers' only.
+    if (stats.pool == Pool::Extra)
+        return text.toUtf8();
     text += LineEnd + QStringLiteral("First,Second,Together,Expected") + LineEnd;
     const QString expected = decimalField(stats.expectedPairCount);
     for (const PairFigures& pair : stats.topPairs)

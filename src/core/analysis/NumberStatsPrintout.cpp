@@ -62,9 +62,15 @@ QList<Line> numberHeader()
 
 QString heading(const DrawStatistics& stats, const QString& title)
 {
-    QString text = title.isEmpty()
-        ? QStringLiteral("Number statistics: ")
-        : QStringLiteral("Number statistics for ") + title + QStringLiteral(": ");
+    const bool extra = stats.pool == Pool::Extra;
+    QString text;
+    if (title.isEmpty())
+        text = extra ? QStringLiteral("Extra number statistics: ")
+                     : QStringLiteral("Number statistics: ");
+    else
+        text = (extra ? QStringLiteral("Extra number statistics for ")
+                      : QStringLiteral("Number statistics for "))
+            + title + QStringLiteral(": ");
     if (stats.draws == 0)
         return text + QStringLiteral("no draws");
     if (stats.draws == 1 && stats.totalDraws == 1)

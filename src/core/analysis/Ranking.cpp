@@ -4,12 +4,15 @@
 #include <cmath>
 #include <utility>
 
-NumberTable RankByCount(const NumberTable& counts, int highNum, RankOrder order)
+NumberTable RankByCount(const NumberTable& counts, int highNum, RankOrder order, int lowest)
 {
-    const int n = std::clamp(highNum, 0, DrawStore::HighestNumber);
+    lowest = std::clamp(lowest, 0, 1);
+    const int n = std::clamp(highNum, 0, DrawStore::HighestNumber) - lowest + 1;
     NumberTable rows {};
-    for (int i = 1; i <= n; ++i)
-        rows[i] = {i, counts[i].count};
+    for (int i = 1; i <= n; ++i) {
+        const int number = lowest + i - 1;
+        rows[i] = {number, counts[number].count};
+    }
     if (order == RankOrder::Natural)
         return rows;
 

@@ -8,8 +8,9 @@ enum class RankOrder { ByCount, Natural };
 // number at rank r and its count. With RankOrder::Natural the numbers stay in order 1..highNum.
 // The order among equal counts is the one the documented sort gives, not a sort key: a Shell
 // sort followed by exactly five neighbour passes that move smaller numbers forward, so a small
-// number can end up behind a larger one with the same count.
-NumberTable RankByCount(const NumberTable& counts, int highNum, RankOrder order);
+// number can end up behind a larger one with the same count. A pool that starts elsewhere (the
+// extra numbers' 0..9) ranks numbers `lowest`..highNum into rows 1..highNum - lowest + 1.
+NumberTable RankByCount(const NumberTable& counts, int highNum, RankOrder order, int lowest = 1);
 
 // First and last rank (inclusive) of a third of the ranking of `highest` numbers.
 struct RankRange {

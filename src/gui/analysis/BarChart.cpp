@@ -59,6 +59,7 @@ struct ChartLayout {
     double barSlot = 0;
     double barWidth = 0;
     bool staggered = false; // labels too wide to stand side by side take two rows
+    int labelStep = 1; // too wide even for two rows, only every labelStep-th bar is labelled
 
     double yFor(double value) const { return plot.bottom() - value / axisMax * plot.height(); }
     double barLeft(qsizetype i) const
@@ -97,6 +98,16 @@ ChartLayout layoutChart(const QFont& baseFont, const QRectF& area, const GraphDa
     for (const GraphPoint& point : data.points)
         widestLabel = std::max(widestLabel, labelMetrics.horizontalAdvance(point.label));
     layout.staggered = widestLabel + 2 > slot;
+    if (widestLabel + 2 > 2 * slot) {
+        // Round steps, so that in natural order the labels are 5, 10, 15 ...
+        layout.staggered = false;
+        layout.labelStep = 20;
+        for (const int step : {2, 5, 10})
+            if (widestLabel + 2 <= step * slot) {
+                layout.labelStep = step;
+                break;
+            }
+    }
     const double labelRows = layout.staggered ? 2 : 1;
 
     layout.threeD = data.style == BarStyle::ThreeD;
@@ -175,6 +186,8 @@ void drawLabels(QPainter& painter, const ChartLayout& layout, const GraphData& d
     painter.setFont(layout.labelFont);
     painter.setPen(Colours::Black);
     for (qsizetype i = 0; i < data.points.size(); ++i) {
+        if ((i + 1) % layout.labelStep != 0)
+            continue;
         const double top
             = layout.plot.bottom() + 4 + (layout.staggered && i % 2 ? layout.labelHeight : 0);
         painter.drawText(QRectF(layout.barLeft(i) - layout.barSlot, top,

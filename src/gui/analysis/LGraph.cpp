@@ -5,6 +5,7 @@
 #include "core/common/MessageBoxes.h"
 #include "gui/analysis/BarChart.h"
 #include "gui/analysis/NumberStats.h"
+#include "gui/analysis/PoolTabs.h"
 #include "gui/common/BusyCursor.h"
 #include "gui/common/Controls.h"
 #include "gui/common/FileFlow.h"
@@ -22,6 +23,8 @@
 #include <QScreen>
 #include <QTabBar>
 
+#include <algorithm>
+
 namespace {
 
 constexpr const char* SortedCaption = "&Show Sorted";
@@ -32,6 +35,10 @@ constexpr const char* TwoDCaption = "&TwoD Graph";
 // The band of buttons at the foot of the window, in twips from the bottom.
 constexpr int BandHeight = 420;
 constexpr int ButtonsAboveBottom = 360;
+// The classic width, and the width a bar takes in a larger pool's window.
+constexpr int ClassicWidth = 9480;
+constexpr int BarTwips = 120;
+constexpr int ChartMargin = 15;
 
 } // namespace
 
@@ -42,6 +49,7 @@ LGraph::LGraph(SharedState& state, Services& services, QWidget* parent)
     , m_statistics(ComputeDrawStatistics(state.Store))
 {
     buildControls();
+    fitToShape();
     redraw();
     // The chart follows the draws, whichever window changes them.
     const DrawStore& store = m_state.Store;
@@ -53,8 +61,19 @@ LGraph::LGraph(SharedState& state, Services& services, QWidget* parent)
 
 void LGraph::storeChanged()
 {
-    m_statistics = ComputeDrawStatistics(m_state.Store);
+    fitToShape();
+    m_statistics = ComputeDrawStatistics(m_state.Store, 0, PoolTabs::current(m_poolTabs));
     redraw();
+}
+
+void LGraph::fitToShape()
+{
+    const LotteryShape shape = m_state.Store.shape();
+    // The axis and margins take about six bars' width.
+    const int width = std::max(ClassicWidth, BarTwips * (shape.highestNumber + 6));
+    if (Px(width) != this->width())
+        setFixedWidth(Px(width));
+    PoolTabs::follow(m_poolTabs, shape);
 }
 
 void LGraph::buildControls()
@@ -77,6 +96,12 @@ void LGraph::buildControls()
 
     connect(m_figureTabs, &QTabBar::currentChanged, this, [this](int index) {
         m_figure = Figure(m_figureTabs->tabData(index).toInt());
+        redraw();
+    });
+    // The extra numbers, a pool of their own, beside the figure tabs.
+    m_poolTabs = PoolTabs::create(this);
+    connect(m_poolTabs, &QTabBar::currentChanged, this, [this] {
+        m_statistics = ComputeDrawStatistics(m_state.Store, 0, PoolTabs::current(m_poolTabs));
         redraw();
     });
     buildButtons();
@@ -109,7 +134,8 @@ void LGraph::buildButtons()
     m_style = strip[3];
     m_print = strip[4];
     connect(m_exit, &QPushButton::clicked, this, &QWidget::close);
-    Controls::tabOrder({m_print, m_style, m_numberTable, m_changeView, m_exit, m_figureTabs});
+    Controls::tabOrder(
+        {m_print, m_style, m_numberTable, m_changeView, m_exit, m_figureTabs, m_poolTabs});
     m_print->setFocus();
 }
 
@@ -121,7 +147,10 @@ void LGraph::resizeEvent(QResizeEvent* event)
     const int bottom = height();
     const int tabsHeight = m_figureTabs->sizeHint().height();
     m_figureTabs->setGeometry(0, 0, width(), tabsHeight);
-    m_chart->setGeometry(0, tabsHeight, Px(9465), bottom - Px(BandHeight + 15) - tabsHeight);
+    const int poolWidth = m_poolTabs->sizeHint().width();
+    m_poolTabs->setGeometry(width() - poolWidth, 0, poolWidth, tabsHeight);
+    m_chart->setGeometry(0, tabsHeight, width() - Px(ChartMargin),
+                         bottom - Px(BandHeight + ChartMargin) - tabsHeight);
     m_band->setGeometry(0, bottom - Px(BandHeight), width(), Px(BandHeight));
     for (QPushButton* button : {m_exit, m_changeView, m_numberTable, m_style, m_print})
         button->move(button->x(), bottom - Px(ButtonsAboveBottom));
@@ -132,17 +161,22 @@ GraphData LGraph::chartData() const
     const DrawStore& store = m_state.Store;
     const QString viewName
         = m_order == RankOrder::Natural ? QStringLiteral("Normal") : QStringLiteral("Sorted");
+    const Pool pool = m_statistics.pool;
+    const int lowest = m_statistics.lowestNumber;
+    const int highest = m_statistics.highNum;
+    const int count = m_statistics.poolSize();
     GraphData data;
     if (m_figure == Figure::OutFor) {
-        data.title = GraphView::OutForTitle(viewName, store.RecCount());
+        data.title = GraphView::OutForTitle(viewName, store.RecCount(), pool);
         const NumberTable outFor
-            = RankByCount(m_statistics.OutForTable(), store.shape().highestNumber, m_order);
-        data.points = GraphView::Points(outFor, store.shape().highestNumber);
+            = RankByCount(m_statistics.OutForTable(), highest, m_order, lowest);
+        data.points = GraphView::Points(outFor, count);
     } else {
-        data.title = GraphView::Title(viewName, store.RecCount(), m_barStyle);
-        const NumberTable counts
-            = RankByCount(store.NumberCounts(), store.shape().highestNumber, m_order);
-        data.points = GraphView::Points(counts, store.shape().highestNumber);
+        data.title = GraphView::Title(viewName, store.RecCount(), m_barStyle, pool);
+        const NumberTable& counted
+            = pool == Pool::Extra ? store.ExtraCounts() : store.NumberCounts();
+        const NumberTable counts = RankByCount(counted, highest, m_order, lowest);
+        data.points = GraphView::Points(counts, count);
         data.line = GraphView::ExpectedLine(m_statistics);
     }
     data.style = m_barStyle;

@@ -15,8 +15,9 @@ struct SharedState;
 
 // The graphs window: how often each number was drawn, or for how many draws it has been out,
 // as a bar chart in natural or ranked order, flat or in 3-D, and printed. The frequency chart
-// marks the count every number would have by chance. It goes back to the window that opened it
-// and opens the table of the number statistics.
+// marks the count every number would have by chance. The extra numbers, when the lottery has
+// them, have a chart of their own. It goes back to the window that opened it and opens the table
+// of the number statistics.
 class LGraph : public ToolWindow {
     Q_OBJECT
 
@@ -32,6 +33,9 @@ private:
 
     void buildControls();
     void buildButtons();
+    // The window is wider for a pool of more numbers than the classic 60, so that its bars
+    // and their labels keep a readable width.
+    void fitToShape();
     void storeChanged();
     void redraw();
     GraphData chartData() const;
@@ -52,6 +56,7 @@ private:
     bool m_colourSetting = false;
 
     QTabBar* m_figureTabs = nullptr;
+    QTabBar* m_poolTabs = nullptr;
     BarChart* m_chart = nullptr;
     QLabel* m_band = nullptr;
     QPushButton* m_exit = nullptr;

@@ -36,6 +36,10 @@ namespace {
 constexpr int GridRows = 11;
 constexpr int HeaderColumnTwips = 400;
 constexpr int ColumnTwips = 690;
+// The grid's borders, and the widest grid the window holds; more than ten or so columns narrow
+// to fit it.
+constexpr int GridFrameTwips = 40;
+constexpr int WidestGridTwips = 9210;
 
 // The animation: four rounds of the strip saying "Shuffling" and then six rows of balls, each
 // shown for one pause; "Picking" from the fourth row on.
@@ -98,6 +102,7 @@ Lottery::Lottery(SharedState& state, Services& services, QWidget* parent)
     }
     m_entryForms->setText(QString::number(m_state.Settings.DefaultEntryForms));
     m_settings.shape.numbersPerDraw = m_state.Store.shape().numbersPerDraw;
+    takeExtraNumbers();
     SetupGrid(m_settings.shape.numbersPerDraw);
     m_numbersPerDraw->setText(AlignedWhole(2, m_settings.shape.numbersPerDraw));
     m_highestNumber->setText(AlignedWhole(2, m_state.Store.shape().highestNumber));
@@ -252,17 +257,43 @@ void Lottery::selectOption(PickMode mode)
     m_settings.mode = mode;
 }
 
+void Lottery::takeExtraNumbers()
+{
+    const LotteryShape shape = m_state.Store.shape();
+    m_settings.shape.extraNumbers = shape.extraNumbers;
+    m_settings.shape.extraPool = shape.extraPool;
+    m_settings.shape.extraLowest = shape.extraLowest;
+    m_settings.shape.extraHighest = shape.extraHighest;
+}
+
 void Lottery::SetupGrid(int picks)
 {
-    GridTable::resize(m_grid, GridRows, picks + 1, 1, 1);
-    m_grid->resize(Px(690 * (picks + 1) - 250), Px(3120));
+    const int extras = m_settings.shape.extraNumbers;
+    const int columns = picks + extras;
+    const int columnTwips = columns > 0
+        ? std::min(ColumnTwips, (WidestGridTwips - HeaderColumnTwips - GridFrameTwips) / columns)
+        : ColumnTwips;
+    GridTable::resize(m_grid, GridRows, columns + 1, 1, 1);
+    m_grid->resize(Px(HeaderColumnTwips + columnTwips * columns + GridFrameTwips), Px(3120));
     m_grid->setColumnWidth(0, Px(HeaderColumnTwips));
-    for (int column = 1; column <= picks; ++column)
-        m_grid->setColumnWidth(column, Px(ColumnTwips));
+    for (int column = 1; column <= columns; ++column)
+        m_grid->setColumnWidth(column, Px(columnTwips));
 
     GridTable::setText(m_grid, 0, 0, QStringLiteral("No."));
     for (int k = 1; k <= picks; ++k)
         GridTable::setText(m_grid, 0, k, u' ' + QString::number(k));
+    // The extra numbers' columns are headed +1, +2 and shaded apart from the main numbers.
+    for (int s = 1; s < GridRows; ++s)
+        for (int k = 1; k <= picks; ++k)
+            if (QTableWidgetItem* cell = m_grid->item(s, k))
+                cell->setBackground(QBrush());
+    for (int x = 1; x <= extras; ++x) {
+        GridTable::setText(m_grid, 0, picks + x, u'+' + QString::number(x));
+        for (int s = 1; s < GridRows; ++s) {
+            GridTable::setText(m_grid, s, picks + x, QString());
+            m_grid->item(s, picks + x)->setBackground(Colours::Cyan);
+        }
+    }
     for (int s = 1; s < GridRows; ++s)
         GridTable::setText(m_grid, s, 0, u' ' + QString::number(s));
     if (picks >= 1)
@@ -279,6 +310,7 @@ void Lottery::clearResults()
     // The sets go with the grid: what is printed is always what was on screen.
     ClearGrid();
     m_sets = {};
+    m_extras = NoExtras();
 }
 
 void Lottery::Calculate()
@@ -309,6 +341,7 @@ void Lottery::Calculate()
                                        QStringLiteral("Cannot work with missing number "));
             return;
         }
+        takeExtraNumbers();
         SetupGrid(m_settings.shape.numbersPerDraw);
 
         const PickOutcome outcome
@@ -322,11 +355,17 @@ void Lottery::Calculate()
         if (!result.shortage.isEmpty())
             m_services.messages.inform(HelpTitle, result.shortage);
         m_sets = result.sets;
+        m_extras = result.extras;
 
         BusyCursor busy;
-        for (int s = 1; s <= m_settings.entryForms; ++s)
-            for (int k = 1; k <= m_settings.shape.numbersPerDraw; ++k)
+        const int picks = m_settings.shape.numbersPerDraw;
+        for (int s = 1; s <= m_settings.entryForms; ++s) {
+            for (int k = 1; k <= picks; ++k)
                 GridTable::setText(m_grid, s, k, AlignedWhole(2, m_sets[s][k]));
+            for (int x = 0; x < m_settings.shape.extraNumbers; ++x)
+                GridTable::setText(m_grid, s, picks + 1 + x,
+                                   ExtraNumberText(2, m_extras[std::size_t(s)][std::size_t(x)]));
+        }
         if (!runAnimation())
             return;
         showBallRow(1);
@@ -396,5 +435,6 @@ void Lottery::PrintSets()
     if (!ConfirmPrintout(m_services))
         return;
     SendPrintout(m_services,
-                 PickPrintout(m_sets, m_settings.shape.numbersPerDraw, m_settings.entryForms));
+                 PickPrintout(m_sets, m_settings.shape.numbersPerDraw, m_settings.entryForms,
+                              m_extras, m_settings.shape.extraNumbers));
 }

@@ -17,6 +17,7 @@ struct SharedState;
 
 // The Rado-d-Idorur window: describes a lottery, picks sets of random numbers from the full range
 // or a third of the frequency ranking, shows them with a short ball animation and prints them.
+// A lottery with extra numbers gets them picked too, shown apart after the main numbers.
 class Lottery : public ToolWindow {
     Q_OBJECT
 
@@ -35,7 +36,10 @@ private:
     void buildButtonStrip();
     void wireSetupBoxes();
 
+    // A column for each main number, then one for each extra number of the shape.
     void SetupGrid(int picks);
+    // The shape's extra numbers, whatever the boxes say: they are the draws' own.
+    void takeExtraNumbers();
     void ClearGrid();
     void clearResults();
     void selectOption(PickMode mode);
@@ -52,6 +56,7 @@ private:
     Services& m_services;
     PickSettings m_settings;
     PickedSets m_sets {};
+    PickedExtras m_extras = NoExtras();
     int m_pauseMs = 36;
     // A setup box was emptied for new typing (shared by the three boxes).
     bool m_editing = false;

@@ -6,6 +6,7 @@
 #include "core/common/MessageBoxes.h"
 #include "core/draws/LinesPerPage.h"
 #include "gui/analysis/NumberFiguresModel.h"
+#include "gui/analysis/PoolTabs.h"
 #include "gui/common/BusyCursor.h"
 #include "gui/common/Colours.h"
 #include "gui/common/Controls.h"
@@ -23,6 +24,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTableWidget>
@@ -149,10 +151,16 @@ void NumberStats::buildControls()
     m_pairs->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
 
     auto* tabs = new QTabWidget(this);
+    m_tabs = tabs;
     tabs->setObjectName(QStringLiteral("StatsTabs"));
     tabs->setGeometry(TwipsRect(120, 570, 9240, 4425));
     tabs->addTab(page(m_numbers), QStringLiteral("&Numbers"));
     tabs->addTab(page(m_pairs, m_pairsTitle), QStringLiteral("P&airs"));
+    // The extra numbers, a pool of their own, in the corner of the tabs.
+    m_poolTabs = PoolTabs::create(tabs);
+    tabs->setCornerWidget(m_poolTabs, Qt::TopRightCorner);
+    PoolTabs::follow(m_poolTabs, m_state.Store.shape());
+    connect(m_poolTabs, &QTabBar::currentChanged, this, &NumberStats::recount);
 
     m_fairness = Controls::label(this, "Fairness", QString(), 180, 5085, 9120, 780);
     m_fairness->setFont(Controls::windowFont(9.75));
@@ -177,13 +185,18 @@ void NumberStats::buildButtonStrip(QWidget* tabs)
     connect(strip[0], &QPushButton::clicked, this, &QWidget::close);
     connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, &QWidget::close);
 
-    Controls::tabOrder({m_lastDraws, tabs, m_numbers, m_pairs, strip[2], strip[1], strip[0]});
+    Controls::tabOrder(
+        {m_lastDraws, m_poolTabs, tabs, m_numbers, m_pairs, strip[2], strip[1], strip[0]});
     m_numbers->setFocus();
 }
 
 void NumberStats::recount()
 {
-    m_statistics = ComputeDrawStatistics(m_state.Store, m_lastDraws->currentData().toInt());
+    PoolTabs::follow(m_poolTabs, m_state.Store.shape());
+    const Pool pool = PoolTabs::current(m_poolTabs);
+    // The pairs are the main numbers' only.
+    m_tabs->setTabEnabled(1, pool == Pool::Main);
+    m_statistics = ComputeDrawStatistics(m_state.Store, m_lastDraws->currentData().toInt(), pool);
     m_summary->setText(summaryText(m_statistics));
     m_numbersModel->setFigures(m_statistics.numbers);
     showPairs();
@@ -214,8 +227,11 @@ void NumberStats::showPairs()
 void NumberStats::saveCsvClicked()
 {
     const QString drawFile = QFileInfo(m_state.Store.FileDisplayName()).completeBaseName();
-    const QString proposed = drawFile.isEmpty() ? QStringLiteral("Number statistics.csv")
-                                                : drawFile + QStringLiteral(" statistics.csv");
+    QString proposed = drawFile.isEmpty() ? QStringLiteral("Number statistics.csv")
+                                          : drawFile + QStringLiteral(" statistics.csv");
+    if (m_statistics.pool == Pool::Extra)
+        proposed = drawFile.isEmpty() ? QStringLiteral("Extra number statistics.csv")
+                                      : drawFile + QStringLiteral(" extra statistics.csv");
     const QByteArray csv = NumberStatsCsv(m_statistics);
     m_services.files.save(FileKind::Csv, proposed, [&csv](QIODevice& file, QString&) {
         return file.write(csv) == csv.size();

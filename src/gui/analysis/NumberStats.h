@@ -7,6 +7,8 @@
 class NumberFiguresModel;
 class QComboBox;
 class QLabel;
+class QTabBar;
+class QTabWidget;
 class QTableView;
 class QTableWidget;
 struct Services;
@@ -15,7 +17,8 @@ struct SharedState;
 // The number statistics as a table: per number how often it was drawn against the count chance
 // would give, when it was drawn last and its gaps, sorted by any column; the pairs drawn
 // together most often; and whether the differences are larger than chance makes them. Over all
-// draws or only the latest ones; saved as CSV and printed. It goes back to the graphs window.
+// draws or only the latest ones; saved as CSV and printed. The extra numbers, when the lottery
+// has them, are a view of their own, without pairs. It goes back to the graphs window.
 class NumberStats : public ToolWindow {
     Q_OBJECT
 
@@ -37,6 +40,8 @@ private:
     DrawStatistics m_statistics;
 
     QComboBox* m_lastDraws = nullptr;
+    QTabWidget* m_tabs = nullptr;
+    QTabBar* m_poolTabs = nullptr;
     QLabel* m_summary = nullptr;
     NumberFiguresModel* m_numbersModel = nullptr;
     QTableView* m_numbers = nullptr;

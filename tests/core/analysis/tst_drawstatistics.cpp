@@ -14,6 +14,8 @@
 #include <cmath>
 #include <memory>
 
+Q_DECLARE_METATYPE(LotteryShape)
+
 namespace {
 
 using Draws = QList<QList<int>>;
@@ -118,6 +120,83 @@ private Q_SLOTS:
             pairTriples << pair.first << pair.second << pair.count;
         QCOMPARE(pairTriples, pairs);
         QCOMPARE(stats.expectedPairCount, expectedPair);
+    }
+
+    // Each pool by its own shape: the main numbers without the extra ones, up to 99 of them;
+    // the extra numbers by themselves, from their own range or as a bonus from the main pool.
+    void poolsOfEveryShape_data()
+    {
+        QTest::addColumn<LotteryShape>("shape");
+        QTest::addColumn<Pool>("pool");
+        QTest::addColumn<Draws>("draws"); // main numbers, then the extra ones
+        QTest::addColumn<int>("lowest");
+        QTest::addColumn<int>("highest");
+        QTest::addColumn<QList<int>>("drawn"); // number, times drawn, ...
+        QTest::addColumn<QList<int>>("topPair"); // first, second, count; none when empty
+
+        using Extra = LotteryShape::ExtraPool;
+        const LotteryShape sixOf90 {6, 90};
+        const LotteryShape powerball {5, 69, 1, Extra::Own, 1, 26};
+        const Draws powerDraws {{1, 2, 3, 4, 69, 26}, {64, 65, 66, 67, 68, 1}, {1, 2, 3, 4, 5, 26}};
+        QTest::newRow("6 of 90") << sixOf90 << Pool::Main
+                                 << Draws {{1, 64, 70, 90, 2, 3}, {64, 90, 5, 6, 7, 8}} << 1 << 90
+                                 << QList<int> {64, 2, 90, 2, 1, 1, 4, 0} << QList<int> {64, 90, 2};
+        QTest::newRow("20 of 80") << LotteryShape {20, 80} << Pool::Main
+                                  << Draws {{61, 62, 63, 64, 65, 66, 67, 68, 69, 70,
+                                             71, 72, 73, 74, 75, 76, 77, 78, 79, 80}}
+                                  << 1 << 80 << QList<int> {80, 1, 60, 0} << QList<int> {61, 62, 1};
+        QTest::newRow("main numbers without the extra one")
+            << powerball << Pool::Main << powerDraws << 1 << 69
+            << QList<int> {1, 2, 26, 0, 69, 1, 64, 1} << QList<int> {1, 2, 2};
+        QTest::newRow("an own pool") << powerball << Pool::Extra << powerDraws << 1 << 26
+                                     << QList<int> {26, 2, 1, 1, 5, 0} << QList<int> {};
+        QTest::newRow("a digit from 0")
+            << LotteryShape {6, 49, 1, Extra::Own, 0, 9} << Pool::Extra
+            << Draws {{1, 2, 3, 4, 5, 6, 0}, {7, 8, 9, 10, 11, 12, 0}, {1, 2, 3, 4, 5, 6, 9}} << 0
+            << 9 << QList<int> {0, 2, 9, 1, 1, 0} << QList<int> {};
+        QTest::newRow("two of 12") << LotteryShape {5, 50, 2, Extra::Own, 1, 12} << Pool::Extra
+                                   << Draws {{1, 2, 3, 4, 5, 3, 12}, {6, 7, 8, 9, 10, 12, 1}} << 1
+                                   << 12 << QList<int> {12, 2, 3, 1, 1, 1, 5, 0} << QList<int> {};
+        QTest::newRow("a bonus of 90") << LotteryShape {6, 90, 1, Extra::Main, 1, 1} << Pool::Extra
+                                       << Draws {{1, 2, 3, 4, 5, 6, 80}, {1, 2, 3, 4, 5, 6, 7}} << 1
+                                       << 90 << QList<int> {80, 1, 7, 1, 1, 0} << QList<int> {};
+    }
+    void poolsOfEveryShape()
+    {
+        QFETCH(LotteryShape, shape);
+        QFETCH(Pool, pool);
+        QFETCH(Draws, draws);
+        QFETCH(int, lowest);
+        QFETCH(int, highest);
+        QFETCH(QList<int>, drawn);
+        QFETCH(QList<int>, topPair);
+
+        DrawStore store;
+        store.setShape(shape);
+        QDate date(2024, 1, 6);
+        for (const QList<int>& draw : draws)
+            store.AppendRecord(date = date.addDays(7), draw);
+        const DrawStatistics stats = ComputeDrawStatistics(store, 0, pool);
+        const int size = highest - lowest + 1;
+        const int perDraw = pool == Pool::Main ? shape.numbersPerDraw : shape.extraNumbers;
+        QCOMPARE(stats.numbers.size(), size);
+        QCOMPARE(stats.numbers.first().number, lowest);
+        QCOMPARE(stats.numbers.last().number, highest);
+        QCOMPARE(stats.expectedCount, double(draws.size()) * perDraw / size);
+        QCOMPARE(stats.fairness.degreesOfFreedom, size - 1);
+        // Over all draws, each pool's figures are the store's counts of it.
+        const NumberTable& counts = pool == Pool::Main ? store.NumberCounts() : store.ExtraCounts();
+        for (const NumberFigures& figures : stats.numbers)
+            QCOMPARE(figures.drawn, counts[std::size_t(figures.number)].count);
+        for (qsizetype i = 0; i < drawn.size(); i += 2)
+            QCOMPARE(stats.numbers[drawn[i] - lowest].drawn, drawn[i + 1]);
+        QCOMPARE(stats.topPairs.isEmpty(), topPair.isEmpty());
+        if (!topPair.isEmpty())
+            QCOMPARE(stats.topPairs.first(), (PairFigures {topPair[0], topPair[1], topPair[2]}));
+        // The chart's out-for rows hold every number of the pool, 0 included.
+        const NumberTable outFor = stats.OutForTable();
+        QCOMPARE(outFor[std::size_t(highest)].number, highest);
+        QCOMPARE(outFor[std::size_t(lowest)].number, lowest);
     }
 
     void chiSquareOfTheSmallStore()

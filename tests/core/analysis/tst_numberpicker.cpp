@@ -11,6 +11,7 @@
 #include <QtTest>
 
 Q_DECLARE_METATYPE(PickMode)
+Q_DECLARE_METATYPE(LotteryShape)
 
 class TestNumberPicker : public QObject {
     Q_OBJECT
@@ -171,6 +172,64 @@ private Q_SLOTS:
         m_random.pickIndexes({1}, 1);
         const PickResult result = pick({{1, 3}, 1, PickMode::TopThird});
         QCOMPARE(result.pool, std::vector<int> {3});
+    }
+
+    // Every set gets its extra numbers from their own range (or the chosen third of how often
+    // each was drawn), different from each other, ascending, and a bonus from the main pool
+    // different from the set's main numbers too.
+    void extraNumbersStayInTheirPool_data()
+    {
+        QTest::addColumn<LotteryShape>("shape");
+        QTest::addColumn<PickMode>("mode");
+        QTest::addColumn<QList<int>>("allowed"); // empty: the whole range
+        using Extra = LotteryShape::ExtraPool;
+        QTest::newRow("1 of 26") << LotteryShape {5, 69, 1, Extra::Own, 1, 26}
+                                 << PickMode::FullRange << QList<int> {};
+        QTest::newRow("a digit") << LotteryShape {6, 49, 1, Extra::Own, 0, 9} << PickMode::FullRange
+                                 << QList<int> {};
+        QTest::newRow("2 of 12") << LotteryShape {5, 50, 2, Extra::Own, 1, 12}
+                                 << PickMode::FullRange << QList<int> {};
+        QTest::newRow("2 of 2") << LotteryShape {5, 50, 2, Extra::Own, 1, 2} << PickMode::FullRange
+                                << QList<int> {};
+        QTest::newRow("a bonus of 7")
+            << LotteryShape {6, 7, 1, Extra::Main, 1, 1} << PickMode::FullRange << QList<int> {};
+        QTest::newRow("two bonus of 99")
+            << LotteryShape {20, 99, 2, Extra::Main, 1, 1} << PickMode::FullRange << QList<int> {};
+        // The draws below make 0, 1, 2 the most drawn digits: the top third of ten.
+        QTest::newRow("top third of digits") << LotteryShape {1, 9, 1, Extra::Own, 0, 9}
+                                             << PickMode::TopThird << QList<int> {0, 1, 2};
+    }
+    void extraNumbersStayInTheirPool()
+    {
+        QFETCH(LotteryShape, shape);
+        QFETCH(PickMode, mode);
+        QFETCH(QList<int>, allowed);
+        QList<QList<int>> draws;
+        for (int digit = 0; digit <= 9; ++digit)
+            for (int times = digit < 3 ? 5 : 1; times > 0; --times)
+                draws.append(QList<int> {int(draws.size()) % 9 + 1, digit});
+        LoadWeeklyDraws(m_state.Store, {1, 9, 1, LotteryShape::ExtraPool::Own, 0, 9}, draws);
+
+        EntropyRandomSource random;
+        for (int run = 0; run < 50; ++run) {
+            const PickOutcome outcome = NumberPicker(random).PickNumbers(
+                {shape, LotteryShape::MaxEntryForms, mode}, m_state.Store);
+            const auto* result = std::get_if<PickResult>(&outcome);
+            QVERIFY(result);
+            QVERIFY(result->shortage.isEmpty());
+            for (int s = 1; s <= LotteryShape::MaxEntryForms; ++s) {
+                const QList<int> main = setOf(*result, s, shape.numbersPerDraw);
+                int previous = NoExtra;
+                for (int x = 0; x < shape.extraNumbers; ++x) {
+                    const int extra = result->extras[std::size_t(s)][std::size_t(x)];
+                    QVERIFY2(extra > previous, qPrintable(QString::number(extra)));
+                    QVERIFY(extra >= shape.extraMin() && extra <= shape.extraMax());
+                    QVERIFY(allowed.isEmpty() || allowed.contains(extra));
+                    QVERIFY(shape.hasOwnPool() || !main.contains(extra));
+                    previous = extra;
+                }
+            }
+        }
     }
 
 private:

@@ -4,6 +4,7 @@
 #include "gui/analysis/LGraph.h"
 #include "gui/app/Program.h"
 #include "gui/app/ZudeMenu.h"
+#include "gui/common/Twips.h"
 #include "gui/draws/LDbase.h"
 
 #include <QLabel>
@@ -14,6 +15,9 @@
 #include <QtTest>
 
 #include <algorithm>
+#include <numeric>
+
+Q_DECLARE_METATYPE(LotteryShape)
 
 namespace {
 
@@ -126,6 +130,68 @@ private Q_SLOTS:
                  QStringLiteral("Sorted distribution of numbers in  14 Draws"));
         QCOMPARE(labels(chart()->data()), (QStringList {"2", "4", "1", "3", "5"}));
         QCOMPARE(chart()->data().line, (GraphLine {14.0 / 5, QStringLiteral("Expected 2.8")}));
+    }
+
+    // The extra numbers are a chart of their own, chosen by tabs that only a shape with extra
+    // numbers shows; a pool larger than the classic 60 widens the window.
+    void eachPoolHasItsChart_data()
+    {
+        QTest::addColumn<LotteryShape>("shape");
+        QTest::addColumn<QList<int>>("draw"); // main numbers, then the extra ones
+        QTest::addColumn<bool>("wider");
+        QTest::addColumn<QStringList>("extraLabels"); // first and last; none without extras
+        using Extra = LotteryShape::ExtraPool;
+        QTest::newRow("6 of 49") << LotteryShape {6, 49} << QList<int> {1, 2, 3, 4, 5, 6} << false
+                                 << QStringList {};
+        QTest::newRow("6 of 90") << LotteryShape {6, 90} << QList<int> {85, 86, 87, 88, 89, 90}
+                                 << true << QStringList {};
+        QTest::newRow("5 of 69 + 1 of 26")
+            << LotteryShape {5, 69, 1, Extra::Own, 1, 26} << QList<int> {1, 2, 3, 4, 69, 26}
+            << false << QStringList {"1", "26"};
+        QTest::newRow("6 of 49 + 1 of 0-9")
+            << LotteryShape {6, 49, 1, Extra::Own, 0, 9} << QList<int> {1, 2, 3, 4, 5, 6, 0}
+            << false << QStringList {"0", "9"};
+        QTest::newRow("6 of 90 + bonus")
+            << LotteryShape {6, 90, 1, Extra::Main, 1, 1} << QList<int> {1, 2, 3, 4, 5, 6, 77}
+            << true << QStringList {"1", "90"};
+    }
+    void eachPoolHasItsChart()
+    {
+        QFETCH(LotteryShape, shape);
+        QFETCH(QList<int>, draw);
+        QFETCH(bool, wider);
+        QFETCH(QStringList, extraLabels);
+        store().setShape(shape);
+        store().AppendRecord(QDate(2026, 1, 3), draw);
+        open();
+        QCOMPARE(m_window->width() > Px(9480), wider);
+        auto* pools = control<QTabBar>(m_window.get(), "PoolTabs");
+        QCOMPARE(pools->isVisible(), !extraLabels.isEmpty());
+        // The main chart counts the main numbers only.
+        const QList<int> main = values(chart()->data());
+        QCOMPARE(main.size(), shape.highestNumber);
+        QCOMPARE(std::accumulate(main.cbegin(), main.cend(), 0), shape.numbersPerDraw);
+        if (extraLabels.isEmpty())
+            return;
+
+        QTest::keyClick(m_window.get(), Qt::Key_E, Qt::AltModifier);
+        const GraphData extra = chart()->data();
+        QCOMPARE(extra.title, QStringLiteral("Normal distribution of extra numbers in 1 Draws"));
+        QCOMPARE(extra.points.size(), shape.extraMax() - shape.extraMin() + 1);
+        QCOMPARE(extra.points.first().label, extraLabels.first());
+        QCOMPARE(extra.points.last().label, extraLabels.last());
+        QCOMPARE(extra.points[draw.last() - shape.extraMin()].value, 1);
+        QCOMPARE(extra.line->value, 1.0 / double(extra.points.size()));
+        QTest::keyClick(m_window.get(), Qt::Key_O, Qt::AltModifier);
+        QCOMPARE(
+            chart()->data().title,
+            QStringLiteral("Normal extra numbers out for (draws since last drawn) in 1 Draws"));
+        QCOMPARE(chart()->data().points.first().label, extraLabels.first());
+
+        // A shape without extra numbers takes the tabs away, and the main numbers are charted.
+        store().setShape({shape.numbersPerDraw, shape.highestNumber});
+        QVERIFY(!pools->isVisible());
+        QCOMPARE(chart()->data().points.size(), shape.highestNumber);
     }
 
     // Measured on the printed image: every bar and the line stand at their value on one scale.

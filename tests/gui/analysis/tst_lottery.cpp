@@ -68,18 +68,20 @@ private Q_SLOTS:
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("shown");
 
-        QTest::newRow("75 highest") << QByteArray("InHighNum") << "75"
-                                    << " Must be from 1 to 60"
-                                    << "60";
+        QTest::newRow("75 highest") << QByteArray("InHighNum") << "75" << QString() << "75";
+        QTest::newRow("0 highest") << QByteArray("InHighNum") << "0"
+                                   << " Must be from 1 to 99"
+                                   << "99";
         QTest::newRow("empty highest") << QByteArray("InHighNum") << ""
-                                       << " Must be from 1 to 60"
-                                       << "60";
+                                       << " Must be from 1 to 99"
+                                       << "99";
         QTest::newRow("0 sets") << QByteArray("InNumRows") << "0"
                                 << " Must be 1 to 10"
                                 << "10";
-        QTest::newRow("11 picks") << QByteArray("InColNum") << "11"
-                                  << " Must be from 1 to 10"
-                                  << "10";
+        QTest::newRow("11 picks") << QByteArray("InColNum") << "11" << QString() << "11";
+        QTest::newRow("21 picks") << QByteArray("InColNum") << "21"
+                                  << " Must be from 1 to 20"
+                                  << "20";
         QTest::newRow("fine picks") << QByteArray("InColNum") << "7" << QString() << " 7";
         QTest::newRow("fine sets") << QByteArray("InNumRows") << "4" << QString() << " 4";
     }
@@ -139,6 +141,8 @@ private Q_SLOTS:
         QTest::addColumn<int>("widthTwips");
         QTest::newRow("6") << "6" << 7 << 4580;
         QTest::newRow("10") << "10" << 11 << 7340;
+        // Narrower columns, so that twenty fit the window.
+        QTest::newRow("20") << "20" << 21 << 9200;
     }
     void gridWidthFollowsThePicks()
     {
@@ -178,10 +182,12 @@ private Q_SLOTS:
     void calculateCapsAndRefusesMissingNumbers()
     {
         open();
-        box("InHighNum")->setText(QStringLiteral("75"));
+        // Set without typing, in a box that is not being left: Calculate caps it unasked.
+        control<QPushButton>(window(), "CalcRandNo")->setFocus();
+        box("InColNum")->setText(QStringLiteral("25"));
         box("InNumRows")->setText(QStringLiteral("  "));
         clickCalculate();
-        QCOMPARE(box("InHighNum")->text(), QStringLiteral("60"));
+        QCOMPARE(box("InColNum")->text(), QStringLiteral("20"));
         QCOMPARE(m_fixture->messages.texts(),
                  QStringList {QStringLiteral("Cannot work with missing number ")});
         QCOMPARE(m_fixture->messages.boxes.first().title, QStringLiteral("Error"));
@@ -260,6 +266,34 @@ private Q_SLOTS:
             QVERIFY(m_fixture->messages.lastText().endsWith(QStringLiteral("/tmp/sets.pdf")));
     }
 
+    // The extra numbers of the draws' shape come after each set's main numbers, on screen and
+    // on paper: here 1 of 26 beside 5 of 69.
+    void extraNumbersFollowTheMainOnes()
+    {
+        state().Store.setShape({5, 69, 1, LotteryShape::ExtraPool::Own, 1, 26});
+        AppendTyped(state().Store, QStringLiteral("2026-01-03"), {"1", "2", "3", "4", "5", "7"});
+        open();
+        QCOMPARE(grid()->columnCount(), 7);
+        QCOMPARE(grid()->item(0, 6)->text(), QStringLiteral("+1"));
+        // Main numbers 1..5 of 69, then the 10th of 26.
+        QList<float> values;
+        for (int n = 1; n <= 5; ++n)
+            values.append((float(n) - 0.5f) / 69.0f);
+        values.append(9.5f / 26.0f);
+        m_fixture->random.values = values;
+        clickCalculate();
+        QCOMPARE(rowTexts(1), (QStringList {" 1", " 2", " 3", " 4", " 5", "10"}));
+
+        m_fixture->printer.lineHeight = 240.0;
+        m_fixture->messages.answerNext(true);
+        QTest::mouseClick(control<QPushButton>(window(), "Printer1"), Qt::LeftButton);
+        QCOMPARE(m_fixture->printer.printed.size(), 1);
+        const QStringList page = m_fixture->printer.printed.first().pages.first();
+        QCOMPARE(page.mid(2, 3),
+                 (QStringList {QStringLiteral("    ") + QString(35, u'_'), QString(),
+                               QStringLiteral("      1    2    3    4    5    +   10")}));
+    }
+
     void clearAllLeavesNothingToPrint()
     {
         open();
@@ -286,8 +320,8 @@ private Q_SLOTS:
         QVERIFY(m_fixture->printer.printed.isEmpty());
 
         setBox("InColNum", QStringLiteral("100"));
-        QCOMPARE(m_fixture->messages.lastText(), QStringLiteral(" Must be from 1 to 10"));
-        QCOMPARE(box("InColNum")->text(), QStringLiteral("10"));
+        QCOMPARE(m_fixture->messages.lastText(), QStringLiteral(" Must be from 1 to 20"));
+        QCOMPARE(box("InColNum")->text(), QStringLiteral("20"));
     }
 
     // A pick that gives up leaves nothing behind that the database window could take for a

@@ -8,8 +8,11 @@
 #include "gui/analysis/NumberStats.h"
 
 #include <QHeaderView>
+#include <QLabel>
 #include <QPointer>
 #include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTableView>
 #include <QtTest>
 
@@ -135,6 +138,41 @@ private Q_SLOTS:
         const int lastDraws = DrawStatistics::WindowSizes[std::size_t(sizeChoice)];
         QCOMPARE(fileBytes(m_fixture->programPath(written)),
                  NumberStatsCsv(ComputeDrawStatistics(m_fixture->state.Store, lastDraws)));
+    }
+
+    // The extra numbers are a view of their own, without pairs, and what is saved is the view
+    // shown; a shape without extra numbers has no such choice.
+    void extraNumbersAreAViewOfTheirOwn()
+    {
+        DrawStore& store = m_fixture->state.Store;
+        store.setShape({2, 6, 1, LotteryShape::ExtraPool::Own, 1, 4});
+        for (const int extra : {4, 4, 1})
+            store.AppendRecord(QDate(2024, 6, 1), std::array {1, 2, extra});
+        open();
+        auto* pools = control<QTabBar>(m_window.get(), "PoolTabs");
+        auto* tabs = control<QTabWidget>(m_window.get(), "StatsTabs");
+        auto* grid = control<QTableView>(m_window.get(), "NumberGrid");
+        QVERIFY(pools->isVisible());
+        QCOMPARE(grid->model()->rowCount(), 6);
+
+        QTest::keyClick(m_window.get(), Qt::Key_E, Qt::AltModifier);
+        const DrawStatistics extra = ComputeDrawStatistics(store, 0, Pool::Extra);
+        QCOMPARE(grid->model()->rowCount(), 4);
+        QCOMPARE(grid->model()->index(3, int(NumberColumn::Drawn)).data().toString(),
+                 QStringLiteral("2"));
+        QVERIFY(!tabs->isTabEnabled(1));
+        QCOMPARE(control<QLabel>(m_window.get(), "Fairness")->text(),
+                 FairnessSentence(extra.fairness));
+        m_fixture->fileDialogs.answers = {m_fixture->programPath(QStringLiteral("extra.csv"))};
+        click("SaveCsv");
+        const QByteArray csv = fileBytes(m_fixture->programPath(QStringLiteral("extra.csv")));
+        QCOMPARE(csv, NumberStatsCsv(extra));
+        QVERIFY(!csv.contains("First,Second"));
+
+        store.setShape({2, 6});
+        QVERIFY(!pools->isVisible());
+        QVERIFY(tabs->isTabEnabled(1));
+        QCOMPARE(grid->model()->rowCount(), 6);
     }
 
     void printsAfterTheQuestion()
