@@ -40,7 +40,9 @@ const QByteArray oneField = "Draw Date,Winning Numbers,Multiplier\r\n"
                             "09/26/2020,11 21 27 36 62 24,3\r\n"
                             "09/23/2020,08 17 49 52 59 01,2\r\n"
                             "09/19/2020,27 52 55 60 64 27,2\r\n";
-const QByteArray oneFieldDrawFile = "";
+const QByteArray oneFieldDrawFile = "\"Numerion draws\",2,2,10,5,69,1,1,26,\"one field\"\r\n"
+                                    "1,#2020-09-23#,8,17,49,52,59,1,0,0,0,0\r\n"
+                                    "2,#2020-09-26#,11,21,27,36,62,24,0,0,0,0\r\n";
 
 } // namespace
 
