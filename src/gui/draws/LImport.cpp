@@ -134,7 +134,7 @@ void LImport::buildExtraChoice()
     m_extraPool->setObjectName(QStringLiteral("ExtraPool"));
     m_extraPool->setGeometry(TwipsRect(1860, 2610, 1785, 300));
     m_extraPool->setFont(small);
-    m_extraPool->addItems({QStringLiteral("from the main pool"), QStringLiteral("own pool from")});
+    m_extraPool->addItems({QStringLiteral("main pool"), QStringLiteral("own pool from")});
     m_extraNumbers->setText(AlignedWhole(2, m_shape.extraNumbers));
     m_extraLowest->setText(AlignedWhole(2, m_shape.extraLowest));
     m_extraHighest->setText(AlignedWhole(2, m_shape.extraHighest));
@@ -148,7 +148,7 @@ void LImport::showExtraChoice()
     m_extraLowest->setEnabled(own);
     m_extraHighest->setEnabled(own);
     // The last columns named are the extra numbers'.
-    m_numberColumnsCaption->setText(extra ? QStringLiteral(" Num&bers, extra last")
+    m_numberColumnsCaption->setText(extra ? QStringLiteral(" Num&bers + extra")
                                           : QStringLiteral(" Num&ber columns"));
 }
 
@@ -486,7 +486,13 @@ void LImport::showColumns()
                   .toHtmlEscaped()
             + QStringLiteral("</p>");
     m_dateColumn->setToolTip(tip);
-    m_numberColumns->setToolTip(tip);
+    // The columns named hold the main numbers, then the extra ones.
+    const int extra = m_shape.extraNumbers;
+    const QString order = extra == 0 ? QString()
+        : extra == 1
+        ? QStringLiteral("<p>The last column named holds the extra number.</p>")
+        : QStringLiteral("<p>The last %1 columns named hold the extra numbers.</p>").arg(extra);
+    m_numberColumns->setToolTip(tip + order);
 }
 
 bool LImport::takeColumns()
