@@ -725,11 +725,12 @@ QString DrawHistoryImport::shapeRefusal() const
     if (m_shape.extraNumbers < 0 || m_shape.extraNumbers > LotteryShape::MaxExtraNumbers)
         return QStringLiteral("The draw database holds lotteries of 0 to 2 extra numbers only.");
     if (m_shape.hasOwnPool()
-        && (m_shape.extraLowest < 0 || m_shape.extraLowest > 1
+        && (m_shape.extraLowest < 0 || m_shape.extraLowest > 1 || m_shape.extraHighest < 1
             || m_shape.extraHighest > LotteryShape::MaxExtraHighest
             || m_shape.extraHighest - m_shape.extraLowest + 1 < m_shape.extraNumbers))
+        // A pool of 0 alone would read back from the draw file as the main pool's.
         return QStringLiteral(
-            "The extra numbers' own pool runs from 0 or 1 up to at most 50, and holds at least as many numbers as are drawn from it.");
+            "The extra numbers' own pool runs from 0 or 1 up to a number from 1 to 50, and holds at least as many numbers as are drawn from it.");
     // A bonus ball comes from what the main numbers leave.
     const int fromMainPool
         = m_shape.numbersPerDraw + (m_shape.hasOwnPool() ? 0 : m_shape.extraNumbers);

@@ -469,6 +469,7 @@ private Q_SLOTS:
         QTest::newRow("three extra numbers") << 5 << 50 << 3 << 1 << 12 << true;
         QTest::newRow("an own pool from 2") << 5 << 50 << 1 << 2 << 12 << true;
         QTest::newRow("an own pool up to 51") << 5 << 50 << 1 << 1 << 51 << true;
+        QTest::newRow("an own pool of 0 alone") << 5 << 50 << 1 << 0 << 0 << true;
         QTest::newRow("two of an own pool of one") << 5 << 50 << 2 << 1 << 1 << true;
         QTest::newRow("10 of 60") << 10 << 60 << 0 << -1 << 0 << false;
         QTest::newRow("20 of 99") << 20 << 99 << 0 << -1 << 0 << false;
