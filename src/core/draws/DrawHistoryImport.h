@@ -53,11 +53,11 @@
 // Lines are used or reported as follows:
 // - a blank line, or a line without a date that does not look like a draw (a header such as
 //   "Draw Date,Winning Numbers", a heading in pasted text), is passed over and only counted;
-// - a line without a readable date that does look like a draw (at least `numbersPerDraw` whole
-//   numbers, and a digit where the dates stand, as with a misspelt month) is skipped and reported
-//   as BadDate, as is a date that does not exist ("31/02/2020") or lies outside the years
-//   1000..9999; one whose date cell is empty is reported as NoDate; a draw is never guessed onto
-//   another date;
+// - a line without a readable date that does look like a draw (at least as many whole
+//   numbers as a draw holds, and a digit where the dates stand, as with a misspelt month) is
+//   skipped and reported as BadDate, as is a date that does not exist ("31/02/2020") or lies
+//   outside the years 1000..9999; one whose date cell is empty is reported as NoDate; a draw is
+//   never guessed onto another date;
 // - a dated line is skipped and reported when its date is after `today` (a typo), or when it
 //   holds fewer than the shape's drawn numbers, a number outside its range, or a number twice.
 //   A draw is its `numbersPerDraw` main numbers, from 1..highestNumber and all different, then
