@@ -64,6 +64,9 @@ struct Options {
     QCommandLineOption import;
     QCommandLineOption numbers;
     QCommandLineOption highest;
+    QCommandLineOption extra;
+    QCommandLineOption extraFrom;
+    QCommandLineOption extraRange;
     QCommandLineOption output;
     QCommandLineOption addTo;
     QCommandLineOption title;
@@ -75,8 +78,9 @@ struct Options {
 
     QList<const QCommandLineOption*> all() const
     {
-        return {&help,  &version, &quitAfterShow, &import, &numbers, &highest,    &output,
-                &addTo, &title,   &dates,         &newest, &columns, &dateColumn, &exportDraws};
+        return {&help,  &version,   &quitAfterShow, &import,     &numbers,    &highest,
+                &extra, &extraFrom, &extraRange,    &output,     &addTo,      &title,
+                &dates, &newest,    &columns,       &dateColumn, &exportDraws};
     }
 };
 
@@ -108,6 +112,23 @@ Options declareOptions()
                       QStringLiteral("With --import: the highest number of the lottery, 1 to %1.")
                           .arg(LotteryShape::MaxHighestNumber),
                       "n"),
+        .extra = valueOption(
+            "extra",
+            QStringLiteral(
+                "With --import: the extra numbers drawn beside the main ones (a bonus ball, a star), 0 to %1; with --extra-from or --extra-range. They stand after the main numbers in the history.")
+                .arg(LotteryShape::MaxExtraNumbers),
+            "e"),
+        .extraFrom = valueOption(
+            "extra-from",
+            QStringLiteral(
+                "With --extra: main, when the extra numbers are drawn from the main numbers' pool after them (a bonus ball), each differing from them."),
+            "pool"),
+        .extraRange = valueOption(
+            "extra-range",
+            QStringLiteral(
+                "With --extra: the extra numbers' own pool, such as 1-26 or 0-9, from 0 or 1 up to at most %1; an extra number may equal a main one.")
+                .arg(LotteryShape::MaxExtraHighest),
+            "l-m"),
         .output = valueOption(
             "output",
             QStringLiteral(
@@ -116,7 +137,7 @@ Options declareOptions()
         .addTo = valueOption(
             "add-to",
             QStringLiteral(
-                "With --import: the draw database (.lto) the history's draws are added to, for the weekly update. Draws it holds already are counted as duplicates; a draw on a date it holds with other numbers is a conflict, listed and not added. Its lottery must be the one of --numbers and --highest, and its title stays unless --title is given. The database is replaced only once the new one is complete; with --output as well, the result goes there and the database stays as it is."),
+                "With --import: the draw database (.lto) the history's draws are added to, for the weekly update. Draws it holds already are counted as duplicates; a draw on a date it holds with other numbers is a conflict, listed and not added. Its lottery must be the one of --numbers, --highest and --extra, and its title stays unless --title is given. The database is replaced only once the new one is complete; with --output as well, the result goes there and the database stays as it is."),
             "file"),
         .title = valueOption(
             "title",
@@ -137,7 +158,7 @@ Options declareOptions()
         .columns = valueOption(
             "columns",
             QStringLiteral(
-                "With --import: the columns that hold the drawn numbers, counted from 1, such as 3-8 or 5,7,9-12; everything else on a line is passed over."),
+                "With --import: the columns that hold the drawn numbers, counted from 1, such as 3-8 or 5,7,9-12, the main numbers first and the extra numbers last; everything else on a line is passed over."),
             "list"),
         .dateColumn = valueOption(
             "date-column",
@@ -199,6 +220,47 @@ QString usageText(const QCommandLineParser& parser, const QString& program)
     return afterName < 0 ? usage : QStringLiteral("Usage: ") + program + usage.mid(afterName);
 }
 
+// Fills the extra numbers of `shape` from --extra, --extra-from and --extra-range; what is wrong
+// with them, or nothing. Whether the pool fits the shape is the import's to say, as for --highest.
+QString readExtra(const QCommandLineParser& parser, const Options& options, LotteryShape& shape)
+{
+    const bool from = parser.isSet(options.extraFrom);
+    const bool range = parser.isSet(options.extraRange);
+    if (parser.isSet(options.extra)) {
+        bool read = false;
+        shape.extraNumbers = parser.value(options.extra).toInt(&read);
+        if (!read || shape.extraNumbers < 0 || shape.extraNumbers > LotteryShape::MaxExtraNumbers)
+            return QStringLiteral("--extra takes 0, 1 or 2.");
+    }
+    if (shape.extraNumbers == 0) {
+        if (from || range)
+            return QStringLiteral("--extra-from and --extra-range are only for --extra 1 or 2.");
+        return {};
+    }
+    if (from == range)
+        return QStringLiteral(
+            "--extra needs --extra-from main or --extra-range L-M (its own pool), one of them.");
+    if (from) {
+        if (parser.value(options.extraFrom) != QLatin1String("main"))
+            return QStringLiteral(
+                "--extra-from takes main; an own pool is given with --extra-range, such as 1-26.");
+        shape.extraPool = LotteryShape::ExtraPool::Main;
+        return {};
+    }
+    const QStringList bounds = parser.value(options.extraRange).split(u'-');
+    bool lowRead = false;
+    bool highRead = false;
+    if (bounds.size() == 2) {
+        shape.extraLowest = bounds[0].toInt(&lowRead);
+        shape.extraHighest = bounds[1].toInt(&highRead);
+    }
+    if (!lowRead || !highRead)
+        return QStringLiteral(
+            "--extra-range takes the lowest and highest number, such as 1-26 or 0-9.");
+    shape.extraPool = LotteryShape::ExtraPool::Own;
+    return {};
+}
+
 // Fills `request` from the options of --import; what is wrong with them, or nothing.
 QString readImportRequest(const QCommandLineParser& parser, const Options& options,
                           CommandLine::ImportRequest& request)
@@ -221,6 +283,8 @@ QString readImportRequest(const QCommandLineParser& parser, const Options& optio
     request.shape.highestNumber = parser.value(options.highest).toInt(&highestRead);
     if (!numbersRead || !highestRead)
         return QStringLiteral("--numbers and --highest take whole numbers.");
+    if (const QString wrong = readExtra(parser, options, request.shape); !wrong.isEmpty())
+        return wrong;
     if (parser.isSet(options.newest)) {
         bool newestRead = false;
         request.newest = parser.value(options.newest).toInt(&newestRead);
@@ -261,8 +325,9 @@ QString readExportRequest(const QCommandLineParser& parser, const Options& optio
                           CommandLine::ExportRequest& request)
 {
     for (const QCommandLineOption* option :
-         {&options.numbers, &options.highest, &options.addTo, &options.title, &options.dates,
-          &options.newest, &options.columns, &options.dateColumn})
+         {&options.numbers, &options.highest, &options.extra, &options.extraFrom,
+          &options.extraRange, &options.addTo, &options.title, &options.dates, &options.newest,
+          &options.columns, &options.dateColumn})
         if (parser.isSet(*option))
             return QStringLiteral("--%1 is only for --import.").arg(option->names().constFirst());
     if (!parser.positionalArguments().isEmpty())
@@ -280,8 +345,9 @@ QString readExportRequest(const QCommandLineParser& parser, const Options& optio
 QString readRun(const QCommandLineParser& parser, const Options& options, QString& file)
 {
     for (const QCommandLineOption* option :
-         {&options.numbers, &options.highest, &options.output, &options.addTo, &options.title,
-          &options.dates, &options.newest, &options.columns, &options.dateColumn})
+         {&options.numbers, &options.highest, &options.extra, &options.extraFrom,
+          &options.extraRange, &options.output, &options.addTo, &options.title, &options.dates,
+          &options.newest, &options.columns, &options.dateColumn})
         if (parser.isSet(*option))
             return QStringLiteral("--%1 is only for --import.").arg(option->names().constFirst());
     const QStringList files = parser.positionalArguments();

@@ -18,8 +18,9 @@ struct CommandLine {
         Fail, // print `text` (what is wrong and where to find help) and end with an error
     };
 
-    // --import FILE --numbers K --highest N (--output OUT | --add-to LTO [--output OUT])
-    // [--title TEXT] [--dates ORDER] [--newest COUNT] [--columns LIST] [--date-column N]
+    // --import FILE --numbers K --highest N [--extra E (--extra-from main | --extra-range L-M)]
+    // (--output OUT | --add-to LTO [--output OUT]) [--title TEXT] [--dates ORDER] [--newest COUNT]
+    // [--columns LIST] [--date-column N]
     struct ImportRequest {
         QString history;
         DrawHistoryImport::Shape shape;

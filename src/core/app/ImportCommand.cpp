@@ -22,6 +22,9 @@ QString readDrawFile(const QString& path, const LotteryShape& shape, DrawStore& 
     if (read.error != DrawFile::ReadError::None)
         return QStringLiteral("cannot read %1: it is no draw database.").arg(path);
     const LotteryShape held = read.content.shape;
+    if (held != shape.clamped() && (held.extraNumbers > 0 || shape.extraNumbers > 0))
+        return QStringLiteral("%1 holds draws of %2, not %3. Nothing was written.")
+            .arg(path, ShapeName(held), ShapeName(shape));
     if (held != shape)
         return QStringLiteral(
                    "%1 holds draws of %2 numbers from 1 to %3, not %4 from 1 to %5. Nothing was written.")
@@ -75,6 +78,7 @@ ImportCommandResult RunImportCommand(const CommandLine::ImportRequest& request,
 
     QString reason;
     QString written;
+    LotteryShape shape;
     {
         // The history's bytes and draws are let go before the draw file is built: a million
         // draws must fit beside it.
@@ -110,7 +114,7 @@ ImportCommandResult RunImportCommand(const CommandLine::ImportRequest& request,
         ImportView::Plan plan = ImportView::PlanImport(store, *import, mode, request.newest);
         if (!plan.refusal.isEmpty())
             return failed(QStringLiteral("%1: %2 Nothing was written.").arg(history, plan.refusal));
-        for (const QString& line : ImportView::ConflictTexts(plan, request.shape.numbersPerDraw))
+        for (const QString& line : ImportView::ConflictTexts(plan, import->shape()))
             result.err += history + QStringLiteral(": ") + line + u'\n';
         // Old draws are never dropped to make room: the user says which to keep.
         if (plan.excess > 0)
@@ -121,11 +125,12 @@ ImportCommandResult RunImportCommand(const CommandLine::ImportRequest& request,
                          QString::number(DrawStore::MaxRecords)));
         written = ImportView::WrittenLine(plan, int(import->skippedLines().size()),
                                           request.destination());
+        shape = import->shape();
         import.reset();
         // Adding keeps the title of the draw file added to.
         const QString title = request.title.value_or(
             mode == ImportView::Mode::Add ? store.Title() : ImportView::DefaultTitle(history));
-        ImportView::Apply(store, std::move(plan), request.shape, title);
+        ImportView::Apply(store, std::move(plan), shape, title);
     }
     const std::optional<QByteArray> content = DrawFile::Bytes(store);
     if (!content)

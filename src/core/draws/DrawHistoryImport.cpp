@@ -438,7 +438,7 @@ int wholeNumbers(QStringView text, bool commaJoins, int* numbers, int room)
     if (text.isEmpty())
         return 0;
 
-    int values[DrawHistoryImport::MaxNumbersPerDraw];
+    int values[DrawHistoryImport::MaxDrawnNumbers];
     int stored = 0;
     int count = 0;
     qsizetype i = 0;
@@ -471,14 +471,15 @@ int wholeNumbers(QStringView text, bool commaJoins, int* numbers, int room)
 }
 
 // The numbers of a line: the first `wanted` of them, how many there are, and (when asked) the
-// columns they stand in.
+// columns they stand in and how many each holds.
 struct FoundNumbers {
-    std::array<int, DrawHistoryImport::MaxNumbersPerDraw> values {};
+    std::array<int, DrawHistoryImport::MaxDrawnNumbers> values {};
     int stored = 0;
     int count = 0;
     bool before = false; // taken from before the date
     std::vector<int>* columns = nullptr; // of every number
     std::vector<int>* takenColumns = nullptr; // of the numbers stored
+    std::vector<int>* columnCounts = nullptr; // beside `columns`: the numbers in each
 
     void add(const Compound& compound, bool commaJoins, int wanted)
     {
@@ -490,6 +491,10 @@ struct FoundNumbers {
             if (list && (list->empty() || list->back() != compound.column))
                 list->push_back(compound.column);
         };
+        if (columnCounts && columns && !columns->empty() && columns->back() == compound.column)
+            columnCounts->back() += found;
+        else if (columnCounts)
+            columnCounts->push_back(found);
         note(columns);
         if (room > 0)
             note(takenColumns);
@@ -632,18 +637,28 @@ std::optional<std::pair<Reason, int>> problemOf(const FoundNumbers& numbers, con
         return std::pair {Reason::BadDate, 0};
     if (today.isValid() && date > today)
         return std::pair {Reason::FutureDate, 0};
-    if (numbers.stored < shape.numbersPerDraw)
+    if (numbers.stored < shape.drawnNumbers())
         return std::pair {Reason::TooFewNumbers, numbers.count};
     const auto first = numbers.values.begin();
-    const auto end = first + shape.numbersPerDraw;
+    const auto main = first + shape.numbersPerDraw;
+    const auto end = first + shape.drawnNumbers();
     const auto out
-        = std::find_if(first, end, [&](int n) { return n < 1 || n > shape.highestNumber; });
-    if (out != end)
+        = std::find_if(first, main, [&](int n) { return n < 1 || n > shape.highestNumber; });
+    if (out != main)
         return std::pair {Reason::NumberOutOfRange, *out};
+    const auto extraOut = std::find_if(
+        main, end, [&](int n) { return n < shape.extraMin() || n > shape.extraMax(); });
+    if (extraOut != end)
+        return std::pair {shape.hasOwnPool() ? Reason::ExtraOutOfRange : Reason::NumberOutOfRange,
+                          *extraOut};
+    // A bonus ball is drawn from what the main numbers left; an own pool is drawn apart.
     std::array<bool, DrawHistoryImport::MaxHighestNumber + 1> seen {};
-    const auto twice = std::find_if(
-        first, end, [&](int n) { return std::exchange(seen[std::size_t(n)], true); });
-    if (twice != end)
+    const auto drawn = [&seen](int n) { return std::exchange(seen[std::size_t(n)], true); };
+    if (const auto twice = std::find_if(first, main, drawn); twice != main)
+        return std::pair {Reason::RepeatedNumber, *twice};
+    if (shape.hasOwnPool())
+        seen = {};
+    if (const auto twice = std::find_if(main, end, drawn); twice != end)
         return std::pair {Reason::RepeatedNumber, *twice};
     return std::nullopt;
 }
@@ -686,6 +701,9 @@ DrawHistoryImport::DrawHistoryImport(const QByteArray& bytes, Shape shape, const
     : m_shape(shape), m_today(today), m_dateOrder(dateOrder), m_columnsUsed(columns)
 {
     m_refusal = shapeRefusal();
+    // The pool of a shape without extra numbers is nobody's: compared shapes leave it out.
+    if (m_refusal.isEmpty())
+        m_shape = m_shape.clamped();
     if (m_refusal.isEmpty() && bytes.size() > MaxBytes)
         m_refusal = QStringLiteral("The file is larger than 64 MB: it is no draw history.");
     const auto outside = [](int column) { return column < 1 || column > MaxColumn; };
@@ -701,10 +719,22 @@ QString DrawHistoryImport::shapeRefusal() const
 {
     if (!LotteryShape::isNumbersPerDraw(m_shape.numbersPerDraw))
         return QStringLiteral(
-            "The draw database holds lotteries of 1 to 10 numbers per draw only.");
+            "The draw database holds lotteries of 1 to 20 numbers per draw only.");
     if (!LotteryShape::isHighestNumber(m_shape.highestNumber))
-        return QStringLiteral("The draw database holds lotteries with numbers up to 60 only.");
-    if (m_shape.numbersPerDraw > m_shape.highestNumber)
+        return QStringLiteral("The draw database holds lotteries with numbers up to 99 only.");
+    if (m_shape.extraNumbers < 0 || m_shape.extraNumbers > LotteryShape::MaxExtraNumbers)
+        return QStringLiteral("The draw database holds lotteries of 0 to 2 extra numbers only.");
+    if (m_shape.hasOwnPool()
+        && (m_shape.extraLowest < 0 || m_shape.extraLowest > 1 || m_shape.extraHighest < 1
+            || m_shape.extraHighest > LotteryShape::MaxExtraHighest
+            || m_shape.extraHighest - m_shape.extraLowest + 1 < m_shape.extraNumbers))
+        // A pool of 0 alone would read back from the draw file as the main pool's.
+        return QStringLiteral(
+            "The extra numbers' own pool runs from 0 or 1 up to a number from 1 to 50, and holds at least as many numbers as are drawn from it.");
+    // A bonus ball comes from what the main numbers leave.
+    const int fromMainPool
+        = m_shape.numbersPerDraw + (m_shape.hasOwnPool() ? 0 : m_shape.extraNumbers);
+    if (fromMainPool > m_shape.highestNumber)
         return QStringLiteral(
             "A draw cannot hold more numbers than there are from 1 to the highest number.");
     return {};
@@ -717,7 +747,7 @@ void DrawHistoryImport::read(const QByteArray& bytes, const Columns& given)
 {
     const LineSource source(bytes);
     m_separator = detectSeparator(source);
-    const int wanted = m_shape.numbersPerDraw;
+    const int wanted = m_shape.drawnNumbers();
     // A history holds past draws: a two-digit year is at most next year.
     LineReader reader {separatorChar(m_separator),
                        m_separator == Separator::Blanks || m_separator == Separator::Comma,
@@ -779,22 +809,36 @@ void DrawHistoryImport::read(const QByteArray& bytes, const Columns& given)
     const auto& holding = survey.rowsHolding;
     const auto more = holding.begin() + wanted + 1;
     if (given.numbers.empty() && std::accumulate(more, holding.end(), 0) > holding[wanted]) {
-        m_columnsNeeded = true;
         const int typical = int(std::max_element(more, holding.end()) - holding.begin());
         std::vector<int> seen;
+        std::vector<int> counts;
         bool before = false;
         source.forEach([&](QStringView line, int) {
             if (before || !m_columnsUsed.numbers.empty())
                 return;
             LineReader::Reading reading;
             seen.clear();
+            counts.clear();
             reading.numbers.columns = &seen;
+            reading.numbers.columnCounts = &counts;
             reader.read(line, compounds, reading);
             if (reading.dated() && reading.numbers.count == typical) {
                 m_columnsUsed.numbers = seen;
                 before = reading.numbers.before;
             }
         });
+        // One field that holds a whole draw ("11 21 27 36 62 24" beside a multiplier) is the
+        // draw's: read again from it alone.
+        const auto whole = [wanted](int count) { return count == wanted; };
+        if (wanted >= 2 && !before && std::count_if(counts.begin(), counts.end(), whole) == 1) {
+            const auto field = std::find_if(counts.begin(), counts.end(), whole);
+            const int column = m_columnsUsed.numbers[std::size_t(field - counts.begin())];
+            m_columnsUsed.numbers = {column};
+            m_headings.clear();
+            read(bytes, Columns {given.date, {column}});
+            return;
+        }
+        m_columnsNeeded = true;
         m_refusal = columnsRefusal(typical, before, m_columnsUsed.numbers, wanted);
         return;
     }
@@ -876,8 +920,10 @@ void DrawHistoryImport::keepDraws(bool newestFirst)
     if (!std::is_sorted(m_draws.begin(), m_draws.end(), earlier))
         std::sort(m_draws.begin(), m_draws.end(), earlier);
 
-    // The same numbers twice on one date, in whatever order: the first is kept.
-    using Key = std::array<std::int16_t, MaxNumbersPerDraw>;
+    // The same main and extra numbers twice on one date, in whatever order: the first is kept.
+    using Key = std::array<std::int16_t, MaxDrawnNumbers>;
+    const auto main = std::ptrdiff_t(m_shape.numbersPerDraw);
+    const auto drawn = std::ptrdiff_t(m_shape.drawnNumbers());
     std::vector<std::pair<Key, std::size_t>> sameDate;
     for (std::size_t first = 0; first < m_draws.size();) {
         std::size_t end = first + 1;
@@ -887,7 +933,8 @@ void DrawHistoryImport::keepDraws(bool newestFirst)
             sameDate.clear();
             for (std::size_t i = first; i < end; ++i) {
                 Key key = m_draws[i].numbers;
-                std::sort(key.begin(), key.end());
+                std::sort(key.begin(), key.begin() + main);
+                std::sort(key.begin() + main, key.begin() + drawn);
                 sameDate.emplace_back(key, i);
             }
             std::sort(sameDate.begin(), sameDate.end());
@@ -954,11 +1001,16 @@ QString DrawHistoryImport::reasonText(const SkippedLine& skipped) const
     case SkipReason::TooFewNumbers:
         return QStringLiteral("too few numbers (%1 of %2)")
             .arg(skipped.value)
-            .arg(m_shape.numbersPerDraw);
+            .arg(m_shape.drawnNumbers());
     case SkipReason::NumberOutOfRange:
         return QStringLiteral("number %1 is not from 1 to %2")
             .arg(skipped.value)
             .arg(m_shape.highestNumber);
+    case SkipReason::ExtraOutOfRange:
+        return QStringLiteral("number %1 is not from %2 to %3")
+            .arg(skipped.value)
+            .arg(m_shape.extraMin())
+            .arg(m_shape.extraMax());
     case SkipReason::RepeatedNumber:
         return QStringLiteral("number %1 is repeated").arg(skipped.value);
     case SkipReason::NoDate:
@@ -969,9 +1021,14 @@ QString DrawHistoryImport::reasonText(const SkippedLine& skipped) const
     return {};
 }
 
+int DrawHistoryImport::recordFields() const
+{
+    return std::max(DrawRecords::ClassicFields, m_shape.drawnNumbers());
+}
+
 DrawRecords DrawHistoryImport::records() const
 {
-    DrawRecords records;
+    DrawRecords records(recordFields());
     records.reserve(int(m_draws.size()));
     for (const Draw& draw : m_draws)
         records.append(draw.date, draw.numbers);
@@ -981,18 +1038,21 @@ DrawRecords DrawHistoryImport::records() const
 DrawHistoryImport::Merged DrawHistoryImport::mergedWith(const DrawRecords& existing,
                                                         int newest) const
 {
-    using Numbers = std::array<int, MaxNumbersPerDraw>;
-    const std::size_t fields = std::size_t(m_shape.numbersPerDraw);
-    // A draw as the merge tells draws apart: its day and its numbers in ascending order.
+    using Numbers = std::array<int, MaxDrawnNumbers>;
+    const std::size_t fields = std::size_t(m_shape.drawnNumbers());
+    const auto main = std::ptrdiff_t(m_shape.numbersPerDraw);
+    // A draw as the merge tells draws apart: its day, its main numbers in ascending order, then
+    // its extra numbers in ascending order.
     struct Stored {
         qint64 day;
         Numbers key;
         int record;
     };
-    const auto keyOf = [fields](auto numbers) {
+    const auto keyOf = [fields, main](auto numbers) {
         Numbers key {};
         std::copy_n(numbers.begin(), std::min(fields, std::size_t(numbers.size())), key.begin());
-        std::sort(key.begin(), key.begin() + qsizetype(fields));
+        std::sort(key.begin(), key.begin() + main);
+        std::sort(key.begin() + main, key.begin() + std::ptrdiff_t(fields));
         return key;
     };
     std::vector<Stored> stored;
@@ -1005,6 +1065,7 @@ DrawHistoryImport::Merged DrawHistoryImport::mergedWith(const DrawRecords& exist
     });
 
     Merged merged;
+    merged.records = DrawRecords(std::max(recordFields(), existing.fields()));
     const std::size_t taken
         = newest > 0 ? std::min(std::size_t(newest), m_draws.size()) : m_draws.size();
     const std::size_t first = m_draws.size() - taken;
@@ -1032,7 +1093,8 @@ DrawHistoryImport::Merged DrawHistoryImport::mergedWith(const DrawRecords& exist
         Conflict conflict {draw.date, {}, {}, draw.line};
         std::copy(draw.numbers.begin(), draw.numbers.end(), conflict.imported.begin());
         const auto storedNumbers = existing.numbers(from->record);
-        std::copy_n(storedNumbers.begin(), fields, conflict.stored.begin());
+        std::copy_n(storedNumbers.begin(), std::min(fields, storedNumbers.size()),
+                    conflict.stored.begin());
         merged.conflicts.push_back(conflict);
     }
 
@@ -1057,6 +1119,10 @@ QString DrawHistoryImport::mergeRefusal(const DrawStore& store) const
     const LotteryShape stored = store.shape();
     if (store.RecCount() == 0 || stored == m_shape)
         return {};
+    if (stored.extraNumbers > 0 || m_shape.extraNumbers > 0)
+        return QStringLiteral(
+                   "The database holds draws of %1, not %2: replace it instead, or import with its numbers.")
+            .arg(ShapeName(stored), ShapeName(m_shape));
     return QStringLiteral(
                "The database holds draws of %1 numbers from 1 to %2, not %3 from 1 to %4: replace it instead, or import with its numbers.")
         .arg(QString::number(stored.numbersPerDraw), QString::number(stored.highestNumber),

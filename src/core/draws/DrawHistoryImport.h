@@ -37,38 +37,48 @@
 // - the numbers: digits, leading zeros allowed ("06"), one per field or several in one field
 //   separated by blanks, dashes or (in pasted text) commas ("11 21 27 36 59", "3-11-12").
 //
+// The shape's drawn numbers are its main numbers then its extra numbers, in the file's order
+// (the extra numbers last, as histories publish them).//
 // Columns are counted from 1: the fields of a file with a separator, the pieces between blanks
 // of other text. When more dated rows hold more numbers than the shape asks for (a bonus ball, a
 // draw number after the date, prize columns, a lottery of more numbers) than hold just as many,
 // nothing is imported and columnsNeeded() says so, until the caller names the columns of the
 // drawn numbers (Columns): then the date is read from its column (found as usual when none is
-// given), and the numbers from the given columns only, in their order, the first
-// `numbersPerDraw` of them; in the date's own column only what follows the date counts.
+// given), and the numbers from the given columns only, in their order, the first drawn numbers
+// of them (the main numbers, then the extra ones); in the date's own column only what follows the
+// date counts. Unless one field of the typical row holds just as many numbers as a draw, blank
+// separated ("Draw Date,Winning Numbers,Multiplier" with "09/26/2020,11 21 27 36 62 24,3"): that
+// field is the draw's, as if its column had been named.
 //
 // Lines are used or reported as follows:
 // - a blank line, or a line without a date that does not look like a draw (a header such as
 //   "Draw Date,Winning Numbers", a heading in pasted text), is passed over and only counted;
-// - a line without a readable date that does look like a draw (at least `numbersPerDraw` whole
-//   numbers, and a digit where the dates stand, as with a misspelt month) is skipped and reported
-//   as BadDate, as is a date that does not exist ("31/02/2020") or lies outside the years
-//   1000..9999; one whose date cell is empty is reported as NoDate; a draw is never guessed onto
-//   another date;
+// - a line without a readable date that does look like a draw (at least as many whole
+//   numbers as a draw holds, and a digit where the dates stand, as with a misspelt month) is
+//   skipped and reported as BadDate, as is a date that does not exist ("31/02/2020") or lies
+//   outside the years 1000..9999; one whose date cell is empty is reported as NoDate; a draw is
+//   never guessed onto another date;
 // - a dated line is skipped and reported when its date is after `today` (a typo), or when it
-//   holds fewer than `numbersPerDraw` numbers, a number outside 1..highestNumber, or a number
-//   twice.
+//   holds fewer than the shape's drawn numbers, a number outside its range, or a number twice.
+//   A draw is its `numbersPerDraw` main numbers, from 1..highestNumber and all different, then
+//   its `extraNumbers` extra numbers: from the main pool, each differing from the main numbers
+//   and the other extra one; or from their own pool extraLowest..extraHighest, differing from
+//   each other only (the same number may be drawn in both pools).
 //
 // The draws are then sorted by date, oldest first; draws of one date keep the order of the file
-// (read backwards when the file runs newest first). A draw with the same date and the same numbers
-// as an earlier one, in whatever order, is a duplicate and dropped. Every other draw is kept:
-// whether they all fit in the store is the caller's question.
+// (read backwards when the file runs newest first). A draw with the same date, the same main
+// numbers and the same extra numbers as an earlier one, each in whatever order, is a duplicate
+// and dropped. Every other draw is kept: whether they all fit in the store is the caller's
+// question.
 //
 // Every accepted draw is a record the draw file writes and reads back unchanged: a year of four
-// digits, numbers 1..60. The work is linear in the size of the input, apart from the sort; the
-// memory is the draws' (a few dozen bytes each) beside the input.
+// digits, numbers within the shape. The work is linear in the size of the input, apart from the
+// sort; the memory is the draws' (a few dozen bytes each) beside the input.
 class DrawHistoryImport {
 public:
     static constexpr int MaxNumbersPerDraw = LotteryShape::MaxNumbersPerDraw;
     static constexpr int MaxHighestNumber = LotteryShape::MaxHighestNumber;
+    static constexpr int MaxDrawnNumbers = LotteryShape::MaxDrawnNumbers;
     // A million draws with all their columns fit.
     static constexpr qsizetype MaxBytes = 64 * 1024 * 1024;
 
@@ -87,6 +97,7 @@ public:
         BadDate,
         TooFewNumbers, // `value` holds how many numbers were found
         NumberOutOfRange, // `value` holds the number (clipped to 9999999)
+        ExtraOutOfRange, // an extra number outside its own pool; `value` holds it
         RepeatedNumber, // `value` holds the number
         NoDate, // the date cell is empty
         FutureDate, // after the day of the import: a typo
@@ -101,24 +112,26 @@ public:
 
     struct Draw {
         QDate date;
-        // In the file's order; 0 beyond the shape. Small: a history may hold a million draws.
-        std::array<std::int16_t, MaxNumbersPerDraw> numbers {};
+        // The main numbers then the extra numbers, in the file's order; 0 beyond the shape.
+        // Small: a history may hold a million draws.
+        std::array<std::int16_t, MaxDrawnNumbers> numbers {};
         int line = 0; // where it stood in the file
     };
 
     // A draw of the history on a date the store holds with other numbers: it is not added.
     struct Conflict {
         QDate date;
-        std::array<int, MaxNumbersPerDraw> stored {}; // the first stored draw of that date
-        std::array<int, MaxNumbersPerDraw> imported {};
+        // Main then extra numbers, as in Draw.
+        std::array<int, MaxDrawnNumbers> stored {}; // the first stored draw of that date
+        std::array<int, MaxDrawnNumbers> imported {};
         int line = 0; // the history's line
     };
 
     struct Merged {
         DrawRecords records; // sorted by date, numbered from 1
         int added = 0; // draws of the history that are new
-        // Draws of the history already stored (same date, same numbers in any order) or twice
-        // in the history itself.
+        // Draws of the history already stored (same date, same main and extra numbers in any
+        // order) or twice in the history itself.
         int duplicates = 0;
         std::vector<Conflict> conflicts;
         int leftOut = 0; // older draws of the history not taken: only the newest were asked for
@@ -140,7 +153,8 @@ public:
     DrawHistoryImport(const QByteArray& bytes, Shape shape, const QDate& today, DateOrder dateOrder,
                       Columns columns);
 
-    // Why nothing was read: the shape is beyond what the draw store holds, the input is larger
+    // Why nothing was read: the shape is beyond what the draw store holds (more numbers or a
+    // larger pool than it takes, an extra numbers' pool that cannot be), the input is larger
     // than MaxBytes, or the rows hold more numbers than the shape and no columns were given.
     // Empty otherwise.
     QString refusal() const { return m_refusal; }
@@ -189,12 +203,14 @@ public:
     // never dropped to fit the store: the caller checks DrawStore::MaxRecords. A record whose
     // date cannot be read counts as the oldest.
     Merged mergedWith(const DrawRecords& existing, int newest = 0) const;
-    // Why these draws cannot be added to `store`: it holds records of another shape. Empty when
-    // they can.
+    // Why these draws cannot be added to `store`: it holds records of another shape (extra
+    // numbers and their pool included). Empty when they can.
     QString mergeRefusal(const DrawStore& store) const;
 
 private:
     QString shapeRefusal() const;
+    // The number fields of a record of this shape: ten at least, as the draw file has.
+    int recordFields() const;
     void read(const QByteArray& bytes, const Columns& columns);
     void keepDraws(bool newestFirst);
 

@@ -23,12 +23,13 @@ QString counted(qsizetype count, const char* one, const char* many)
 }
 
 // A record as the merge tells draws apart: its day and its numbers.
-using DrawKey = std::pair<qint64, std::array<std::int16_t, DrawRecords::ClassicFields>>;
+using DrawKey = std::pair<qint64, std::array<std::int16_t, LotteryShape::MaxDrawnNumbers>>;
 
 DrawKey keyOf(const DrawRecords& records, int record)
 {
     DrawKey key {records.date(record).toJulianDay(), {}};
-    std::ranges::copy(records.numbers(record), key.second.begin());
+    const auto numbers = records.numbers(record);
+    std::copy_n(numbers.begin(), std::min(numbers.size(), key.second.size()), key.second.begin());
     return key;
 }
 
@@ -81,12 +82,13 @@ QList<QStringList> PreviewRows(const DrawHistoryImport& import, int count, int n
     const std::vector<DrawHistoryImport::Draw>& draws = import.draws();
     const std::size_t first
         = newest > 0 ? draws.size() - std::min(std::size_t(newest), draws.size()) : 0;
-    DrawRecords records;
+    const int drawn = import.shape().drawnNumbers();
+    DrawRecords records(std::max(int(DrawRecords::ClassicFields), drawn));
     for (std::size_t i = first; i < draws.size() && records.size() < count; ++i)
         records.append(draws[i].date, draws[i].numbers);
     QList<QStringList> rows;
     for (int record = 1; record <= std::min(records.size(), count); ++record)
-        rows.append(DatabaseView::RecordRowTexts(records, import.shape().numbersPerDraw, record));
+        rows.append(DatabaseView::RecordRowTexts(records, drawn, record));
     return rows;
 }
 
@@ -208,10 +210,17 @@ QStringList SummaryLines(const DrawHistoryImport& import, const Plan& plan)
 
 QStringList ConflictTexts(const Plan& plan, int numbersPerDraw)
 {
-    const auto numbersText = [numbersPerDraw](const auto& numbers) {
+    return ConflictTexts(plan, LotteryShape {numbersPerDraw, LotteryShape::MaxHighestNumber});
+}
+
+QStringList ConflictTexts(const Plan& plan, const LotteryShape& shape)
+{
+    // The extra numbers after a plus, as the shape's name writes them.
+    const auto numbersText = [&shape](const auto& numbers) {
         QStringList texts;
-        for (int i = 0; i < numbersPerDraw; ++i)
-            texts.append(QString::number(numbers[std::size_t(i)]));
+        for (int i = 0; i < shape.drawnNumbers(); ++i)
+            texts.append((i == shape.numbersPerDraw ? QStringLiteral("+ ") : QString())
+                         + QString::number(numbers[std::size_t(i)]));
         return texts.join(u' ');
     };
     QStringList texts;

@@ -29,7 +29,8 @@ std::optional<QByteArray> ReadHistoryFile(const QString& path, QString* error);
 // Every skipped line, as "line 12: bad date: 31.02.2020;3;11;12;14;41;43".
 QStringList SkippedLineTexts(const DrawHistoryImport& import);
 // The record grid's texts of the first `count` draws as the database window will show them:
-// record number, date in the short date form, numbers. `newest` > 0: of that many newest draws.
+// record number, date in the short date form, main numbers, extra numbers. `newest` > 0: of that
+// many newest draws.
 QList<QStringList> PreviewRows(const DrawHistoryImport& import, int count = PreviewDraws,
                                int newest = 0);
 
@@ -82,7 +83,10 @@ QString TooManyQuestion(const Plan& plan);
 // the 2000 that fit" when they do not fit; the reason instead when the import refused the shape
 // or the file.
 QStringList SummaryLines(const DrawHistoryImport& import, const Plan& plan);
-// Each conflict, as "line 7: conflict: the database holds 5 9 on 1982-06-19, the history 3 4".
+// Each conflict, as "line 7: conflict: the database holds 5 9 on 1982-06-19, the history 3 4",
+// extra numbers after a plus: "the history 3 4 + 7".
+QStringList ConflictTexts(const Plan& plan, const LotteryShape& shape);
+// The same for a shape without extra numbers.
 QStringList ConflictTexts(const Plan& plan, int numbersPerDraw);
 // The one-line summary of the command line: "6059 draws written to x.lto: 12 added,
 // 6047 duplicates, 0 conflicts, 3 lines skipped".

@@ -20,6 +20,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -47,6 +48,7 @@ LImport::LImport(SharedState& state, Services& services, QWidget* parent)
     m_shape = {m_state.Settings.DefaultNumbersPerDraw, m_state.Settings.DefaultHighNum};
     buildControls();
     wireBoxes();
+    showExtraChoice();
     showHistory();
 }
 
@@ -58,6 +60,7 @@ void LImport::buildControls()
     setFont(Controls::windowFont(9.75));
     buildShapeFrame();
     buildSourceControls();
+    buildExtraChoice();
     buildSummary();
     buildDateFrame();
     buildPreview();
@@ -89,7 +92,7 @@ void LImport::buildSourceControls()
     m_fileName = sourceLabels[0];
     m_pasted = new QPlainTextEdit(this);
     m_pasted->setObjectName(QStringLiteral("InText"));
-    m_pasted->setGeometry(TwipsRect(225, 1785, 4575, 1140));
+    m_pasted->setGeometry(TwipsRect(225, 1785, 4575, 780));
     m_pasted->setFont(Controls::windowFont(8.25));
     m_pasted->setLineWrapMode(QPlainTextEdit::NoWrap);
     // Tab moves on, as in every box of the program; tabs arrive in pasted text all the same.
@@ -102,6 +105,60 @@ void LImport::buildSourceControls()
     m_pasteTimer->setInterval(PasteReadDelayMs);
     connect(m_pasteTimer, &QTimer::timeout, this, &LImport::pastedTextChanged);
     connect(m_pasted, &QPlainTextEdit::textChanged, this, &LImport::pastedTextEdited);
+}
+
+void LImport::buildExtraChoice()
+{
+    static constexpr Controls::LabelRow labels[] = {
+        {"Label9", " Ex&tra numbers", {225, 2625, 1230, 285}},
+        {"Label10", "to", {4050, 2625, 390, 285}},
+    };
+    static constexpr Controls::BoxRow boxes[] = {
+        {"InExtra", 2, {1470, 2610, 330, 300}},
+        {"InExtraLow", 2, {3705, 2610, 330, 300}},
+        {"InExtraHigh", 2, {4470, 2610, 330, 300}},
+    };
+    const auto captions = Controls::create(this, labels);
+    const QFont small = Controls::windowFont(8.25);
+    for (QLabel* caption : captions)
+        caption->setFont(small);
+    captions[1]->setAlignment(Qt::AlignCenter);
+    const auto created = Controls::create(this, boxes);
+    for (QLineEdit* box : created)
+        Controls::setBackground(box, Colours::Yellow);
+    m_extraNumbers = created[0];
+    m_extraLowest = created[1];
+    m_extraHighest = created[2];
+    captions[0]->setBuddy(m_extraNumbers);
+    m_extraPool = new QComboBox(this);
+    m_extraPool->setObjectName(QStringLiteral("ExtraPool"));
+    m_extraPool->setGeometry(TwipsRect(1860, 2610, 1785, 300));
+    m_extraPool->setFont(small);
+    m_extraPool->addItems({QStringLiteral("main pool"), QStringLiteral("own pool from")});
+    m_extraNumbers->setText(AlignedWhole(2, m_shape.extraNumbers));
+    m_extraLowest->setText(AlignedWhole(2, m_shape.extraLowest));
+    m_extraHighest->setText(AlignedWhole(2, m_shape.extraHighest));
+    connect(m_extraPool, &QComboBox::currentIndexChanged, this, &LImport::extraPoolChosen);
+}
+
+void LImport::showExtraChoice()
+{
+    const bool extra = m_shape.extraNumbers > 0;
+    const bool own = m_shape.extraPool == LotteryShape::ExtraPool::Own;
+    m_extraLowest->setEnabled(own);
+    m_extraHighest->setEnabled(own);
+    // The last columns named are the extra numbers'.
+    m_numberColumnsCaption->setText(extra ? QStringLiteral(" Num&bers + extra")
+                                          : QStringLiteral(" Num&ber columns"));
+}
+
+void LImport::extraPoolChosen(int index)
+{
+    takeEditedBox();
+    takePendingText();
+    m_shape.extraPool = index == 1 ? LotteryShape::ExtraPool::Own : LotteryShape::ExtraPool::Main;
+    showExtraChoice();
+    readHistory();
 }
 
 void LImport::buildSummary()
@@ -194,6 +251,7 @@ void LImport::buildColumnChoice()
     const auto created = Controls::create(this, boxes);
     m_dateColumn = created[0];
     m_numberColumns = created[1];
+    m_numberColumnsCaption = captions[1];
     for (int i = 0; i < 2; ++i) {
         captions[std::size_t(i)]->setFont(small);
         captions[std::size_t(i)]->setBuddy(created[std::size_t(i)]);
@@ -215,9 +273,12 @@ void LImport::buildButtonStrip()
     connect(strip[0], &QPushButton::clicked, this, &QWidget::close);
     m_replaceButton = strip[1];
 
-    Controls::tabOrder({m_chooseButton, m_pasted, m_dateColumn, m_numberColumns, m_numCol,
-                        m_highNum, m_title, m_dayFirst, m_monthFirst, m_skippedButton, m_newestOnly,
-                        m_newest, m_preview, m_skippedBox, strip[1], strip[2], strip[0]});
+    Controls::tabOrder({m_chooseButton, m_pasted,        m_extraNumbers, m_extraPool,
+                        m_extraLowest,  m_extraHighest,  m_dateColumn,   m_numberColumns,
+                        m_numCol,       m_highNum,       m_title,        m_dayFirst,
+                        m_monthFirst,   m_skippedButton, m_newestOnly,   m_newest,
+                        m_preview,      m_skippedBox,    strip[1],       strip[2],
+                        strip[0]});
     m_chooseButton->setFocus();
 }
 
@@ -234,6 +295,24 @@ void LImport::wireBoxes()
     m_numbersPerDrawRange->onTaken(
         [this](int value) { shapeTaken(m_shape.numbersPerDraw, value); });
     m_highestNumberRange->onTaken([this](int value) { shapeTaken(m_shape.highestNumber, value); });
+
+    const auto extraRange = [&](QLineEdit* box, RangeBox::Range range, QWidget* next, int& value) {
+        auto* checked = new RangeBox(box, range, m_editing, next, messages);
+        checked->checkTypedOnly([&value] { return value; });
+        checked->onTaken([this, &value](int typed) {
+            shapeTaken(value, typed);
+            showExtraChoice();
+        });
+        return checked;
+    };
+    m_extraNumbersRange = extraRange(
+        m_extraNumbers, {0, LotteryShape::MaxExtraNumbers, QStringLiteral(" Must be from 0 to 2")},
+        m_extraPool, m_shape.extraNumbers);
+    m_extraLowestRange = extraRange(m_extraLowest, {0, 1, QStringLiteral(" Must be 0 or 1")},
+                                    m_extraHighest, m_shape.extraLowest);
+    m_extraHighestRange = extraRange(
+        m_extraHighest, {1, LotteryShape::MaxExtraHighest, QStringLiteral(" Must be from 1 to 50")},
+        m_dateColumn, m_shape.extraHighest);
 
     WidgetEvents::enterMovesTo(m_title, m_replaceButton);
     // A draw file keeps the title between double quotes: what it cannot hold never gets in.
@@ -350,7 +429,7 @@ void LImport::showHistory()
         const ImportView::Plan plan = summaryPlan();
         m_summary->setText(ImportView::SummaryLines(*m_import, plan).join(u'\n'));
         report = ImportView::SkippedLineTexts(*m_import)
-            + ImportView::ConflictTexts(plan, m_import->shape().numbersPerDraw);
+            + ImportView::ConflictTexts(plan, m_import->shape());
     } else {
         m_summary->setText(QStringLiteral("Choose a draw history file or paste its text."));
     }
@@ -368,7 +447,7 @@ void LImport::showPreview()
     const QList<QStringList> rows = m_import
         ? ImportView::PreviewRows(*m_import, ImportView::PreviewDraws, newestTaken())
         : QList<QStringList>();
-    const int columns = m_shape.numbersPerDraw + 2;
+    const int columns = std::min(m_shape.drawnNumbers(), LotteryShape::MaxDrawnNumbers) + 2;
     GridTable::resize(m_preview, int(rows.size()) + 1, columns, 1, 1);
     // As the database window's record grid of the same shape shows them.
     RecordGridLayout::apply(m_preview, columns);
@@ -379,6 +458,12 @@ void LImport::showPreview()
     for (int row = 0; row < rows.size(); ++row)
         for (int column = 0; column < rows[row].size() && column < columns; ++column)
             GridTable::setText(m_preview, row + 1, column, rows[row][column]);
+    // The extra numbers follow the main ones on another ground.
+    const int firstExtra = m_shape.numbersPerDraw + 2;
+    for (int row = 1; row < m_preview->rowCount(); ++row)
+        for (int column = 2; column < columns; ++column)
+            m_preview->item(row, column)
+                ->setBackground(column >= firstExtra ? QBrush(Colours::Cyan) : QBrush());
 }
 
 void LImport::showColumns()
@@ -401,7 +486,13 @@ void LImport::showColumns()
                   .toHtmlEscaped()
             + QStringLiteral("</p>");
     m_dateColumn->setToolTip(tip);
-    m_numberColumns->setToolTip(tip);
+    // The columns named hold the main numbers, then the extra ones.
+    const int extra = m_shape.extraNumbers;
+    const QString order = extra == 0 ? QString()
+        : extra == 1
+        ? QStringLiteral("<p>The last column named holds the extra number.</p>")
+        : QStringLiteral("<p>The last %1 columns named hold the extra numbers.</p>").arg(extra);
+    m_numberColumns->setToolTip(tip + order);
 }
 
 bool LImport::takeColumns()
@@ -526,10 +617,10 @@ void LImport::importClicked(ImportView::Mode mode)
 void LImport::takeEditedBox()
 {
     const QWidget* focused = focusWidget();
-    if (focused == m_numCol)
-        m_numbersPerDrawRange->leave();
-    else if (focused == m_highNum)
-        m_highestNumberRange->leave();
+    for (RangeBox* range : {m_numbersPerDrawRange, m_highestNumberRange, m_extraNumbersRange,
+                            m_extraLowestRange, m_extraHighestRange})
+        if (focused == range->box())
+            range->leave();
 }
 
 void LImport::shapeTaken(int& value, int typed)

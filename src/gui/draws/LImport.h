@@ -11,6 +11,7 @@
 
 class QButtonGroup;
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -47,6 +48,7 @@ private:
     void buildControls();
     void buildShapeFrame();
     void buildSourceControls();
+    void buildExtraChoice();
     void buildSummary();
     void buildDateFrame();
     void buildNewestChoice();
@@ -66,6 +68,9 @@ private:
     // from those taken; false, with the boxes as they were, when they cannot be read.
     bool takeColumns();
     void showColumns();
+    // The range boxes take input only for an own pool; the columns' caption names the extra ones.
+    void showExtraChoice();
+    void extraPoolChosen(int index);
     // The history's newest draws to take; 0 for all.
     int newestTaken() const;
     // What the summary tells: adding to the draws in memory when it can, else replacing them.
@@ -107,6 +112,14 @@ private:
     QLineEdit* m_title = nullptr;
     RangeBox* m_numbersPerDrawRange = nullptr;
     RangeBox* m_highestNumberRange = nullptr;
+    QLineEdit* m_extraNumbers = nullptr;
+    QComboBox* m_extraPool = nullptr;
+    QLineEdit* m_extraLowest = nullptr;
+    QLineEdit* m_extraHighest = nullptr;
+    RangeBox* m_extraNumbersRange = nullptr;
+    RangeBox* m_extraLowestRange = nullptr;
+    RangeBox* m_extraHighestRange = nullptr;
+    QLabel* m_numberColumnsCaption = nullptr;
     QPushButton* m_chooseButton = nullptr;
     QLabel* m_fileName = nullptr;
     QPlainTextEdit* m_pasted = nullptr;

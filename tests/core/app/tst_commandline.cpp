@@ -78,6 +78,30 @@ private Q_SLOTS:
             << fail << ""
             << "numerion: --columns takes column numbers from 1 to 9999 such as 3-8 or 5,7,9-12, "
                "each once.\n";
+        const QStringList extra {"--import",  "a.csv", "--numbers", "5",
+                                 "--highest", "69",    "--output",  "a.lto"};
+        QTest::newRow("three extra numbers")
+            << extra + QStringList {"--extra", "3", "--extra-from", "main"} << fail << ""
+            << "numerion: --extra takes 0, 1 or 2.\n";
+        QTest::newRow("extra numbers from both pools")
+            << extra + QStringList {"--extra", "1", "--extra-from", "main", "--extra-range", "1-26"}
+            << fail << ""
+            << "numerion: --extra needs --extra-from main or --extra-range L-M (its own pool), one "
+               "of them.\n";
+        QTest::newRow("extra numbers from no known pool")
+            << extra + QStringList {"--extra", "1", "--extra-from", "stars"} << fail << ""
+            << "numerion: --extra-from takes main; an own pool is given with --extra-range, such "
+               "as 1-26.\n";
+        QTest::newRow("an own pool that is none")
+            << extra + QStringList {"--extra", "2", "--extra-range", "12"} << fail << ""
+            << "numerion: --extra-range takes the lowest and highest number, such as 1-26 or "
+               "0-9.\n";
+        QTest::newRow("a pool without extra numbers")
+            << extra + QStringList {"--extra-range", "1-26"} << fail << ""
+            << "numerion: --extra-from and --extra-range are only for --extra 1 or 2.\n";
+        QTest::newRow("extra numbers without an import")
+            << QStringList {"--extra", "1", "a.lto"} << fail << ""
+            << "numerion: --extra is only for --import.\n";
         QTest::newRow("columns without an import")
             << QStringList {"--date-column", "2", "a.lto"} << fail << ""
             << "numerion: --date-column is only for --import.\n";
@@ -157,6 +181,18 @@ private Q_SLOTS:
         QVERIFY(!line.import.title);
         QCOMPARE(int(line.import.dateOrder), int(DrawHistoryImport::DateOrder::MonthDay));
         QVERIFY(line.import.columns == DrawHistoryImport::Columns());
+        QCOMPARE(line.import.shape.extraNumbers, 0);
+
+        // Extra numbers: of their own pool, or a bonus from the main one.
+        const QStringList fiveOf {"numerion",  "--import", "h.csv",    "--numbers", "5",
+                                  "--highest", "69",       "--output", "o.lto"};
+        const CommandLine own
+            = ParseCommandLine(fiveOf + QStringList {"--extra", "1", "--extra-range", "1-26"});
+        QCOMPARE(int(own.action), int(CommandLine::Action::Import));
+        QCOMPARE(ShapeName(own.import.shape), QStringLiteral("5 of 69 + 1 of 26"));
+        const CommandLine bonus
+            = ParseCommandLine(fiveOf + QStringList {"--extra", "1", "--extra-from", "main"});
+        QCOMPARE(ShapeName(bonus.import.shape), QStringLiteral("5 of 69 + bonus"));
 
         const CommandLine columns = ParseCommandLine(
             {"numerion", "--import", "h.csv", "--numbers", "5", "--highest", "39", "--output",

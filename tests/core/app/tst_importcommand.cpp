@@ -36,6 +36,13 @@ const QByteArray updatedDrawFile = "4,8,49,\"Old\"\r\n"
                                    "2,#2025-11-15#,6,5,4,3,2,1,0,0,0,0\r\n"
                                    "3,#2025-11-19#,1,2,3,4,5,7,0,0,0,0\r\n"
                                    "4,#2025-11-22#,7,14,21,28,35,42,0,0,0,0\r\n";
+const QByteArray oneField = "Draw Date,Winning Numbers,Multiplier\r\n"
+                            "09/26/2020,11 21 27 36 62 24,3\r\n"
+                            "09/23/2020,08 17 49 52 59 01,2\r\n"
+                            "09/19/2020,27 52 55 60 64 27,2\r\n";
+const QByteArray oneFieldDrawFile = "\"Numerion draws\",2,2,10,5,69,1,1,26,\"one field\"\r\n"
+                                    "1,#2020-09-23#,8,17,49,52,59,1,0,0,0,0\r\n"
+                                    "2,#2020-09-26#,11,21,27,36,62,24,0,0,0,0\r\n";
 
 } // namespace
 
@@ -49,6 +56,7 @@ private Q_SLOTS:
         QVERIFY(m_folder.isValid());
         write(QStringLiteral("history.csv"), history);
         write(QStringLiteral("weekly.csv"), weekly);
+        write(QStringLiteral("one field.csv"), oneField);
         write(QStringLiteral("headings only.txt"), "Past results\r\n\r\nDate Numbers\r\n");
         write(QStringLiteral("six.csv"),
               "2025-11-15,1,2,3,4,5,6\r\n2025-11-19,3,11,12,14,41,43\r\n");
@@ -81,9 +89,9 @@ private Q_SLOTS:
             << oldDrawFile;
         QTest::newRow("beyond the store's limits")
             << QStringList {"--import",  "history.csv", "--numbers", "6",
-                            "--highest", "69",          "--output",  "out.lto"}
+                            "--highest", "100",         "--output",  "out.lto"}
             << 1 << ""
-            << "numerion: history.csv: The draw database holds lotteries with numbers up to 60 "
+            << "numerion: history.csv: The draw database holds lotteries with numbers up to 99 "
                "only. Nothing was written.\n"
             << oldDrawFile;
         QTest::newRow("more numbers than drawn, no columns given")
@@ -129,6 +137,25 @@ private Q_SLOTS:
             << 1 << ""
             << "numerion: out.lto holds draws of 6 numbers from 1 to 49, not 5 from 1 to 49. "
                "Nothing was written.\n"
+            << oldDrawFile;
+        // The winning numbers in one field, the extra number last, a multiplier beside them.
+        const QStringList powerPlay {"--import", "one field.csv", "--numbers", "5", "--highest",
+                                     "69",       "--extra",       "1"};
+        QTest::newRow("an extra number of its own pool")
+            << (powerPlay + QStringList {"--extra-range", "1-26", "--output", "out.lto"}) << 0
+            << "2 draws written to out.lto: 2 added, 0 duplicates, 0 conflicts, 1 lines skipped\n"
+            << "one field.csv: line 4: number 27 is not from 1 to 26: 09/19/2020,27 52 55 60 64 "
+               "27,2\n"
+            << oneFieldDrawFile;
+        QTest::newRow("adds extra numbers to a draw file without")
+            << (powerPlay + QStringList {"--extra-range", "1-26", "--add-to", "out.lto"}) << 1 << ""
+            << "numerion: out.lto holds draws of 6 of 49, not 5 of 69 + 1 of 26. Nothing was "
+               "written.\n"
+            << oldDrawFile;
+        QTest::newRow("an extra number without its pool")
+            << (powerPlay + QStringList {"--output", "out.lto"}) << 1 << ""
+            << "numerion: --extra needs --extra-from main or --extra-range L-M (its own pool), one "
+               "of them.\nTry 'numerion --help' for more information.\n"
             << oldDrawFile;
         QTest::newRow("writes over the history")
             << (update + QStringList {"--output", "./weekly.csv"}) << 1 << ""

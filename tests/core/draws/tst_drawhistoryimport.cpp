@@ -2,6 +2,7 @@
 
 #include "core/draws/DrawFile.h"
 #include "core/draws/DrawHistoryImport.h"
+#include "core/draws/ImportView.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -20,17 +21,29 @@ using Import = DrawHistoryImport;
 
 namespace {
 
-// "1982-06-12 3 11 12 14 41 43" per draw.
+// "1982-06-12 3 11 12 14 41 43" per draw, "2020-09-26 11 21 27 36 62 + 24" with extra numbers.
 QStringList drawsOf(const Import& import)
 {
     QStringList draws;
     for (const Import::Draw& draw : import.draws()) {
         QString text = draw.date.toString(Qt::ISODate);
-        for (int j = 0; j < import.shape().numbersPerDraw; ++j)
-            text += u' ' + QString::number(draw.numbers[std::size_t(j)]);
+        for (int j = 0; j < import.shape().drawnNumbers(); ++j)
+            text += (j == import.shape().numbersPerDraw ? QStringLiteral(" + ")
+                                                        : QStringLiteral(" "))
+                + QString::number(draw.numbers[std::size_t(j)]);
         draws.append(text);
     }
     return draws;
+}
+
+// "6 of 49" or a common shape by its name, such as "5 of 69 + 1 of 26".
+LotteryShape shapeNamed(const QString& name)
+{
+    for (const CommonShape& common : CommonShapes())
+        if (common.name == name)
+            return common.shape;
+    const QStringList words = name.split(u' ');
+    return {words.value(0).toInt(), words.value(2).toInt()};
 }
 
 // "4: bad date" per skipped line.
@@ -140,8 +153,8 @@ private Q_SLOTS:
         if (expected.last().isEmpty())
             expected.removeLast();
         QVERIFY(!expected.isEmpty());
-        const QStringList shape = expected.takeFirst().split(u' ');
-        QCOMPARE(shape.size(), 4);
+        const QString shape = expected.takeFirst();
+        QVERIFY(shape.startsWith(QLatin1String("shape ")));
         Import::Columns columns;
         if (expected.first().startsWith(QLatin1String("columns "))) {
             const QStringList words = expected.takeFirst().split(u' ');
@@ -151,7 +164,7 @@ private Q_SLOTS:
             columns = *given;
         }
 
-        const Import import(history.readAll(), {shape[1].toInt(), shape[3].toInt()}, TestToday,
+        const Import import(history.readAll(), shapeNamed(shape.mid(6)), TestToday,
                             Import::DateOrder::FromFile, columns);
         QCOMPARE(import.refusal(), QString());
         const QStringList found = QStringList {QStringLiteral("draws")} + drawsOf(import)
@@ -258,6 +271,66 @@ private Q_SLOTS:
                      + Import::ColumnsText(import.columnsUsed().numbers),
                  used);
         QCOMPARE(import.columnHeading(import.columnsUsed().date), heading);
+    }
+
+    // Main numbers then extra numbers: each from its pool, a bonus ball unlike the main numbers, an
+    // own pool's numbers unlike each other only; duplicates compare main and extra numbers apart.
+    void readsExtraNumbers_data()
+    {
+        QTest::addColumn<QString>("shape");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("found"); // the draws, then the skipped lines
+        QTest::addColumn<int>("duplicates");
+
+        QTest::newRow("a bonus from the main pool")
+            << "6 of 49 + bonus"
+            << QByteArray("2020-01-01,1,2,3,4,5,6,7\n2020-01-08,1,2,3,4,5,6,6\n"
+                          "2020-01-15,1,2,3,4,5,6,50\n2020-01-22,1,2,3,4,5,6\n"
+                          "2020-01-01,6,5,4,3,2,1,7\n2020-01-01,1,2,3,4,5,7,6\n")
+            << "2020-01-01 1 2 3 4 5 6 + 7 | 2020-01-01 1 2 3 4 5 7 + 6 | "
+               "2: number 6 is repeated | 3: number 50 is not from 1 to 49 | "
+               "4: too few numbers (6 of 7)"
+            << 1;
+        QTest::newRow("two of an own pool, equal to main numbers, in any order")
+            << "5 of 50 + 2 of 12"
+            << QByteArray("Date;Numbers;Stars\n07.02.2020;3;9;19;30;44;3;9\n"
+                          "07.02.2020;44;30;19;9;3;9;3\n14.02.2020;3;9;19;30;44;5;5\n"
+                          "21.02.2020;3;9;19;30;44;13;1\n21.02.2020;3;9;19;30;44;0;1\n")
+            << "2020-02-07 3 9 19 30 44 + 3 9 | 4: number 5 is repeated | "
+               "5: number 13 is not from 1 to 12 | 6: number 0 is not from 1 to 12"
+            << 1;
+        QTest::newRow("an own pool from 0")
+            << "6 of 49 + 1 of 0-9" << QByteArray("3 Jan 2021 4 8 15 16 23 42 0\n")
+            << "2021-01-03 4 8 15 16 23 42 + 0" << 0;
+        QTest::newRow("twenty of eighty, and the pool's highest")
+            << "20 of 80"
+            << QByteArray("2025-03-01 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 80\n"
+                          "2025-03-02 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 81\n")
+            << "2025-03-01 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 80 | "
+               "2: number 81 is not from 1 to 80"
+            << 0;
+        QTest::newRow("six of ninety")
+            << "6 of 90" << QByteArray("13/06/2024\t90\t1\t45\t61\t77\t88\n")
+            << "2024-06-13 90 1 45 61 77 88" << 0;
+    }
+    void readsExtraNumbers()
+    {
+        QFETCH(QString, shape);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, found);
+        QFETCH(int, duplicates);
+        const Import import(bytes, shapeNamed(shape), TestToday);
+        QCOMPARE(import.refusal(), QString());
+        QCOMPARE((drawsOf(import) + skippedOf(import)).join(QLatin1String(" | ")), found);
+        QCOMPARE(import.duplicates(), duplicates);
+        // The store's records: main numbers, extra numbers, then spare fields, ten at least.
+        const DrawRecords records = import.records();
+        QCOMPARE(records.fields(), std::max(10, import.shape().drawnNumbers()));
+        for (int record = 1; record <= records.size(); ++record)
+            QVERIFY(std::ranges::equal(records.numbers(record),
+                                       std::span(import.draws()[std::size_t(record - 1)].numbers)
+                                           .first(std::size_t(records.fields()))));
+        QVERIFY(savedAndReopened(import, records) == records);
     }
 
     void readsColumnLists_data()
@@ -384,22 +457,47 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("numbersPerDraw");
         QTest::addColumn<int>("highestNumber");
+        QTest::addColumn<int>("extraNumbers");
+        QTest::addColumn<int>("extraLowest"); // -1: from the main pool
+        QTest::addColumn<int>("extraHighest");
         QTest::addColumn<bool>("refused");
-        QTest::newRow("11 numbers per draw") << 11 << 60 << true;
-        QTest::newRow("no numbers") << 0 << 49 << true;
-        QTest::newRow("numbers up to 69") << 5 << 69 << true;
-        QTest::newRow("more numbers than there are") << 7 << 6 << true;
-        QTest::newRow("10 of 60") << 10 << 60 << false;
-        QTest::newRow("1 of 1") << 1 << 1 << false;
+        QTest::newRow("21 numbers per draw") << 21 << 99 << 0 << -1 << 0 << true;
+        QTest::newRow("no numbers") << 0 << 49 << 0 << -1 << 0 << true;
+        QTest::newRow("numbers up to 100") << 5 << 100 << 0 << -1 << 0 << true;
+        QTest::newRow("more numbers than there are") << 7 << 6 << 0 << -1 << 0 << true;
+        QTest::newRow("a bonus beyond the pool") << 6 << 6 << 1 << -1 << 0 << true;
+        QTest::newRow("three extra numbers") << 5 << 50 << 3 << 1 << 12 << true;
+        QTest::newRow("an own pool from 2") << 5 << 50 << 1 << 2 << 12 << true;
+        QTest::newRow("an own pool up to 51") << 5 << 50 << 1 << 1 << 51 << true;
+        QTest::newRow("an own pool of 0 alone") << 5 << 50 << 1 << 0 << 0 << true;
+        QTest::newRow("two of an own pool of one") << 5 << 50 << 2 << 1 << 1 << true;
+        QTest::newRow("10 of 60") << 10 << 60 << 0 << -1 << 0 << false;
+        QTest::newRow("20 of 99") << 20 << 99 << 0 << -1 << 0 << false;
+        QTest::newRow("1 of 1") << 1 << 1 << 0 << -1 << 0 << false;
+        QTest::newRow("7 of 9 + 2 bonus") << 7 << 9 << 2 << -1 << 0 << false;
+        QTest::newRow("9 of 9 + 2 of 0-50") << 9 << 9 << 2 << 0 << 50 << false;
     }
     void refusesShapesTheStoreCannotHold()
     {
         QFETCH(int, numbersPerDraw);
         QFETCH(int, highestNumber);
+        QFETCH(int, extraNumbers);
+        QFETCH(int, extraLowest);
+        QFETCH(int, extraHighest);
         QFETCH(bool, refused);
-        const Import import("2025-01-01 1 2 3 4 5 6 7 8 9 10", {numbersPerDraw, highestNumber},
-                            TestToday, Import::DateOrder::FromFile,
-                            Import::ParseColumns(QStringLiteral("2-11")).value());
+        LotteryShape shape {numbersPerDraw, highestNumber};
+        shape.extraNumbers = extraNumbers;
+        if (extraLowest >= 0) {
+            shape.extraPool = LotteryShape::ExtraPool::Own;
+            shape.extraLowest = extraLowest;
+            shape.extraHighest = extraHighest;
+        }
+        QByteArray line = "2025-01-01";
+        for (int n = 1; n <= shape.drawnNumbers(); ++n)
+            line += ' '
+                + QByteArray::number(n <= numbersPerDraw || extraLowest < 0 ? n
+                                                                            : n - numbersPerDraw);
+        const Import import(line, shape, TestToday);
         QCOMPARE(!import.refusal().isEmpty(), refused);
         QCOMPARE(import.draws().size(), std::size_t(refused ? 0 : 1));
     }
@@ -437,6 +535,42 @@ private Q_SLOTS:
 
         store.Load({2, 10}, {}, stored);
         QVERIFY(!import.mergeRefusal(store).isEmpty());
+    }
+
+    // Main numbers compare as a set and extra numbers as a set: the same draw written in
+    // another order is a duplicate, a bonus told apart is a conflict, shown after a plus.
+    void mergesExtraNumbersApart()
+    {
+        const LotteryShape shape = shapeNamed(QStringLiteral("5 of 50 + 2 of 12"));
+        DrawStore store;
+        DrawRecords stored(10);
+        stored.append(QDate(2020, 2, 7), QList<int> {3, 9, 19, 30, 44, 2, 12});
+        stored.append(QDate(2020, 2, 14), QList<int> {3, 9, 19, 30, 44, 2, 12});
+        store.Load(shape, {}, stored);
+        const Import import("07.02.2020;44;30;19;9;3;12;2\n14.02.2020;3;9;19;30;44;2;11\n"
+                            "21.02.2020;1;2;3;4;5;1;2\n",
+                            shape, TestToday);
+        QCOMPARE(import.mergeRefusal(store), QString());
+        const Import::Merged merged = import.mergedWith(store.records());
+        QCOMPARE(merged.duplicates, 1);
+        QCOMPARE(merged.added, 1);
+        QCOMPARE(merged.records.size(), 3);
+        QCOMPARE(merged.records.fields(), 10);
+        QCOMPARE(merged.records.number(3, 5), 1);
+        QCOMPARE(merged.records.number(3, 6), 2);
+        ImportView::Plan plan;
+        plan.conflicts = merged.conflicts;
+        QCOMPARE(ImportView::ConflictTexts(plan, shape),
+                 QStringList {"line 2: conflict: the database holds 3 9 19 30 44 + 2 12 on "
+                              "2020-02-14, the history 3 9 19 30 44 + 2 11"});
+
+        // Another pool is another lottery.
+        LotteryShape twoBonus {5, 50};
+        twoBonus.extraNumbers = 2;
+        const Import bonus("07.02.2020;3;9;19;30;44;2;12\n", twoBonus, TestToday);
+        QCOMPARE(bonus.mergeRefusal(store),
+                 QStringLiteral("The database holds draws of 5 of 50 + 2 of 12, not 5 of 50 + 2 "
+                                "bonus: replace it instead, or import with its numbers."));
     }
 
     void whatItReadsSavesAndReopens()

@@ -163,7 +163,7 @@ private Q_SLOTS:
 
     void aRefusedShapeSummarisesAsTheReason()
     {
-        const Import import(History, {11, 60}, TestToday);
+        const Import import(History, {21, 60}, TestToday);
         QVERIFY(!import.refusal().isEmpty());
         const DrawStore empty;
         QCOMPARE(

@@ -7,6 +7,7 @@
 #include "gui/draws/LImport.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -30,6 +31,12 @@ const QByteArray usHistoryAsDrawFile = "3,8,49,\"powerball-history\"\r\n"
                                        "1,#2020-09-19#,5,12,19,27,33,41,0,0,0,0\r\n"
                                        "2,#2020-09-23#,3,11,23,30,42,49,0,0,0,0\r\n"
                                        "3,#2020-09-26#,11,21,27,36,42,24,0,0,0,0\r\n";
+
+// Five of 69 and one of 26 in one field, the extra number last, and a multiplier beside them.
+const QByteArray extraHistory = "Draw Date,Winning Numbers,Multiplier\r\n"
+                                "09/26/2020,11 21 27 36 62 24,3\r\n"
+                                "09/23/2020,08 17 49 52 59 26,2\r\n"
+                                "09/19/2020,05 12 19 27 33 27,2\r\n";
 
 // No date tells whether the day or the month comes first.
 const QByteArray openDates = "Date;N1;N2;N3;N4;N5;N6\n"
@@ -120,6 +127,54 @@ private Q_SLOTS:
                  m_fixture->programPath(QStringLiteral("powerball-history.lto")));
         QCOMPARE(fileBytes(saved), usHistoryAsDrawFile);
         QVERIFY(!state().Store.ChangedFlag());
+    }
+
+    // A game with a number of its own pool: chosen in the window, shown after the main numbers,
+    // stored and saved with them.
+    void importsExtraNumbers()
+    {
+        QWidget* window = openImport();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        const auto type = [window](const char* box, const char* text) {
+            auto* edit = control<QLineEdit>(window, box);
+            QTest::mouseClick(edit, Qt::LeftButton);
+            QTest::keyClicks(edit, QString::fromLatin1(text));
+            QTest::keyClick(edit, Qt::Key_Return);
+        };
+        type("NumCol", "5");
+        type("HighNum", "69");
+        type("InExtra", "1");
+        control<QComboBox>(window, "ExtraPool")->setCurrentIndex(1);
+        type("InExtraLow", "1");
+        type("InExtraHigh", "26");
+        m_fixture->fileDialogs.answers = {writeFile("power.csv", extraHistory)};
+        click(window, "ChooseFile");
+
+        QCOMPARE(
+            control<QLabel>(window, "Summary")->text(),
+            QStringLiteral("2 draws found, 1 line skipped\n2 to add, 0 duplicates, 0 conflicts"));
+        QCOMPARE(control<QLineEdit>(window, "InNumCols")->text(), QStringLiteral("2"));
+        auto* preview = control<QTableWidget>(window, "Grid1");
+        QCOMPARE(rowTexts(preview, 2).mid(2),
+                 (QStringList {" 11", " 21", " 27", " 36", " 62", " 24"}));
+        // The extra number stands apart from the main ones.
+        QVERIFY(preview->item(2, 7)->background() != preview->item(2, 6)->background());
+        click(window, "ShowSkipped");
+        QCOMPARE(control<QPlainTextEdit>(window, "SkippedBox")->toPlainText(),
+                 QStringLiteral("line 4: number 27 is not from 1 to 26: 09/19/2020,05 12 19 27 "
+                                "33 27,2"));
+
+        click(window, "ReplaceDb");
+        QCOMPARE(ShapeName(state().Store.shape()), QStringLiteral("5 of 69 + 1 of 26"));
+        QCOMPARE(state().Store.RecCount(), 2);
+        click(topLevel<LDbase>("LDbase"), "ExitDbase");
+        const QString saved = m_fixture->programPath(QStringLiteral("Saved.lto"));
+        m_fixture->fileDialogs.answers = {saved};
+        click(menu(), "SaveFile");
+        QCOMPARE(fileBytes(saved),
+                 QByteArray("\"Numerion draws\",2,2,10,5,69,1,1,26,\"power\"\r\n"
+                            "1,#2020-09-23#,8,17,49,52,59,26,0,0,0,0\r\n"
+                            "2,#2020-09-26#,11,21,27,36,62,24,0,0,0,0\r\n"));
     }
 
     // Draws in memory that are not saved are never dropped without the question opening a file
