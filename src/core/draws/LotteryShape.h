@@ -89,8 +89,10 @@ struct LotteryShape {
         if (shape.extraNumbers > 0 && extraPool == ExtraPool::Own) {
             shape.extraPool = ExtraPool::Own;
             shape.extraLowest = std::clamp(extraLowest, 0, 1);
-            shape.extraHighest = std::clamp(
-                extraHighest, shape.extraLowest + shape.extraNumbers - 1, MaxExtraHighest);
+            // At least 1: the draw file writes 0,0 for extra numbers from the main pool.
+            shape.extraHighest
+                = std::clamp(extraHighest, std::max(1, shape.extraLowest + shape.extraNumbers - 1),
+                             MaxExtraHighest);
         }
         return shape;
     }
