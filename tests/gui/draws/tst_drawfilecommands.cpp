@@ -194,6 +194,23 @@ private Q_SLOTS:
         QCOMPARE(state().Store.FileDisplayName(), QStringLiteral("noext.lto"));
     }
 
+    // A name ending in .csv exports the draws; the draws in memory still wait to be saved.
+    void aCsvNameExportsTheDraws()
+    {
+        startProgram();
+        AppendTyped(state().Store, QStringLiteral("9/14/1996"), {"7", "2", "3", "4", "5", "6"});
+        AppendTyped(state().Store, QStringLiteral("9/7/1996"), {"1", "2", "3", "4", "5", "6"});
+        state().Store.SetChangedFlag(true);
+        m_fixture->fileDialogs.answers = {m_fixture->programPath(QStringLiteral("Draws.CSV"))};
+        click(menu(), "SaveFile");
+        QVERIFY(m_fixture->messages.boxes.isEmpty());
+        QCOMPARE(fileBytes(m_fixture->programPath(QStringLiteral("Draws.CSV"))),
+                 QByteArray("Date,Number 1,Number 2,Number 3,Number 4,Number 5,Number 6\r\n"
+                            "1996-09-07,1,2,3,4,5,6\r\n1996-09-14,7,2,3,4,5,6\r\n"));
+        QVERIFY(state().Store.ChangedFlag());
+        QCOMPARE(state().Store.FileDisplayName(), QString());
+    }
+
     void aFailedSaveKeepsTheOldFile()
     {
         startProgram();
