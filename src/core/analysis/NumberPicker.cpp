@@ -35,6 +35,23 @@ std::pair<Third, QString> thirdOf(PickMode mode)
     return {Third::Top, QStringLiteral(" Not enough top data")};
 }
 
+// The numbers of the chosen third of `ranked` (a pool of `poolSize` numbers ranked by count), or
+// the third's shortage when one of them was never drawn.
+std::variant<std::vector<int>, PickAbort> thirdOfRanked(const NumberTable& ranked, int poolSize,
+                                                        PickMode mode)
+{
+    const auto [third, shortage] = thirdOf(mode);
+    const RankRange range = ThirdRanks(third, poolSize);
+    std::vector<int> pool;
+    for (int rank = std::max(range.first, 1);
+         rank <= std::min(range.last, DrawStore::HighestNumber); ++rank) {
+        pool.push_back(ranked[rank].number);
+        if (ranked[rank].count == 0)
+            return PickAbort {shortage};
+    }
+    return pool;
+}
+
 } // namespace
 
 NumberPicker::NumberPicker(RandomSource& random) : m_random(random)
@@ -84,16 +101,7 @@ std::variant<std::vector<int>, PickAbort> NumberPicker::buildPool(const PickSett
     // The pick's own ranking, by count whatever order a chart shows.
     const NumberTable ranked
         = RankByCount(store.NumberCounts(), store.shape().highestNumber, RankOrder::ByCount);
-
-    const auto [third, shortage] = thirdOf(settings.mode);
-    const RankRange range = ThirdRanks(third, settings.shape.highestNumber);
-    for (int rank = std::max(range.first, 1);
-         rank <= std::min(range.last, DrawStore::HighestNumber); ++rank) {
-        pool.push_back(ranked[rank].number);
-        if (ranked[rank].count == 0)
-            return PickAbort {shortage};
-    }
-    return pool;
+    return thirdOfRanked(ranked, settings.shape.highestNumber, settings.mode);
 }
 
 std::variant<std::vector<int>, PickAbort> NumberPicker::buildExtraPool(const PickSettings& settings,
@@ -112,15 +120,7 @@ std::variant<std::vector<int>, PickAbort> NumberPicker::buildExtraPool(const Pic
     // The extra numbers rank among themselves, by how often each was drawn as one.
     const NumberTable ranked
         = RankByCount(store.ExtraCounts(), highest, RankOrder::ByCount, lowest);
-    const auto [third, shortage] = thirdOf(settings.mode);
-    const RankRange range = ThirdRanks(third, highest - lowest + 1);
-    for (int rank = std::max(range.first, 1);
-         rank <= std::min(range.last, DrawStore::HighestNumber); ++rank) {
-        pool.push_back(ranked[rank].number);
-        if (ranked[rank].count == 0)
-            return PickAbort {shortage};
-    }
-    return pool;
+    return thirdOfRanked(ranked, highest - lowest + 1, settings.mode);
 }
 
 int NumberPicker::drawIndex(int poolSize)

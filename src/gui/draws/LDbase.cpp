@@ -211,20 +211,20 @@ void LDbase::wireShapeBoxes()
                                          m_highestNumber, messages);
     m_highestNumberRange = new RangeBox(m_highestNumber, RangeBox::highestNumber(), m_editing,
                                         m_numbers[0], messages);
-    // Only a number typed is checked, and one out of range gives way to the store's.
-    m_numbersPerDrawRange->checkTypedOnly([this] { return m_state.Store.shape().numbersPerDraw; });
-    m_highestNumberRange->checkTypedOnly([this] { return m_state.Store.shape().highestNumber; });
-    m_numbersPerDrawRange->onTaken([this](int numbers) {
-        LotteryShape shape = m_state.Store.shape();
-        shape.numbersPerDraw = numbers;
-        changeShape(shape);
-    });
-    m_highestNumberRange->onTaken([this](int highest) {
-        LotteryShape shape = m_state.Store.shape();
-        shape.highestNumber = highest;
-        changeShape(shape);
-    });
+    takeIntoShape(m_numbersPerDrawRange, &LotteryShape::numbersPerDraw);
+    takeIntoShape(m_highestNumberRange, &LotteryShape::highestNumber);
     wireShapeChoices();
+}
+
+void LDbase::takeIntoShape(RangeBox* range, int LotteryShape::*field)
+{
+    // Only a number typed is checked, and one out of range gives way to the store's.
+    range->checkTypedOnly([this, field] { return m_state.Store.shape().*field; });
+    range->onTaken([this, field](int value) {
+        LotteryShape shape = m_state.Store.shape();
+        shape.*field = value;
+        changeShape(shape);
+    });
 }
 
 void LDbase::wireShapeChoices()
@@ -247,24 +247,9 @@ void LDbase::wireShapeChoices()
         = new RangeBox(m_choices.highest,
                        {1, LotteryShape::MaxExtraHighest, QStringLiteral(" Must be from 1 to 50")},
                        m_editing, m_numbers[0], messages);
-    m_extraNumbersRange->checkTypedOnly([this] { return m_state.Store.shape().extraNumbers; });
-    m_lowestRange->checkTypedOnly([this] { return m_state.Store.shape().extraLowest; });
-    m_highestRange->checkTypedOnly([this] { return m_state.Store.shape().extraHighest; });
-    m_extraNumbersRange->onTaken([this](int extra) {
-        LotteryShape shape = m_state.Store.shape();
-        shape.extraNumbers = extra;
-        changeShape(shape);
-    });
-    m_lowestRange->onTaken([this](int lowest) {
-        LotteryShape shape = m_state.Store.shape();
-        shape.extraLowest = lowest;
-        changeShape(shape);
-    });
-    m_highestRange->onTaken([this](int highest) {
-        LotteryShape shape = m_state.Store.shape();
-        shape.extraHighest = highest;
-        changeShape(shape);
-    });
+    takeIntoShape(m_extraNumbersRange, &LotteryShape::extraNumbers);
+    takeIntoShape(m_lowestRange, &LotteryShape::extraLowest);
+    takeIntoShape(m_highestRange, &LotteryShape::extraHighest);
     const auto choosePool = [this](LotteryShape::ExtraPool pool) {
         LotteryShape shape = m_state.Store.shape();
         if (pool == shape.extraPool)

@@ -67,6 +67,8 @@ private:
     // The number boxes, the record grid's columns, the distribution grids and the window's size
     // follow the store's shape; a classic shape has the classic window.
     void layOutForShape();
+    // A setup box whose number, typed and in range, becomes the shape's `field`.
+    void takeIntoShape(RangeBox* range, int LotteryShape::*field);
     // The common games, the extra numbers' row and the view of the counts.
     void wireShapeChoices();
     // The distribution grids show the main numbers' counts or the extra numbers'.
