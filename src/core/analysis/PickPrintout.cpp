@@ -15,9 +15,13 @@ Printout PickPrintout(const PickedSets& sets, int picksPerSet, int setCount,
     picksPerSet = std::clamp(picksPerSet, 0, LotteryShape::MaxNumbersPerDraw);
     setCount = std::clamp(setCount, 0, LotteryShape::MaxEntryForms);
     extrasPerSet = std::clamp(extrasPerSet, 0, LotteryShape::MaxExtraNumbers);
-    // The extra numbers take one place more, for the plus sign that sets them apart.
+    // The extra numbers take one place more, for the plus sign that sets them apart. Numbers
+    // stand five columns apart while they fit the page, three apart beyond.
     const int places = picksPerSet + (extrasPerSet > 0 ? 1 + extrasPerSet : 0);
-    const QString underline(5 * places, u'_');
+    const bool compact = 5 * places + 3 > PrintableColumns;
+    const int step = compact ? 3 : 5;
+    const int width = compact ? 2 : 3;
+    const QString underline(step * places, u'_');
 
     PrintoutWriter writer;
     writer.endLine();
@@ -26,12 +30,12 @@ Printout PickPrintout(const PickedSets& sets, int picksPerSet, int setCount,
     writer.endLine();
     for (int s = 1; s <= setCount; ++s) {
         for (int k = 1; k <= picksPerSet; ++k)
-            writer.printAt(5 * k, AlignedWhole(3, sets[s][k]));
+            writer.printAt(step * k, AlignedWhole(width, sets[s][k]));
         if (extrasPerSet > 0) {
-            writer.printAt(5 * (picksPerSet + 1), QStringLiteral("  +"));
+            writer.printAt(step * (picksPerSet + 1), RightAlign(width, QStringLiteral("+")));
             for (int x = 0; x < extrasPerSet; ++x)
-                writer.printAt(5 * (picksPerSet + 2 + x),
-                               ExtraNumberText(3, extras[std::size_t(s)][std::size_t(x)]));
+                writer.printAt(step * (picksPerSet + 2 + x),
+                               ExtraNumberText(width, extras[std::size_t(s)][std::size_t(x)]));
         }
         writer.endLine();
         writer.printLine(5, underline);

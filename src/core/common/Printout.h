@@ -25,6 +25,10 @@ int LinesPerSheet(const PageMetrics& page);
 // than 10 mm, so that nothing starts at the paper's edge on a printer that reports none.
 QMarginsF PrintoutMargins(const QMarginsF& printerMargins);
 
+// The columns of 10-point monospaced type across an A4 page within its margins, the narrowest
+// page printed on: a printout's lines stay within them.
+constexpr int PrintableColumns = 89;
+
 // Lays out a printout the way the program prints: text placed at a column (counted from 1),
 // staying on the line or ending it, empty lines and new pages. Columns are the cells of a
 // monospaced printout (PrintColumns), not the units of a QString.

@@ -25,6 +25,11 @@ QString AlignedWhole(int width, long long value)
     return text.size() >= width ? text : RightAlign(width, text);
 }
 
+QString AlignedNumber(int width, long long value)
+{
+    return RightAlign(width, QString::number(value));
+}
+
 QString CompactCount(long long count)
 {
     if (count < 10000)

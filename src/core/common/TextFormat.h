@@ -14,6 +14,8 @@ QString FormatWhole(long long value);
 // FormatWhole right-aligned in a field of `width` characters, the usual way numbers are shown. A
 // number wider than its field is shown whole: a number cut short would be another number.
 QString AlignedWhole(int width, long long value);
+// The same with 0 shown as "0": for the numbers of which 0 is one (an extra number drawn from 0).
+QString AlignedNumber(int width, long long value);
 
 // A count in at most four characters, for cells four digits wide: exact below 10000, then in
 // whole thousands ("230k") and in millions to one decimal ("1.2M"), never more than the count.

@@ -122,7 +122,9 @@ Printout DatabasePrintout(const DrawStore& store, const QString& topNumbersLine,
             if (field == numbers)
                 writer.printAt(columnOf(numbers) - (compact ? 2 : 1), QStringLiteral("+"));
             // A stray value too wide for the closer columns would push the line onto the next.
-            QString text = AlignedWhole(digits, store.number(i, field));
+            const int number = store.number(i, field);
+            QString text = field >= numbers && shape.extraMin() == 0 ? AlignedNumber(digits, number)
+                                                                     : AlignedWhole(digits, number);
             if (compact && text.size() > digits + 1)
                 text = QString(digits, u'#');
             writer.printAt(columnOf(field), text);

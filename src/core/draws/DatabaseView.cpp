@@ -70,6 +70,15 @@ QString RecordCellText(const DrawRecords& records, int record, int column)
     }
 }
 
+QString RecordCellText(const DrawRecords& records, int record, int column,
+                       const LotteryShape& shape)
+{
+    const int field = column - 2;
+    if (shape.extraMin() == 0 && field >= shape.numbersPerDraw && field < shape.drawnNumbers())
+        return AlignedNumber(3, records.number(record, field));
+    return RecordCellText(records, record, column);
+}
+
 QStringList RecordRowTexts(const DrawRecords& records, int numbersPerDraw, int record)
 {
     QStringList texts;

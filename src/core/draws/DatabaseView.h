@@ -28,6 +28,9 @@ Entry ParseExtras(const QStringList& extraTexts, const LotteryShape& shape,
 QStringList RecordRowTexts(const DrawRecords& records, int numbersPerDraw, int record);
 // One of them, for column 0 (record number), 1 (date) or 2.. (numbers).
 QString RecordCellText(const DrawRecords& records, int record, int column);
+// The same for a store of `shape`: an extra number of a pool that starts at 0 shows its 0.
+QString RecordCellText(const DrawRecords& records, int record, int column,
+                       const LotteryShape& shape);
 // The record grid's header over a column: "Record", "Date", " 1", " 2", ...
 QString RecordHeaderText(int column);
 // The same, the columns after the `numbersPerDraw` main numbers headed " +1", " +2" for the extra

@@ -66,7 +66,8 @@ void RangeBox::onTaken(std::function<void(int)> taken)
 
 void RangeBox::show(long long value)
 {
-    m_box->setText(AlignedWhole(2, value));
+    // A range that takes 0 shows it; elsewhere an empty box stands for 0, as ever.
+    m_box->setText(m_range.minimum == 0 ? AlignedNumber(2, value) : AlignedWhole(2, value));
 }
 
 void RangeBox::leave()

@@ -231,11 +231,15 @@ void LDbase::wireShapeChoices()
 {
     MessageBoxes& messages = m_services.messages;
     connect(m_choices.common, &QComboBox::activated, this, [this](int index) {
+        // A listed game shows the extra numbers' row when it has them; "Other game" shows it
+        // for a game of one's own.
         const std::optional<LotteryShape> shape = ShapeChoices::listed(index);
+        m_extraRow = !shape || shape->extraNumbers > 0;
         if (shape && *shape != m_state.Store.shape())
             changeShape(*shape);
         else
             showShape(ShapeText::Aligned);
+        layOutForShape();
     });
     m_extraNumbersRange
         = new RangeBox(m_choices.extraNumbers,
@@ -436,7 +440,9 @@ void LDbase::showShape(ShapeText form)
     };
     m_numbersPerDraw->setText(text(shape.numbersPerDraw));
     m_highestNumber->setText(text(shape.highestNumber));
-    m_choices.show(shape);
+    // Once shown, the row stays while its number goes to 0 and back.
+    m_extraRow = m_extraRow || shape.extraNumbers > 0;
+    m_choices.show(shape, m_extraRow);
 }
 
 void LDbase::layOutForShape()
@@ -446,7 +452,7 @@ void LDbase::layOutForShape()
     const int e = shape.extraNumbers;
     // In twips: the frame's extra row, the distribution rows beyond the classic three, and the
     // width the entry row and the record grid need.
-    const int frameGrowth = e > 0 ? ShapeChoices::RowHeight : 0;
+    const int frameGrowth = m_extraRow ? ShapeChoices::RowHeight : 0;
     const int rows = std::max({ClassicDistributionRows, rowsFor(shape.countedNumbers()),
                                e > 0 ? rowsFor(shape.extraMax() - shape.extraMin() + 1) : 0});
     const int rowsGrowth = (rows - ClassicDistributionRows) * DistributionStep;
@@ -615,8 +621,12 @@ void LDbase::correctRecordClicked()
         = [](int number) { return number >= 0 && number <= 99 ? FormatWhole(number) : QString(); };
     for (int k = 0; k < numbersPerDraw(); ++k)
         m_numbers[std::size_t(k)]->setText(shown(store.number(*record, k)));
-    for (int e = 0; e < extraNumbers(); ++e)
-        m_extras[std::size_t(e)]->setText(shown(store.number(*record, numbersPerDraw() + e)));
+    // An extra number may be 0 (a digit drawn from 0 to 9).
+    for (int e = 0; e < extraNumbers(); ++e) {
+        const int number = store.number(*record, numbersPerDraw() + e);
+        m_extras[std::size_t(e)]->setText(
+            number == 0 && store.shape().extraMin() == 0 ? QStringLiteral("0") : shown(number));
+    }
 }
 
 void LDbase::endCorrection()

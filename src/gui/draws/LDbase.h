@@ -120,6 +120,7 @@ private:
     std::array<QLineEdit*, LotteryShape::MaxNumbersPerDraw> m_numbers {};
     std::array<QLineEdit*, LotteryShape::MaxExtraNumbers> m_extras {};
     ShapeChoices m_choices;
+    bool m_extraRow = false; // the extra numbers' row is shown
     RangeBox* m_extraNumbersRange = nullptr;
     RangeBox* m_lowestRange = nullptr;
     RangeBox* m_highestRange = nullptr;

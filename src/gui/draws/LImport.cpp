@@ -45,7 +45,10 @@ constexpr int PasteReadDelayMs = 300;
 LImport::LImport(SharedState& state, Services& services, QWidget* parent)
     : ToolWindow(parent), m_state(state), m_services(services)
 {
-    m_shape = {m_state.Settings.DefaultNumbersPerDraw, m_state.Settings.DefaultHighNum};
+    // The weekly update adds to the draws in memory: their game is the one to read.
+    m_shape = m_state.Store.RecCount() > 0
+        ? m_state.Store.shape()
+        : LotteryShape {m_state.Settings.DefaultNumbersPerDraw, m_state.Settings.DefaultHighNum};
     buildControls();
     wireBoxes();
     showExtraChoice();
@@ -135,8 +138,8 @@ void LImport::buildExtraChoice()
     m_extraPool->setGeometry(TwipsRect(1860, 2610, 1785, 300));
     m_extraPool->setFont(small);
     m_extraPool->addItems({QStringLiteral("main pool"), QStringLiteral("own pool from")});
-    m_extraNumbers->setText(AlignedWhole(2, m_shape.extraNumbers));
-    m_extraLowest->setText(AlignedWhole(2, m_shape.extraLowest));
+    m_extraNumbers->setText(AlignedNumber(2, m_shape.extraNumbers));
+    m_extraLowest->setText(AlignedNumber(2, m_shape.extraLowest));
     m_extraHighest->setText(AlignedWhole(2, m_shape.extraHighest));
     connect(m_extraPool, &QComboBox::currentIndexChanged, this, &LImport::extraPoolChosen);
 }

@@ -76,7 +76,8 @@ QVariant RecordGridModel::data(const QModelIndex& index, int role) const
         if (row == 0)
             return DatabaseView::RecordHeaderText(column, m_store.shape().numbersPerDraw);
         if (row <= m_records)
-            return DatabaseView::RecordCellText(m_store.records(), recordAt(row), column);
+            return DatabaseView::RecordCellText(m_store.records(), recordAt(row), column,
+                                                m_store.shape());
         return {};
     case Qt::BackgroundRole:
         if (row == 0 || column == 0)

@@ -51,11 +51,11 @@ ShapeChoices BuildShapeChoices(QGroupBox* frame)
     choices.highest = Controls::inputBox(frame, "ExtraHigh", 2, 7050, top, 330, 285);
     for (QLineEdit* box : {choices.extraNumbers, choices.lowest, choices.highest})
         Controls::setBackground(box, Colours::Yellow);
-    choices.show({});
+    choices.show({}, false);
     return choices;
 }
 
-void ShapeChoices::show(const LotteryShape& shape) const
+void ShapeChoices::show(const LotteryShape& shape, bool row) const
 {
     const std::vector<CommonShape>& shapes = CommonShapes();
     int index = 0;
@@ -64,14 +64,13 @@ void ShapeChoices::show(const LotteryShape& shape) const
             index = int(i) + 1;
     common->setCurrentIndex(index);
 
-    const bool extra = shape.extraNumbers > 0;
     for (QWidget* control : std::initializer_list<QWidget*> {extraLabel, extraNumbers, samePool,
                                                              ownPool, lowest, to, highest})
-        control->setVisible(extra);
-    extraNumbers->setText(AlignedWhole(2, shape.extraNumbers));
+        control->setVisible(row);
+    extraNumbers->setText(AlignedNumber(2, shape.extraNumbers));
     samePool->setChecked(!shape.hasOwnPool());
     ownPool->setChecked(shape.hasOwnPool());
-    lowest->setText(shape.hasOwnPool() ? AlignedWhole(2, shape.extraLowest) : QString());
+    lowest->setText(shape.hasOwnPool() ? AlignedNumber(2, shape.extraLowest) : QString());
     highest->setText(shape.hasOwnPool() ? AlignedWhole(2, shape.extraHighest) : QString());
     lowest->setEnabled(shape.hasOwnPool());
     highest->setEnabled(shape.hasOwnPool());

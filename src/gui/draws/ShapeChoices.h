@@ -12,8 +12,8 @@ class QRadioButton;
 
 // The setup frame's controls beyond the classic boxes: the list of common games, which fills in
 // the whole shape at once, and the row of the extra numbers (how many, drawn from the main pool
-// or from a pool of their own, and its range), shown only for a shape that has them so that the
-// classic frame keeps its size.
+// or from a pool of their own, and its range), shown for a shape that has them or when asked
+// for ("Other game"), so that the classic frame keeps its size.
 struct ShapeChoices {
     // In twips: how much taller the frame is with the extra numbers' row.
     static constexpr int RowHeight = 345;
@@ -28,8 +28,8 @@ struct ShapeChoices {
     QLineEdit* highest = nullptr;
 
     // The controls show `shape`: the list its name when it is a common one, the row its extra
-    // numbers, hidden without them.
-    void show(const LotteryShape& shape) const;
+    // numbers, shown when `row` says so.
+    void show(const LotteryShape& shape, bool row) const;
     // The shape the list's entry `index` stands for, if it stands for one.
     static std::optional<LotteryShape> listed(int index);
 };

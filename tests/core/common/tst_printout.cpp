@@ -131,6 +131,18 @@ private Q_SLOTS:
                      underline,
                      QString(),
                  }));
+
+        // Twenty numbers and two extra ones (one of them 0) stand closer, within the page.
+        PickedSets twenty {};
+        PickedExtras extras {};
+        for (int k = 1; k <= 20; ++k)
+            twenty[1][std::size_t(k)] = 60 + k;
+        extras[1] = {0, 9};
+        const QString line = PickPrintout(twenty, 20, 1, extras, 2).pages.first()[4];
+        QCOMPARE(line,
+                 QStringLiteral("  61 62 63 64 65 66 67 68 69 70 71 72 73 74 75 76 77 78 79 "
+                                "80  +  0  9"));
+        QVERIFY(line.size() <= PrintableColumns);
     }
 };
 

@@ -91,8 +91,7 @@ private Q_SLOTS:
         LoadWeeklyDraws(store, shape, {numbers}, QDate(1996, 1, 6));
         const QStringList page = DatabasePrintout(store, QString(), 50).pages.first();
         QCOMPARE(page[5], line);
-        // 10-point type fills 89 columns of an A4 page within its margins.
-        QVERIFY(page[3].size() >= line.size() - 1 && line.size() <= 89);
+        QVERIFY(page[3].size() >= line.size() - 1 && line.size() <= PrintableColumns);
     }
 
     void breaksPagesByLinesPerPage_data()

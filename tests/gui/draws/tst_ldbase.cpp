@@ -161,7 +161,7 @@ private Q_SLOTS:
         QCOMPARE(row.mid(2), [&typed] {
             QStringList aligned;
             for (const QString& number : typed)
-                aligned.append(AlignedWhole(3, number.toInt()));
+                aligned.append(AlignedNumber(3, number.toInt())); // an extra 0 shows
             return aligned;
         }());
         const QByteArray bytes = DrawFile::Bytes(state().Store).value();
@@ -193,6 +193,10 @@ private Q_SLOTS:
                                  control->mapTo(window(), control->rect().bottomRight())),
                          qPrintable(control->objectName()));
         }
+        // "Other game" shows the extra numbers' row for a game not in the list.
+        Q_EMIT games->activated(0);
+        QVERIFY(box("ExtraNum")->isVisible());
+        QCOMPARE(box("ExtraNum")->text(), QStringLiteral(" 0"));
     }
 
     void addingARecordTypedWithEnter()
