@@ -13,6 +13,7 @@
 #include "core/draws/DatabaseView.h"
 #include "core/draws/DrawFile.h"
 #include "core/tracker/Money.h"
+#include "core/wheels/Wheel.h"
 #include "gui/analysis/Lottery.h"
 #include "gui/common/FileFlow.h"
 #include "gui/common/PrinterPort.h"
@@ -36,6 +37,7 @@
 #include <QtTest>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -892,6 +894,72 @@ void growthTable(Bench& bench, const QTemporaryDir& folder, int rounds)
     }
 }
 
+// The best sizes known for wheels of six numbers, C(v,6,t): every t-subset of v numbers on a
+// ticket. Facts from the literature, not the program's: see the sources beside each.
+struct KnownWheel {
+    int pool;
+    int guarantee;
+    int best;
+};
+
+// The Schönheim lower bound: no wheel is smaller.
+int schoenheimBound(int v, int k, int t)
+{
+    return t == 0 ? 1 : int((qint64(v) * schoenheimBound(v - 1, k - 1, t - 1) + k - 1) / k);
+}
+
+void wheelFigures()
+{
+    const KnownWheel known[] = {
+        {10, 2, 0},  {12, 2, 0}, {14, 2, 0},  {16, 2, 0}, {18, 2, 0},  {20, 2, 0},
+        {24, 2, 0},  {30, 2, 0}, {10, 3, 10}, {11, 3, 0}, {12, 3, 15}, {13, 3, 0},
+        {14, 3, 0},  {15, 3, 0}, {16, 3, 0},  {18, 3, 0}, {20, 3, 0},  {10, 4, 0},
+        {11, 4, 32}, {12, 4, 0}, {13, 4, 0},  {14, 4, 0},
+    };
+    std::printf("# wheels of 6 numbers, t if t, 10 s each on every core: v t found best ratio "
+                "seconds-to-best seconds proven\n");
+    double logSum = 0;
+    int exact = 0;
+    int proven = 0;
+    int cases = 0;
+    double smallMs = 0;
+    for (const KnownWheel& wheelCase : known) {
+        const int bound = schoenheimBound(wheelCase.pool, 6, wheelCase.guarantee);
+        const int best = wheelCase.best > 0 ? wheelCase.best : bound;
+        WheelRequest request;
+        request.poolSize = wheelCase.pool;
+        request.guarantee = wheelCase.guarantee;
+        request.ifDrawn = wheelCase.guarantee;
+        request.maxTickets = best;
+        request.seconds = 10;
+        request.seed = 1;
+        QElapsedTimer timer;
+        timer.start();
+        const Wheel wheel = GenerateWheel(request);
+        const double ms = double(timer.nsecsElapsed()) / 1e6;
+        const int found = int(wheel.tickets.size());
+        const bool checked = wheel.proven
+            && CheckWheel(wheel.tickets, wheelCase.pool, wheelCase.guarantee, wheelCase.guarantee);
+        const double ratio = found > 0 ? double(found) / best : 0;
+        std::printf("wheel %d %d %d %d %.3f %.2f %.2f %s (bound %d)\n", wheelCase.pool,
+                    wheelCase.guarantee, found, best, ratio, wheel.secondsToBest, ms / 1000,
+                    checked ? "proven" : "NOT PROVEN", bound);
+        ++cases;
+        proven += checked;
+        exact += found > 0 && found <= best;
+        logSum += std::log(std::max(ratio, 1e-9));
+        if (wheelCase.pool <= 16)
+            smallMs = std::max(smallMs, ms);
+    }
+    std::printf("# geometric mean of found / best known\n");
+    std::printf("ratio wheel_size %.4f\n", std::exp(logSum / cases));
+    std::printf("# share of the cases where the best known size was met\n");
+    std::printf("ratio wheel_best_met %.3f\n", double(exact) / cases);
+    std::printf("# share of the wheels that passed the exhaustive check\n");
+    std::printf("ratio wheel_proven %.3f\n", double(proven) / cases);
+    printMs("wheel_small", smallMs, "the slowest wheel of a pool up to 16, whole search and check");
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -909,7 +977,7 @@ int main(int argc, char** argv)
         rounds = std::max(1, arguments[at + 1].toInt());
     const bool growth = arguments.contains(QStringLiteral("--growth"));
     // --only FIGURE runs one of them (open, window, add, startup, import, rado, picks, tracker,
-    // core, statistics, history), as for profiling it.
+    // core, statistics, history, wheels), as for profiling it.
     QString only;
     if (const qsizetype at = arguments.indexOf(QStringLiteral("--only"));
         at > 0 && at + 1 < arguments.size())
@@ -956,6 +1024,8 @@ int main(int argc, char** argv)
         statisticsFigure(rounds);
     if (runs("history"))
         wholeHistoryFigures(bench, folder, rounds);
+    if (runs("wheels"))
+        wheelFigures();
     if (growth)
         growthTable(bench, folder, rounds);
     std::fflush(stdout);

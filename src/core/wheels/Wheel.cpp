@@ -70,16 +70,16 @@ quint64 nextSubset(quint64 subset)
 // Calls `visit(base | s)` for every `size`-subset s of `mask`.
 template <class Visit> void forEachSubset(quint64 mask, int size, quint64 base, Visit&& visit)
 {
+    if (size == 0) {
+        visit(base);
+        return;
+    }
     std::array<quint64, 64> bits {};
     int count = 0;
     for (quint64 rest = mask; rest; rest &= rest - 1)
         bits[count++] = rest & (~rest + 1);
     if (size > count)
         return;
-    if (size == 0) {
-        visit(base);
-        return;
-    }
     std::array<int, 64> at {};
     for (int i = 0; i < size; ++i)
         at[i] = i;
@@ -291,6 +291,21 @@ private:
         forEachCovered(ticket, [this](quint64 subset) { uncoverOne(subset); });
     }
 
+    // How many more subsets are uncovered once `out` leaves `ticket` and `in` comes. Only subsets
+    // that meet the ticket in exactly `guarantee` numbers, one of them the number that goes or
+    // comes, change.
+    qint64 moveCost(quint64 ticket, quint64 out, quint64 in) const
+    {
+        qint64 delta = 0;
+        forEachSubset(ticket & ~out, m_t - 1, 0, [&](quint64 inside) {
+            forEachSubset(m_pool & ~ticket & ~in, m_m - m_t, inside, [&](quint64 rest) {
+                delta += m_count[rankOf(rest | out)] == 1;
+                delta -= m_count[rankOf(rest | in)] == 0;
+            });
+        });
+        return delta;
+    }
+
     // Simulated annealing on the number of uncovered subsets: a move swaps one number of a
     // ticket for one of an uncovered subset. True once nothing is uncovered.
     bool anneal()
@@ -298,10 +313,11 @@ private:
         // Each cycle cools from a start near the typical cost of a bad move to a small part of
         // it, then heats again: the wheel stays where the last cycle left it.
         const double lowest = 0.03;
+        const double factor = 0.6;
         const qint64 cycle = 40'000 + 4'000 * qint64(m_tickets.size());
         const double cooling = std::pow(lowest, 1.0 / double(cycle));
         double meanRise = 1;
-        double hottest = 0.6;
+        double hottest = factor;
         double temperature = hottest;
         std::uniform_real_distribution<double> unit(0, 1);
         while (!m_uncovered.empty()) {
@@ -309,41 +325,51 @@ private:
                 return false;
             temperature *= cooling;
             if (temperature < lowest * hottest) {
-                hottest = 0.6 * meanRise;
+                hottest = factor * meanRise;
                 temperature = hottest;
             }
             const quint64 target = m_uncovered[m_rng() % m_uncovered.size()];
-            const std::size_t index = m_rng() % m_tickets.size();
+            // A ticket one number short of meeting the subset, so that the move meets it; any
+            // ticket when none is.
+            m_near.clear();
+            for (std::size_t i = 0; i < m_tickets.size(); ++i)
+                if (std::popcount(m_tickets[i] & target) == m_t - 1)
+                    m_near.push_back(i);
+            const std::size_t index
+                = m_near.empty() ? m_rng() % m_tickets.size() : m_near[m_rng() % m_near.size()];
             const quint64 ticket = m_tickets[index];
             const quint64 ins = target & ~ticket;
             const quint64 outs = ticket & ~target & ~m_keys;
             if (!ins || !outs)
                 continue;
             const quint64 in = randomBit(ins);
-            const quint64 out = randomBit(outs);
-            // Only subsets that meet the ticket in exactly `guarantee` numbers, one of them the
-            // number that goes or comes, change.
-            const quint64 kept = ticket & ~out;
-            const quint64 outside = m_pool & ~ticket & ~in;
+            // Of the numbers that could go, the one whose leaving uncovers least.
+            quint64 out = 0;
             qint64 delta = 0;
-            forEachSubset(kept, m_t - 1, 0, [&](quint64 inside) {
-                forEachSubset(outside, m_m - m_t, inside, [&](quint64 rest) {
-                    delta += m_count[rankOf(rest | out)] == 1;
-                    delta -= m_count[rankOf(rest | in)] == 0;
-                });
-            });
+            int ties = 0;
+            for (quint64 rest = outs; rest; rest &= rest - 1) {
+                const quint64 candidate = rest & (~rest + 1);
+                const qint64 change = moveCost(ticket, candidate, in);
+                if (out == 0 || change < delta) {
+                    out = candidate;
+                    delta = change;
+                    ties = 1;
+                } else if (change == delta && m_rng() % quint64(++ties) == 0) {
+                    out = candidate;
+                }
+            }
             if (delta > 0) {
                 meanRise = 0.99 * meanRise + 0.01 * double(delta);
                 if (unit(m_rng) >= std::exp(-double(delta) / temperature))
                     continue;
             }
-            forEachSubset(kept, m_t - 1, 0, [&](quint64 inside) {
-                forEachSubset(outside, m_m - m_t, inside, [&](quint64 rest) {
+            forEachSubset(ticket & ~out, m_t - 1, 0, [&](quint64 inside) {
+                forEachSubset(m_pool & ~ticket & ~in, m_m - m_t, inside, [&](quint64 rest) {
                     uncoverOne(rest | out);
                     coverOne(rest | in);
                 });
             });
-            m_tickets[index] = kept | in;
+            m_tickets[index] = (ticket & ~out) | in;
         }
         return true;
     }
@@ -367,6 +393,7 @@ private:
     std::vector<quint32> m_position; // where an uncovered subset stands in m_uncovered
     std::vector<quint64> m_uncovered;
     std::vector<quint64> m_tickets;
+    std::vector<std::size_t> m_near;
 };
 
 } // namespace
