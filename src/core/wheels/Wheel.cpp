@@ -540,6 +540,34 @@ bool CheckWheel(const QList<quint64>& tickets, int poolSize, int guarantee, int 
         if (ticket & ~pool)
             return false;
     const qsizetype count = tickets.size();
+    // Marking what each ticket covers costs its covered subsets; looking for a ticket that covers
+    // each subset costs up to every ticket per subset. Both leave no subset out.
+    const quint64 subsets = choose(poolSize, ifDrawn);
+    quint64 cover = 0;
+    const int ticketSize = count > 0 ? std::popcount(tickets.first()) : 0;
+    for (int j = guarantee; j <= std::min(ticketSize, ifDrawn); ++j)
+        cover += choose(ticketSize, j) * choose(poolSize - ticketSize, ifDrawn - j);
+    bool sameSize = true;
+    for (quint64 ticket : tickets)
+        sameSize = sameSize && std::popcount(ticket) == ticketSize;
+    if (sameSize && count > 0 && subsets <= (quint64(1) << 26)
+        && quint64(count) * cover < subsets * quint64(std::min<qsizetype>(count, 64))) {
+        std::vector<bool> covered(subsets, false);
+        for (quint64 ticket : tickets)
+            for (int j = guarantee; j <= std::min(ticketSize, ifDrawn); ++j)
+                forEachSubset(ticket, j, 0, [&](quint64 inside) {
+                    forEachSubset(pool & ~ticket, ifDrawn - j, inside,
+                                  [&](quint64 subset) { covered[rankOf(subset)] = true; });
+                });
+        quint64 subset = (quint64(1) << ifDrawn) - 1;
+        for (quint64 rank = 0; rank < subsets; ++rank, subset = nextSubset(subset))
+            if (!covered[rank]) {
+                if (missed)
+                    *missed = subset;
+                return false;
+            }
+        return true;
+    }
     qsizetype hit = 0; // neighbouring subsets are mostly met by the same ticket
     const quint64 last = pool & ~(pool >> ifDrawn);
     for (quint64 subset = (quint64(1) << ifDrawn) - 1;; subset = nextSubset(subset)) {
