@@ -910,16 +910,25 @@ constexpr KnownWheel KnownWheels[] = {
     {10, 2, 4}, // Schönheim
     {12, 2, 6}, // Schönheim
     {14, 2, 7}, // Schönheim
-    {16, 2, 10}, // La Jolla Covering Repository record, as cited in a secondary source
+    {16, 2, 10}, // La Jolla Covering Repository, cited elsewhere
     {18, 2, 12}, // Schönheim
-    {20, 2, 0},  {24, 2, 0}, {30, 2, 0},  {10, 3, 10}, // La Jolla Covering Repository (not
-                                                       // rechecked there from here)
+    {20, 2, 0}, // unknown here
+    {24, 2, 0}, // unknown here
+    {30, 2, 0}, // unknown here
+    {10, 3, 10}, // La Jolla Covering Repository, cited elsewhere
     {11, 3, 11}, // Schönheim
-    {12, 3, 15}, // Gordon, Patashnik, Petro, Taylor: Minimum (12,6,3) covers, Ars Combin. 40, 1995
-    {13, 3, 0},  {14, 3, 0}, {15, 3, 0},  {16, 3, 0},  {18, 3, 0},
-    {20, 3, 0},  {10, 4, 0}, {11, 4, 32}, // La Jolla Covering Repository (not rechecked there from
-                                          // here)
-    {12, 4, 0},  {13, 4, 0}, {14, 4, 0},
+    {12, 3, 15}, // Gordon, Patashnik, Petro, Taylor, Ars Combin. 40 (1995)
+    {13, 3, 0}, // unknown here
+    {14, 3, 0}, // unknown here
+    {15, 3, 0}, // unknown here
+    {16, 3, 0}, // unknown here
+    {18, 3, 0}, // unknown here
+    {20, 3, 0}, // unknown here
+    {10, 4, 0}, // unknown here
+    {11, 4, 32}, // La Jolla Covering Repository, cited elsewhere
+    {12, 4, 0}, // unknown here
+    {13, 4, 0}, // unknown here
+    {14, 4, 0}, // unknown here
 };
 
 // The Schönheim lower bound: no wheel is smaller.
