@@ -36,6 +36,10 @@ GOALS = {
     "ms add-1m": (None, 1.0),
     "ms statistics-1m": (None, 50.0),
     "bytes-per-draw": (None, 32.0),
+    "ratio wheel_size": (None, 1.03),
+    "ratio wheel_best_met": (0.5, None),
+    "ratio wheel_proven": (1.0, None),
+    "ms wheel_small": (None, 1000.0),
 }
 
 

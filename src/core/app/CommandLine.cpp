@@ -75,12 +75,33 @@ struct Options {
     QCommandLineOption columns;
     QCommandLineOption dateColumn;
     QCommandLineOption exportDraws;
+    QCommandLineOption wheel;
+    QCommandLineOption size;
+    QCommandLineOption guarantee;
+    QCommandLineOption ifDrawn;
+    QCommandLineOption keys;
+    QCommandLineOption seconds;
+    QCommandLineOption seed;
 
     QList<const QCommandLineOption*> all() const
     {
-        return {&help,  &version,   &quitAfterShow, &import,     &numbers,    &highest,
-                &extra, &extraFrom, &extraRange,    &output,     &addTo,      &title,
-                &dates, &newest,    &columns,       &dateColumn, &exportDraws};
+        return {&help,  &version,   &quitAfterShow, &import,     &numbers,     &highest,
+                &extra, &extraFrom, &extraRange,    &output,     &addTo,       &title,
+                &dates, &newest,    &columns,       &dateColumn, &exportDraws, &wheel,
+                &size,  &guarantee, &ifDrawn,       &keys,       &seconds,     &seed};
+    }
+
+    // The options only --import takes.
+    QList<const QCommandLineOption*> importOnly() const
+    {
+        return {&highest, &extra, &extraFrom, &extraRange, &addTo,
+                &title,   &dates, &newest,    &columns,    &dateColumn};
+    }
+
+    // The options only --wheel takes.
+    QList<const QCommandLineOption*> wheelOnly() const
+    {
+        return {&size, &guarantee, &ifDrawn, &keys, &seconds, &seed};
     }
 };
 
@@ -102,11 +123,13 @@ Options declareOptions()
             QStringLiteral(
                 "Reads the draw history <file> (a lottery's CSV, tab-separated or text file) and writes its draws to the draw database given by --output, or adds them to the one given by --add-to, without a window. Needs --numbers, --highest and --output or --add-to."),
             "file"),
-        .numbers
-        = valueOption("numbers",
-                      QStringLiteral("With --import: the numbers per draw of the lottery, 1 to %1.")
-                          .arg(LotteryShape::MaxNumbersPerDraw),
-                      "k"),
+        .numbers = valueOption(
+            "numbers",
+            QStringLiteral(
+                "With --import: the numbers per draw of the lottery, 1 to %1. With --wheel: the pool, the numbers 1 to <k>, at most %2.")
+                .arg(LotteryShape::MaxNumbersPerDraw)
+                .arg(WheelRequest::MaxPool),
+            "k"),
         .highest
         = valueOption("highest",
                       QStringLiteral("With --import: the highest number of the lottery, 1 to %1.")
@@ -132,7 +155,7 @@ Options declareOptions()
         .output = valueOption(
             "output",
             QStringLiteral(
-                "With --import: the draw database (.lto) to write; with --export: the CSV file to write. A file of that name is replaced only once the new one is complete. It cannot be the file read."),
+                "With --import: the draw database (.lto) to write; with --export: the CSV file to write; with --wheel: the file of tickets to write. A file of that name is replaced only once the new one is complete. It cannot be the file read."),
             "file"),
         .addTo = valueOption(
             "add-to",
@@ -168,6 +191,31 @@ Options declareOptions()
             QStringLiteral(
                 "Writes the draws of the draw database <file> (.lto) as CSV to the file given by --output, without a window: a header line, then one line per draw, oldest first, with the ISO date, the main numbers and the extra numbers."),
             "file"),
+        .wheel = QCommandLineOption(
+            QStringLiteral("wheel"),
+            QStringLiteral(
+                "Searches a wheel over the pool given by --numbers: tickets of --size numbers with at least --guarantee matches on one of them whenever --if of the drawn numbers are in the pool. Writes one ticket per line to the file given by --output, the numbers ascending and separated by commas, and prints the ticket count, without a window.")),
+        .size = valueOption("size", QStringLiteral("With --wheel: the numbers per ticket."), "k"),
+        .guarantee
+        = valueOption("guarantee",
+                      QStringLiteral("With --wheel: the matches guaranteed on one ticket."), "t"),
+        .ifDrawn = valueOption(
+            "if",
+            QStringLiteral(
+                "With --wheel: how many of the drawn numbers must be in the pool for the guarantee to hold; at least --guarantee, at most --size."),
+            "m"),
+        .keys = valueOption(
+            "keys", QStringLiteral("With --wheel: numbers on every ticket, such as 7,19."), "list"),
+        .seconds = valueOption(
+            "seconds",
+            QStringLiteral(
+                "With --wheel: how long the search may take, 10 seconds by default; it ends sooner when it cannot do better."),
+            "s"),
+        .seed = valueOption(
+            "seed",
+            QStringLiteral(
+                "With --wheel: starts the search's random choices from <n>, 0 by default."),
+            "n"),
     };
 }
 
@@ -261,10 +309,21 @@ QString readExtra(const QCommandLineParser& parser, const Options& options, Lott
     return {};
 }
 
+// What is wrong when an option of --wheel alone is given; empty when none is.
+QString onlyForWheel(const QCommandLineParser& parser, const Options& options)
+{
+    for (const QCommandLineOption* option : options.wheelOnly())
+        if (parser.isSet(*option))
+            return QStringLiteral("--%1 is only for --wheel.").arg(option->names().constFirst());
+    return {};
+}
+
 // Fills `request` from the options of --import; what is wrong with them, or nothing.
 QString readImportRequest(const QCommandLineParser& parser, const Options& options,
                           CommandLine::ImportRequest& request)
 {
+    if (const QString wrong = onlyForWheel(parser, options); !wrong.isEmpty())
+        return wrong;
     if (!parser.positionalArguments().isEmpty())
         return QStringLiteral(
             "--import opens no file: write to the one --output or --add-to names.");
@@ -330,6 +389,8 @@ QString readExportRequest(const QCommandLineParser& parser, const Options& optio
           &options.columns, &options.dateColumn})
         if (parser.isSet(*option))
             return QStringLiteral("--%1 is only for --import.").arg(option->names().constFirst());
+    if (const QString wrong = onlyForWheel(parser, options); !wrong.isEmpty())
+        return wrong;
     if (!parser.positionalArguments().isEmpty())
         return QStringLiteral("--export opens no file: write to the one --output names.");
     if (!parser.isSet(options.output))
@@ -341,9 +402,59 @@ QString readExportRequest(const QCommandLineParser& parser, const Options& optio
     return {};
 }
 
+// Fills `request` from the options of --wheel; what is wrong with them, or nothing. Whether the
+// numbers make a wheel is the search's to say.
+QString readWheelRequest(const QCommandLineParser& parser, const Options& options,
+                         CommandLine::WheelRequest& request)
+{
+    for (const QCommandLineOption* option : options.importOnly())
+        if (parser.isSet(*option))
+            return QStringLiteral("--%1 is only for --import.").arg(option->names().constFirst());
+    if (!parser.positionalArguments().isEmpty())
+        return QStringLiteral("--wheel opens no file: write to the one --output names.");
+    if (!parser.isSet(options.numbers) || !parser.isSet(options.size)
+        || !parser.isSet(options.guarantee) || !parser.isSet(options.ifDrawn)
+        || !parser.isSet(options.output))
+        return QStringLiteral("--wheel needs --numbers, --size, --guarantee, --if and --output.");
+    request.output = parser.value(options.output);
+    if (request.output.isEmpty())
+        return QStringLiteral("the file name is empty.");
+    ::WheelRequest& search = request.search;
+    bool read[4] = {};
+    search.poolSize = parser.value(options.numbers).toInt(&read[0]);
+    search.ticketSize = parser.value(options.size).toInt(&read[1]);
+    search.guarantee = parser.value(options.guarantee).toInt(&read[2]);
+    search.ifDrawn = parser.value(options.ifDrawn).toInt(&read[3]);
+    if (!read[0] || !read[1] || !read[2] || !read[3])
+        return QStringLiteral("--numbers, --size, --guarantee and --if take whole numbers.");
+    if (parser.isSet(options.keys)) {
+        for (const QString& key : parser.value(options.keys).split(u',')) {
+            bool keyRead = false;
+            search.keys.append(key.trimmed().toInt(&keyRead));
+            if (!keyRead)
+                return QStringLiteral("--keys takes numbers separated by commas, such as 7,19.");
+        }
+    }
+    if (parser.isSet(options.seconds)) {
+        bool secondsRead = false;
+        search.seconds = parser.value(options.seconds).toDouble(&secondsRead);
+        if (!secondsRead || !(search.seconds > 0) || search.seconds > 86400)
+            return QStringLiteral("--seconds takes a number of seconds above 0, at most 86400.");
+    }
+    if (parser.isSet(options.seed)) {
+        bool seedRead = false;
+        search.seed = parser.value(options.seed).toULongLong(&seedRead);
+        if (!seedRead)
+            return QStringLiteral("--seed takes a whole number from 0.");
+    }
+    return {};
+}
+
 // Without --import: no option of --import, and at most one file to open.
 QString readRun(const QCommandLineParser& parser, const Options& options, QString& file)
 {
+    if (const QString wrong = onlyForWheel(parser, options); !wrong.isEmpty())
+        return wrong;
     for (const QCommandLineOption* option :
          {&options.numbers, &options.highest, &options.extra, &options.extraFrom,
           &options.extraRange, &options.output, &options.addTo, &options.title, &options.dates,
@@ -406,6 +517,15 @@ CommandLine ParseCommandLine(const QStringList& allArguments)
     result.quitAfterShow = parser.isSet(options.quitAfterShow);
     if (parser.isSet(options.import) && parser.isSet(options.exportDraws))
         return fail(QStringLiteral("--import and --export cannot be given together."));
+    if (parser.isSet(options.wheel)
+        && (parser.isSet(options.import) || parser.isSet(options.exportDraws)))
+        return fail(QStringLiteral("--wheel cannot be given with --import or --export."));
+    if (parser.isSet(options.wheel)) {
+        if (const QString wrong = readWheelRequest(parser, options, result.wheel); !wrong.isEmpty())
+            return fail(wrong);
+        result.action = CommandLine::Action::Wheel;
+        return result;
+    }
     if (parser.isSet(options.exportDraws)) {
         if (const QString wrong = readExportRequest(parser, options, result.exportDraws);
             !wrong.isEmpty())

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/draws/DrawHistoryImport.h"
+#include "core/wheels/Wheel.h"
 
 #include <QString>
 #include <QStringList>
@@ -13,6 +14,7 @@ struct CommandLine {
         Run, // start the program, opening `file` when one was given
         Import, // convert a draw history to a draw file as `import` says, without a window
         Export, // write the draws of a draw file as CSV as `exportDraws` says, without a window
+        Wheel, // search a wheel and write its tickets as `wheel` says, without a window
         ShowHelp, // print `text` (the usage) and end
         ShowVersion, // print `text` (the version) and end
         Fail, // print `text` (what is wrong and where to find help) and end with an error
@@ -41,6 +43,13 @@ struct CommandLine {
         QString output;
     };
 
+    // --wheel --numbers V --size K --guarantee T --if M [--keys a,b] [--seconds S] [--seed N]
+    // --output TICKETS.csv
+    struct WheelRequest {
+        ::WheelRequest search; // over the pool 1..V
+        QString output;
+    };
+
     Action action = Action::Run;
     QString program; // the program's name, for messages
     QString file;
@@ -49,6 +58,7 @@ struct CommandLine {
     bool quitAfterShow = false;
     ImportRequest import;
     ExportRequest exportDraws;
+    WheelRequest wheel;
     QString text;
 };
 

@@ -4,6 +4,7 @@
 #include "core/app/ExportCommand.h"
 #include "core/app/ImportCommand.h"
 #include "core/app/SharedState.h"
+#include "core/app/WheelCommand.h"
 #include "core/common/EntropyRandomSource.h"
 #include "gui/app/Program.h"
 #include "gui/app/QuitOncePainted.h"
@@ -58,6 +59,14 @@ int runExport(const CommandLine& commandLine)
     return result.exitCode;
 }
 
+int runWheel(const CommandLine& commandLine)
+{
+    const WheelCommandResult result = RunWheelCommand(commandLine.wheel, commandLine.program);
+    std::fputs(result.err.toLocal8Bit().constData(), stderr);
+    std::fputs(result.out.toLocal8Bit().constData(), stdout);
+    return result.exitCode;
+}
+
 } // namespace
 
 int RunNumerion(int argc, char** argv)
@@ -74,6 +83,10 @@ int RunNumerion(int argc, char** argv)
     if (commandLine.action == CommandLine::Action::Export) {
         QCoreApplication app(argc, argv);
         return runExport(commandLine);
+    }
+    if (commandLine.action == CommandLine::Action::Wheel) {
+        QCoreApplication app(argc, argv);
+        return runWheel(commandLine);
     }
     if (commandLine.action != CommandLine::Action::Run)
         return answer(commandLine);

@@ -105,6 +105,18 @@ private Q_SLOTS:
         QTest::newRow("columns without an import")
             << QStringList {"--date-column", "2", "a.lto"} << fail << ""
             << "numerion: --date-column is only for --import.\n";
+        QTest::newRow("a wheel") << QStringList {"--wheel",  "--numbers",   "20",  "--size",
+                                                 "6",        "--guarantee", "3",   "--if",
+                                                 "4",        "--keys",      "7,9", "--output",
+                                                 "wheel.csv"}
+                                 << int(CommandLine::Action::Wheel) << ""
+                                 << "";
+        QTest::newRow("a wheel without its guarantee")
+            << QStringList {"--wheel", "--numbers", "20", "--size", "6", "--output", "w.csv"}
+            << fail << ""
+            << "numerion: --wheel needs --numbers, --size, --guarantee, --if and --output.\n";
+        QTest::newRow("wheel option alone") << QStringList {"--seconds", "5", "a.lto"} << fail << ""
+                                            << "numerion: --seconds is only for --wheel.\n";
         QTest::newRow("two files") << QStringList {"a.lto", "b.inv"} << fail << ""
                                    << "numerion: only one file can be opened at a time.\n";
         QTest::newRow("empty name") << QStringList {""} << fail << ""

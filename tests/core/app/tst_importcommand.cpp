@@ -8,6 +8,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
+#include <bit>
+
 namespace {
 
 // A European history: semicolons, day.month.year, the draw number first, a bonus ball and a
@@ -301,6 +304,77 @@ private Q_SLOTS:
         QCOMPARE(QString::fromUtf8(numerion.readAllStandardOutput()), out);
         QCOMPARE(numerion.exitCode(), exitCode);
         QCOMPARE(fileBytes(m_folder.filePath(QStringLiteral("draws.csv"))), written);
+    }
+
+    // The tickets written are checked here on their own: every drawn set of `ifDrawn` numbers of
+    // the pool meets some ticket in `guarantee` numbers.
+    void wheelsOrSaysWhyNot_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("err");
+        QTest::addColumn<int>("guarantee");
+        QTest::addColumn<int>("ifDrawn");
+        QTest::addColumn<int>("key"); // on every ticket; 0: none
+        const QStringList wheel {"--wheel",   "--numbers", "12",       "--size",   "6",
+                                 "--seconds", "1",         "--output", "wheel.csv"};
+        QTest::newRow("3 if 3 with a key")
+            << wheel + QStringList {"--guarantee", "3", "--if", "3", "--keys", "5"} << 0 << "" << 3
+            << 3 << 5;
+        QTest::newRow("4 if 5") << wheel + QStringList {"--guarantee", "4", "--if", "5"} << 0 << ""
+                                << 4 << 5 << 0;
+        QTest::newRow("more matches than drawn")
+            << wheel + QStringList {"--guarantee", "4", "--if", "3"} << 1
+            << "numerion: The guarantee \"4 if 3\" needs 2 <= 4 <= 3 <= 6.\n"
+            << 4 << 3 << 0;
+    }
+    void wheelsOrSaysWhyNot()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, err);
+        QFETCH(int, guarantee);
+        QFETCH(int, ifDrawn);
+        QFETCH(int, key);
+        write(QStringLiteral("wheel.csv"), "before\r\n");
+        QProcess numerion;
+        numerion.setWorkingDirectory(m_folder.path());
+        numerion.start(QStringLiteral(NUMERION_BINARY), arguments);
+        QVERIFY(numerion.waitForFinished(60000));
+        QCOMPARE(QString::fromUtf8(numerion.readAllStandardError()), err);
+        QCOMPARE(numerion.exitCode(), exitCode);
+        const QByteArray written = fileBytes(m_folder.filePath(QStringLiteral("wheel.csv")));
+        const QString out = QString::fromUtf8(numerion.readAllStandardOutput());
+        if (exitCode != 0) {
+            QCOMPARE(out, QString());
+            QCOMPARE(written, QByteArray("before\r\n"));
+            return;
+        }
+        const int pool = 12;
+        QList<quint32> tickets;
+        for (const QByteArray& line : written.trimmed().split('\n')) {
+            quint32 ticket = 0;
+            int previous = 0;
+            const QList<QByteArray> fields = line.trimmed().split(',');
+            QCOMPARE(fields.size(), 6);
+            for (const QByteArray& field : fields) {
+                const int number = field.toInt();
+                QVERIFY2(number > previous && number <= pool, line.constData());
+                previous = number;
+                ticket |= 1u << number;
+            }
+            QVERIFY(key == 0 || (ticket & (1u << key)));
+            tickets.append(ticket);
+        }
+        QCOMPARE(out, QStringLiteral("%1 tickets written to wheel.csv\n").arg(tickets.size()));
+        for (quint32 drawn = 0; drawn < (1u << (pool + 1)); drawn += 2) {
+            if (std::popcount(drawn) != ifDrawn)
+                continue;
+            const auto meets
+                = [&](quint32 ticket) { return std::popcount(ticket & drawn) >= guarantee; };
+            QVERIFY2(std::any_of(tickets.begin(), tickets.end(), meets),
+                     qPrintable(QString::number(drawn, 2)));
+        }
     }
 
 private:

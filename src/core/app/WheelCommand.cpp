@@ -1,0 +1,34 @@
+#include "WheelCommand.h"
+
+#include "core/common/SaveFile.h"
+#include "core/wheels/Wheel.h"
+
+WheelCommandResult RunWheelCommand(const CommandLine::WheelRequest& request, const QString& program)
+{
+    WheelCommandResult result;
+    const auto failed = [&](const QString& message) {
+        result.exitCode = 1;
+        result.err = program + QStringLiteral(": ") + message + u'\n';
+        return result;
+    };
+    const Wheel wheel = GenerateWheel(request.search);
+    if (!wheel.error.isEmpty())
+        return failed(wheel.error);
+
+    QByteArray csv;
+    for (const QList<int>& ticket : wheel.numbers()) {
+        for (qsizetype i = 0; i < ticket.size(); ++i) {
+            if (i > 0)
+                csv += ',';
+            csv += QByteArray::number(ticket[i]);
+        }
+        csv += "\r\n";
+    }
+    QString reason;
+    if (!SaveFileAtomically(request.output, csv, &reason))
+        return failed(QStringLiteral("cannot write %1: %2").arg(request.output, reason));
+    const qsizetype count = wheel.tickets.size();
+    result.out = (count == 1 ? QStringLiteral("1 ticket") : QStringLiteral("%1 tickets").arg(count))
+        + QStringLiteral(" written to ") + request.output + u'\n';
+    return result;
+}
