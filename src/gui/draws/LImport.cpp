@@ -454,10 +454,14 @@ void LImport::showPreview()
     GridTable::resize(m_preview, int(rows.size()) + 1, columns, 1, 1);
     // As the database window's record grid of the same shape shows them.
     RecordGridLayout::apply(m_preview, columns);
+    // A game of many numbers scrolls within the window rather than running past its edge.
+    m_preview->resize(std::min(m_preview->width(), width() - 2 * m_preview->x()),
+                      m_preview->height());
     const GridTable::BulkChange change(m_preview);
     GridTable::clear(m_preview, 0, 0);
     for (int c = 0; c < columns; ++c)
-        GridTable::setText(m_preview, 0, c, DatabaseView::RecordHeaderText(c));
+        GridTable::setText(m_preview, 0, c,
+                           DatabaseView::RecordHeaderText(c, m_shape.numbersPerDraw));
     for (int row = 0; row < rows.size(); ++row)
         for (int column = 0; column < rows[row].size() && column < columns; ++column)
             GridTable::setText(m_preview, row + 1, column, rows[row][column]);
