@@ -9,3 +9,16 @@ std::optional<QString> TopNumbersOf(const DrawStore& store)
         RankByCount(store.NumberCounts(), store.shape().highestNumber, RankOrder::ByCount),
         store.shape().numbersPerDraw);
 }
+
+std::optional<QString> TopExtraNumbersOf(const DrawStore& store)
+{
+    const LotteryShape shape = store.shape();
+    if (shape.extraNumbers == 0)
+        return std::nullopt;
+    const std::optional<QString> line = DatabaseView::TopNumbersLine(
+        RankByCount(store.ExtraCounts(), shape.extraMax(), RankOrder::ByCount, shape.extraMin()),
+        shape.extraNumbers);
+    if (!line)
+        return std::nullopt;
+    return QString(*line).replace(QStringLiteral("of numbers"), QStringLiteral("of extra numbers"));
+}

@@ -10,3 +10,6 @@ class DrawStore;
 // whatever order a chart shows; nothing when no number was ever drawn. The database window shows
 // it above its counts and the database printout prints it above the distribution.
 std::optional<QString> TopNumbersOf(const DrawStore& store);
+// The same line for the extra numbers, "Distribution of extra numbers in database.  Top 1 =  ...";
+// nothing for a shape without them or when none was drawn.
+std::optional<QString> TopExtraNumbersOf(const DrawStore& store);

@@ -277,6 +277,7 @@ void LDbase::showDistributionPool()
     const bool extra = m_distributionPool->currentIndex() == 1 && extraNumbers() > 0;
     for (DistributionModel* model : m_distributionModels)
         model->showPool(extra ? DistributionModel::Pool::Extra : DistributionModel::Pool::Main);
+    ShowDistribution();
 }
 
 void LDbase::wireTitle()
@@ -516,9 +517,15 @@ void LDbase::ShowNewDate()
 
 void LDbase::ShowDistribution()
 {
-    // The line keeps its heading until a number was drawn.
-    if (const std::optional<QString> line = TopNumbersOf(m_state.Store))
+    // The line keeps its heading until a number was drawn; it names the numbers the grids show.
+    const bool extra = m_distributionPool->currentIndex() == 1 && extraNumbers() > 0;
+    if (const std::optional<QString> line
+        = extra ? TopExtraNumbersOf(m_state.Store) : TopNumbersOf(m_state.Store))
         m_topLine->setText(*line);
+    else if (extra)
+        m_topLine->setText(QStringLiteral("Distribution of extra numbers in the database"));
+    else if (m_topLine->text().contains(QLatin1String("extra numbers")))
+        m_topLine->setText(QStringLiteral("Distribution of numbers in the database"));
 }
 
 bool LDbase::dateIsValid() const

@@ -164,6 +164,12 @@ private Q_SLOTS:
                 aligned.append(AlignedNumber(3, number.toInt())); // an extra 0 shows
             return aligned;
         }());
+        // The counts of the extra numbers are a view of their own, named by the line above.
+        control<QComboBox>(window(), "DistPool")->setCurrentIndex(1);
+        QVERIFY(control<QLabel>(window(), "Label4")
+                    ->text()
+                    .startsWith(QStringLiteral("Distribution of extra numbers in database.  Top ")
+                                + QString::number(state().Store.shape().extraNumbers)));
         const QByteArray bytes = DrawFile::Bytes(state().Store).value();
         QVERIFY(bytes.startsWith("\"Numerion draws\","));
         QBuffer file;
