@@ -70,9 +70,11 @@ std::optional<Header> readClassicHeader(FileFieldReader& reader)
     const std::optional<QString> title = shape ? readTitle(reader) : std::nullopt;
     if (!title || recCount < 0 || recCount > MaxRecordLines || colCount < 3 || highNum < 1)
         return std::nullopt;
-    // A classic record line holds ten numbers, whatever the header says.
+    // A classic record line holds ten numbers, whatever the header says; a highest number beyond
+    // any game's is cut to the largest, so that what is read can be written and read again.
     const int numbers = std::min(int(colCount) - 2, DrawRecords::ClassicFields);
-    return Header {int(recCount), DrawRecords::ClassicFields, {numbers, int(highNum)}, *title};
+    const int highest = std::min(int(highNum), LotteryShape::MaxHighestNumber);
+    return Header {int(recCount), DrawRecords::ClassicFields, {numbers, highest}, *title};
 }
 
 // Whether the header line is one of the extended form: its first field is the form's mark.

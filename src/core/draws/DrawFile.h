@@ -35,7 +35,8 @@ inline constexpr char ExtendedMark[] = "Numerion draws";
 
 struct Content {
     // As the header announces it: numbers per draw (its field less the record number and the
-    // date) and the highest number, whatever their size; the extra numbers in the extended form.
+    // date, at most the ten a classic line holds) and the highest number (at most 99); the extra
+    // numbers in the extended form.
     LotteryShape shape;
     QString title; // without control characters, double quotes and byte-order marks
     DrawRecords records;

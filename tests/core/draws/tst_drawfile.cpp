@@ -387,7 +387,7 @@ private Q_SLOTS:
         // A classic record line holds ten numbers, whatever the header says.
         const DrawFile::ReadResult read = readBytes("0,14,175,\"Big\"\r\n");
         QCOMPARE(read.error, DrawFile::ReadError::None);
-        QCOMPARE(read.content.shape, (LotteryShape {10, 175}));
+        QCOMPARE(read.content.shape, (LotteryShape {10, 99}));
         DrawStore store;
         QVERIFY(store.Load(read.content.shape, read.content.title, read.content.records));
         QCOMPARE(store.shape(), (LotteryShape {10, 99}));
