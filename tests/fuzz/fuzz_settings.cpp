@@ -14,9 +14,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     input.open(QIODevice::ReadOnly);
     const PersonalSettingsReadResult read = ReadPersonalSettings(&input);
     const PersonalSettings& settings = read.settings;
-    if (settings.DefaultNumbersPerDraw < 1 || settings.DefaultNumbersPerDraw > 10
-        || settings.DefaultHighNum < 1 || settings.DefaultHighNum > 60
-        || settings.DefaultEntryForms < 1 || settings.DefaultEntryForms > 10
+    if (!LotteryShape::isNumbersPerDraw(settings.DefaultNumbersPerDraw)
+        || !LotteryShape::isHighestNumber(settings.DefaultHighNum)
+        || !LotteryShape::isEntryForms(settings.DefaultEntryForms)
         || settings.CurrencySymbol.isEmpty())
         std::abort();
     if (!read.complete)
