@@ -309,13 +309,21 @@ QString readExtra(const QCommandLineParser& parser, const Options& options, Lott
     return {};
 }
 
-// What is wrong when an option of --wheel alone is given; empty when none is.
+// What is wrong when one of `only`, the options of --`command` alone, is given; empty when none
+// is.
+QString onlyFor(const QCommandLineParser& parser, const QList<const QCommandLineOption*>& only,
+                const char* command)
+{
+    for (const QCommandLineOption* option : only)
+        if (parser.isSet(*option))
+            return QStringLiteral("--%1 is only for --%2.")
+                .arg(option->names().constFirst(), QLatin1String(command));
+    return {};
+}
+
 QString onlyForWheel(const QCommandLineParser& parser, const Options& options)
 {
-    for (const QCommandLineOption* option : options.wheelOnly())
-        if (parser.isSet(*option))
-            return QStringLiteral("--%1 is only for --wheel.").arg(option->names().constFirst());
-    return {};
+    return onlyFor(parser, options.wheelOnly(), "wheel");
 }
 
 // Fills `request` from the options of --import; what is wrong with them, or nothing.
@@ -383,12 +391,11 @@ QString readImportRequest(const QCommandLineParser& parser, const Options& optio
 QString readExportRequest(const QCommandLineParser& parser, const Options& options,
                           CommandLine::ExportRequest& request)
 {
-    for (const QCommandLineOption* option :
-         {&options.numbers, &options.highest, &options.extra, &options.extraFrom,
-          &options.extraRange, &options.addTo, &options.title, &options.dates, &options.newest,
-          &options.columns, &options.dateColumn})
-        if (parser.isSet(*option))
-            return QStringLiteral("--%1 is only for --import.").arg(option->names().constFirst());
+    if (const QString wrong = onlyFor(
+            parser, QList<const QCommandLineOption*> {&options.numbers} + options.importOnly(),
+            "import");
+        !wrong.isEmpty())
+        return wrong;
     if (const QString wrong = onlyForWheel(parser, options); !wrong.isEmpty())
         return wrong;
     if (!parser.positionalArguments().isEmpty())
@@ -407,9 +414,8 @@ QString readExportRequest(const QCommandLineParser& parser, const Options& optio
 QString readWheelRequest(const QCommandLineParser& parser, const Options& options,
                          CommandLine::WheelRequest& request)
 {
-    for (const QCommandLineOption* option : options.importOnly())
-        if (parser.isSet(*option))
-            return QStringLiteral("--%1 is only for --import.").arg(option->names().constFirst());
+    if (const QString wrong = onlyFor(parser, options.importOnly(), "import"); !wrong.isEmpty())
+        return wrong;
     if (!parser.positionalArguments().isEmpty())
         return QStringLiteral("--wheel opens no file: write to the one --output names.");
     if (!parser.isSet(options.numbers) || !parser.isSet(options.size)
@@ -455,12 +461,12 @@ QString readRun(const QCommandLineParser& parser, const Options& options, QStrin
 {
     if (const QString wrong = onlyForWheel(parser, options); !wrong.isEmpty())
         return wrong;
-    for (const QCommandLineOption* option :
-         {&options.numbers, &options.highest, &options.extra, &options.extraFrom,
-          &options.extraRange, &options.output, &options.addTo, &options.title, &options.dates,
-          &options.newest, &options.columns, &options.dateColumn})
-        if (parser.isSet(*option))
-            return QStringLiteral("--%1 is only for --import.").arg(option->names().constFirst());
+    if (const QString wrong = onlyFor(parser,
+                                      QList<const QCommandLineOption*> {&options.numbers}
+                                          + options.importOnly() + QList {&options.output},
+                                      "import");
+        !wrong.isEmpty())
+        return wrong;
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1)
         return QStringLiteral("only one file can be opened at a time.");
