@@ -2,6 +2,7 @@
 
 #include "core/common/SaveFile.h"
 #include "core/wheels/Wheel.h"
+#include "core/wheels/WheelPlan.h"
 
 WheelCommandResult RunWheelCommand(const CommandLine::WheelRequest& request, const QString& program)
 {
@@ -15,15 +16,7 @@ WheelCommandResult RunWheelCommand(const CommandLine::WheelRequest& request, con
     if (!wheel.error.isEmpty())
         return failed(wheel.error);
 
-    QByteArray csv;
-    for (const QList<int>& ticket : wheel.numbers()) {
-        for (qsizetype i = 0; i < ticket.size(); ++i) {
-            if (i > 0)
-                csv += ',';
-            csv += QByteArray::number(ticket[i]);
-        }
-        csv += "\r\n";
-    }
+    const QByteArray csv = WheelCsv(wheel.numbers());
     QString reason;
     if (!SaveFileAtomically(request.output, csv, &reason))
         return failed(QStringLiteral("cannot write %1: %2").arg(request.output, reason));

@@ -7,6 +7,7 @@
 #include "gui/draws/LDbase.h"
 #include "gui/draws/LImport.h"
 #include "gui/tracker/LInvTrack.h"
+#include "gui/wheels/LWheels.h"
 
 Navigator::Navigator(SharedState& state, Services& services) : m_state(state), m_services(services)
 {
@@ -55,6 +56,13 @@ ToolWindow* Navigator::openImport(QWidget* opener, std::function<void()> importe
 {
     auto* window = new LImport(m_state, m_services);
     connect(window, &LImport::imported, this, std::move(imported));
+    ToolWindow::open(opener, window);
+    return window;
+}
+
+ToolWindow* Navigator::openWheels(QWidget* opener, const QList<int>& numbers)
+{
+    auto* window = new LWheels(m_state, m_services, numbers);
     ToolWindow::open(opener, window);
     return window;
 }

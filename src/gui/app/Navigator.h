@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 
 #include <functional>
@@ -30,6 +31,8 @@ public:
     ToolWindow* openTracker(QWidget* opener);
     // `imported` runs once the window has put imported draws into the store and closed.
     ToolWindow* openImport(QWidget* opener, std::function<void()> imported);
+    // `numbers`, when given, are the numbers to wheel (the sets on screen in Rado-d-Idorur).
+    ToolWindow* openWheels(QWidget* opener, const QList<int>& numbers = {});
     // The settings window, modally: returns once it has closed.
     void openSettings(QWidget* opener);
 

@@ -17,6 +17,7 @@
 namespace {
 
 constexpr int ButtonHeight = 465;
+constexpr int RowStep = 800;
 
 // In tab order.
 constexpr Controls::ButtonRow MenuButtons[] = {
@@ -25,12 +26,13 @@ constexpr Controls::ButtonRow MenuButtons[] = {
     {"DBaseForm", "&View and Edit Database", {900, 2200, 3000, ButtonHeight}},
     {"ShowGraph1", "&Show Graphs", {900, 3000, 3000, ButtonHeight}},
     {"InvTrack", "&Investment Tracker", {900, 3800, 3000, ButtonHeight}},
+    {"WheelsButt", "&Wheels", {900, 4600, 3000, ButtonHeight}},
     {"SaveFile", "&Save File to Disk", {5400, 600, 3000, ButtonHeight}},
     {"HowtoUse", "How to &Use the Program", {5400, 1400, 3000, ButtonHeight}},
     {"ImportDraws", "Import Draw &History", {5400, 2200, 3000, ButtonHeight}},
     {"PrintDbase", "&Print Current Database", {5400, 3000, 3000, ButtonHeight}},
     {"PtrFnt", "Personalize &Settings", {5400, 3800, 3030, ButtonHeight}},
-    {"Exit1Butt", "E&xit Program", {3240, 4600, 3000, ButtonHeight}},
+    {"Exit1Butt", "E&xit Program", {3240, 5400, 3000, ButtonHeight}},
 };
 
 } // namespace
@@ -39,6 +41,9 @@ ZudeMenu::ZudeMenu(SharedState& state, Services& services, Navigator& navigator,
     : QWidget(parent), m_state(state), m_services(services), m_navigator(navigator)
 {
     Controls::setupWindow(this, "ZudeMenu", QStringLiteral("Numerion"));
+    // One row of buttons more than the other windows have room for: the exit button and the
+    // labels below it keep their places relative to the last row.
+    setFixedHeight(height() + Px(RowStep));
     setFont(Controls::windowFont(9.75));
 
     QList<QWidget*> order;
@@ -50,6 +55,7 @@ ZudeMenu::ZudeMenu(SharedState& state, Services& services, Navigator& navigator,
     onClick("DBaseForm", [this] { openDatabaseWindow(); });
     onClick("ShowGraph1", [this] { m_navigator.openGraphs(this); });
     onClick("InvTrack", [this] { m_navigator.openTracker(this); });
+    onClick("WheelsButt", [this] { m_navigator.openWheels(this); });
     onClick("PtrFnt", [this] {
         m_navigator.openSettings(this);
         showUserName();
@@ -76,11 +82,11 @@ ZudeMenu::ZudeMenu(SharedState& state, Services& services, Navigator& navigator,
     });
 
     m_myName = Controls::label(this, "MyName");
-    m_myName->move(Px(4590), Px(5940));
+    m_myName->move(Px(4590), Px(5940 + RowStep));
     m_myName->hide();
 
     m_infoLabel = Controls::label(this, "InfoLabel");
-    m_infoLabel->move(Px(4590), Px(5355));
+    m_infoLabel->move(Px(4590), Px(5355 + RowStep));
     m_infoLabel->hide();
 }
 

@@ -51,13 +51,14 @@ private Q_SLOTS:
     {
         startProgram();
         QCOMPARE(menu()->windowTitle(), QStringLiteral("Numerion"));
-        QCOMPARE(menu()->size(), QSize(632, 424));
+        QCOMPARE(menu()->size(), QSize(632, 477));
         const QList<std::pair<const char*, QString>> buttons {
             {"LoadFile", "&Open a File from Disk"},
             {"PickForm", "&Rado-d-Idorur"},
             {"DBaseForm", "&View and Edit Database"},
             {"ShowGraph1", "&Show Graphs"},
             {"InvTrack", "&Investment Tracker"},
+            {"WheelsButt", "&Wheels"},
             {"SaveFile", "&Save File to Disk"},
             {"HowtoUse", "How to &Use the Program"},
             {"ImportDraws", "Import Draw &History"},
@@ -74,7 +75,7 @@ private Q_SLOTS:
                 QCOMPARE(previous->nextInFocusChain(), button);
             previous = button;
         }
-        QCOMPARE(control<QPushButton>(menu(), "Exit1Butt")->geometry(), QRect(216, 307, 200, 31));
+        QCOMPARE(control<QPushButton>(menu(), "Exit1Butt")->geometry(), QRect(216, 360, 200, 31));
         QCOMPARE(control<QPushButton>(menu(), "PtrFnt")->width(), 202);
     }
 

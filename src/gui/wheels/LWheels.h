@@ -1,0 +1,104 @@
+#pragma once
+
+#include "core/draws/LotteryShape.h"
+#include "core/wheels/WheelPlan.h"
+#include "gui/common/ToolWindow.h"
+
+#include <atomic>
+#include <functional>
+#include <memory>
+
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QProgressBar;
+class QPushButton;
+class QSpinBox;
+class QTableView;
+class QThread;
+class WheelTicketsModel;
+struct Services;
+struct SharedState;
+struct WheelProgress;
+
+// The wheels window: the player's numbers, a guarantee and a budget in; a searched, full or key
+// wheel out, with its tickets, what they cost and what they are likely to win, to print, save
+// or copy. The search runs on worker threads while the window stays live, with progress and Stop.
+class LWheels : public ToolWindow {
+    Q_OBJECT
+
+public:
+    // `numbers`, when given, are put in the numbers box (the sets on screen elsewhere).
+    LWheels(SharedState& state, Services& services, const QList<int>& numbers = {},
+            QWidget* parent = nullptr);
+    ~LWheels() override;
+
+    // True while a wheel is being built.
+    bool isBuilding() const { return m_worker != nullptr; }
+    // The wheel shown; no tickets before the first.
+    const WheelSheet& sheet() const { return m_sheet; }
+
+Q_SIGNALS:
+    // A wheel was built and is shown (or a build ended without one).
+    void buildEnded();
+
+protected:
+    bool mayLeave() override;
+
+private:
+    void buildControls();
+    QWidget* buildNumbersFrame();
+    QWidget* buildGuaranteeFrame();
+    QWidget* buildButtons();
+
+    // What the numbers and key boxes hold, or a message saying what is wrong with them.
+    struct Choice {
+        QList<int> pool;
+        QList<int> keys;
+        QString error;
+    };
+    Choice readChoice() const;
+    void showNumbersCount();
+    void takeThird(Third third);
+
+    void BuildWheel();
+    void BuildFullWheel(bool withKeys);
+    // Runs `build` on a worker thread; its sheet is shown when it ends.
+    void startBuild(std::function<WheelSheet(const std::atomic<bool>& cancel)> build,
+                    const QString& searching);
+    void showProgress(const WheelProgress& progress);
+    void finishBuild();
+    void StopWheel();
+    void setBuilding(bool building);
+
+    void PrintWheel();
+    void SaveWheel();
+    void CopyWheel();
+
+    SharedState& m_state;
+    Services& m_services;
+    LotteryShape m_shape;
+    WheelSheet m_sheet;
+
+    QThread* m_worker = nullptr;
+    std::atomic<bool> m_cancel {false};
+    std::shared_ptr<WheelSheet> m_result;
+    double m_budgetSeconds = 0;
+
+    QLineEdit* m_numbers = nullptr;
+    QLabel* m_numbersCount = nullptr;
+    QLineEdit* m_keys = nullptr;
+    QSpinBox* m_match = nullptr;
+    QSpinBox* m_ifDrawn = nullptr;
+    QSpinBox* m_seconds = nullptr;
+    QSpinBox* m_maxTickets = nullptr;
+    QLineEdit* m_price = nullptr;
+    QList<QWidget*> m_inputs; // disabled while a wheel is built
+    QPushButton* m_stop = nullptr;
+    QList<QPushButton*> m_resultButtons; // print, save, copy: only with a wheel shown
+    QProgressBar* m_progress = nullptr;
+    QLabel* m_status = nullptr;
+    QTableView* m_grid = nullptr;
+    WheelTicketsModel* m_model = nullptr;
+    QPlainTextEdit* m_report = nullptr;
+};

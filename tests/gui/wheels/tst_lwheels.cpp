@@ -1,0 +1,214 @@
+#include "GuiTestFixture.h"
+
+#include "core/wheels/Wheel.h"
+#include "gui/app/Program.h"
+#include "gui/app/ZudeMenu.h"
+#include "gui/wheels/LWheels.h"
+
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableView>
+#include <QtTest>
+
+class TestLWheels : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init()
+    {
+        m_fixture = std::make_unique<GuiTestFixture>();
+        m_program = std::make_unique<Program>(m_fixture->state, m_fixture->services);
+        m_program->start();
+        QTest::mouseClick(control<QPushButton>(m_program->mainMenu(), "WheelsButt"),
+                          Qt::LeftButton);
+        m_window = topLevel<LWheels>("LWheels");
+        QVERIFY(m_window);
+    }
+    void cleanup()
+    {
+        if (m_window)
+            m_window->close();
+        m_program.reset();
+        m_fixture->verifyNothingUnexpected();
+        m_fixture.reset();
+    }
+
+    // What the user sees of a wheel is what is saved, printed and copied, and it keeps its
+    // guarantee.
+    void buildsAWheelToSavePrintAndCopy()
+    {
+        typeIntoBox(m_window, "WheelNumbers", QStringLiteral("3 5 8 13 21 22 30 34 41 44 47 49"));
+        control<QSpinBox>(m_window, "WheelMaxTickets")->setValue(15);
+        click("BuildWheel");
+        QTRY_VERIFY_WITH_TIMEOUT(!m_window->isBuilding(), 60000);
+        const QList<QList<int>> tickets = shownTickets();
+        QCOMPARE(tickets.size(), 15);
+        const QList<int> pool {3, 5, 8, 13, 21, 22, 30, 34, 41, 44, 47, 49};
+        QList<quint64> masks;
+        for (const QList<int>& ticket : tickets) {
+            quint64 mask = 0;
+            for (int number : ticket) {
+                QVERIFY(pool.contains(number));
+                mask |= quint64(1) << pool.indexOf(number);
+            }
+            QCOMPARE(std::popcount(mask), 6);
+            masks.append(mask);
+        }
+        QVERIFY(CheckWheel(masks, 12, 3, 3));
+        QVERIFY(control<QPlainTextEdit>(m_window, "WheelReport")
+                    ->toPlainText()
+                    .contains(QStringLiteral("15 tickets of 6 numbers at 1.00 each: 15.00")));
+
+        QString expected;
+        for (const QList<int>& ticket : tickets) {
+            QStringList numbers;
+            for (int number : ticket)
+                numbers.append(QString::number(number));
+            expected += numbers.join(u',') + QStringLiteral("\r\n");
+        }
+        const QString path = m_fixture->programPath(QStringLiteral("wheel.csv"));
+        m_fixture->fileDialogs.answers = {path};
+        click("SaveWheel");
+        QFile saved(path);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromLatin1(saved.readAll()), expected);
+
+        expected.replace(u',', u'\t').replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        click("CopyWheel");
+        QCOMPARE(QGuiApplication::clipboard()->text(), expected);
+
+        m_fixture->printer.lineHeight = 240;
+        m_fixture->messages.answerNext(true);
+        click("PrintWheel");
+        QCOMPARE(m_fixture->printer.printed.size(), 1);
+        QVERIFY(m_fixture->printer.printed.first().pages.first().join(u'\n').contains(
+            QStringLiteral("15. ")));
+    }
+
+    void fullAndKeyWheels_data()
+    {
+        QTest::addColumn<QString>("numbers");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QByteArray>("button");
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<int>("tickets");
+        QTest::newRow("full, small") << "1-9"
+                                     << "" << QByteArray("FullWheelButt") << false << 84;
+        QTest::newRow("full, asked") << "1-14"
+                                     << "" << QByteArray("FullWheelButt") << true << 3003;
+        QTest::newRow("key") << "1-14"
+                             << "2 9" << QByteArray("KeyWheelButt") << false << 495;
+    }
+    void fullAndKeyWheels()
+    {
+        QFETCH(QString, numbers);
+        QFETCH(QString, keys);
+        QFETCH(QByteArray, button);
+        QFETCH(bool, asked);
+        QFETCH(int, tickets);
+        typeIntoBox(m_window, "WheelNumbers", numbers);
+        typeIntoBox(m_window, "WheelKeys", keys);
+        if (asked) {
+            m_fixture->messages.answerNext(false);
+            click(button);
+            QCOMPARE(m_fixture->messages.boxes.size(), 1);
+            QVERIFY(!m_window->isBuilding());
+            QCOMPARE(shownTickets().size(), 0);
+            m_fixture->messages.answerNext(true);
+        }
+        click(button);
+        QTRY_VERIFY_WITH_TIMEOUT(!m_window->isBuilding(), 20000);
+        const QList<QList<int>> shown = shownTickets();
+        QCOMPARE(shown.size(), tickets);
+        QCOMPARE(QSet<QList<int>>(shown.begin(), shown.end()).size(), tickets);
+        for (const QList<int>& ticket : shown)
+            for (const QString& key : keys.split(u' ', Qt::SkipEmptyParts))
+                QVERIFY(ticket.contains(key.toInt()));
+    }
+
+    void refusesWhatCannotBeWheeled_data()
+    {
+        QTest::addColumn<QString>("numbers");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("too few") << "1-6"
+                                 << ""
+                                 << "A wheel needs more numbers than a ticket holds: at least 7.";
+        QTest::newRow("key not in the pool") << "1-10"
+                                             << "11"
+                                             << "The key number 11 is not one of your numbers.";
+        QTest::newRow("not a number") << "1-10 <b>x</b>"
+                                      << ""
+                                      << "\"<b>x</b>\" is not a number.";
+    }
+    void refusesWhatCannotBeWheeled()
+    {
+        QFETCH(QString, numbers);
+        QFETCH(QString, keys);
+        QFETCH(QString, message);
+        typeIntoBox(m_window, "WheelNumbers", numbers);
+        typeIntoBox(m_window, "WheelKeys", keys);
+        click("BuildWheel");
+        QCOMPARE(m_fixture->messages.texts(), QStringList {message});
+        QVERIFY(!m_window->isBuilding());
+    }
+
+    // Stop keeps the best wheel found so far; leaving during a search ends it at once.
+    void stopsAndLeavesASearch()
+    {
+        typeIntoBox(m_window, "WheelNumbers", QStringLiteral("1-30"));
+        control<QSpinBox>(m_window, "WheelSeconds")->setValue(600);
+        click("BuildWheel");
+        QVERIFY(m_window->isBuilding());
+        QVERIFY(!control<QPushButton>(m_window, "BuildWheel")->isEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(control<QLabel>(m_window, "WheelStatus")
+                                     ->text()
+                                     .startsWith(QStringLiteral("Searching: the best")),
+                                 20000);
+        click("StopWheel");
+        QTRY_VERIFY_WITH_TIMEOUT(!m_window->isBuilding(), 5000);
+        QVERIFY(shownTickets().size() > 0);
+        QVERIFY(control<QLabel>(m_window, "WheelStatus")->text().startsWith(u"Stopped"));
+
+        click("BuildWheel");
+        QElapsedTimer clock;
+        clock.start();
+        QPointer<LWheels> window = m_window;
+        m_window->close();
+        QTRY_VERIFY(!window);
+        QVERIFY(clock.elapsed() < 5000);
+        QTRY_VERIFY(m_program->mainMenu()->isVisible());
+    }
+
+private:
+    void click(const char* name)
+    {
+        QTest::mouseClick(control<QPushButton>(m_window, name), Qt::LeftButton);
+    }
+    QList<QList<int>> shownTickets() const
+    {
+        const auto* grid = control<QTableView>(m_window, "WheelGrid");
+        QList<QList<int>> tickets;
+        for (int row = 0; row < grid->model()->rowCount(); ++row) {
+            QList<int> ticket;
+            for (int column = 0; column < grid->model()->columnCount(); ++column)
+                ticket.append(cellText(grid, row, column).toInt());
+            tickets.append(ticket);
+        }
+        return tickets;
+    }
+
+    std::unique_ptr<GuiTestFixture> m_fixture;
+    std::unique_ptr<Program> m_program;
+    QPointer<LWheels> m_window;
+};
+
+QTEST_MAIN(TestLWheels)
+#include "tst_lwheels.moc"
