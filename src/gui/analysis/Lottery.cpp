@@ -34,6 +34,7 @@
 namespace {
 
 constexpr int GridRows = 11;
+constexpr int SecondStripTwips = 420;
 constexpr int HeaderColumnTwips = 400;
 constexpr int ColumnTwips = 690;
 // The grid's borders, and the widest grid the window holds; more than ten or so columns narrow
@@ -221,6 +222,15 @@ void Lottery::buildButtonStrip()
     };
     Controls::buttonStrip(this, "Label4");
     const auto strip = Controls::create(this, buttons);
+    // A second strip below the first, for what the sets on screen lead to.
+    setFixedHeight(height() + Px(SecondStripTwips));
+    Controls::setBackground(
+        Controls::label(this, "Label8", QString(), 0, 6360, 9480, SecondStripTwips),
+        Colours::LightGrey);
+    QPushButton* wheel = Controls::button(this, "WheelThese", QStringLiteral("&Wheel These"), 315,
+                                          6405, 1500, 325);
+    wheel->setFont(Controls::windowFont(9.75));
+    connect(wheel, &QPushButton::clicked, this, &Lottery::WheelSets);
     for (QPushButton* button : strip)
         button->setFont(Controls::windowFont(9.75));
     connect(strip[0], &QPushButton::clicked, this, &QWidget::close);
@@ -231,6 +241,7 @@ void Lottery::buildButtonStrip()
     QList<QWidget*> order {m_numbersPerDraw, m_highestNumber, m_entryForms, m_options[0]};
     for (auto button = strip.rbegin(); button != strip.rend(); ++button)
         order.append(*button);
+    order.append(wheel);
     order.append(m_helpBox);
     Controls::tabOrder(order);
 }
@@ -425,6 +436,21 @@ void Lottery::showStrip(const QString& text)
 {
     m_strip->setText(text);
     m_strip->repaint();
+}
+
+void Lottery::WheelSets()
+{
+    if (m_sets[1][1] == 0) {
+        m_services.messages.inform(HelpTitle,
+                                   QStringLiteral("No numbers to wheel. Click Calculate"));
+        return;
+    }
+    QList<int> numbers;
+    for (int s = 1; s <= m_settings.entryForms; ++s)
+        for (int k = 1; k <= m_settings.shape.numbersPerDraw; ++k)
+            if (m_sets[s][k] > 0 && !numbers.contains(m_sets[s][k]))
+                numbers.append(m_sets[s][k]);
+    Q_EMIT wheelRequested(numbers, m_settings.shape);
 }
 
 void Lottery::PrintSets()

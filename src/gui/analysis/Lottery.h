@@ -28,6 +28,10 @@ public:
     // The pause between two animation steps; the whole animation takes 28 of them.
     void setAnimationPause(int milliseconds) { m_pauseMs = milliseconds; }
 
+Q_SIGNALS:
+    // "Wheel These": the numbers of the sets on screen, of a game of `shape`.
+    void wheelRequested(const QList<int>& numbers, const LotteryShape& shape);
+
 private:
     void buildControls();
     void buildSetupFrame();
@@ -51,6 +55,7 @@ private:
     void showBallRow(int row);
     void showStrip(const QString& text);
     void PrintSets();
+    void WheelSets();
 
     SharedState& m_state;
     Services& m_services;

@@ -27,6 +27,10 @@ ToolWindow* Navigator::openDatabase(QWidget* opener)
 ToolWindow* Navigator::openRadoDIdorur(QWidget* opener)
 {
     auto* window = new Lottery(m_state, m_services);
+    connect(window, &Lottery::wheelRequested, this,
+            [this, window](const QList<int>& numbers, const LotteryShape& shape) {
+                openWheels(window, numbers, shape);
+            });
     ToolWindow::open(opener, window);
     return window;
 }
@@ -60,9 +64,17 @@ ToolWindow* Navigator::openImport(QWidget* opener, std::function<void()> importe
     return window;
 }
 
-ToolWindow* Navigator::openWheels(QWidget* opener, const QList<int>& numbers)
+ToolWindow* Navigator::openWheels(QWidget* opener)
 {
-    auto* window = new LWheels(m_state, m_services, numbers);
+    auto* window = new LWheels(m_state, m_services);
+    ToolWindow::open(opener, window);
+    return window;
+}
+
+ToolWindow* Navigator::openWheels(QWidget* opener, const QList<int>& numbers,
+                                  const LotteryShape& shape)
+{
+    auto* window = new LWheels(m_state, m_services, numbers, shape);
     ToolWindow::open(opener, window);
     return window;
 }

@@ -5,6 +5,7 @@
 
 #include <functional>
 
+struct LotteryShape;
 class QString;
 class QWidget;
 class ToolWindow;
@@ -31,8 +32,9 @@ public:
     ToolWindow* openTracker(QWidget* opener);
     // `imported` runs once the window has put imported draws into the store and closed.
     ToolWindow* openImport(QWidget* opener, std::function<void()> imported);
-    // `numbers`, when given, are the numbers to wheel (the sets on screen in Rado-d-Idorur).
-    ToolWindow* openWheels(QWidget* opener, const QList<int>& numbers = {});
+    ToolWindow* openWheels(QWidget* opener);
+    // The numbers to wheel given, of a game of `shape` (the sets on screen in Rado-d-Idorur).
+    ToolWindow* openWheels(QWidget* opener, const QList<int>& numbers, const LotteryShape& shape);
     // The settings window, modally: returns once it has closed.
     void openSettings(QWidget* opener);
 

@@ -116,12 +116,17 @@ private:
     int m_columns = 0;
 };
 
-LWheels::LWheels(SharedState& state, Services& services, const QList<int>& numbers, QWidget* parent)
-    : ToolWindow(parent), m_state(state), m_services(services)
+LWheels::LWheels(SharedState& state, Services& services, QWidget* parent)
+    : LWheels(state, services, {},
+              state.Store.RecCount() > 0 ? state.Store.shape() : state.Settings.defaultShape(),
+              parent)
 {
-    // The game of the draws in memory, or the player's own game when there are none.
-    const DrawStore& store = m_state.Store;
-    m_shape = store.RecCount() > 0 ? store.shape() : m_state.Settings.defaultShape();
+}
+
+LWheels::LWheels(SharedState& state, Services& services, const QList<int>& numbers,
+                 const LotteryShape& shape, QWidget* parent)
+    : ToolWindow(parent), m_state(state), m_services(services), m_shape(shape)
+{
     buildControls();
     if (!numbers.isEmpty())
         m_numbers->setText(WheelNumbersText(numbers));

@@ -28,9 +28,11 @@ class LWheels : public ToolWindow {
     Q_OBJECT
 
 public:
-    // `numbers`, when given, are put in the numbers box (the sets on screen elsewhere).
-    LWheels(SharedState& state, Services& services, const QList<int>& numbers = {},
-            QWidget* parent = nullptr);
+    // For the game of the draws in memory, or the player's own game when there are none.
+    LWheels(SharedState& state, Services& services, QWidget* parent = nullptr);
+    // With `numbers` in the numbers box, for a game of `shape` (the sets on screen elsewhere).
+    LWheels(SharedState& state, Services& services, const QList<int>& numbers,
+            const LotteryShape& shape, QWidget* parent = nullptr);
     ~LWheels() override;
 
     // True while a wheel is being built.

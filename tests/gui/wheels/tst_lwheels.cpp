@@ -1,6 +1,7 @@
 #include "GuiTestFixture.h"
 
 #include "core/wheels/Wheel.h"
+#include "gui/analysis/Lottery.h"
 #include "gui/app/Program.h"
 #include "gui/app/ZudeMenu.h"
 #include "gui/wheels/LWheels.h"
@@ -15,6 +16,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableView>
+#include <QTableWidget>
 #include <QtTest>
 
 class TestLWheels : public QObject {
@@ -185,6 +187,34 @@ private Q_SLOTS:
         QTRY_VERIFY(!window);
         QVERIFY(clock.elapsed() < 5000);
         QTRY_VERIFY(m_program->mainMenu()->isVisible());
+    }
+
+    // "Wheel These" in Rado-d-Idorur brings its sets here, for its own game.
+    void wheelsTheSetsOnScreen()
+    {
+        m_window->close();
+        QTest::mouseClick(control<QPushButton>(m_program->mainMenu(), "PickForm"), Qt::LeftButton);
+        auto* lottery = topLevel<Lottery>("Lottery");
+        lottery->setAnimationPause(0);
+        typeIntoBox(lottery, "InColNum", QStringLiteral("5"));
+        typeIntoBox(lottery, "InHighNum", QStringLiteral("39"));
+        typeIntoBox(lottery, "InNumRows", QStringLiteral("2"));
+        m_fixture->random.pickIndexes({1, 2, 3, 4, 5, 3, 4, 5, 6, 7}, 39);
+        QTest::mouseClick(control<QPushButton>(lottery, "CalcRandNo"), Qt::LeftButton);
+        QList<int> shown;
+        const auto* sets = control<QTableWidget>(lottery, "Grid1");
+        for (int row = 1; row <= 2; ++row)
+            for (int column = 1; column <= 5; ++column)
+                if (!shown.contains(cellText(sets, row, column).toInt()))
+                    shown.append(cellText(sets, row, column).toInt());
+        QVERIFY(shown.size() > 5);
+        QTest::mouseClick(control<QPushButton>(lottery, "WheelThese"), Qt::LeftButton);
+        m_window = topLevel<LWheels>("LWheels");
+        QVERIFY(m_window);
+        QCOMPARE(control<QLineEdit>(m_window, "WheelNumbers")->text(), WheelNumbersText(shown));
+        QCOMPARE(control<QSpinBox>(m_window, "WheelMatch")->maximum(), 5);
+        m_window->close();
+        QTRY_VERIFY(lottery->isVisible());
     }
 
 private:
