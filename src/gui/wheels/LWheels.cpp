@@ -48,6 +48,7 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& captio
 {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
+    button->setAutoDefault(true); // Enter presses the focused button, as everywhere
     return button;
 }
 
@@ -288,9 +289,9 @@ QWidget* LWheels::buildGuaranteeFrame()
     m_price->setMaxLength(12);
     auto* budget = new QHBoxLayout;
     budget->addWidget(m_seconds);
-    budget->addWidget(makeLabel(QStringLiteral("or until a wheel of at &most"), m_maxTickets));
+    budget->addWidget(makeLabel(QStringLiteral("or until a wheel of &at most"), m_maxTickets));
     budget->addWidget(m_maxTickets);
-    budget->addWidget(makeLabel(QStringLiteral("tickets;  ticket &price"), m_price));
+    budget->addWidget(makeLabel(QStringLiteral("tickets;  ticket p&rice"), m_price));
     budget->addWidget(m_price);
     budget->addStretch(1);
     grid->addWidget(makeLabel(QStringLiteral("&Search for:"), m_seconds), 1, 0);
@@ -536,6 +537,7 @@ void LWheels::finishBuild()
         m_status->setText(stopped ? QStringLiteral("Stopped before a wheel was complete.")
                                   : QStringLiteral("No wheel was found."));
         setBuilding(false);
+        m_numbers->setFocus();
         Q_EMIT buildEnded();
         return;
     }
@@ -546,6 +548,7 @@ void LWheels::finishBuild()
     m_status->setText(stopped ? QStringLiteral("Stopped: the best wheel found, %1.").arg(found)
                               : QStringLiteral("Done: %1.").arg(found));
     setBuilding(false);
+    m_grid->setFocus();
     Q_EMIT buildEnded();
 }
 
