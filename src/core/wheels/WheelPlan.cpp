@@ -17,7 +17,7 @@ namespace {
 // The work one row of the win report may take, in ticket-and-draw comparisons; beyond it the
 // row is estimated from random draws.
 constexpr double ComparisonBudget = 5e7;
-constexpr qint64 MinSamples = 20'000;
+constexpr qint64 MinSamples = 2000;
 constexpr qint64 MaxSamples = 400'000;
 // The report's match columns: the page holds this many beside the row labels.
 constexpr int MaxMatchColumns = 9;
