@@ -26,6 +26,17 @@ TicketBook TicketBook::ForShape(const LotteryShape& shape)
     return book;
 }
 
+void TicketBook::followDraws(const LotteryShape& drawShape, const QString& title)
+{
+    if (tickets.isEmpty() && (shape != drawShape || prizes.rows.isEmpty())) {
+        shape = drawShape.clamped();
+        prizes = PresetPrizeTable(shape);
+        published.clear();
+    }
+    if (drawTitle.isEmpty())
+        drawTitle = FileSafeText(title);
+}
+
 bool TicketBook::fits(const Ticket& ticket) const
 {
     const int extras = shape.hasOwnPool() ? shape.extraNumbers : 0;

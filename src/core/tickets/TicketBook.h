@@ -30,6 +30,11 @@ struct TicketBook {
     // An empty book for `shape`, with its preset prizes.
     static TicketBook ForShape(const LotteryShape& shape);
 
+    // A book without tickets takes the game of the draws in memory, with its preset prizes (its
+    // own prizes stay when the game is the same); a book with tickets keeps its game. A book
+    // without a title takes `title`.
+    void followDraws(const LotteryShape& shape, const QString& title);
+
     // Adds a ticket for each of `numbers` (checked by TicketLines), playing `draws` draws from
     // `firstDraw` at `price` a draw. This is how tickets come in from the sets on screen, a
     // wheel, typing, pasting and CSV files. False, with nothing added, when the book would hold

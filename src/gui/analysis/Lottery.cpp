@@ -1,6 +1,7 @@
 #include "Lottery.h"
 
 #include "core/analysis/PickPrintout.h"
+#include "core/app/PlayTickets.h"
 #include "core/app/SharedState.h"
 #include "core/common/LeadingNumber.h"
 #include "core/common/MessageBoxes.h"
@@ -126,6 +127,11 @@ void Lottery::buildControls()
     m_grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
+    // Beside the grid, under the help panel when it is open.
+    m_playThese
+        = Controls::button(this, "PlayThese", QStringLiteral("Play &These"), 7860, 5520, 1500, 325);
+    connect(m_playThese, &QPushButton::clicked, this, &Lottery::PlayThese);
+
     m_helpBox = new QPlainTextEdit(this);
     m_helpBox->setObjectName(QStringLiteral("HelpBox"));
     m_helpBox->setGeometry(TwipsRect(0, 3000, 9480, 2940));
@@ -232,6 +238,7 @@ void Lottery::buildButtonStrip()
     for (auto button = strip.rbegin(); button != strip.rend(); ++button)
         order.append(*button);
     order.append(m_helpBox);
+    order.append(m_playThese);
     Controls::tabOrder(order);
 }
 
@@ -425,6 +432,29 @@ void Lottery::showStrip(const QString& text)
 {
     m_strip->setText(text);
     m_strip->repaint();
+}
+
+void Lottery::PlayThese()
+{
+    if (m_sets[1][1] == 0) {
+        m_services.messages.inform(HelpTitle,
+                                   QStringLiteral("No numbers to play. Click Calculate"));
+        return;
+    }
+    QList<QList<int>> main;
+    QList<QList<int>> extra;
+    for (int s = 1; s <= m_settings.entryForms; ++s) {
+        QList<int> numbers;
+        for (int k = 1; k <= m_settings.shape.numbersPerDraw; ++k)
+            numbers.append(m_sets[std::size_t(s)][std::size_t(k)]);
+        QList<int> extras;
+        for (const int x : m_extras[std::size_t(s)])
+            if (x != NoExtra)
+                extras.append(x);
+        main.append(numbers);
+        extra.append(extras);
+    }
+    m_services.messages.inform(HelpTitle, PlayTickets(m_state, main, extra, QDate::currentDate()));
 }
 
 void Lottery::PrintSets()

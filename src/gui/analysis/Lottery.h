@@ -51,6 +51,8 @@ private:
     void showBallRow(int row);
     void showStrip(const QString& text);
     void PrintSets();
+    // Adds the sets on screen to the ticket book, playing the next draw.
+    void PlayThese();
 
     SharedState& m_state;
     Services& m_services;
@@ -71,5 +73,6 @@ private:
     QTableWidget* m_grid = nullptr;
     QPlainTextEdit* m_helpBox = nullptr;
     QPushButton* m_calculate = nullptr;
+    QPushButton* m_playThese = nullptr;
     HelpPanel* m_help = nullptr;
 };

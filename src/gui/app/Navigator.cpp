@@ -6,6 +6,7 @@
 #include "gui/common/BusyCursor.h"
 #include "gui/draws/LDbase.h"
 #include "gui/draws/LImport.h"
+#include "gui/tickets/LTickets.h"
 #include "gui/tracker/LInvTrack.h"
 
 Navigator::Navigator(SharedState& state, Services& services) : m_state(state), m_services(services)
@@ -55,6 +56,13 @@ ToolWindow* Navigator::openImport(QWidget* opener, std::function<void()> importe
 {
     auto* window = new LImport(m_state, m_services);
     connect(window, &LImport::imported, this, std::move(imported));
+    ToolWindow::open(opener, window);
+    return window;
+}
+
+ToolWindow* Navigator::openTickets(QWidget* opener)
+{
+    auto* window = new LTickets(m_state, m_services);
     ToolWindow::open(opener, window);
     return window;
 }

@@ -30,6 +30,9 @@ public:
     ToolWindow* openTracker(QWidget* opener);
     // `imported` runs once the window has put imported draws into the store and closed.
     ToolWindow* openImport(QWidget* opener, std::function<void()> imported);
+    // "My Tickets": the ticket book, checked against the draws in memory. Windows that hand
+    // tickets over add them with PlayTickets (core/app/PlayTickets.h) first.
+    ToolWindow* openTickets(QWidget* opener);
     // The settings window, modally: returns once it has closed.
     void openSettings(QWidget* opener);
 

@@ -1,6 +1,7 @@
 #include "ZudeMenu.h"
 
 #include "core/app/SharedState.h"
+#include "core/common/MessageBoxes.h"
 #include "core/draws/DatabaseView.h"
 #include "gui/app/Navigator.h"
 #include "gui/common/Controls.h"
@@ -31,6 +32,7 @@ constexpr Controls::ButtonRow MenuButtons[] = {
     {"PrintDbase", "&Print Current Database", {5400, 3000, 3000, ButtonHeight}},
     {"PtrFnt", "Personalize &Settings", {5400, 3800, 3030, ButtonHeight}},
     {"Exit1Butt", "E&xit Program", {3240, 4600, 3000, ButtonHeight}},
+    {"TicketsButt", "&My Tickets", {900, 5200, 3000, ButtonHeight}},
 };
 
 } // namespace
@@ -50,6 +52,7 @@ ZudeMenu::ZudeMenu(SharedState& state, Services& services, Navigator& navigator,
     onClick("DBaseForm", [this] { openDatabaseWindow(); });
     onClick("ShowGraph1", [this] { m_navigator.openGraphs(this); });
     onClick("InvTrack", [this] { m_navigator.openTracker(this); });
+    onClick("TicketsButt", [this] { m_navigator.openTickets(this); });
     onClick("PtrFnt", [this] {
         m_navigator.openSettings(this);
         showUserName();
@@ -128,7 +131,14 @@ bool ZudeMenu::ExitProgram()
     DrawStore& store = m_state.Store;
     if (GoBackToSaveFirst(store, m_services.messages))
         return false;
+    if (m_state.TicketsChanged && !m_state.Tickets.tickets.isEmpty()
+        && m_services.messages.askToGoBack(
+            QStringLiteral("Changed File in Memory"),
+            QStringLiteral(
+                " The tickets in My Tickets will be erased. Do you want to go back and save them?")))
+        return false;
     store.SetChangedFlag(false);
+    m_state.TicketsChanged = false;
     return true;
 }
 

@@ -63,7 +63,8 @@ private Q_SLOTS:
             {"ImportDraws", "Import Draw &History"},
             {"PrintDbase", "&Print Current Database"},
             {"PtrFnt", "Personalize &Settings"},
-            {"Exit1Butt", "E&xit Program"}};
+            {"Exit1Butt", "E&xit Program"},
+            {"TicketsButt", "&My Tickets"}};
         QWidget* previous = nullptr;
         for (const auto& [name, caption] : buttons) {
             auto* button = control<QPushButton>(menu(), name);
