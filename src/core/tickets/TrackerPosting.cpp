@@ -30,20 +30,31 @@ PostResult PostToTracker(TicketBook& book, const BookCheck& check, Sheet& sheet)
     PostResult result;
     QList<Line> lines;
     QList<QDate> dates;
+    QList<QDate> waiting; // dates with a win whose amount is not typed in yet
+    // Draws of one date are posted together: the book keeps what was posted by date.
     for (const DrawTotal& draw : check.draws) {
         if (book.isPosted(draw.date) || dates.contains(draw.date))
             continue;
-        if (draw.awaiting > 0) {
+        DrawTotal day;
+        for (const DrawTotal& other : check.draws) {
+            if (other.date != draw.date)
+                continue;
+            day.tickets += other.tickets;
+            day.spent += other.spent;
+            day.awaiting += other.awaiting;
+        }
+        dates.append(draw.date);
+        if (day.awaiting > 0) {
+            waiting.append(draw.date);
             ++result.awaiting;
             continue;
         }
-        dates.append(draw.date);
         lines.append({QStringLiteral("Tickets %1: %2")
-                          .arg(dateText(draw.date), plural(draw.tickets, "ticket", "tickets")),
-                      -draw.spent});
-        for (qsizetype t = 0; t < check.tickets.size(); ++t) {
-            for (const DrawCheck& played : check.tickets[t].draws) {
-                if (played.record != draw.record || !played.won())
+                          .arg(dateText(draw.date), plural(day.tickets, "ticket", "tickets")),
+                      -day.spent});
+        for (const TicketCheck& ticket : check.tickets) {
+            for (const DrawCheck& played : ticket.draws) {
+                if (played.date != draw.date || !played.won())
                     continue;
                 const PrizeRow& row = book.prizes.rows[*played.prizeRow];
                 QString description
@@ -92,10 +103,11 @@ PostResult PostToTracker(TicketBook& book, const BookCheck& check, Sheet& sheet)
     }
     sheet.CalculateSheet();
     for (const QDate& date : dates)
-        book.markPosted(date);
+        if (!waiting.contains(date))
+            book.markPosted(date);
     result.outcome = PostResult::Outcome::Posted;
     result.lines = int(lines.size());
-    result.draws = int(dates.size());
+    result.draws = int(dates.size() - waiting.size());
     result.message
         = QStringLiteral("%1 posted for %2.")
               .arg(plural(result.lines, "line", "lines"), plural(result.draws, "draw", "draws"))

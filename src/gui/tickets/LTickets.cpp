@@ -153,7 +153,7 @@ void LTickets::buildBookTab()
     boxes->addWidget(drawsLabel);
     boxes->addWidget(m_draws);
     auto* priceLabel = Controls::label(page, "PriceLabel");
-    priceLabel->setText(QStringLiteral("Price a draw"));
+    priceLabel->setText(QStringLiteral("Price per draw"));
     boxes->addWidget(priceLabel);
     boxes->addWidget(m_price);
     boxes->addStretch();
@@ -161,8 +161,6 @@ void LTickets::buildBookTab()
     QPushButton* import = button(page, "ImportTickets", QStringLiteral("&Import CSV"));
     QPushButton* remove = button(page, "RemoveTicket", QStringLiteral("&Remove"));
     boxes->addWidget(add);
-    boxes->addWidget(import);
-    boxes->addWidget(remove);
     layout->addLayout(boxes, 1, 0, 1, 4);
     connect(add, &QPushButton::clicked, this, &LTickets::addTypedClicked);
     connect(import, &QPushButton::clicked, this, &LTickets::importClicked);
@@ -172,6 +170,11 @@ void LTickets::buildBookTab()
                      {QStringLiteral("Numbers"), QStringLiteral("First draw"),
                       QStringLiteral("Draws"), QStringLiteral("Price")});
     layout->addWidget(m_tickets, 2, 0, 1, 4);
+    auto* below = new QHBoxLayout;
+    below->addWidget(import);
+    below->addWidget(remove);
+    below->addStretch();
+    layout->addLayout(below, 3, 0, 1, 4);
     m_tabs->addTab(page, QStringLiteral("Tickets"));
 }
 
