@@ -543,7 +543,8 @@ CommandLine ParseCommandLine(const QStringList& allArguments)
         parser.addOption(*option);
     parser.addPositionalArgument(
         QStringLiteral("file"),
-        QStringLiteral("A draw database (.lto) or investment tracker file (.inv) to open."),
+        QStringLiteral(
+            "A draw database (.lto), investment tracker file (.inv) or ticket book (.ltk) to open."),
         QStringLiteral("[file]"));
 
     if (const QString wrong = wordAfterOneDash(arguments, options); !wrong.isEmpty())

@@ -60,11 +60,18 @@ ToolWindow* Navigator::openImport(QWidget* opener, std::function<void()> importe
     return window;
 }
 
-ToolWindow* Navigator::openTickets(QWidget* opener)
+ToolWindow* Navigator::openTickets(QWidget* opener, const QString& file)
 {
     auto* window = new LTickets(m_state, m_services);
     ToolWindow::open(opener, window);
+    if (!file.isEmpty())
+        window->OpenTicketBook(file);
     return window;
+}
+
+ToolWindow* Navigator::openTickets(QWidget* opener)
+{
+    return openTickets(opener, QString());
 }
 
 void Navigator::openSettings(QWidget* opener)

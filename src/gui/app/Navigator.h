@@ -33,6 +33,8 @@ public:
     // "My Tickets": the ticket book, checked against the draws in memory. Windows that hand
     // tickets over add them with PlayTickets (core/app/PlayTickets.h) first.
     ToolWindow* openTickets(QWidget* opener);
+    // With a `file`, the window reads that ticket book as "&Open Book" does with the file chosen.
+    ToolWindow* openTickets(QWidget* opener, const QString& file);
     // The settings window, modally: returns once it has closed.
     void openSettings(QWidget* opener);
 

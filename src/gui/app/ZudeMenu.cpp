@@ -101,8 +101,13 @@ void ZudeMenu::openDatabaseWindow()
 
 void ZudeMenu::openGivenFile(const QString& path)
 {
-    if (QFileInfo(path).suffix().compare(QLatin1String("inv"), Qt::CaseInsensitive) == 0) {
+    const QString suffix = QFileInfo(path).suffix();
+    if (suffix.compare(QLatin1String("inv"), Qt::CaseInsensitive) == 0) {
         m_navigator.openTracker(this, path);
+        return;
+    }
+    if (suffix.compare(QLatin1String("ltk"), Qt::CaseInsensitive) == 0) {
+        m_navigator.openTickets(this, path);
         return;
     }
     hide();
