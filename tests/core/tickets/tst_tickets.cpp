@@ -110,7 +110,7 @@ private Q_SLOTS:
     void whatIsSavedOpensUnchanged()
     {
         QRandomGenerator random(20261208);
-        for (int round = 0; round < 200; ++round) {
+        for (int round = 0; round < 120; ++round) {
             const LotteryShape shape
                 = CommonShapes()[std::size_t(random.bounded(int(CommonShapes().size())))].shape;
             TicketBook book = TicketBook::ForShape(shape);
