@@ -95,7 +95,7 @@ build_sanitized() {
 # input is kept in build-sanitize/.
 run_fuzzers() {
   local seconds=$1 reader scratch max_len dict
-  for reader in drawfile trackerfile settings drawimport; do
+  for reader in drawfile trackerfile settings drawimport ticketbook; do
     case "$reader" in
       settings) max_len=4096 ;;
       *) max_len=1048576 ;;

@@ -82,13 +82,15 @@ struct Options {
     QCommandLineOption keys;
     QCommandLineOption seconds;
     QCommandLineOption seed;
+    QCommandLineOption check;
+    QCommandLineOption draws;
 
     QList<const QCommandLineOption*> all() const
     {
-        return {&help,  &version,   &quitAfterShow, &import,     &numbers,     &highest,
-                &extra, &extraFrom, &extraRange,    &output,     &addTo,       &title,
-                &dates, &newest,    &columns,       &dateColumn, &exportDraws, &wheel,
-                &size,  &guarantee, &ifDrawn,       &keys,       &seconds,     &seed};
+        return {&help,      &version,    &quitAfterShow, &import, &numbers, &highest,   &extra,
+                &extraFrom, &extraRange, &output,        &addTo,  &title,   &dates,     &newest,
+                &columns,   &dateColumn, &exportDraws,   &wheel,  &size,    &guarantee, &ifDrawn,
+                &keys,      &seconds,    &seed,          &check,  &draws};
     }
 
     // The options only --import takes.
@@ -103,6 +105,9 @@ struct Options {
     {
         return {&size, &guarantee, &ifDrawn, &keys, &seconds, &seed};
     }
+
+    // The options only --check takes.
+    QList<const QCommandLineOption*> checkOnly() const { return {&draws}; }
 };
 
 Options declareOptions()
@@ -155,7 +160,7 @@ Options declareOptions()
         .output = valueOption(
             "output",
             QStringLiteral(
-                "With --import: the draw database (.lto) to write; with --export: the CSV file to write; with --wheel: the file of tickets to write. A file of that name is replaced only once the new one is complete. It cannot be the file read."),
+                "With --import: the draw database (.lto) to write; with --export: the CSV file to write; with --wheel: the file of tickets to write; with --check: the CSV file of results to write. A file of that name is replaced only once the new one is complete. It cannot be the file read."),
             "file"),
         .addTo = valueOption(
             "add-to",
@@ -216,6 +221,16 @@ Options declareOptions()
             QStringLiteral(
                 "With --wheel: starts the search's random choices from <n>, 0 by default."),
             "n"),
+        .check = valueOption(
+            "check",
+            QStringLiteral(
+                "Checks the tickets in <file> (one a line, the numbers separated by commas, extra numbers after a +) against every draw of the draw database given by --draws, and writes to the CSV file given by --output a header and one line per draw and ticket: the draw's date, the ticket's line number, the main numbers and the extra numbers matched. Without a window."),
+            "file"),
+        .draws = valueOption(
+            "draws",
+            QStringLiteral(
+                "With --check: the draw database (.lto) the tickets are checked against."),
+            "file"),
     };
 }
 
@@ -323,6 +338,8 @@ QString onlyFor(const QCommandLineParser& parser, const QList<const QCommandLine
 
 QString onlyForWheel(const QCommandLineParser& parser, const Options& options)
 {
+    if (const QString wrong = onlyFor(parser, options.checkOnly(), "check"); !wrong.isEmpty())
+        return wrong;
     return onlyFor(parser, options.wheelOnly(), "wheel");
 }
 
@@ -416,6 +433,8 @@ QString readWheelRequest(const QCommandLineParser& parser, const Options& option
 {
     if (const QString wrong = onlyFor(parser, options.importOnly(), "import"); !wrong.isEmpty())
         return wrong;
+    if (const QString wrong = onlyFor(parser, options.checkOnly(), "check"); !wrong.isEmpty())
+        return wrong;
     if (!parser.positionalArguments().isEmpty())
         return QStringLiteral("--wheel opens no file: write to the one --output names.");
     if (!parser.isSet(options.numbers) || !parser.isSet(options.size)
@@ -453,6 +472,29 @@ QString readWheelRequest(const QCommandLineParser& parser, const Options& option
         if (!seedRead)
             return QStringLiteral("--seed takes a whole number from 0.");
     }
+    return {};
+}
+
+// Fills `request` from the options of --check; what is wrong with them, or nothing.
+QString readCheckRequest(const QCommandLineParser& parser, const Options& options,
+                         CommandLine::CheckRequest& request)
+{
+    if (const QString wrong = onlyFor(
+            parser, QList<const QCommandLineOption*> {&options.numbers} + options.importOnly(),
+            "import");
+        !wrong.isEmpty())
+        return wrong;
+    if (const QString wrong = onlyFor(parser, options.wheelOnly(), "wheel"); !wrong.isEmpty())
+        return wrong;
+    if (!parser.positionalArguments().isEmpty())
+        return QStringLiteral("--check opens no file: write to the one --output names.");
+    if (!parser.isSet(options.draws) || !parser.isSet(options.output))
+        return QStringLiteral("--check needs --draws and --output.");
+    request.tickets = parser.value(options.check);
+    request.drawFile = parser.value(options.draws);
+    request.output = parser.value(options.output);
+    if (request.tickets.isEmpty() || request.drawFile.isEmpty() || request.output.isEmpty())
+        return QStringLiteral("the file name is empty.");
     return {};
 }
 
@@ -501,7 +543,8 @@ CommandLine ParseCommandLine(const QStringList& allArguments)
         parser.addOption(*option);
     parser.addPositionalArgument(
         QStringLiteral("file"),
-        QStringLiteral("A draw database (.lto) or investment tracker file (.inv) to open."),
+        QStringLiteral(
+            "A draw database (.lto), investment tracker file (.inv) or ticket book (.ltk) to open."),
         QStringLiteral("[file]"));
 
     if (const QString wrong = wordAfterOneDash(arguments, options); !wrong.isEmpty())
@@ -526,6 +569,16 @@ CommandLine ParseCommandLine(const QStringList& allArguments)
     if (parser.isSet(options.wheel)
         && (parser.isSet(options.import) || parser.isSet(options.exportDraws)))
         return fail(QStringLiteral("--wheel cannot be given with --import or --export."));
+    if (parser.isSet(options.check)
+        && (parser.isSet(options.import) || parser.isSet(options.exportDraws)
+            || parser.isSet(options.wheel)))
+        return fail(QStringLiteral("--check cannot be given with --import, --export or --wheel."));
+    if (parser.isSet(options.check)) {
+        if (const QString wrong = readCheckRequest(parser, options, result.check); !wrong.isEmpty())
+            return fail(wrong);
+        result.action = CommandLine::Action::Check;
+        return result;
+    }
     if (parser.isSet(options.wheel)) {
         if (const QString wrong = readWheelRequest(parser, options, result.wheel); !wrong.isEmpty())
             return fail(wrong);

@@ -15,6 +15,7 @@ struct CommandLine {
         Import, // convert a draw history to a draw file as `import` says, without a window
         Export, // write the draws of a draw file as CSV as `exportDraws` says, without a window
         Wheel, // search a wheel and write its tickets as `wheel` says, without a window
+        Check, // check tickets against the draws of a draw file as `check` says, without a window
         ShowHelp, // print `text` (the usage) and end
         ShowVersion, // print `text` (the version) and end
         Fail, // print `text` (what is wrong and where to find help) and end with an error
@@ -50,6 +51,13 @@ struct CommandLine {
         QString output;
     };
 
+    // --check TICKETS.csv --draws FILE.lto --output RESULT.csv
+    struct CheckRequest {
+        QString tickets;
+        QString drawFile;
+        QString output;
+    };
+
     Action action = Action::Run;
     QString program; // the program's name, for messages
     QString file;
@@ -59,6 +67,7 @@ struct CommandLine {
     ImportRequest import;
     ExportRequest exportDraws;
     WheelRequest wheel;
+    CheckRequest check;
     QString text;
 };
 

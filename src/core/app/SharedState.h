@@ -2,6 +2,7 @@
 
 #include "core/app/PersonalSettings.h"
 #include "core/draws/DrawStore.h"
+#include "core/tickets/TicketBook.h"
 #include "core/tracker/Sheet.h"
 
 #include <QString>
@@ -30,6 +31,12 @@ struct SharedState {
     Sheet TrackerSheet;
     bool SheetChanged = false; // calculated since the last save
     QString TrackerFileName;
+
+    // The tickets the user played, filled from the sets Rado-d-Idorur suggests, a wheel, typing
+    // and files, and checked against the store's draws in the tickets window.
+    TicketBook Tickets;
+    bool TicketsChanged = false; // since the last open or save
+    QString TicketsFileName;
 
     // Looks at the program's folder and sets ConfigDirectory and DocumentsDirectory.
     void chooseFileFolders();

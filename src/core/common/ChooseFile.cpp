@@ -12,7 +12,7 @@ const QString SavingErrorTitle = QStringLiteral("Saving Error");
 const FileKindInfo& FileKindInfoOf(FileKind kind)
 {
     // In the order of FileKind.
-    static const std::array<FileKindInfo, 6> kinds {{
+    static const std::array<FileKindInfo, 8> kinds {{
         {QStringLiteral("Directories - Folders"),
          QStringLiteral("Lottery Winning Numbers Database (*.lto)"), QStringLiteral("lto"),
          QStringLiteral(" Bad Filename. Must be in the form MYFILE.LTO"),
@@ -32,6 +32,12 @@ const FileKindInfo& FileKindInfoOf(FileKind kind)
         {QStringLiteral("No printer is available: save the printout as PDF"),
          QStringLiteral("PDF documents (*.pdf)"), QStringLiteral("pdf"),
          QStringLiteral(" Bad Filename. Must be in the form MYFILE.PDF"), QString()},
+        {QStringLiteral("My Tickets"), QStringLiteral("Numerion Ticket Books (*.ltk)"),
+         QStringLiteral("ltk"), QStringLiteral(" Bad Filename. Must be in the form MYFILE.LTK"),
+         QString()},
+        {QStringLiteral("Import Tickets"),
+         QStringLiteral("Ticket lists (*.csv *.txt);;All files (*)"), QString(), QString(),
+         QString()},
     }};
     return kinds.at(std::size_t(kind));
 }

@@ -14,6 +14,8 @@ enum class FileKind {
     Csv, // tables saved as CSV, such as NumberStatsCsv
     Chart, // a chart as a PNG or SVG picture: BarChartImage, BarChartSvg
     Pdf, // a printout written as PDF when there is no printer: PrinterPort
+    Tickets, // ticket books (.ltk): TicketBookFile::Read and TicketBookFile::Write
+    TicketList, // tickets to add, one a line, read by TicketLines::Parse
 };
 enum class Direction { Open, Save };
 

@@ -35,6 +35,7 @@ QString AnchorForWindow(const QString& windowName)
         {"LDbase", "database"},    {"InRecNum", "database"},      {"Lottery", "rado"},
         {"LGraph", "graphs"},      {"LInvTrack", "tracker"},      {"InInvNum", "tracker"},
         {"ChangeFnt", "settings"}, {"NumberStats", "statistics"}, {"LImport", "import"},
+        {"LTickets", "tickets"},
     };
     for (const auto& [window, anchor] : windows)
         if (windowName == QLatin1String(window))

@@ -1,6 +1,7 @@
 #include "Lottery.h"
 
 #include "core/analysis/PickPrintout.h"
+#include "core/app/PlayTickets.h"
 #include "core/app/SharedState.h"
 #include "core/common/LeadingNumber.h"
 #include "core/common/MessageBoxes.h"
@@ -231,6 +232,10 @@ void Lottery::buildButtonStrip()
                                           6405, 1500, 325);
     wheel->setFont(Controls::windowFont(9.75));
     connect(wheel, &QPushButton::clicked, this, &Lottery::WheelSets);
+    m_playThese
+        = Controls::button(this, "PlayThese", QStringLiteral("Play &These"), 2295, 6405, 1365, 325);
+    m_playThese->setFont(Controls::windowFont(9.75));
+    connect(m_playThese, &QPushButton::clicked, this, &Lottery::PlayThese);
     for (QPushButton* button : strip)
         button->setFont(Controls::windowFont(9.75));
     connect(strip[0], &QPushButton::clicked, this, &QWidget::close);
@@ -242,6 +247,7 @@ void Lottery::buildButtonStrip()
     for (auto button = strip.rbegin(); button != strip.rend(); ++button)
         order.append(*button);
     order.append(wheel);
+    order.append(m_playThese);
     order.append(m_helpBox);
     Controls::tabOrder(order);
 }
@@ -451,6 +457,29 @@ void Lottery::WheelSets()
             if (m_sets[s][k] > 0 && !numbers.contains(m_sets[s][k]))
                 numbers.append(m_sets[s][k]);
     Q_EMIT wheelRequested(numbers, m_settings.shape);
+}
+
+void Lottery::PlayThese()
+{
+    if (m_sets[1][1] == 0) {
+        m_services.messages.inform(HelpTitle,
+                                   QStringLiteral("No numbers to play. Click Calculate"));
+        return;
+    }
+    QList<QList<int>> main;
+    QList<QList<int>> extra;
+    for (int s = 1; s <= m_settings.entryForms; ++s) {
+        QList<int> numbers;
+        for (int k = 1; k <= m_settings.shape.numbersPerDraw; ++k)
+            numbers.append(m_sets[std::size_t(s)][std::size_t(k)]);
+        QList<int> extras;
+        for (const int x : m_extras[std::size_t(s)])
+            if (x != NoExtra)
+                extras.append(x);
+        main.append(numbers);
+        extra.append(extras);
+    }
+    m_services.messages.inform(HelpTitle, PlayTickets(m_state, main, extra, QDate::currentDate()));
 }
 
 void Lottery::PrintSets()

@@ -56,6 +56,8 @@ private:
     void showStrip(const QString& text);
     void PrintSets();
     void WheelSets();
+    // Adds the sets on screen to the ticket book, playing the next draw.
+    void PlayThese();
 
     SharedState& m_state;
     Services& m_services;
@@ -76,5 +78,6 @@ private:
     QTableWidget* m_grid = nullptr;
     QPlainTextEdit* m_helpBox = nullptr;
     QPushButton* m_calculate = nullptr;
+    QPushButton* m_playThese = nullptr;
     HelpPanel* m_help = nullptr;
 };

@@ -6,6 +6,7 @@
 #include "gui/common/BusyCursor.h"
 #include "gui/draws/LDbase.h"
 #include "gui/draws/LImport.h"
+#include "gui/tickets/LTickets.h"
 #include "gui/tracker/LInvTrack.h"
 #include "gui/wheels/LWheels.h"
 
@@ -77,6 +78,20 @@ ToolWindow* Navigator::openWheels(QWidget* opener, const QList<int>& numbers,
     auto* window = new LWheels(m_state, m_services, numbers, shape);
     ToolWindow::open(opener, window);
     return window;
+}
+
+ToolWindow* Navigator::openTickets(QWidget* opener, const QString& file)
+{
+    auto* window = new LTickets(m_state, m_services);
+    ToolWindow::open(opener, window);
+    if (!file.isEmpty())
+        window->OpenTicketBook(file);
+    return window;
+}
+
+ToolWindow* Navigator::openTickets(QWidget* opener)
+{
+    return openTickets(opener, QString());
 }
 
 void Navigator::openSettings(QWidget* opener)

@@ -35,6 +35,11 @@ public:
     ToolWindow* openWheels(QWidget* opener);
     // The numbers to wheel given, of a game of `shape` (the sets on screen in Rado-d-Idorur).
     ToolWindow* openWheels(QWidget* opener, const QList<int>& numbers, const LotteryShape& shape);
+    // "My Tickets": the ticket book, checked against the draws in memory. Windows that hand
+    // tickets over add them with PlayTickets (core/app/PlayTickets.h) first.
+    ToolWindow* openTickets(QWidget* opener);
+    // With a `file`, the window reads that ticket book as "&Open Book" does with the file chosen.
+    ToolWindow* openTickets(QWidget* opener, const QString& file);
     // The settings window, modally: returns once it has closed.
     void openSettings(QWidget* opener);
 

@@ -1,5 +1,6 @@
 #include "RunNumerion.h"
 
+#include "core/app/CheckCommand.h"
 #include "core/app/CommandLine.h"
 #include "core/app/ExportCommand.h"
 #include "core/app/ImportCommand.h"
@@ -67,6 +68,14 @@ int runWheel(const CommandLine& commandLine)
     return result.exitCode;
 }
 
+int runCheck(const CommandLine& commandLine)
+{
+    const CheckCommandResult result = RunCheckCommand(commandLine.check, commandLine.program);
+    std::fputs(result.err.toLocal8Bit().constData(), stderr);
+    std::fputs(result.out.toLocal8Bit().constData(), stdout);
+    return result.exitCode;
+}
+
 } // namespace
 
 int RunNumerion(int argc, char** argv)
@@ -87,6 +96,10 @@ int RunNumerion(int argc, char** argv)
     if (commandLine.action == CommandLine::Action::Wheel) {
         QCoreApplication app(argc, argv);
         return runWheel(commandLine);
+    }
+    if (commandLine.action == CommandLine::Action::Check) {
+        QCoreApplication app(argc, argv);
+        return runCheck(commandLine);
     }
     if (commandLine.action != CommandLine::Action::Run)
         return answer(commandLine);

@@ -1,6 +1,7 @@
 #include "ZudeMenu.h"
 
 #include "core/app/SharedState.h"
+#include "core/common/MessageBoxes.h"
 #include "core/draws/DatabaseView.h"
 #include "gui/app/Navigator.h"
 #include "gui/common/Controls.h"
@@ -32,6 +33,7 @@ constexpr Controls::ButtonRow MenuButtons[] = {
     {"ImportDraws", "Import Draw &History", {5400, 2200, 3000, ButtonHeight}},
     {"PrintDbase", "&Print Current Database", {5400, 3000, 3000, ButtonHeight}},
     {"PtrFnt", "Personalize &Settings", {5400, 3800, 3030, ButtonHeight}},
+    {"TicketsButt", "&My Tickets", {5400, 4600, 3000, ButtonHeight}},
     {"Exit1Butt", "E&xit Program", {3240, 5400, 3000, ButtonHeight}},
 };
 
@@ -56,6 +58,7 @@ ZudeMenu::ZudeMenu(SharedState& state, Services& services, Navigator& navigator,
     onClick("ShowGraph1", [this] { m_navigator.openGraphs(this); });
     onClick("InvTrack", [this] { m_navigator.openTracker(this); });
     onClick("WheelsButt", [this] { m_navigator.openWheels(this); });
+    onClick("TicketsButt", [this] { m_navigator.openTickets(this); });
     onClick("PtrFnt", [this] {
         m_navigator.openSettings(this);
         showUserName();
@@ -104,8 +107,13 @@ void ZudeMenu::openDatabaseWindow()
 
 void ZudeMenu::openGivenFile(const QString& path)
 {
-    if (QFileInfo(path).suffix().compare(QLatin1String("inv"), Qt::CaseInsensitive) == 0) {
+    const QString suffix = QFileInfo(path).suffix();
+    if (suffix.compare(QLatin1String("inv"), Qt::CaseInsensitive) == 0) {
         m_navigator.openTracker(this, path);
+        return;
+    }
+    if (suffix.compare(QLatin1String("ltk"), Qt::CaseInsensitive) == 0) {
+        m_navigator.openTickets(this, path);
         return;
     }
     hide();
@@ -134,7 +142,14 @@ bool ZudeMenu::ExitProgram()
     DrawStore& store = m_state.Store;
     if (GoBackToSaveFirst(store, m_services.messages))
         return false;
+    if (m_state.TicketsChanged && !m_state.Tickets.tickets.isEmpty()
+        && m_services.messages.askToGoBack(
+            QStringLiteral("Changed File in Memory"),
+            QStringLiteral(
+                " The tickets in My Tickets will be erased. Do you want to go back and save them?")))
+        return false;
     store.SetChangedFlag(false);
+    m_state.TicketsChanged = false;
     return true;
 }
 

@@ -25,7 +25,8 @@ public:
     void showFileInMemory();
 
     // Opens a file named on the command line as the open commands do once a file is chosen: a
-    // tracker file (.inv) in the tracker, any other in the database window.
+    // tracker file (.inv) in the tracker, a ticket book (.ltk) in My Tickets, any other in the
+    // database window.
     void openGivenFile(const QString& path);
 
     // The exit sequence: asks before dropping records added since the last save. Returns true

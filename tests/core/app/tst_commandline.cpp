@@ -117,6 +117,13 @@ private Q_SLOTS:
             << "numerion: --wheel needs --numbers, --size, --guarantee, --if and --output.\n";
         QTest::newRow("wheel option alone") << QStringList {"--seconds", "5", "a.lto"} << fail << ""
                                             << "numerion: --seconds is only for --wheel.\n";
+        QTest::newRow("checking with a wheel's option")
+            << QStringList {"--check", "t.csv", "--draws",  "a.lto",
+                            "--size",  "6",     "--output", "r.csv"}
+            << fail << ""
+            << "numerion: --size is only for --wheel.\n";
+        QTest::newRow("draws without a check") << QStringList {"--draws", "a.lto"} << fail << ""
+                                               << "numerion: --draws is only for --check.\n";
         QTest::newRow("two files") << QStringList {"a.lto", "b.inv"} << fail << ""
                                    << "numerion: only one file can be opened at a time.\n";
         QTest::newRow("empty name") << QStringList {""} << fail << ""

@@ -377,6 +377,61 @@ private Q_SLOTS:
         }
     }
 
+    // `numerion --check`: each ticket against each draw, oldest draw first.
+    void checksOrSaysWhyNot_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
+        QTest::addColumn<QByteArray>("written"); // what result.csv holds afterwards
+        const QByteArray before = "before\r\n";
+        QTest::newRow("checks") << QStringList {"--check",  "tickets.csv", "--draws",
+                                                "five.lto", "--output",    "result.csv"}
+                                << 0 << "2 tickets checked against 2 draws, written to result.csv\n"
+                                << ""
+                                << QByteArray("Draw date,Ticket line,Main matched,Extra matched\r\n"
+                                              "2025-11-15,2,5,1\r\n"
+                                              "2025-11-15,3,0,0\r\n"
+                                              "2025-11-19,2,1,0\r\n"
+                                              "2025-11-19,3,3,1\r\n");
+        QTest::newRow("a ticket of another game")
+            << QStringList {"--check", "tickets.csv", "--draws",
+                            "old.lto", "--output",    "result.csv"}
+            << 1 << ""
+            << "numerion: tickets.csv: line 2: a ticket has 6 numbers, this one 5. (a ticket of 6 "
+               "of 49). Nothing was written.\n"
+            << before;
+        QTest::newRow("no draws")
+            << QStringList {"--check", "tickets.csv", "--output", "result.csv"} << 1 << ""
+            << "numerion: --check needs --draws and --output.\nTry 'numerion --help' for more "
+               "information.\n"
+            << before;
+    }
+    void checksOrSaysWhyNot()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        QFETCH(QByteArray, written);
+        write(QStringLiteral("old.lto"), oldDrawFile);
+        write(QStringLiteral("five.lto"),
+              "\"Numerion draws\",2,2,10,5,69,1,1,26,\"Five\"\r\n"
+              "1,#2025-11-19#,3,11,12,14,41,1,0,0,0,0\r\n"
+              "2,#2025-11-15#,1,2,3,4,69,26,0,0,0,0\r\n");
+        write(QStringLiteral("tickets.csv"), "Numbers\r\n69,4,3,2,1+26\r\n11,12,14,50,60 + 1\r\n");
+        write(QStringLiteral("result.csv"), "before\r\n");
+        QProcess numerion;
+        numerion.setWorkingDirectory(m_folder.path());
+        numerion.start(QStringLiteral(NUMERION_BINARY), arguments);
+        QVERIFY(numerion.waitForFinished(60000));
+        QCOMPARE(QString::fromUtf8(numerion.readAllStandardError()), err);
+        QCOMPARE(QString::fromUtf8(numerion.readAllStandardOutput()), out);
+        QCOMPARE(numerion.exitCode(), exitCode);
+        QCOMPARE(fileBytes(m_folder.filePath(QStringLiteral("result.csv"))), written);
+    }
+
 private:
     void write(const QString& name, const QByteArray& bytes)
     {

@@ -68,7 +68,7 @@ private Q_SLOTS:
             anchors.append(section.anchor);
         for (const char* window :
              {"ZudeMenu", "LDbase", "InRecNum", "Lottery", "LGraph", "LInvTrack", "InInvNum",
-              "ChangeFnt", "NumberStats", "LImport", "Unknown"})
+              "ChangeFnt", "NumberStats", "LImport", "LTickets", "Unknown"})
             QVERIFY2(anchors.contains(HelpDocument::AnchorForWindow(QLatin1String(window))),
                      window);
         QVERIFY(!HelpDocument::Load(QStringLiteral(":/no/such/file.html")));

@@ -64,6 +64,7 @@ private Q_SLOTS:
             {"ImportDraws", "Import Draw &History"},
             {"PrintDbase", "&Print Current Database"},
             {"PtrFnt", "Personalize &Settings"},
+            {"TicketsButt", "&My Tickets"},
             {"Exit1Butt", "E&xit Program"}};
         QWidget* previous = nullptr;
         for (const auto& [name, caption] : buttons) {
@@ -86,11 +87,14 @@ private Q_SLOTS:
         QTest::addColumn<bool>("answerYes");
         QTest::addColumn<bool>("asked");
         QTest::addColumn<bool>("ends");
+        QTest::addColumn<bool>("tickets"); // tickets added and not saved
 
-        QTest::newRow("nothing changed") << false << 3 << false << false << true;
-        QTest::newRow("changed, Yes goes back") << true << 3 << true << true << false;
-        QTest::newRow("changed, No ends") << true << 3 << false << true << true;
-        QTest::newRow("changed, then all deleted") << true << 0 << false << false << true;
+        QTest::newRow("nothing changed") << false << 3 << false << false << true << false;
+        QTest::newRow("changed, Yes goes back") << true << 3 << true << true << false << false;
+        QTest::newRow("changed, No ends") << true << 3 << false << true << true << false;
+        QTest::newRow("changed, then all deleted") << true << 0 << false << false << true << false;
+        QTest::newRow("tickets, Yes goes back") << false << 3 << true << true << false << true;
+        QTest::newRow("tickets, No ends") << false << 3 << false << true << true << true;
     }
     void exitQuestion()
     {
@@ -99,9 +103,14 @@ private Q_SLOTS:
         QFETCH(bool, answerYes);
         QFETCH(bool, asked);
         QFETCH(bool, ends);
+        QFETCH(bool, tickets);
 
         startProgram();
         fillStore(records);
+        if (tickets) {
+            QVERIFY(state().Tickets.addTickets({{1, 2, 3, 4, 5, 6}}, {}, QDate(2026, 1, 3), 1, 0));
+            state().TicketsChanged = true;
+        }
         state().Store.SetChangedFlag(changed);
         state().Store.SetFileDisplayName(QStringLiteral("week.lto"));
         if (asked)
@@ -121,10 +130,13 @@ private Q_SLOTS:
             QCOMPARE(box.title, QStringLiteral("Changed File in Memory"));
             QCOMPARE(
                 box.text,
-                QStringLiteral(
-                    "week.lto file in memory will be erased. Do you want to go back and Save File to Disk?."));
-            // Going back keeps the records marked as unsaved.
-            QCOMPARE(state().Store.ChangedFlag(), !ends);
+                tickets
+                    ? QStringLiteral(
+                        " The tickets in My Tickets will be erased. Do you want to go back and save them?")
+                    : QStringLiteral(
+                        "week.lto file in memory will be erased. Do you want to go back and Save File to Disk?."));
+            // Going back keeps the records or the tickets marked as unsaved.
+            QCOMPARE(tickets ? state().TicketsChanged : state().Store.ChangedFlag(), !ends);
         }
     }
 

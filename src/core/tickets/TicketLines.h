@@ -1,0 +1,41 @@
+#pragma once
+
+#include "core/draws/LotteryShape.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// Tickets as the user types, pastes or imports them: one a line, the numbers separated by commas
+// (or blanks, semicolons, tabs), the extra numbers after a plus sign: "1,2,3,4,5,6",
+// "5 12 33 41 60 + 26". A line without any digit (a heading, a blank line) is passed over.
+namespace TicketLines {
+
+struct Numbers {
+    QList<int> main; // ascending
+    QList<int> extra; // ascending
+    int line = 0; // counted from 1 in the text read
+
+    bool operator==(const Numbers&) const = default;
+};
+
+// The numbers of one line as a ticket of `shape` holds them, or what is wrong with them in
+// `error` (nothing is returned then). `shape` asks for its numbers per draw, each once, within
+// its range; the extra numbers of an own pool are needed, those of the main pool refused.
+std::optional<Numbers> ParseLine(const QString& line, const LotteryShape& shape,
+                                 QString* error = nullptr);
+
+struct Result {
+    QList<Numbers> tickets;
+    // One per refused line: "line 3: 50 is not within 1 to 49."
+    QStringList errors;
+};
+// Every line of `text`.
+Result Parse(const QString& text, const LotteryShape& shape);
+
+// A ticket's numbers as a line that parses back to them: "1,2,3,4,5 + 26".
+QString Text(const QList<int>& main, const QList<int>& extra);
+
+} // namespace TicketLines
