@@ -355,12 +355,14 @@ private:
     // ticket for one of an uncovered subset, so that the ticket then covers it.
     Outcome anneal()
     {
-        // Each cycle cools from near the typical cost of a bad move to a small part of it, then
-        // heats again: the wheel stays where the last cycle left it. A solved size does not
-        // heat again: a ticket fewer is mostly mended in the cold, where the cycle goes on.
-        const double lowest = 0.03;
-        const double factor = 0.6;
-        const qint64 cycle = 40'000 + 4'000 * qint64(m_tickets.size());
+        // Each cycle cools from a fifth of the typical cost of a bad move to two fifths of that,
+        // then heats again: the wheel stays where the last cycle left it. Wheels are found in a
+        // narrow band of temperatures, at about a tenth to a fifth of that cost (too hot, too
+        // much stays uncovered; too cold, the wheel freezes short of complete), so the cycles
+        // stay inside it. A solved size does not heat again: the cycle goes on.
+        const double lowest = 0.4;
+        const double factor = 0.2;
+        const qint64 cycle = 10'000 + 1'000 * qint64(m_tickets.size());
         const double cooling = std::pow(lowest, 1.0 / double(cycle));
         if (m_temperature == 0) {
             m_hottest = factor * m_meanRise;
