@@ -355,11 +355,11 @@ private:
     // ticket for one of an uncovered subset, so that the ticket then covers it.
     Outcome anneal()
     {
-        // Each cycle cools from a fifth of the typical cost of a bad move to two fifths of that,
-        // then heats again: the wheel stays where the last cycle left it. Wheels are found in a
-        // narrow band of temperatures, at about a tenth to a fifth of that cost (too hot, too
-        // much stays uncovered; too cold, the wheel freezes short of complete), so the cycles
-        // stay inside it. A solved size does not heat again: the cycle goes on.
+        // Wheels are found in a narrow band of temperatures, about a tenth to a fifth of the
+        // typical cost of a bad move: hotter, too much stays uncovered; colder, the wheel
+        // freezes short of complete. So each cycle cools from a fifth of that cost to a twelfth,
+        // then heats again, the wheel staying where the cycle left it; a solved size does not
+        // heat again, the cycle goes on.
         const double lowest = 0.4;
         const double factor = 0.2;
         const qint64 cycle = 10'000 + 1'000 * qint64(m_tickets.size());
