@@ -99,6 +99,17 @@ template <class Visit> void forEachSubset(quint64 mask, int size, quint64 base, 
     }
 }
 
+// The number of bits set, written out: without a popcount instruction in the target (the common
+// x86-64 baseline has none) std::popcount is a library call, and the search counts bits in its
+// innermost loops. This form inlines, and vectorises over a list of tickets.
+constexpr int bitCount(quint64 x)
+{
+    x = x - ((x >> 1) & 0x5555555555555555ULL);
+    x = (x & 0x3333333333333333ULL) + ((x >> 2) & 0x3333333333333333ULL);
+    x = (x + (x >> 4)) & 0x0F0F0F0F0F0F0F0FULL;
+    return int((x * 0x0101010101010101ULL) >> 56);
+}
+
 // The Schönheim bound, a lower bound on any covering; reaching it ends the search.
 quint64 schoenheim(int v, int k, int t)
 {
@@ -141,15 +152,7 @@ public:
         , m_start(start)
         , m_shared(shared)
     {
-        const quint64 subsets = choose(request.poolSize, m_m);
-        m_count.assign(subsets, 0);
-        m_position.resize(subsets);
-        m_uncovered.resize(subsets);
-        quint64 subset = (quint64(1) << m_m) - 1;
-        for (quint64 r = 0; r < subsets; ++r, subset = nextSubset(subset)) {
-            m_uncovered[r] = subset;
-            m_position[r] = quint32(r);
-        }
+        clear(request.poolSize);
         if (request.keys.isEmpty() && m_m == m_t)
             m_bound = int(schoenheim(request.poolSize, m_k, m_t));
         // Enough candidates per greedy ticket to choose well, few where each is costly.
@@ -157,6 +160,15 @@ public:
         for (int j = m_t; j <= std::min(m_k, m_m); ++j)
             cover += choose(m_k, j) * choose(request.poolSize - m_k, m_m - j);
         m_candidates = int(std::clamp<quint64>(400'000 / std::max<quint64>(cover, 1), 1, 24));
+        if (m_m == m_t && choose(m_k, m_t) + choose(m_k, m_t - 1) <= 2'000) {
+            const quint64 places = poolMask(m_k);
+            forEachSubset(places, m_t, 0, [this](quint64 c) { m_combos.push_back(c); });
+            forEachSubset(places, m_t - 1, 0, [this](quint64 c) { m_shortCombos.push_back(c); });
+            m_comboRank.resize(m_combos.size());
+            m_comboSubset.resize(m_combos.size());
+            m_shortRank.resize(m_shortCombos.size());
+            m_shortSubset.resize(m_shortCombos.size());
+        }
     }
 
     void run(ThreadResult& result, std::stop_source& all)
@@ -165,9 +177,16 @@ public:
         record(result);
         while (!finished(result) && m_tickets.size() > 1) {
             dropWeakestTicket();
-            if (!anneal())
+            // On a time budget the threads share the frontier: a size another thread has
+            // reached is not searched again. On a step budget each goes its own way, so that
+            // the seed alone decides the tickets.
+            while (m_stopAll && m_tickets.size() > 1 && overtaken())
+                dropWeakestTicket();
+            const Outcome outcome = anneal();
+            if (outcome == Outcome::Stopped)
                 break;
-            record(result);
+            if (outcome == Outcome::Solved)
+                record(result);
         }
         if (m_stopAll && finished(result))
             all.request_stop();
@@ -179,6 +198,30 @@ private:
     {
         const int size = int(result.tickets.size());
         return size <= m_bound || (m_maxTickets > 0 && size <= m_maxTickets);
+    }
+
+    enum class Outcome { Solved, Stopped, Overtaken };
+
+    // No ticket: every subset uncovered.
+    void clear(int poolSize)
+    {
+        const quint64 subsets = choose(poolSize, m_m);
+        m_tickets.clear();
+        m_count.assign(subsets, 0);
+        m_position.resize(subsets);
+        m_uncovered.resize(subsets);
+        quint64 subset = (quint64(1) << m_m) - 1;
+        for (quint64 r = 0; r < subsets; ++r, subset = nextSubset(subset)) {
+            m_uncovered[r] = subset;
+            m_position[r] = quint32(r);
+        }
+    }
+
+    // Another thread holds a wheel no larger than this one.
+    bool overtaken() const
+    {
+        const int best = m_shared.load(std::memory_order_relaxed);
+        return best > 0 && int(m_tickets.size()) >= best;
     }
 
     bool stopped() const
@@ -197,7 +240,7 @@ private:
 
     quint64 randomBit(quint64 mask)
     {
-        for (int skip = int(m_rng() % quint64(std::popcount(mask))); skip > 0; --skip)
+        for (int skip = int(m_rng() % quint64(bitCount(mask))); skip > 0; --skip)
             mask &= mask - 1;
         return mask & (~mask + 1);
     }
@@ -221,9 +264,10 @@ private:
             });
     }
 
-    void coverOne(quint64 subset)
+    void coverOne(quint64 subset) { coverRanked(rankOf(subset)); }
+
+    void coverRanked(quint64 rank)
     {
-        const quint64 rank = rankOf(subset);
         if (m_count[rank]++ == 0) {
             const quint32 at = m_position[rank];
             const quint64 last = m_uncovered.back();
@@ -233,9 +277,10 @@ private:
         }
     }
 
-    void uncoverOne(quint64 subset)
+    void uncoverOne(quint64 subset) { uncoverRanked(rankOf(subset), subset); }
+
+    void uncoverRanked(quint64 rank, quint64 subset)
     {
-        const quint64 rank = rankOf(subset);
         if (--m_count[rank] == 0) {
             m_position[rank] = quint32(m_uncovered.size());
             m_uncovered.push_back(subset);
@@ -307,42 +352,60 @@ private:
     }
 
     // Simulated annealing on the number of uncovered subsets: a move swaps one number of a
-    // ticket for one of an uncovered subset. True once nothing is uncovered.
-    bool anneal()
+    // ticket for one of an uncovered subset, so that the ticket then covers it.
+    Outcome anneal()
     {
-        // Each cycle cools from a start near the typical cost of a bad move to a small part of
-        // it, then heats again: the wheel stays where the last cycle left it.
-        const double lowest = 0.03;
-        const double factor = 0.6;
-        const qint64 cycle = 40'000 + 4'000 * qint64(m_tickets.size());
+        // Wheels are found in a narrow band of temperatures, about a tenth to a fifth of the
+        // typical cost of a bad move: hotter, too much stays uncovered; colder, the wheel
+        // freezes short of complete. So each cycle cools from a fifth of that cost to a twelfth,
+        // then heats again, the wheel staying where the cycle left it; a solved size does not
+        // heat again, the cycle goes on.
+        const double lowest = 0.4;
+        const double factor = 0.2;
+        const qint64 cycle = 10'000 + 1'000 * qint64(m_tickets.size());
         const double cooling = std::pow(lowest, 1.0 / double(cycle));
-        double meanRise = 1;
-        double hottest = factor;
-        double temperature = hottest;
+        if (m_temperature == 0) {
+            m_hottest = factor * m_meanRise;
+            m_temperature = m_hottest;
+        }
+        double temperature = m_temperature;
         std::uniform_real_distribution<double> unit(0, 1);
         while (!m_uncovered.empty()) {
-            if ((++m_steps & 255) == 0 && stopped())
-                return false;
+            if ((++m_steps & 255) == 0) {
+                m_temperature = temperature;
+                if (stopped())
+                    return Outcome::Stopped;
+                if (m_stopAll && (m_steps & 4095) == 0 && overtaken())
+                    return Outcome::Overtaken;
+            }
             temperature *= cooling;
-            if (temperature < lowest * hottest) {
-                hottest = factor * meanRise;
-                temperature = hottest;
+            if (temperature < lowest * m_hottest) {
+                m_hottest = factor * m_meanRise;
+                temperature = m_hottest;
             }
             const quint64 target = m_uncovered[m_rng() % m_uncovered.size()];
             // A ticket one number short of meeting the subset, so that the move meets it; any
-            // ticket when none is.
-            m_near.clear();
-            for (std::size_t i = 0; i < m_tickets.size(); ++i)
-                if (std::popcount(m_tickets[i] & target) == m_t - 1)
-                    m_near.push_back(i);
-            const std::size_t index
-                = m_near.empty() ? m_rng() % m_tickets.size() : m_near[m_rng() % m_near.size()];
+            // ticket when none is found. Drawing tickets until one fits picks evenly among
+            // those that do, without counting through them all.
+            const std::size_t count = m_tickets.size();
+            std::size_t index = m_rng() % count;
+            for (std::size_t tries = 3 * count; tries > 0; --tries) {
+                const std::size_t at = m_rng() % count;
+                if (bitCount(m_tickets[at] & target) == m_t - 1) {
+                    index = at;
+                    break;
+                }
+            }
             const quint64 ticket = m_tickets[index];
             const quint64 ins = target & ~ticket;
             const quint64 outs = ticket & ~target & ~m_keys;
             if (!ins || !outs)
                 continue;
             const quint64 in = randomBit(ins);
+            if (!m_combos.empty()) {
+                tryPlainMove(index, in, outs, temperature, unit);
+                continue;
+            }
             // Of the numbers that could go, the one whose leaving uncovers least.
             quint64 out = 0;
             qint64 delta = 0;
@@ -358,11 +421,8 @@ private:
                     out = candidate;
                 }
             }
-            if (delta > 0) {
-                meanRise = 0.99 * meanRise + 0.01 * double(delta);
-                if (unit(m_rng) >= std::exp(-double(delta) / temperature))
-                    continue;
-            }
+            if (!accepted(delta, temperature, unit))
+                continue;
             forEachSubset(ticket & ~out, m_t - 1, 0, [&](quint64 inside) {
                 forEachSubset(m_pool & ~ticket & ~in, m_m - m_t, inside, [&](quint64 rest) {
                     uncoverOne(rest | out);
@@ -371,7 +431,83 @@ private:
             });
             m_tickets[index] = (ticket & ~out) | in;
         }
-        return true;
+        m_temperature = temperature;
+        return Outcome::Solved;
+    }
+
+    bool accepted(qint64 delta, double temperature, std::uniform_real_distribution<double>& unit)
+    {
+        if (delta <= 0)
+            return true;
+        m_meanRise = 0.99 * m_meanRise + 0.01 * double(delta);
+        return unit(m_rng) < std::exp(-double(delta) / temperature);
+    }
+
+    // The move when a subset counts as met only inside a ticket ("t if t"): the cost of every
+    // number that could go comes from one pass over the ticket's t-subsets, which also keeps
+    // their ranks for making the move.
+    void tryPlainMove(std::size_t index, quint64 in, quint64 outs, double temperature,
+                      std::uniform_real_distribution<double>& unit)
+    {
+        const quint64 ticket = m_tickets[index];
+        std::array<quint64, 64> bit;
+        int size = 0;
+        for (quint64 rest = ticket; rest; rest &= rest - 1)
+            bit[size++] = rest & (~rest + 1);
+        const auto build = [&bit](quint64 places) {
+            quint64 subset = 0;
+            for (; places; places &= places - 1)
+                subset |= bit[std::countr_zero(places)];
+            return subset;
+        };
+        // Per place of the ticket: what leaving uncovers, and what staying keeps from being met.
+        std::array<int, 64> loss {};
+        std::array<int, 64> blocked {};
+        int gained = 0;
+        for (std::size_t c = 0; c < m_combos.size(); ++c) {
+            const quint64 subset = build(m_combos[c]);
+            m_comboRank[c] = rankOf(subset);
+            m_comboSubset[c] = subset;
+            if (m_count[m_comboRank[c]] == 1)
+                for (quint64 places = m_combos[c]; places; places &= places - 1)
+                    ++loss[std::countr_zero(places)];
+        }
+        for (std::size_t c = 0; c < m_shortCombos.size(); ++c) {
+            const quint64 subset = build(m_shortCombos[c]) | in;
+            m_shortRank[c] = rankOf(subset);
+            m_shortSubset[c] = subset;
+            if (m_count[m_shortRank[c]] == 0) {
+                ++gained;
+                for (quint64 places = m_shortCombos[c]; places; places &= places - 1)
+                    ++blocked[std::countr_zero(places)];
+            }
+        }
+        // Of the numbers that could go, the one whose leaving costs least.
+        int out = -1;
+        qint64 delta = 0;
+        int ties = 0;
+        for (int place = 0; place < size; ++place) {
+            if (!(bit[place] & outs))
+                continue;
+            const qint64 change = loss[place] - (gained - blocked[place]);
+            if (out < 0 || change < delta) {
+                out = place;
+                delta = change;
+                ties = 1;
+            } else if (change == delta && m_rng() % quint64(++ties) == 0) {
+                out = place;
+            }
+        }
+        if (out < 0 || !accepted(delta, temperature, unit))
+            return;
+        const quint64 place = quint64(1) << out;
+        for (std::size_t c = 0; c < m_combos.size(); ++c)
+            if (m_combos[c] & place)
+                uncoverRanked(m_comboRank[c], m_comboSubset[c]);
+        for (std::size_t c = 0; c < m_shortCombos.size(); ++c)
+            if (!(m_shortCombos[c] & place))
+                coverRanked(m_shortRank[c]);
+        m_tickets[index] = (ticket & ~bit[out]) | in;
     }
 
     const int m_k;
@@ -389,11 +525,20 @@ private:
     int m_bound = 0;
     int m_candidates = 1;
     qint64 m_steps = 0;
+    double m_temperature = 0; // where the cooling stands; it goes on from one size to the next
+    double m_hottest = 0; // where the present cycle started
     std::vector<quint16> m_count;
     std::vector<quint32> m_position; // where an uncovered subset stands in m_uncovered
     std::vector<quint64> m_uncovered;
     std::vector<quint64> m_tickets;
-    std::vector<std::size_t> m_near;
+    double m_meanRise = 1; // the mean cost of the bad moves proposed lately
+    // For "t if t": the t- and (t-1)-subsets of a ticket's places, with room for their ranks.
+    std::vector<quint64> m_combos;
+    std::vector<quint64> m_shortCombos;
+    std::vector<quint64> m_comboRank;
+    std::vector<quint64> m_comboSubset;
+    std::vector<quint64> m_shortRank;
+    std::vector<quint64> m_shortSubset;
 };
 
 } // namespace
@@ -574,7 +719,7 @@ bool CheckWheel(const QList<quint64>& tickets, int poolSize, int guarantee, int 
         bool met = false;
         for (qsizetype i = 0; i < count && !met; ++i) {
             const qsizetype at = (hit + i) % count;
-            if (std::popcount(subset & tickets[at]) >= guarantee) {
+            if (bitCount(subset & tickets[at]) >= guarantee) {
                 met = true;
                 hit = at;
             }

@@ -57,7 +57,7 @@ struct Wheel {
 QString CheckWheelRequest(const WheelRequest& request);
 
 // Searches a small wheel: a greedy start, then simulated annealing that drops a ticket while the
-// guarantee can be kept. Every wheel returned has passed CheckWheel.
+// guarantee can be kept, one chain per thread. Every wheel returned has passed CheckWheel.
 Wheel GenerateWheel(const WheelRequest& request);
 
 // The exhaustive check: every `ifDrawn`-subset of 1..poolSize meets some ticket in at least
