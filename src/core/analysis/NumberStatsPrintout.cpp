@@ -188,7 +188,13 @@ Printout NumberStatsPrintout(const DrawStatistics& stats, const QString& title, 
                 {{pairColumns[0].at, fitted(pairColumns[0], QString::number(pair.first))},
                  {pairColumns[1].at, fitted(pairColumns[1], QString::number(pair.second))},
                  {pairColumns[2].at, fitted(pairColumns[2], QString::number(pair.count))}});
-        layout.section({textLine(PairsTitle(stats)), columns}, pairRows);
+        if (const QString more = MorePairsText(stats); !more.isEmpty())
+            pairRows.append({{pairColumns[0].at, more}});
+        QList<Line> header;
+        for (const QString& line : PairsTitle(stats).split(u'\n'))
+            header.append(textLine(line));
+        header.append(columns);
+        layout.section(header, pairRows);
     }
 
     QList<Line> fairness;

@@ -25,10 +25,11 @@ Qt::SortOrder firstSortOrder(NumberColumn column)
 
 } // namespace
 
-void NumberFiguresModel::setFigures(QList<NumberFigures> figures)
+void NumberFiguresModel::setFigures(QList<NumberFigures> figures, int windowDraws)
 {
     beginResetModel();
     m_figures = std::move(figures);
+    m_windowDraws = windowDraws;
     sortFigures();
     endResetModel();
 }
@@ -60,7 +61,12 @@ QVariant NumberFiguresModel::headerData(int section, Qt::Orientation orientation
         return {};
     if (role == Qt::DisplayRole) {
         // On two lines, so that every title shows whole in the window's width.
-        QString title = NumberColumnTitle(NumberColumn(section));
+        const auto column = NumberColumn(section);
+        QString title = NumberColumnTitle(column);
+        const bool counted = column == NumberColumn::Drawn || column == NumberColumn::Expected
+            || column == NumberColumn::Difference;
+        if (counted && m_windowDraws > 0)
+            return title + QStringLiteral("\n(last %1)").arg(m_windowDraws);
         return title.replace(u' ', u'\n');
     }
     if (role == Qt::InitialSortOrderRole)

@@ -46,6 +46,7 @@ private:
     NumberFiguresModel* m_numbersModel = nullptr;
     QTableView* m_numbers = nullptr;
     QLabel* m_pairsTitle = nullptr;
+    QLabel* m_morePairs = nullptr;
     QTableWidget* m_pairs = nullptr;
     QLabel* m_fairness = nullptr;
 };
