@@ -19,5 +19,11 @@ public:
     // window frame answer Yes, so that brushing a question away never drops that work. Fakes
     // that script their answers need not tell the two apart.
     virtual bool askToGoBack(const QString& title, const QString& text) { return ask(title, text); }
+    // The same box for a question whose Yes destroys data: No is the default button, so that
+    // Enter pressed out of habit loses nothing.
+    virtual bool askBeforeErasing(const QString& title, const QString& text)
+    {
+        return ask(title, text);
+    }
     virtual void beep() = 0;
 };

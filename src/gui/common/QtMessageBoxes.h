@@ -7,6 +7,7 @@ class QtMessageBoxes : public MessageBoxes {
 public:
     void inform(const QString& title, const QString& text) override;
     bool ask(const QString& title, const QString& text) override;
+    bool askBeforeErasing(const QString& title, const QString& text) override;
     bool askToGoBack(const QString& title, const QString& text) override;
     void beep() override;
 };

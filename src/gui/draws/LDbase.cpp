@@ -648,8 +648,9 @@ void LDbase::endCorrection()
 
 void LDbase::deleteAllClicked()
 {
-    if (!m_services.messages.ask(QStringLiteral("Erase Database"),
-                                 QStringLiteral("Yes will delete the database file in memory.")))
+    if (!m_services.messages.askBeforeErasing(
+            QStringLiteral("Erase Database"),
+            QStringLiteral("Yes will delete the database file in memory.")))
         return;
     endCorrection();
     m_state.Store.Reset();

@@ -22,6 +22,10 @@ private Q_SLOTS:
                                          << "frame" << false;
         QTest::newRow("question, Enter") << "ask"
                                          << "enter" << true;
+        QTest::newRow("erase, Enter") << "erase"
+                                      << "enter" << false;
+        QTest::newRow("erase, Yes") << "erase"
+                                    << "yes" << true;
         QTest::newRow("go back to unsaved work, Escape") << "goBack"
                                                          << "escape" << true;
         QTest::newRow("go back to unsaved work, frame") << "goBack"
@@ -52,6 +56,8 @@ private Q_SLOTS:
                 QTest::keyClick(box, Qt::Key_Return);
             else if (gesture == QLatin1String("no"))
                 box->button(QMessageBox::No)->click();
+            else if (gesture == QLatin1String("yes"))
+                box->button(QMessageBox::Yes)->click();
             else
                 box->close();
         });
@@ -60,6 +66,8 @@ private Q_SLOTS:
         bool yes = false;
         if (kind == QLatin1String("inform"))
             boxes.inform(title, text);
+        else if (kind == QLatin1String("erase"))
+            yes = boxes.askBeforeErasing(title, text);
         else
             yes = kind == QLatin1String("goBack") ? boxes.askToGoBack(title, text)
                                                   : boxes.ask(title, text);
