@@ -21,6 +21,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // Sizes the window from the screen's available area, so that it fits at any scale.
+    void fitToScreen();
     void openFind();
     // Finds the text of the search box after the cursor, wrapping round once; false when it is
     // nowhere in the document.

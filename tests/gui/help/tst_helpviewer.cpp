@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QtTest>
 
@@ -33,6 +34,8 @@ private Q_SLOTS:
         click(menu(), "HowtoUse");
         HelpViewer* viewer = m_program->helpViewer();
         QVERIFY(viewer && viewer->isVisible());
+        // Whole on the screen, whatever its size.
+        QVERIFY(viewer->screen()->availableGeometry().contains(viewer->geometry()));
         QVERIFY(menu()->isVisible());
         QCOMPARE(currentSection(), QStringLiteral("menu"));
         QVERIFY(control<QListWidget>(viewer, "HelpContents")->count() >= 8);
