@@ -110,9 +110,13 @@ int RunNumerion(int argc, char** argv)
 
     QtMessageBoxes messages;
     QtPrinterPort printer;
-    QtFileDialogs fileDialogs;
-    EntropyRandomSource random;
     SharedState state;
+    // The samples are in the data folder of an installed program, beside the program in a build.
+    QtFileDialogs fileDialogs([&state] {
+        const QString installed = state.samplesDirectory();
+        return QFileInfo(installed).isDir() ? installed : state.ProgramDirectory;
+    });
+    EntropyRandomSource random;
     FileFlow files(state, fileDialogs, messages);
     Services services {messages, printer, fileDialogs, random, files};
 
