@@ -66,8 +66,15 @@ QVariant NumberFiguresModel::headerData(int section, Qt::Orientation orientation
         const bool counted = column == NumberColumn::Drawn || column == NumberColumn::Expected
             || column == NumberColumn::Difference;
         if (counted && m_windowDraws > 0)
-            return title + QStringLiteral("\n(last %1)").arg(m_windowDraws);
-        return title.replace(u' ', u'\n');
+            title += QStringLiteral("\n(last %1)").arg(m_windowDraws);
+        else
+            title.replace(u' ', u'\n');
+        // The sort arrow is part of the title, so that the title's width includes it and it
+        // never pushes the title out of its column.
+        if (column == m_sortColumn)
+            title += m_sortOrder == Qt::AscendingOrder ? QStringLiteral(" \u25B2")
+                                                       : QStringLiteral(" \u25BC");
+        return title;
     }
     if (role == Qt::InitialSortOrderRole)
         return int(firstSortOrder(NumberColumn(section)));
@@ -97,6 +104,7 @@ void NumberFiguresModel::sort(int column, Qt::SortOrder order)
     }
     changePersistentIndexList(before, after);
     Q_EMIT layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+    Q_EMIT headerDataChanged(Qt::Horizontal, 0, NumberColumnCount - 1);
 }
 
 void NumberFiguresModel::sortFigures()

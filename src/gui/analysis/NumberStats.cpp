@@ -104,6 +104,9 @@ QTableView* createNumberGrid(QAbstractItemModel* model, const QFont& font)
 
     grid->setSortingEnabled(true);
     grid->sortByColumn(int(NumberColumn::Number), Qt::AscendingOrder);
+    // The style's arrow takes half the header's height beside the title, more than a column
+    // has at some scales; the titles carry their own arrow instead.
+    header->setSortIndicatorShown(false);
     return grid;
 }
 
@@ -120,9 +123,9 @@ QWidget* page(QWidget* content, QWidget* above = nullptr, QWidget* below = nullp
     return page;
 }
 
-// The titles with the sort arrow beside them must show whole: each column keeps at least the
-// room its title and the arrow take at the current font and scale, and the grid scrolls
-// sideways rather than cut a title.
+// The titles, with the sort arrow in them, must show whole: each column keeps at least the room
+// the widest title takes at the current font and scale, and the grid scrolls sideways rather
+// than cut a title.
 void keepRoomForTitles(QHeaderView* header)
 {
     int widest = 0;
@@ -166,6 +169,9 @@ void NumberStats::buildControls()
 
     m_numbersModel = new NumberFiguresModel(this);
     m_numbers = createNumberGrid(m_numbersModel, small);
+    // The arrow moves with each sort, and the titles change with the window.
+    connect(m_numbersModel, &QAbstractItemModel::headerDataChanged, this,
+            [this] { keepRoomForTitles(m_numbers->horizontalHeader()); });
 
     m_pairsTitle = Controls::label(nullptr, "PairsTitle");
     m_morePairs = Controls::label(nullptr, "MorePairs");

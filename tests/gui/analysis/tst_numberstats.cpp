@@ -87,10 +87,15 @@ private Q_SLOTS:
 
         for (const bool descending : {descendingFirst, !descendingFirst}) {
             clickHeader(grid, column);
-            // Every title keeps the room it needs beside the sort arrow.
+            // Every title keeps the room it needs with the sort arrow, which marks the column.
             QHeaderView* header = grid->horizontalHeader();
             for (int section = 0; section < header->count(); ++section)
                 QVERIFY(header->sectionSize(section) >= header->sectionSizeHint(section));
+            QVERIFY(
+                grid->model()
+                    ->headerData(column, Qt::Horizontal)
+                    .toString()
+                    .endsWith(descending ? QStringLiteral("\u25BC") : QStringLiteral("\u25B2")));
             for (int row = 1; row < 6; ++row) {
                 const NumberFigures figures = figuresAt(row);
                 const NumberFigures above = figuresAt(row - 1);
