@@ -260,7 +260,10 @@ QPicture BarChartPicture(const GraphData& data, const QSize& size, const QFont& 
     const QRect area(QPoint(0, 0), size);
     QPainter painter(&picture);
     painter.setFont(font);
-    PaintBarChart(painter, area, data);
+    // A band above the title, as on the screen, where the tabs are: the title's words keep clear
+    // of the page margin even where a reader measures them by the font's full height.
+    const double headroom = QFontMetricsF(font, &picture).height() * 2;
+    PaintBarChart(painter, QRectF(area).adjusted(0, headroom, 0, 0), data);
     painter.end();
     picture.setBoundingRect(area);
     return picture;
