@@ -416,18 +416,19 @@ private Q_SLOTS:
         QCOMPARE(printout.pages.size(), 1);
         const QStringList lines = printout.pages.first();
         QCOMPARE(
-            lines.mid(0, 6),
+            lines.mid(0, 7),
             (QStringList {"", "    Number statistics for Test: the last 3 of 6 draws",
+                          "    Last drawn, out for and gaps: all 6 draws",
                           "    " + QString(76, u'_'), "", QString(64, u' ') + "Longest  Average",
                           "    Number  Drawn  Expected  Difference  Last drawn    Out for"
                           "      gap      gap"}));
-        QCOMPARE(lines[6],
+        QCOMPARE(lines[7],
                  QStringLiteral("         1      2       1.2        +0.8  2/3/1996            1"
                                 "        1      0.3"));
-        QCOMPARE(lines[10],
+        QCOMPARE(lines[11],
                  QStringLiteral("         5      0       1.2        -1.2  never               6"
                                 "        6"));
-        QCOMPARE(lines.mid(11),
+        QCOMPARE(lines.mid(12),
                  (QStringList {"", "    Pairs drawn together most often (by chance 0.3 times each)",
                                "    In a fair history of 3 draws the top pair is usually drawn 1 "
                                "to 2 times.",
