@@ -151,25 +151,6 @@ std::pair<QList<PairFigures>, int> topPairs(const PairCounts& together, int n, i
     return {pairs, tied};
 }
 
-// The chance that a binomial count of `trials` at `p` is at most m, for every m up to `trials`.
-std::vector<double> binomialCdf(int trials, double p)
-{
-    std::vector<double> cdf(std::size_t(trials) + 1, 1.0);
-    if (p <= 0 || p >= 1)
-        return cdf;
-    // In logarithms, so that long histories do not underflow the first terms.
-    const double logP = std::log(p);
-    const double logQ = std::log1p(-p);
-    double sum = 0;
-    for (int m = 0; m <= trials; ++m) {
-        const double logTerm = std::lgamma(trials + 1.0) - std::lgamma(m + 1.0)
-            - std::lgamma(trials - m + 1.0) + m * logP + (trials - m) * logQ;
-        sum += std::exp(logTerm);
-        cdf[std::size_t(m)] = std::min(sum, 1.0);
-    }
-    return cdf;
-}
-
 QString oneDecimal(double value)
 {
     QLocale locale;
@@ -410,14 +391,27 @@ std::pair<int, int> TypicalTopPair(int draws, int k, int n)
     // the chance F(m)^M. Against simulated fair histories this is right to the draw.
     const double p = double(k) * (k - 1) / (double(n) * (n - 1));
     const double pairs = double(n) * (n - 1) / 2;
-    const std::vector<double> cdf = binomialCdf(draws, p);
-    const auto quantile = [&](double q) {
-        for (int m = 0; m <= draws; ++m)
-            if (std::pow(cdf[std::size_t(m)], pairs) >= q)
-                return m;
-        return draws;
-    };
-    return {quantile(0.1), quantile(0.9)};
+    // The terms in logarithms, each from the one before, so that long histories neither
+    // underflow the first terms nor take a logarithm of the gamma function per count.
+    const double logRatio = std::log(p) - std::log1p(-p);
+    double logTerm = draws * std::log1p(-p);
+    double cdf = 0;
+    std::pair<int, int> range {-1, draws};
+    for (int m = 0; m <= draws; ++m) {
+        if (m > 0)
+            logTerm += std::log(double(draws - m + 1) / m) + logRatio;
+        cdf = std::min(cdf + std::exp(logTerm), 1.0);
+        const double top = std::pow(cdf, pairs);
+        if (range.first < 0 && top >= 0.1)
+            range.first = m;
+        if (top >= 0.9) {
+            range.second = m;
+            break;
+        }
+    }
+    if (range.first < 0)
+        range.first = range.second;
+    return range;
 }
 
 bool FairnessCheck::beyondChance() const

@@ -288,6 +288,9 @@ private Q_SLOTS:
         QTest::newRow("1000 of 6 from 49") << 1000 << 6 << 49 << 24 << 28;
         QTest::newRow("10 of 6 from 49") << 10 << 6 << 49 << 2 << 3;
         QTest::newRow("100 of 5 from 50") << 100 << 5 << 50 << 4 << 6;
+        // Far beyond any simulation: about 3 standard deviations above the mean of 1275.5,
+        // where the first terms of the binomial underflow.
+        QTest::newRow("100000 of 6 from 49") << 100000 << 6 << 49 << 1379 << 1411;
         QTest::newRow("no draws") << 0 << 6 << 49 << 0 << 0;
     }
     void typicalTopPair()
