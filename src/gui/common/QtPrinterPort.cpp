@@ -372,10 +372,9 @@ PrintOutcome QtPrinterPort::printPicture(const QPicture& picture, bool colour,
             // A millimetre within the margins, so that the ink of lines drawn on the picture's
             // edge stays clear of them too.
             const double inset = printer.resolution() / 25.4;
-            const QSizeF page = printer.pageLayout()
-                                    .paintRectPixels(printer.resolution())
-                                    .size()
-                                    .shrunkBy(QMarginsF(inset, inset, inset, inset));
+            const QSizeF page
+                = QSizeF(printer.pageLayout().paintRectPixels(printer.resolution()).size())
+                      .shrunkBy(QMarginsF(inset, inset, inset, inset));
             QSizeF size = source.size();
             size.scale(page, Qt::KeepAspectRatio);
             // A picture scales itself from its own resolution to the printer's; the rest is the
