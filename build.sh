@@ -20,8 +20,8 @@ esac
 
 packages=(cmake g++ ninja-build qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev
           fonts-dejavu-core fonts-liberation fonts-noto-color-emoji libcups2-dev
-          # the Debian package and the checks of the desktop files
-          dpkg-dev file desktop-file-utils appstream shared-mime-info)
+          # the Debian package, its checks by lintian and the checks of the desktop files
+          dpkg-dev file desktop-file-utils appstream shared-mime-info lintian)
 case "$mode" in
   test | fuzz) packages+=(clang libclang-rt-14-dev) ;;
   # The goals are checked on an X display of their own as well as offscreen.
@@ -64,7 +64,8 @@ run_tests() {
 }
 
 # make_package DIR: the Debian package of that build, checked: its dependencies come from the
-# shared libraries, and the desktop files it installs pass the desktop's own validators.
+# shared libraries, lintian finds no error in it (warnings are shown), and the desktop files it
+# installs pass the desktop's own validators.
 make_package() {
   local dir=$1 deb unpacked
   rm -f "$dir"/numerion_*.deb
@@ -75,6 +76,7 @@ make_package() {
     echo "The package does not depend on the Qt libraries it links" >&2
     return 1
   fi
+  lintian --fail-on error "$deb"
   unpacked=$(mktemp -d)
   dpkg-deb -x "$deb" "$unpacked"
   desktop-file-validate "$unpacked/usr/share/applications/org.numerion.Numerion.desktop"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Numerion developers
 // The reference for start-up: a bare Qt program that shows a window of ten buttons, the size of
 // the main menu, and ends once it has been painted, as `numerion --quit-after-show` does.
 #include "gui/app/QuitOncePainted.h"

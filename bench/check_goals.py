@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Numerion developers
 """Runs the benchmark program and checks every goal line it prints against its goal.
 
     bench/check_goals.py [--runs N] [--bench PATH] [--offscreen-only] [-- BENCHMARK OPTIONS...]

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Numerion developers
 // Times the program's heavy paths, each beside a bare reference measured in the same run and in
 // turn with it (ours, reference, ours, reference, ...), so that a slow spell of the machine falls
 // on both. Prints the medians and their ratio. The lines "ratio <name> <value>" and

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Numerion developers
 // Runs a program as a whole process and prints its wall time in milliseconds and its peak
 // resident set in kilobytes. The benchmark starts the programs it times through this small
 // process: Linux counts the memory of the process a child was started from in the child's peak,

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Numerion developers
 // Feeds arbitrary bytes to the draw file reader. Whatever it accepts must survive a save and a
 // second read unchanged.
 #include "core/draws/DrawFile.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Numerion developers
 // Feeds arbitrary bytes to the draw history import. The first three bytes choose the shape and
 // the date order (numbers per draw 1 + b0 % 21, highest number b1 % 101, order b2 % 3, extra
 // numbers b2 / 3 % 4, from an own pool when b2 / 12 is odd, from b2 / 24 % 2 up to b1 / 101 * 25,

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Numerion developers
 // Feeds arbitrary bytes to the settings reader. It always gives settings in range, and a
 // complete read writes a line that reads back the same.
 #include "core/app/PersonalSettings.h"

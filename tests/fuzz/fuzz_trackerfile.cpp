@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Numerion developers
 // Feeds arbitrary bytes to the tracker file reader. Whatever it accepts must calculate, and once
 // saved must open again to the same sheet and the same saved form.
 #include "core/tracker/Sheet.h"

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Numerion developers
 # Installs the build into a fresh prefix and checks what a desktop finds there. Run by CTest:
 #   cmake -DBUILD_DIR=... -DPREFIX=... -DAPP_ID=... -DVERSION=... -P check_install.cmake
 
@@ -19,9 +21,16 @@ set(expected
     share/metainfo/${APP_ID}.metainfo.xml
     share/mime/packages/${APP_ID}.xml
     share/icons/hicolor/scalable/apps/${APP_ID}.svg
+    share/icons/hicolor/16x16/apps/${APP_ID}.png
+    share/icons/hicolor/22x22/apps/${APP_ID}.png
+    share/icons/hicolor/24x24/apps/${APP_ID}.png
+    share/icons/hicolor/32x32/apps/${APP_ID}.png
     share/icons/hicolor/48x48/apps/${APP_ID}.png
+    share/icons/hicolor/64x64/apps/${APP_ID}.png
     share/icons/hicolor/128x128/apps/${APP_ID}.png
     share/icons/hicolor/256x256/apps/${APP_ID}.png
+    share/doc/numerion/copyright
+    share/doc/numerion/changelog.gz
     share/numerion/Sample.lto
     share/numerion/Sample.inv
     share/numerion/Sample-history.csv

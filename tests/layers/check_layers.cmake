@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Numerion developers
 # Checks the layering of the sources under SOURCE_DIR (normally src/):
 # - nothing in core/ includes a header of gui/;
 # - no subsystem folder (core/draws, gui/analysis, ...) includes, directly or through others, one

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Numerion developers
 // Qt's worker threads (the image pools a paint may start) are detached: the pools' destructors
 // return while the threads are still leaving. LeakSanitizer's check, the last step of exit, may
 // then stop a thread half gone and crash after every test has passed. This object is built before

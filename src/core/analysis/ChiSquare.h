@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Numerion developers
 #pragma once
 
 // The regularized upper incomplete gamma function Q(a, x) = Γ(a, x) / Γ(a) for a > 0, x >= 0:

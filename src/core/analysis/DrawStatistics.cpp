@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Numerion developers
 #include "DrawStatistics.h"
 
 #include "core/analysis/ChiSquare.h"
@@ -11,6 +13,7 @@
 #include <cstdint>
 #include <cstring>
 #include <optional>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -18,6 +21,8 @@ namespace {
 
 // p-values below this are shown as "p < 0.0001" rather than in ever smaller decimals.
 constexpr double SmallestShownP = 0.0001;
+// p-values that two significant digits would show as 1 are shown as "p > 0.99".
+constexpr double LargestShownP = 1.0;
 
 // The p-value rounded as FormatPValue shows it, so the verdict and the number shown agree.
 double shownPValue(double pValue)
@@ -124,7 +129,8 @@ template <typename Bits> constexpr int BitsWidth = 8 * int(sizeof(Bits));
 // How often each pair a < b was drawn together, at a * width + b.
 using PairCounts = std::vector<int>;
 
-QList<PairFigures> topPairs(const PairCounts& together, int n, int width)
+// The most frequent pairs, and how many more pairs not listed share the last one's count.
+std::pair<QList<PairFigures>, int> topPairs(const PairCounts& together, int n, int width)
 {
     QList<PairFigures> pairs;
     for (int a = 1; a <= n; ++a)
@@ -138,8 +144,13 @@ QList<PairFigures> topPairs(const PairCounts& together, int n, int width)
     };
     const qsizetype kept = std::min<qsizetype>(pairs.size(), DrawStatistics::TopPairCount);
     std::partial_sort(pairs.begin(), pairs.begin() + kept, pairs.end(), moreOften);
+    int tied = 0;
+    if (kept > 0)
+        tied = int(std::count_if(pairs.begin() + kept, pairs.end(), [&](const PairFigures& pair) {
+            return pair.count == pairs[kept - 1].count;
+        }));
     pairs.resize(kept);
-    return pairs;
+    return {pairs, tied};
 }
 
 QString oneDecimal(double value)
@@ -214,7 +225,7 @@ private:
     PairCounts m_counts = PairCounts(std::size_t(Width * Width), 0);
 };
 
-// Walks the draws of the window once, and fills in the per-number figures and the pairs. The
+// Walks all draws once and fills in the per-number figures, and the pairs of the window. The
 // main pool starts at 1, so that a number is its own bit; an extra pool may start at 0.
 template <typename Bits, Pool ThePool> void countPool(const DrawStore& store, DrawStatistics& stats)
 {
@@ -226,11 +237,12 @@ template <typename Bits, Pool ThePool> void countPool(const DrawStore& store, Dr
     const int shift = main ? 0 : lowest - 1;
     const LotteryShape shape = store.shape();
 
-    // Per number: draws holding it, repeats within a draw, its first and latest position in the
-    // window (1-based), the longest gap so far; kept apart, so that each is a plain array to the
+    // Per number: draws holding it, repeats within a draw of the window, its first and latest
+    // record, the longest gap so far; kept apart, so that each is a plain array to the
     // loop.
     std::array<int, Width> repeats {};
     std::array<int, Width> draws {};
+    std::array<int, Width> counted {}; // draws of the window holding it
     std::array<int, Width> first {};
     std::array<int, Width> last {};
     std::array<int, Width> longest {};
@@ -252,7 +264,8 @@ template <typename Bits, Pool ThePool> void countPool(const DrawStore& store, Dr
     // then left out. The usual count of fields is known to the compiler, which then unrolls the
     // loop. A number is drawn once in the draws that hold it, and once more for every repeat:
     // repeats are rare, so they alone are counted field by field.
-    const auto numbersOf = [&repeats, &indexOf](auto... parts) {
+    bool counting = false;
+    const auto numbersOf = [&repeats, &indexOf, &counting](auto... parts) {
         Bits seen {};
         Bits again {};
         const auto mark = [&](auto fields) {
@@ -264,7 +277,7 @@ template <typename Bits, Pool ThePool> void countPool(const DrawStore& store, Dr
         };
         (mark(parts), ...);
         seen = withoutZero(seen);
-        if (any(withoutZero(again))) {
+        if (counting && any(withoutZero(again))) {
             const auto countAll = [&](auto fields) {
                 for (const std::int16_t field : fields)
                     if (const int index = indexOf(field); index > 0)
@@ -276,9 +289,10 @@ template <typename Bits, Pool ThePool> void countPool(const DrawStore& store, Dr
         return seen;
     };
     const bool classic = main && firstExtra == afterExtra && fields == DrawRecords::ClassicFields;
-    for (int position = 1; position <= stats.draws; ++position) {
-        const std::span<const std::int16_t> record
-            = records.numbers(stats.firstRecord + position - 1);
+    // Every draw is walked for the gaps; only those of the window are counted.
+    for (int position = 1; position <= stats.totalDraws; ++position) {
+        counting = position >= stats.firstRecord;
+        const std::span<const std::int16_t> record = records.numbers(position);
         Bits seen;
         if (classic)
             seen = numbersOf(std::span<const std::int16_t, DrawRecords::ClassicFields>(
@@ -296,9 +310,11 @@ template <typename Bits, Pool ThePool> void countPool(const DrawStore& store, Dr
             first[at] = draws[at] == 0 ? position : first[at];
             last[at] = position;
             ++draws[at];
+            counted[at] += counting;
         });
         if constexpr (main)
-            together->add(seen);
+            if (counting)
+                together->add(seen);
     }
 
     stats.numbers.reserve(stats.poolSize());
@@ -306,13 +322,13 @@ template <typename Bits, Pool ThePool> void countPool(const DrawStore& store, Dr
         const auto at = std::size_t(index);
         NumberFigures figures;
         figures.number = index + shift;
-        figures.drawn = draws[at] + repeats[at];
+        figures.drawn = counted[at] + repeats[at];
         figures.expected = stats.expectedCount;
         figures.difference = figures.drawn - stats.expectedCount;
-        figures.outFor = stats.draws - last[at];
+        figures.outFor = stats.totalDraws - last[at];
         figures.longestGap = std::max(longest[at], figures.outFor);
         if (draws[at] > 0) {
-            figures.lastRecord = stats.firstRecord + last[at] - 1;
+            figures.lastRecord = last[at];
             figures.lastDate = store.date(figures.lastRecord);
         }
         // The gaps between its draws add up to the draws from the first to the last that do
@@ -322,7 +338,8 @@ template <typename Bits, Pool ThePool> void countPool(const DrawStore& store, Dr
         stats.numbers.append(figures);
     }
     if (together)
-        stats.topPairs = topPairs(together->counts(), stats.highNum, Width);
+        std::tie(stats.topPairs, stats.morePairsAtLastCount)
+            = topPairs(together->counts(), stats.highNum, Width);
 }
 
 } // namespace
@@ -363,7 +380,40 @@ DrawStatistics ComputeDrawStatistics(const DrawStore& store, int lastDraws, Pool
         (narrow ? countPool<std::uint64_t, Pool::Extra> : countPool<WideBits, Pool::Extra>)(store,
                                                                                             stats);
     stats.fairness = checkFairness(stats.numbers, stats.draws, k, n, stats.expectedCount);
+    if (pool == Pool::Main)
+        stats.typicalTopPair = TypicalTopPair(stats.draws, k, n);
     return stats;
+}
+
+std::pair<int, int> TypicalTopPair(int draws, int k, int n)
+{
+    if (draws <= 0 || k < 2 || n < 2 || k >= n)
+        return {std::max(draws, 0), std::max(draws, 0)};
+    // Each pair's count is binomial; taken as independent, the top of M pairs is at most m with
+    // the chance F(m)^M. Against simulated fair histories this is right to the draw.
+    const double p = double(k) * (k - 1) / (double(n) * (n - 1));
+    const double pairs = double(n) * (n - 1) / 2;
+    // The terms in logarithms, each from the one before, so that long histories neither
+    // underflow the first terms nor take a logarithm of the gamma function per count.
+    const double logRatio = std::log(p) - std::log1p(-p);
+    double logTerm = draws * std::log1p(-p);
+    double cdf = 0;
+    std::pair<int, int> range {-1, draws};
+    for (int m = 0; m <= draws; ++m) {
+        if (m > 0)
+            logTerm += std::log(double(draws - m + 1) / m) + logRatio;
+        cdf = std::min(cdf + std::exp(logTerm), 1.0);
+        const double top = std::pow(cdf, pairs);
+        if (range.first < 0 && top >= 0.1)
+            range.first = m;
+        if (top >= 0.9) {
+            range.second = m;
+            break;
+        }
+    }
+    if (range.first < 0)
+        range.first = range.second;
+    return range;
 }
 
 bool FairnessCheck::beyondChance() const
@@ -459,10 +509,42 @@ double NumberSortKey(const NumberFigures& figures, NumberColumn column)
     return 0;
 }
 
+namespace {
+
+QString timesText(int count)
+{
+    return count == 1 ? QStringLiteral("once") : QStringLiteral("%1 times").arg(count);
+}
+
+} // namespace
+
+QString TypicalTopPairText(const DrawStatistics& stats)
+{
+    const auto [low, high] = stats.typicalTopPair;
+    const QString draws
+        = stats.draws == 1 ? QStringLiteral("1 draw") : QStringLiteral("%1 draws").arg(stats.draws);
+    const QString times
+        = low == high ? timesText(low) : QStringLiteral("%1 to %2 times").arg(low).arg(high);
+    return QStringLiteral("In a fair history of %1 the top pair is usually drawn %2")
+        .arg(draws, times);
+}
+
 QString PairsTitle(const DrawStatistics& stats)
 {
     return QStringLiteral("Pairs drawn together most often (by chance %1 times each)")
-        .arg(FormatExpected(stats.expectedPairCount));
+               .arg(FormatExpected(stats.expectedPairCount))
+        + u'\n' + TypicalTopPairText(stats) + u'.';
+}
+
+QString MorePairsText(const DrawStatistics& stats)
+{
+    if (stats.morePairsAtLastCount == 0 || stats.topPairs.isEmpty())
+        return QString();
+    const int more = stats.morePairsAtLastCount;
+    return QStringLiteral("and %1 more %2 drawn %3")
+        .arg(more)
+        .arg(more == 1 ? QStringLiteral("pair") : QStringLiteral("pairs"))
+        .arg(timesText(stats.topPairs.last().count));
 }
 
 QString FormatPValue(double pValue)
@@ -470,6 +552,9 @@ QString FormatPValue(double pValue)
     const QLocale locale;
     if (pValue < SmallestShownP)
         return QStringLiteral("p < ") + locale.toString(SmallestShownP, 'f', 4);
+    // Two digits would round these to 1, which no test of chance ever gives.
+    if (shownPValue(pValue) >= LargestShownP)
+        return QStringLiteral("p > ") + locale.toString(LargestShownP - 0.01, 'f', 2);
     return QStringLiteral("p = ") + locale.toString(shownPValue(pValue), 'g', 2);
 }
 
@@ -485,9 +570,9 @@ QString FairnessSentence(const FairnessCheck& fairness)
     case FairnessCheck::Verdict::Tested:
         if (fairness.beyondChance())
             return QStringLiteral(
-                       "The differences are larger than chance would usually produce (%1)")
+                       "The differences are larger than chance would usually produce (%1).")
                 .arg(FormatPValue(fairness.pValue));
-        return QStringLiteral("The differences are within what chance produces (%1)")
+        return QStringLiteral("The differences are within what chance produces (%1).")
             .arg(FormatPValue(fairness.pValue));
     }
     return QString();

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Numerion developers
 #pragma once
 
 #include "core/draws/DrawStore.h"
@@ -8,6 +10,7 @@
 #include <algorithm>
 #include <array>
 #include <optional>
+#include <utility>
 
 // What the draws say about each number, about pairs of numbers and about the fairness of the
 // whole, over all draws or only the latest ones.
@@ -19,13 +22,16 @@
 // over all draws `drawn` equals the store's NumberCounts. The extra pool reads only the extra
 // numbers' fields, numbers within the extra range, and equals the store's ExtraCounts.
 //
-// Gaps. A gap of a number is a run of consecutive draws in the window without it. Its length
-// is the number of draws in the run, so a number drawn in two draws in a row has a gap of 0
-// between them.
+// The window limits the counts only (`drawn`, `expected`, `difference`, the pairs and the
+// fairness check). When a number was last drawn and its gaps always come from all draws: a
+// number last drawn 12 draws ago is out for 12, whatever the window, and not "never".
+//
+// Gaps. A gap of a number is a run of consecutive draws without it. Its length is the number
+// of draws in the run, so a number drawn in two draws in a row has a gap of 0 between them.
 // - `outFor` is the open run at the end: the draws after its latest draw; 0 when the latest
-//   draw holds it, and every draw of the window when it was never drawn there.
-// - `longestGap` is the longest run anywhere in the window, the open runs at both ends
-//   included: a number out for 40 draws has been missing for at least 40.
+//   draw holds it, and every draw when it was never drawn.
+// - `longestGap` is the longest run anywhere, the open runs at both ends included: a number out
+//   for 40 draws has been missing for at least 40.
 // - `averageGap` is the mean of the runs between two of its draws only. The open runs have not
 //   ended yet and would pull the mean down, so they are left out, and a number drawn in fewer
 //   than two draws has no average gap. With fair draws it tends to N / k - 1.
@@ -36,7 +42,7 @@ struct NumberFigures {
     int drawn = 0;
     double expected = 0; // draws x k / N (of the pool)
     double difference = 0; // drawn - expected
-    int lastRecord = 0; // record number of its latest draw in the window; 0 when never
+    int lastRecord = 0; // record number of its latest draw; 0 when never
     QDate lastDate; // that record's date; invalid when never drawn
     int outFor = 0;
     int longestGap = 0;
@@ -104,6 +110,11 @@ struct DrawStatistics {
     // The most frequent pairs, at most TopPairCount, most frequent first, equal counts in order
     // of their numbers; pairs never drawn together are not listed. The main pool's only.
     QList<PairFigures> topPairs;
+    // Pairs not listed that were drawn together as often as the last one listed.
+    int morePairsAtLastCount = 0;
+    // What the most frequent pair of a fair history of this many draws usually reaches: from
+    // the 10th to the 90th percentile of the maximum. The main pool's only.
+    std::pair<int, int> typicalTopPair {0, 0};
     FairnessCheck fairness;
 
     int poolSize() const { return std::max(highNum - lowestNumber + 1, 0); }
@@ -142,12 +153,24 @@ double NumberSortKey(const NumberFigures& figures, NumberColumn column);
 // An expected count as shown: one decimal place in the user's locale.
 QString FormatExpected(double value);
 
-// "p = 0.41", "p = 0.003", "p < 0.0001": two significant digits in the user's locale.
+// "p = 0.41", "p = 0.003", "p < 0.0001", "p > 0.99": two significant digits in the user's
+// locale.
 QString FormatPValue(double pValue);
 
-// "Pairs drawn together most often (by chance 0.6 times each)": the heading of the pairs.
+// The 10th and 90th percentiles of the count of the most frequent pair when `draws` fair draws
+// take k of n numbers each.
+std::pair<int, int> TypicalTopPair(int draws, int k, int n);
+
+// "In a fair history of 150 draws the top pair is usually drawn 7 to 9 times".
+QString TypicalTopPairText(const DrawStatistics& stats);
+
+// The heading of the pairs, two lines: "Pairs drawn together most often (by chance 1.9 times
+// each)" and what the top pair of a fair history of as many draws usually reaches.
 QString PairsTitle(const DrawStatistics& stats);
 
+// "and 26 more pairs drawn 5 times" when the list ends within a tie; empty otherwise.
+QString MorePairsText(const DrawStatistics& stats);
+
 // The one sentence a player reads, such as "The differences are within what chance produces
-// (p = 0.41)".
+// (p = 0.41).".
 QString FairnessSentence(const FairnessCheck& fairness);

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Numerion developers
 #include "NumberStatsCsv.h"
 
 #include "core/analysis/DrawStatistics.h"
@@ -6,6 +8,7 @@
 #include <QStringList>
 
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -53,12 +56,69 @@ QString field(const NumberFigures& figures, NumberColumn column)
 
 } // namespace
 
-QByteArray NumberStatsCsv(const DrawStatistics& stats)
+QString CountedDrawsText(const DrawStatistics& stats)
 {
+    if (stats.draws == 0)
+        return QStringLiteral("no draws");
+    if (stats.draws == 1 && stats.totalDraws == 1)
+        return QStringLiteral("1 draw");
+    if (stats.draws == stats.totalDraws)
+        return QStringLiteral("all %1 draws").arg(stats.totalDraws);
+    return QStringLiteral("last %1 of %2 draws").arg(stats.draws).arg(stats.totalDraws);
+}
+
+QString NumberStatsCsvName(const DrawStatistics& stats, const QString& drawFile)
+{
+    const bool extra = stats.pool == Pool::Extra;
+    QString name;
+    if (drawFile.isEmpty())
+        name = extra ? QStringLiteral("Extra number statistics")
+                     : QStringLiteral("Number statistics");
+    else
+        name = drawFile
+            + (extra ? QStringLiteral(" extra statistics") : QStringLiteral(" statistics"));
+    const QString window = stats.draws < stats.totalDraws
+        ? QStringLiteral("last %1").arg(stats.draws)
+        : QStringLiteral("all draws");
+    return name + u' ' + window + QStringLiteral(".csv");
+}
+
+QByteArray NumberStatsCsv(const DrawStatistics& stats, const QString& title)
+{
+    // What the figures are, read by a spreadsheet as two columns.
+    QList<std::pair<QString, QString>> about {
+        {QStringLiteral("Title"), title},
+        {QStringLiteral("Numbers"),
+         stats.pool == Pool::Extra ? QStringLiteral("extra numbers")
+                                   : QStringLiteral("main numbers")},
+        {QStringLiteral("Draws counted"), CountedDrawsText(stats)},
+        {QStringLiteral("Last drawn and gaps over"),
+         stats.totalDraws == 1 ? QStringLiteral("1 draw")
+                               : QStringLiteral("all %1 draws").arg(stats.totalDraws)},
+        {QStringLiteral("Expected per number"), decimalField(stats.expectedCount)},
+    };
+    if (stats.fairness.verdict == FairnessCheck::Verdict::Tested) {
+        about.append({QStringLiteral("Chi-square"), decimalField(stats.fairness.chiSquare)});
+        about.append({QStringLiteral("Degrees of freedom"),
+                      QString::number(stats.fairness.degreesOfFreedom)});
+        about.append({QStringLiteral("p-value"), QString::number(stats.fairness.pValue, 'g', 4)});
+    }
+    about.append({QStringLiteral("Fairness"), FairnessSentence(stats.fairness)});
+    if (stats.pool == Pool::Main && !stats.topPairs.isEmpty()) {
+        const auto [low, high] = stats.typicalTopPair;
+        about.append(
+            {QStringLiteral("Top pair of a fair history"),
+             low == high ? QString::number(low) : QStringLiteral("%1 to %2").arg(low).arg(high)});
+    }
+    QString text;
+    for (const auto& [label, value] : about)
+        text += textField(label) + u',' + textField(value) + LineEnd;
+    text += LineEnd;
+
     QStringList titles;
     for (int c = 0; c < NumberColumnCount; ++c)
         titles.append(textField(NumberColumnTitle(NumberColumn(c))));
-    QString text = titles.join(u',') + LineEnd;
+    text += titles.join(u',') + LineEnd;
     for (const NumberFigures& figures : stats.numbers) {
         QStringList fields;
         for (int c = 0; c < NumberColumnCount; ++c)
@@ -74,5 +134,7 @@ QByteArray NumberStatsCsv(const DrawStatistics& stats)
     for (const PairFigures& pair : stats.topPairs)
         text += QStringLiteral("%1,%2,%3,").arg(pair.first).arg(pair.second).arg(pair.count)
             + expected + LineEnd;
+    if (const QString more = MorePairsText(stats); !more.isEmpty())
+        text += textField(more) + LineEnd;
     return text.toUtf8();
 }

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Numerion developers
 #include "NumberStatsPrintout.h"
 
 #include "core/analysis/DrawStatistics.h"
@@ -25,10 +27,9 @@ constexpr Column numberColumns[NumberColumnCount] = {
 };
 constexpr Column pairColumns[] = {{5, 6, true}, {13, 6, true}, {21, 8, true}};
 constexpr int LastColumn = 80;
-constexpr int HeaderLines = 4;
 constexpr int FooterLines = 2;
-// The page header, a table's two header lines and one row, and the footer.
-constexpr int FewestLinesPerPage = HeaderLines + 3 + FooterLines;
+// A table's two header lines and one row, and the footer, below the page header.
+constexpr int FewestLinesBelowHeader = 3 + FooterLines;
 
 QString fitted(const Column& column, const QString& text)
 {
@@ -84,7 +85,7 @@ QString heading(const DrawStatistics& stats, const QString& title)
 class PagedLayout {
 public:
     PagedLayout(int linesPerPage, QList<Line> pageHeader)
-        : m_linesPerPage(std::max(linesPerPage, FewestLinesPerPage))
+        : m_linesPerPage(std::max(linesPerPage, int(pageHeader.size()) + FewestLinesBelowHeader))
         , m_pageHeader(std::move(pageHeader))
     {
         startPage();
@@ -95,7 +96,7 @@ public:
     void section(const QList<Line>& header, const QList<Line>& rows)
     {
         const int need = int(header.size()) + (rows.isEmpty() ? 0 : 1);
-        if (m_used > HeaderLines) {
+        if (m_used > m_pageHeader.size()) {
             if (room() < need + 1)
                 breakPage();
             else
@@ -163,8 +164,13 @@ private:
 
 Printout NumberStatsPrintout(const DrawStatistics& stats, const QString& title, int linesPerPage)
 {
-    const QList<Line> pageHeader {
-        {}, textLine(heading(stats, title)), textLine(QString(LastColumn - 4, u'_')), {}};
+    QList<Line> pageHeader {{}, textLine(heading(stats, title))};
+    // Over a window the counts are the window's, but the last draw and the gaps are not.
+    if (stats.draws < stats.totalDraws)
+        pageHeader.append(textLine(
+            QStringLiteral("Last drawn, out for and gaps: all %1 draws").arg(stats.totalDraws)));
+    pageHeader.append(textLine(QString(LastColumn - 4, u'_')));
+    pageHeader.append(Line());
     PagedLayout layout(linesPerPage, pageHeader);
 
     QList<Line> numberRows;
@@ -188,7 +194,13 @@ Printout NumberStatsPrintout(const DrawStatistics& stats, const QString& title, 
                 {{pairColumns[0].at, fitted(pairColumns[0], QString::number(pair.first))},
                  {pairColumns[1].at, fitted(pairColumns[1], QString::number(pair.second))},
                  {pairColumns[2].at, fitted(pairColumns[2], QString::number(pair.count))}});
-        layout.section({textLine(PairsTitle(stats)), columns}, pairRows);
+        if (const QString more = MorePairsText(stats); !more.isEmpty())
+            pairRows.append({{pairColumns[0].at, more}});
+        QList<Line> header;
+        for (const QString& line : PairsTitle(stats).split(u'\n'))
+            header.append(textLine(line));
+        header.append(columns);
+        layout.section(header, pairRows);
     }
 
     QList<Line> fairness;

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Numerion developers
 #pragma once
 
 #include <QString>
@@ -19,5 +21,11 @@ public:
     // window frame answer Yes, so that brushing a question away never drops that work. Fakes
     // that script their answers need not tell the two apart.
     virtual bool askToGoBack(const QString& title, const QString& text) { return ask(title, text); }
+    // The same box for a question whose Yes destroys data: No is the default button, so that
+    // Enter pressed out of habit loses nothing.
+    virtual bool askBeforeErasing(const QString& title, const QString& text)
+    {
+        return ask(title, text);
+    }
     virtual void beep() = 0;
 };

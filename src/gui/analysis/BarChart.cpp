@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Numerion developers
 #include "BarChart.h"
 
 #include "gui/common/Colours.h"
@@ -58,6 +60,7 @@ struct ChartLayout {
     double depth = 0;
     double barSlot = 0;
     double barWidth = 0;
+    double lineLabelWidth = 0; // the line's label, right of the plot, where no bar stands
     bool staggered = false; // labels too wide to stand side by side take two rows
     int labelStep = 1; // too wide even for two rows, only every labelStep-th bar is labelled
 
@@ -68,7 +71,8 @@ struct ChartLayout {
     }
 };
 
-ChartLayout layoutChart(const QFont& baseFont, const QRectF& area, const GraphData& data)
+ChartLayout layoutChart(const QFont& baseFont, QPaintDevice* device, const QRectF& area,
+                        const GraphData& data)
 {
     ChartLayout layout;
     layout.area = area;
@@ -78,8 +82,9 @@ ChartLayout layoutChart(const QFont& baseFont, const QRectF& area, const GraphDa
     layout.labelFont = baseFont;
     layout.labelFont.setPointSizeF(7.5);
     layout.labelFont.setBold(false);
-    const QFontMetricsF titleMetrics(layout.titleFont);
-    const QFontMetricsF labelMetrics(layout.labelFont);
+    // Measured on the device drawn on, whose resolution may not be the screen's.
+    const QFontMetricsF titleMetrics(layout.titleFont, device);
+    const QFontMetricsF labelMetrics(layout.labelFont, device);
     layout.labelHeight = labelMetrics.height();
     layout.titleArea = QRectF(area.left(), area.top() + 6, area.width(), titleMetrics.height());
 
@@ -93,7 +98,10 @@ ChartLayout layoutChart(const QFont& baseFont, const QRectF& area, const GraphDa
 
     const qsizetype count = data.points.size();
     layout.axisWidth = labelMetrics.horizontalAdvance(QString::number(layout.axisMax)) + 14;
-    const double slot = count > 0 ? (area.width() - layout.axisWidth - 24) / double(count) : 0;
+    if (data.line)
+        layout.lineLabelWidth = labelMetrics.horizontalAdvance(data.line->label) + 8;
+    const double right = std::max(24.0, layout.lineLabelWidth + 6);
+    const double slot = count > 0 ? (area.width() - layout.axisWidth - right) / double(count) : 0;
     double widestLabel = 0;
     for (const GraphPoint& point : data.points)
         widestLabel = std::max(widestLabel, labelMetrics.horizontalAdvance(point.label));
@@ -114,7 +122,7 @@ ChartLayout layoutChart(const QFont& baseFont, const QRectF& area, const GraphDa
     layout.depth = layout.threeD ? std::clamp(slot * 0.4, 3.0, 14.0) : 0;
     layout.plot
         = QRectF(area.left() + layout.axisWidth, layout.titleArea.bottom() + 12 + layout.depth,
-                 area.width() - layout.axisWidth - 24 - layout.depth,
+                 area.width() - layout.axisWidth - right - layout.depth,
                  area.height() - layout.titleArea.height() - 30 - layout.depth
                      - labelRows * layout.labelHeight);
     layout.barSlot = count > 0 ? layout.plot.width() / double(count) : 0;
@@ -158,9 +166,12 @@ void drawBars(QPainter& painter, const ChartLayout& layout, const GraphData& dat
     const double bottom = layout.plot.bottom();
     const double depth = layout.depth;
     const double width = layout.barWidth;
+    // A bar of 0 stands a little above the axis, so that it is seen to be there.
+    const double lowest = std::min(2.0, layout.plot.height());
     for (qsizetype i = 0; i < data.points.size(); ++i) {
         const double left = layout.barLeft(i);
-        const double top = layout.yFor(std::max(data.points[i].value, 0));
+        const double top
+            = std::min(layout.yFor(std::max(data.points[i].value, 0)), bottom - lowest);
         painter.setPen(QPen(colours.outline, 0));
         if (layout.threeD) {
             const QPolygonF topFace {{left, top},
@@ -196,24 +207,32 @@ void drawLabels(QPainter& painter, const ChartLayout& layout, const GraphData& d
     }
 }
 
-// Dashed, across the front of the bars, with its label above its right end on a white ground so
-// that it stays readable over a bar.
-void drawLine(QPainter& painter, const ChartLayout& layout, const GraphLine& line, bool colour)
+QColor lineInk(bool colour)
 {
     // Red in a colour chart, apart from the blue bars; black in grey shades.
-    const QColor ink = colour ? Colours::ChartLine : Colours::Black;
-    const double y = layout.yFor(std::max(line.value, 0.0));
-    painter.setPen(QPen(ink, 2, Qt::DashLine, Qt::FlatCap));
-    painter.drawLine(QPointF(layout.plot.left(), y), QPointF(layout.plot.right(), y));
+    return colour ? Colours::ChartLine : Colours::Black;
+}
 
+// Dashed, across the front of the bars.
+void drawLine(QPainter& painter, const ChartLayout& layout, const GraphLine& line, bool colour)
+{
+    const double y = layout.yFor(std::max(line.value, 0.0));
+    painter.setPen(QPen(lineInk(colour), 2, Qt::DashLine, Qt::FlatCap));
+    painter.drawLine(QPointF(layout.plot.left(), y), QPointF(layout.plot.right(), y));
+}
+
+// The line's label beside the plot at the line's height, in the margin kept for it, where it
+// hides no bar however close to the line the bars are.
+void drawLineLabel(QPainter& painter, const ChartLayout& layout, const GraphLine& line, bool colour)
+{
+    const double y = layout.yFor(std::max(line.value, 0.0));
+    const double left = layout.plot.right() + layout.depth + 4;
+    const double top = std::clamp(y - layout.labelHeight / 2, layout.area.top(),
+                                  layout.area.bottom() - layout.labelHeight);
     painter.setFont(layout.labelFont);
-    const QFontMetricsF metrics(layout.labelFont);
-    const double width = metrics.horizontalAdvance(line.label) + 6;
-    const QRectF box(layout.plot.right() - width, y - 2 - layout.labelHeight, width,
-                     layout.labelHeight);
-    painter.fillRect(box, Colours::White);
-    painter.setPen(ink);
-    painter.drawText(box, Qt::AlignCenter, line.label);
+    painter.setPen(lineInk(colour));
+    painter.drawText(QRectF(left, top, layout.area.right() - left, layout.labelHeight),
+                     Qt::AlignLeft | Qt::AlignVCenter, line.label);
 }
 
 } // namespace
@@ -223,16 +242,33 @@ void PaintBarChart(QPainter& painter, const QRectF& area, const GraphData& data)
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.fillRect(area, Colours::White);
-    const ChartLayout layout = layoutChart(painter.font(), area, data);
+    const ChartLayout layout = layoutChart(painter.font(), painter.device(), area, data);
     drawTitle(painter, layout, data);
     if (layout.plot.width() > 0 && layout.plot.height() > 0) {
         drawAxes(painter, layout);
         drawBars(painter, layout, data);
         drawLabels(painter, layout, data);
-        if (data.line)
+        if (data.line) {
             drawLine(painter, layout, *data.line, data.colour);
+            drawLineLabel(painter, layout, *data.line, data.colour);
+        }
     }
     painter.restore();
+}
+
+QPicture BarChartPicture(const GraphData& data, const QSize& size, const QFont& font)
+{
+    QPicture picture;
+    const QRect area(QPoint(0, 0), size);
+    QPainter painter(&picture);
+    painter.setFont(font);
+    // A band above the title, as on the screen, where the tabs are: the title's words keep clear
+    // of the page margin even where a reader measures them by the font's full height.
+    const double headroom = QFontMetricsF(font, &picture).height() * 2;
+    PaintBarChart(painter, QRectF(area).adjusted(0, headroom, 0, 0), data);
+    painter.end();
+    picture.setBoundingRect(area);
+    return picture;
 }
 
 QImage BarChartImage(const GraphData& data, const QSize& size, qreal scale)

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Numerion developers
 #include "LGraph.h"
 
 #include "core/analysis/Ranking.h"
@@ -218,19 +220,16 @@ void LGraph::printClicked()
         = m_services.messages.ask(QStringLiteral("Printer"), QStringLiteral("Print in Color."));
     redraw();
 
-    // The window is recorded as drawing commands, not pixels, so that the printer draws it at
-    // its own resolution. It is printed taller than it is shown, as its page is.
+    // The chart alone, without the buttons, is recorded as drawing commands, not pixels, so that
+    // the printer draws it at its own resolution. It is printed taller than it is shown, as its
+    // page is.
     QPicture picture;
     {
         BusyCursor busy;
-        const QSize shown = size();
         const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
         const int printHeight = screen ? int(0.88 * screen->availableGeometry().height()) : 0;
-        if (printHeight > 0)
-            setFixedHeight(printHeight);
-        render(&picture);
-        picture.setBoundingRect(rect());
-        setFixedSize(shown);
+        const QSize area(m_chart->width(), std::max(printHeight, m_chart->height()));
+        picture = BarChartPicture(chartData(), area, m_chart->font());
     }
     SendPicture(m_services, picture, m_colourSetting);
     // The chart keeps its printed look until it is drawn again.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Numerion developers
 #include "NumberFiguresModel.h"
 
 #include <algorithm>
@@ -25,10 +27,11 @@ Qt::SortOrder firstSortOrder(NumberColumn column)
 
 } // namespace
 
-void NumberFiguresModel::setFigures(QList<NumberFigures> figures)
+void NumberFiguresModel::setFigures(QList<NumberFigures> figures, int windowDraws)
 {
     beginResetModel();
     m_figures = std::move(figures);
+    m_windowDraws = windowDraws;
     sortFigures();
     endResetModel();
 }
@@ -60,8 +63,20 @@ QVariant NumberFiguresModel::headerData(int section, Qt::Orientation orientation
         return {};
     if (role == Qt::DisplayRole) {
         // On two lines, so that every title shows whole in the window's width.
-        QString title = NumberColumnTitle(NumberColumn(section));
-        return title.replace(u' ', u'\n');
+        const auto column = NumberColumn(section);
+        QString title = NumberColumnTitle(column);
+        const bool counted = column == NumberColumn::Drawn || column == NumberColumn::Expected
+            || column == NumberColumn::Difference;
+        if (counted && m_windowDraws > 0)
+            title += QStringLiteral("\n(last %1)").arg(m_windowDraws);
+        else
+            title.replace(u' ', u'\n');
+        // The sort arrow is part of the title, so that the title's width includes it and it
+        // never pushes the title out of its column.
+        if (column == m_sortColumn)
+            title += m_sortOrder == Qt::AscendingOrder ? QStringLiteral(" \u25B2")
+                                                       : QStringLiteral(" \u25BC");
+        return title;
     }
     if (role == Qt::InitialSortOrderRole)
         return int(firstSortOrder(NumberColumn(section)));
@@ -91,6 +106,7 @@ void NumberFiguresModel::sort(int column, Qt::SortOrder order)
     }
     changePersistentIndexList(before, after);
     Q_EMIT layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+    Q_EMIT headerDataChanged(Qt::Horizontal, 0, NumberColumnCount - 1);
 }
 
 void NumberFiguresModel::sortFigures()

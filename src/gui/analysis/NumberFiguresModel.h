@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Numerion developers
 #pragma once
 
 #include "core/analysis/DrawStatistics.h"
@@ -13,8 +15,10 @@ class NumberFiguresModel : public QAbstractTableModel {
 public:
     using QAbstractTableModel::QAbstractTableModel;
 
-    // New figures, sorted as the table was.
-    void setFigures(QList<NumberFigures> figures);
+    // New figures, sorted as the table was. `windowDraws` is the number of latest draws the
+    // counts cover, 0 for all: the count columns then say so in their titles, and the others,
+    // which always cover every draw, do not.
+    void setFigures(QList<NumberFigures> figures, int windowDraws = 0);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -27,6 +31,7 @@ private:
     void sortFigures();
 
     QList<NumberFigures> m_figures;
+    int m_windowDraws = 0;
     NumberColumn m_sortColumn = NumberColumn::Number;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
 };

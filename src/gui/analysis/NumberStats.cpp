@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Numerion developers
 #include "NumberStats.h"
 
 #include "core/analysis/NumberStatsCsv.h"
@@ -30,6 +32,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int RowHeight = 240; // twips
@@ -40,23 +44,28 @@ QString windowSizeText(int lastDraws)
                           : QStringLiteral("Last %1 draws").arg(lastDraws);
 }
 
-// "All 150 draws, by chance 18.4 times each.": what the Expected column stands for.
+// "All 150 draws, by chance 18.4 times each.": what the Expected column stands for. Over a
+// window it also says that the last draw and the gaps are the whole history's.
 QString summaryText(const DrawStatistics& statistics)
 {
     if (statistics.draws == 0)
         return QStringLiteral("There are no draws in memory.");
     QString draws;
     if (statistics.draws < statistics.totalDraws)
-        draws = QStringLiteral("The last %1 of %2 draws")
+        draws = QStringLiteral("Counts: the last %1 of %2 draws")
                     .arg(statistics.draws)
                     .arg(statistics.totalDraws);
     else if (statistics.draws == 1)
         draws = QStringLiteral("The one draw");
     else
         draws = QStringLiteral("All %1 draws").arg(statistics.draws);
-    return draws
+    QString text = draws
         + QStringLiteral(", by chance %1 times each.")
               .arg(FormatExpected(statistics.expectedCount));
+    if (statistics.draws < statistics.totalDraws)
+        text += QStringLiteral("\nLast drawn, out for and gaps: all %1 draws.")
+                    .arg(statistics.totalDraws);
+    return text;
 }
 
 // The printout counts its footer among the lines of a page, where the database printout's page
@@ -97,10 +106,13 @@ QTableView* createNumberGrid(QAbstractItemModel* model, const QFont& font)
 
     grid->setSortingEnabled(true);
     grid->sortByColumn(int(NumberColumn::Number), Qt::AscendingOrder);
+    // The style's arrow takes half the header's height beside the title, more than a column
+    // has at some scales; the titles carry their own arrow instead.
+    header->setSortIndicatorShown(false);
     return grid;
 }
 
-QWidget* page(QWidget* content, QWidget* above = nullptr)
+QWidget* page(QWidget* content, QWidget* above = nullptr, QWidget* below = nullptr)
 {
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
@@ -108,7 +120,20 @@ QWidget* page(QWidget* content, QWidget* above = nullptr)
     if (above)
         layout->addWidget(above);
     layout->addWidget(content);
+    if (below)
+        layout->addWidget(below);
     return page;
+}
+
+// The titles, with the sort arrow in them, must show whole: each column keeps at least the room
+// the widest title takes at the current font and scale, and the grid scrolls sideways rather
+// than cut a title.
+void keepRoomForTitles(QHeaderView* header)
+{
+    int widest = 0;
+    for (int section = 0; section < header->count(); ++section)
+        widest = std::max(widest, header->sectionSizeHint(section));
+    header->setMinimumSectionSize(widest);
 }
 
 } // namespace
@@ -140,12 +165,18 @@ void NumberStats::buildControls()
     for (const int size : DrawStatistics::WindowSizes)
         m_lastDraws->addItem(windowSizeText(size), size);
     sizeLabel->setBuddy(m_lastDraws);
-    m_summary = Controls::label(this, "Summary", QString(), 3600, 165, 5700, 285);
+    // Two lines over a window: what the counts cover and what the gaps cover.
+    m_summary = Controls::label(this, "Summary", QString(), 3600, 60, 5700, 480);
+    m_summary->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
     m_numbersModel = new NumberFiguresModel(this);
     m_numbers = createNumberGrid(m_numbersModel, small);
+    // The arrow moves with each sort, and the titles change with the window.
+    connect(m_numbersModel, &QAbstractItemModel::headerDataChanged, this,
+            [this] { keepRoomForTitles(m_numbers->horizontalHeader()); });
 
     m_pairsTitle = Controls::label(nullptr, "PairsTitle");
+    m_morePairs = Controls::label(nullptr, "MorePairs");
     m_pairs = GridTable::create(nullptr, "PairGrid", 0, 0, 0, 0, RowHeight);
     m_pairs->setTabKeyNavigation(false);
     m_pairs->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
@@ -155,7 +186,7 @@ void NumberStats::buildControls()
     tabs->setObjectName(QStringLiteral("StatsTabs"));
     tabs->setGeometry(TwipsRect(120, 570, 9240, 4425));
     tabs->addTab(page(m_numbers), QStringLiteral("&Numbers"));
-    tabs->addTab(page(m_pairs, m_pairsTitle), QStringLiteral("P&airs"));
+    tabs->addTab(page(m_pairs, m_pairsTitle, m_morePairs), QStringLiteral("P&airs"));
     // The extra numbers, a pool of their own, in the corner of the tabs.
     m_poolTabs = PoolTabs::create(tabs);
     tabs->setCornerWidget(m_poolTabs, Qt::TopRightCorner);
@@ -198,7 +229,10 @@ void NumberStats::recount()
     m_tabs->setTabEnabled(1, pool == Pool::Main);
     m_statistics = ComputeDrawStatistics(m_state.Store, m_lastDraws->currentData().toInt(), pool);
     m_summary->setText(summaryText(m_statistics));
-    m_numbersModel->setFigures(m_statistics.numbers);
+    m_numbersModel->setFigures(m_statistics.numbers,
+                               m_statistics.draws < m_statistics.totalDraws ? m_statistics.draws
+                                                                            : 0);
+    keepRoomForTitles(m_numbers->horizontalHeader());
     showPairs();
     m_fairness->setText(FairnessSentence(m_statistics.fairness));
 }
@@ -209,6 +243,9 @@ void NumberStats::showPairs()
     m_pairsTitle->setText(pairs.isEmpty()
                               ? QStringLiteral("No two numbers were drawn together in these draws.")
                               : PairsTitle(m_statistics));
+    const QString more = MorePairsText(m_statistics);
+    m_morePairs->setText(more);
+    m_morePairs->setVisible(!more.isEmpty());
     GridTable::resize(m_pairs, int(pairs.size()) + 1, 3, 1, 0);
     const GridTable::BulkChange change(m_pairs);
     GridTable::setText(m_pairs, 0, 0, QStringLiteral("First"));
@@ -227,12 +264,8 @@ void NumberStats::showPairs()
 void NumberStats::saveCsvClicked()
 {
     const QString drawFile = QFileInfo(m_state.Store.FileDisplayName()).completeBaseName();
-    QString proposed = drawFile.isEmpty() ? QStringLiteral("Number statistics.csv")
-                                          : drawFile + QStringLiteral(" statistics.csv");
-    if (m_statistics.pool == Pool::Extra)
-        proposed = drawFile.isEmpty() ? QStringLiteral("Extra number statistics.csv")
-                                      : drawFile + QStringLiteral(" extra statistics.csv");
-    const QByteArray csv = NumberStatsCsv(m_statistics);
+    const QString proposed = NumberStatsCsvName(m_statistics, drawFile);
+    const QByteArray csv = NumberStatsCsv(m_statistics, m_state.Store.Title());
     m_services.files.save(FileKind::Csv, proposed, [&csv](QIODevice& file, QString&) {
         return file.write(csv) == csv.size();
     });

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Numerion developers
 #pragma once
 
 #include "core/analysis/DrawStatistics.h"
@@ -46,6 +48,7 @@ private:
     NumberFiguresModel* m_numbersModel = nullptr;
     QTableView* m_numbers = nullptr;
     QLabel* m_pairsTitle = nullptr;
+    QLabel* m_morePairs = nullptr;
     QTableWidget* m_pairs = nullptr;
     QLabel* m_fairness = nullptr;
 };

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Numerion developers
 #include "RunNumerion.h"
 
 #include "core/app/CheckCommand.h"
@@ -123,9 +125,13 @@ int RunNumerion(int argc, char** argv)
 
     QtMessageBoxes messages;
     QtPrinterPort printer;
-    QtFileDialogs fileDialogs;
-    EntropyRandomSource random;
     SharedState state;
+    // The samples are in the data folder of an installed program, beside the program in a build.
+    QtFileDialogs fileDialogs([&state] {
+        const QString installed = state.samplesDirectory();
+        return QFileInfo(installed).isDir() ? installed : state.ProgramDirectory;
+    });
+    EntropyRandomSource random;
     FileFlow files(state, fileDialogs, messages);
     Services services {messages, printer, fileDialogs, random, files};
 

@@ -1,10 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Numerion developers
 #include "QtFileDialogs.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileIconProvider>
+#include <QFileInfo>
 #include <QMimeDatabase>
 #include <QRegularExpression>
+#include <QUrl>
 
 namespace {
 
@@ -30,7 +35,7 @@ private:
 };
 
 QString runDialog(QFileDialog::AcceptMode mode, const QString& title, const QString& proposedPath,
-                  const QString& filter)
+                  const QString& filter, const QString& samples = QString())
 {
     // Where the desktop has a dialog of its own, exec() shows that one instead.
     QFileDialog dialog(QApplication::activeWindow(), title, proposedPath, filter);
@@ -45,6 +50,13 @@ QString runDialog(QFileDialog::AcceptMode mode, const QString& title, const QStr
     const QRegularExpressionMatch suffix = firstSuffix.match(filter);
     if (mode == QFileDialog::AcceptSave && suffix.hasMatch())
         dialog.setDefaultSuffix(suffix.captured(1));
+    if (!samples.isEmpty() && QFileInfo(samples).isDir()) {
+        QList<QUrl> places = dialog.sidebarUrls();
+        const QUrl folder = QUrl::fromLocalFile(QDir::cleanPath(samples));
+        if (!places.contains(folder))
+            places.append(folder);
+        dialog.setSidebarUrls(places);
+    }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().constFirst();
@@ -55,7 +67,8 @@ QString runDialog(QFileDialog::AcceptMode mode, const QString& title, const QStr
 QString QtFileDialogs::openFileName(const QString& title, const QString& proposedPath,
                                     const QString& filter)
 {
-    return runDialog(QFileDialog::AcceptOpen, title, proposedPath, filter);
+    return runDialog(QFileDialog::AcceptOpen, title, proposedPath, filter,
+                     m_samplesFolder ? m_samplesFolder() : QString());
 }
 
 QString QtFileDialogs::saveFileName(const QString& title, const QString& proposedPath,

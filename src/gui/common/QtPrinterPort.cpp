@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Numerion developers
 #include "QtPrinterPort.h"
 
 #include "core/common/PrintColumns.h"
@@ -369,13 +371,19 @@ PrintOutcome QtPrinterPort::printPicture(const QPicture& picture, bool colour,
     return deliver(
         pdfPath, colour,
         [&](QPrinter& printer, QPainter& painter, QString*) {
-            const QSizeF page = printer.pageLayout().paintRectPixels(printer.resolution()).size();
+            // A millimetre within the margins, so that the ink of lines drawn on the picture's
+            // edge stays clear of them too.
+            const double inset = printer.resolution() / 25.4;
+            const QSizeF page
+                = QSizeF(printer.pageLayout().paintRectPixels(printer.resolution()).size())
+                      .shrunkBy(QMarginsF(inset, inset, inset, inset));
             QSizeF size = source.size();
             size.scale(page, Qt::KeepAspectRatio);
             // A picture scales itself from its own resolution to the printer's; the rest is the
             // fit to the page.
             const double scale
                 = size.width() / source.width() * picture.logicalDpiX() / printer.logicalDpiX();
+            painter.translate(inset, inset);
             painter.scale(scale, scale);
             painter.drawPicture(-source.topLeft(), picture);
             return true;

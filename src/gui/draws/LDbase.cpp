@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Numerion developers
 #include "LDbase.h"
 
 #include "core/analysis/TopNumbers.h"
@@ -648,8 +650,9 @@ void LDbase::endCorrection()
 
 void LDbase::deleteAllClicked()
 {
-    if (!m_services.messages.ask(QStringLiteral("Erase Database"),
-                                 QStringLiteral("Yes will delete the database file in memory.")))
+    if (!m_services.messages.askBeforeErasing(
+            QStringLiteral("Erase Database"),
+            QStringLiteral("Yes will delete the database file in memory.")))
         return;
     endCorrection();
     m_state.Store.Reset();

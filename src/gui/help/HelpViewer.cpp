@@ -1,12 +1,16 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Numerion developers
 #include "HelpViewer.h"
 
 #include "core/help/HelpDocument.h"
 
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScreen>
 #include <QShortcut>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -15,7 +19,7 @@ HelpViewer::HelpViewer(const QString& html, QWidget* parent) : QWidget(parent, Q
 {
     setObjectName(QStringLiteral("HelpViewer"));
     setWindowTitle(QStringLiteral("Numerion Help"));
-    resize(820, 600);
+    fitToScreen();
 
     m_contents = new QListWidget(this);
     m_contents->setObjectName(QStringLiteral("HelpContents"));
@@ -53,6 +57,24 @@ HelpViewer::HelpViewer(const QString& html, QWidget* parent) : QWidget(parent, Q
     connect(find, &QShortcut::activated, this, &HelpViewer::openFind);
     auto* next = new QShortcut(QKeySequence::FindNext, this);
     connect(next, &QShortcut::activated, this, &HelpViewer::findNext);
+}
+
+void HelpViewer::fitToScreen()
+{
+    // A comfortable size for reading, but never more than most of the screen, whatever its size
+    // and scale factor; placed on it whole.
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    QSize size(820, 600);
+    if (!screen) {
+        resize(size);
+        return;
+    }
+    const QRect available = screen->availableGeometry();
+    // Room for the window frame, which is not part of the size.
+    const QSize most = available.size() * 0.9;
+    size = size.boundedTo(most);
+    resize(size);
+    move(available.center() - QPoint(size.width() / 2, size.height() / 2));
 }
 
 void HelpViewer::showSection(const QString& anchor)

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Numerion developers
 #pragma once
 
 #include <QWidget>
@@ -21,6 +23,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // Sizes the window from the screen's available area, so that it fits at any scale.
+    void fitToScreen();
     void openFind();
     // Finds the text of the search box after the cursor, wrapping round once; false when it is
     // nowhere in the document.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Numerion developers
 #include "TestDraws.h"
 #include "TestToday.h"
 
@@ -71,16 +73,18 @@ private Q_SLOTS:
             << QList<int> {1, 0, 0, 1, 6} << QList<int> {1, 1, 2, 4, 6}
             << QList<double> {1.0 / 3, 2.0 / 3, 1, -1, -1}
             << QList<int> {1, 2, 2, 2, 3, 2, 1, 3, 1, 1, 4, 1} << 0.6;
-        // Draws 4 5 6: {1 2} {4 1} {2 3}.
+        // Draws 4 5 6: {1 2} {4 1} {2 3}. The window limits the counts and the pairs; when a
+        // number was drawn last and its gaps are those of all draws.
         QTest::newRow("last three")
             << 3 << 1.2 << QList<int> {2, 2, 1, 1, 0} << QList<int> {5, 6, 6, 5, 0}
-            << QList<int> {1, 0, 0, 1, 3} << QList<int> {1, 1, 2, 1, 3}
-            << QList<double> {0, 1, -1, -1, -1} << QList<int> {1, 2, 1, 1, 4, 1, 2, 3, 1} << 0.3;
+            << QList<int> {1, 0, 0, 1, 6} << QList<int> {1, 1, 2, 4, 6}
+            << QList<double> {1.0 / 3, 2.0 / 3, 1, -1, -1} << QList<int> {1, 2, 1, 1, 4, 1, 2, 3, 1}
+            << 0.3;
         QTest::newRow("last one") << 1 << 0.4 << QList<int> {0, 1, 1, 0, 0}
-                                  << QList<int> {0, 6, 6, 0, 0} << QList<int> {1, 0, 0, 1, 1}
-                                  << QList<int> {1, 0, 0, 1, 1}
-                                  << QList<double> {-1, -1, -1, -1, -1} << QList<int> {2, 3, 1}
-                                  << 0.1;
+                                  << QList<int> {5, 6, 6, 5, 0} << QList<int> {1, 0, 0, 1, 6}
+                                  << QList<int> {1, 1, 2, 4, 6}
+                                  << QList<double> {1.0 / 3, 2.0 / 3, 1, -1, -1}
+                                  << QList<int> {2, 3, 1} << 0.1;
     }
     void figuresOverAWindow()
     {
@@ -210,7 +214,7 @@ private Q_SLOTS:
         QVERIFY(std::abs(check.chiSquare - 22.0 / 3) < 1e-12);
         QVERIFY(std::abs(check.pValue - std::exp(-11.0 / 3) * (1 + 11.0 / 3)) < 1e-12);
         QCOMPARE(FairnessSentence(check),
-                 QStringLiteral("The differences are within what chance produces (p = 0.12)"));
+                 QStringLiteral("The differences are within what chance produces (p = 0.12)."));
     }
 
     void degenerateStores_data()
@@ -268,6 +272,37 @@ private Q_SLOTS:
         QCOMPARE(stats.topPairs.size(), DrawStatistics::TopPairCount);
         QCOMPARE(stats.topPairs.first(), (PairFigures {1, 2, 1}));
         QCOMPARE(stats.topPairs.last(), (PairFigures {3, 6, 1}));
+        // The list ends within a tie, and says so.
+        QCOMPARE(stats.morePairsAtLastCount, 25);
+        QCOMPARE(MorePairsText(stats), QStringLiteral("and 25 more pairs drawn once"));
+    }
+
+    // What the top pair of a fair history usually reaches; checked against simulated fair
+    // histories (the most frequent pair of 150 draws of 6 from 49 averages 7.8).
+    void typicalTopPair_data()
+    {
+        QTest::addColumn<int>("draws");
+        QTest::addColumn<int>("k");
+        QTest::addColumn<int>("n");
+        QTest::addColumn<int>("low");
+        QTest::addColumn<int>("high");
+        QTest::newRow("150 of 6 from 49") << 150 << 6 << 49 << 7 << 9;
+        QTest::newRow("1000 of 6 from 49") << 1000 << 6 << 49 << 24 << 28;
+        QTest::newRow("10 of 6 from 49") << 10 << 6 << 49 << 2 << 3;
+        QTest::newRow("100 of 5 from 50") << 100 << 5 << 50 << 4 << 6;
+        // Far beyond any simulation: about 3 standard deviations above the mean of 1275.5,
+        // where the first terms of the binomial underflow.
+        QTest::newRow("100000 of 6 from 49") << 100000 << 6 << 49 << 1379 << 1411;
+        QTest::newRow("no draws") << 0 << 6 << 49 << 0 << 0;
+    }
+    void typicalTopPair()
+    {
+        QFETCH(int, draws);
+        QFETCH(int, k);
+        QFETCH(int, n);
+        QFETCH(int, low);
+        QFETCH(int, high);
+        QCOMPARE(TypicalTopPair(draws, k, n), std::make_pair(low, high));
     }
 
     void pValues_data()
@@ -326,15 +361,17 @@ private Q_SLOTS:
         QTest::addColumn<double>("pValue");
         QTest::addColumn<QString>("sentence");
         const QString within
-            = QStringLiteral("The differences are within what chance produces (%1)");
+            = QStringLiteral("The differences are within what chance produces (%1).");
         const QString beyond
-            = QStringLiteral("The differences are larger than chance would usually produce (%1)");
+            = QStringLiteral("The differences are larger than chance would usually produce (%1).");
         QTest::newRow("0.41") << 0.4123 << within.arg("p = 0.41");
         QTest::newRow("0.003") << 0.003 << beyond.arg("p = 0.003");
         QTest::newRow("shown as 0.05") << 0.0496 << within.arg("p = 0.05");
         QTest::newRow("just below") << 0.04949 << beyond.arg("p = 0.049");
         QTest::newRow("tiny") << 3e-9 << beyond.arg("p < 0.0001");
-        QTest::newRow("almost 1") << 0.996 << within.arg("p = 1");
+        QTest::newRow("almost 1") << 0.996 << within.arg("p > 0.99");
+        QTest::newRow("0.998") << 0.998 << within.arg("p > 0.99");
+        QTest::newRow("0.99") << 0.9904 << within.arg("p = 0.99");
     }
     void fairnessSentence()
     {
@@ -348,20 +385,33 @@ private Q_SLOTS:
 
     void csvBytes()
     {
-        QCOMPARE(NumberStatsCsv(ComputeDrawStatistics(*storeOf(5, 2, smallDraws))),
-                 QByteArray("Number,Drawn,Expected,Difference,Last drawn,Out for,Longest gap,"
-                            "Average gap\r\n"
-                            "1,4,2.40,1.60,1996-02-03,1,1,0.33\r\n"
-                            "2,4,2.40,1.60,1996-02-10,0,1,0.67\r\n"
-                            "3,3,2.40,0.60,1996-02-10,0,2,1.00\r\n"
-                            "4,1,2.40,-1.40,1996-02-03,1,4,\r\n"
-                            "5,0,2.40,-2.40,never,6,6,\r\n"
-                            "\r\n"
-                            "First,Second,Together,Expected\r\n"
-                            "1,2,2,0.60\r\n"
-                            "2,3,2,0.60\r\n"
-                            "1,3,1,0.60\r\n"
-                            "1,4,1,0.60\r\n"));
+        QCOMPARE(
+            NumberStatsCsv(ComputeDrawStatistics(*storeOf(5, 2, smallDraws)),
+                           QStringLiteral("Test, weekly")),
+            QByteArray("Title,\"Test, weekly\"\r\n"
+                       "Numbers,main numbers\r\n"
+                       "Draws counted,all 6 draws\r\n"
+                       "Last drawn and gaps over,all 6 draws\r\n"
+                       "Expected per number,2.40\r\n"
+                       "Chi-square,7.33\r\n"
+                       "Degrees of freedom,4\r\n"
+                       "p-value,0.1193\r\n"
+                       "Fairness,The differences are within what chance produces (p = 0.12).\r\n"
+                       "Top pair of a fair history,1 to 3\r\n"
+                       "\r\n"
+                       "Number,Drawn,Expected,Difference,Last drawn,Out for,Longest gap,"
+                       "Average gap\r\n"
+                       "1,4,2.40,1.60,1996-02-03,1,1,0.33\r\n"
+                       "2,4,2.40,1.60,1996-02-10,0,1,0.67\r\n"
+                       "3,3,2.40,0.60,1996-02-10,0,2,1.00\r\n"
+                       "4,1,2.40,-1.40,1996-02-03,1,4,\r\n"
+                       "5,0,2.40,-2.40,never,6,6,\r\n"
+                       "\r\n"
+                       "First,Second,Together,Expected\r\n"
+                       "1,2,2,0.60\r\n"
+                       "2,3,2,0.60\r\n"
+                       "1,3,1,0.60\r\n"
+                       "1,4,1,0.60\r\n"));
     }
 
     void printoutColumns()
@@ -371,23 +421,26 @@ private Q_SLOTS:
         QCOMPARE(printout.pages.size(), 1);
         const QStringList lines = printout.pages.first();
         QCOMPARE(
-            lines.mid(0, 6),
+            lines.mid(0, 7),
             (QStringList {"", "    Number statistics for Test: the last 3 of 6 draws",
+                          "    Last drawn, out for and gaps: all 6 draws",
                           "    " + QString(76, u'_'), "", QString(64, u' ') + "Longest  Average",
                           "    Number  Drawn  Expected  Difference  Last drawn    Out for"
                           "      gap      gap"}));
-        QCOMPARE(lines[6],
+        QCOMPARE(lines[7],
                  QStringLiteral("         1      2       1.2        +0.8  2/3/1996            1"
-                                "        1      0.0"));
-        QCOMPARE(lines[10],
-                 QStringLiteral("         5      0       1.2        -1.2  never               3"
-                                "        3"));
-        QCOMPARE(lines.mid(11),
+                                "        1      0.3"));
+        QCOMPARE(lines[11],
+                 QStringLiteral("         5      0       1.2        -1.2  never               6"
+                                "        6"));
+        QCOMPARE(lines.mid(12),
                  (QStringList {"", "    Pairs drawn together most often (by chance 0.3 times each)",
+                               "    In a fair history of 3 draws the top pair is usually drawn 1 "
+                               "to 2 times.",
                                "     First  Second  Together", "         1       2         1",
                                "         1       4         1", "         2       3         1", "",
                                "    Chi-square 3.11 with 4 degrees of freedom",
-                               "    The differences are within what chance produces (p = 0.54)"}));
+                               "    The differences are within what chance produces (p = 0.54)."}));
     }
 
     void printoutPageBreaks()
@@ -414,17 +467,19 @@ private Q_SLOTS:
             QCOMPARE(printout.pages[p][6].left(10), RightAlign(10, QString::number(22 * p + 1)));
             QCOMPARE(printout.pages[p][27].left(10), RightAlign(10, QString::number(22 * p + 22)));
         }
-        // 45..49, the pairs title with its first 14 pairs; the other 6 under the title again.
+        // 45..49, the pairs title of two lines with its first 13 pairs; the other 7 under the
+        // title again, then the pairs tied with the last one listed.
         const QStringList& third = printout.pages[2];
         QCOMPARE(third[10].left(10), RightAlign(10, QStringLiteral("49")));
         QCOMPARE(third[11], QString());
         QVERIFY(third[12].startsWith(QStringLiteral("    Pairs drawn together")));
-        QCOMPARE(third[27].left(10), RightAlign(10, QString::number(stats.topPairs[13].first)));
+        QCOMPARE(third[27].left(10), RightAlign(10, QString::number(stats.topPairs[12].first)));
         const QStringList& fourth = printout.pages[3];
-        QCOMPARE(fourth.mid(4, 2), third.mid(12, 2));
-        QCOMPARE(fourth[11].left(10), RightAlign(10, QString::number(stats.topPairs[19].first)));
-        QVERIFY(fourth[13].startsWith(QStringLiteral("    Chi-square")));
-        QVERIFY(fourth[14].startsWith(QStringLiteral("    The differences are")));
+        QCOMPARE(fourth.mid(4, 3), third.mid(12, 3));
+        QCOMPARE(fourth[13].left(10), RightAlign(10, QString::number(stats.topPairs[19].first)));
+        QCOMPARE(fourth[14], QStringLiteral("    and 13 more pairs drawn 2 times"));
+        QVERIFY(fourth[16].startsWith(QStringLiteral("    Chi-square")));
+        QVERIFY(fourth[17].startsWith(QStringLiteral("    The differences are")));
     }
 };
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Numerion developers
 // Each case of sheet-cases/ is a tracker file as typed (NAME.inv) and the file Calculate and Save
 // make of it (NAME.calculated.inv): a new case is two files and no code. With
 // NUMERION_WRITE_EXPECTED set, the missing expected files are written, to be read and committed.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Numerion developers
 #include "FileBytes.h"
 #include "GuiTestFixture.h"
 
@@ -87,6 +89,15 @@ private Q_SLOTS:
 
         for (const bool descending : {descendingFirst, !descendingFirst}) {
             clickHeader(grid, column);
+            // Every title keeps the room it needs with the sort arrow, which marks the column.
+            QHeaderView* header = grid->horizontalHeader();
+            for (int section = 0; section < header->count(); ++section)
+                QVERIFY(header->sectionSize(section) >= header->sectionSizeHint(section));
+            QVERIFY(
+                grid->model()
+                    ->headerData(column, Qt::Horizontal)
+                    .toString()
+                    .endsWith(descending ? QStringLiteral("\u25BC") : QStringLiteral("\u25B2")));
             for (int row = 1; row < 6; ++row) {
                 const NumberFigures figures = figuresAt(row);
                 const NumberFigures above = figuresAt(row - 1);
@@ -105,18 +116,23 @@ private Q_SLOTS:
         QTest::addColumn<int>("sizeChoice"); // down presses in the window-size choice
         QTest::addColumn<QString>("answer");
         QTest::addColumn<QString>("written");
+        QTest::addColumn<QString>("proposed"); // how the proposed name ends
         QTest::newRow("all draws") << 0 << "stats.csv"
-                                   << "stats.csv";
+                                   << "stats.csv"
+                                   << " statistics all draws.csv";
         QTest::newRow("last 10 draws, a name without suffix") << 1 << "stats"
-                                                              << "stats.csv";
+                                                              << "stats.csv"
+                                                              << " statistics last 10.csv";
         QTest::newRow("a folder that cannot be") << 0 << "NotAFolder/stats.csv"
-                                                 << "";
+                                                 << ""
+                                                 << " statistics all draws.csv";
     }
     void savesTheTableAsCsv()
     {
         QFETCH(int, sizeChoice);
         QFETCH(QString, answer);
         QFETCH(QString, written);
+        QFETCH(QString, proposed);
         open();
         QTest::keyClick(m_window.get(), Qt::Key_D, Qt::AltModifier);
         for (int i = 0; i < sizeChoice; ++i)
@@ -124,6 +140,8 @@ private Q_SLOTS:
         m_fixture->writeProgramFile(QStringLiteral("NotAFolder"), "a file");
         m_fixture->fileDialogs.answers = {m_fixture->programPath(answer)};
         click("SaveCsv");
+        QVERIFY2(m_fixture->fileDialogs.proposals.last().endsWith(proposed),
+                 qPrintable(m_fixture->fileDialogs.proposals.last()));
 
         if (written.isEmpty()) {
             QCOMPARE(m_fixture->messages.boxes.size(), 1);
@@ -137,7 +155,8 @@ private Q_SLOTS:
         QVERIFY(m_fixture->messages.boxes.isEmpty());
         const int lastDraws = DrawStatistics::WindowSizes[std::size_t(sizeChoice)];
         QCOMPARE(fileBytes(m_fixture->programPath(written)),
-                 NumberStatsCsv(ComputeDrawStatistics(m_fixture->state.Store, lastDraws)));
+                 NumberStatsCsv(ComputeDrawStatistics(m_fixture->state.Store, lastDraws),
+                                m_fixture->state.Store.Title()));
     }
 
     // The extra numbers are a view of their own, without pairs, and what is saved is the view
@@ -166,7 +185,7 @@ private Q_SLOTS:
         m_fixture->fileDialogs.answers = {m_fixture->programPath(QStringLiteral("extra.csv"))};
         click("SaveCsv");
         const QByteArray csv = fileBytes(m_fixture->programPath(QStringLiteral("extra.csv")));
-        QCOMPARE(csv, NumberStatsCsv(extra));
+        QCOMPARE(csv, NumberStatsCsv(extra, store.Title()));
         QVERIFY(!csv.contains("First,Second"));
 
         store.setShape({2, 6});

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Numerion developers
 #include "FileBytes.h"
 // Every writer against a disk that fills up half-way and against a path that cannot be written,
 // and every print command against a failing printer: the old file stays, the user is told (or,

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Numerion developers
 // The program's printouts on a real print server: a CUPS scheduler of the test's own, with its
 // configuration, spool, logs and socket in a temporary folder, and two PDF printers, one on A4
 // that reports no margins and one on Letter that does. Its PDF backend keeps each job's output

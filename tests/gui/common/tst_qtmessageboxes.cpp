@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Numerion developers
 #include "gui/common/QtMessageBoxes.h"
 
 #include <QAbstractButton>
@@ -22,6 +24,10 @@ private Q_SLOTS:
                                          << "frame" << false;
         QTest::newRow("question, Enter") << "ask"
                                          << "enter" << true;
+        QTest::newRow("erase, Enter") << "erase"
+                                      << "enter" << false;
+        QTest::newRow("erase, Yes") << "erase"
+                                    << "yes" << true;
         QTest::newRow("go back to unsaved work, Escape") << "goBack"
                                                          << "escape" << true;
         QTest::newRow("go back to unsaved work, frame") << "goBack"
@@ -52,6 +58,8 @@ private Q_SLOTS:
                 QTest::keyClick(box, Qt::Key_Return);
             else if (gesture == QLatin1String("no"))
                 box->button(QMessageBox::No)->click();
+            else if (gesture == QLatin1String("yes"))
+                box->button(QMessageBox::Yes)->click();
             else
                 box->close();
         });
@@ -60,6 +68,8 @@ private Q_SLOTS:
         bool yes = false;
         if (kind == QLatin1String("inform"))
             boxes.inform(title, text);
+        else if (kind == QLatin1String("erase"))
+            yes = boxes.askBeforeErasing(title, text);
         else
             yes = kind == QLatin1String("goBack") ? boxes.askToGoBack(title, text)
                                                   : boxes.ask(title, text);

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Numerion developers
 #include "GuiTestFixture.h"
 
 #include "gui/app/Program.h"
@@ -7,6 +9,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QtTest>
 
@@ -33,6 +36,8 @@ private Q_SLOTS:
         click(menu(), "HowtoUse");
         HelpViewer* viewer = m_program->helpViewer();
         QVERIFY(viewer && viewer->isVisible());
+        // Whole on the screen, whatever its size.
+        QVERIFY(viewer->screen()->availableGeometry().contains(viewer->geometry()));
         QVERIFY(menu()->isVisible());
         QCOMPARE(currentSection(), QStringLiteral("menu"));
         QVERIFY(control<QListWidget>(viewer, "HelpContents")->count() >= 8);
