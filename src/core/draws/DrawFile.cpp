@@ -263,6 +263,17 @@ ReadResult Read(QIODevice& device, LineReading lines, Forms forms)
     // Records beyond the count, or a field more on the last line, would not be saved again.
     if (!reader.lineEnded() || !reader.atEnd())
         return failed(ReadError::ContentAfterRecords);
+    // An extended file of a classic game whose fields past the classic ten are all 0 is read as
+    // the classic file it will be saved as, so that what is read is what is written.
+    if (records.fields() > DrawRecords::ClassicFields
+        && !NeedsExtendedForm(result.content.shape, records)) {
+        DrawRecords classic(DrawRecords::ClassicFields);
+        classic.reserve(records.size());
+        for (int i = 1; i <= records.size(); ++i)
+            classic.append(records.date(i),
+                           records.numbers(i).first(std::size_t(DrawRecords::ClassicFields)));
+        records = std::move(classic);
+    }
     return result;
 }
 

@@ -360,6 +360,10 @@ private Q_SLOTS:
         QTest::newRow("Windows-1252 title")
             << QByteArray("0,8,49,\"\x93Mum\x92s \x80 \x96 \x81\xe9\"\r\n")
             << QString::fromUtf8("\u201cMum\u2019s \u20ac \u2013 \u00e9");
+        QTest::newRow("extended form of a classic game, its extra fields 0")
+            << QByteArray("\"Numerion draws\",2,1,12,6,49,0,0,0,\"Six\"\r\n"
+                          "1,#1996-09-07#,3,11,23,30,42,49,0,0,0,0,0,0\r\n")
+            << "Six";
         // The header line of an input the fuzzer found (the lines after it, beyond a count of no
         // records, are refused).
         const QByteArray found
