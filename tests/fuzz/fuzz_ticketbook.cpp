@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Numerion developers
 // Feeds arbitrary bytes to the ticket book reader. Whatever it accepts must check against draws,
 // and once saved must open again to the same book and the same saved form.
 #include "core/tickets/TicketBookFile.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Numerion developers
 #include "TicketBookFile.h"
 
 #include "core/common/FileFields.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Numerion developers
 #include "core/common/Printout.h"
 #include "core/wheels/Wheel.h"
 #include "core/wheels/WheelPlan.h"
