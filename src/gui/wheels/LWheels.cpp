@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Numerion developers
 #include "LWheels.h"
 
+#include "core/app/PlayTickets.h"
 #include "core/app/SharedState.h"
 #include "core/common/LeadingNumber.h"
 #include "core/common/MessageBoxes.h"
@@ -310,16 +311,18 @@ QWidget* LWheels::buildButtons()
     auto* print = makeButton(strip, "PrintWheel", QStringLiteral("&Print"));
     auto* save = makeButton(strip, "SaveWheel", QStringLiteral("Save as &CSV"));
     auto* copy = makeButton(strip, "CopyWheel", QStringLiteral("C&opy"));
+    auto* play = makeButton(strip, "PlayWheel", QStringLiteral("Play This W&heel"));
     auto* exit = makeButton(strip, "ExitWheels", QStringLiteral("E&xit to Menu"));
     connect(print, &QPushButton::clicked, this, &LWheels::PrintWheel);
     connect(save, &QPushButton::clicked, this, &LWheels::SaveWheel);
     connect(copy, &QPushButton::clicked, this, &LWheels::CopyWheel);
+    connect(play, &QPushButton::clicked, this, &LWheels::PlayWheel);
     connect(exit, &QPushButton::clicked, this, &QWidget::close);
-    for (QPushButton* button : {print, save, copy})
+    for (QPushButton* button : {print, save, copy, play})
         row->addWidget(button);
     row->addStretch(1);
     row->addWidget(exit);
-    m_resultButtons = {print, save, copy};
+    m_resultButtons = {print, save, copy, play};
     return strip;
 }
 
@@ -616,4 +619,12 @@ void LWheels::CopyWheel()
     }
     QGuiApplication::clipboard()->setText(text);
     m_status->setText(QStringLiteral("%1 copied.").arg(ticketsText(m_sheet.tickets.size())));
+}
+
+void LWheels::PlayWheel()
+{
+    if (m_sheet.tickets.isEmpty())
+        return;
+    m_services.messages.inform(WheelsTitle,
+                               PlayTickets(m_state, m_sheet.tickets, {}, QDate::currentDate()));
 }

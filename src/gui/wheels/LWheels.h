@@ -25,7 +25,8 @@ struct WheelProgress;
 
 // The wheels window: the player's numbers, a guarantee and a budget in; a searched, full or key
 // wheel out, with its tickets, what they cost and what they are likely to win, to print, save
-// or copy. The search runs on worker threads while the window stays live, with progress and Stop.
+// or copy, or to play in My Tickets. The search runs on worker threads while the window stays
+// live, with progress and Stop.
 class LWheels : public ToolWindow {
     Q_OBJECT
 
@@ -78,6 +79,8 @@ private:
     void PrintWheel();
     void SaveWheel();
     void CopyWheel();
+    // Adds the tickets to My Tickets, playing the next draw.
+    void PlayWheel();
 
     SharedState& m_state;
     Services& m_services;

@@ -88,6 +88,11 @@ private Q_SLOTS:
         click("CopyWheel");
         QCOMPARE(QGuiApplication::clipboard()->text(), expected);
 
+        click("PlayWheel");
+        QCOMPARE(m_fixture->state.Tickets.tickets.size(), 15);
+        QCOMPARE(m_fixture->state.Tickets.tickets.last().main, tickets.last());
+        m_fixture->messages.clear();
+
         m_fixture->printer.lineHeight = 240;
         m_fixture->messages.answerNext(true);
         click("PrintWheel");
