@@ -7,7 +7,8 @@
 #include "core/tickets/TicketLines.h"
 
 QString PlayTickets(SharedState& state, const QList<QList<int>>& main,
-                    const QList<QList<int>>& extra, const QDate& today)
+                    const QList<QList<int>>& extra, const QDate& today,
+                    std::optional<long long> price)
 {
     TicketBook& book = state.Tickets;
     book.followDraws(state.Store.shape(), state.Store.Title());
@@ -24,8 +25,9 @@ QString PlayTickets(SharedState& state, const QList<QList<int>>& main,
     if (main.isEmpty())
         return QStringLiteral(" There are no numbers to play yet.");
     const QDate next = ProposeNewDate(state.Store, today);
-    const long long price = book.tickets.isEmpty() ? 0 : book.tickets.last().price;
-    if (!book.addTickets(main, extras, next, 1, price))
+    if (!price)
+        price = book.tickets.isEmpty() ? 0 : book.tickets.last().price;
+    if (!book.addTickets(main, extras, next, 1, *price))
         return QStringLiteral(" No ticket was added: My Tickets holds at most %1 tickets.")
             .arg(TicketBook::MaxTickets);
     state.TicketsChanged = true;

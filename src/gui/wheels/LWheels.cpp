@@ -35,6 +35,8 @@
 #include <QThread>
 #include <QVBoxLayout>
 
+#include <cmath>
+
 namespace {
 
 const QString WheelsTitle = QStringLiteral("Wheels");
@@ -626,5 +628,6 @@ void LWheels::PlayWheel()
     if (m_sheet.tickets.isEmpty())
         return;
     m_services.messages.inform(WheelsTitle,
-                               PlayTickets(m_state, m_sheet.tickets, {}, QDate::currentDate()));
+                               PlayTickets(m_state, m_sheet.tickets, {}, QDate::currentDate(),
+                                           std::llround(m_sheet.price * 10000)));
 }

@@ -91,6 +91,7 @@ private Q_SLOTS:
         click("PlayWheel");
         QCOMPARE(m_fixture->state.Tickets.tickets.size(), 15);
         QCOMPARE(m_fixture->state.Tickets.tickets.last().main, tickets.last());
+        QCOMPARE(m_fixture->state.Tickets.tickets.last().price, 10000); // the wheel's 1.00
         m_fixture->messages.clear();
 
         m_fixture->printer.lineHeight = 240;
