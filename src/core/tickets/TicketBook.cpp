@@ -3,6 +3,7 @@
 #include "TicketBook.h"
 
 #include "core/common/TextFormat.h"
+#include "core/tracker/Money.h"
 
 #include <algorithm>
 
@@ -92,29 +93,6 @@ std::optional<long long> TicketBook::publishedAmount(const QDate& date, const QS
 
 std::optional<long long> ParseAmount(const QString& typed)
 {
-    const QString text = typed.trimmed();
-    const bool negative = text.startsWith(u'-');
-    long long whole = 0;
-    long long fraction = 0;
-    int wholeDigits = 0;
-    int decimals = -1;
-    for (const QChar c : QStringView(text).sliced(negative ? 1 : 0)) {
-        if (c == u'.' && decimals < 0) {
-            decimals = 0;
-        } else if (c >= u'0' && c <= u'9' && decimals < 0 && wholeDigits < 12) {
-            whole = whole * 10 + (c.unicode() - u'0');
-            ++wholeDigits;
-        } else if (c >= u'0' && c <= u'9' && decimals >= 0 && decimals < 4) {
-            fraction = fraction * 10 + (c.unicode() - u'0');
-            ++decimals;
-        } else {
-            return std::nullopt;
-        }
-    }
-    if (wholeDigits == 0 && decimals <= 0)
-        return std::nullopt;
-    for (int d = std::max(decimals, 0); d < 4; ++d)
-        fraction *= 10;
-    const long long units = whole * 10000 + fraction;
-    return negative ? -units : units;
+    // Anything beyond Latin-1 turns into '?', which no amount holds.
+    return Money::ExactUnits(typed.trimmed().toLatin1(), 12);
 }

@@ -163,4 +163,32 @@ QString CellText(const Cell& cell)
     return cell.text();
 }
 
+std::optional<long long> ExactUnits(QByteArrayView text, int wholeDigits)
+{
+    const bool negative = text.startsWith('-');
+    long long whole = 0;
+    long long fraction = 0;
+    int digits = 0;
+    int decimals = -1;
+    for (const char c : text.sliced(negative ? 1 : 0)) {
+        if (c == '.' && decimals < 0) {
+            decimals = 0;
+        } else if (c >= '0' && c <= '9' && decimals < 0 && digits < wholeDigits) {
+            whole = whole * 10 + (c - '0');
+            ++digits;
+        } else if (c >= '0' && c <= '9' && decimals >= 0 && decimals < 4) {
+            fraction = fraction * 10 + (c - '0');
+            ++decimals;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (digits == 0 && decimals <= 0)
+        return std::nullopt;
+    for (int d = std::max(decimals, 0); d < 4; ++d)
+        fraction *= 10;
+    const long long units = whole * TenThousandths + fraction;
+    return negative ? -units : units;
+}
+
 } // namespace Money

@@ -4,6 +4,7 @@
 
 #include "core/common/Cell.h"
 
+#include <QByteArrayView>
 #include <QString>
 
 #include <optional>
@@ -21,6 +22,11 @@ constexpr long long TenThousandths = 10000;
 // A number as the sheet counts it: the decimal it was typed or read as (fifteen significant
 // digits), rounded to four decimals, halves to even. Beyond 9e14 in magnitude it is held there.
 long long ToTenThousandths(double value);
+
+// A plain decimal with at most four decimals and `wholeDigits` digits before the point ("2",
+// "-103999999999998.96", ".5"), read exactly in ten-thousandths: sums can have more digits than a
+// double holds. Nothing for anything else, blanks included.
+std::optional<long long> ExactUnits(QByteArrayView text, int wholeDigits);
 
 // "###,,###.00": no digit before the decimal point when the whole part is 0 (.50, -.25, .00).
 QString Format(double value);

@@ -14,38 +14,14 @@ namespace TrackerFile {
 
 namespace {
 
-// A plain field of digits with at most four decimals ("-103999999999998.96"), read exactly in
-// ten-thousandths: the sums the program writes have more digits than a double holds.
+// The plain field at the start of `rest`, read exactly in ten-thousandths.
 std::optional<long long> exactUnits(QByteArrayView rest)
 {
     qsizetype end = 0;
     while (end < rest.size() && rest[end] != ',' && rest[end] != '\r' && rest[end] != '\n')
         ++end;
     const QByteArrayView field = rest.first(end).trimmed();
-    const bool negative = field.startsWith('-');
-    long long whole = 0;
-    long long fraction = 0;
-    int wholeDigits = 0;
-    int decimals = -1;
-    for (const char c : field.sliced(negative ? 1 : 0)) {
-        if (c == '.' && decimals < 0) {
-            decimals = 0;
-        } else if (c >= '0' && c <= '9' && decimals < 0 && wholeDigits < 15) {
-            whole = whole * 10 + (c - '0');
-            ++wholeDigits;
-        } else if (c >= '0' && c <= '9' && decimals >= 0 && decimals < 4) {
-            fraction = fraction * 10 + (c - '0');
-            ++decimals;
-        } else {
-            return std::nullopt;
-        }
-    }
-    if (wholeDigits == 0 && decimals <= 0)
-        return std::nullopt;
-    for (int d = std::max(decimals, 0); d < 4; ++d)
-        fraction *= 10;
-    const long long units = whole * Money::TenThousandths + fraction;
-    return negative ? -units : units;
+    return Money::ExactUnits(field, 15);
 }
 
 ReadResult failed(ReadError error)
