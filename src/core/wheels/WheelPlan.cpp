@@ -352,16 +352,51 @@ Printout WheelPrintout(const WheelSheet& sheet)
     return writer.FinishPrintout();
 }
 
-QByteArray WheelCsv(const QList<QList<int>>& tickets)
+QString WheelText(const QList<QList<int>>& tickets, QChar separator, const QString& lineEnd)
 {
-    QByteArray csv;
+    QString text;
     for (const QList<int>& ticket : tickets) {
         for (qsizetype i = 0; i < ticket.size(); ++i) {
             if (i > 0)
-                csv += ',';
-            csv += QByteArray::number(ticket[i]);
+                text += separator;
+            text += QString::number(ticket[i]);
         }
-        csv += "\r\n";
+        text += lineEnd;
     }
-    return csv;
+    return text;
+}
+
+QByteArray WheelCsv(const QList<QList<int>>& tickets)
+{
+    return WheelText(tickets, u',', QStringLiteral("\r\n")).toLatin1();
+}
+
+WheelChoice ReadWheelChoice(const QString& numbers, const QString& keys, const LotteryShape& shape)
+{
+    WheelChoice choice;
+    const WheelNumbersParse pool = ParseWheelNumbers(numbers, 1, shape.highestNumber);
+    if (!pool.error.isEmpty()) {
+        choice.error = pool.error;
+        return choice;
+    }
+    const WheelNumbersParse keyNumbers = ParseWheelNumbers(keys, 1, shape.highestNumber);
+    if (!keyNumbers.error.isEmpty()) {
+        choice.error = QStringLiteral("Key numbers: ") + keyNumbers.error;
+        return choice;
+    }
+    for (int key : keyNumbers.numbers)
+        if (!pool.numbers.contains(key)) {
+            choice.error = QStringLiteral("The key number %1 is not one of your numbers.").arg(key);
+            return choice;
+        }
+    choice.pool = pool.numbers;
+    choice.keys = keyNumbers.numbers;
+    if (choice.pool.size() <= shape.numbersPerDraw)
+        choice.error
+            = QStringLiteral("A wheel needs more numbers than a ticket holds: at least %1.")
+                  .arg(shape.numbersPerDraw + 1);
+    else if (choice.pool.size() > WheelRequest::MaxPool)
+        choice.error
+            = QStringLiteral("A wheel takes at most %1 numbers.").arg(WheelRequest::MaxPool);
+    return choice;
 }

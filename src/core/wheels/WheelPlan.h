@@ -4,6 +4,7 @@
 
 #include "core/analysis/Ranking.h"
 #include "core/common/Printout.h"
+#include "core/draws/LotteryShape.h"
 
 #include <QByteArray>
 #include <QList>
@@ -73,3 +74,14 @@ Printout WheelPrintout(const WheelSheet& sheet);
 // One ticket per line, numbers separated by commas, no header: what spreadsheets and the command
 // line read.
 QByteArray WheelCsv(const QList<QList<int>>& tickets);
+// The same with other separators, such as tabs for the clipboard.
+QString WheelText(const QList<QList<int>>& tickets, QChar separator, const QString& lineEnd);
+
+// What the player typed to wheel, read for a game of `shape`: the pool and the key numbers, both
+// in the game's numbers, or what is wrong with them.
+struct WheelChoice {
+    QList<int> pool;
+    QList<int> keys;
+    QString error;
+};
+WheelChoice ReadWheelChoice(const QString& numbers, const QString& keys, const LotteryShape& shape);

@@ -328,38 +328,6 @@ QWidget* LWheels::buildButtons()
     return strip;
 }
 
-LWheels::Choice LWheels::readChoice() const
-{
-    Choice choice;
-    const int lowest = 1;
-    const int highest = m_shape.highestNumber;
-    const WheelNumbersParse pool = ParseWheelNumbers(m_numbers->text(), lowest, highest);
-    if (!pool.error.isEmpty()) {
-        choice.error = pool.error;
-        return choice;
-    }
-    const WheelNumbersParse keys = ParseWheelNumbers(m_keys->text(), lowest, highest);
-    if (!keys.error.isEmpty()) {
-        choice.error = QStringLiteral("Key numbers: ") + keys.error;
-        return choice;
-    }
-    for (int key : keys.numbers)
-        if (!pool.numbers.contains(key)) {
-            choice.error = QStringLiteral("The key number %1 is not one of your numbers.").arg(key);
-            return choice;
-        }
-    choice.pool = pool.numbers;
-    choice.keys = keys.numbers;
-    if (choice.pool.size() <= m_shape.numbersPerDraw)
-        choice.error
-            = QStringLiteral("A wheel needs more numbers than a ticket holds: at least %1.")
-                  .arg(m_shape.numbersPerDraw + 1);
-    else if (choice.pool.size() > WheelRequest::MaxPool)
-        choice.error
-            = QStringLiteral("A wheel takes at most %1 numbers.").arg(WheelRequest::MaxPool);
-    return choice;
-}
-
 void LWheels::showNumbersCount()
 {
     const WheelNumbersParse pool = ParseWheelNumbers(m_numbers->text(), 1, m_shape.highestNumber);
@@ -385,7 +353,7 @@ void LWheels::takeThird(Third third)
 
 void LWheels::BuildWheel()
 {
-    const Choice choice = readChoice();
+    const WheelChoice choice = ReadWheelChoice(m_numbers->text(), m_keys->text(), m_shape);
     if (!choice.error.isEmpty()) {
         m_services.messages.inform(WheelsTitle, choice.error);
         return;
@@ -439,7 +407,7 @@ void LWheels::BuildWheel()
 
 void LWheels::BuildFullWheel(bool withKeys)
 {
-    const Choice choice = readChoice();
+    const WheelChoice choice = ReadWheelChoice(m_numbers->text(), m_keys->text(), m_shape);
     if (!choice.error.isEmpty()) {
         m_services.messages.inform(WheelsTitle, choice.error);
         return;
@@ -612,13 +580,7 @@ void LWheels::CopyWheel()
     if (m_sheet.tickets.isEmpty())
         return;
     // Tabs between the numbers: a spreadsheet pastes each into a cell of its own.
-    QString text;
-    for (const QList<int>& ticket : m_sheet.tickets) {
-        QStringList numbers;
-        for (int number : ticket)
-            numbers.append(QString::number(number));
-        text += numbers.join(u'\t') + u'\n';
-    }
+    const QString text = WheelText(m_sheet.tickets, u'\t', QStringLiteral("\n"));
     QGuiApplication::clipboard()->setText(text);
     m_status->setText(QStringLiteral("%1 copied.").arg(ticketsText(m_sheet.tickets.size())));
 }

@@ -56,13 +56,6 @@ private:
     QWidget* buildGuaranteeFrame();
     QWidget* buildButtons();
 
-    // What the numbers and key boxes hold, or a message saying what is wrong with them.
-    struct Choice {
-        QList<int> pool;
-        QList<int> keys;
-        QString error;
-    };
-    Choice readChoice() const;
     void showNumbersCount();
     void takeThird(Third third);
 
