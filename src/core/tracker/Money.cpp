@@ -9,6 +9,7 @@
 #include <QLocale>
 
 #include <algorithm>
+#include <limits>
 #include <cmath>
 
 namespace Money {
@@ -187,6 +188,9 @@ std::optional<long long> ExactUnits(QByteArrayView text, int wholeDigits)
         return std::nullopt;
     for (int d = std::max(decimals, 0); d < 4; ++d)
         fraction *= 10;
+    // Fifteen nines do not fit a 64-bit count of ten-thousandths: no value, not an overflow.
+    if (whole > (std::numeric_limits<long long>::max() - fraction) / TenThousandths)
+        return std::nullopt;
     const long long units = whole * TenThousandths + fraction;
     return negative ? -units : units;
 }

@@ -367,7 +367,9 @@ private Q_SLOTS:
         QTest::newRow("quoted amount with a word after it")
             << winnings("\"Winnings\",\" 12.5 EUR\"") << E::MixedAmount;
         QTest::newRow("subtotal beyond any sum")
-            << threeRowBytes().replace("2.5", "105000000000000") << E::AmountTooLarge;
+            << threeRowBytes().replace(",2.5\r", ",105000000000000\r") << E::AmountTooLarge;
+        QTest::newRow("subtotal past a 64-bit count")
+            << threeRowBytes().replace(",2.5\r", ",999999999999999\r") << E::AmountTooLarge;
         QTest::newRow("oversized")
             << QByteArray("0\r\n\"" + QByteArray(TrackerFile::MaxFileBytes, 'x') + "\"")
             << E::Unreadable;
