@@ -129,6 +129,53 @@ quint64 keyMask(const QList<int>& keys)
     return mask;
 }
 
+// xoshiro256** (Blackman and Vigna): the search draws several numbers a step, and this one costs
+// a fraction of a Mersenne twister's.
+class FastRandom {
+public:
+    using result_type = quint64;
+    explicit FastRandom(quint64 seed)
+    {
+        for (quint64& word : m_state) { // splitmix64 spreads the seed over the state
+            seed += 0x9E3779B97F4A7C15ULL;
+            quint64 z = seed;
+            z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
+            z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
+            word = z ^ (z >> 31);
+        }
+    }
+    static constexpr result_type min() { return 0; }
+    static constexpr result_type max() { return ~quint64(0); }
+    result_type operator()()
+    {
+        const quint64 result = std::rotl(m_state[1] * 5, 7) * 9;
+        const quint64 shifted = m_state[1] << 17;
+        m_state[2] ^= m_state[0];
+        m_state[3] ^= m_state[1];
+        m_state[1] ^= m_state[2];
+        m_state[0] ^= m_state[3];
+        m_state[2] ^= shifted;
+        m_state[3] = std::rotl(m_state[3], 45);
+        return result;
+    }
+    // A number in 0..n-1 for n below 2^32, by a multiplication rather than a division (Lemire).
+    quint64 below(quint64 n) { return (((*this)() >> 32) * n) >> 32; }
+
+private:
+    std::array<quint64, 4> m_state {};
+};
+
+// How each thread's search sets its temperature. Wheels are found in a narrow band of
+// temperatures: hotter, too much stays uncovered; colder, the wheel freezes short of complete.
+// Where the band lies depends on the case. A share holds the temperature where that share of the
+// bad moves is accepted: the small pools find their wheels fastest so. 0 holds ShareBeforeCycles
+// for the first CycleAfter steps, then cycles, cooling from a fifth of the mean cost of the bad
+// moves to a twelfth and heating again: slower for the small pools, but the larger ones reach sizes
+// no fixed share does.
+constexpr std::array AcceptedShares {0.015, 0.0, 0.012, 0.018, 0.0, 0.022, 0.010, 0.0};
+constexpr double ShareBeforeCycles = 0.012;
+constexpr qint64 CycleAfter = 3'000'000; // about a second
+
 struct ThreadResult {
     std::vector<quint64> tickets;
     double seconds = 0;
@@ -140,7 +187,7 @@ struct ThreadResult {
 class Search {
 public:
     Search(const WheelRequest& request, quint64 seed, std::stop_token stop, Clock::time_point start,
-           std::atomic<int>& shared)
+           std::atomic<int>& shared, int thread)
         : m_k(request.ticketSize)
         , m_t(request.guarantee)
         , m_m(request.ifDrawn)
@@ -153,6 +200,7 @@ public:
         , m_stop(stop)
         , m_start(start)
         , m_shared(shared)
+        , m_acceptedShare(AcceptedShares[std::size_t(thread) % AcceptedShares.size()])
     {
         clear(request.poolSize);
         if (request.keys.isEmpty() && m_m == m_t)
@@ -167,9 +215,13 @@ public:
             forEachSubset(places, m_t, 0, [this](quint64 c) { m_combos.push_back(c); });
             forEachSubset(places, m_t - 1, 0, [this](quint64 c) { m_shortCombos.push_back(c); });
             m_comboRank.resize(m_combos.size());
-            m_comboSubset.resize(m_combos.size());
             m_shortRank.resize(m_shortCombos.size());
-            m_shortSubset.resize(m_shortCombos.size());
+            for (quint64 places : m_combos)
+                for (; places; places &= places - 1)
+                    m_comboPlaces.push_back(quint8(std::countr_zero(places)));
+            for (quint64 places : m_shortCombos)
+                for (; places; places &= places - 1)
+                    m_shortPlaces.push_back(quint8(std::countr_zero(places)));
         }
     }
 
@@ -242,7 +294,7 @@ private:
 
     quint64 randomBit(quint64 mask)
     {
-        for (int skip = int(m_rng() % quint64(bitCount(mask))); skip > 0; --skip)
+        for (int skip = int(m_rng.below(quint64(bitCount(mask)))); skip > 0; --skip)
             mask &= mask - 1;
         return mask & (~mask + 1);
     }
@@ -299,7 +351,7 @@ private:
     void greedy()
     {
         while (!m_uncovered.empty()) {
-            const quint64 target = m_uncovered[m_rng() % m_uncovered.size()];
+            const quint64 target = m_uncovered[m_rng.below(m_uncovered.size())];
             const int need = std::max(0, m_t - std::popcount(target & m_keys));
             quint64 best = 0;
             qint64 bestGain = -1;
@@ -354,20 +406,16 @@ private:
     }
 
     // Simulated annealing on the number of uncovered subsets: a move swaps one number of a
-    // ticket for one of an uncovered subset, so that the ticket then covers it.
+    // ticket for one of an uncovered subset, so that the ticket then covers it. The temperature is
+    // set as AcceptedShares says for the thread, and goes on from one size to the next.
     Outcome anneal()
     {
-        // Wheels are found in a narrow band of temperatures, about a tenth to a fifth of the
-        // typical cost of a bad move: hotter, too much stays uncovered; colder, the wheel
-        // freezes short of complete. So each cycle cools from a fifth of that cost to a twelfth,
-        // then heats again, the wheel staying where the cycle left it; a solved size does not
-        // heat again, the cycle goes on.
         const double lowest = 0.4;
-        const double factor = 0.2;
+        const double hottest = 0.2;
         const qint64 cycle = 10'000 + 1'000 * qint64(m_tickets.size());
         const double cooling = std::pow(lowest, 1.0 / double(cycle));
-        if (m_temperature == 0) {
-            m_hottest = factor * m_meanRise;
+        if (m_hottest == 0) {
+            m_hottest = hottest * m_meanRise;
             m_temperature = m_hottest;
         }
         double temperature = m_temperature;
@@ -380,19 +428,27 @@ private:
                 if (m_stopAll && (m_steps & 4095) == 0 && overtaken())
                     return Outcome::Overtaken;
             }
-            temperature *= cooling;
-            if (temperature < lowest * m_hottest) {
-                m_hottest = factor * m_meanRise;
-                temperature = m_hottest;
+            if (m_acceptedShare == 0 && m_steps >= CycleAfter) {
+                temperature *= cooling;
+                if (temperature < lowest * m_hottest) {
+                    m_hottest = hottest * m_meanRise;
+                    temperature = m_hottest;
+                }
+            } else if (m_badMoves >= 1024) {
+                const double share = double(m_badAccepted) / double(m_badMoves);
+                const double wanted = m_acceptedShare > 0 ? m_acceptedShare : ShareBeforeCycles;
+                temperature *= share < wanted ? 1.03 : 1 / 1.03;
+                m_badMoves = 0;
+                m_badAccepted = 0;
             }
-            const quint64 target = m_uncovered[m_rng() % m_uncovered.size()];
+            const quint64 target = m_uncovered[m_rng.below(m_uncovered.size())];
             // A ticket one number short of meeting the subset, so that the move meets it; any
             // ticket when none is found. Drawing tickets until one fits picks evenly among
             // those that do, without counting through them all.
             const std::size_t count = m_tickets.size();
-            std::size_t index = m_rng() % count;
+            std::size_t index = m_rng.below(count);
             for (std::size_t tries = 3 * count; tries > 0; --tries) {
-                const std::size_t at = m_rng() % count;
+                const std::size_t at = m_rng.below(count);
                 if (bitCount(m_tickets[at] & target) == m_t - 1) {
                     index = at;
                     break;
@@ -419,7 +475,7 @@ private:
                     out = candidate;
                     delta = change;
                     ties = 1;
-                } else if (change == delta && m_rng() % quint64(++ties) == 0) {
+                } else if (change == delta && m_rng.below(quint64(++ties)) == 0) {
                     out = candidate;
                 }
             }
@@ -442,46 +498,60 @@ private:
         if (delta <= 0)
             return true;
         m_meanRise = 0.99 * m_meanRise + 0.01 * double(delta);
-        return unit(m_rng) < std::exp(-double(delta) / temperature);
+        ++m_badMoves;
+        const bool accept = unit(m_rng) < std::exp(-double(delta) / temperature);
+        m_badAccepted += accept;
+        return accept;
     }
 
     // The move when a subset counts as met only inside a ticket ("t if t"): the cost of every
     // number that could go comes from one pass over the ticket's t-subsets, which also keeps
-    // their ranks for making the move.
+    // their ranks for making the move. A subset's rank is the sum of C(n, i) over its numbers n
+    // in ascending order, i counting from 1: it comes from the ticket's numbers directly.
     void tryPlainMove(std::size_t index, quint64 in, quint64 outs, double temperature,
                       std::uniform_real_distribution<double>& unit)
     {
+        const auto& c = binomials().c;
         const quint64 ticket = m_tickets[index];
-        std::array<quint64, 64> bit;
+        std::array<int, 64> number;
         int size = 0;
         for (quint64 rest = ticket; rest; rest &= rest - 1)
-            bit[size++] = rest & (~rest + 1);
-        const auto build = [&bit](quint64 places) {
-            quint64 subset = 0;
-            for (; places; places &= places - 1)
-                subset |= bit[std::countr_zero(places)];
-            return subset;
-        };
+            number[size++] = std::countr_zero(rest);
+        const int added = std::countr_zero(in);
+        int below = 0;
+        while (below < size && number[below] < added)
+            ++below;
         // Per place of the ticket: what leaving uncovers, and what staying keeps from being met.
-        std::array<int, 64> loss {};
-        std::array<int, 64> blocked {};
+        std::array<int, 64> loss;
+        std::array<int, 64> blocked;
+        std::fill_n(loss.begin(), size, 0);
+        std::fill_n(blocked.begin(), size, 0);
         int gained = 0;
-        for (std::size_t c = 0; c < m_combos.size(); ++c) {
-            const quint64 subset = build(m_combos[c]);
-            m_comboRank[c] = rankOf(subset);
-            m_comboSubset[c] = subset;
-            if (m_count[m_comboRank[c]] == 1)
-                for (quint64 places = m_combos[c]; places; places &= places - 1)
-                    ++loss[std::countr_zero(places)];
+        const int t = m_t;
+        for (std::size_t k = 0; k < m_combos.size(); ++k) {
+            const quint8* places = &m_comboPlaces[k * t];
+            quint64 rank = 0;
+            for (int i = 0; i < t; ++i)
+                rank += c[number[places[i]]][i + 1];
+            m_comboRank[k] = rank;
+            if (m_count[rank] == 1)
+                for (int i = 0; i < t; ++i)
+                    ++loss[places[i]];
         }
-        for (std::size_t c = 0; c < m_shortCombos.size(); ++c) {
-            const quint64 subset = build(m_shortCombos[c]) | in;
-            m_shortRank[c] = rankOf(subset);
-            m_shortSubset[c] = subset;
-            if (m_count[m_shortRank[c]] == 0) {
+        for (std::size_t k = 0; k < m_shortCombos.size(); ++k) {
+            const quint8* places = &m_shortPlaces[k * (t - 1)];
+            quint64 rank = 0;
+            int i = 0;
+            for (; i < t - 1 && places[i] < below; ++i)
+                rank += c[number[places[i]]][i + 1];
+            rank += c[added][i + 1];
+            for (; i < t - 1; ++i)
+                rank += c[number[places[i]]][i + 2];
+            m_shortRank[k] = rank;
+            if (m_count[rank] == 0) {
                 ++gained;
-                for (quint64 places = m_shortCombos[c]; places; places &= places - 1)
-                    ++blocked[std::countr_zero(places)];
+                for (int j = 0; j < t - 1; ++j)
+                    ++blocked[places[j]];
             }
         }
         // Of the numbers that could go, the one whose leaving costs least.
@@ -489,27 +559,31 @@ private:
         qint64 delta = 0;
         int ties = 0;
         for (int place = 0; place < size; ++place) {
-            if (!(bit[place] & outs))
+            if (!((quint64(1) << number[place]) & outs))
                 continue;
             const qint64 change = loss[place] - (gained - blocked[place]);
             if (out < 0 || change < delta) {
                 out = place;
                 delta = change;
                 ties = 1;
-            } else if (change == delta && m_rng() % quint64(++ties) == 0) {
+            } else if (change == delta && m_rng.below(quint64(++ties)) == 0) {
                 out = place;
             }
         }
         if (out < 0 || !accepted(delta, temperature, unit))
             return;
         const quint64 place = quint64(1) << out;
-        for (std::size_t c = 0; c < m_combos.size(); ++c)
-            if (m_combos[c] & place)
-                uncoverRanked(m_comboRank[c], m_comboSubset[c]);
-        for (std::size_t c = 0; c < m_shortCombos.size(); ++c)
-            if (!(m_shortCombos[c] & place))
-                coverRanked(m_shortRank[c]);
-        m_tickets[index] = (ticket & ~bit[out]) | in;
+        for (std::size_t k = 0; k < m_combos.size(); ++k)
+            if (m_combos[k] & place) {
+                quint64 subset = 0;
+                for (int i = 0; i < t; ++i)
+                    subset |= quint64(1) << number[m_comboPlaces[k * t + i]];
+                uncoverRanked(m_comboRank[k], subset);
+            }
+        for (std::size_t k = 0; k < m_shortCombos.size(); ++k)
+            if (!(m_shortCombos[k] & place))
+                coverRanked(m_shortRank[k]);
+        m_tickets[index] = (ticket & ~(quint64(1) << number[out])) | in;
     }
 
     const int m_k;
@@ -520,27 +594,30 @@ private:
     const int m_maxTickets;
     const qint64 m_maxSteps;
     const bool m_stopAll;
-    std::mt19937_64 m_rng;
+    FastRandom m_rng;
     std::stop_token m_stop;
     Clock::time_point m_start;
     std::atomic<int>& m_shared;
     int m_bound = 0;
     int m_candidates = 1;
     qint64 m_steps = 0;
-    double m_temperature = 0; // where the cooling stands; it goes on from one size to the next
+    double m_temperature = 0.5;
     double m_hottest = 0; // where the present cycle started
+    double m_meanRise = 1; // the mean cost of the bad moves proposed lately
+    const double m_acceptedShare;
+    qint64 m_badMoves = 0; // proposed since the temperature was last set
+    qint64 m_badAccepted = 0;
     std::vector<quint16> m_count;
     std::vector<quint32> m_position; // where an uncovered subset stands in m_uncovered
     std::vector<quint64> m_uncovered;
     std::vector<quint64> m_tickets;
-    double m_meanRise = 1; // the mean cost of the bad moves proposed lately
     // For "t if t": the t- and (t-1)-subsets of a ticket's places, with room for their ranks.
     std::vector<quint64> m_combos;
     std::vector<quint64> m_shortCombos;
     std::vector<quint64> m_comboRank;
-    std::vector<quint64> m_comboSubset;
     std::vector<quint64> m_shortRank;
-    std::vector<quint64> m_shortSubset;
+    std::vector<quint8> m_comboPlaces; // the places of each, ascending
+    std::vector<quint8> m_shortPlaces;
 };
 
 } // namespace
@@ -633,7 +710,7 @@ Wheel GenerateWheel(const WheelRequest& request)
                 std::seed_seq seeds {quint32(request.seed), quint32(request.seed >> 32),
                                      quint32(i)};
                 std::mt19937_64 seeder(seeds);
-                Search search(request, seeder(), all.get_token(), start, best);
+                Search search(request, seeder(), all.get_token(), start, best, i);
                 search.run(results[i], all);
                 --running;
             });
