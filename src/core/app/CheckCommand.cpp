@@ -15,14 +15,10 @@
 #include <algorithm>
 #include <numeric>
 
-CheckCommandResult RunCheckCommand(const CommandLine::CheckRequest& request, const QString& program)
+CommandResult RunCheckCommand(const CommandLine::CheckRequest& request, const QString& program)
 {
-    CheckCommandResult result;
-    const auto failed = [&](const QString& message) {
-        result.exitCode = 1;
-        result.err = program + QStringLiteral(": ") + message + u'\n';
-        return result;
-    };
+    CommandResult result;
+    const auto failed = [&](const QString& message) { return result.failed(program, message); };
     const QFileInfo output(request.output);
     for (const QString& input : {request.tickets, request.drawFile}) {
         const QFileInfo read(input);

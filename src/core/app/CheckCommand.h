@@ -3,20 +3,13 @@
 #pragma once
 
 #include "core/app/CommandLine.h"
+#include "core/app/CommandResult.h"
 
 #include <QString>
-
-// What `numerion --check` prints and how it ends.
-struct CheckCommandResult {
-    int exitCode = 0; // 0 when the results were written, 1 otherwise
-    QString out; // the one-line summary
-    QString err; // why nothing was written
-};
 
 // Checks every ticket of the tickets file `request` names (one a line, the numbers separated by
 // commas, the extra numbers after a +) against every draw of the draw file, and writes a CSV
 // line per draw and ticket: the draw's date, the ticket's line number, the main and the extra
 // numbers matched; draws oldest first. For scripts: no window, no question. Nothing is written
 // when a ticket line is wrong; the results file is replaced only once it is complete.
-CheckCommandResult RunCheckCommand(const CommandLine::CheckRequest& request,
-                                   const QString& program);
+CommandResult RunCheckCommand(const CommandLine::CheckRequest& request, const QString& program);

@@ -11,15 +11,10 @@
 #include <QFile>
 #include <QFileInfo>
 
-ExportCommandResult RunExportCommand(const CommandLine::ExportRequest& request,
-                                     const QString& program)
+CommandResult RunExportCommand(const CommandLine::ExportRequest& request, const QString& program)
 {
-    ExportCommandResult result;
-    const auto failed = [&](const QString& message) {
-        result.exitCode = 1;
-        result.err = program + QStringLiteral(": ") + message + u'\n';
-        return result;
-    };
+    CommandResult result;
+    const auto failed = [&](const QString& message) { return result.failed(program, message); };
     const QFileInfo source(request.drawFile);
     const QFileInfo output(request.output);
     if (source.exists() && output.exists()

@@ -48,16 +48,12 @@ bool sameFile(const QString& a, const QString& b)
 
 } // namespace
 
-ImportCommandResult RunImportCommand(const CommandLine::ImportRequest& request,
-                                     const QString& program, const QDate& today)
+CommandResult RunImportCommand(const CommandLine::ImportRequest& request, const QString& program,
+                               const QDate& today)
 {
-    ImportCommandResult result;
+    CommandResult result;
     const QString& history = request.history;
-    auto failed = [&](const QString& message) {
-        result.exitCode = 1;
-        result.err += program + QStringLiteral(": ") + message + u'\n';
-        return result;
-    };
+    const auto failed = [&](const QString& message) { return result.failed(program, message); };
 
     if (sameFile(history, request.destination()))
         return failed(

@@ -6,14 +6,10 @@
 #include "core/wheels/Wheel.h"
 #include "core/wheels/WheelPlan.h"
 
-WheelCommandResult RunWheelCommand(const CommandLine::WheelRequest& request, const QString& program)
+CommandResult RunWheelCommand(const CommandLine::WheelRequest& request, const QString& program)
 {
-    WheelCommandResult result;
-    const auto failed = [&](const QString& message) {
-        result.exitCode = 1;
-        result.err = program + QStringLiteral(": ") + message + u'\n';
-        return result;
-    };
+    CommandResult result;
+    const auto failed = [&](const QString& message) { return result.failed(program, message); };
     const Wheel wheel = GenerateWheel(request.search);
     if (!wheel.error.isEmpty())
         return failed(wheel.error);

@@ -44,35 +44,9 @@ int answer(const CommandLine& commandLine)
     return failed ? 1 : 0;
 }
 
-int runImport(const CommandLine& commandLine)
+// A command's output, its message and its exit code, as a script sees them.
+int printed(const CommandResult& result)
 {
-    const ImportCommandResult result
-        = RunImportCommand(commandLine.import, commandLine.program, QDate::currentDate());
-    std::fputs(result.err.toLocal8Bit().constData(), stderr);
-    std::fputs(result.out.toLocal8Bit().constData(), stdout);
-    return result.exitCode;
-}
-
-int runExport(const CommandLine& commandLine)
-{
-    const ExportCommandResult result
-        = RunExportCommand(commandLine.exportDraws, commandLine.program);
-    std::fputs(result.err.toLocal8Bit().constData(), stderr);
-    std::fputs(result.out.toLocal8Bit().constData(), stdout);
-    return result.exitCode;
-}
-
-int runWheel(const CommandLine& commandLine)
-{
-    const WheelCommandResult result = RunWheelCommand(commandLine.wheel, commandLine.program);
-    std::fputs(result.err.toLocal8Bit().constData(), stderr);
-    std::fputs(result.out.toLocal8Bit().constData(), stdout);
-    return result.exitCode;
-}
-
-int runCheck(const CommandLine& commandLine)
-{
-    const CheckCommandResult result = RunCheckCommand(commandLine.check, commandLine.program);
     std::fputs(result.err.toLocal8Bit().constData(), stderr);
     std::fputs(result.out.toLocal8Bit().constData(), stdout);
     return result.exitCode;
@@ -89,19 +63,20 @@ int RunNumerion(int argc, char** argv)
     if (commandLine.action == CommandLine::Action::Import) {
         // Scripts convert on machines without a display: no GUI application, no platform plugin.
         QCoreApplication app(argc, argv);
-        return runImport(commandLine);
+        return printed(
+            RunImportCommand(commandLine.import, commandLine.program, QDate::currentDate()));
     }
     if (commandLine.action == CommandLine::Action::Export) {
         QCoreApplication app(argc, argv);
-        return runExport(commandLine);
+        return printed(RunExportCommand(commandLine.exportDraws, commandLine.program));
     }
     if (commandLine.action == CommandLine::Action::Wheel) {
         QCoreApplication app(argc, argv);
-        return runWheel(commandLine);
+        return printed(RunWheelCommand(commandLine.wheel, commandLine.program));
     }
     if (commandLine.action == CommandLine::Action::Check) {
         QCoreApplication app(argc, argv);
-        return runCheck(commandLine);
+        return printed(RunCheckCommand(commandLine.check, commandLine.program));
     }
     if (commandLine.action != CommandLine::Action::Run)
         return answer(commandLine);

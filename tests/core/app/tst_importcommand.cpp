@@ -215,7 +215,7 @@ private Q_SLOTS:
         request.history = QStringLiteral(NUMERION_SAMPLE_DIR "/Sample-history.csv");
         request.columns.numbers = {3, 4, 5, 6, 7, 8}; // not the bonus
         request.output = m_folder.filePath(QStringLiteral("sample.lto"));
-        const ImportCommandResult result
+        const CommandResult result
             = RunImportCommand(request, QStringLiteral("numerion"), TestToday);
         QCOMPARE(result.err, QString());
         QCOMPARE(result.out,
@@ -236,7 +236,7 @@ private Q_SLOTS:
         request.shape = {6, 49};
         request.columns.numbers = {3, 4, 5, 6, 7, 8};
         request.output = m_folder.filePath(QStringLiteral("%3 %2.lto"));
-        const ImportCommandResult result
+        const CommandResult result
             = RunImportCommand(request, QStringLiteral("numerion"), TestToday);
         QCOMPARE(result.out,
                  QStringLiteral("2 draws written to ") + request.output
