@@ -4,6 +4,7 @@
 
 #include "core/common/Windows1252.h"
 
+#include <QIODevice>
 #include <QStringDecoder>
 
 #include <charconv>
@@ -280,4 +281,21 @@ void FileFieldWriter::endLine()
 {
     m_data += QLatin1String("\r\n");
     m_lineStarted = false;
+}
+
+std::optional<QByteArray> ReadFileBytes(QIODevice& device, qint64 maxBytes)
+{
+    // A file is asked for its size (and a byte more, should it have grown meanwhile): a request
+    // for the largest size allowed would have the buffer for it allocated, and mapped, each time.
+    qint64 request = maxBytes + 1;
+    if (!device.isSequential()) {
+        const qint64 size = device.size() - device.pos();
+        if (size > maxBytes)
+            return std::nullopt;
+        request = size + 1;
+    }
+    QByteArray bytes = device.read(request);
+    if (bytes.size() > maxBytes || (bytes.isEmpty() && !device.atEnd()))
+        return std::nullopt;
+    return bytes;
 }

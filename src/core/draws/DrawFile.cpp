@@ -23,24 +23,6 @@ bool readSmallWhole(FileFieldReader& reader, long long& value)
     return reader.readWhole(value) && value >= -32768 && value <= 32767;
 }
 
-// The whole file, or nothing when the device fails or holds more than MaxFileBytes.
-std::optional<QByteArray> readAllBytes(QIODevice& device)
-{
-    // A file is asked for its size (and a byte more, should it have grown meanwhile): a request
-    // for the largest size allowed would have the buffer for it allocated, and mapped, each time.
-    qint64 request = MaxFileBytes + 1;
-    if (!device.isSequential()) {
-        const qint64 size = device.size() - device.pos();
-        if (size > MaxFileBytes)
-            return std::nullopt;
-        request = size + 1;
-    }
-    QByteArray bytes = device.read(request);
-    if (bytes.size() > MaxFileBytes || (bytes.isEmpty() && !device.atEnd()))
-        return std::nullopt;
-    return bytes;
-}
-
 struct Header {
     int recCount = 0;
     int fields = DrawRecords::ClassicFields; // numbers on each record line
@@ -224,7 +206,7 @@ ReadResult failed(ReadError error)
 
 ReadResult Read(QIODevice& device, LineReading lines, Forms forms)
 {
-    const std::optional<QByteArray> bytes = readAllBytes(device);
+    const std::optional<QByteArray> bytes = ReadFileBytes(device, MaxFileBytes);
     if (!bytes)
         return failed(ReadError::Unreadable);
     FileFieldReader reader(*bytes);

@@ -132,10 +132,10 @@ bool Write(const TicketBook& book, QIODevice& device)
 
 ReadResult Read(QIODevice& device)
 {
-    const QByteArray bytes = device.read(MaxFileBytes + 1);
-    if (bytes.size() > MaxFileBytes || (bytes.isEmpty() && !device.atEnd()))
+    const std::optional<QByteArray> bytes = ReadFileBytes(device, MaxFileBytes);
+    if (!bytes)
         return failed(ReadError::Unreadable);
-    FileFieldReader reader(bytes);
+    FileFieldReader reader(*bytes);
     const std::optional<QString> mark = reader.readText();
     if (!mark || *mark != QLatin1String(Mark) || reader.lineEnded())
         return failed(ReadError::NotATicketBook);

@@ -118,10 +118,10 @@ bool Write(const Sheet& sheet, QIODevice& device)
 
 ReadResult Read(QIODevice& device)
 {
-    const QByteArray bytes = device.read(MaxFileBytes + 1);
-    if (bytes.size() > MaxFileBytes || (bytes.isEmpty() && !device.atEnd()))
+    const std::optional<QByteArray> bytes = ReadFileBytes(device, MaxFileBytes);
+    if (!bytes)
         return failed(ReadError::Unreadable);
-    FileFieldReader reader(bytes);
+    FileFieldReader reader(*bytes);
 
     const std::optional<Cell> rowCount = reader.readCell();
     if (!rowCount || !rowCount->isNumber() || !reader.lineEnded())
