@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Numerion developers
 #include "CheckCommand.h"
 
+#include "core/app/CommandFiles.h"
 #include "core/common/RegularFile.h"
 #include "core/common/SaveFile.h"
 #include "core/draws/DrawFile.h"
@@ -10,7 +11,6 @@
 #include "core/tickets/TicketLines.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 #include <algorithm>
 #include <numeric>
@@ -19,28 +19,16 @@ CommandResult RunCheckCommand(const CommandLine::CheckRequest& request, const QS
 {
     CommandResult result;
     const auto failed = [&](const QString& message) { return result.failed(program, message); };
-    const QFileInfo output(request.output);
-    for (const QString& input : {request.tickets, request.drawFile}) {
-        const QFileInfo read(input);
-        if (read.exists() && output.exists()
-            && read.canonicalFilePath() == output.canonicalFilePath())
+    for (const QString& input : {request.tickets, request.drawFile})
+        if (SameFile(input, request.output))
             return failed(
                 QStringLiteral("%1 is a file read: it would be lost. Nothing was written.")
                     .arg(request.output));
-    }
 
-    QFile drawFile(request.drawFile);
-    if (!OpenRegularFile(drawFile))
-        return failed(QStringLiteral("cannot read %1: %2")
-                          .arg(request.drawFile, ImportView::UnopenedReason(request.drawFile)));
-    const DrawFile::ReadResult draws = DrawFile::Read(drawFile);
-    if (draws.error == DrawFile::ReadError::NewerForm)
-        return failed(
-            QStringLiteral("cannot read %1: it was written by a newer version of the program.")
-                .arg(request.drawFile));
+    QString error;
+    const DrawFile::ReadResult draws = ReadDrawFileForCommand(request.drawFile, error);
     if (draws.error != DrawFile::ReadError::None)
-        return failed(
-            QStringLiteral("cannot read %1: it is no draw database.").arg(request.drawFile));
+        return failed(error);
     const LotteryShape shape = draws.content.shape.clamped();
 
     QFile ticketFile(request.tickets);

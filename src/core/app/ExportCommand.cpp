@@ -2,39 +2,22 @@
 // SPDX-FileCopyrightText: 2026 Numerion developers
 #include "ExportCommand.h"
 
-#include "core/common/RegularFile.h"
+#include "core/app/CommandFiles.h"
 #include "core/common/SaveFile.h"
 #include "core/draws/DrawCsv.h"
-#include "core/draws/DrawFile.h"
-#include "core/draws/ImportView.h"
-
-#include <QFile>
-#include <QFileInfo>
 
 CommandResult RunExportCommand(const CommandLine::ExportRequest& request, const QString& program)
 {
     CommandResult result;
     const auto failed = [&](const QString& message) { return result.failed(program, message); };
-    const QFileInfo source(request.drawFile);
-    const QFileInfo output(request.output);
-    if (source.exists() && output.exists()
-        && source.canonicalFilePath() == output.canonicalFilePath())
+    if (SameFile(request.drawFile, request.output))
         return failed(
             QStringLiteral("%1 is the draw database itself: it would be lost. Nothing was written.")
                 .arg(request.output));
-
-    QFile file(request.drawFile);
-    if (!OpenRegularFile(file))
-        return failed(QStringLiteral("cannot read %1: %2")
-                          .arg(request.drawFile, ImportView::UnopenedReason(request.drawFile)));
-    const DrawFile::ReadResult read = DrawFile::Read(file);
-    if (read.error == DrawFile::ReadError::NewerForm)
-        return failed(
-            QStringLiteral("cannot read %1: it was written by a newer version of the program.")
-                .arg(request.drawFile));
+    QString error;
+    const DrawFile::ReadResult read = ReadDrawFileForCommand(request.drawFile, error);
     if (read.error != DrawFile::ReadError::None)
-        return failed(
-            QStringLiteral("cannot read %1: it is no draw database.").arg(request.drawFile));
+        return failed(error);
 
     // The shape as the store would hold it: the extra numbers stand where it keeps them.
     const QByteArray csv = DrawCsv::Bytes(read.content.shape.clamped(), read.content.records);

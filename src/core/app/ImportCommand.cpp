@@ -2,14 +2,12 @@
 // SPDX-FileCopyrightText: 2026 Numerion developers
 #include "ImportCommand.h"
 
-#include "core/common/RegularFile.h"
+#include "core/app/CommandFiles.h"
 #include "core/common/SaveFile.h"
 #include "core/draws/DrawFile.h"
 #include "core/draws/DrawHistoryImport.h"
 #include "core/draws/ImportView.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QLocale>
 
 namespace {
@@ -17,12 +15,10 @@ namespace {
 // The draws of the draw file an import adds to; why they cannot be, or nothing.
 QString readDrawFile(const QString& path, const LotteryShape& shape, DrawStore& store)
 {
-    QFile file(path);
-    if (!OpenRegularFile(file))
-        return QStringLiteral("cannot read %1: %2").arg(path, ImportView::UnopenedReason(path));
-    DrawFile::ReadResult read = DrawFile::Read(file);
+    QString error;
+    DrawFile::ReadResult read = ReadDrawFileForCommand(path, error);
     if (read.error != DrawFile::ReadError::None)
-        return QStringLiteral("cannot read %1: it is no draw database.").arg(path);
+        return error;
     const LotteryShape held = read.content.shape;
     if (held != shape.clamped() && (held.extraNumbers > 0 || shape.extraNumbers > 0))
         return QStringLiteral("%1 holds draws of %2, not %3. Nothing was written.")
@@ -37,15 +33,6 @@ QString readDrawFile(const QString& path, const LotteryShape& shape, DrawStore& 
     return {};
 }
 
-// Whether two names are one file: writing the draws over the history would lose it.
-bool sameFile(const QString& a, const QString& b)
-{
-    const QFileInfo first(a);
-    const QFileInfo second(b);
-    return first.exists() && second.exists()
-        && first.canonicalFilePath() == second.canonicalFilePath();
-}
-
 } // namespace
 
 CommandResult RunImportCommand(const CommandLine::ImportRequest& request, const QString& program,
@@ -55,11 +42,11 @@ CommandResult RunImportCommand(const CommandLine::ImportRequest& request, const 
     const QString& history = request.history;
     const auto failed = [&](const QString& message) { return result.failed(program, message); };
 
-    if (sameFile(history, request.destination()))
+    if (SameFile(history, request.destination()))
         return failed(
             QStringLiteral("%1 is the history itself: it would be lost. Nothing was written.")
                 .arg(request.destination()));
-    if (!request.addTo.isEmpty() && sameFile(history, request.addTo))
+    if (!request.addTo.isEmpty() && SameFile(history, request.addTo))
         return failed(
             QStringLiteral("%1 is the history itself: it is no draw database. Nothing was written.")
                 .arg(request.addTo));

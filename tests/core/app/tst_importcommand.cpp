@@ -245,6 +245,25 @@ private Q_SLOTS:
                  qPrintable(result.err));
     }
 
+    // A weekly update to a draw file of a newer form says so, as opening it does, and leaves it.
+    void refusesToAddToANewerForm()
+    {
+        const QByteArray newer = "\"Numerion draws\",99,0,8,6,49,0,0,0,\"Draws\"\r\n";
+        write(QStringLiteral("newer.lto"), newer);
+        CommandLine::ImportRequest request;
+        request.history = m_folder.filePath(QStringLiteral("six.csv"));
+        request.shape = {6, 49};
+        request.addTo = m_folder.filePath(QStringLiteral("newer.lto"));
+        const CommandResult result
+            = RunImportCommand(request, QStringLiteral("numerion"), TestToday);
+        QCOMPARE(result.exitCode, 1);
+        QCOMPARE(result.err,
+                 QStringLiteral("numerion: cannot read %1: it was written by a newer "
+                                "version of the program.\n")
+                     .arg(request.addTo));
+        QCOMPARE(fileBytes(request.addTo), newer);
+    }
+
     // `numerion --export`: the draws of a draw file as CSV, oldest first, the extra number last.
     void exportsOrSaysWhyNot_data()
     {
