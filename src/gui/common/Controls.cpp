@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QValidator>
@@ -28,6 +29,38 @@ public:
             input = kept;
         }
         return Acceptable;
+    }
+};
+
+// Qt paints a button the moment it is pressed and again the moment it is released, before the
+// click is handled, each in a paint pass of its own that is put on the screen at once; on an X
+// display each pass waits for the server to finish the one before. This button's look changes
+// with the window's next paint pass instead: right after the press, and with the paint of what
+// the click changed.
+class PushButton : public QPushButton {
+public:
+    PushButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent)
+    {
+        // Emitted before `clicked`: the click's own changes, a message box included, are
+        // painted with the button's released look.
+        connect(this, &QAbstractButton::released, this, [this] { setUpdatesEnabled(true); });
+    }
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override
+    {
+        setUpdatesEnabled(false);
+        QPushButton::mousePressEvent(event);
+        setUpdatesEnabled(true);
+    }
+
+    void mouseReleaseEvent(QMouseEvent* event) override
+    {
+        const QPointer<QPushButton> alive(this);
+        setUpdatesEnabled(false);
+        QPushButton::mouseReleaseEvent(event);
+        if (alive)
+            setUpdatesEnabled(true);
     }
 };
 
@@ -57,7 +90,7 @@ QFont Controls::windowFont(double points, bool bold)
 QPushButton* Controls::button(QWidget* parent, const char* name, const QString& caption, int left,
                               int top, int width, int height)
 {
-    auto* button = new QPushButton(caption, parent);
+    auto* button = new PushButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setAutoDefault(true);
     button->setGeometry(TwipsRect(left, top, width, height));

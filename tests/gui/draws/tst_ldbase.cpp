@@ -74,6 +74,37 @@ private Q_SLOTS:
                                "Calc", "Help3But", "CorrectRec"}));
     }
 
+    // Buttons paint their press and release with the window's next paint pass: the screen
+    // follows the button down, up again with a click's message, and up after a drag away.
+    void buttonOnScreenFollowsThePress()
+    {
+        open();
+        auto* add = control<QPushButton>(window(), "Calc");
+        const QRect area(add->mapTo(window(), QPoint()), add->size());
+        const auto onScreen = [&] {
+            return window()->screen()->grabWindow(window()->winId()).toImage().copy(area);
+        };
+        const auto afresh
+            = [&] { return window()->grab(area).toImage().convertToFormat(onScreen().format()); };
+        // What a click shows, a modal message box too, is painted with the button up.
+        bool paintsDuringClick = false;
+        connect(add, &QPushButton::clicked, this,
+                [&] { paintsDuringClick = add->updatesEnabled() && !add->isDown(); });
+        QTest::mousePress(add, Qt::LeftButton);
+        QVERIFY(add->isDown());
+        QTRY_COMPARE(onScreen(), afresh());
+        QTest::mouseRelease(add, Qt::LeftButton);
+        QVERIFY(paintsDuringClick);
+        QCOMPARE(m_fixture->messages.texts(), QStringList {" No record to add to database."});
+        QVERIFY(!add->isDown());
+        QTRY_COMPARE(onScreen(), afresh());
+        QTest::mousePress(add, Qt::LeftButton);
+        QTest::mouseRelease(add, Qt::LeftButton, {}, QPoint(-5, -5));
+        QCOMPARE(m_fixture->messages.texts().size(), 1);
+        QTRY_COMPARE(onScreen(), afresh());
+        QVERIFY(add->updatesEnabled());
+    }
+
     void entryChecks_data()
     {
         QTest::addColumn<QStringList>("numbers");
