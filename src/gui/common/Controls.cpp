@@ -4,6 +4,7 @@
 
 #include "core/common/TextFormat.h"
 #include "gui/common/Colours.h"
+#include "gui/common/EntryBoxStyle.h"
 #include "gui/common/Twips.h"
 
 #include <QGroupBox>
@@ -123,6 +124,7 @@ QLineEdit* Controls::inputBox(QWidget* parent, const char* name, int maxLength, 
     box->setObjectName(QString::fromLatin1(name));
     if (maxLength > 0)
         box->setMaxLength(maxLength);
+    box->setStyle(EntryBoxStyle::shared());
     box->setGeometry(TwipsRect(left, top, width, height));
     return box;
 }
