@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <cstring>
 #include <optional>
+#include <thread>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -126,6 +127,10 @@ std::uint64_t byteOf(const WideBits& bits, std::size_t part)
 
 template <typename Bits> constexpr int BitsWidth = 8 * int(sizeof(Bits));
 
+// Histories from this many draws on are walked in two halves at once: below it, starting a
+// thread would cost more than it saves.
+constexpr int HalvesFrom = 50000;
+
 // How often each pair a < b was drawn together, at a * width + b.
 using PairCounts = std::vector<int>;
 
@@ -192,6 +197,15 @@ public:
         return m_counts;
     }
 
+    // Adds the pairs another counter counted.
+    void absorb(PairCounter& other)
+    {
+        const PairCounts& theirs = other.counts();
+        flush();
+        for (std::size_t at = 0; at < m_counts.size(); ++at)
+            m_counts[at] += theirs[at];
+    }
+
 private:
     using Row = std::array<std::uint64_t, Width / 8>;
 
@@ -225,6 +239,50 @@ private:
     PairCounts m_counts = PairCounts(std::size_t(Width * Width), 0);
 };
 
+// The figures of the numbers over a stretch of consecutive draws: per number, the draws holding
+// it, repeats within a draw of the window, its first and latest record and the longest gap;
+// kept apart, so that each is a plain array to the walk. The pairs of the window, in the main
+// pool.
+template <typename Bits> struct Stretch {
+    static constexpr int Width = BitsWidth<Bits>;
+
+    // Before the first draw of the stretch: a number's gap runs from there until it is drawn.
+    Stretch(int start, bool pairs)
+    {
+        last.fill(start - 1);
+        if (pairs)
+            together.emplace();
+    }
+
+    // Takes in the stretch that follows this one.
+    void join(Stretch& later)
+    {
+        for (std::size_t at = 0; at < std::size_t(Width); ++at) {
+            if (later.draws[at] > 0) {
+                // The later stretch's first gap ran from its start: the whole gap crosses the
+                // seam from this stretch's last draw of the number.
+                longest[at]
+                    = std::max({longest[at], later.longest[at], later.first[at] - last[at] - 1});
+                first[at] = draws[at] > 0 ? first[at] : later.first[at];
+                last[at] = later.last[at];
+            }
+            draws[at] += later.draws[at];
+            counted[at] += later.counted[at];
+            repeats[at] += later.repeats[at];
+        }
+        if (together)
+            together->absorb(*later.together);
+    }
+
+    std::array<int, Width> repeats {};
+    std::array<int, Width> draws {};
+    std::array<int, Width> counted {}; // draws of the window holding it
+    std::array<int, Width> first {};
+    std::array<int, Width> last {};
+    std::array<int, Width> longest {};
+    std::optional<PairCounter<Bits>> together;
+};
+
 // Walks all draws once and fills in the per-number figures, and the pairs of the window. The
 // main pool starts at 1, so that a number is its own bit; an extra pool may start at 0.
 template <typename Bits, Pool ThePool> void countPool(const DrawStore& store, DrawStatistics& stats)
@@ -236,19 +294,6 @@ template <typename Bits, Pool ThePool> void countPool(const DrawStore& store, Dr
     // A number's bit: its place in the pool, counted from 1.
     const int shift = main ? 0 : lowest - 1;
     const LotteryShape shape = store.shape();
-
-    // Per number: draws holding it, repeats within a draw of the window, its first and latest
-    // record, the longest gap so far; kept apart, so that each is a plain array to the
-    // loop.
-    std::array<int, Width> repeats {};
-    std::array<int, Width> draws {};
-    std::array<int, Width> counted {}; // draws of the window holding it
-    std::array<int, Width> first {};
-    std::array<int, Width> last {};
-    std::array<int, Width> longest {};
-    std::optional<PairCounter<Bits>> together;
-    if constexpr (main)
-        together.emplace();
 
     const DrawRecords& records = store.records();
     const int fields = records.fields();
@@ -264,8 +309,7 @@ template <typename Bits, Pool ThePool> void countPool(const DrawStore& store, Dr
     // then left out. The usual count of fields is known to the compiler, which then unrolls the
     // loop. A number is drawn once in the draws that hold it, and once more for every repeat:
     // repeats are rare, so they alone are counted field by field.
-    bool counting = false;
-    const auto numbersOf = [&repeats, &indexOf, &counting](auto... parts) {
+    const auto numbersOf = [&indexOf](Stretch<Bits>& stretch, bool counting, auto... parts) {
         Bits seen {};
         Bits again {};
         const auto mark = [&](auto fields) {
@@ -278,6 +322,7 @@ template <typename Bits, Pool ThePool> void countPool(const DrawStore& store, Dr
         (mark(parts), ...);
         seen = withoutZero(seen);
         if (counting && any(withoutZero(again))) {
+            auto& repeats = stretch.repeats;
             const auto countAll = [&](auto fields) {
                 for (const std::int16_t field : fields)
                     if (const int index = indexOf(field); index > 0)
@@ -290,32 +335,50 @@ template <typename Bits, Pool ThePool> void countPool(const DrawStore& store, Dr
     };
     const bool classic = main && firstExtra == afterExtra && fields == DrawRecords::ClassicFields;
     // Every draw is walked for the gaps; only those of the window are counted.
-    for (int position = 1; position <= stats.totalDraws; ++position) {
-        counting = position >= stats.firstRecord;
-        const std::span<const std::int16_t> record = records.numbers(position);
-        Bits seen;
-        if (classic)
-            seen = numbersOf(std::span<const std::int16_t, DrawRecords::ClassicFields>(
-                record.data(), record.size()));
-        else if (!main)
-            seen = numbersOf(
-                record.subspan(std::size_t(firstExtra), std::size_t(afterExtra - firstExtra)));
-        else
-            seen = numbersOf(record.first(std::size_t(firstExtra)),
-                             record.subspan(std::size_t(afterExtra)));
-        forEachBit(seen, [&, position](int index) {
-            const auto at = std::size_t(index);
-            // The first gap is the open run before the first draw holding the number.
-            longest[at] = std::max(longest[at], position - last[at] - 1);
-            first[at] = draws[at] == 0 ? position : first[at];
-            last[at] = position;
-            ++draws[at];
-            counted[at] += counting;
-        });
-        if constexpr (main)
-            if (counting)
-                together->add(seen);
+    const auto walk = [&](Stretch<Bits>& stretch, int from, int to) {
+        for (int position = from; position <= to; ++position) {
+            const bool counting = position >= stats.firstRecord;
+            const std::span<const std::int16_t> record = records.numbers(position);
+            Bits seen;
+            if (classic)
+                seen = numbersOf(stretch, counting,
+                                 std::span<const std::int16_t, DrawRecords::ClassicFields>(
+                                     record.data(), record.size()));
+            else if (!main)
+                seen = numbersOf(
+                    stretch, counting,
+                    record.subspan(std::size_t(firstExtra), std::size_t(afterExtra - firstExtra)));
+            else
+                seen = numbersOf(stretch, counting, record.first(std::size_t(firstExtra)),
+                                 record.subspan(std::size_t(afterExtra)));
+            forEachBit(seen, [&stretch, position, counting](int index) {
+                const auto at = std::size_t(index);
+                stretch.longest[at]
+                    = std::max(stretch.longest[at], position - stretch.last[at] - 1);
+                stretch.first[at] = stretch.draws[at] == 0 ? position : stretch.first[at];
+                stretch.last[at] = position;
+                ++stretch.draws[at];
+                stretch.counted[at] += counting;
+            });
+            if (main && counting)
+                stretch.together->add(seen);
+        }
+    };
+    // A long history is walked in two halves at once, on a thread of its own each.
+    const int total = stats.totalDraws;
+    Stretch<Bits> all(1, main);
+    if (total >= HalvesFrom && std::thread::hardware_concurrency() > 1) {
+        const int half = total / 2;
+        Stretch<Bits> later(half + 1, main);
+        {
+            const std::jthread laterHalf([&] { walk(later, half + 1, total); });
+            walk(all, 1, half);
+        }
+        all.join(later);
+    } else {
+        walk(all, 1, total);
     }
+    const auto& [repeats, draws, counted, first, last, longest, together] = all;
 
     stats.numbers.reserve(stats.poolSize());
     for (int index = 1; index <= stats.poolSize(); ++index) {
@@ -337,9 +400,9 @@ template <typename Bits, Pool ThePool> void countPool(const DrawStore& store, Dr
             figures.averageGap = double(last[at] - first[at] + 1 - draws[at]) / (draws[at] - 1);
         stats.numbers.append(figures);
     }
-    if (together)
+    if (all.together)
         std::tie(stats.topPairs, stats.morePairsAtLastCount)
-            = topPairs(together->counts(), stats.highNum, Width);
+            = topPairs(all.together->counts(), stats.highNum, Width);
 }
 
 } // namespace

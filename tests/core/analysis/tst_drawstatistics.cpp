@@ -203,6 +203,66 @@ private Q_SLOTS:
         QCOMPARE(outFor[std::size_t(lowest)].number, lowest);
     }
 
+    // A long history is walked in two halves at once: its figures are those of a plain count,
+    // for a number drawn in the first half only, in the second only, never, and every day.
+    void longHistoryInHalves_data()
+    {
+        QTest::addColumn<int>("lastDraws");
+        QTest::newRow("all draws") << 0;
+        QTest::newRow("a window in the second half") << 1000;
+        QTest::newRow("a window across the halves") << 40000;
+    }
+    void longHistoryInHalves()
+    {
+        QFETCH(int, lastDraws);
+        constexpr int total = 60000;
+        constexpr int n = 49;
+        QRandomGenerator random(26);
+        Draws draws;
+        for (int d = 0; d < total; ++d) {
+            QList<int> draw {1}; // 1 every draw; 49 in the first half, 48 in the second, 47 never
+            draw.append(d < total / 2 ? 49 : 48);
+            while (draw.size() < 6)
+                if (const int number = 2 + int(random.bounded(45)); !draw.contains(number))
+                    draw.append(number);
+            draws.append(draw);
+        }
+        const auto store = storeOf(n, 6, draws);
+        const DrawStatistics stats = ComputeDrawStatistics(*store, lastDraws);
+        const int firstCounted = lastDraws > 0 ? total - lastDraws : 0;
+        std::vector<int> together(std::size_t((n + 1) * (n + 1)));
+        for (int number = 1; number <= n; ++number) {
+            int drawn = 0;
+            int held = 0;
+            int firstHeld = 0;
+            int previous = 0;
+            int longest = 0;
+            for (int d = 0; d < total; ++d) {
+                if (!draws[d].contains(number))
+                    continue;
+                drawn += d >= firstCounted;
+                longest = std::max(longest, d + 1 - previous - 1);
+                firstHeld = held++ == 0 ? d + 1 : firstHeld;
+                previous = d + 1;
+                if (d >= firstCounted)
+                    for (const int other : draws[d])
+                        together[std::size_t(number * (n + 1) + other)] += other > number;
+            }
+            const NumberFigures& figures = stats.numbers[number - 1];
+            QCOMPARE(figures.drawn, drawn);
+            QCOMPARE(figures.lastRecord, previous);
+            QCOMPARE(figures.outFor, total - previous);
+            QCOMPARE(figures.longestGap, std::max(longest, total - previous));
+            QCOMPARE(figures.averageGap.has_value(), held > 1);
+            if (held > 1)
+                QCOMPARE(*figures.averageGap, double(previous - firstHeld + 1 - held) / (held - 1));
+        }
+        QVERIFY(!stats.topPairs.isEmpty());
+        for (const PairFigures& pair : stats.topPairs)
+            QCOMPARE(pair.count, together[std::size_t(pair.first * (n + 1) + pair.second)]);
+        QCOMPARE(stats.topPairs.first().count, *std::max_element(together.begin(), together.end()));
+    }
+
     void chiSquareOfTheSmallStore()
     {
         // Pearson's sum (1.6² + 1.6² + 0.6² + 1.4² + 2.4²) / 2.4 = 5.5, times (5 - 1) / (5 - 2)
