@@ -48,8 +48,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     for (std::size_t i = 0; i < draws.size(); ++i) {
         const DrawHistoryImport::Draw& draw = draws[i];
-        check(draw.date.isValid() && draw.date.year() >= 1000 && draw.date.year() <= 9999);
-        check(i == 0 || draws[i - 1].date <= draw.date);
+        check(draw.date().isValid() && draw.date().year() >= 1000 && draw.date().year() <= 9999);
+        check(i == 0 || draws[i - 1].day <= draw.day);
         const LotteryShape& taken = import.shape();
         bool seen[DrawHistoryImport::MaxHighestNumber + 1] = {};
         for (int j = 0; j < DrawHistoryImport::MaxDrawnNumbers; ++j) {

@@ -897,14 +897,14 @@ void DrawHistoryImport::read(const QByteArray& bytes, const Columns& given)
             skip(problem->first, problem->second);
             return;
         }
-        Draw draw {date, {}, number};
+        Draw draw {std::int32_t(date.toJulianDay()), {}, number};
         std::copy(numbers.values.begin(), numbers.values.begin() + wanted, draw.numbers.begin());
         if (m_draws.empty()) {
             if (given.numbers.empty())
                 m_columnsUsed.numbers = taken;
         } else {
-            rising += m_draws.back().date < date;
-            falling += m_draws.back().date > date;
+            rising += m_draws.back().day < draw.day;
+            falling += m_draws.back().day > draw.day;
         }
         m_draws.push_back(draw);
     });
@@ -915,21 +915,21 @@ void DrawHistoryImport::keepDraws(bool newestFirst)
 {
     // Draws of one date (a midday and an evening draw) stay in the order they were drawn.
     const auto earlier = [newestFirst](const Draw& a, const Draw& b) {
-        if (a.date != b.date)
-            return a.date < b.date;
+        if (a.day != b.day)
+            return a.day < b.day;
         return newestFirst ? a.line > b.line : a.line < b.line;
     };
     if (!std::is_sorted(m_draws.begin(), m_draws.end(), earlier))
         std::sort(m_draws.begin(), m_draws.end(), earlier);
 
     // The same main and extra numbers twice on one date, in whatever order: the first is kept.
-    using Key = std::array<std::int16_t, MaxDrawnNumbers>;
+    using Key = std::array<std::uint8_t, MaxDrawnNumbers>;
     const auto main = std::ptrdiff_t(m_shape.numbersPerDraw);
     const auto drawn = std::ptrdiff_t(m_shape.drawnNumbers());
     std::vector<std::pair<Key, std::size_t>> sameDate;
     for (std::size_t first = 0; first < m_draws.size();) {
         std::size_t end = first + 1;
-        while (end < m_draws.size() && m_draws[end].date == m_draws[first].date)
+        while (end < m_draws.size() && m_draws[end].day == m_draws[first].day)
             ++end;
         if (end - first > 1) {
             sameDate.clear();
@@ -1033,7 +1033,7 @@ DrawRecords DrawHistoryImport::records() const
     DrawRecords records(recordFields());
     records.reserve(int(m_draws.size()));
     for (const Draw& draw : m_draws)
-        records.append(draw.date, draw.numbers);
+        records.append(draw.date(), draw.numbers);
     return records;
 }
 
@@ -1077,7 +1077,7 @@ DrawHistoryImport::Merged DrawHistoryImport::mergedWith(const DrawRecords& exist
     std::vector<bool> added(m_draws.size(), false);
     for (std::size_t i = first; i < m_draws.size(); ++i) {
         const Draw& draw = m_draws[i];
-        const qint64 day = draw.date.toJulianDay();
+        const qint64 day = draw.day;
         const auto from = std::lower_bound(stored.begin(), stored.end(), day,
                                            [](const Stored& s, qint64 d) { return s.day < d; });
         const auto to = std::upper_bound(from, stored.end(), day,
@@ -1092,7 +1092,7 @@ DrawHistoryImport::Merged DrawHistoryImport::mergedWith(const DrawRecords& exist
             ++merged.duplicates;
             continue;
         }
-        Conflict conflict {draw.date, {}, {}, draw.line};
+        Conflict conflict {draw.date(), {}, {}, draw.line};
         std::copy(draw.numbers.begin(), draw.numbers.end(), conflict.imported.begin());
         const auto storedNumbers = existing.numbers(from->record);
         std::copy_n(storedNumbers.begin(), std::min(fields, storedNumbers.size()),
@@ -1104,9 +1104,9 @@ DrawHistoryImport::Merged DrawHistoryImport::mergedWith(const DrawRecords& exist
     merged.records.reserve(existing.size() + merged.added);
     std::size_t next = first;
     const auto appendAddedBefore = [&](qint64 day) {
-        for (; next < m_draws.size() && m_draws[next].date.toJulianDay() < day; ++next)
+        for (; next < m_draws.size() && m_draws[next].day < day; ++next)
             if (added[next])
-                merged.records.append(m_draws[next].date, m_draws[next].numbers);
+                merged.records.append(m_draws[next].date(), m_draws[next].numbers);
     };
     for (const Stored& record : stored) {
         appendAddedBefore(record.day);

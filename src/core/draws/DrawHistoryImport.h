@@ -112,13 +112,16 @@ public:
         QString text; // the line, trimmed, cut to 200 characters, control characters as "\x1b"
     };
 
+    // Small, 32 bytes: a history may hold a million draws.
     struct Draw {
-        QDate date;
+        std::int32_t day = 0; // the date as a Julian day
         // The main numbers then the extra numbers, in the file's order; 0 beyond the shape.
-        // Small: a history may hold a million draws.
-        std::array<std::int16_t, MaxDrawnNumbers> numbers {};
+        std::array<std::uint8_t, MaxDrawnNumbers> numbers {};
         int line = 0; // where it stood in the file
+
+        QDate date() const { return QDate::fromJulianDay(day); }
     };
+    static_assert(sizeof(Draw) <= 32);
 
     // A draw of the history on a date the store holds with other numbers: it is not added.
     struct Conflict {

@@ -10,23 +10,33 @@ void DrawRecords::reserve(int records)
     m_numbers.reserve(std::size_t(records) * std::size_t(m_fields));
 }
 
+namespace {
+
+template <typename Number>
+void appendTo(std::vector<std::int32_t>& days, std::vector<std::int16_t>& fields, int width,
+              const QDate& date, std::span<const Number> numbers)
+{
+    days.push_back(std::int32_t(date.toJulianDay()));
+    const std::size_t count = std::min(numbers.size(), std::size_t(width));
+    fields.insert(fields.end(), numbers.begin(), numbers.begin() + std::ptrdiff_t(count));
+    fields.resize(days.size() * std::size_t(width), 0);
+}
+
+} // namespace
+
 void DrawRecords::append(const QDate& date, std::span<const int> numbers)
 {
-    m_days.push_back(std::int32_t(date.toJulianDay()));
-    const std::size_t start = m_numbers.size();
-    m_numbers.resize(start + std::size_t(m_fields), 0);
-    const std::size_t count = std::min(numbers.size(), std::size_t(m_fields));
-    std::transform(numbers.begin(), numbers.begin() + std::ptrdiff_t(count),
-                   m_numbers.begin() + std::ptrdiff_t(start),
-                   [](int n) { return std::int16_t(n); });
+    appendTo(m_days, m_numbers, m_fields, date, numbers);
 }
 
 void DrawRecords::append(const QDate& date, std::span<const std::int16_t> numbers)
 {
-    m_days.push_back(std::int32_t(date.toJulianDay()));
-    const std::size_t count = std::min(numbers.size(), std::size_t(m_fields));
-    m_numbers.insert(m_numbers.end(), numbers.begin(), numbers.begin() + std::ptrdiff_t(count));
-    m_numbers.resize(m_days.size() * std::size_t(m_fields), 0);
+    appendTo(m_days, m_numbers, m_fields, date, numbers);
+}
+
+void DrawRecords::append(const QDate& date, std::span<const std::uint8_t> numbers)
+{
+    appendTo(m_days, m_numbers, m_fields, date, numbers);
 }
 
 void DrawRecords::replace(int record, const QDate& date, std::span<const int> numbers)

@@ -36,6 +36,7 @@ public:
     // Appends a record; fields beyond `numbers` are 0.
     void append(const QDate& date, std::span<const int> numbers);
     void append(const QDate& date, std::span<const std::int16_t> numbers);
+    void append(const QDate& date, std::span<const std::uint8_t> numbers);
     // Overwrites the date and the first numbers.size() fields of record `record`.
     void replace(int record, const QDate& date, std::span<const int> numbers);
     void clear();

@@ -87,7 +87,7 @@ QList<QStringList> PreviewRows(const DrawHistoryImport& import, int count, int n
     const int drawn = import.shape().drawnNumbers();
     DrawRecords records(std::max(int(DrawRecords::ClassicFields), drawn));
     for (std::size_t i = first; i < draws.size() && records.size() < count; ++i)
-        records.append(draws[i].date, draws[i].numbers);
+        records.append(draws[i].date(), draws[i].numbers);
     QList<QStringList> rows;
     for (int record = 1; record <= std::min(records.size(), count); ++record)
         rows.append(DatabaseView::RecordRowTexts(records, drawn, record));
@@ -114,12 +114,12 @@ std::optional<DateOrderExample> FindDateOrderExample(const QByteArray& bytes,
     const DrawHistoryImport monthFirst(bytes, shape, today, Order::MonthDay, columns);
     QHash<int, QDate> monthFirstDates;
     for (const DrawHistoryImport::Draw& draw : monthFirst.draws())
-        monthFirstDates.insert(draw.line, draw.date);
+        monthFirstDates.insert(draw.line, draw.date());
     std::optional<DateOrderExample> first;
     for (const DrawHistoryImport::Draw& draw : dayFirst.draws()) {
         const QDate other = monthFirstDates.value(draw.line);
-        if (other.isValid() && other != draw.date && (!first || draw.line < first->line))
-            first = DateOrderExample {draw.line, draw.date, other};
+        if (other.isValid() && other != draw.date() && (!first || draw.line < first->line))
+            first = DateOrderExample {draw.line, draw.date(), other};
     }
     return first;
 }

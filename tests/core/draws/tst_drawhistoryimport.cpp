@@ -28,7 +28,7 @@ QStringList drawsOf(const Import& import)
 {
     QStringList draws;
     for (const Import::Draw& draw : import.draws()) {
-        QString text = draw.date.toString(Qt::ISODate);
+        QString text = draw.date().toString(Qt::ISODate);
         for (int j = 0; j < import.shape().drawnNumbers(); ++j)
             text += (j == import.shape().numbersPerDraw ? QStringLiteral(" + ")
                                                         : QStringLiteral(" "))
@@ -409,7 +409,7 @@ private Q_SLOTS:
         const Import import(bytes, {1, 49}, TestToday, passed);
         QStringList read;
         for (const Import::Draw& draw : import.draws())
-            read.append(draw.date.toString(Qt::ISODate));
+            read.append(draw.date().toString(Qt::ISODate));
         QCOMPARE(read, dates);
         QCOMPARE(import.dateOrderUndecided(), undecided);
     }
@@ -438,7 +438,7 @@ private Q_SLOTS:
                                  .arg((next + 1) % 100, 2, 10, QChar(u'0'));
         const Import import(text.toLatin1(), {1, 49}, TestToday);
         QCOMPARE(import.draws().size(), std::size_t(1));
-        QCOMPARE(import.draws()[0].date.year(), TestToday.year() + 2 - 100);
+        QCOMPARE(import.draws()[0].date().year(), TestToday.year() + 2 - 100);
         QCOMPARE(skippedOf(import), QStringList {"1: date after today"});
     }
 
@@ -451,8 +451,8 @@ private Q_SLOTS:
                 + QByteArray(";1;2;3;4;5;") + QByteArray::number(6 + i % 40) + '\n';
         const Import import(bytes, {6, 49}, TestToday);
         QCOMPARE(import.draws().size(), std::size_t(2500));
-        QCOMPARE(import.draws().front().date, QDate(2000, 1, 1));
-        QCOMPARE(import.draws().back().date, QDate(2000, 1, 1).addDays(2499 * 3));
+        QCOMPARE(import.draws().front().date(), QDate(2000, 1, 1));
+        QCOMPARE(import.draws().back().date(), QDate(2000, 1, 1).addDays(2499 * 3));
     }
 
     void refusesShapesTheStoreCannotHold_data()
