@@ -6,13 +6,61 @@
 #include "gui/common/Twips.h"
 
 #include <QApplication>
+#include <QFontMetricsF>
+#include <QHash>
 #include <QHeaderView>
 #include <QPainter>
 #include <QPalette>
+#include <QStaticText>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 
+#include <algorithm>
+#include <utility>
+#include <vector>
+
 namespace {
+
+// The texts of the cells laid out once, for every grid of the program: the grids show the same
+// numbers, counts and dates over and over, and laying a text out costs more than drawing it.
+// Kept per font (the program's grids use a few); a font's texts are let go when they grow past
+// a screenful of grids many times over, as scrolling through a long history makes them.
+class LaidOutTexts {
+public:
+    struct Text {
+        QStaticText laidOut;
+        QSizeF size; // its advance and its font's line height, by which the style aligns it
+    };
+
+    static const Text& of(const QString& text, const QFont& font)
+    {
+        static std::vector<std::pair<QFont, QHash<QString, Text>>> fonts;
+        auto kept = std::find_if(fonts.begin(), fonts.end(),
+                                 [&font](const auto& texts) { return texts.first == font; });
+        if (kept == fonts.end()) {
+            if (fonts.size() >= MaxFonts)
+                fonts.erase(fonts.begin());
+            kept = fonts.insert(fonts.end(), {font, {}});
+        }
+        QHash<QString, Text>& texts = kept->second;
+        auto found = texts.find(text);
+        if (found == texts.end()) {
+            if (texts.size() >= MaxTexts)
+                texts.clear();
+            QStaticText laidOut(text);
+            laidOut.setTextFormat(Qt::PlainText);
+            laidOut.prepare(QTransform(), font);
+            const QFontMetricsF metrics(font);
+            found = texts.insert(text,
+                                 {laidOut, {metrics.horizontalAdvance(text), metrics.height()}});
+        }
+        return *found;
+    }
+
+private:
+    static constexpr std::size_t MaxFonts = 8;
+    static constexpr qsizetype MaxTexts = 4096;
+};
 
 // Cells are centred unless a cell says otherwise. Centring in the delegate rather than in every
 // item keeps a fresh cell to one allocation, which counts in a grid of two thousand rows.
@@ -51,9 +99,30 @@ public:
         painter->setPen(option.palette.color(
             group,
             option.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text));
-        painter->drawText(option.rect.adjusted(margin, 0, -margin, 0),
-                          int(option.displayAlignment) | Qt::TextSingleLine | Qt::TextDontClip,
-                          option.text);
+        const QRect area = option.rect.adjusted(margin, 0, -margin, 0);
+        if (painter->deviceTransform().type() > QTransform::TxTranslate) {
+            // Scaled, a laid-out text would be laid out again at every paint.
+            painter->drawText(area,
+                              int(option.displayAlignment) | Qt::TextSingleLine | Qt::TextDontClip,
+                              option.text);
+        } else {
+            // Placed as the style's own road places it.
+            const LaidOutTexts::Text& text = LaidOutTexts::of(option.text, option.font);
+            const QSizeF size = text.size;
+            const Qt::Alignment alignment
+                = QStyle::visualAlignment(option.direction, option.displayAlignment);
+            qreal x = area.x();
+            if (alignment & Qt::AlignRight)
+                x += area.width() - size.width();
+            else if (alignment & Qt::AlignHCenter)
+                x += (area.width() - size.width()) / 2;
+            qreal y = area.y();
+            if (alignment & Qt::AlignBottom)
+                y += area.height() - size.height();
+            else if (alignment & Qt::AlignVCenter)
+                y += (area.height() - size.height()) / 2;
+            painter->drawStaticText(QPointF(x, y), text.laidOut);
+        }
         painter->restore();
     }
 

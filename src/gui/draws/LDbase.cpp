@@ -148,26 +148,31 @@ void LDbase::buildGrids()
     m_distributionPool->setGeometry(TwipsRect(7140, 4020, 2100, 330));
     m_distributionPool->setFont(small);
     m_distributionPool->hide();
-    for (std::size_t i = 0; i < m_distributionModels.size(); ++i) {
-        const QByteArray name = "Grid" + QByteArray::number(int(i) + 2);
-        auto* model = new DistributionModel(m_state.Store, int(i), this);
-        QTableView* grid
-            = GridTable::createView(this, name.constData(), model, Margin,
-                                    DistributionTop + DistributionStep * int(i), 9015, 525, 240);
-        grid->setFont(small);
-        grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        for (int column = 0; column < DistributionModel::Columns; ++column)
-            grid->setColumnWidth(column, Px(440));
-        m_distributionModels[i] = model;
-        m_distributionGrids[i] = grid;
-        grid->setVisible(int(i) < ClassicDistributionRows);
-    }
+    for (std::size_t i = 0; i < std::size_t(ClassicDistributionRows); ++i)
+        addDistributionGrid(i);
 
     m_helpBox = new QPlainTextEdit(this);
     m_helpBox->setObjectName(QStringLiteral("HelpBoxD"));
     m_helpBox->setGeometry(TwipsRect(6165, 1020, 3300, 4875));
     m_helpBox->setFont(small);
+}
+
+// The rows past the classic three are made when a game first needs them: every window opened
+// would otherwise build two grids that classic games never show.
+void LDbase::addDistributionGrid(std::size_t row)
+{
+    const QByteArray name = "Grid" + QByteArray::number(int(row) + 2);
+    auto* model = new DistributionModel(m_state.Store, int(row), this);
+    QTableView* grid
+        = GridTable::createView(this, name.constData(), model, Margin,
+                                DistributionTop + DistributionStep * int(row), 9015, 525, 240);
+    grid->setFont(Controls::windowFont(8.25));
+    grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    for (int column = 0; column < DistributionModel::Columns; ++column)
+        grid->setColumnWidth(column, Px(440));
+    m_distributionModels[row] = model;
+    m_distributionGrids[row] = grid;
 }
 
 void LDbase::buildButtonStrip()
@@ -278,7 +283,8 @@ void LDbase::showDistributionPool()
 {
     const bool extra = m_distributionPool->currentIndex() == 1 && extraNumbers() > 0;
     for (DistributionModel* model : m_distributionModels)
-        model->showPool(extra ? DistributionModel::Pool::Extra : DistributionModel::Pool::Main);
+        if (model)
+            model->showPool(extra ? DistributionModel::Pool::Extra : DistributionModel::Pool::Main);
     ShowDistribution();
 }
 
@@ -493,7 +499,11 @@ void LDbase::layOutForShape()
         control->setGeometry(at);
     }
     for (std::size_t i = 0; i < m_distributionGrids.size(); ++i) {
+        if (!m_distributionGrids[i] && int(i) < rows)
+            addDistributionGrid(i);
         QTableView* grid = m_distributionGrids[i];
+        if (!grid)
+            continue;
         grid->move(Px(Margin), Px(DistributionTop + DistributionStep * int(i)) + dyFrame);
         grid->setVisible(int(i) < rows);
     }

@@ -54,6 +54,7 @@ private:
     void buildSetupFrame();
     void buildEntryRow();
     void buildGrids();
+    void addDistributionGrid(std::size_t row);
     void buildButtonStrip();
 
     // The entry row's rules, one control kind at a time.
