@@ -107,19 +107,38 @@ void LDbase::buildSetupFrame()
     m_choices = BuildShapeChoices(findChild<QGroupBox*>(QStringLiteral("Frame1")));
 }
 
+QLineEdit* LDbase::newNumberBox(int i)
+{
+    const QByteArray name = "InNum" + QByteArray::number(i);
+    QLineEdit* box = Controls::inputBox(
+        this, name.constData(), 2, NumberBoxLeft + NumberBoxStep * i, 1020, NumberBoxWidth, 360);
+    Controls::setBackground(box, Colours::Yellow);
+    return box;
+}
+
+// The boxes past the classic ten are made when a game first needs them: every window opened
+// would otherwise build ten boxes that classic games never show.
+QLineEdit* LDbase::numberBox(int i)
+{
+    for (int k = 0; k <= i; ++k) {
+        if (m_numbers[std::size_t(k)])
+            continue;
+        QLineEdit* box = newNumberBox(k);
+        m_numbers[std::size_t(k)] = box;
+        m_classicPlaces.insert(box, box->geometry());
+        wireNumberBox(k);
+        QWidget::setTabOrder(m_numbers[std::size_t(k - 1)], box);
+    }
+    return m_numbers[std::size_t(i)];
+}
+
 void LDbase::buildEntryRow()
 {
     m_newLabel = Controls::label(this, "InNew", QStringLiteral("New"), 225, 1020, 915, 360);
     m_date = Controls::inputBox(this, "InDate", 10, 1125, 1020, 1365, 360);
     Controls::setBackground(m_date, Colours::Yellow);
-    for (int i = 0; i < LotteryShape::MaxNumbersPerDraw; ++i) {
-        const QByteArray name = "InNum" + QByteArray::number(i);
-        QLineEdit* box
-            = Controls::inputBox(this, name.constData(), 2, NumberBoxLeft + NumberBoxStep * i, 1020,
-                                 NumberBoxWidth, 360);
-        Controls::setBackground(box, Colours::Yellow);
-        m_numbers[std::size_t(i)] = box;
-    }
+    for (int i = 0; i < LotteryShape::ClassicMaxNumbersPerDraw; ++i)
+        m_numbers[std::size_t(i)] = newNumberBox(i);
     // Placed after the main numbers' boxes by the layout of the shape.
     for (std::size_t i = 0; i < m_extras.size(); ++i) {
         const QByteArray name = "InExtra" + QByteArray::number(int(i));
@@ -194,7 +213,8 @@ void LDbase::buildButtonStrip()
     // Tab order: the entry row, then the buttons from "&Add Record" leftwards.
     QList<QWidget*> order {m_date};
     for (QLineEdit* box : m_numbers)
-        order.append(box);
+        if (box)
+            order.append(box);
     for (QLineEdit* box : m_extras)
         order.append(box);
     for (auto button = strip.rbegin(); button != strip.rend(); ++button)
@@ -322,25 +342,29 @@ void LDbase::wireDate()
     WidgetEvents::onFocusOut(m_date, [this] { dateLeft(); });
 }
 
+void LDbase::wireNumberBox(int i)
+{
+    QLineEdit* box = m_numbers[std::size_t(i)];
+    MakeDigitBox(box, m_services.messages);
+    // Enter moves along the numbers of a draw, then its extra numbers, then to "&Add Record".
+    const auto next = [this, i]() -> QWidget* {
+        if (i < numbersPerDraw() - 1)
+            return numberBox(i + 1);
+        return extraNumbers() > 0 ? m_extras[0] : static_cast<QWidget*>(m_addButton);
+    };
+    WidgetEvents::enterMovesTo(box, next, [this](int key) {
+        if (isDigit(key) || key == KeyBackspace)
+            return key;
+        m_services.messages.beep();
+        return KeyDropped;
+    });
+}
+
 void LDbase::wireNumberBoxes()
 {
-    for (int i = 0; i < LotteryShape::MaxNumbersPerDraw; ++i) {
-        QLineEdit* box = m_numbers[std::size_t(i)];
-        MakeDigitBox(box, m_services.messages);
-        // Enter moves along the numbers of a draw, then its extra numbers, then to
-        // "&Add Record".
-        const auto next = [this, i]() -> QWidget* {
-            if (i < numbersPerDraw() - 1)
-                return m_numbers[std::size_t(i + 1)];
-            return extraNumbers() > 0 ? m_extras[0] : static_cast<QWidget*>(m_addButton);
-        };
-        WidgetEvents::enterMovesTo(box, next, [this](int key) {
-            if (isDigit(key) || key == KeyBackspace)
-                return key;
-            m_services.messages.beep();
-            return KeyDropped;
-        });
-    }
+    for (int i = 0; i < LotteryShape::MaxNumbersPerDraw; ++i)
+        if (m_numbers[std::size_t(i)])
+            wireNumberBox(i);
     for (std::size_t i = 0; i < m_extras.size(); ++i) {
         QLineEdit* box = m_extras[i];
         MakeDigitBox(box, m_services.messages);
@@ -401,8 +425,9 @@ int LDbase::extraNumbers() const
 QStringList LDbase::visibleNumberTexts() const
 {
     QStringList texts;
+    // A box not made yet was never typed in.
     for (int k = 0; k < numbersPerDraw(); ++k)
-        texts.append(m_numbers[std::size_t(k)]->text());
+        texts.append(m_numbers[std::size_t(k)] ? m_numbers[std::size_t(k)]->text() : QString());
     return texts;
 }
 
@@ -436,7 +461,7 @@ std::optional<std::vector<int>> LDbase::enteredNumbers(bool correction)
 void LDbase::clearNumberBoxes()
 {
     for (int k = 0; k < numbersPerDraw(); ++k)
-        m_numbers[std::size_t(k)]->clear();
+        numberBox(k)->clear();
     for (int e = 0; e < extraNumbers(); ++e)
         m_extras[std::size_t(e)]->clear();
 }
@@ -472,6 +497,8 @@ void LDbase::layOutForShape()
     const int widthGrowth
         = std::max(0, Px(std::max(entryRight, gridRight) + Margin) - m_classicSize.width());
 
+    for (int i = 0; i < k; ++i)
+        numberBox(i);
     // Everything below the frame moves down by its growth; the button strip by the rows too.
     const int belowFrame = Px(975);
     const int strip = Px(5900);
@@ -508,7 +535,8 @@ void LDbase::layOutForShape()
         grid->setVisible(int(i) < rows);
     }
     for (int i = 0; i < LotteryShape::MaxNumbersPerDraw; ++i)
-        m_numbers[std::size_t(i)]->setVisible(i < k);
+        if (QLineEdit* box = m_numbers[std::size_t(i)])
+            box->setVisible(i < k);
     for (int i = 0; i < LotteryShape::MaxExtraNumbers; ++i) {
         QLineEdit* box = m_extras[std::size_t(i)];
         box->move(Px(extrasLeft + NumberBoxStep * i), m_numbers[0]->y());
@@ -639,7 +667,7 @@ void LDbase::correctRecordClicked()
     const auto shown
         = [](int number) { return number >= 0 && number <= 99 ? FormatWhole(number) : QString(); };
     for (int k = 0; k < numbersPerDraw(); ++k)
-        m_numbers[std::size_t(k)]->setText(shown(store.number(*record, k)));
+        numberBox(k)->setText(shown(store.number(*record, k)));
     // An extra number may be 0 (a digit drawn from 0 to 9).
     for (int e = 0; e < extraNumbers(); ++e) {
         const int number = store.number(*record, numbersPerDraw() + e);

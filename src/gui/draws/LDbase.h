@@ -53,6 +53,8 @@ private:
     void buildControls();
     void buildSetupFrame();
     void buildEntryRow();
+    QLineEdit* newNumberBox(int i);
+    QLineEdit* numberBox(int i);
     void buildGrids();
     void addDistributionGrid(std::size_t row);
     void buildButtonStrip();
@@ -62,6 +64,7 @@ private:
     void wireTitle();
     void wireDate();
     void wireNumberBoxes();
+    void wireNumberBox(int i);
     void load();
 
     // The setup boxes show the store's shape, as the settings write it or right-aligned.
