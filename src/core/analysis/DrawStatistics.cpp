@@ -378,7 +378,7 @@ template <typename Bits, Pool ThePool> void countPool(const DrawStore& store, Dr
     } else {
         walk(all, 1, total);
     }
-    const auto& [repeats, draws, counted, first, last, longest, together] = all;
+    auto& [repeats, draws, counted, first, last, longest, together] = all;
 
     stats.numbers.reserve(stats.poolSize());
     for (int index = 1; index <= stats.poolSize(); ++index) {
@@ -400,9 +400,9 @@ template <typename Bits, Pool ThePool> void countPool(const DrawStore& store, Dr
             figures.averageGap = double(last[at] - first[at] + 1 - draws[at]) / (draws[at] - 1);
         stats.numbers.append(figures);
     }
-    if (all.together)
+    if (together)
         std::tie(stats.topPairs, stats.morePairsAtLastCount)
-            = topPairs(all.together->counts(), stats.highNum, Width);
+            = topPairs(together->counts(), stats.highNum, Width);
 }
 
 } // namespace

@@ -497,8 +497,7 @@ void LDbase::layOutForShape()
     const int widthGrowth
         = std::max(0, Px(std::max(entryRight, gridRight) + Margin) - m_classicSize.width());
 
-    for (int i = 0; i < k; ++i)
-        numberBox(i);
+    numberBox(k - 1); // and every box before it
     // Everything below the frame moves down by its growth; the button strip by the rows too.
     const int belowFrame = Px(975);
     const int strip = Px(5900);
