@@ -83,7 +83,10 @@ public:
 class NoDialogs : public FileDialogs {
 public:
     QString openFileName(const QString&, const QString&, const QString&) override { return {}; }
-    QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
+    QString saveFileName(const QString&, const QString&, const QList<SaveFilter>&, int&) override
+    {
+        return {};
+    }
 };
 
 struct Bench {
@@ -693,7 +696,10 @@ void trackerFigure(Bench& bench, int rounds)
         rounds,
         [&] {
             return msPerRun(10, [&] {
-                fillSheet(shared.TrackerSheet);
+                shared.Tracker.change([](Sheet& sheet) {
+                    fillSheet(sheet);
+                    return true;
+                });
                 calculate->click();
             });
         },

@@ -16,12 +16,18 @@ public:
         return answer(u"open", title, proposedPath, filter);
     }
     QString saveFileName(const QString& title, const QString& proposedPath,
-                         const QString& filter) override
+                         const QList<SaveFilter>& filters, int& chosen) override
     {
-        return answer(u"save", title, proposedPath, filter);
+        QStringList names;
+        for (const SaveFilter& filter : filters)
+            names.append(filter.filter);
+        chosen = chosenFilters.isEmpty() ? 0 : chosenFilters.takeFirst();
+        return answer(u"save", title, proposedPath, names.join(u";;"));
     }
 
     QStringList answers;
+    // The filter each save dialog's answer was chosen with, by its place; the first when none.
+    QList<int> chosenFilters;
     QStringList proposals;
     QStringList kinds; // "open" or "save"
     QStringList filters;

@@ -42,3 +42,10 @@ inline bool AppendTyped(DrawStore& store, const QString& date, const QStringList
         values.append(number.trimmed().toInt());
     return store.AppendRecord(ParseUserDate(date, QDate::currentDate()), values);
 }
+
+// Saves the document to `path` as the user's save does: it then holds nothing unsaved.
+inline bool SaveAs(Document& document, const QString& path)
+{
+    QString reason;
+    return document.save(path, reason);
+}

@@ -34,7 +34,7 @@ CommandResult RunCheckCommand(const CommandLine::CheckRequest& request, const QS
     QFile ticketFile(request.tickets);
     if (!OpenRegularFile(ticketFile))
         return failed(QStringLiteral("cannot read %1: %2")
-                          .arg(request.tickets, ImportView::UnopenedReason(request.tickets)));
+                          .arg(request.tickets, UnopenedReason(request.tickets)));
     const QByteArray ticketBytes = ticketFile.read(qint64(16) << 20);
     const TicketLines::Result tickets = TicketLines::Parse(QString::fromUtf8(ticketBytes), shape);
     if (!tickets.errors.isEmpty())

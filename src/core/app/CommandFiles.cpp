@@ -20,7 +20,7 @@ DrawFile::ReadResult ReadDrawFileForCommand(const QString& path, QString& error)
 {
     QFile file(path);
     if (!OpenRegularFile(file)) {
-        error = QStringLiteral("cannot read %1: %2").arg(path, ImportView::UnopenedReason(path));
+        error = QStringLiteral("cannot read %1: %2").arg(path, UnopenedReason(path));
         return {DrawFile::ReadError::Unreadable, {}};
     }
     DrawFile::ReadResult read = DrawFile::Read(file);

@@ -10,11 +10,11 @@ QString PlayTickets(SharedState& state, const QList<QList<int>>& main,
                     const QList<QList<int>>& extra, const QDate& today,
                     std::optional<long long> price)
 {
-    TicketBook& book = state.Tickets;
-    book.followDraws(state.Store.shape(), state.Store.Title());
+    state.Tickets.followDraws(state.Store.shape(), state.Store.Title());
+    const TicketBook& book = state.Tickets.book();
     QList<QList<int>> extras;
     for (qsizetype i = 0; i < main.size(); ++i)
-        extras.append(book.shape.hasOwnPool() ? extra.value(i) : QList<int>());
+        extras.append(book.shape.ownPoolNumbers() > 0 ? extra.value(i) : QList<int>());
     for (qsizetype i = 0; i < main.size(); ++i) {
         QString error;
         if (!TicketLines::ParseLine(TicketLines::Text(main[i], extras[i]), book.shape, &error))
@@ -27,10 +27,10 @@ QString PlayTickets(SharedState& state, const QList<QList<int>>& main,
     const QDate next = ProposeNewDate(state.Store, today);
     if (!price)
         price = book.tickets.isEmpty() ? 0 : book.tickets.last().price;
-    if (!book.addTickets(main, extras, next, 1, *price))
+    if (!state.Tickets.change(
+            [&](TicketBook& changed) { return changed.addTickets(main, extras, next, 1, *price); }))
         return QStringLiteral(" No ticket was added: My Tickets holds at most %1 tickets.")
             .arg(TicketBook::MaxTickets);
-    state.TicketsChanged = true;
     return (main.size() == 1 ? QStringLiteral(" 1 ticket was added")
                              : QStringLiteral(" %1 tickets were added").arg(main.size()))
         + QStringLiteral(" to My Tickets, playing the draw of %1.").arg(FormatShortDate(next));

@@ -4,8 +4,8 @@
 
 #include "core/app/PersonalSettings.h"
 #include "core/draws/DrawStore.h"
-#include "core/tickets/TicketBook.h"
-#include "core/tracker/Sheet.h"
+#include "core/tickets/TicketBookDocument.h"
+#include "core/tracker/TrackerDocument.h"
 
 #include <QString>
 
@@ -29,16 +29,15 @@ struct SharedState {
     // directory stays the program's, so the settings file is always found.
     QString LastFolder;
 
-    // The investment tracker's sheet and what outlives its window.
-    Sheet TrackerSheet;
-    bool SheetChanged = false; // calculated since the last save
-    QString TrackerFileName;
+    // The investment tracker's sheet, which outlives its window: My Tickets posts to it.
+    TrackerDocument Tracker;
 
     // The tickets the user played, filled from the sets Rado-d-Idorur suggests, a wheel, typing
     // and files, and checked against the store's draws in the tickets window.
-    TicketBook Tickets;
-    bool TicketsChanged = false; // since the last open or save
-    QString TicketsFileName;
+    TicketBookDocument Tickets;
+
+    // The documents the user works on, each asked about before its unsaved work is dropped.
+    QList<const Document*> documents() const { return {&Store, &Tracker, &Tickets}; }
 
     // Looks at the program's folder and sets ConfigDirectory and DocumentsDirectory.
     void chooseFileFolders();

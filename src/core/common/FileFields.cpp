@@ -283,6 +283,11 @@ void FileFieldWriter::endLine()
     m_lineStarted = false;
 }
 
+bool WriteFileBytes(QIODevice& device, const QByteArray& bytes)
+{
+    return device.write(bytes) == bytes.size();
+}
+
 std::optional<QByteArray> ReadFileBytes(QIODevice& device, qint64 maxBytes)
 {
     // A file is asked for its size (and a byte more, should it have grown meanwhile): a request

@@ -15,6 +15,9 @@ class QIODevice;
 // The rest of `device`, or nothing when the device fails or holds more than `maxBytes`.
 std::optional<QByteArray> ReadFileBytes(QIODevice& device, qint64 maxBytes);
 
+// Writes `bytes` to `device`; false when the device did not take every byte.
+bool WriteFileBytes(QIODevice& device, const QByteArray& bytes);
+
 // Reads the program's text files field by field: fields end at a comma or a line end, a field
 // in double quotes is a text, "#year-month-day#" a date, anything else a plain value. It works
 // on the bytes and decodes only the texts, so a large file reads about as fast as it splits.

@@ -37,3 +37,17 @@ bool OpenRegularFile(QFile& file)
     return QFileInfo(file.fileName()).isFile() && file.open(QIODevice::ReadOnly);
 #endif
 }
+
+QString UnopenedReason(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return QStringLiteral("No such file or directory");
+    if (info.isDir())
+        return QStringLiteral("Is a directory");
+    if (!info.isFile())
+        return QStringLiteral("Not a regular file");
+    if (!info.isReadable())
+        return QStringLiteral("Permission denied");
+    return QStringLiteral("The file cannot be read");
+}

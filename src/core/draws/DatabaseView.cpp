@@ -84,7 +84,7 @@ QString RecordCellText(const DrawRecords& records, int record, int column,
 QStringList RecordRowTexts(const DrawRecords& records, int numbersPerDraw, int record)
 {
     QStringList texts;
-    for (int column = 0; column < numbersPerDraw + 2; ++column)
+    for (int column = 0; column < LotteryShape::recordColumnsFor(numbersPerDraw); ++column)
         texts.append(RecordCellText(records, record, column));
     return texts;
 }
@@ -103,7 +103,7 @@ QString RecordHeaderText(int column)
 
 QString RecordHeaderText(int column, int numbersPerDraw)
 {
-    if (column < numbersPerDraw + 2)
+    if (column < LotteryShape::recordColumnsFor(numbersPerDraw))
         return RecordHeaderText(column);
     return QStringLiteral(" +") + QString::number(column - numbersPerDraw - 1);
 }

@@ -74,32 +74,22 @@ bool isExtendedHeader(const FileFieldReader& reader)
 std::optional<Header> readExtendedHeader(FileFieldReader& reader, ReadError& error)
 {
     reader.readCell();
-    long long values[8] {};
+    long long values[3] {};
     for (long long& value : values)
         if (!reader.readWhole(value))
             return std::nullopt;
-    const auto [form, recCount, fields, k, n, extra, lowest, highest] = values;
+    const auto [form, recCount, fields] = values;
     if (form != ExtendedForm) {
         if (form > ExtendedForm)
             error = ReadError::NewerForm;
         return std::nullopt;
     }
-    LotteryShape shape {int(std::clamp<long long>(k, 0, 1000)),
-                        int(std::clamp<long long>(n, 0, 1000))};
-    shape.extraNumbers = int(std::clamp<long long>(extra, 0, 1000));
-    const bool mainPool = lowest == 0 && highest == 0;
-    if (!mainPool) {
-        shape.extraPool = LotteryShape::ExtraPool::Own;
-        shape.extraLowest = int(std::clamp<long long>(lowest, -1, 1000));
-        shape.extraHighest = int(std::clamp<long long>(highest, -1, 1000));
-    }
-    const std::optional<QString> title = readTitle(reader);
-    if (!title || recCount < 0 || recCount > MaxRecordLines || shape.clamped() != shape
-        || shape.numbersPerDraw != k || shape.highestNumber != n || shape.extraNumbers != extra
-        || (shape.extraNumbers == 0 && !mainPool) || fields < shape.drawnNumbers()
+    const std::optional<LotteryShape> shape = ShapeFields::Read(reader);
+    const std::optional<QString> title = shape ? readTitle(reader) : std::nullopt;
+    if (!title || recCount < 0 || recCount > MaxRecordLines || fields < shape->drawnNumbers()
         || fields < DrawRecords::ClassicFields || fields > LotteryShape::MaxDrawnNumbers)
         return std::nullopt;
-    return Header {int(recCount), int(fields), shape, *title};
+    return Header {int(recCount), int(fields), *shape, *title};
 }
 
 // The numbers of a record line, as many as the header says.
@@ -297,14 +287,10 @@ std::optional<QByteArray> bytesOf(const LotteryShape& shape, const QString& titl
         header.addNumber(ExtendedForm);
         header.addNumber(records.size());
         header.addNumber(fields);
-        header.addNumber(shape.numbersPerDraw);
-        header.addNumber(shape.highestNumber);
-        header.addNumber(shape.extraNumbers);
-        header.addNumber(shape.hasOwnPool() ? shape.extraLowest : 0);
-        header.addNumber(shape.hasOwnPool() ? shape.extraHighest : 0);
+        ShapeFields::Write(header, shape);
     } else {
         header.addNumber(records.size());
-        header.addNumber(shape.numbersPerDraw + 2);
+        header.addNumber(LotteryShape::recordColumnsFor(shape.numbersPerDraw));
         header.addNumber(shape.highestNumber);
     }
     header.addText(title);
@@ -353,12 +339,32 @@ std::optional<QByteArray> Bytes(const DrawStore& store)
     return bytesOf(store.shape(), store.Title(), store.records());
 }
 
+QString ReasonText(ReadError error)
+{
+    switch (error) {
+    case ReadError::None:
+        return QString();
+    case ReadError::Unreadable:
+        return QStringLiteral("It cannot be read, or it is larger than a draw database can be.");
+    case ReadError::NewerForm:
+        return QStringLiteral("It was written by a newer version of the program.");
+    case ReadError::BadHeader:
+    case ReadError::MissingField:
+    case ReadError::BadRecordNumber:
+    case ReadError::BadDate:
+    case ReadError::BadNumber:
+    case ReadError::ContentAfterRecords:
+        break;
+    }
+    return QStringLiteral("It is no draw database.");
+}
+
 WriteError Write(const DrawStore& store, QIODevice& device)
 {
     const std::optional<QByteArray> bytes = Bytes(store);
     if (!bytes)
         return WriteError::BadDate;
-    if (device.write(*bytes) != bytes->size())
+    if (!WriteFileBytes(device, *bytes))
         return WriteError::DeviceFailed;
     return WriteError::None;
 }

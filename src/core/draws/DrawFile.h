@@ -63,6 +63,9 @@ struct ReadResult {
     Content content; // complete only without an error
 };
 
+// Why a file could not be read, as the windows and the commands tell the user (a sentence).
+QString ReasonText(ReadError error);
+
 // How record lines are read. The lines the program writes are read the quick way and any other
 // line by the full reader, from where the quick way gave up; reading every line with the full
 // reader gives the same result, only slower.

@@ -650,9 +650,10 @@ std::optional<std::pair<Reason, int>> problemOf(const FoundNumbers& numbers, con
         return std::pair {Reason::NumberOutOfRange, *out};
     const auto extraOut = std::find_if(
         main, end, [&](int n) { return n < shape.extraMin() || n > shape.extraMax(); });
+    if (extraOut != end && shape.hasOwnPool())
+        return std::pair {Reason::ExtraOutOfRange, *extraOut};
     if (extraOut != end)
-        return std::pair {shape.hasOwnPool() ? Reason::ExtraOutOfRange : Reason::NumberOutOfRange,
-                          *extraOut};
+        return std::pair {Reason::NumberOutOfRange, *extraOut};
     // A bonus ball is drawn from what the main numbers left; an own pool is drawn apart.
     std::array<bool, DrawHistoryImport::MaxHighestNumber + 1> seen {};
     const auto drawn = [&seen](int n) { return std::exchange(seen[std::size_t(n)], true); };
@@ -734,9 +735,7 @@ QString DrawHistoryImport::shapeRefusal() const
         return QStringLiteral(
             "The extra numbers' own pool runs from 0 or 1 up to a number from 1 to 50, and holds at least as many numbers as are drawn from it.");
     // A bonus ball comes from what the main numbers leave.
-    const int fromMainPool
-        = m_shape.numbersPerDraw + (m_shape.hasOwnPool() ? 0 : m_shape.extraNumbers);
-    if (fromMainPool > m_shape.highestNumber)
+    if (m_shape.mainPoolNumbers() > m_shape.highestNumber)
         return QStringLiteral(
             "A draw cannot hold more numbers than there are from 1 to the highest number.");
     return {};

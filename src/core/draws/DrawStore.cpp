@@ -3,11 +3,19 @@
 #include "DrawStore.h"
 
 #include "core/common/TextFormat.h"
+#include "core/draws/DrawFile.h"
 
 #include <utility>
 
-DrawStore::DrawStore(QObject* parent) : QObject(parent)
+DrawStore::DrawStore(QObject* parent) : Document(FileKind::Draws, parent)
 {
+}
+
+QString DrawStore::dropQuestion() const
+{
+    return FileDisplayName()
+        + QStringLiteral(
+               " file in memory will be erased. Do you want to go back and Save File to Disk?.");
 }
 
 void DrawStore::Reset()
@@ -17,8 +25,10 @@ void DrawStore::Reset()
     m_extraCounts = {};
     const bool titled = !m_title.isEmpty();
     m_title.clear();
-    m_fileDisplayName.clear();
+    setFilePath(QString());
+    markUnmodified();
     Q_EMIT storeReset();
+    Q_EMIT contentChanged();
     if (titled)
         Q_EMIT titleChanged();
 }
@@ -31,6 +41,7 @@ bool DrawStore::AppendRecord(const QDate& date, std::span<const int> numbers)
                      numbers.first(std::min(numbers.size(), std::size_t(m_shape.drawnNumbers()))));
     count(RecCount(), +1);
     Q_EMIT recordAppended(RecCount());
+    markModified();
     return true;
 }
 
@@ -43,10 +54,41 @@ bool DrawStore::ReplaceRecord(int record, const QDate& date, std::span<const int
                       numbers.first(std::min(numbers.size(), std::size_t(m_shape.drawnNumbers()))));
     count(record, +1);
     Q_EMIT recordReplaced(record);
+    markModified();
     return true;
 }
 
 bool DrawStore::Load(const LotteryShape& shape, const QString& title, DrawRecords records)
+{
+    if (!take(shape, title, std::move(records)))
+        return false;
+    markModified();
+    return true;
+}
+
+bool DrawStore::readFrom(QIODevice& device, QString& reason)
+{
+    DrawFile::ReadResult read = DrawFile::Read(device);
+    if (read.error != DrawFile::ReadError::None) {
+        reason = DrawFile::ReasonText(read.error);
+        return false;
+    }
+    if (!take(read.content.shape, read.content.title, std::move(read.content.records))) {
+        reason = QStringLiteral("It holds more draws than the program can keep.");
+        return false;
+    }
+    return true;
+}
+
+bool DrawStore::writeTo(QIODevice& device, QString& reason) const
+{
+    const DrawFile::WriteError error = DrawFile::Write(*this, device);
+    if (error == DrawFile::WriteError::BadDate)
+        reason = QStringLiteral("A record's date is no date that can be written.");
+    return error == DrawFile::WriteError::None;
+}
+
+bool DrawStore::take(const LotteryShape& shape, const QString& title, DrawRecords records)
 {
     if (records.size() > MaxLoadedRecords)
         return false;
@@ -58,6 +100,7 @@ bool DrawStore::Load(const LotteryShape& shape, const QString& title, DrawRecord
     CountNumbers();
     m_title = FileSafeText(title);
     Q_EMIT storeReset();
+    Q_EMIT contentChanged();
     if (reshaped)
         Q_EMIT shapeChanged();
     Q_EMIT titleChanged();
@@ -87,6 +130,7 @@ void DrawStore::SetTitle(const QString& title)
         return;
     m_title = taken;
     Q_EMIT titleChanged();
+    markModified();
 }
 
 namespace {

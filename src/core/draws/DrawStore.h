@@ -2,11 +2,11 @@
 // SPDX-FileCopyrightText: 2026 Numerion developers
 #pragma once
 
+#include "core/common/Document.h"
 #include "core/draws/DrawRecords.h"
 #include "core/draws/LotteryShape.h"
 
 #include <QDate>
-#include <QObject>
 #include <QString>
 
 #include <array>
@@ -27,8 +27,10 @@ using NumberTable = std::array<NumberCount, LotteryShape::MaxHighestNumber + 1>;
 
 // The one in-memory database of winning draws: the lottery's shape and title, the records, and
 // how often each number was drawn. It tells whoever listens what changed, and keeps its counts
-// current itself, so that no window refreshes another's view by hand.
-class DrawStore : public QObject {
+// current itself, so that no window refreshes another's view by hand. It is the document of the
+// draw files: adding, correcting, retitling and importing change it; a file read or written, or
+// an erased store, leaves nothing to lose.
+class DrawStore : public Document {
     Q_OBJECT
 
 public:
@@ -40,14 +42,14 @@ public:
 
     explicit DrawStore(QObject* parent = nullptr);
 
-    // Empties the records, counts and title; the shape and the changed flag stay.
+    // Empties the records, counts, title and file name; the shape stays. Nothing is left to lose.
     void Reset();
     // Adds a record of already checked numbers (the main numbers, then the extra ones); false
     // when the store is full.
     bool AppendRecord(const QDate& date, std::span<const int> numbers);
     // Overwrites the date and numbers of record `record` (1..RecCount); the spare fields stay.
     bool ReplaceRecord(int record, const QDate& date, std::span<const int> numbers);
-    // Replaces everything with what a draw file or an import holds; the shape is cut to the
+    // Replaces everything with the draws of an import, not saved yet; the shape is cut to the
     // program's limits. False, with nothing changed, when the records are too many.
     bool Load(const LotteryShape& shape, const QString& title, DrawRecords records);
 
@@ -65,10 +67,13 @@ public:
     QString Title() const { return m_title; }
     // The title as a draw file can keep it: without control characters and double quotes.
     void SetTitle(const QString& title);
-    QString FileDisplayName() const { return m_fileDisplayName; }
-    void SetFileDisplayName(const QString& name) { m_fileDisplayName = name; }
-    bool ChangedFlag() const { return m_changedFlag; }
-    void SetChangedFlag(bool changed) { m_changedFlag = changed; }
+    // The draw file's name without its folder, as the questions and dialogs show it.
+    QString FileDisplayName() const { return fileName(); }
+    // Whether records were added or changed since the last open or save.
+    bool ChangedFlag() const { return isModified(); }
+    // An empty store holds nothing to lose, whatever happened to it.
+    bool hasUnsavedWork() const override { return isModified() && RecCount() > 0; }
+    QString dropQuestion() const override;
 
     // How often each number 1..99 occurs in the number fields of the records (every field but
     // the extra numbers', whatever the shape; 0 and values above 99 never count).
@@ -87,7 +92,13 @@ Q_SIGNALS:
     void shapeChanged();
     void titleChanged();
 
+protected:
+    bool readFrom(QIODevice& device, QString& reason) override;
+    bool writeTo(QIODevice& device, QString& reason) const override;
+
 private:
+    // Takes the content of a file or an import.
+    bool take(const LotteryShape& shape, const QString& title, DrawRecords records);
     void count(int record, int step);
     void CountNumbers();
 
@@ -96,8 +107,6 @@ private:
     NumberTable m_extraCounts {};
     LotteryShape m_shape;
     QString m_title;
-    QString m_fileDisplayName;
-    bool m_changedFlag = false;
 };
 
 // The date proposed for the next record: a week after the last record's, or `today` when there

@@ -37,20 +37,6 @@ DrawKey keyOf(const DrawRecords& records, int record)
 
 } // namespace
 
-QString UnopenedReason(const QString& path)
-{
-    const QFileInfo info(path);
-    if (!info.exists())
-        return QStringLiteral("No such file or directory");
-    if (info.isDir())
-        return QStringLiteral("Is a directory");
-    if (!info.isFile())
-        return QStringLiteral("Not a regular file");
-    if (!info.isReadable())
-        return QStringLiteral("Permission denied");
-    return QStringLiteral("The file cannot be read");
-}
-
 std::optional<QByteArray> ReadHistoryFile(const QString& path, QString* error)
 {
     QFile file(path);
@@ -251,7 +237,6 @@ QString WrittenLine(const Plan& plan, int skipped, const QString& output)
 void Apply(DrawStore& store, Plan plan, DrawHistoryImport::Shape shape, const QString& title)
 {
     store.Load(shape, title.left(DrawFile::MaxTitleLength), std::move(plan.records));
-    store.SetChangedFlag(true);
 }
 
 } // namespace ImportView

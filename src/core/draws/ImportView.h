@@ -22,8 +22,6 @@ namespace ImportView {
 // Draws shown before the user decides.
 constexpr int PreviewDraws = 20;
 
-// Why the file at `path` could not be opened for reading, in the system's words where they fit.
-QString UnopenedReason(const QString& path);
 // The bytes of the history file at `path`; nothing, with the system's reason in `error`, when it
 // cannot be read. A file larger than the import takes is read only as far as it takes to say so.
 std::optional<QByteArray> ReadHistoryFile(const QString& path, QString* error);

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 Numerion developers
 #include "LotteryShape.h"
 
+#include "core/common/FileFields.h"
+
 QString ShapeName(const LotteryShape& shape)
 {
     QString name = QStringLiteral("%1 of %2").arg(shape.numbersPerDraw).arg(shape.highestNumber);
@@ -66,3 +68,42 @@ const std::vector<CommonShape>& CommonShapes()
     }();
     return shapes;
 }
+
+namespace ShapeFields {
+
+void Write(FileFieldWriter& writer, const LotteryShape& shape)
+{
+    writer.addNumber(shape.numbersPerDraw);
+    writer.addNumber(shape.highestNumber);
+    writer.addNumber(shape.extraNumbers);
+    const bool own = shape.hasOwnPool();
+    writer.addNumber(own ? shape.extraLowest : 0);
+    writer.addNumber(own ? shape.extraHighest : 0);
+}
+
+std::optional<LotteryShape> Read(FileFieldReader& reader)
+{
+    long long values[5] {};
+    for (long long& value : values)
+        if (!reader.readWhole(value))
+            return std::nullopt;
+    const auto [k, n, extra, lowest, highest] = values;
+    // Held in a range that keeps every comparison below exact; anything out of the program's
+    // limits then fails the comparison with the clamped shape.
+    const auto held = [](long long value) { return int(std::clamp<long long>(value, -1, 1000)); };
+    LotteryShape shape {held(k), held(n)};
+    shape.extraNumbers = held(extra);
+    const bool mainPool = lowest == 0 && highest == 0;
+    if (!mainPool) {
+        shape.extraPool = LotteryShape::ExtraPool::Own;
+        shape.extraLowest = held(lowest);
+        shape.extraHighest = held(highest);
+    }
+    if (shape.clamped() != shape || shape.numbersPerDraw != k || shape.highestNumber != n
+        || shape.extraNumbers != extra || (shape.extraNumbers == 0 && !mainPool)
+        || (!mainPool && (shape.extraLowest != lowest || shape.extraHighest != highest)))
+        return std::nullopt;
+    return shape;
+}
+
+} // namespace ShapeFields

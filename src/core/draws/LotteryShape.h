@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 // The shape of a lottery: how many numbers each draw has, out of 1 to the highest number, and
@@ -70,6 +71,21 @@ struct LotteryShape {
     constexpr bool hasOwnPool() const { return extraNumbers > 0 && extraPool == ExtraPool::Own; }
     // Main and extra numbers: the fields of a draw that hold something.
     constexpr int drawnNumbers() const { return numbersPerDraw + extraNumbers; }
+    // The extra numbers drawn from a pool of their own: a player chooses them and a ticket plays
+    // them after its main numbers; a bonus ball from the main pool is no one's to choose.
+    constexpr int ownPoolNumbers() const { return hasOwnPool() ? extraNumbers : 0; }
+    // The numbers a ticket plays: the main ones, then those of an own pool.
+    constexpr int playedNumbers() const { return numbersPerDraw + ownPoolNumbers(); }
+    // The numbers drawn from 1..highestNumber: the main ones and a bonus ball.
+    constexpr int mainPoolNumbers() const { return drawnNumbers() - ownPoolNumbers(); }
+
+    // A record as the grids and the classic file show it: its number and date, then its numbers.
+    static constexpr int RecordLeadColumns = 2;
+    static constexpr int recordColumnsFor(int numbers) { return numbers + RecordLeadColumns; }
+    // The grid columns of a record of this shape, and the first that holds an extra number.
+    constexpr int recordColumns() const { return recordColumnsFor(drawnNumbers()); }
+    constexpr int firstExtraColumn() const { return recordColumnsFor(numbersPerDraw); }
+
     // The range an extra number is drawn from.
     constexpr int extraMin() const { return hasOwnPool() ? extraLowest : 1; }
     constexpr int extraMax() const { return hasOwnPool() ? extraHighest : highestNumber; }
@@ -101,6 +117,20 @@ struct LotteryShape {
 
     bool operator==(const LotteryShape&) const = default;
 };
+
+class FileFieldReader;
+class FileFieldWriter;
+
+// A lottery's shape as the program's files write it, in five fields: numbers per draw, highest
+// number, extra numbers, and the extra numbers' own pool (lowest, highest) or 0,0 when they are
+// drawn from the main pool. The extended draw file and the ticket book both write it so.
+namespace ShapeFields {
+
+void Write(FileFieldWriter& writer, const LotteryShape& shape);
+// The five fields, or nothing unless they are a shape the program keeps exactly as written.
+std::optional<LotteryShape> Read(FileFieldReader& reader);
+
+} // namespace ShapeFields
 
 // The shape as the common-shapes list names it: "6 of 49", "6 of 49 + bonus",
 // "5 of 69 + 1 of 26", "6 of 49 + 1 of 0-9".

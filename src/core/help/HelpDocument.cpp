@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 Numerion developers
 #include "HelpDocument.h"
 
+#include "core/common/FileFields.h"
+
 #include <QFile>
 #include <QRegularExpression>
 
@@ -14,10 +16,11 @@ std::optional<QString> Load(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    const QByteArray bytes = file.readAll();
-    if (bytes.isEmpty())
+    // The help the program ships is a few dozen kilobytes.
+    const std::optional<QByteArray> bytes = ReadFileBytes(file, qint64(4) << 20);
+    if (!bytes || bytes->isEmpty())
         return std::nullopt;
-    return QString::fromUtf8(bytes);
+    return QString::fromUtf8(*bytes);
 }
 
 QList<Section> Sections(const QString& html)

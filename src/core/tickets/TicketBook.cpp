@@ -42,7 +42,7 @@ void TicketBook::followDraws(const LotteryShape& drawShape, const QString& title
 
 bool TicketBook::fits(const Ticket& ticket) const
 {
-    const int extras = shape.hasOwnPool() ? shape.extraNumbers : 0;
+    const int extras = shape.ownPoolNumbers();
     return ticket.main.size() == shape.numbersPerDraw
         && distinctWithin(ticket.main, 1, shape.highestNumber) && ticket.extra.size() == extras
         && distinctWithin(ticket.extra, shape.extraLowest, shape.extraHighest)

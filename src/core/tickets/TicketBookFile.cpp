@@ -4,6 +4,7 @@
 
 #include "core/common/FileFields.h"
 #include "core/common/TextFormat.h"
+#include "core/draws/LotteryShape.h"
 #include "core/tracker/TrackerFile.h"
 
 #include <QIODevice>
@@ -36,7 +37,7 @@ std::optional<int> readWithin(FileFieldReader& reader, long long low, long long 
 
 bool readTicket(FileFieldReader& reader, const TicketBook& book, Ticket& ticket)
 {
-    const int extras = book.shape.hasOwnPool() ? book.shape.extraNumbers : 0;
+    const int extras = book.shape.ownPoolNumbers();
     if (!reader.readDate(ticket.firstDraw) || reader.lineEnded())
         return false;
     const std::optional<int> draws = readWithin(reader, 1, Ticket::MaxDraws);
@@ -80,14 +81,9 @@ bool readPrize(FileFieldReader& reader, const TicketBook& book, PrizeRow& row)
 QByteArray Bytes(const TicketBook& book)
 {
     FileFieldWriter writer;
-    const LotteryShape& shape = book.shape;
     writer.addText(QLatin1String(Mark));
     writer.addNumber(Form);
-    writer.addNumber(shape.numbersPerDraw);
-    writer.addNumber(shape.highestNumber);
-    writer.addNumber(shape.extraNumbers);
-    writer.addNumber(shape.hasOwnPool() ? shape.extraLowest : 0);
-    writer.addNumber(shape.hasOwnPool() ? shape.extraHighest : 0);
+    ShapeFields::Write(writer, book.shape);
     writer.addText(FileSafeText(book.drawTitle));
     writer.addNumber(book.tickets.size());
     writer.addNumber(book.prizes.rows.size());
@@ -126,8 +122,24 @@ QByteArray Bytes(const TicketBook& book)
 
 bool Write(const TicketBook& book, QIODevice& device)
 {
-    const QByteArray bytes = Bytes(book);
-    return device.write(bytes) == bytes.size();
+    return WriteFileBytes(device, Bytes(book));
+}
+
+QString ReasonText(ReadError error)
+{
+    switch (error) {
+    case ReadError::None:
+        return QString();
+    case ReadError::Unreadable:
+        return QStringLiteral("It cannot be read, or it is larger than a ticket book can be.");
+    case ReadError::NewerForm:
+        return QStringLiteral("It was written by a newer version of the program.");
+    case ReadError::NotATicketBook:
+        return QStringLiteral("It is no ticket book.");
+    case ReadError::BadLine:
+        break;
+    }
+    return QStringLiteral("It is no ticket book: a line is not what its header announces.");
 }
 
 ReadResult Read(QIODevice& device)
@@ -147,34 +159,16 @@ ReadResult Read(QIODevice& device)
 
     ReadResult result;
     TicketBook& book = result.book;
-    LotteryShape& shape = book.shape;
-    const std::optional<int> k
-        = readWithin(reader, LotteryShape::MinNumbersPerDraw, LotteryShape::MaxNumbersPerDraw);
-    const std::optional<int> n
-        = readWithin(reader, LotteryShape::MinHighestNumber, LotteryShape::MaxHighestNumber);
-    const std::optional<int> e = readWithin(reader, 0, LotteryShape::MaxExtraNumbers);
-    const std::optional<int> low = readWithin(reader, 0, 1);
-    const std::optional<int> high = readWithin(reader, 0, LotteryShape::MaxExtraHighest);
-    const std::optional<QString> title = reader.readText();
+    const std::optional<LotteryShape> shape = ShapeFields::Read(reader);
+    const std::optional<QString> title = shape ? reader.readText() : std::nullopt;
     std::optional<int> counts[4];
     const int limits[4] = {TicketBook::MaxTickets, PrizeTable::MaxRows, 1'000'000, 1'000'000};
     for (int i = 0; i < 4; ++i)
         counts[i] = readWithin(reader, 0, limits[i]);
-    if (!k || !n || !e || !low || !high || !title || *title != FileSafeText(*title) || !counts[0]
-        || !counts[1] || !counts[2] || !counts[3] || !reader.lineEnded())
+    if (!title || *title != FileSafeText(*title) || !counts[0] || !counts[1] || !counts[2]
+        || !counts[3] || !reader.lineEnded())
         return failed(ReadError::NotATicketBook);
-    shape.numbersPerDraw = *k;
-    shape.highestNumber = *n;
-    shape.extraNumbers = *e;
-    if (*e > 0 && *high > 0) {
-        shape.extraPool = LotteryShape::ExtraPool::Own;
-        shape.extraLowest = *low;
-        shape.extraHighest = *high;
-    } else if (*low != 0 || *high != 0) {
-        return failed(ReadError::NotATicketBook);
-    }
-    if (shape.clamped() != shape)
-        return failed(ReadError::NotATicketBook);
+    book.shape = *shape;
     book.drawTitle = *title;
 
     for (int i = 0; i < *counts[0]; ++i) {

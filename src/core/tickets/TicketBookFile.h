@@ -37,6 +37,9 @@ struct ReadResult {
     TicketBook book; // complete only without an error
 };
 
+// Why a file could not be read, as the user is told (a sentence).
+QString ReasonText(ReadError error);
+
 ReadResult Read(QIODevice& device);
 QByteArray Bytes(const TicketBook& book);
 // False when the device did not take every byte.

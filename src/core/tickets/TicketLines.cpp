@@ -79,7 +79,7 @@ std::optional<Numbers> ParseLine(const QString& line, const LotteryShape& shape,
     }
     if (!checkNumbers(numbers.main, 1, shape.highestNumber, error))
         return std::nullopt;
-    const int extras = shape.hasOwnPool() ? shape.extraNumbers : 0;
+    const int extras = shape.ownPoolNumbers();
     if (numbers.extra.size() != extras) {
         if (error)
             *error = extras == 0 ? QStringLiteral("this game has no extra numbers to play after +.")

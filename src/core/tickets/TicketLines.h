@@ -15,6 +15,10 @@
 // "5 12 33 41 60 + 26". A line without any digit (a heading, a blank line) is passed over.
 namespace TicketLines {
 
+// A list of tickets to add to the book: far more than its most tickets take, so a longer file is
+// no list of tickets.
+constexpr qint64 MaxFileBytes = qint64(16) << 20;
+
 struct Numbers {
     QList<int> main; // ascending
     QList<int> extra; // ascending

@@ -112,8 +112,27 @@ QByteArray Bytes(const Sheet& sheet)
 
 bool Write(const Sheet& sheet, QIODevice& device)
 {
-    const QByteArray bytes = Bytes(sheet);
-    return device.write(bytes) == bytes.size();
+    return WriteFileBytes(device, Bytes(sheet));
+}
+
+QString ReasonText(ReadError error)
+{
+    switch (error) {
+    case ReadError::None:
+        return QString();
+    case ReadError::Unreadable:
+        return QStringLiteral("It cannot be read, or it is larger than a tracker file can be.");
+    case ReadError::AmountTooLarge:
+        return QStringLiteral("It holds an amount too large for the tracker.");
+    case ReadError::MixedAmount:
+        return QStringLiteral("It holds an amount that is no plain number, such as 1,234.50.");
+    case ReadError::BadRowCount:
+    case ReadError::MissingRows:
+    case ReadError::BadLine:
+    case ReadError::BadField:
+        break;
+    }
+    return QStringLiteral("It is no tracker file.");
 }
 
 ReadResult Read(QIODevice& device)

@@ -36,6 +36,9 @@ struct ReadResult {
     Sheet sheet; // filled only without an error; its row count as the file gave it
 };
 
+// Why a file could not be read, as the user is told (a sentence).
+QString ReasonText(ReadError error);
+
 // Reads the whole file. A number is taken as its written form holds it (fifteen significant
 // digits), so that whatever is read is written back as it was read.
 ReadResult Read(QIODevice& device);

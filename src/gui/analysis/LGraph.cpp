@@ -238,11 +238,12 @@ void LGraph::printClicked()
 
 void LGraph::saveImage()
 {
-    const std::optional<QString> chosen = m_services.files.choose(
+    const std::optional<FileChoice> chosen = m_services.files.choose(
         FileKind::Chart, Direction::Save, QStringLiteral("Numerion graph.png"));
     if (!chosen)
         return;
-    QString path = *chosen;
+    // The picture's form follows its name, which the chosen filter gave a suffix when it had none.
+    QString path = chosen->path;
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (suffix != QLatin1String("png") && suffix != QLatin1String("svg"))
         path += QStringLiteral(".png");

@@ -281,7 +281,7 @@ void Lottery::takeExtraNumbers()
     const LotteryShape shape = m_state.Store.shape();
     // Players choose the numbers of an own pool (a Powerball, the stars); a bonus ball drawn from
     // the main pool is no one's to choose, and a set showing one would mislead.
-    m_settings.shape.extraNumbers = shape.hasOwnPool() ? shape.extraNumbers : 0;
+    m_settings.shape.extraNumbers = shape.ownPoolNumbers();
     m_settings.shape.extraPool = shape.extraPool;
     m_settings.shape.extraLowest = shape.extraLowest;
     m_settings.shape.extraHighest = shape.extraHighest;

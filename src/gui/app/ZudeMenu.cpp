@@ -141,18 +141,8 @@ void ZudeMenu::showFileInMemory()
 
 bool ZudeMenu::ExitProgram()
 {
-    DrawStore& store = m_state.Store;
-    if (GoBackToSaveFirst(store, m_services.messages))
-        return false;
-    if (m_state.TicketsChanged && !m_state.Tickets.tickets.isEmpty()
-        && m_services.messages.askToGoBack(
-            QStringLiteral("Changed File in Memory"),
-            QStringLiteral(
-                " The tickets in My Tickets will be erased. Do you want to go back and save them?")))
-        return false;
-    store.SetChangedFlag(false);
-    m_state.TicketsChanged = false;
-    return true;
+    // Every document with unsaved work is asked about; nothing is written.
+    return MayDropDocuments(m_state.documents(), m_services.messages);
 }
 
 void ZudeMenu::closeEvent(QCloseEvent* event)

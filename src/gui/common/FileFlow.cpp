@@ -3,33 +3,69 @@
 #include "FileFlow.h"
 
 #include "core/app/SharedState.h"
+#include "core/common/Document.h"
 #include "core/common/MessageBoxes.h"
 #include "core/common/RegularFile.h"
 #include "core/common/SaveFile.h"
+#include "gui/common/BusyCursor.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 FileFlow::FileFlow(SharedState& state, FileDialogs& dialogs, MessageBoxes& messages)
     : m_state(state), m_dialogs(dialogs), m_messages(messages)
 {
 }
 
-std::optional<QString> FileFlow::choose(FileKind kind, Direction direction, const QString& name)
+std::optional<FileChoice> FileFlow::choose(FileKind kind, Direction direction, const QString& name)
 {
-    const std::optional<QString> path
+    const std::optional<FileChoice> choice
         = chooseFile(m_dialogs, kind, direction, m_state.proposedPath(name));
-    if (path)
-        m_state.rememberFolderOf(*path);
-    return path;
+    if (choice)
+        m_state.rememberFolderOf(choice->path);
+    return choice;
+}
+
+FileFlow::Opened FileFlow::open(Document& document)
+{
+    const std::optional<FileChoice> choice
+        = choose(document.kind(), Direction::Open, document.fileName());
+    if (!choice)
+        return Opened::Cancelled;
+    return open(document, choice->path) ? Opened::Read : Opened::Failed;
+}
+
+bool FileFlow::open(Document& document, const QString& path)
+{
+    QString reason;
+    bool read = false;
+    {
+        // A large file takes a moment.
+        BusyCursor busy;
+        read = document.load(path, reason);
+    }
+    if (!read)
+        reportLoadingError(reason);
+    return read;
+}
+
+bool FileFlow::save(Document& document, const QString& path)
+{
+    QString reason;
+    if (document.save(path, reason))
+        return true;
+    reportSavingError(document.kind(), reason);
+    return false;
 }
 
 bool FileFlow::read(const QString& path, const Reader& read)
 {
     QFile file(path);
-    if (OpenRegularFile(file) && read(file, QFileInfo(path).fileName()))
+    QString reason;
+    if (!OpenRegularFile(file))
+        reason = UnopenedReason(path);
+    else if (read(file, reason))
         return true;
-    reportLoadingError(QString());
+    reportLoadingError(reason);
     return false;
 }
 
@@ -48,10 +84,10 @@ bool FileFlow::write(FileKind kind, const QString& path, const Writer& write)
 
 std::optional<QString> FileFlow::save(FileKind kind, const QString& name, const Writer& write)
 {
-    const std::optional<QString> path = choose(kind, Direction::Save, name);
-    if (!path || !this->write(kind, *path, write))
+    const std::optional<FileChoice> choice = choose(kind, Direction::Save, name);
+    if (!choice || !this->write(kind, choice->path, write))
         return std::nullopt;
-    return path;
+    return choice->path;
 }
 
 void FileFlow::reportLoadingError(const QString& reason)

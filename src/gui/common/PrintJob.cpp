@@ -44,15 +44,15 @@ void deliver(Services& services,
         return;
     }
 
-    const std::optional<QString> path = services.files.choose(
+    const std::optional<FileChoice> chosen = services.files.choose(
         FileKind::Pdf, Direction::Save, QStringLiteral("Numerion printout.pdf"));
-    if (!path)
+    if (!chosen)
         return;
-    if (printBusy(*path, &error) == PrintOutcome::Printed)
+    if (printBusy(chosen->path, &error) == PrintOutcome::Printed)
         services.messages.inform(
             PrinterTitle,
             QStringLiteral("No printer is available. The printout was saved to ")
-                + QDir::toNativeSeparators(*path));
+                + QDir::toNativeSeparators(chosen->path));
     else
         services.files.reportSavingError(FileKind::Pdf, error);
 }

@@ -8,7 +8,6 @@
 #include <QFileIconProvider>
 #include <QFileInfo>
 #include <QMimeDatabase>
-#include <QRegularExpression>
 #include <QUrl>
 
 namespace {
@@ -35,21 +34,27 @@ private:
 };
 
 QString runDialog(QFileDialog::AcceptMode mode, const QString& title, const QString& proposedPath,
-                  const QString& filter, const QString& samples = QString())
+                  const QList<SaveFilter>& filters, int* chosen, const QString& samples = QString())
 {
+    QStringList names;
+    for (const SaveFilter& filter : filters)
+        names.append(filter.filter);
     // Where the desktop has a dialog of its own, exec() shows that one instead.
-    QFileDialog dialog(QApplication::activeWindow(), title, proposedPath, filter);
+    QFileDialog dialog(QApplication::activeWindow(), title, proposedPath, names.join(u";;"));
     NameOnlyIconProvider icons;
     dialog.setIconProvider(&icons);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                        : QFileDialog::AnyFile);
-    // A name typed without a suffix gets the first pattern's here, so that the dialog asks before
+    // A name typed without a suffix gets the chosen filter's here, so that the dialog asks before
     // replacing the file that will really be written.
-    static const QRegularExpression firstSuffix(QStringLiteral(R"(\(\*\.(\w+)[ )])"));
-    const QRegularExpressionMatch suffix = firstSuffix.match(filter);
-    if (mode == QFileDialog::AcceptSave && suffix.hasMatch())
-        dialog.setDefaultSuffix(suffix.captured(1));
+    const auto takeSuffix = [&dialog, &filters, &names](const QString& name) {
+        dialog.setDefaultSuffix(filters.value(names.indexOf(name)).suffix);
+    };
+    if (mode == QFileDialog::AcceptSave && !filters.isEmpty()) {
+        takeSuffix(names.constFirst());
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, takeSuffix);
+    }
     if (!samples.isEmpty() && QFileInfo(samples).isDir()) {
         QList<QUrl> places = dialog.sidebarUrls();
         const QUrl folder = QUrl::fromLocalFile(QDir::cleanPath(samples));
@@ -59,6 +64,8 @@ QString runDialog(QFileDialog::AcceptMode mode, const QString& title, const QStr
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
+    if (chosen)
+        *chosen = std::max(0, int(names.indexOf(dialog.selectedNameFilter())));
     return dialog.selectedFiles().constFirst();
 }
 
@@ -67,12 +74,13 @@ QString runDialog(QFileDialog::AcceptMode mode, const QString& title, const QStr
 QString QtFileDialogs::openFileName(const QString& title, const QString& proposedPath,
                                     const QString& filter)
 {
-    return runDialog(QFileDialog::AcceptOpen, title, proposedPath, filter,
+    // An open dialog's filter may hold several patterns apart by ";;", as Qt takes them.
+    return runDialog(QFileDialog::AcceptOpen, title, proposedPath, {{filter, QString()}}, nullptr,
                      m_samplesFolder ? m_samplesFolder() : QString());
 }
 
 QString QtFileDialogs::saveFileName(const QString& title, const QString& proposedPath,
-                                    const QString& filter)
+                                    const QList<SaveFilter>& filters, int& chosen)
 {
-    return runDialog(QFileDialog::AcceptSave, title, proposedPath, filter);
+    return runDialog(QFileDialog::AcceptSave, title, proposedPath, filters, &chosen);
 }

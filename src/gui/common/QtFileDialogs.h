@@ -20,7 +20,7 @@ public:
     QString openFileName(const QString& title, const QString& proposedPath,
                          const QString& filter) override;
     QString saveFileName(const QString& title, const QString& proposedPath,
-                         const QString& filter) override;
+                         const QList<SaveFilter>& filters, int& chosen) override;
 
 private:
     std::function<QString()> m_samplesFolder;

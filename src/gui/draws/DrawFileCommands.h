@@ -2,23 +2,17 @@
 // SPDX-FileCopyrightText: 2026 Numerion developers
 #pragma once
 
-class DrawStore;
 class QString;
-class MessageBoxes;
 struct Services;
 struct SharedState;
 
 // The menu's draw-file and database-printout commands. The menu hides itself around them and
 // decides which window shows next.
 
-// Lets the user pick a draw file and writes the store to it. Nothing is written without records
-// or when the user cancels; a failed write leaves the old file as it was and tells the user why.
-// Only a save that succeeded clears ChangedFlag.
+// Lets the user pick a draw file and writes the store to it, or exports the draws as CSV when the
+// user chose that filter. Nothing is written without records or when the user cancels; a failed
+// write leaves the old file as it was and tells the user why.
 void SaveDrawFile(SharedState& state, Services& services);
-
-// When records were added since the last open or save, asks whether to go back and save them;
-// true when the user wants to.
-bool GoBackToSaveFirst(DrawStore& store, MessageBoxes& messages);
 
 // Lets the user pick a draw file and reads it into the store; a file that cannot be read leaves
 // the store empty. Returns false when the user chose to go back and save the records in memory

@@ -617,7 +617,6 @@ void LDbase::AddRecord()
     if (!numbers)
         return;
     store.AppendRecord(ParseUserDate(m_date->text(), QDate::currentDate()), *numbers);
-    store.SetChangedFlag(true);
     ShowNewDate();
     clearNumberBoxes();
     m_numbers[0]->setFocus();
@@ -638,7 +637,6 @@ void LDbase::ReplaceRecord()
         m_services.messages.inform(HelpTitle, QStringLiteral(" Record Number does not exist."));
         return;
     }
-    store.SetChangedFlag(true);
     ShowNewDate();
     clearNumberBoxes();
 }
@@ -692,9 +690,8 @@ void LDbase::deleteAllClicked()
             QStringLiteral("Yes will delete the database file in memory.")))
         return;
     endCorrection();
-    m_state.Store.Reset();
     // Nothing is left that could be lost.
-    m_state.Store.SetChangedFlag(false);
+    m_state.Store.Reset();
     m_title->clear();
     // The grid follows the empty store, from its header row.
     m_records->scrollToTop();
@@ -706,7 +703,6 @@ void LDbase::titleEdited(const QString& text)
     if (store.Title() == FileSafeText(text))
         return;
     store.SetTitle(text);
-    store.SetChangedFlag(true);
 }
 
 void LDbase::takeEditedBox()

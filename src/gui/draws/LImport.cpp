@@ -16,7 +16,6 @@
 #include "gui/common/Services.h"
 #include "gui/common/Twips.h"
 #include "gui/common/WidgetEvents.h"
-#include "gui/draws/DrawFileCommands.h"
 #include "gui/draws/RecordGridLayout.h"
 #include "gui/draws/ShapeFrame.h"
 
@@ -327,11 +326,11 @@ void LImport::wireBoxes()
 void LImport::chooseFileClicked()
 {
     takeEditedBox();
-    const std::optional<QString> chosen
+    const std::optional<FileChoice> chosen
         = m_services.files.choose(FileKind::History, Direction::Open, QString());
     if (!chosen)
         return;
-    const QString& path = *chosen;
+    const QString& path = chosen->path;
     QString reason;
     std::optional<QByteArray> bytes;
     {
@@ -452,7 +451,8 @@ void LImport::showPreview()
     const QList<QStringList> rows = m_import
         ? ImportView::PreviewRows(*m_import, ImportView::PreviewDraws, newestTaken())
         : QList<QStringList>();
-    const int columns = std::min(m_shape.drawnNumbers(), LotteryShape::MaxDrawnNumbers) + 2;
+    const int columns = LotteryShape::recordColumnsFor(
+        std::min(m_shape.drawnNumbers(), LotteryShape::MaxDrawnNumbers));
     GridTable::resize(m_preview, int(rows.size()) + 1, columns, 1, 1);
     // As the database window's record grid of the same shape shows them.
     RecordGridLayout::apply(m_preview, columns);
@@ -468,7 +468,7 @@ void LImport::showPreview()
         for (int column = 0; column < rows[row].size() && column < columns; ++column)
             GridTable::setText(m_preview, row + 1, column, rows[row][column]);
     // The extra numbers follow the main ones on another ground.
-    const int firstExtra = m_shape.numbersPerDraw + 2;
+    const int firstExtra = m_shape.firstExtraColumn();
     for (int row = 1; row < m_preview->rowCount(); ++row)
         for (int column = 2; column < columns; ++column)
             m_preview->item(row, column)
@@ -608,7 +608,7 @@ void LImport::importClicked(ImportView::Mode mode)
     }
     // Draws not saved yet are never dropped without the question opening a file asks.
     const bool replacing = mode == ImportView::Mode::Replace;
-    if ((replacing || plan.dropsDrawsInMemory) && GoBackToSaveFirst(store, messages))
+    if ((replacing || plan.dropsDrawsInMemory) && !MayDropDocuments({&store}, messages))
         return;
 
     {
@@ -618,7 +618,7 @@ void LImport::importClicked(ImportView::Mode mode)
     // The draws in memory no longer come from the file that was open: a save must not propose
     // to overwrite it.
     if (replacing)
-        store.SetFileDisplayName(m_path.isEmpty() ? QString() : ImportView::DrawFileName(m_path));
+        store.proposeFileName(m_path.isEmpty() ? QString() : ImportView::DrawFileName(m_path));
     close();
     Q_EMIT imported();
 }

@@ -23,7 +23,7 @@ RecordGridModel::RecordGridModel(const DrawStore& store, QObject* parent)
 void RecordGridModel::showStore()
 {
     beginResetModel();
-    m_columns = m_store.shape().drawnNumbers() + 2;
+    m_columns = m_store.shape().recordColumns();
     m_records = m_store.RecCount();
     m_rows = m_records + FreeRows;
     endResetModel();
@@ -84,7 +84,7 @@ QVariant RecordGridModel::data(const QModelIndex& index, int role) const
     case Qt::BackgroundRole:
         if (row == 0 || column == 0)
             return QBrush(Colours::LightGrey);
-        if (column >= m_store.shape().numbersPerDraw + 2)
+        if (column >= m_store.shape().firstExtraColumn())
             return QBrush(Colours::ExtraCell);
         return {};
     default:

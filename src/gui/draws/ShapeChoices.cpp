@@ -72,10 +72,11 @@ void ShapeChoices::show(const LotteryShape& shape, bool row) const
     extraNumbers->setText(AlignedNumber(2, shape.extraNumbers));
     samePool->setChecked(!shape.hasOwnPool());
     ownPool->setChecked(shape.hasOwnPool());
-    lowest->setText(shape.hasOwnPool() ? AlignedNumber(2, shape.extraLowest) : QString());
-    highest->setText(shape.hasOwnPool() ? AlignedWhole(2, shape.extraHighest) : QString());
-    lowest->setEnabled(shape.hasOwnPool());
-    highest->setEnabled(shape.hasOwnPool());
+    const bool own = shape.hasOwnPool();
+    lowest->setText(own ? AlignedNumber(2, shape.extraLowest) : QString());
+    highest->setText(own ? AlignedWhole(2, shape.extraHighest) : QString());
+    lowest->setEnabled(own);
+    highest->setEnabled(own);
 }
 
 std::optional<LotteryShape> ShapeChoices::listed(int index)

@@ -3,19 +3,20 @@
 #include "LTickets.h"
 
 #include "core/app/SharedState.h"
+#include "core/common/Document.h"
+#include "core/common/FileFields.h"
 #include "core/common/MessageBoxes.h"
 #include "core/common/TextFormat.h"
 #include "core/draws/LinesPerPage.h"
-#include "core/tickets/TicketBookFile.h"
 #include "core/tickets/TicketLines.h"
 #include "core/tickets/TicketsPrintout.h"
 #include "core/tickets/TrackerPosting.h"
 #include "gui/common/Controls.h"
+#include "gui/common/FileFlow.h"
 #include "gui/common/PrintJob.h"
 #include "gui/common/PrinterPort.h"
 #include "gui/common/Services.h"
 
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -78,10 +79,7 @@ QString countText(qsizetype n, const char* one, const char* many)
 } // namespace
 
 LTickets::LTickets(SharedState& state, Services& services, QWidget* parent)
-    : ToolWindow(parent)
-    , m_state(state)
-    , m_services(services)
-    , m_files(state, services, FileKind::Tickets)
+    : ToolWindow(parent), m_state(state), m_services(services)
 {
     Controls::setupWindow(this, "LTickets", QStringLiteral("My Tickets"));
     auto* layout = new QVBoxLayout(this);
@@ -232,11 +230,11 @@ void LTickets::followStoreShape()
 
 void LTickets::showBook()
 {
-    const TicketBook& book = m_state.Tickets;
+    const TicketBook& book = m_state.Tickets.book();
     QString info = ShapeName(book.shape) + QStringLiteral(": ")
         + countText(book.tickets.size(), "ticket", "tickets");
-    if (!m_state.TicketsFileName.isEmpty())
-        info += QStringLiteral(" in ") + QFileInfo(m_state.TicketsFileName).fileName();
+    if (!m_state.Tickets.fileName().isEmpty())
+        info += QStringLiteral(" in ") + m_state.Tickets.fileName();
     if (book.shape != m_state.Store.shape())
         info += QStringLiteral(" (the draws in memory are of ") + ShapeName(m_state.Store.shape())
             + QStringLiteral(": the tickets are not checked)");
@@ -256,7 +254,7 @@ void LTickets::showBook()
 
 void LTickets::showPrizes()
 {
-    const TicketBook& book = m_state.Tickets;
+    const TicketBook& book = m_state.Tickets.book();
     m_filling = true;
     m_prizes->setRowCount(int(book.prizes.rows.size()));
     for (int r = 0; r < book.prizes.rows.size(); ++r) {
@@ -271,12 +269,11 @@ void LTickets::showPrizes()
 
 void LTickets::ShowResults()
 {
-    const TicketBook& book = m_state.Tickets;
+    const TicketBook& book = m_state.Tickets.book();
     const bool sameGame = book.shape == m_state.Store.shape();
     m_check = sameGame ? ::CheckTickets(book, m_state.Store)
                        : ::CheckTickets(book, book.shape, DrawRecords());
-    const int numbers
-        = book.shape.numbersPerDraw + int(book.shape.hasOwnPool() ? book.shape.extraNumbers : 0);
+    const int numbers = book.shape.playedNumbers();
     QStringList headings {QStringLiteral("Ticket"), QStringLiteral("Draw")};
     for (int n = 1; n <= numbers; ++n)
         headings.append(n > book.shape.numbersPerDraw
@@ -376,7 +373,7 @@ void LTickets::refuse(const QString& text)
 
 bool LTickets::addLines(const QString& text)
 {
-    TicketBook& book = m_state.Tickets;
+    const TicketBook& book = m_state.Tickets.book();
     const QDate first = ParseUserDate(m_firstDraw->text(), QDate::currentDate());
     bool drawsRead = false;
     const int draws = m_draws->text().trimmed().toInt(&drawsRead);
@@ -410,11 +407,12 @@ bool LTickets::addLines(const QString& text)
         main.append(numbers.main);
         extra.append(numbers.extra);
     }
-    if (!book.addTickets(main, extra, first, draws, *price)) {
+    if (!m_state.Tickets.change([&](TicketBook& changed) {
+            return changed.addTickets(main, extra, first, draws, *price);
+        })) {
         refuse(QStringLiteral(" The book holds at most %1 tickets.").arg(TicketBook::MaxTickets));
         return false;
     }
-    m_state.TicketsChanged = true;
     showBook();
     ShowResults();
     return true;
@@ -428,42 +426,57 @@ void LTickets::addTypedClicked()
 
 void LTickets::importClicked()
 {
-    const std::optional<QString> path
+    const std::optional<FileChoice> chosen
         = m_services.files.choose(FileKind::TicketList, Direction::Open, QString());
-    if (!path)
+    if (!chosen)
         return;
     QString text;
-    const bool read = m_services.files.read(*path, [&text](QIODevice& file, const QString&) {
-        const QByteArray bytes = file.read(qint64(4) << 20);
-        text = QString::fromUtf8(bytes);
-        return !bytes.contains('\0');
-    });
+    const bool read
+        = m_services.files.read(chosen->path, [&text](QIODevice& file, QString& reason) {
+              const std::optional<QByteArray> bytes
+                  = ReadFileBytes(file, TicketLines::MaxFileBytes);
+              if (!bytes) {
+                  reason = QStringLiteral(
+                      "It cannot be read, or it is larger than a list of tickets can be.");
+                  return false;
+              }
+              if (bytes->contains('\0')) {
+                  reason = QStringLiteral("It is no list of tickets: it holds a NUL byte.");
+                  return false;
+              }
+              text = QString::fromUtf8(*bytes);
+              return true;
+          });
     if (read)
         addLines(text);
 }
 
 void LTickets::removeClicked()
 {
-    TicketBook& book = m_state.Tickets;
     QList<int> rows;
     for (const QModelIndex& index : m_tickets->selectionModel()->selectedRows())
         rows.append(index.row());
     if (rows.isEmpty() && m_tickets->currentRow() >= 0)
         rows.append(m_tickets->currentRow());
     std::sort(rows.begin(), rows.end(), std::greater<>());
-    for (const int r : rows)
-        if (r < book.tickets.size())
-            book.tickets.removeAt(r);
-    if (rows.isEmpty())
+    const bool removed = m_state.Tickets.change([&rows](TicketBook& book) {
+        bool any = false;
+        for (const int r : rows)
+            if (r < book.tickets.size()) {
+                book.tickets.removeAt(r);
+                any = true;
+            }
+        return any;
+    });
+    if (!removed)
         return;
-    m_state.TicketsChanged = true;
     showBook();
     ShowResults();
 }
 
 void LTickets::prizeEdited(int row, int column)
 {
-    TicketBook& book = m_state.Tickets;
+    const TicketBook& book = m_state.Tickets.book();
     if (m_filling || row >= book.prizes.rows.size())
         return;
     PrizeRow edited = book.prizes.rows[row];
@@ -487,15 +500,17 @@ void LTickets::prizeEdited(int row, int column)
         refuse(u' ' + wrong);
         return;
     }
-    book.prizes.rows[row] = edited;
-    m_state.TicketsChanged = true;
+    m_state.Tickets.change([&](TicketBook& changed) {
+        changed.prizes.rows[row] = edited;
+        return true;
+    });
     showPrizes();
     ShowResults();
 }
 
 void LTickets::addPrizeClicked()
 {
-    TicketBook& book = m_state.Tickets;
+    const TicketBook& book = m_state.Tickets.book();
     if (book.prizes.rows.size() >= PrizeTable::MaxRows)
         return refuse(
             QStringLiteral(" The prize table holds at most %1 rows.").arg(PrizeTable::MaxRows));
@@ -503,8 +518,11 @@ void LTickets::addPrizeClicked()
     for (int main = 0; main <= book.shape.numbersPerDraw; ++main)
         for (int extra = 0; extra <= book.shape.extraNumbers; ++extra)
             if (!book.prizes.find(main, extra)) {
-                book.prizes.rows.append({main, extra, QStringLiteral("New tier"), std::nullopt});
-                m_state.TicketsChanged = true;
+                m_state.Tickets.change([&](TicketBook& changed) {
+                    changed.prizes.rows.append(
+                        {main, extra, QStringLiteral("New tier"), std::nullopt});
+                    return true;
+                });
                 showPrizes();
                 ShowResults();
                 m_prizes->setCurrentCell(int(book.prizes.rows.size()) - 1, 0);
@@ -515,31 +533,34 @@ void LTickets::addPrizeClicked()
 
 void LTickets::removePrizeClicked()
 {
-    TicketBook& book = m_state.Tickets;
     const int row = m_prizes->currentRow();
-    if (row < 0 || row >= book.prizes.rows.size())
+    if (!m_state.Tickets.change([row](TicketBook& book) {
+            if (row < 0 || row >= book.prizes.rows.size())
+                return false;
+            book.prizes.rows.removeAt(row);
+            return true;
+        }))
         return;
-    book.prizes.rows.removeAt(row);
-    m_state.TicketsChanged = true;
     showPrizes();
     ShowResults();
 }
 
 void LTickets::presetClicked()
 {
-    TicketBook& book = m_state.Tickets;
     if (!m_services.messages.ask(HelpTitle,
                                  QStringLiteral(" Replace the prize table with the preset one?")))
         return;
-    book.prizes = PresetPrizeTable(book.shape);
-    m_state.TicketsChanged = true;
+    m_state.Tickets.change([](TicketBook& book) {
+        book.prizes = PresetPrizeTable(book.shape);
+        return true;
+    });
     showPrizes();
     ShowResults();
 }
 
 void LTickets::resultEdited(int row, int column)
 {
-    TicketBook& book = m_state.Tickets;
+    const TicketBook& book = m_state.Tickets.book();
     if (m_filling || row >= m_resultRows.size() || column != m_results->columnCount() - 1)
         return;
     const auto [t, d] = m_resultRows[row];
@@ -550,17 +571,22 @@ void LTickets::resultEdited(int row, int column)
         return;
     const QString tier = book.prizes.rows[*draw.prizeRow].tier;
     const QString text = m_results->item(row, column)->text();
-    if (text.trimmed().isEmpty()) {
-        book.published.erase({draw.date, tier});
-    } else {
-        const std::optional<long long> amount = ParseAmount(text);
+    std::optional<long long> amount;
+    if (!text.trimmed().isEmpty()) {
+        amount = ParseAmount(text);
         if (!amount || *amount < 0) {
             QTimer::singleShot(0, this, &LTickets::ShowResults);
             return refuse(QStringLiteral(" The amount must be such as 1250.00."));
         }
-        book.published[{draw.date, tier}] = *amount;
     }
-    m_state.TicketsChanged = true;
+    const QDate date = draw.date;
+    m_state.Tickets.change([&](TicketBook& changed) {
+        if (amount)
+            changed.published[{date, tier}] = *amount;
+        else
+            changed.published.erase({date, tier});
+        return true;
+    });
     // The grid is rebuilt once the edit has ended.
     QTimer::singleShot(0, this, &LTickets::ShowResults);
 }
@@ -568,14 +594,10 @@ void LTickets::resultEdited(int row, int column)
 void LTickets::postClicked()
 {
     ShowResults();
-    if (m_state.Tickets.shape != m_state.Store.shape())
+    if (m_state.Tickets.book().shape != m_state.Store.shape())
         return refuse(QStringLiteral(
             " The tickets are of another game than the draws in memory: nothing was posted."));
-    const PostResult result = PostToTracker(m_state.Tickets, m_check, m_state.TrackerSheet);
-    if (result.outcome == PostResult::Outcome::Posted) {
-        m_state.SheetChanged = true;
-        m_state.TicketsChanged = true;
-    }
+    const PostResult result = m_state.Tickets.post(m_check, m_state.Tracker);
     ShowResults();
     refuse(u' ' + result.message);
 }
@@ -585,28 +607,15 @@ void LTickets::printClicked()
     if (!ConfirmPrintout(m_services))
         return;
     const int linesPerPage = LinesPerPageFor(m_services.printer.pageMetrics());
-    SendPrintout(m_services, TicketsPrintout(m_state.Tickets, m_check, linesPerPage));
+    SendPrintout(m_services, TicketsPrintout(m_state.Tickets.book(), m_check, linesPerPage));
 }
 
 void LTickets::openClicked()
 {
-    if (m_state.TicketsChanged
-        && !m_services.messages.ask(
-            QStringLiteral("Changed File in Memory"),
-            QStringLiteral(
-                " The tickets in memory have changed. Open another book and lose the changes?")))
+    if (!MayDropDocuments({&m_state.Tickets}, m_services.messages))
         return;
-    TicketBook read;
-    const FileCommand::Opened opened = m_files.open(
-        QFileInfo(m_state.TicketsFileName).fileName(), [&read](QIODevice& file, const QString&) {
-            TicketBookFile::ReadResult result = TicketBookFile::Read(file);
-            read = std::move(result.book);
-            return result.error == TicketBookFile::ReadError::None;
-        });
-    if (opened != FileCommand::Opened::Read)
+    if (m_services.files.open(m_state.Tickets) != FileFlow::Opened::Read)
         return;
-    m_state.Tickets = std::move(read);
-    m_state.TicketsChanged = false;
     showBook();
     showPrizes();
     ShowResults();
@@ -614,16 +623,8 @@ void LTickets::openClicked()
 
 void LTickets::OpenTicketBook(const QString& path)
 {
-    TicketBook read;
-    if (!m_files.read(path, [&read](QIODevice& file, const QString&) {
-            TicketBookFile::ReadResult result = TicketBookFile::Read(file);
-            read = std::move(result.book);
-            return result.error == TicketBookFile::ReadError::None;
-        }))
+    if (!m_services.files.open(m_state.Tickets, path))
         return;
-    m_state.Tickets = std::move(read);
-    m_state.TicketsFileName = path;
-    m_state.TicketsChanged = false;
     showBook();
     showPrizes();
     ShowResults();
@@ -631,16 +632,12 @@ void LTickets::OpenTicketBook(const QString& path)
 
 void LTickets::saveClicked()
 {
-    const QString name = m_state.TicketsFileName.isEmpty()
-        ? QStringLiteral("My tickets.ltk")
-        : QFileInfo(m_state.TicketsFileName).fileName();
-    const std::optional<QString> saved = m_files.save(name, [this](QIODevice& file, QString&) {
-        return TicketBookFile::Write(m_state.Tickets, file);
-    });
-    if (!saved)
+    const QString name = m_state.Tickets.fileName().isEmpty() ? TicketBookDocument::DefaultFileName
+                                                              : m_state.Tickets.fileName();
+    const std::optional<FileChoice> choice
+        = m_services.files.choose(FileKind::Tickets, Direction::Save, name);
+    if (!choice || !m_services.files.save(m_state.Tickets, choice->path))
         return;
-    m_state.TicketsFileName = *saved;
-    m_state.TicketsChanged = false;
     showBook();
 }
 

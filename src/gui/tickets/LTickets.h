@@ -3,7 +3,6 @@
 #pragma once
 
 #include "core/tickets/TicketCheck.h"
-#include "gui/common/FileCommand.h"
 #include "gui/common/ToolWindow.h"
 
 class QLabel;
@@ -61,7 +60,6 @@ private:
 
     SharedState& m_state;
     Services& m_services;
-    FileCommand m_files;
     BookCheck m_check;
     // The results grid's row of each checked draw: its ticket and its place among the draws.
     QList<std::pair<int, int>> m_resultRows;

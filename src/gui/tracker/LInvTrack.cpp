@@ -3,15 +3,16 @@
 #include "LInvTrack.h"
 
 #include "core/app/SharedState.h"
+#include "core/common/Document.h"
 #include "core/common/KeyCodes.h"
 #include "core/common/MessageBoxes.h"
 #include "core/help/HelpTexts.h"
 #include "core/tracker/Money.h"
 #include "core/tracker/Statement.h"
-#include "core/tracker/TrackerFile.h"
+#include "core/tracker/TrackerDocument.h"
 #include "gui/common/Colours.h"
 #include "gui/common/Controls.h"
-#include "gui/common/FileCommand.h"
+#include "gui/common/FileFlow.h"
 #include "gui/common/GridTable.h"
 #include "gui/common/PrintJob.h"
 #include "gui/common/Services.h"
@@ -20,7 +21,6 @@
 #include "gui/help/HelpPanel.h"
 #include "gui/tracker/InInvNum.h"
 
-#include <QFileInfo>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
@@ -64,7 +64,7 @@ LInvTrack::LInvTrack(SharedState& state, Services& services, RowQuestion askRow,
     , m_state(state)
     , m_services(services)
     , m_askRow(std::move(askRow))
-    , m_editor(state.TrackerSheet)
+    , m_sheet(state.Tracker)
 {
     if (!m_askRow) {
         m_askRow = [this](int rowHint, QWidget* dialogParent) {
@@ -74,8 +74,8 @@ LInvTrack::LInvTrack(SharedState& state, Services& services, RowQuestion askRow,
     buildControls();
     wireGrid();
 
-    m_state.TrackerSheet.Clear();
-    m_editor.sheetReplaced();
+    // The sheet outlives the window: it shows what was typed, opened or posted before.
+    m_sheet.forgetCursor();
     SetupSheetGrid();
     CalculateSheet();
 }
@@ -150,19 +150,19 @@ void LInvTrack::wireGrid()
     // Every way the user moves the current cell starts that cell afresh, and keys go there.
     connect(m_grid, &QTableWidget::currentCellChanged, this, [this](int row, int column) {
         if (!m_movingCursor && row >= 0 && column >= 0)
-            m_editor.cellChosen(row, column);
+            m_sheet.cellChosen(row, column);
     });
     connect(m_grid, &QTableWidget::cellClicked, this,
-            [this](int row, int column) { m_editor.cellChosen(row, column); });
+            [this](int row, int column) { m_sheet.cellChosen(row, column); });
     // The grid never edits by itself: typed characters go to the sheet editor.
     WidgetEvents::onKeyPress(m_grid, [this](int key) {
-        apply(m_editor.keyPress(key));
+        apply(m_sheet.keyPress(key));
         return KeyDropped;
     });
     WidgetEvents::onKeyDown(m_grid, [this](int key) {
         if (key != Qt::Key_Delete)
             return false;
-        apply(m_editor.deleteKey());
+        apply(m_sheet.deleteKey());
         return true;
     });
 }
@@ -185,7 +185,7 @@ void LInvTrack::apply(const SheetEditor::Result& result)
         break;
     case Outcome::Edited:
         // A line typed on the total's line moves the total out of the way first.
-        if (m_editor.totalRow() != m_shownTotalRow)
+        if (m_sheet.editor().totalRow() != m_shownTotalRow)
             showTotal();
         moveGridCursor(result.row, result.column);
         setCell(result.row, result.column, result.cellText);
@@ -226,7 +226,7 @@ void LInvTrack::moveGridCursor(int row, int column)
 
 void LInvTrack::showCursor()
 {
-    const SheetEditor::Cursor cursor = m_editor.cursor();
+    const SheetEditor::Cursor cursor = m_sheet.editor().cursor();
     moveGridCursor(cursor.row, cursor.column);
 }
 
@@ -249,13 +249,13 @@ void LInvTrack::SetupSheetGrid()
 
 void LInvTrack::CalculateSheet()
 {
-    m_editor.calculate();
+    m_sheet.calculate();
     ShowSheet();
 }
 
 void LInvTrack::ShowSheet()
 {
-    const Sheet& sheet = m_state.TrackerSheet;
+    const Sheet& sheet = m_sheet.sheet();
     m_movingCursor = true;
     GridTable::resize(m_grid, GridRows, 2, 1, 0);
     {
@@ -280,93 +280,55 @@ void LInvTrack::showTotal()
         setCell(m_shownTotalRow, 0, QString());
         setCell(m_shownTotalRow, 1, QString());
     }
-    m_shownTotalRow = m_editor.totalRow();
+    m_shownTotalRow = m_sheet.editor().totalRow();
     setCell(m_shownTotalRow, 0, QStringLiteral("Total"));
     setCell(m_shownTotalRow, 1,
-            m_state.Settings.CurrencySymbol
-                + Money::FormatTotalUnits(m_state.TrackerSheet.SheetTotal));
+            m_state.Settings.CurrencySymbol + Money::FormatTotalUnits(m_sheet.sheet().SheetTotal));
 }
 
 void LInvTrack::calculateClicked()
 {
     m_help->close();
     CalculateSheet();
-    m_state.SheetChanged = true;
     m_netInfo->hide();
 }
 
 void LInvTrack::insertClicked()
 {
-    const std::optional<int> row = m_askRow(m_editor.CurrentRow.value_or(0), this);
-    if (row && m_editor.insertBlankRow(*row)) {
-        // The insertion calculated the sheet: leaving now would drop it.
-        m_state.SheetChanged = true;
+    const std::optional<int> row = m_askRow(m_sheet.editor().CurrentRow.value_or(0), this);
+    if (row && m_sheet.insertBlankRow(*row))
         ShowSheet();
-    }
-}
-
-FileCommand::Reader LInvTrack::sheetReader()
-{
-    return [this](QIODevice& file, const QString& name) {
-        const TrackerFile::ReadResult read = TrackerFile::Read(file);
-        if (read.error != TrackerFile::ReadError::None)
-            return false;
-        m_state.TrackerSheet = read.sheet;
-        m_state.TrackerFileName = name;
-        return true;
-    };
-}
-
-void LInvTrack::sheetRead(bool read)
-{
-    if (!read) {
-        m_state.TrackerFileName.clear();
-        m_state.TrackerSheet.Clear();
-    }
-    // The sheet is now the file's, or empty: nothing in it waits to be saved.
-    m_state.SheetChanged = false;
-    m_editor.sheetReplaced();
 }
 
 void LInvTrack::openClicked()
 {
-    // Opening replaces the sheet; a calculated one is not dropped without a word.
-    if (goBackToSave())
+    // Opening replaces the sheet; lines not saved are not dropped without a word.
+    if (!MayDropDocuments({&m_sheet}, m_services.messages))
         return;
     hide();
-    const FileCommand::Opened opened = FileCommand(m_state, m_services, FileKind::Tracker)
-                                           .open(m_state.TrackerFileName, sheetReader());
-    if (opened != FileCommand::Opened::Cancelled)
-        sheetRead(opened == FileCommand::Opened::Read);
-    else if (m_editor.TypedChanges)
-        m_state.SheetChanged = true; // kept after a cancel, typed lines are calculated now
+    // A file that cannot be read leaves an empty sheet, as a new one.
+    if (m_services.files.open(m_sheet) == FileFlow::Opened::Failed)
+        m_sheet.clear();
     CalculateSheet();
     comeBack();
 }
 
 void LInvTrack::OpenTrackerFile(const QString& path)
 {
-    sheetRead(FileCommand(m_state, m_services, FileKind::Tracker).read(path, sheetReader()));
+    if (!m_services.files.open(m_sheet, path))
+        m_sheet.clear();
     CalculateSheet();
 }
 
 void LInvTrack::saveClicked()
 {
     hide();
-    const Sheet& sheet = m_state.TrackerSheet;
-    if (sheet.SheetRowCount == 0) {
+    if (m_sheet.sheet().SheetRowCount == 0) {
         m_services.messages.inform(HelpTitle, QStringLiteral("No Records to Save"));
-    } else {
-        const auto write
-            = [&sheet](QIODevice& file, QString&) { return TrackerFile::Write(sheet, file); };
-        if (const std::optional<QString> saved = FileCommand(m_state, m_services, FileKind::Tracker)
-                                                     .save(m_state.TrackerFileName, write)) {
-            m_state.TrackerFileName = QFileInfo(*saved).fileName();
-            // Only a save that succeeded makes leaving without a question safe. Typed lines not
-            // yet calculated are in the file too.
-            m_state.SheetChanged = false;
-            m_editor.TypedChanges = false;
-        }
+    } else if (const std::optional<FileChoice> choice
+               = m_services.files.choose(FileKind::Tracker, Direction::Save, m_sheet.fileName())) {
+        // Typed lines not yet calculated are in the file too.
+        m_services.files.save(m_sheet, choice->path);
     }
     comeBack();
 }
@@ -375,8 +337,7 @@ void LInvTrack::printClicked()
 {
     if (!ConfirmPrintout(m_services))
         return;
-    SendPrintout(m_services,
-                 InvestmentStatement(m_state.TrackerSheet, m_state.Settings.CurrencySymbol));
+    SendPrintout(m_services, InvestmentStatement(m_sheet.sheet(), m_state.Settings.CurrencySymbol));
 }
 
 void LInvTrack::comeBack()
@@ -386,28 +347,8 @@ void LInvTrack::comeBack()
     activateWindow();
 }
 
-bool LInvTrack::goBackToSave()
-{
-    // Lines typed but not calculated are lost as surely as calculated ones.
-    if (!m_editor.TypedChanges
-        && (!m_state.SheetChanged || m_state.TrackerSheet.SheetRowCount == 0))
-        return false;
-    const QString question
-        = m_state.TrackerFileName
-        + QStringLiteral(
-              " file in memory will be erased. Do you want to go back and save it to Disk?.");
-    return m_services.messages.askToGoBack(QStringLiteral("Changed File in Memory"), question);
-}
-
 bool LInvTrack::mayLeave()
 {
-    Sheet& sheet = m_state.TrackerSheet;
-    if (goBackToSave())
-        return false;
-    if (!(m_state.SheetChanged && sheet.SheetRowCount == 0)) {
-        m_state.SheetChanged = false;
-        m_state.TrackerFileName.clear();
-        sheet.Clear();
-    }
+    // The sheet stays in memory with the program; it is asked about when it would be dropped.
     return true;
 }

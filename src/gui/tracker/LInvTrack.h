@@ -3,7 +3,6 @@
 #pragma once
 
 #include "core/tracker/SheetEditor.h"
-#include "gui/common/FileCommand.h"
 #include "gui/common/ToolWindow.h"
 
 #include <functional>
@@ -16,6 +15,7 @@ class QPushButton;
 class QTableWidget;
 struct Services;
 struct SharedState;
+class TrackerDocument;
 
 // The investment tracker: a two-column money sheet typed key by key, calculated with subtotals
 // and a total, opened from and saved to tracker files, and printed as a statement.
@@ -55,26 +55,19 @@ private:
     // Widens the amount column for the widest amount shown, at the cost of the description
     // column; `mayNarrow` lets it return to its usual width.
     void fitAmountColumn(bool mayNarrow);
-    // With changes not saved, calculated or only typed, asks whether to go back and save them;
-    // true for "Yes".
-    bool goBackToSave();
     void comeBack();
     void apply(const SheetEditor::Result& result);
 
     void calculateClicked();
     void insertClicked();
     void openClicked();
-    // Reads a tracker file into the sheet.
-    FileCommand::Reader sheetReader();
-    // After a read: the sheet is the file's, or empty when it could not be read.
-    void sheetRead(bool read);
     void saveClicked();
     void printClicked();
 
     SharedState& m_state;
     Services& m_services;
     RowQuestion m_askRow;
-    SheetEditor m_editor;
+    TrackerDocument& m_sheet;
     bool m_movingCursor = false;
     int m_shownTotalRow = 0; // none
 

@@ -22,8 +22,8 @@ private Q_SLOTS:
         std::construct_at(&m_state);
         m_home = std::make_unique<QTemporaryDir>();
         m_state.ProgramDirectory = folder(QStringLiteral("bin"));
-        m_state.Store.SetFileDisplayName(QStringLiteral("Weekly.lto"));
-        m_state.TrackerFileName = QStringLiteral("Money.inv");
+        m_state.Store.proposeFileName(QStringLiteral("Weekly.lto"));
+        m_state.Tracker.proposeFileName(QStringLiteral("Money.inv"));
         m_dialogs = FakeFileDialogs();
     }
 
@@ -83,19 +83,21 @@ private Q_SLOTS:
         QFETCH(QString, chosen);
         const QString lotto = folder(QStringLiteral("lotto"));
         m_dialogs.answers = {QDir(lotto).filePath(answer)};
-        const std::optional<QString> path
+        const std::optional<FileChoice> choice
             = chooseFile(m_dialogs, fileKind, direction, m_state.proposedPath(QString()));
         QCOMPARE(m_dialogs.kinds,
                  QStringList {direction == Direction::Open ? QStringLiteral("open")
                                                            : QStringLiteral("save")});
         QCOMPARE(m_dialogs.titles, QStringList {title});
         QCOMPARE(m_dialogs.filters, QStringList {filter});
-        QCOMPARE(path, std::optional<QString>(QDir(lotto).filePath(chosen)));
+        QVERIFY(choice);
+        QCOMPARE(choice->path, QDir(lotto).filePath(chosen));
+        QCOMPARE(choice->kind, fileKind);
     }
 
     void cancelLeavesNoPath()
     {
-        QCOMPARE(chooseFile(m_dialogs, FileKind::Draws, Direction::Open, QString()), std::nullopt);
+        QVERIFY(!chooseFile(m_dialogs, FileKind::Draws, Direction::Open, QString()));
         QCOMPARE(m_dialogs.kinds, QStringList {"open"});
     }
 
@@ -103,10 +105,10 @@ private Q_SLOTS:
     void theChosenPathIsAbsolute()
     {
         m_dialogs.answers = {QStringLiteral("Draws.lto")};
-        const std::optional<QString> chosen
+        const std::optional<FileChoice> chosen
             = chooseFile(m_dialogs, FileKind::Draws, Direction::Save, QString());
-        QCOMPARE(chosen,
-                 std::optional<QString>(QDir::current().filePath(QStringLiteral("Draws.lto"))));
+        QVERIFY(chosen);
+        QCOMPARE(chosen->path, QDir::current().filePath(QStringLiteral("Draws.lto")));
     }
 
     // The dialogs start where the last file was chosen, if a file can be saved there; else in the

@@ -113,21 +113,59 @@ private Q_SLOTS:
         QCOMPARE(ProposeNewDate(store, today), today);
     }
 
-    void resetKeepsShapeAndFlags()
+    // Only the store's own operations mark it changed, and a file read or written, or an erased
+    // store, leaves nothing to lose.
+    void knowsItChanged_data()
     {
+        QTest::addColumn<QString>("operation");
+        QTest::addColumn<bool>("changed");
+        QTest::newRow("add") << "add" << true;
+        QTest::newRow("correct") << "correct" << true;
+        QTest::newRow("retitle") << "retitle" << true;
+        QTest::newRow("the same title") << "same title" << false;
+        QTest::newRow("import") << "import" << true;
+        QTest::newRow("erase") << "erase" << false;
+        QTest::newRow("save") << "save" << false;
+        QTest::newRow("open") << "open" << false;
+    }
+    void knowsItChanged()
+    {
+        QFETCH(QString, operation);
+        QFETCH(bool, changed);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("week.lto"));
         DrawStore store;
         LoadWeeklyDraws(store, {5, 39}, {{1, 2, 3, 4, 5}});
         store.SetTitle(QStringLiteral("Weekly Five"));
-        store.SetFileDisplayName(QStringLiteral("week.lto"));
-        store.SetChangedFlag(true);
+        QString reason;
+        QVERIFY(store.save(path, reason));
+        QVERIFY(!store.ChangedFlag());
+        QSignalSpy flags(&store, &Document::modifiedChanged);
 
-        store.Reset();
-        QCOMPARE(store.RecCount(), 0);
-        QCOMPARE(store.NumberCounts()[1].count, 0);
-        QVERIFY(store.Title().isEmpty());
-        QVERIFY(store.FileDisplayName().isEmpty());
+        const int numbers[] = {6, 7, 8, 9, 10};
+        if (operation == "add")
+            store.AppendRecord(QDate(2026, 1, 3), numbers);
+        else if (operation == "correct")
+            store.ReplaceRecord(1, QDate(2026, 1, 3), numbers);
+        else if (operation == "retitle")
+            store.SetTitle(QStringLiteral("Five"));
+        else if (operation == "same title")
+            store.SetTitle(QStringLiteral("Weekly Five"));
+        else if (operation == "import")
+            store.Load({5, 39}, QStringLiteral("History"), DrawRecords());
+        else if (operation == "erase")
+            store.Reset();
+        else if (operation == "save")
+            QVERIFY(store.save(path, reason));
+        else if (operation == "open")
+            QVERIFY(store.load(path, reason));
+        QCOMPARE(store.ChangedFlag(), changed);
+        QCOMPARE(flags.size(), changed ? 1 : 0);
+        QCOMPARE(store.hasUnsavedWork(), changed && store.RecCount() > 0);
+        // The file stays the store's until it is erased.
+        QCOMPARE(store.FileDisplayName(),
+                 operation == "erase" ? QString() : QStringLiteral("week.lto"));
         QCOMPARE(store.shape(), (LotteryShape {5, 39}));
-        QVERIFY(store.ChangedFlag());
     }
 };
 

@@ -99,17 +99,21 @@ private Q_SLOTS:
         QTest::addColumn<QString>("file");
         QTest::addColumn<bool>("tracker");
         QTest::addColumn<bool>("readable");
+        QTest::addColumn<QString>("reason");
         const QString samples = QStringLiteral(NUMERION_SAMPLE_DIR "/");
-        QTest::newRow("draw file") << samples + "Sample.lto" << false << true;
-        QTest::newRow("tracker file") << samples + "Sample.inv" << true << true;
-        QTest::newRow("broken draw file") << "Broken.lto" << false << false;
-        QTest::newRow("missing tracker file") << "Missing.INV" << true << false;
+        QTest::newRow("draw file") << samples + "Sample.lto" << false << true << QString();
+        QTest::newRow("tracker file") << samples + "Sample.inv" << true << true << QString();
+        QTest::newRow("broken draw file")
+            << "Broken.lto" << false << false << "It is no draw database.";
+        QTest::newRow("missing tracker file")
+            << "Missing.INV" << true << false << "No such file or directory";
     }
     void opensTheFileNamedOnTheCommandLine()
     {
         QFETCH(QString, file);
         QFETCH(bool, tracker);
         QFETCH(bool, readable);
+        QFETCH(QString, reason);
         m_fixture->writeProgramFile(QStringLiteral("Broken.lto"), "not a draw file\r\n");
         const QString path = QDir::isAbsolutePath(file) ? file : m_fixture->programPath(file);
         start(m_fixture->programDir.path());
@@ -118,15 +122,16 @@ private Q_SLOTS:
         QVERIFY(!menu()->isVisible());
         QCOMPARE(m_fixture->messages.texts(),
                  readable ? QStringList()
-                          : QStringList {QStringLiteral(
-                              "File not found or wrong format. Check Filename and/or Directory.")});
+                          : QStringList {QStringLiteral("File not found or wrong format. Check "
+                                                        "Filename and/or Directory.\n")
+                                         + reason});
         const QString name = readable ? QFileInfo(file).fileName() : QString();
         // The window is deleted at the end, without the questions of leaving it.
         std::unique_ptr<QWidget> window;
         if (tracker) {
             window.reset(topLevel<LInvTrack>("LInvTrack"));
-            QCOMPARE(m_fixture->state.TrackerFileName, name);
-            QCOMPARE(m_fixture->state.TrackerSheet.SheetRowCount > 0, readable);
+            QCOMPARE(m_fixture->state.Tracker.fileName(), name);
+            QCOMPARE(m_fixture->state.Tracker.sheet().SheetRowCount > 0, readable);
         } else {
             window.reset(topLevel<LDbase>("LDbase"));
             QCOMPARE(m_fixture->state.Store.FileDisplayName(), name);

@@ -549,13 +549,15 @@ private:
         } else {
             click(menu, "InvTrack");
             // A description with emoji, joined ones and a flag, and Chinese characters.
-            Sheet& sheet = state.TrackerSheet;
-            sheet.cell(1, 0) = Cell(QStringLiteral("Tickets"));
-            sheet.cell(1, 1) = Cell(-10.0);
-            sheet.cell(2, 0) = Cell(QStringLiteral(
-                "Won \U0001F389 \U0001F468\u200D\U0001F469\u200D\U0001F467 \U0001F1E9\U0001F1EA \u4E2D\u6587 x"));
-            sheet.cell(2, 1) = Cell(12.5);
-            sheet.CalculateSheet();
+            state.Tracker.change([](Sheet& sheet) {
+                sheet.cell(1, 0) = Cell(QStringLiteral("Tickets"));
+                sheet.cell(1, 1) = Cell(-10.0);
+                sheet.cell(2, 0) = Cell(QStringLiteral(
+                    "Won \U0001F389 \U0001F468\u200D\U0001F469\u200D\U0001F467 \U0001F1E9\U0001F1EA \u4E2D\u6587 x"));
+                sheet.cell(2, 1) = Cell(12.5);
+                sheet.CalculateSheet();
+                return true;
+            });
             m_fixture->messages.answerNext(true);
             click(topLevel<LInvTrack>("LInvTrack"), "Printr");
         }

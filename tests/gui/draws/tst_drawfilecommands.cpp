@@ -105,20 +105,21 @@ private Q_SLOTS:
         startProgram();
         state().Store.SetTitle(QStringLiteral("Kept"));
         AppendTyped(state().Store, QStringLiteral("9/7/1996"), {"1", "2", "3", "4", "5", "6"});
+        m_fixture->messages.answerNext(false); // open another: the draws may go
         click(menu(), "LoadFile");
         QVERIFY(database());
         QCOMPARE(state().Store.RecCount(), 1);
         QCOMPARE(m_fixture->fileDialogs.kinds, QStringList {"open"});
-        QVERIFY(m_fixture->messages.boxes.isEmpty());
+        QCOMPARE(m_fixture->messages.boxes.size(), 1);
+        QVERIFY(state().Store.ChangedFlag());
     }
 
     void openingAskBeforeDroppingAddedDraws()
     {
         startProgram();
         m_fixture->writeProgramFile(QStringLiteral("Other.lto"), twoRecords);
-        state().Store.SetFileDisplayName(QStringLiteral("Mine.lto"));
+        state().Store.proposeFileName(QStringLiteral("Mine.lto"));
         AppendTyped(state().Store, QStringLiteral("9/7/1996"), {"1", "2", "3", "4", "5", "6"});
-        state().Store.SetChangedFlag(true);
 
         m_fixture->messages.answerNext(true); // go back and save
         click(menu(), "LoadFile");
@@ -135,16 +136,24 @@ private Q_SLOTS:
         QCOMPARE(state().Store.FileDisplayName(), QStringLiteral("Other.lto"));
     }
 
+    // The message gives the reader's reason, as the command line does.
     void aBrokenFileLeavesAnEmptyStore_data()
     {
         QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("missing file") << QByteArray();
-        QTest::newRow("fewer records than announced") << twoRecords.left(twoRecords.size() - 42);
-        QTest::newRow("not a draw file") << QByteArray("Dear diary,\r\n");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("missing file") << QByteArray() << "No such file or directory";
+        QTest::newRow("fewer records than announced")
+            << twoRecords.left(twoRecords.size() - 42) << "It is no draw database.";
+        QTest::newRow("not a draw file")
+            << QByteArray("Dear diary,\r\n") << "It is no draw database.";
+        QTest::newRow("a newer version's file")
+            << QByteArray("\"Numerion draws\",3,0,10,6,49,0,0,0,\"Later\"\r\n")
+            << "It was written by a newer version of the program.";
     }
     void aBrokenFileLeavesAnEmptyStore()
     {
         QFETCH(QByteArray, bytes);
+        QFETCH(QString, reason);
         startProgram();
         const QString path = m_fixture->programPath(QStringLiteral("Broken.lto"));
         if (!bytes.isEmpty())
@@ -152,11 +161,13 @@ private Q_SLOTS:
         state().Store.SetTitle(QStringLiteral("Old"));
         AppendTyped(state().Store, QStringLiteral("9/7/1996"), {"1", "2", "3", "4", "5", "6"});
 
+        m_fixture->messages.answerNext(false); // the draws in memory may go
         m_fixture->fileDialogs.answers = {path};
         click(menu(), "LoadFile");
-        QCOMPARE(m_fixture->messages.texts(),
-                 QStringList {"File not found or wrong format. Check Filename and/or Directory."});
-        QCOMPARE(m_fixture->messages.boxes.first().title, QStringLiteral("Loading Error"));
+        QCOMPARE(m_fixture->messages.texts().size(), 2);
+        QCOMPARE(m_fixture->messages.texts().last(),
+                 "File not found or wrong format. Check Filename and/or Directory.\n" + reason);
+        QCOMPARE(m_fixture->messages.boxes.last().title, QStringLiteral("Loading Error"));
         QCOMPARE(state().Store.RecCount(), 0);
         QVERIFY(state().Store.Title().isEmpty());
         QVERIFY(state().Store.FileDisplayName().isEmpty());
@@ -169,13 +180,11 @@ private Q_SLOTS:
     void saveWithoutRecordsOrWithCancel()
     {
         startProgram();
-        state().Store.SetChangedFlag(true);
         click(menu(), "SaveFile");
         QCOMPARE(m_fixture->messages.texts(), QStringList {"No Records to Save"});
         QVERIFY(m_fixture->fileDialogs.kinds.isEmpty());
 
         AppendTyped(state().Store, QStringLiteral("9/7/1996"), {"1", "2", "3", "4", "5", "6"});
-        state().Store.SetChangedFlag(true);
         click(menu(), "SaveFile"); // no answer scripted: cancel
         QCOMPARE(m_fixture->fileDialogs.kinds, QStringList {"save"});
         // Nothing was saved, so the draws are still unsaved.
@@ -196,14 +205,16 @@ private Q_SLOTS:
         QCOMPARE(state().Store.FileDisplayName(), QStringLiteral("noext.lto"));
     }
 
-    // A name ending in .csv exports the draws; the draws in memory still wait to be saved.
-    void aCsvNameExportsTheDraws()
+    // The CSV filter exports the draws, whatever the name's suffix; the draws in memory still
+    // wait to be saved. A name without a suffix gets the filter's.
+    void theCsvFilterExportsTheDraws()
     {
         startProgram();
         AppendTyped(state().Store, QStringLiteral("9/14/1996"), {"7", "2", "3", "4", "5", "6"});
         AppendTyped(state().Store, QStringLiteral("9/7/1996"), {"1", "2", "3", "4", "5", "6"});
-        state().Store.SetChangedFlag(true);
-        m_fixture->fileDialogs.answers = {m_fixture->programPath(QStringLiteral("Draws.CSV"))};
+        m_fixture->fileDialogs.answers = {m_fixture->programPath(QStringLiteral("Draws.CSV")),
+                                          m_fixture->programPath(QStringLiteral("Plain"))};
+        m_fixture->fileDialogs.chosenFilters = {1, 1};
         click(menu(), "SaveFile");
         QVERIFY(m_fixture->messages.boxes.isEmpty());
         QCOMPARE(fileBytes(m_fixture->programPath(QStringLiteral("Draws.CSV"))),
@@ -211,6 +222,12 @@ private Q_SLOTS:
                             "1996-09-07,1,2,3,4,5,6\r\n1996-09-14,7,2,3,4,5,6\r\n"));
         QVERIFY(state().Store.ChangedFlag());
         QCOMPARE(state().Store.FileDisplayName(), QString());
+        QCOMPARE(m_fixture->fileDialogs.filters.first(),
+                 QStringLiteral(
+                     "Lottery Winning Numbers Database (*.lto);;Export Draws as CSV (*.csv)"));
+        click(menu(), "SaveFile");
+        QCOMPARE(fileBytes(m_fixture->programPath(QStringLiteral("Plain.csv"))),
+                 fileBytes(m_fixture->programPath(QStringLiteral("Draws.CSV"))));
     }
 
     void aFailedSaveKeepsTheOldFile()
@@ -223,7 +240,7 @@ private Q_SLOTS:
         AppendTyped(state().Store, QStringLiteral("9/7/1996"), {"1", "2", "3", "4", "5", "6"});
         const QList<int> numbers {1, 2, 3, 4, 5, 6};
         state().Store.ReplaceRecord(2, QDate(999, 12, 31), numbers);
-        state().Store.SetFileDisplayName(QStringLiteral("Before.lto"));
+        state().Store.proposeFileName(QStringLiteral("Before.lto"));
 
         m_fixture->fileDialogs.answers = {path, m_fixture->programPath("no/such/folder/x.lto")};
         click(menu(), "SaveFile");

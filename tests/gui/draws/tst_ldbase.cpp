@@ -439,7 +439,7 @@ private Q_SLOTS:
     void correctingRemovesACount()
     {
         fillStore(2); // both records hold 1..6 except 6 in the second, which holds 7
-        state().Store.SetChangedFlag(false);
+        QVERIFY(SaveAs(state().Store, m_fixture->programPath(QStringLiteral("Saved.lto"))));
         open();
         QCOMPARE(cellText(distribution(1), 1, 6), QStringLiteral("1"));
         m_recordAnswers = {2};
@@ -679,7 +679,7 @@ private Q_SLOTS:
         QFETCH(QString, way);
         QFETCH(QString, shown);
         fillStore(3);
-        state().Store.SetChangedFlag(false);
+        QVERIFY(SaveAs(state().Store, m_fixture->programPath(QStringLiteral("Saved.lto"))));
         startProgram();
         click(menu(), "DBaseForm");
         answerRecordDialog(QStringLiteral("2"));
@@ -1085,7 +1085,6 @@ private:
         for (int i = 0; i < count; ++i)
             AppendTyped(state().Store, FormatShortDate(QDate(1996, 9, 7).addDays(7 * i)),
                         {"1", "2", "3", "4", "5", QString::number(6 + i)});
-        state().Store.SetChangedFlag(true);
     }
     void enterRow(const QStringList& numbers, bool keepDate = false)
     {

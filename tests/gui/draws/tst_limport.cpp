@@ -221,8 +221,10 @@ private Q_SLOTS:
         }
         store.Load({6, 49}, {}, records);
         store.SetTitle(QStringLiteral("Mine"));
-        store.SetFileDisplayName(QStringLiteral("Mine.lto"));
-        store.SetChangedFlag(changed);
+        if (changed)
+            store.proposeFileName(QStringLiteral("Mine.lto"));
+        else
+            QVERIFY(SaveAs(store, m_fixture->programPath(QStringLiteral("Mine.lto"))));
 
         QWidget* window = openImport();
         m_fixture->fileDialogs.answers = {writeFile("powerball-history.csv", usHistory)};

@@ -53,7 +53,7 @@ private Q_SLOTS:
         click(m_program->mainMenu(), "TicketsButt");
         auto* window = topLevel<LTickets>("LTickets");
         QVERIFY(window);
-        const QList<int> played = state.Tickets.tickets.at(0).main;
+        const QList<int> played = state.Tickets.book().tickets.at(0).main;
         auto* results = control<QTableWidget>(window, "ResultGrid");
         QCOMPARE(cellText(results, 0, 1), QStringLiteral("pending"));
 
@@ -62,8 +62,8 @@ private Q_SLOTS:
             ->setPlainText(QStringLiteral("7 8 9 10 11 12"));
         control<QLineEdit>(window, "InPrice")->setText(QStringLiteral("2"));
         click(window, "AddTickets");
-        QCOMPARE(state.Tickets.tickets.size(), 2);
-        const QDate date = state.Tickets.tickets[0].firstDraw;
+        QCOMPARE(state.Tickets.book().tickets.size(), 2);
+        const QDate date = state.Tickets.book().tickets[0].firstDraw;
         const std::array drawn {played[0], played[1], played[2], 40, 41, 42};
         state.Store.AppendRecord(date, drawn);
         QCOMPARE(cellText(results, 0, 1), FormatShortDate(date));
@@ -79,10 +79,10 @@ private Q_SLOTS:
 
         click(window, "PostButt");
         QCOMPARE(m_fixture->messages.lastText(), QStringLiteral(" 2 lines posted for 1 draw."));
-        QCOMPARE(state.TrackerSheet.SheetRowCount, 2);
+        QCOMPARE(state.Tracker.sheet().SheetRowCount, 2);
         click(window, "PostButt");
         QCOMPARE(m_fixture->messages.lastText(), QStringLiteral(" Nothing new to post."));
-        QCOMPARE(state.TrackerSheet.SheetRowCount, 2);
+        QCOMPARE(state.Tracker.sheet().SheetRowCount, 2);
 
         m_fixture->printer.lineHeight = 240;
         m_fixture->messages.answerNext(true);
@@ -97,13 +97,18 @@ private Q_SLOTS:
         const QString path = m_fixture->programPath(QStringLiteral("Mine.ltk"));
         m_fixture->fileDialogs.answers = {path};
         click(window, "SaveBook");
-        QCOMPARE(fileBytes(path), TicketBookFile::Bytes(state.Tickets));
-        const TicketBook saved = state.Tickets;
-        state.Tickets = TicketBook();
-        state.TicketsChanged = false;
+        QCOMPARE(fileBytes(path), TicketBookFile::Bytes(state.Tickets.book()));
+        QVERIFY(!state.Tickets.isModified());
+        const TicketBook saved = state.Tickets.book();
+        state.Tickets.change([](TicketBook& book) {
+            book.tickets.clear();
+            return true;
+        });
+        m_fixture->messages.answerNext(false); // drop the change
         m_fixture->fileDialogs.answers = {path};
         click(window, "OpenBook");
-        QVERIFY(state.Tickets == saved);
+        QVERIFY(state.Tickets.book() == saved);
+        QVERIFY(!state.Tickets.isModified());
         QCOMPARE(cellText(results, 0, 10), QStringLiteral("9.50"));
         click(window, "ExitTickets");
     }

@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -64,11 +65,9 @@ private Q_SLOTS:
     }
     void cleanup()
     {
-        if (m_window) {
-            state().SheetChanged = false;
-            m_fixture->messages.answerNext(false); // lines typed and left behind go
+        // Leaving keeps the sheet in memory: it asks nothing.
+        if (m_window)
             m_window->close();
-        }
         m_window.reset();
         m_program.reset();
         m_fixture->verifyNothingUnexpected();
@@ -96,8 +95,8 @@ private Q_SLOTS:
         QVERIFY(!control<QLabel>(m_window.get(), "NetInfo")->isVisible());
         QCOMPARE(rowTexts(3), (QStringList {"Sub Total", "15.00"}));
         QCOMPARE(rowTexts(6), (QStringList {"Total", "€10.00"}));
-        QCOMPARE(state().TrackerSheet.SheetRowCount, 4);
-        QVERIFY(state().SheetChanged);
+        QCOMPARE(state().Tracker.sheet().SheetRowCount, 4);
+        QVERIFY(state().Tracker.isModified());
         // The highlight stays on the line last typed, in the grid and back in it.
         QCOMPARE(grid()->currentRow(), 4);
         grid()->setFocus();
@@ -121,7 +120,7 @@ private Q_SLOTS:
         QCOMPARE(m_fixture->messages.beeps, 2);
         QTest::keyClick(grid(), Qt::Key_Delete);
         QCOMPARE(grid()->item(1, 0)->text(), QString());
-        QVERIFY(state().TrackerSheet.cell(1, 0).isEmpty());
+        QVERIFY(state().Tracker.sheet().cell(1, 0).isEmpty());
     }
 
     void refusesRowsBeyond105()
@@ -149,7 +148,7 @@ private Q_SLOTS:
         QCOMPARE(rowTexts(8), (QStringList {"Total", " $15.00"}));
         click("InsertAss");
         click("InsertAss");
-        QCOMPARE(state().TrackerSheet.SheetRowCount, 6);
+        QCOMPARE(state().Tracker.sheet().SheetRowCount, 6);
         // Every click asks again: "&Cancel" and 0 insert nothing.
         QCOMPARE(m_rowHints.size(), 3);
     }
@@ -257,27 +256,27 @@ private Q_SLOTS:
         m_fixture->fileDialogs.answers = {path};
         click("SaveNet");
         QVERIFY(m_window->isVisible());
-        QVERIFY(!state().SheetChanged);
-        QCOMPARE(state().TrackerFileName, QStringLiteral("Money.inv"));
+        QVERIFY(!state().Tracker.isModified());
+        QCOMPARE(state().Tracker.fileName(), QStringLiteral("Money.inv"));
         QByteArray expected = "3\r\n\"Tickets\",-10\r\n\"Winnings\",12.5\r\n\"Sub Total\",2.5\r\n";
         for (int i = 0; i < 108; ++i)
             expected += ",\r\n";
         QCOMPARE(fileBytes(path), expected);
 
-        // Leave (nothing to ask: saved) and come back to an empty sheet; open the file again.
+        // Leave (nothing to ask) and come back to the same sheet; open the file again.
         click("Exit1");
         QVERIFY(!m_window->isVisible());
         QCOMPARE(m_fixture->messages.boxes.size(), 0);
         m_window.reset();
         open();
-        QCOMPARE(rowTexts(1), (QStringList {QString(), QString()}));
+        QCOMPARE(rowTexts(1), (QStringList {"Tickets", "-10.00"}));
         m_fixture->fileDialogs.answers = {path};
         click("Loadnet");
         QCOMPARE(m_fixture->fileDialogs.filters.last(),
                  QStringLiteral("Investment Tracker Databases (*.inv)"));
         QCOMPARE(rowTexts(3), (QStringList {"Sub Total", "2.50"}));
         QCOMPARE(rowTexts(5), (QStringList {"Total", " $2.50"}));
-        QCOMPARE(state().TrackerFileName, QStringLiteral("Money.inv"));
+        QCOMPARE(state().Tracker.fileName(), QStringLiteral("Money.inv"));
         QVERIFY(m_window->isVisible());
     }
 
@@ -287,7 +286,7 @@ private Q_SLOTS:
         m_fixture->fileDialogs.answers = {QStringLiteral(NUMERION_SAMPLE_DIR "/Sample.inv")};
         click("Loadnet");
         QVERIFY(m_fixture->messages.boxes.isEmpty());
-        QCOMPARE(state().TrackerSheet.SheetRowCount, 13);
+        QCOMPARE(state().Tracker.sheet().SheetRowCount, 13);
         QCOMPARE(rowTexts(15), (QStringList {"Total", " $-18.75"}));
     }
 
@@ -300,15 +299,15 @@ private Q_SLOTS:
         open();
         typeRows(1, {{"Kept?", "1"}});
         click("Calc7");
-        state().TrackerFileName = QStringLiteral("Old.inv");
         m_fixture->fileDialogs.answers = {m_fixture->programPath(QStringLiteral("Short.inv"))};
         m_fixture->messages.answerNext(false);
         click("Loadnet");
-        QCOMPARE(
-            m_fixture->messages.lastText(),
-            QStringLiteral("File not found or wrong format. Check Filename and/or Directory."));
+        QCOMPARE(m_fixture->messages.lastText(),
+                 QStringLiteral("File not found or wrong format. Check Filename and/or "
+                                "Directory.\nIt is no tracker file."));
         QCOMPARE(rowTexts(2), (QStringList {"Total", " $0.00"}));
-        QVERIFY(state().TrackerFileName.isEmpty());
+        QVERIFY(state().Tracker.fileName().isEmpty());
+        QVERIFY(!state().Tracker.isModified());
     }
 
     void cancellingOpenCompactsTheTypedRows()
@@ -357,7 +356,7 @@ private Q_SLOTS:
         }
         m_fixture->messages.clear();
         m_fixture->messages.answerNext(true);
-        click("Exit1");
+        click("Loadnet");
         QCOMPARE(m_fixture->messages.texts(),
                  QStringList {" file in memory will be erased. Do you want to go back and save it "
                               "to Disk?."});
@@ -379,57 +378,60 @@ private Q_SLOTS:
 
         m_fixture->messages.answerNext(false);
         click("Loadnet");
-        QCOMPARE(state().TrackerSheet.SheetRowCount, 13);
+        QCOMPARE(state().Tracker.sheet().SheetRowCount, 13);
         // The sheet is now the file's: leaving has nothing to ask.
         click("Exit1");
         QCOMPARE(m_fixture->messages.boxes.size(), 2);
     }
 
-    void leavingAsksAboutCalculatedChanges_data()
+    // The sheet lives while the program runs: leaving the window keeps it (lines posted from My
+    // Tickets wait there too), and ending the program asks before its lines go.
+    void theSheetOutlivesItsWindow_data()
     {
-        QTest::addColumn<QString>("fileName");
         QTest::addColumn<bool>("throughFrame");
-        QTest::newRow("with a file name") << "Money.inv" << false;
-        QTest::newRow("without, through the frame") << "" << true;
+        QTest::newRow("exit button") << false;
+        QTest::newRow("window frame") << true;
     }
-    void leavingAsksAboutCalculatedChanges()
+    void theSheetOutlivesItsWindow()
     {
-        QFETCH(QString, fileName);
         QFETCH(bool, throughFrame);
         m_program = std::make_unique<Program>(state(), m_fixture->services);
         m_program->start();
-        QTest::mouseClick(control<QPushButton>(menu(), "InvTrack"), Qt::LeftButton);
-        auto* tracker = topLevel<LInvTrack>("LInvTrack");
+        const auto openTracker = [this] {
+            QTest::mouseClick(control<QPushButton>(menu(), "InvTrack"), Qt::LeftButton);
+            auto* tracker = topLevel<LInvTrack>("LInvTrack");
+            if (tracker && !QTest::qWaitForWindowActive(tracker))
+                return static_cast<LInvTrack*>(nullptr);
+            return tracker;
+        };
+        LInvTrack* tracker = openTracker();
         QVERIFY(tracker);
-        QVERIFY(!menu()->isVisible());
-        QVERIFY(QTest::qWaitForWindowActive(tracker));
         typeRowsInto(tracker, 1, {{"A", "1"}});
         QTest::mouseClick(control<QPushButton>(tracker, "Calc7"), Qt::LeftButton);
-        state().TrackerFileName = fileName;
-
-        auto leave = [&] {
-            if (throughFrame)
-                tracker->close();
-            else
-                QTest::mouseClick(control<QPushButton>(tracker, "Exit1"), Qt::LeftButton);
-        };
-        m_fixture->messages.answerNext(true);
-        leave();
-        QCOMPARE(m_fixture->messages.lastText(),
-                 fileName
-                     + " file in memory will be erased. Do you want to go back and save it to "
-                       "Disk?.");
-        QCOMPARE(m_fixture->messages.boxes.last().title, QStringLiteral("Changed File in Memory"));
-        QVERIFY(tracker->isVisible());
-        QCOMPARE(state().TrackerSheet.SheetRowCount, 1);
-
-        m_fixture->messages.answerNext(false);
-        leave();
+        if (throughFrame)
+            tracker->close();
+        else
+            QTest::mouseClick(control<QPushButton>(tracker, "Exit1"), Qt::LeftButton);
+        QVERIFY(m_fixture->messages.boxes.isEmpty());
+        QTRY_VERIFY(!topLevel<LInvTrack>("LInvTrack"));
         QVERIFY(menu()->isVisible());
-        QVERIFY(!topLevel<LInvTrack>("LInvTrack"));
-        QVERIFY(!state().SheetChanged);
-        QVERIFY(state().TrackerFileName.isEmpty());
-        QCOMPARE(state().TrackerSheet.SheetRowCount, 0);
+
+        tracker = openTracker();
+        QVERIFY(tracker);
+        QCOMPARE(control<QTableWidget>(tracker, "Grid6")->item(1, 0)->text(), QStringLiteral("A"));
+        QVERIFY(state().Tracker.isModified());
+        QTest::mouseClick(control<QPushButton>(tracker, "Exit1"), Qt::LeftButton);
+
+        QSignalSpy finished(m_program.get(), &Program::finished);
+        m_fixture->messages.answerNext(true); // go back and save
+        QTest::mouseClick(control<QPushButton>(menu(), "Exit1Butt"), Qt::LeftButton);
+        QCOMPARE(
+            m_fixture->messages.lastText(),
+            QStringLiteral(
+                " file in memory will be erased. Do you want to go back and save it to Disk?."));
+        QCOMPARE(m_fixture->messages.boxes.last().title, QStringLiteral("Changed File in Memory"));
+        QCOMPARE(finished.count(), 0);
+        QVERIFY(menu()->isVisible());
     }
 
     void printsTheStatement()
@@ -553,8 +555,7 @@ private Q_SLOTS:
         QTest::addColumn<bool>("insertIntoFile"); // or type a line into a fresh sheet
         QTest::addColumn<QString>("button");
         QTest::newRow("typed, open") << false << "Loadnet";
-        QTest::newRow("typed, exit") << false << "Exit1";
-        QTest::newRow("inserted, exit") << true << "Exit1";
+        QTest::newRow("inserted, open") << true << "Loadnet";
     }
     void changesNotSavedAskBeforeTheyGo()
     {
@@ -574,7 +575,7 @@ private Q_SLOTS:
         QCOMPARE(m_fixture->messages.boxes.size(), 1);
         QCOMPARE(m_fixture->messages.boxes.first().title, QStringLiteral("Changed File in Memory"));
         QCOMPARE(m_fixture->messages.lastText(),
-                 state().TrackerFileName
+                 state().Tracker.fileName()
                      + " file in memory will be erased. Do you want to go back and save it to "
                        "Disk?.");
         QVERIFY(m_window->isVisible());

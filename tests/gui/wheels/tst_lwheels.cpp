@@ -89,9 +89,9 @@ private Q_SLOTS:
         QCOMPARE(QGuiApplication::clipboard()->text(), expected);
 
         click("PlayWheel");
-        QCOMPARE(m_fixture->state.Tickets.tickets.size(), 15);
-        QCOMPARE(m_fixture->state.Tickets.tickets.last().main, tickets.last());
-        QCOMPARE(m_fixture->state.Tickets.tickets.last().price, 10000); // the wheel's 1.00
+        QCOMPARE(m_fixture->state.Tickets.book().tickets.size(), 15);
+        QCOMPARE(m_fixture->state.Tickets.book().tickets.last().main, tickets.last());
+        QCOMPARE(m_fixture->state.Tickets.book().tickets.last().price, 10000); // the wheel's 1.00
         m_fixture->messages.clear();
 
         m_fixture->printer.lineHeight = 240;
