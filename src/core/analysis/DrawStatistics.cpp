@@ -584,8 +584,7 @@ QString timesText(int count)
 QString TypicalTopPairText(const DrawStatistics& stats)
 {
     const auto [low, high] = stats.typicalTopPair;
-    const QString draws
-        = stats.draws == 1 ? QStringLiteral("1 draw") : QStringLiteral("%1 draws").arg(stats.draws);
+    const QString draws = CountText(stats.draws, "draw", "draws");
     const QString times
         = low == high ? timesText(low) : QStringLiteral("%1 to %2 times").arg(low).arg(high);
     return QStringLiteral("In a fair history of %1 the top pair is usually drawn %2")

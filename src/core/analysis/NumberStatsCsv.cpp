@@ -3,25 +3,13 @@
 #include "NumberStatsCsv.h"
 
 #include "core/analysis/DrawStatistics.h"
+#include "core/common/CsvWriter.h"
 #include "core/common/TextFormat.h"
-
-#include <QStringList>
 
 #include <cmath>
 #include <utility>
 
 namespace {
-
-const QString LineEnd = QStringLiteral("\r\n");
-
-QString textField(QString text)
-{
-    if (!text.isEmpty() && QStringLiteral("=+-@\t\r").contains(text.front()))
-        text.prepend(u'\'');
-    if (text.contains(u',') || text.contains(u'"') || text.contains(u'\r') || text.contains(u'\n'))
-        text = u'"' + text.replace(u'"', QStringLiteral("\"\"")) + u'"';
-    return text;
-}
 
 QString decimalField(double value)
 {
@@ -110,31 +98,41 @@ QByteArray NumberStatsCsv(const DrawStatistics& stats, const QString& title)
             {QStringLiteral("Top pair of a fair history"),
              low == high ? QString::number(low) : QStringLiteral("%1 to %2").arg(low).arg(high)});
     }
-    QString text;
-    for (const auto& [label, value] : about)
-        text += textField(label) + u',' + textField(value) + LineEnd;
-    text += LineEnd;
+    CsvWriter csv;
+    for (const auto& [label, value] : about) {
+        csv.text(label);
+        csv.text(value);
+        csv.endLine();
+    }
+    csv.endLine();
 
-    QStringList titles;
     for (int c = 0; c < NumberColumnCount; ++c)
-        titles.append(textField(NumberColumnTitle(NumberColumn(c))));
-    text += titles.join(u',') + LineEnd;
+        csv.text(NumberColumnTitle(NumberColumn(c)));
+    csv.endLine();
     for (const NumberFigures& figures : stats.numbers) {
-        QStringList fields;
         for (int c = 0; c < NumberColumnCount; ++c)
-            fields.append(field(figures, NumberColumn(c)));
-        text += fields.join(u',') + LineEnd;
+            csv.plain(field(figures, NumberColumn(c)));
+        csv.endLine();
     }
 
     // The pairs are the main numbers' only.
     if (stats.pool == Pool::Extra)
-        return text.toUtf8();
-    text += LineEnd + QStringLiteral("First,Second,Together,Expected") + LineEnd;
+        return csv.bytes();
+    csv.endLine();
+    for (const char* title : {"First", "Second", "Together", "Expected"})
+        csv.text(QLatin1String(title));
+    csv.endLine();
     const QString expected = decimalField(stats.expectedPairCount);
-    for (const PairFigures& pair : stats.topPairs)
-        text += QStringLiteral("%1,%2,%3,").arg(pair.first).arg(pair.second).arg(pair.count)
-            + expected + LineEnd;
-    if (const QString more = MorePairsText(stats); !more.isEmpty())
-        text += textField(more) + LineEnd;
-    return text.toUtf8();
+    for (const PairFigures& pair : stats.topPairs) {
+        csv.number(pair.first);
+        csv.number(pair.second);
+        csv.number(pair.count);
+        csv.plain(expected);
+        csv.endLine();
+    }
+    if (const QString more = MorePairsText(stats); !more.isEmpty()) {
+        csv.text(more);
+        csv.endLine();
+    }
+    return csv.bytes();
 }

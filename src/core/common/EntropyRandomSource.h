@@ -4,11 +4,9 @@
 
 #include "core/common/RandomSource.h"
 
-#include <array>
-#include <cstdint>
+#include <QRandomGenerator>
 
-// xoshiro256** seeded from the operating system's entropy. Its state is four words, so stirring
-// in the clock before every draw, as picking does, costs next to nothing.
+// Qt's generator, seeded from the operating system's entropy.
 class EntropyRandomSource : public RandomSource {
 public:
     EntropyRandomSource();
@@ -17,7 +15,5 @@ public:
     float nextUniform() override;
 
 private:
-    std::uint64_t next();
-
-    std::array<std::uint64_t, 4> m_state {};
+    QRandomGenerator m_generator;
 };

@@ -32,6 +32,17 @@ QString AlignedNumber(int width, long long value)
     return RightAlign(width, QString::number(value));
 }
 
+int WidenYear(int year, int lastYear)
+{
+    const int widened = lastYear / 100 * 100 + year;
+    return widened > lastYear ? widened - 100 : widened;
+}
+
+QString CountText(qsizetype count, const char* one, const char* many)
+{
+    return QString::number(count) + u' ' + QLatin1String(count == 1 ? one : many);
+}
+
 QString CompactCount(long long count)
 {
     if (count < 10000)
@@ -44,18 +55,6 @@ QString CompactCount(long long count)
 }
 
 namespace {
-
-// Places a year typed with one or two digits in the hundred years ending 20 years from today.
-int widenYear(int year, int digits, const QDate& today)
-{
-    if (digits > 2)
-        return year;
-    const int last = today.year() + 20;
-    int widened = (last / 100) * 100 + year;
-    if (widened > last)
-        widened -= 100;
-    return widened;
-}
 
 // Splits "d.m.yyyy", "2026-12-07" and the like into their numeric fields, in order.
 QStringList numericFields(const QString& text)
@@ -110,7 +109,7 @@ QDate parseDate(const QString& text, const QString& format, const QDate& today)
         default:
             if (fields[i].size() == 3)
                 return {};
-            year = widenYear(value, int(fields[i].size()), today);
+            year = fields[i].size() > 2 ? value : WidenYear(value, today.year() + 20);
             break;
         }
     }

@@ -19,6 +19,9 @@ QString AlignedWhole(int width, long long value);
 // The same with 0 shown as "0": for the numbers of which 0 is one (an extra number drawn from 0).
 QString AlignedNumber(int width, long long value);
 
+// `count` and the word for it: "1 ticket", "3 tickets", "0 tickets".
+QString CountText(qsizetype count, const char* one, const char* many);
+
 // A count in at most four characters, for cells four digits wide: exact below 10000, then in
 // whole thousands ("230k") and in millions to one decimal ("1.2M"), never more than the count.
 QString CompactCount(long long count);
@@ -33,6 +36,9 @@ QString FormatShortDate(const QDate& date);
 // The draw dates the program keeps: years 1000..9999, which the four-digit year of the date boxes
 // and of the files can hold.
 bool IsStorableDate(const QDate& date);
+
+// A year written with one or two digits placed in the hundred years that end with `lastYear`.
+int WidenYear(int year, int lastYear);
 
 // Reads a date the user typed: the short date format above, or year-month-day with "-". A
 // two-digit year falls in the hundred years that end 20 years after `today`. Anything but a

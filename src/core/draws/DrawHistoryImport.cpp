@@ -205,11 +205,7 @@ bool readDigits(QStringView text, qsizetype& i, int& value, int& length)
 // A year written with two digits falls in the hundred years that end with `lastYear`.
 int widenYear(int year, int digits, int lastYear)
 {
-    if (digits != 2)
-        return year;
-    const int last = lastYear;
-    const int widened = last / 100 * 100 + year;
-    return widened > last ? widened - 100 : widened;
+    return digits == 2 ? WidenYear(year, lastYear) : year;
 }
 
 // Month names and their abbreviations (any start of three letters or more that names one month

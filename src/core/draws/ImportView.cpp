@@ -19,11 +19,6 @@ namespace ImportView {
 
 namespace {
 
-QString counted(qsizetype count, const char* one, const char* many)
-{
-    return QString::number(count) + u' ' + QLatin1String(count == 1 ? one : many);
-}
-
 // A record as the merge tells draws apart: its day and its numbers.
 using DrawKey = std::pair<qint64, std::array<std::int16_t, LotteryShape::MaxDrawnNumbers>>;
 
@@ -181,14 +176,14 @@ QStringList SummaryLines(const DrawHistoryImport& import, const Plan& plan)
     if (!import.refusal().isEmpty())
         return {import.refusal()};
     QStringList lines {
-        counted(qsizetype(import.draws().size()), "draw found", "draws found")
+        CountText(qsizetype(import.draws().size()), "draw found", "draws found")
             + QStringLiteral(", ")
-            + counted(qsizetype(import.skippedLines().size()), "line skipped", "lines skipped"),
+            + CountText(qsizetype(import.skippedLines().size()), "line skipped", "lines skipped"),
         QString::number(plan.added) + QStringLiteral(" to add, ")
-            + counted(plan.duplicates, "duplicate", "duplicates") + QStringLiteral(", ")
-            + counted(qsizetype(plan.conflicts.size()), "conflict", "conflicts")};
+            + CountText(plan.duplicates, "duplicate", "duplicates") + QStringLiteral(", ")
+            + CountText(qsizetype(plan.conflicts.size()), "conflict", "conflicts")};
     if (plan.leftOut > 0)
-        lines.append(counted(plan.leftOut, "older draw left out", "older draws left out"));
+        lines.append(CountText(plan.leftOut, "older draw left out", "older draws left out"));
     if (plan.excess > 0)
         lines.append(
             QStringLiteral("%1 draws in all: more than the %2 that fit")

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 Numerion developers
 #include "TicketLines.h"
 
+#include "core/common/TextFormat.h"
+
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -49,12 +51,6 @@ bool checkNumbers(QList<int>& numbers, int low, int high, QString* error)
     return true;
 }
 
-QString count(int n, const char* one, const char* many)
-{
-    return n == 1 ? QStringLiteral("1 %1").arg(QLatin1String(one))
-                  : QStringLiteral("%1 %2").arg(n).arg(QLatin1String(many));
-}
-
 } // namespace
 
 std::optional<Numbers> ParseLine(const QString& line, const LotteryShape& shape, QString* error)
@@ -73,7 +69,7 @@ std::optional<Numbers> ParseLine(const QString& line, const LotteryShape& shape,
     if (numbers.main.size() != shape.numbersPerDraw) {
         if (error)
             *error = QStringLiteral("a ticket has %1, this one %2.")
-                         .arg(count(shape.numbersPerDraw, "number", "numbers"))
+                         .arg(CountText(shape.numbersPerDraw, "number", "numbers"))
                          .arg(numbers.main.size());
         return std::nullopt;
     }
@@ -84,7 +80,7 @@ std::optional<Numbers> ParseLine(const QString& line, const LotteryShape& shape,
         if (error)
             *error = extras == 0 ? QStringLiteral("this game has no extra numbers to play after +.")
                                  : QStringLiteral("a ticket has %1 after +, this one %2.")
-                                       .arg(count(extras, "extra number", "extra numbers"))
+                                       .arg(CountText(extras, "extra number", "extra numbers"))
                                        .arg(numbers.extra.size());
         return std::nullopt;
     }

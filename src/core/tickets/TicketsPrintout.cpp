@@ -58,9 +58,7 @@ Printout TicketsPrintout(const TicketBook& book, const BookCheck& check, int lin
              QStringLiteral("%1. %2   from %3, %4 at %5")
                  .arg(t + 1)
                  .arg(TicketLines::Text(ticket.main, ticket.extra),
-                      FormatShortDate(ticket.firstDraw),
-                      ticket.draws == 1 ? QStringLiteral("1 draw")
-                                        : QStringLiteral("%1 draws").arg(ticket.draws),
+                      FormatShortDate(ticket.firstDraw), CountText(ticket.draws, "draw", "draws"),
                       AmountText(ticket.price)));
         for (const DrawCheck& draw : result.draws) {
             QString text = RightAlign(12, FormatShortDate(draw.date)) + QStringLiteral("  ")
@@ -81,9 +79,7 @@ Printout TicketsPrintout(const TicketBook& book, const BookCheck& check, int lin
             line(7, text);
         }
         if (result.pending > 0)
-            line(7,
-                 result.pending == 1 ? QStringLiteral("1 draw pending")
-                                     : QStringLiteral("%1 draws pending").arg(result.pending));
+            line(7, CountText(result.pending, "draw pending", "draws pending"));
     }
 
     line(1, QString());

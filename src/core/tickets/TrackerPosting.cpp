@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Numerion developers
 #include "TrackerPosting.h"
 
+#include "core/common/TextFormat.h"
 #include "core/tickets/TicketLines.h"
 #include "core/tracker/Description.h"
 #include "core/tracker/Sheet.h"
@@ -17,12 +18,6 @@ struct Line {
 QString dateText(const QDate& date)
 {
     return date.toString(QStringLiteral("yyyy-MM-dd"));
-}
-
-QString plural(int n, const char* one, const char* many)
-{
-    return n == 1 ? QStringLiteral("1 %1").arg(QLatin1String(one))
-                  : QStringLiteral("%1 %2").arg(n).arg(QLatin1String(many));
 }
 
 } // namespace
@@ -52,7 +47,7 @@ PostResult PostToTracker(TicketBook& book, const BookCheck& check, Sheet& sheet)
             continue;
         }
         lines.append({QStringLiteral("Tickets %1: %2")
-                          .arg(dateText(draw.date), plural(day.tickets, "ticket", "tickets")),
+                          .arg(dateText(draw.date), CountText(day.tickets, "ticket", "tickets")),
                       -day.spent});
         for (const TicketCheck& ticket : check.tickets) {
             for (const DrawCheck& played : ticket.draws) {
@@ -75,8 +70,7 @@ PostResult PostToTracker(TicketBook& book, const BookCheck& check, Sheet& sheet)
         return result.awaiting == 0
             ? QString()
             : QStringLiteral(" %1 for a prize amount to be typed in.")
-                  .arg(result.awaiting == 1 ? QStringLiteral("1 draw waits")
-                                            : QStringLiteral("%1 draws wait").arg(result.awaiting));
+                  .arg(CountText(result.awaiting, "draw waits", "draws wait"));
     };
     if (lines.isEmpty()) {
         result.message = QStringLiteral("Nothing new to post.") + awaitingText();
@@ -110,9 +104,9 @@ PostResult PostToTracker(TicketBook& book, const BookCheck& check, Sheet& sheet)
     result.outcome = PostResult::Outcome::Posted;
     result.lines = int(lines.size());
     result.draws = int(dates.size() - waiting.size());
-    result.message
-        = QStringLiteral("%1 posted for %2.")
-              .arg(plural(result.lines, "line", "lines"), plural(result.draws, "draw", "draws"))
+    result.message = QStringLiteral("%1 posted for %2.")
+                         .arg(CountText(result.lines, "line", "lines"),
+                              CountText(result.draws, "draw", "draws"))
         + awaitingText();
     return result;
 }

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 Numerion developers
 #include "Wheel.h"
 
+#include "core/wheels/Binomial.h"
+
 #include <algorithm>
 #include <array>
 #include <bit>
@@ -16,32 +18,6 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// Binomial coefficients up to 64; C(64, 32) still fits 64 bits.
-struct Binomials {
-    std::array<std::array<quint64, 65>, 65> c {};
-    Binomials()
-    {
-        for (int n = 0; n <= 64; ++n) {
-            c[n][0] = 1;
-            for (int r = 1; r <= n; ++r)
-                c[n][r] = c[n - 1][r - 1] + (r <= n - 1 ? c[n - 1][r] : 0);
-        }
-    }
-};
-
-const Binomials& binomials()
-{
-    static const Binomials table;
-    return table;
-}
-
-quint64 choose(int n, int r)
-{
-    if (n < 0 || r < 0 || r > n || n > 64)
-        return 0;
-    return binomials().c[n][r];
-}
-
 quint64 poolMask(int poolSize)
 {
     return poolSize >= 64 ? ~quint64(0) : (quint64(1) << poolSize) - 1;
@@ -51,7 +27,7 @@ quint64 poolMask(int poolSize)
 // order, which is also the order Gosper's step walks them in.
 quint64 rankOf(quint64 subset)
 {
-    const auto& c = binomials().c;
+    const auto& c = Binomials();
     quint64 rank = 0;
     int place = 1;
     while (subset) {
@@ -208,9 +184,9 @@ public:
         // Enough candidates per greedy ticket to choose well, few where each is costly.
         quint64 cover = 0;
         for (int j = m_t; j <= std::min(m_k, m_m); ++j)
-            cover += choose(m_k, j) * choose(request.poolSize - m_k, m_m - j);
+            cover += Choose(m_k, j) * Choose(request.poolSize - m_k, m_m - j);
         m_candidates = int(std::clamp<quint64>(400'000 / std::max<quint64>(cover, 1), 1, 24));
-        if (m_m == m_t && choose(m_k, m_t) + choose(m_k, m_t - 1) <= 2'000) {
+        if (m_m == m_t && Choose(m_k, m_t) + Choose(m_k, m_t - 1) <= 2'000) {
             const quint64 places = poolMask(m_k);
             forEachSubset(places, m_t, 0, [this](quint64 c) { m_combos.push_back(c); });
             forEachSubset(places, m_t - 1, 0, [this](quint64 c) { m_shortCombos.push_back(c); });
@@ -259,7 +235,7 @@ private:
     // No ticket: every subset uncovered.
     void clear(int poolSize)
     {
-        const quint64 subsets = choose(poolSize, m_m);
+        const quint64 subsets = Choose(poolSize, m_m);
         m_tickets.clear();
         m_count.assign(subsets, 0);
         m_position.resize(subsets);
@@ -511,7 +487,7 @@ private:
     void tryPlainMove(std::size_t index, quint64 in, quint64 outs, double temperature,
                       std::uniform_real_distribution<double>& unit)
     {
-        const auto& c = binomials().c;
+        const auto& c = Binomials();
         const quint64 ticket = m_tickets[index];
         std::array<int, 64> number;
         int size = 0;
@@ -674,7 +650,7 @@ QString CheckWheelRequest(const WheelRequest& request)
             return QStringLiteral("With %1 key numbers, %2 matches cannot be guaranteed.")
                 .arg(keyCount)
                 .arg(t);
-    if (qint64(choose(v, m)) > WheelRequest::MaxSubsets)
+    if (qint64(Choose(v, m)) > WheelRequest::MaxSubsets)
         return QStringLiteral("The pool is too large for \"if %1\": use fewer numbers.").arg(m);
     if (request.maxTickets < 0 || request.maxSteps < 0 || request.seconds < 0
         || (request.seconds == 0 && request.maxSteps == 0))
@@ -692,7 +668,7 @@ Wheel GenerateWheel(const WheelRequest& request)
     int threads = request.threads > 0 ? request.threads
                                       : int(std::max(1u, std::thread::hardware_concurrency()));
     // Each thread keeps its own counts: big pools get fewer threads.
-    const qint64 subsets = qint64(choose(request.poolSize, request.ifDrawn));
+    const qint64 subsets = qint64(Choose(request.poolSize, request.ifDrawn));
     threads
         = int(std::clamp<qint64>(qint64(threads), 1, std::max<qint64>(1, 20'000'000 / subsets)));
     threads = std::min(threads, 16);
@@ -766,11 +742,11 @@ bool CheckWheel(const QList<quint64>& tickets, int poolSize, int guarantee, int 
     const qsizetype count = tickets.size();
     // Marking what each ticket covers costs its covered subsets; looking for a ticket that covers
     // each subset costs up to every ticket per subset. Both leave no subset out.
-    const quint64 subsets = choose(poolSize, ifDrawn);
+    const quint64 subsets = Choose(poolSize, ifDrawn);
     quint64 cover = 0;
     const int ticketSize = count > 0 ? std::popcount(tickets.first()) : 0;
     for (int j = guarantee; j <= std::min(ticketSize, ifDrawn); ++j)
-        cover += choose(ticketSize, j) * choose(poolSize - ticketSize, ifDrawn - j);
+        cover += Choose(ticketSize, j) * Choose(poolSize - ticketSize, ifDrawn - j);
     bool sameSize = true;
     for (quint64 ticket : tickets)
         sameSize = sameSize && std::popcount(ticket) == ticketSize;
@@ -815,7 +791,7 @@ bool CheckWheel(const QList<quint64>& tickets, int poolSize, int guarantee, int 
 
 quint64 FullWheelSize(int poolSize, int ticketSize, int keyCount)
 {
-    return choose(poolSize - keyCount, ticketSize - keyCount);
+    return Choose(poolSize - keyCount, ticketSize - keyCount);
 }
 
 QList<quint64> FullWheel(int poolSize, int ticketSize, quint64 limit)

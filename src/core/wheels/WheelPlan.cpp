@@ -2,8 +2,10 @@
 // SPDX-FileCopyrightText: 2026 Numerion developers
 #include "WheelPlan.h"
 
+#include "core/common/CsvWriter.h"
 #include "core/common/TextFormat.h"
 #include "core/draws/DrawStore.h"
+#include "core/wheels/Binomial.h"
 #include "core/wheels/Wheel.h"
 
 #include <QLocale>
@@ -11,7 +13,6 @@
 
 #include <algorithm>
 #include <bit>
-#include <cmath>
 #include <random>
 
 namespace {
@@ -25,13 +26,6 @@ constexpr qint64 MaxSamples = 400'000;
 constexpr int MaxMatchColumns = 9;
 constexpr int ShareWidth = 7;
 constexpr int TicketLinesPerPage = 56;
-
-double binomial(int n, int r)
-{
-    if (r < 0 || n < 0 || r > n)
-        return 0;
-    return std::exp(std::lgamma(n + 1.0) - std::lgamma(r + 1.0) - std::lgamma(n - r + 1.0));
-}
 
 bool readNumber(const QString& text, int& number)
 {
@@ -104,11 +98,6 @@ QString oddsText(double chance)
 QString moneyText(double amount)
 {
     return QLocale(QLocale::English).toString(amount, 'f', 2);
-}
-
-QString plural(qsizetype count, const QString& one, const QString& many)
-{
-    return QString::number(count) + u' ' + (count == 1 ? one : many);
 }
 
 } // namespace
@@ -197,16 +186,16 @@ WinReport WheelWinReport(const QList<quint64>& tickets, int poolSize, int ticket
     WinReport report;
     if (poolSize < 1 || poolSize > WheelRequest::MaxPool || tickets.isEmpty())
         return report;
-    const double games = binomial(gameHighest, ticketSize);
+    const double games = Binomial(gameHighest, ticketSize);
     std::mt19937_64 random(1); // the same wheel always gets the same report
     for (int m = std::max(from, 1); m <= std::min(ticketSize, poolSize); ++m) {
         WinChances row;
         row.drawnInPool = m;
         row.chancePerDraw = games > 0
-            ? binomial(poolSize, m) * binomial(gameHighest - poolSize, ticketSize - m) / games
+            ? Binomial(poolSize, m) * Binomial(gameHighest - poolSize, ticketSize - m) / games
             : 0;
         QList<qint64> counts(m + 1, 0);
-        const double subsets = binomial(poolSize, m);
+        const double subsets = Binomial(poolSize, m);
         const double work = subsets * double(tickets.size());
         qint64 visited = 0;
         if (work <= ComparisonBudget) {
@@ -252,14 +241,13 @@ QStringList WheelReportLines(const WheelSheet& sheet)
 {
     QStringList lines;
     const qsizetype count = sheet.tickets.size();
-    lines.append(QStringLiteral("Your ")
-                 + plural(sheet.pool.size(), QStringLiteral("number"), QStringLiteral("numbers"))
+    lines.append(QStringLiteral("Your ") + CountText(sheet.pool.size(), "number", "numbers")
                  + QStringLiteral(": ") + WheelNumbersText(sheet.pool));
     if (!sheet.keys.isEmpty())
         lines.append(QStringLiteral("Key numbers, on every ticket: ")
                      + WheelNumbersText(sheet.keys));
-    QString size = plural(count, QStringLiteral("ticket"), QStringLiteral("tickets"))
-        + QStringLiteral(" of ") + QString::number(sheet.ticketSize) + QStringLiteral(" numbers");
+    QString size = CountText(count, "ticket", "tickets") + QStringLiteral(" of ")
+        + QString::number(sheet.ticketSize) + QStringLiteral(" numbers");
     if (sheet.price > 0)
         size += QStringLiteral(" at ") + moneyText(sheet.price) + QStringLiteral(" each: ")
             + moneyText(sheet.price * double(count));
@@ -368,7 +356,13 @@ QString WheelText(const QList<QList<int>>& tickets, QChar separator, const QStri
 
 QByteArray WheelCsv(const QList<QList<int>>& tickets)
 {
-    return WheelText(tickets, u',', QStringLiteral("\r\n")).toLatin1();
+    CsvWriter csv;
+    for (const QList<int>& ticket : tickets) {
+        for (const int number : ticket)
+            csv.number(number);
+        csv.endLine();
+    }
+    return csv.bytes();
 }
 
 WheelChoice ReadWheelChoice(const QString& numbers, const QString& keys, const LotteryShape& shape)

@@ -2,12 +2,8 @@
 // SPDX-FileCopyrightText: 2026 Numerion developers
 #include "RunNumerion.h"
 
-#include "core/app/CheckCommand.h"
-#include "core/app/CommandLine.h"
-#include "core/app/ExportCommand.h"
-#include "core/app/ImportCommand.h"
 #include "core/app/SharedState.h"
-#include "core/app/WheelCommand.h"
+#include "core/cli/Command.h"
 #include "core/common/EntropyRandomSource.h"
 #include "gui/app/Program.h"
 #include "gui/app/QuitOncePainted.h"
@@ -60,23 +56,11 @@ int RunNumerion(int argc, char** argv)
     // be read is refused before the platform plugin, which aborts where there is no display, is
     // loaded. Qt's own options (-platform and the like) are left for QApplication.
     const CommandLine commandLine = ParseCommandLine(argumentList(argc, argv));
-    if (commandLine.action == CommandLine::Action::Import) {
-        // Scripts convert on machines without a display: no GUI application, no platform plugin.
+    if (const Command* command = FindCommand(commandLine.action)) {
+        // Scripts run commands on machines without a display: no GUI application, no platform
+        // plugin.
         QCoreApplication app(argc, argv);
-        return printed(
-            RunImportCommand(commandLine.import, commandLine.program, QDate::currentDate()));
-    }
-    if (commandLine.action == CommandLine::Action::Export) {
-        QCoreApplication app(argc, argv);
-        return printed(RunExportCommand(commandLine.exportDraws, commandLine.program));
-    }
-    if (commandLine.action == CommandLine::Action::Wheel) {
-        QCoreApplication app(argc, argv);
-        return printed(RunWheelCommand(commandLine.wheel, commandLine.program));
-    }
-    if (commandLine.action == CommandLine::Action::Check) {
-        QCoreApplication app(argc, argv);
-        return printed(RunCheckCommand(commandLine.check, commandLine.program));
+        return printed(command->execute(commandLine, QDate::currentDate()));
     }
     if (commandLine.action != CommandLine::Action::Run)
         return answer(commandLine);

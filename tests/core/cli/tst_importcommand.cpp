@@ -3,7 +3,7 @@
 #include "FileBytes.h"
 #include "TestToday.h"
 
-#include "core/app/ImportCommand.h"
+#include "core/cli/ImportCommand.h"
 
 #include <QDir>
 #include <QProcess>

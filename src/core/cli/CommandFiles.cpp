@@ -24,10 +24,11 @@ DrawFile::ReadResult ReadDrawFileForCommand(const QString& path, QString& error)
         return {DrawFile::ReadError::Unreadable, {}};
     }
     DrawFile::ReadResult read = DrawFile::Read(file);
-    if (read.error == DrawFile::ReadError::NewerForm)
-        error = QStringLiteral("cannot read %1: it was written by a newer version of the program.")
-                    .arg(path);
-    else if (read.error != DrawFile::ReadError::None)
-        error = QStringLiteral("cannot read %1: it is no draw database.").arg(path);
+    if (read.error != DrawFile::ReadError::None) {
+        // The windows' reason, as a clause after the name.
+        QString reason = DrawFile::ReasonText(read.error);
+        reason[0] = reason[0].toLower();
+        error = QStringLiteral("cannot read %1: %2").arg(path, reason);
+    }
     return read;
 }

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Numerion developers
-#include "core/app/CommandLine.h"
+#include "core/cli/CommandLine.h"
 
 #include <QProcess>
 #include <QtTest>

@@ -10,7 +10,8 @@
 
 #include <optional>
 
-// What the command line asks for. The options are read in one place so that more can be added.
+// What the command line asks for: the windows, the help, or a command (core/cli/Command.h) and
+// the request it read.
 struct CommandLine {
     enum class Action {
         Run, // start the program, opening `file` when one was given
