@@ -7,7 +7,9 @@
 #include "gui/common/EntryBoxStyle.h"
 #include "gui/common/Twips.h"
 
+#include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -65,6 +67,62 @@ protected:
     }
 };
 
+// A box as wide as `digits` digits and its own frame and margins, which its size hint counts
+// around seventeen x.
+void fitDigits(QLineEdit* box, int digits)
+{
+    const QFontMetrics metrics = box->fontMetrics();
+    const int chrome = box->sizeHint().width() - 17 * metrics.horizontalAdvance(u'x');
+    // One character more: the cursor stands after the last digit.
+    box->setFixedWidth(chrome + metrics.horizontalAdvance(QString(digits + 1, u'0')));
+}
+
+bool hasAccessKey(const char* text)
+{
+    return QByteArrayView(text).contains('&');
+}
+
+// Makes the control of `cell` and puts it at the end of `line`. A label with an access key
+// waits in `leading` for the control it leads to.
+void addCell(QWidget* parent, QHBoxLayout* line, const Controls::Cell& cell, QLabel*& leading)
+{
+    using Kind = Controls::Cell::Kind;
+    QWidget* control = nullptr;
+    switch (cell.kind) {
+    case Kind::Line: // begins a line of a form, which lays it out itself
+        return;
+    case Kind::Stretch:
+        line->addStretch(1);
+        return;
+    case Kind::Label: {
+        QLabel* label = Controls::label(parent, cell.name);
+        label->setText(QString::fromUtf8(cell.text));
+        line->addWidget(label, cell.share);
+        if (hasAccessKey(cell.text))
+            leading = label;
+        return;
+    }
+    case Kind::Box: {
+        QLineEdit* box = Controls::inputBox(parent, cell.name, cell.maxLength);
+        box->setPlaceholderText(QString::fromUtf8(cell.text));
+        if (cell.width > 0)
+            fitDigits(box, cell.width);
+        control = box;
+        break;
+    }
+    case Kind::Button:
+        control = Controls::button(parent, cell.name, QString::fromUtf8(cell.text));
+        break;
+    case Kind::Widget:
+        control = Controls::find<QWidget>(parent->window(), cell.name);
+        break;
+    }
+    line->addWidget(control, cell.share);
+    if (leading)
+        leading->setBuddy(control);
+    leading = nullptr;
+}
+
 } // namespace
 
 void Controls::setupWindow(QWidget* window, const char* name, const QString& caption)
@@ -91,10 +149,16 @@ QFont Controls::windowFont(double points, bool bold)
 QPushButton* Controls::button(QWidget* parent, const char* name, const QString& caption, int left,
                               int top, int width, int height)
 {
+    QPushButton* button = Controls::button(parent, name, caption);
+    button->setGeometry(TwipsRect(left, top, width, height));
+    return button;
+}
+
+QPushButton* Controls::button(QWidget* parent, const char* name, const QString& caption)
+{
     auto* button = new PushButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setAutoDefault(true);
-    button->setGeometry(TwipsRect(left, top, width, height));
     return button;
 }
 
@@ -120,12 +184,18 @@ QLabel* Controls::label(QWidget* parent, const char* name)
 QLineEdit* Controls::inputBox(QWidget* parent, const char* name, int maxLength, int left, int top,
                               int width, int height)
 {
+    QLineEdit* box = inputBox(parent, name, maxLength);
+    box->setGeometry(TwipsRect(left, top, width, height));
+    return box;
+}
+
+QLineEdit* Controls::inputBox(QWidget* parent, const char* name, int maxLength)
+{
     auto* box = new QLineEdit(parent);
     box->setObjectName(QString::fromLatin1(name));
     if (maxLength > 0)
         box->setMaxLength(maxLength);
     box->setStyle(EntryBoxStyle::shared());
-    box->setGeometry(TwipsRect(left, top, width, height));
     return box;
 }
 
@@ -157,6 +227,43 @@ QLineEdit* Controls::create(QWidget* parent, const BoxRow& row)
 {
     const Place& at = row.place;
     return inputBox(parent, row.name, row.maxLength, at.left, at.top, at.width, at.height);
+}
+
+QHBoxLayout* Controls::row(QWidget* parent, std::span<const Cell> cells)
+{
+    auto* line = new QHBoxLayout;
+    QLabel* leading = nullptr;
+    for (const Cell& cell : cells)
+        addCell(parent, line, cell, leading);
+    return line;
+}
+
+QGroupBox* Controls::form(QWidget* parent, const char* name, const QString& caption,
+                          std::span<const Cell> cells)
+{
+    auto* frame = new QGroupBox(caption, parent);
+    frame->setObjectName(QString::fromLatin1(name));
+    auto* grid = new QGridLayout(frame);
+    grid->setColumnStretch(1, 1);
+    QHBoxLayout* line = nullptr;
+    int at = -1;
+    QLabel* leading = nullptr;
+    for (const Cell& cell : cells) {
+        if (cell.kind == Cell::Kind::Line || !line) {
+            line = new QHBoxLayout;
+            grid->addLayout(line, ++at, 1);
+        }
+        if (cell.kind != Cell::Kind::Line) {
+            addCell(frame, line, cell, leading);
+        } else if (*cell.text) {
+            QLabel* caption = label(frame, "");
+            caption->setText(QString::fromUtf8(cell.text));
+            grid->addWidget(caption, at, 0);
+            if (hasAccessKey(cell.text))
+                leading = caption;
+        }
+    }
+    return frame;
 }
 
 QLabel* Controls::buttonStrip(QWidget* window, const char* name)

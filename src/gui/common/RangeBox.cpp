@@ -66,10 +66,13 @@ void RangeBox::onTaken(std::function<void(int)> taken)
     m_taken = std::move(taken);
 }
 
-void RangeBox::show(long long value)
+void RangeBox::setValue(long long value)
 {
     // A range that takes 0 shows it; elsewhere an empty box stands for 0, as ever.
-    m_box->setText(m_range.minimum == 0 ? AlignedNumber(2, value) : AlignedWhole(2, value));
+    if (value == 0 && !m_range.zeroText.isEmpty())
+        m_box->setText(m_range.zeroText);
+    else
+        m_box->setText(m_range.minimum == 0 ? AlignedNumber(2, value) : AlignedWhole(2, value));
 }
 
 void RangeBox::leave()
@@ -80,11 +83,11 @@ void RangeBox::leave()
     const long long value = LeadingWholeNumber(m_box->text());
     const bool inRange = value >= m_range.minimum && value <= m_range.maximum;
     if (typedOnly || (m_editing && inRange))
-        show(value);
+        setValue(value);
     m_editing = false;
     if (!inRange) {
         m_messages.inform(HelpTitle, m_range.message);
-        show(typedOnly ? m_current() : m_range.maximum);
+        setValue(typedOnly ? m_current() : m_range.maximum);
         if (typedOnly)
             return;
     }

@@ -24,6 +24,7 @@ public:
         int minimum = 1;
         int maximum = 1;
         QString message; // such as " Must be from 1 to 10"
+        QString zeroText = {}; // what 0 shows as, such as "any"; empty: as any other number
     };
 
     // The ranges of the lottery's shape, as every setup box checks them, and of the entry forms
@@ -47,11 +48,12 @@ public:
     // the window frame).
     void leave();
 
+    // Shows `value` as the box shows a number it took.
+    void setValue(long long value);
+
     QLineEdit* box() const { return m_box; }
 
 private:
-    void show(long long value);
-
     QLineEdit* m_box;
     Range m_range;
     bool& m_editing;

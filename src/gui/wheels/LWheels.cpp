@@ -9,15 +9,16 @@
 #include "core/common/RandomSource.h"
 #include "core/draws/DrawStore.h"
 #include "core/wheels/Wheel.h"
+#include "gui/common/Controls.h"
 #include "gui/common/FileFlow.h"
 #include "gui/common/PrintJob.h"
+#include "gui/common/RangeBox.h"
 #include "gui/common/Services.h"
+#include "gui/common/WidgetEvents.h"
+#include "gui/wheels/WheelTicketsModel.h"
 
-#include <QAbstractTableModel>
 #include <QClipboard>
-#include <QElapsedTimer>
 #include <QFontDatabase>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -29,7 +30,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
-#include <QSpinBox>
 #include <QSplitter>
 #include <QTableView>
 #include <QThread>
@@ -39,88 +39,70 @@
 
 namespace {
 
+using Controls::Cell;
+
 const QString WheelsTitle = QStringLiteral("Wheels");
 
 // A full wheel asks before it builds more tickets than this.
 constexpr quint64 AskAboveTickets = 1000;
+
+constexpr Cell NumbersCells[] = {
+    Cell::line("&Numbers to wheel:"),
+    Cell::wideBox("WheelNumbers", "such as 1-18, or 3 7 12 19 23 31 40 44", 2),
+    Cell::label("WheelCount", "", 1),
+    Cell::line("Or take from the draws:"),
+    Cell::button("PoolMost", "&Most Drawn Third"),
+    Cell::button("PoolMiddle", "M&iddle Third"),
+    Cell::button("PoolLeast", "&Least Drawn Third"),
+    Cell::stretch(),
+    Cell::line("Ke&y numbers, on every ticket:"),
+    Cell::wideBox("WheelKeys", "none"),
+};
+
+constexpr Cell GuaranteeCells[] = {
+    Cell::line("&Guarantee:"),
+    Cell::box("WheelMatch", 2, 2),
+    Cell::label("", "matches on one ticket at least, &whenever"),
+    Cell::box("WheelIf", 2, 2),
+    Cell::stretch(),
+    Cell::line(""),
+    Cell::label("WheelTicketSize", "of the drawn numbers are yours; tickets of %1 numbers (%2)"),
+    Cell::stretch(),
+    Cell::line("&Search for:"),
+    Cell::box("WheelSeconds", 4, 4),
+    Cell::label("", "s"),
+    Cell::label("", "or until a wheel of &at most"),
+    Cell::box("WheelMaxTickets", 5, 5),
+    Cell::label("", "tickets;  ticket p&rice"),
+    Cell::box("WheelPrice", 12, 6),
+    Cell::stretch(),
+};
+
+constexpr Cell BuildCells[] = {
+    Cell::button("BuildWheel", "&Build Wheel"), Cell::button("FullWheelButt", "&Full Wheel"),
+    Cell::button("KeyWheelButt", "&Key Wheel"), Cell::button("StopWheel", "S&top"),
+    Cell::widget("WheelProgressBar", 1),
+};
+
+constexpr Cell StatusCells[] = {
+    Cell::label("WheelStatus", "", 1),
+};
+
+constexpr Cell ResultCells[] = {
+    Cell::button("PrintWheel", "&Print"),
+    Cell::button("SaveWheel", "Save as &CSV"),
+    Cell::button("CopyWheel", "C&opy"),
+    Cell::button("PlayWheel", "Play This W&heel"),
+    Cell::stretch(),
+    Cell::button("ExitWheels", "E&xit to Menu"),
+};
 
 QString ticketsText(qsizetype count)
 {
     return count == 1 ? QStringLiteral("1 ticket") : QStringLiteral("%1 tickets").arg(count);
 }
 
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setAutoDefault(true); // Enter presses the focused button, as everywhere
-    return button;
-}
-
-QLabel* makeLabel(const QString& text, QWidget* buddy = nullptr)
-{
-    auto* label = new QLabel(text);
-    label->setTextFormat(Qt::PlainText);
-    if (buddy)
-        label->setBuddy(buddy);
-    return label;
-}
-
-QSpinBox* makeSpin(const char* name, int lowest, int highest, int value)
-{
-    auto* box = new QSpinBox;
-    box->setObjectName(QString::fromLatin1(name));
-    box->setRange(lowest, highest);
-    box->setValue(value);
-    return box;
-}
-
 } // namespace
-
-// The tickets of the wheel shown, one row each; only the rows in view are formatted.
-class WheelTicketsModel : public QAbstractTableModel {
-public:
-    using QAbstractTableModel::QAbstractTableModel;
-
-    void setTickets(const QList<QList<int>>& tickets, int ticketSize)
-    {
-        beginResetModel();
-        m_tickets = tickets;
-        m_columns = ticketSize;
-        endResetModel();
-    }
-
-    int rowCount(const QModelIndex& parent = {}) const override
-    {
-        return parent.isValid() ? 0 : int(m_tickets.size());
-    }
-    int columnCount(const QModelIndex& parent = {}) const override
-    {
-        return parent.isValid() ? 0 : m_columns;
-    }
-    QVariant data(const QModelIndex& index, int role) const override
-    {
-        if (!index.isValid())
-            return {};
-        const QList<int>& ticket = m_tickets[index.row()];
-        if (role == Qt::DisplayRole && index.column() < ticket.size())
-            return ticket[index.column()];
-        if (role == Qt::TextAlignmentRole)
-            return int(Qt::AlignCenter);
-        return {};
-    }
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
-    {
-        if (role != Qt::DisplayRole)
-            return {};
-        return section + 1;
-        Q_UNUSED(orientation)
-    }
-
-private:
-    QList<QList<int>> m_tickets;
-    int m_columns = 0;
-};
 
 LWheels::LWheels(SharedState& state, Services& services, QWidget* parent)
     : LWheels(state, services, {},
@@ -134,6 +116,7 @@ LWheels::LWheels(SharedState& state, Services& services, const QList<int>& numbe
     : ToolWindow(parent), m_state(state), m_services(services), m_shape(shape)
 {
     buildControls();
+    wireBoxes();
     if (!numbers.isEmpty())
         m_numbers->setText(WheelNumbersText(numbers));
     showNumbersCount();
@@ -154,33 +137,76 @@ void LWheels::buildControls()
 {
     setObjectName(QStringLiteral("LWheels"));
     setWindowTitle(WheelsTitle);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(buildNumbersFrame());
-    layout->addWidget(buildGuaranteeFrame());
-
-    auto* buildRow = new QHBoxLayout;
-    auto* build = makeButton(this, "BuildWheel", QStringLiteral("&Build Wheel"));
-    auto* full = makeButton(this, "FullWheelButt", QStringLiteral("&Full Wheel"));
-    auto* key = makeButton(this, "KeyWheelButt", QStringLiteral("&Key Wheel"));
-    m_stop = makeButton(this, "StopWheel", QStringLiteral("S&top"));
-    connect(build, &QPushButton::clicked, this, &LWheels::BuildWheel);
-    connect(full, &QPushButton::clicked, this, [this] { BuildFullWheel(false); });
-    connect(key, &QPushButton::clicked, this, [this] { BuildFullWheel(true); });
-    connect(m_stop, &QPushButton::clicked, this, &LWheels::StopWheel);
-    m_progress = new QProgressBar;
+    m_progress = new QProgressBar(this);
     m_progress->setObjectName(QStringLiteral("WheelProgressBar"));
     m_progress->setTextVisible(false);
-    for (QWidget* widget : {static_cast<QWidget*>(build), static_cast<QWidget*>(full),
-                            static_cast<QWidget*>(key), static_cast<QWidget*>(m_stop)})
-        buildRow->addWidget(widget);
-    buildRow->addWidget(m_progress, 1);
-    layout->addLayout(buildRow);
-    m_inputs += {build, full, key};
 
-    m_status = makeLabel(QString());
-    m_status->setObjectName(QStringLiteral("WheelStatus"));
-    layout->addWidget(m_status);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(
+        Controls::form(this, "NumbersFrame", QStringLiteral("Your numbers"), NumbersCells));
+    layout->addWidget(Controls::form(this, "GuaranteeFrame", QStringLiteral("Guarantee and budget"),
+                                     GuaranteeCells));
+    layout->addLayout(Controls::row(this, BuildCells));
+    layout->addLayout(Controls::row(this, StatusCells));
+    layout->addWidget(buildResults(), 1);
+    layout->addLayout(Controls::row(this, ResultCells));
 
+    m_numbers = Controls::find<QLineEdit>(this, "WheelNumbers");
+    m_numbersCount = Controls::find<QLabel>(this, "WheelCount");
+    // Its reasons take what room the line has, on more lines if need be; the window never
+    // widens for them.
+    m_numbersCount->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    m_numbersCount->setWordWrap(true);
+    m_keys = Controls::find<QLineEdit>(this, "WheelKeys");
+    m_price = Controls::find<QLineEdit>(this, "WheelPrice");
+    m_price->setText(QStringLiteral("1.00"));
+    auto* ticketSize = Controls::find<QLabel>(this, "WheelTicketSize");
+    ticketSize->setText(ticketSize->text().arg(m_shape.numbersPerDraw).arg(ShapeName(m_shape)));
+    m_status = Controls::find<QLabel>(this, "WheelStatus");
+    m_stop = Controls::find<QPushButton>(this, "StopWheel");
+
+    static constexpr Controls::Wiring<LWheels> handlers[] = {
+        {"BuildWheel", &LWheels::BuildWheel},        {"FullWheelButt", &LWheels::fullWheelClicked},
+        {"KeyWheelButt", &LWheels::keyWheelClicked}, {"StopWheel", &LWheels::StopWheel},
+        {"PrintWheel", &LWheels::PrintWheel},        {"SaveWheel", &LWheels::SaveWheel},
+        {"CopyWheel", &LWheels::CopyWheel},          {"PlayWheel", &LWheels::PlayWheel},
+    };
+    Controls::wire(this, handlers);
+    connect(Controls::find<QPushButton>(this, "ExitWheels"), &QPushButton::clicked, this,
+            &QWidget::close);
+    struct ThirdButton {
+        const char* name;
+        Third third;
+    };
+    static constexpr ThirdButton thirds[] = {
+        {"PoolMost", Third::Top},
+        {"PoolMiddle", Third::Middle},
+        {"PoolLeast", Third::Bottom},
+    };
+    for (const ThirdButton& entry : thirds) {
+        auto* button = Controls::find<QPushButton>(this, entry.name);
+        const Third third = entry.third;
+        connect(button, &QPushButton::clicked, this, [this, third] { takeThird(third); });
+        m_inputs.append(button);
+    }
+    for (const char* name : {"BuildWheel", "FullWheelButt", "KeyWheelButt"})
+        m_inputs.append(Controls::find<QPushButton>(this, name));
+    for (const char* name : {"PrintWheel", "SaveWheel", "CopyWheel", "PlayWheel"})
+        m_resultButtons.append(Controls::find<QPushButton>(this, name));
+    connect(m_numbers, &QLineEdit::textChanged, this, &LWheels::showNumbersCount);
+
+    setGeometry(placeOn(screen()->availableGeometry()));
+}
+
+QRect LWheels::placeOn(const QRect& screen)
+{
+    // The other windows' place, as large as the screen allows.
+    return QRect(screen.topLeft() + QPoint(4, 23), QSize(980, 680))
+        .intersected(screen.adjusted(0, 0, 0, -8));
+}
+
+QWidget* LWheels::buildResults()
+{
     auto* results = new QSplitter(Qt::Horizontal);
     m_grid = new QTableView;
     m_grid->setObjectName(QStringLiteral("WheelGrid"));
@@ -201,131 +227,63 @@ void LWheels::buildControls()
     results->addWidget(m_grid);
     results->addWidget(m_report);
     results->setStretchFactor(1, 2);
-    layout->addWidget(results, 1);
-
-    layout->addWidget(buildButtons());
-    // The other windows' place, as large as the screen allows.
-    const QRect screen = this->screen()->availableGeometry();
-    setGeometry(QRect(screen.topLeft() + QPoint(4, 23), QSize(980, 680))
-                    .intersected(screen.adjusted(0, 0, 0, -8)));
+    return results;
 }
 
-QWidget* LWheels::buildNumbersFrame()
+void LWheels::wireBoxes()
 {
-    auto* frame = new QGroupBox(QStringLiteral("Your numbers"));
-    frame->setObjectName(QStringLiteral("NumbersFrame"));
-    auto* grid = new QGridLayout(frame);
-    m_numbers = new QLineEdit;
-    m_numbers->setObjectName(QStringLiteral("WheelNumbers"));
-    m_numbers->setPlaceholderText(QStringLiteral("such as 1-18, or 3 7 12 19 23 31 40 44"));
-    m_numbersCount = makeLabel(QString());
-    m_numbersCount->setObjectName(QStringLiteral("WheelCount"));
-    connect(m_numbers, &QLineEdit::textChanged, this, &LWheels::showNumbersCount);
-    grid->addWidget(makeLabel(QStringLiteral("&Numbers to wheel:"), m_numbers), 0, 0);
-    grid->addWidget(m_numbers, 0, 1, 1, 3);
-    grid->addWidget(m_numbersCount, 0, 4);
-
-    struct ThirdButton {
-        const char* name;
-        const char* caption;
-        Third third;
-    };
-    static constexpr ThirdButton thirds[] = {
-        {"PoolMost", "&Most Drawn Third", Third::Top},
-        {"PoolMiddle", "M&iddle Third", Third::Middle},
-        {"PoolLeast", "&Least Drawn Third", Third::Bottom},
-    };
-    grid->addWidget(makeLabel(QStringLiteral("Or take from the draws:")), 1, 0);
-    int column = 1;
-    for (const ThirdButton& entry : thirds) {
-        auto* button = makeButton(frame, entry.name, QString::fromLatin1(entry.caption));
-        const Third third = entry.third;
-        connect(button, &QPushButton::clicked, this, [this, third] { takeThird(third); });
-        grid->addWidget(button, 1, column++);
-        m_inputs.append(button);
-    }
-
-    m_keys = new QLineEdit;
-    m_keys->setObjectName(QStringLiteral("WheelKeys"));
-    m_keys->setPlaceholderText(QStringLiteral("none"));
-    grid->addWidget(makeLabel(QStringLiteral("Ke&y numbers, on every ticket:"), m_keys), 2, 0);
-    grid->addWidget(m_keys, 2, 1, 1, 3);
-    grid->setColumnStretch(4, 1);
-    m_inputs += {m_numbers, m_keys};
-    return frame;
-}
-
-QWidget* LWheels::buildGuaranteeFrame()
-{
-    auto* frame = new QGroupBox(QStringLiteral("Guarantee and budget"));
-    frame->setObjectName(QStringLiteral("GuaranteeFrame"));
-    auto* grid = new QGridLayout(frame);
+    MessageBoxes& messages = m_services.messages;
     const int k = std::max(2, m_shape.numbersPerDraw);
-    m_match = makeSpin("WheelMatch", 2, k, std::min(3, k));
-    m_ifDrawn = makeSpin("WheelIf", 2, k, std::min(3, k));
-    // "t if m" needs t <= m: each box moves the other rather than refusing.
-    connect(m_match, &QSpinBox::valueChanged, this, [this](int t) {
-        if (m_ifDrawn->value() < t)
-            m_ifDrawn->setValue(t);
-    });
-    connect(m_ifDrawn, &QSpinBox::valueChanged, this, [this](int m) {
-        if (m_match->value() > m)
-            m_match->setValue(m);
-    });
-    auto* guarantee = new QHBoxLayout;
-    guarantee->addWidget(m_match);
-    guarantee->addWidget(
-        makeLabel(QStringLiteral("matches on one ticket at least, &whenever"), m_ifDrawn));
-    guarantee->addWidget(m_ifDrawn);
-    guarantee->addWidget(makeLabel(QStringLiteral("of the drawn numbers are yours; tickets of %1 "
-                                                  "numbers (%2)")
-                                       .arg(m_shape.numbersPerDraw)
-                                       .arg(ShapeName(m_shape))));
-    guarantee->addStretch(1);
-    grid->addWidget(makeLabel(QStringLiteral("&Guarantee:"), m_match), 0, 0);
-    grid->addLayout(guarantee, 0, 1);
+    m_setup = {std::min(3, k), std::min(3, k), 10, 0};
 
-    m_seconds = makeSpin("WheelSeconds", 1, 3600, 10);
-    m_seconds->setSuffix(QStringLiteral(" s"));
-    m_maxTickets = makeSpin("WheelMaxTickets", 0, WheelRequest::MaxTickets, 0);
-    m_maxTickets->setSpecialValueText(QStringLiteral("any"));
-    m_price = new QLineEdit(QStringLiteral("1.00"));
-    m_price->setObjectName(QStringLiteral("WheelPrice"));
-    m_price->setMaxLength(12);
-    auto* budget = new QHBoxLayout;
-    budget->addWidget(m_seconds);
-    budget->addWidget(makeLabel(QStringLiteral("or until a wheel of &at most"), m_maxTickets));
-    budget->addWidget(m_maxTickets);
-    budget->addWidget(makeLabel(QStringLiteral("tickets;  ticket p&rice"), m_price));
-    budget->addWidget(m_price);
-    budget->addStretch(1);
-    grid->addWidget(makeLabel(QStringLiteral("&Search for:"), m_seconds), 1, 0);
-    grid->addLayout(budget, 1, 1);
-    m_inputs += {m_match, m_ifDrawn, m_seconds, m_maxTickets, m_price};
-    return frame;
+    auto* match = Controls::find<QLineEdit>(this, "WheelMatch");
+    auto* ifDrawn = Controls::find<QLineEdit>(this, "WheelIf");
+    auto* seconds = Controls::find<QLineEdit>(this, "WheelSeconds");
+    auto* maxTickets = Controls::find<QLineEdit>(this, "WheelMaxTickets");
+    const RangeBox::Range guarantee {2, k, QStringLiteral(" Must be from 2 to %1").arg(k)};
+    m_match = new RangeBox(match, guarantee, m_editing, ifDrawn, messages);
+    m_ifDrawn = new RangeBox(ifDrawn, guarantee, m_editing, seconds, messages);
+    m_seconds = new RangeBox(seconds, {1, 3600, QStringLiteral(" Must be from 1 to 3600")},
+                             m_editing, maxTickets, messages);
+    m_maxTickets
+        = new RangeBox(maxTickets,
+                       {0, WheelRequest::MaxTickets,
+                        QStringLiteral(" Must be from 0 to %1").arg(WheelRequest::MaxTickets),
+                        QStringLiteral("any")},
+                       m_editing, m_price, messages);
+
+    // Only a number typed is checked; one out of range gives way to the one before.
+    const auto keep = [](RangeBox* range, const int& value, std::function<void(int)> taken) {
+        range->checkTypedOnly([&value] { return value; });
+        range->onTaken(std::move(taken));
+        range->setValue(value);
+    };
+    // "t if m" needs t <= m: each box moves the other rather than refusing.
+    keep(m_match, m_setup.guarantee, [this](int t) {
+        m_setup.guarantee = t;
+        if (m_setup.ifDrawn < t)
+            m_ifDrawn->setValue(m_setup.ifDrawn = t);
+    });
+    keep(m_ifDrawn, m_setup.ifDrawn, [this](int m) {
+        m_setup.ifDrawn = m;
+        if (m_setup.guarantee > m)
+            m_match->setValue(m_setup.guarantee = m);
+    });
+    keep(m_seconds, m_setup.seconds, [this](int value) { m_setup.seconds = value; });
+    keep(m_maxTickets, m_setup.maxTickets, [this](int value) { m_setup.maxTickets = value; });
+
+    WidgetEvents::enterMovesTo(m_numbers, m_keys);
+    WidgetEvents::enterMovesTo(m_keys, match);
+    WidgetEvents::enterMovesTo(m_price, Controls::find<QPushButton>(this, "BuildWheel"));
+    m_inputs += {m_numbers, m_keys, match, ifDrawn, seconds, maxTickets, m_price};
 }
 
-QWidget* LWheels::buildButtons()
+void LWheels::takeEditedBox()
 {
-    auto* strip = new QWidget;
-    auto* row = new QHBoxLayout(strip);
-    row->setContentsMargins(0, 0, 0, 0);
-    auto* print = makeButton(strip, "PrintWheel", QStringLiteral("&Print"));
-    auto* save = makeButton(strip, "SaveWheel", QStringLiteral("Save as &CSV"));
-    auto* copy = makeButton(strip, "CopyWheel", QStringLiteral("C&opy"));
-    auto* play = makeButton(strip, "PlayWheel", QStringLiteral("Play This W&heel"));
-    auto* exit = makeButton(strip, "ExitWheels", QStringLiteral("E&xit to Menu"));
-    connect(print, &QPushButton::clicked, this, &LWheels::PrintWheel);
-    connect(save, &QPushButton::clicked, this, &LWheels::SaveWheel);
-    connect(copy, &QPushButton::clicked, this, &LWheels::CopyWheel);
-    connect(play, &QPushButton::clicked, this, &LWheels::PlayWheel);
-    connect(exit, &QPushButton::clicked, this, &QWidget::close);
-    for (QPushButton* button : {print, save, copy, play})
-        row->addWidget(button);
-    row->addStretch(1);
-    row->addWidget(exit);
-    m_resultButtons = {print, save, copy, play};
-    return strip;
+    // A button pressed by its access key leaves the box without moving the focus.
+    for (RangeBox* range : {m_match, m_ifDrawn, m_seconds, m_maxTickets})
+        if (focusWidget() == range->box())
+            range->leave();
 }
 
 void LWheels::showNumbersCount()
@@ -353,6 +311,7 @@ void LWheels::takeThird(Third third)
 
 void LWheels::BuildWheel()
 {
+    takeEditedBox();
     const WheelChoice choice = ReadWheelChoice(m_numbers->text(), m_keys->text(), m_shape);
     if (!choice.error.isEmpty()) {
         m_services.messages.inform(WheelsTitle, choice.error);
@@ -361,12 +320,12 @@ void LWheels::BuildWheel()
     WheelRequest request;
     request.poolSize = int(choice.pool.size());
     request.ticketSize = m_shape.numbersPerDraw;
-    request.guarantee = m_match->value();
-    request.ifDrawn = m_ifDrawn->value();
+    request.guarantee = m_setup.guarantee;
+    request.ifDrawn = m_setup.ifDrawn;
     for (int key : choice.keys)
         request.keys.append(int(choice.pool.indexOf(key)) + 1);
-    request.maxTickets = m_maxTickets->value();
-    request.seconds = m_seconds->value();
+    request.maxTickets = m_setup.maxTickets;
+    request.seconds = m_setup.seconds;
     // A new search each time, from the program's random source (repeatable in tests).
     request.seed = quint64(m_services.random.nextUniform() * 16777216.0) << 24
         | quint64(m_services.random.nextUniform() * 16777216.0);
@@ -403,6 +362,16 @@ void LWheels::BuildWheel()
             .arg(choice.pool.size())
             .arg(request.guarantee)
             .arg(request.ifDrawn));
+}
+
+void LWheels::fullWheelClicked()
+{
+    BuildFullWheel(false);
+}
+
+void LWheels::keyWheelClicked()
+{
+    BuildFullWheel(true);
 }
 
 void LWheels::BuildFullWheel(bool withKeys)

@@ -15,9 +15,9 @@ class QLineEdit;
 class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
-class QSpinBox;
 class QTableView;
 class QThread;
+class RangeBox;
 class WheelTicketsModel;
 struct Services;
 struct SharedState;
@@ -42,6 +42,8 @@ public:
     bool isBuilding() const { return m_worker != nullptr; }
     // The wheel shown; no tickets before the first.
     const WheelSheet& sheet() const { return m_sheet; }
+    // Where the window stands on a screen of that available area.
+    static QRect placeOn(const QRect& screen);
 
 Q_SIGNALS:
     // A wheel was built and is shown (or a build ended without one).
@@ -52,14 +54,17 @@ protected:
 
 private:
     void buildControls();
-    QWidget* buildNumbersFrame();
-    QWidget* buildGuaranteeFrame();
-    QWidget* buildButtons();
+    QWidget* buildResults();
+    void wireBoxes();
+    // Takes the number typed into the box that has the focus.
+    void takeEditedBox();
 
     void showNumbersCount();
     void takeThird(Third third);
 
     void BuildWheel();
+    void fullWheelClicked();
+    void keyWheelClicked();
     void BuildFullWheel(bool withKeys);
     // Runs `build` on a worker thread; its sheet is shown when it ends.
     void startBuild(std::function<WheelSheet(const std::atomic<bool>& cancel)> build,
@@ -85,13 +90,22 @@ private:
     std::shared_ptr<WheelSheet> m_result;
     double m_budgetSeconds = 0;
 
+    // The numbers of the setup boxes, as last taken.
+    struct Setup {
+        int guarantee = 3;
+        int ifDrawn = 3;
+        int seconds = 10;
+        int maxTickets = 0; // any
+    } m_setup;
+    bool m_editing = false; // a setup box is being typed into
+
     QLineEdit* m_numbers = nullptr;
     QLabel* m_numbersCount = nullptr;
     QLineEdit* m_keys = nullptr;
-    QSpinBox* m_match = nullptr;
-    QSpinBox* m_ifDrawn = nullptr;
-    QSpinBox* m_seconds = nullptr;
-    QSpinBox* m_maxTickets = nullptr;
+    RangeBox* m_match = nullptr;
+    RangeBox* m_ifDrawn = nullptr;
+    RangeBox* m_seconds = nullptr;
+    RangeBox* m_maxTickets = nullptr;
     QLineEdit* m_price = nullptr;
     QList<QWidget*> m_inputs; // disabled while a wheel is built
     QPushButton* m_stop = nullptr;

@@ -16,7 +16,6 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QSpinBox>
 #include <QTableView>
 #include <QTableWidget>
 #include <QtTest>
@@ -34,6 +33,7 @@ private Q_SLOTS:
                           Qt::LeftButton);
         m_window = topLevel<LWheels>("LWheels");
         QVERIFY(m_window);
+        QVERIFY(QTest::qWaitForWindowActive(m_window));
     }
     void cleanup()
     {
@@ -49,9 +49,10 @@ private Q_SLOTS:
     void buildsAWheelToSavePrintAndCopy()
     {
         typeIntoBox(m_window, "WheelNumbers", QStringLiteral("3 5 8 13 21 22 30 34 41 44 47 49"));
-        control<QSpinBox>(m_window, "WheelMaxTickets")->setValue(15);
+        typeIntoBox(m_window, "WheelMaxTickets", QStringLiteral("15"));
         click("BuildWheel");
-        QTRY_VERIFY_WITH_TIMEOUT(!m_window->isBuilding(), 60000);
+        // The search ends once it has a wheel of at most 15, long before its 10 seconds.
+        QTRY_VERIFY_WITH_TIMEOUT(!m_window->isBuilding(), 5000);
         const QList<QList<int>> tickets = shownTickets();
         QCOMPARE(tickets.size(), 15);
         const QList<int> pool {3, 5, 8, 13, 21, 22, 30, 34, 41, 44, 47, 49};
@@ -174,7 +175,7 @@ private Q_SLOTS:
     void stopsAndLeavesASearch()
     {
         typeIntoBox(m_window, "WheelNumbers", QStringLiteral("1-30"));
-        control<QSpinBox>(m_window, "WheelSeconds")->setValue(600);
+        typeIntoBox(m_window, "WheelSeconds", QStringLiteral("600"));
         click("BuildWheel");
         QVERIFY(m_window->isBuilding());
         QVERIFY(!control<QPushButton>(m_window, "BuildWheel")->isEnabled());
@@ -220,9 +221,73 @@ private Q_SLOTS:
         m_window = topLevel<LWheels>("LWheels");
         QVERIFY(m_window);
         QCOMPARE(control<QLineEdit>(m_window, "WheelNumbers")->text(), WheelNumbersText(shown));
-        QCOMPARE(control<QSpinBox>(m_window, "WheelMatch")->maximum(), 5);
+        // A ticket of this game holds 5 numbers: a guarantee of 6 is refused.
+        QVERIFY(QTest::qWaitForWindowActive(m_window));
+        typeIntoBox(m_window, "WheelMatch", QStringLiteral("6"));
+        QCOMPARE(m_fixture->messages.texts(), QStringList {QStringLiteral(" Must be from 2 to 5")});
+        QCOMPARE(control<QLineEdit>(m_window, "WheelMatch")->text(), QStringLiteral(" 3"));
+        m_fixture->messages.clear();
         m_window->close();
         QTRY_VERIFY(lottery->isVisible());
+    }
+
+    // Enter moves on from box to box and ends on Build Wheel; each access key of a caption
+    // reaches its box.
+    void movesThroughTheSetup()
+    {
+        QWidget* focused = control<QWidget>(m_window, "WheelNumbers");
+        focused->setFocus();
+        for (const char* next : {"WheelKeys", "WheelMatch", "WheelIf", "WheelSeconds",
+                                 "WheelMaxTickets", "WheelPrice", "BuildWheel"}) {
+            QTest::keyClick(focused, Qt::Key_Return);
+            focused = QApplication::focusWidget();
+            QVERIFY(focused);
+            QCOMPARE(focused->objectName(), QString::fromLatin1(next));
+        }
+        const std::pair<Qt::Key, const char*> accessKeys[] = {
+            {Qt::Key_N, "WheelNumbers"}, {Qt::Key_Y, "WheelKeys"},
+            {Qt::Key_G, "WheelMatch"},   {Qt::Key_W, "WheelIf"},
+            {Qt::Key_S, "WheelSeconds"}, {Qt::Key_A, "WheelMaxTickets"},
+            {Qt::Key_R, "WheelPrice"},
+        };
+        for (const auto& [key, name] : accessKeys) {
+            QTest::keyClick(m_window, key, Qt::AltModifier);
+            QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromLatin1(name));
+        }
+        QVERIFY(m_fixture->messages.texts().isEmpty());
+    }
+
+    // "t if m" needs t <= m: a guarantee above the drawn numbers raises them, and fewer drawn
+    // numbers lower the guarantee; no tickets limit reads "any".
+    void keepsTheGuaranteeWhole()
+    {
+        const auto shown = [this](const char* name) {
+            return control<QLineEdit>(m_window, name)->text().trimmed();
+        };
+        QCOMPARE(shown("WheelMaxTickets"), QStringLiteral("any"));
+        typeIntoBox(m_window, "WheelMatch", QStringLiteral("5"));
+        QCOMPARE(shown("WheelIf"), QStringLiteral("5"));
+        typeIntoBox(m_window, "WheelIf", QStringLiteral("4"));
+        QCOMPARE(shown("WheelMatch"), QStringLiteral("4"));
+        typeIntoBox(m_window, "WheelSeconds", QStringLiteral("0"));
+        QCOMPARE(m_fixture->messages.texts(),
+                 QStringList {QStringLiteral(" Must be from 1 to 3600")});
+        QCOMPARE(shown("WheelSeconds"), QStringLiteral("10"));
+    }
+
+    // A 1280x1024 screen at a scale factor of 2 is 640x512 logical pixels: the window shrinks to
+    // the place it takes there, and its Exit button stays on it.
+    void fitsASmallScreen()
+    {
+        const QRect place = LWheels::placeOn(QRect(0, 0, 640, 512));
+        const QSize least = m_window->minimumSizeHint();
+        QVERIFY2(least.width() <= place.width() && least.height() <= place.height(),
+                 qPrintable(QStringLiteral("%1x%2").arg(least.width()).arg(least.height())));
+        m_window->setGeometry(place);
+        QCOMPARE(m_window->size(), place.size());
+        const auto* exit = control<QPushButton>(m_window, "ExitWheels");
+        QVERIFY(exit->isVisible());
+        QVERIFY(m_window->rect().contains(QRect(exit->mapTo(m_window, QPoint()), exit->size())));
     }
 
 private:
