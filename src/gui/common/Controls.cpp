@@ -135,7 +135,7 @@ QGroupBox* Controls::frame(QWidget* parent, const char* name, const QString& cap
     auto* frame = new QGroupBox(caption, parent);
     frame->setObjectName(QString::fromLatin1(name));
     frame->setGeometry(TwipsRect(left, top, width, height));
-    setBackground(frame, Colours::LightGrey);
+    Colours::apply(frame, Colours::Panel);
     return frame;
 }
 
@@ -162,7 +162,7 @@ QLineEdit* Controls::create(QWidget* parent, const BoxRow& row)
 QLabel* Controls::buttonStrip(QWidget* window, const char* name)
 {
     QLabel* strip = label(window, name, QString(), 0, 5940, 9480, 420);
-    setBackground(strip, Colours::LightGrey);
+    Colours::apply(strip, Colours::Panel);
     return strip;
 }
 
@@ -186,13 +186,4 @@ void Controls::acceptOnly(QLineEdit* box, const QString& pattern)
 void Controls::fileTextBox(QLineEdit* box)
 {
     box->setValidator(new FileTextValidator(box));
-}
-
-void Controls::setBackground(QWidget* widget, const QColor& color)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, color);
-    palette.setColor(QPalette::Base, color);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
 }
