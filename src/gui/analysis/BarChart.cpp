@@ -133,7 +133,7 @@ ChartLayout layoutChart(const QFont& baseFont, QPaintDevice* device, const QRect
 void drawTitle(QPainter& painter, const ChartLayout& layout, const GraphData& data)
 {
     painter.setFont(layout.titleFont);
-    painter.setPen(Colours::Black);
+    painter.setPen(Colours::Paper.text);
     painter.drawText(layout.titleArea, Qt::AlignCenter, data.title);
 }
 
@@ -150,7 +150,7 @@ void drawAxes(QPainter& painter, const ChartLayout& layout)
                          QPointF(plot.right() + depth, y - depth));
         if (layout.threeD)
             painter.drawLine(QPointF(plot.left(), y), QPointF(plot.left() + depth, y - depth));
-        painter.setPen(Colours::Black);
+        painter.setPen(Colours::Paper.text);
         painter.drawText(QRectF(layout.area.left(), y - layout.labelHeight / 2,
                                 layout.axisWidth - 6, layout.labelHeight),
                          Qt::AlignRight | Qt::AlignVCenter, QString::number(value));
@@ -195,7 +195,7 @@ void drawBars(QPainter& painter, const ChartLayout& layout, const GraphData& dat
 void drawLabels(QPainter& painter, const ChartLayout& layout, const GraphData& data)
 {
     painter.setFont(layout.labelFont);
-    painter.setPen(Colours::Black);
+    painter.setPen(Colours::Paper.text);
     for (qsizetype i = 0; i < data.points.size(); ++i) {
         if ((i + 1) % layout.labelStep != 0)
             continue;
@@ -241,7 +241,7 @@ void PaintBarChart(QPainter& painter, const QRectF& area, const GraphData& data)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.fillRect(area, Colours::White);
+    painter.fillRect(area, Colours::Paper.background);
     const ChartLayout layout = layoutChart(painter.font(), painter.device(), area, data);
     drawTitle(painter, layout, data);
     if (layout.plot.width() > 0 && layout.plot.height() > 0) {

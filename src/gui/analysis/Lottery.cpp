@@ -120,7 +120,7 @@ void Lottery::buildControls()
 {
     Controls::setupWindow(this, "Lottery", QStringLiteral("Rado-d-Idorur"));
     setFont(Controls::windowFont(8.25));
-    Controls::setBackground(this, Colours::Blue);
+    Colours::apply(this, Colours::BlueWindow, Colours::Roles::Backdrop);
     buildSetupFrame();
     buildChoiceFrame();
     buildBalls();
@@ -133,7 +133,7 @@ void Lottery::buildControls()
     m_helpBox = new QPlainTextEdit(this);
     m_helpBox->setObjectName(QStringLiteral("HelpBox"));
     m_helpBox->setGeometry(TwipsRect(0, 3000, 9480, 2940));
-    Controls::setBackground(m_helpBox, Colours::Cyan);
+    Colours::apply(m_helpBox, Colours::Note, Colours::Roles::Page);
 
     buildButtonStrip();
 }
@@ -160,7 +160,7 @@ void Lottery::buildSetupFrame()
     m_entryForms = setupBoxes[2];
     m_entryForms->setText(QStringLiteral(" 1"));
     for (QLineEdit* box : setupBoxes)
-        Controls::setBackground(box, Colours::Yellow);
+        Colours::apply(box, Colours::EntryBox);
 }
 
 void Lottery::buildChoiceFrame()
@@ -200,10 +200,7 @@ void Lottery::buildBalls()
 {
     m_strip = Controls::label(this, "Picture7", QString(), 1980, 2025, 1095, 240);
     m_strip->setFont(Controls::windowFont(9.75));
-    Controls::setBackground(m_strip, Colours::Blue);
-    QPalette stripText = m_strip->palette();
-    stripText.setColor(QPalette::WindowText, Colours::Red);
-    m_strip->setPalette(stripText);
+    Colours::apply(m_strip, Colours::MessageStrip);
     const int ballLefts[] = {1485, 1800, 2115, 2430, 2745, 3060};
     for (std::size_t i = 0; i < m_balls.size(); ++i) {
         const QByteArray name = "Picture" + QByteArray::number(int(i) + 1);
@@ -211,7 +208,7 @@ void Lottery::buildBalls()
             = Controls::label(this, name.constData(), QString(), ballLefts[i], 2340, 330, 420);
     }
     m_infoLabel = Controls::label(this, "InfoLabel1", QString(), 7395, 2340, 1500, 400);
-    Controls::setBackground(m_infoLabel, Colours::Cyan);
+    Colours::apply(m_infoLabel, Colours::Note);
 }
 
 void Lottery::buildButtonStrip()
@@ -227,9 +224,8 @@ void Lottery::buildButtonStrip()
     const auto strip = Controls::create(this, buttons);
     // A second strip below the first, for what the sets on screen lead to.
     setFixedHeight(height() + Px(SecondStripTwips));
-    Controls::setBackground(
-        Controls::label(this, "Label8", QString(), 0, 6360, 9480, SecondStripTwips),
-        Colours::LightGrey);
+    Colours::apply(Controls::label(this, "Label8", QString(), 0, 6360, 9480, SecondStripTwips),
+                   Colours::Panel);
     QPushButton* wheel = Controls::button(this, "WheelThese", QStringLiteral("&Wheel These"), 315,
                                           6405, 1500, 325);
     wheel->setFont(Controls::windowFont(9.75));
@@ -307,12 +303,12 @@ void Lottery::SetupGrid(int picks)
     for (int s = 1; s < GridRows; ++s)
         for (int k = 1; k <= picks; ++k)
             if (QTableWidgetItem* cell = m_grid->item(s, k))
-                cell->setBackground(QBrush());
+                Colours::apply(cell, nullptr);
     for (int x = 1; x <= extras; ++x) {
         GridTable::setText(m_grid, 0, picks + x, u'+' + QString::number(x));
         for (int s = 1; s < GridRows; ++s) {
             GridTable::setText(m_grid, s, picks + x, QString());
-            m_grid->item(s, picks + x)->setBackground(Colours::Cyan);
+            Colours::apply(m_grid->item(s, picks + x), &Colours::ExtraSetCell);
         }
     }
     for (int s = 1; s < GridRows; ++s)
@@ -435,7 +431,7 @@ void Lottery::showBallRow(int row)
 {
     for (std::size_t ball = 0; ball < m_balls.size(); ++ball) {
         QLabel* picture = m_balls[ball];
-        Controls::setBackground(picture, paletteColour(ballColour(row, int(ball))));
+        Colours::apply(picture, Colours::Ball(paletteColour(ballColour(row, int(ball)))));
         picture->repaint();
     }
 }

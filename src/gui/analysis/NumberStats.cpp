@@ -91,18 +91,14 @@ QTableView* createNumberGrid(QAbstractItemModel* model, const QFont& font)
     grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
     grid->setTabKeyNavigation(false);
-    QPalette palette = grid->palette();
-    palette.setColor(QPalette::Base, Colours::White);
-    palette.setColor(QPalette::Mid, Colours::Black);
-    grid->setPalette(palette);
+    Colours::apply(grid, Colours::GridCell, Colours::Roles::Cells);
+    QPalette lines = grid->palette();
+    lines.setColor(QPalette::Mid, Colours::Black);
+    grid->setPalette(lines);
 
     QHeaderView* header = grid->horizontalHeader();
     header->setSectionResizeMode(QHeaderView::Stretch);
-    QPalette shade = header->palette();
-    for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button})
-        shade.setColor(role, Colours::LightGrey);
-    shade.setColor(QPalette::ButtonText, Colours::Black);
-    header->setPalette(shade);
+    Colours::apply(header, Colours::GridHeader, Colours::Roles::Sections);
 
     grid->setSortingEnabled(true);
     grid->sortByColumn(int(NumberColumn::Number), Qt::AscendingOrder);

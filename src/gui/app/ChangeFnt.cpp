@@ -74,7 +74,7 @@ void ChangeFnt::buildControls()
     m_myName = inputs[4];
     m_symbol->setAlignment(Qt::AlignCenter);
     auto* strip = Controls::label(this, "Label1", QString(), 0, 3330, 3885, 420);
-    Controls::setBackground(strip, Colours::LightGrey);
+    Colours::apply(strip, Colours::Panel);
     m_exit = Controls::button(this, "ExitFonts", QStringLiteral("E&xit to Menu"), 1080, 3390, 1635,
                               325);
     // Enter on the button presses it; in the boxes Enter moves on and never closes the window.

@@ -205,7 +205,7 @@ QGroupBox* Controls::frame(QWidget* parent, const char* name, const QString& cap
     auto* frame = new QGroupBox(caption, parent);
     frame->setObjectName(QString::fromLatin1(name));
     frame->setGeometry(TwipsRect(left, top, width, height));
-    setBackground(frame, Colours::LightGrey);
+    Colours::apply(frame, Colours::Panel);
     return frame;
 }
 
@@ -269,7 +269,7 @@ QGroupBox* Controls::form(QWidget* parent, const char* name, const QString& capt
 QLabel* Controls::buttonStrip(QWidget* window, const char* name)
 {
     QLabel* strip = label(window, name, QString(), 0, 5940, 9480, 420);
-    setBackground(strip, Colours::LightGrey);
+    Colours::apply(strip, Colours::Panel);
     return strip;
 }
 
@@ -293,13 +293,4 @@ void Controls::acceptOnly(QLineEdit* box, const QString& pattern)
 void Controls::fileTextBox(QLineEdit* box)
 {
     box->setValidator(new FileTextValidator(box));
-}
-
-void Controls::setBackground(QWidget* widget, const QColor& color)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, color);
-    palette.setColor(QPalette::Base, color);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
 }

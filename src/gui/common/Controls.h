@@ -191,6 +191,4 @@ void acceptOnly(QLineEdit* box, const QString& pattern);
 // double quotes are stripped from whatever reaches it, however it arrives.
 void fileTextBox(QLineEdit* box);
 
-void setBackground(QWidget* widget, const QColor& color);
-
 } // namespace Controls

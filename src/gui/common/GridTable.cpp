@@ -172,10 +172,10 @@ void setUp(QTableView* grid, const char* name, int left, int top, int width, int
     grid->setWordWrap(false);
     // White cells and black grid lines through the palette: a style sheet would do the same but
     // costs every grid a style of its own when the window is shown.
-    QPalette palette = grid->palette();
-    palette.setColor(QPalette::Base, Colours::White);
-    palette.setColor(QPalette::Mid, Colours::Black);
-    grid->setPalette(palette);
+    Colours::apply(grid, Colours::GridCell, Colours::Roles::Cells);
+    QPalette lines = grid->palette();
+    lines.setColor(QPalette::Mid, Colours::Black);
+    grid->setPalette(lines);
 }
 
 } // namespace
@@ -208,12 +208,11 @@ void GridTable::resize(QTableWidget* grid, int rows, int columns, int fixedRows,
     grid->setRowCount(rows);
     grid->setColumnCount(columns);
     const BulkChange change(grid);
-    const QColor shade = Colours::LightGrey;
     for (int row = 0; row < rows; ++row) {
         for (int column = 0; column < columns; ++column) {
             QTableWidgetItem* item = cellItem(grid, row, column);
             if (row < fixedRows || column < fixedColumns) {
-                item->setBackground(shade);
+                Colours::apply(item, &Colours::GridHeader);
                 item->setFlags(Qt::ItemIsEnabled);
             }
         }

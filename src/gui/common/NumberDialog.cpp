@@ -31,7 +31,7 @@ NumberDialog::NumberDialog(const char* name, const QString& prompt, const Layout
     setWindowTitle(QStringLiteral("Input "));
     setFixedSize(Px(2430), Px(layout.height));
     setFont(Controls::windowFont(9.75));
-    Controls::setBackground(this, Colours::LightGrey);
+    Colours::apply(this, Colours::Panel);
 
     auto* label = Controls::label(this, "Label1", prompt, 225, 135, 1950, 510);
     label->setFont(Controls::windowFont(8.25));

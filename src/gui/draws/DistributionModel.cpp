@@ -29,7 +29,8 @@ void DistributionModel::showPool(Pool pool)
     m_pool = pool;
     showStore();
     // The cells' shading follows the pool as well as their texts.
-    Q_EMIT dataChanged(index(0, 0), index(1, Columns - 1), {Qt::BackgroundRole});
+    Q_EMIT dataChanged(index(0, 0), index(1, Columns - 1),
+                       {Qt::BackgroundRole, Qt::ForegroundRole});
 }
 
 int DistributionModel::first() const
@@ -100,10 +101,11 @@ QVariant DistributionModel::data(const QModelIndex& index, int role) const
         return CompactCount(count) != exact ? QVariant(exact) : QVariant();
     }
     case Qt::BackgroundRole:
+    case Qt::ForegroundRole:
         if (index.row() == 0)
-            return QBrush(Colours::LightGrey);
+            return Colours::cellRole(Colours::GridHeader, role);
         if (m_pool == Pool::Extra)
-            return QBrush(Colours::ExtraCell);
+            return Colours::cellRole(Colours::ExtraCountCell, role);
         return {};
     default:
         return {};

@@ -112,7 +112,7 @@ QLineEdit* LDbase::newNumberBox(int i)
     const QByteArray name = "InNum" + QByteArray::number(i);
     QLineEdit* box = Controls::inputBox(
         this, name.constData(), 2, NumberBoxLeft + NumberBoxStep * i, 1020, NumberBoxWidth, 360);
-    Controls::setBackground(box, Colours::Yellow);
+    Colours::apply(box, Colours::EntryBox);
     return box;
 }
 
@@ -136,7 +136,7 @@ void LDbase::buildEntryRow()
 {
     m_newLabel = Controls::label(this, "InNew", QStringLiteral("New"), 225, 1020, 915, 360);
     m_date = Controls::inputBox(this, "InDate", 10, 1125, 1020, 1365, 360);
-    Controls::setBackground(m_date, Colours::Yellow);
+    Colours::apply(m_date, Colours::EntryBox);
     for (int i = 0; i < LotteryShape::ClassicMaxNumbersPerDraw; ++i)
         m_numbers[std::size_t(i)] = newNumberBox(i);
     // Placed after the main numbers' boxes by the layout of the shape.
@@ -144,7 +144,7 @@ void LDbase::buildEntryRow()
         const QByteArray name = "InExtra" + QByteArray::number(int(i));
         QLineEdit* box
             = Controls::inputBox(this, name.constData(), 2, 0, 1020, NumberBoxWidth, 360);
-        Controls::setBackground(box, Colours::ExtraBox);
+        Colours::apply(box, Colours::ExtraEntryBox);
         box->hide();
         m_extras[i] = box;
     }

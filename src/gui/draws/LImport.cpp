@@ -101,7 +101,7 @@ void LImport::buildSourceControls()
     m_pasted->setLineWrapMode(QPlainTextEdit::NoWrap);
     // Tab moves on, as in every box of the program; tabs arrive in pasted text all the same.
     m_pasted->setTabChangesFocus(true);
-    Controls::setBackground(m_pasted, Colours::Yellow);
+    Colours::apply(m_pasted, Colours::EntryBox, Colours::Roles::Page);
     sourceLabels[1]->setBuddy(m_pasted);
     connect(m_chooseButton, &QPushButton::clicked, this, &LImport::chooseFileClicked);
     m_pasteTimer = new QTimer(this);
@@ -129,7 +129,7 @@ void LImport::buildExtraChoice()
     captions[1]->setAlignment(Qt::AlignCenter);
     const auto created = Controls::create(this, boxes);
     for (QLineEdit* box : created)
-        Controls::setBackground(box, Colours::Yellow);
+        Colours::apply(box, Colours::EntryBox);
     m_extraNumbers = created[0];
     m_extraLowest = created[1];
     m_extraHighest = created[2];
@@ -232,7 +232,7 @@ void LImport::buildNewestChoice()
     m_newest->setRange(1, DrawStore::MaxRecords);
     m_newest->setValue(std::min(1000, DrawStore::MaxRecords));
     m_newest->setEnabled(false);
-    Controls::setBackground(m_newest, Colours::Yellow);
+    Colours::apply(m_newest, Colours::EntryBox, Colours::Roles::Page);
     connect(m_newestOnly, &QCheckBox::toggled, this, [this](bool on) {
         m_newest->setEnabled(on);
         showHistory();
@@ -259,7 +259,7 @@ void LImport::buildColumnChoice()
     for (int i = 0; i < 2; ++i) {
         captions[std::size_t(i)]->setFont(small);
         captions[std::size_t(i)]->setBuddy(created[std::size_t(i)]);
-        Controls::setBackground(created[std::size_t(i)], Colours::Yellow);
+        Colours::apply(created[std::size_t(i)], Colours::EntryBox);
         connect(created[std::size_t(i)], &QLineEdit::editingFinished, this,
                 [this] { takeColumns(); });
     }
@@ -471,8 +471,8 @@ void LImport::showPreview()
     const int firstExtra = m_shape.firstExtraColumn();
     for (int row = 1; row < m_preview->rowCount(); ++row)
         for (int column = 2; column < columns; ++column)
-            m_preview->item(row, column)
-                ->setBackground(column >= firstExtra ? QBrush(Colours::Cyan) : QBrush());
+            Colours::apply(m_preview->item(row, column),
+                           column >= firstExtra ? &Colours::ExtraSetCell : nullptr);
 }
 
 void LImport::showColumns()

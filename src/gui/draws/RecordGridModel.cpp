@@ -82,10 +82,11 @@ QVariant RecordGridModel::data(const QModelIndex& index, int role) const
                                                 m_store.shape());
         return {};
     case Qt::BackgroundRole:
+    case Qt::ForegroundRole:
         if (row == 0 || column == 0)
-            return QBrush(Colours::LightGrey);
+            return Colours::cellRole(Colours::GridHeader, role);
         if (column >= m_store.shape().firstExtraColumn())
-            return QBrush(Colours::ExtraCell);
+            return Colours::cellRole(Colours::ExtraCountCell, role);
         return {};
     default:
         return {};

@@ -52,7 +52,7 @@ ShapeChoices BuildShapeChoices(QGroupBox* frame)
     choices.to = Controls::label(frame, "ExtraTo", QStringLiteral("to"), 6720, top, 300, 285);
     choices.highest = Controls::inputBox(frame, "ExtraHigh", 2, 7050, top, 330, 285);
     for (QLineEdit* box : {choices.extraNumbers, choices.lowest, choices.highest})
-        Controls::setBackground(box, Colours::Yellow);
+        Colours::apply(box, Colours::EntryBox);
     choices.show({}, false);
     return choices;
 }

@@ -27,6 +27,6 @@ ShapeBoxes BuildShapeFrame(QWidget* window, const QString& caption)
     Controls::create(frame, labels);
     const auto created = Controls::create(frame, boxes);
     for (QLineEdit* box : created)
-        Controls::setBackground(box, Colours::Yellow);
+        Colours::apply(box, Colours::EntryBox);
     return {created[0], created[1], created[2]};
 }

@@ -50,11 +50,7 @@ void setUpHeader(QTableWidget* grid, const QFont& font)
     header->setSectionsClickable(false);
     header->setHighlightSections(false);
     // Shaded as the fixed cells of the program's other grids, not in the window's blue.
-    QPalette shade = header->palette();
-    for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button})
-        shade.setColor(role, Colours::LightGrey);
-    shade.setColor(QPalette::ButtonText, Qt::black);
-    header->setPalette(shade);
+    Colours::apply(header, Colours::GridHeader, Colours::Roles::Sections);
 }
 
 } // namespace
@@ -85,7 +81,7 @@ LInvTrack::~LInvTrack() = default;
 void LInvTrack::buildControls()
 {
     Controls::setupWindow(this, "LInvTrack", QStringLiteral("Investment Tracker"));
-    Controls::setBackground(this, Colours::Blue);
+    Colours::apply(this, Colours::BlueWindow, Colours::Roles::Backdrop);
     setFont(Controls::windowFont(9.75));
     const QFont small = Controls::windowFont(8.25);
 
@@ -105,7 +101,7 @@ void LInvTrack::buildControls()
     m_netInfo->setFont(small);
     m_netInfo->setWordWrap(true);
     m_netInfo->setAlignment(Qt::AlignCenter);
-    Controls::setBackground(m_netInfo, Colours::Yellow);
+    Colours::apply(m_netInfo, Colours::EntryBox);
     m_netInfo->hide();
 
     m_helpText = new QPlainTextEdit(this);
@@ -113,10 +109,7 @@ void LInvTrack::buildControls()
     m_helpText->setGeometry(TwipsRect(0, 3270, 9480, 2670));
     m_helpText->setFont(small);
     // The panel keeps its own white page: the window's blue would leave black text unreadable.
-    QPalette page = m_helpText->palette();
-    page.setColor(QPalette::Base, Qt::white);
-    page.setColor(QPalette::Text, Qt::black);
-    m_helpText->setPalette(page);
+    Colours::apply(m_helpText, Colours::Paper, Colours::Roles::Cells);
 
     buildButtonStrip(insert);
     m_grid->setFocus();
