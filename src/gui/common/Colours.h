@@ -70,8 +70,10 @@ inline constexpr Pair Note {Cyan, Black};
 // The blue windows. Their texts stand on frames, boxes and strips of their own; a caption placed
 // straight on the blue takes this pair itself.
 inline constexpr Pair BlueWindow {Blue, White};
-// Rado-d-Idorur's message strip: the window's blue and red text, as the window's design has it.
-inline constexpr Pair MessageStrip {Blue, Red};
+// Rado-d-Idorur's message strip: red text on the window's blue, a light red so that it can be read
+// (the pure red of the sixteen colours has 2.2:1 against the blue).
+inline constexpr QColor LightRed(255, 170, 170);
+inline constexpr Pair MessageStrip {Blue, LightRed};
 // A ball of Rado-d-Idorur: a coloured picture without text.
 constexpr Pair Ball(QColor colour)
 {
