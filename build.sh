@@ -18,7 +18,7 @@ case "$mode" in
   *) echo "usage: $0 run|package|test|unit|fuzz [seconds]|bench" >&2; exit 2 ;;
 esac
 
-packages=(cmake g++ ninja-build qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev
+packages=(cmake g++ ninja-build qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev libicu-dev
           fonts-dejavu-core fonts-liberation fonts-noto-color-emoji libcups2-dev
           # the Debian package, its checks by lintian and the checks of the desktop files
           dpkg-dev file desktop-file-utils appstream shared-mime-info lintian)
