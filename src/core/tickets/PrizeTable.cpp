@@ -22,6 +22,16 @@ std::optional<int> PrizeTable::find(int main, int extra) const
     return std::nullopt;
 }
 
+std::optional<int> PrizeTable::winningRow(int main, int extra) const
+{
+    std::optional<int> best;
+    for (qsizetype i = 0; i < rows.size(); ++i)
+        if (rows[i].main == main && rows[i].extra <= extra
+            && (!best || rows[i].extra > rows[*best].extra))
+            best = int(i);
+    return best;
+}
+
 QString PrizeTable::check(const PrizeRow& row, const LotteryShape& shape, int index) const
 {
     if (row.main < 0 || row.main > shape.numbersPerDraw)

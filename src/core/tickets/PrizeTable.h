@@ -27,8 +27,12 @@ struct PrizeTable {
 
     QList<PrizeRow> rows;
 
-    // The row for a ticket that matched `main` and `extra` numbers, or nothing: no prize.
+    // The row of exactly `main` and `extra` matched numbers, or nothing.
     std::optional<int> find(int main, int extra) const;
+    // The row a ticket that matched `main` and `extra` numbers wins, or nothing: of the rows of
+    // its main count, the one of the most extra numbers it matched (3 + bonus wins the 3 row
+    // where the table has no 3 + bonus row; an extra number never stands in for a main one).
+    std::optional<int> winningRow(int main, int extra) const;
     // What is wrong with `row` in a table of `shape`, or nothing: matches beyond the ticket's
     // numbers, a pari-mutuel row without a name, a match already in the table at another row.
     QString check(const PrizeRow& row, const LotteryShape& shape, int index = -1) const;

@@ -64,8 +64,8 @@ BookCheck CheckTickets(const TicketBook& book, const LotteryShape& shape,
             draw.date = records.date(*at);
             MatchTicket(ticket.main, ticket.extra, shape, records.numbers(*at), draw.mainMatched,
                         draw.extraMatched);
-            draw.prizeRow
-                = book.prizes.find(int(draw.mainMatched.size()), int(draw.extraMatched.size()));
+            draw.prizeRow = book.prizes.winningRow(int(draw.mainMatched.size()),
+                                                   int(draw.extraMatched.size()));
             if (draw.prizeRow) {
                 const PrizeRow& row = book.prizes.rows[*draw.prizeRow];
                 draw.amount = row.amount ? row.amount : book.publishedAmount(draw.date, row.tier);

@@ -269,14 +269,46 @@ private Q_SLOTS:
                          std::popcount(ticket & mask(drawn.first(6))));
                 QCOMPARE(int(draw.extraMatched.size()),
                          std::popcount(ticket & mask(drawn.subspan(6, 1))));
-                const std::optional<int> row
-                    = book.prizes.find(int(draw.mainMatched.size()), int(draw.extraMatched.size()));
+                // The bonus row where there is one, else the row of the main numbers alone.
+                const int main = int(draw.mainMatched.size());
+                std::optional<int> row = book.prizes.find(main, int(draw.extraMatched.size()));
+                if (!row)
+                    row = book.prizes.find(main, 0);
                 QCOMPARE(draw.prizeRow, row);
                 spent += 20000;
             }
         }
         QCOMPARE(check.totals.spent, spent);
         QCOMPARE(check.draws.size(), 40);
+    }
+
+    // A match wins the row of its main count with the most extra numbers it holds: 3 + bonus
+    // pays the 3 row where the table has no 3 + bonus row.
+    void winningRow_data()
+    {
+        QTest::addColumn<QString>("game");
+        QTest::addColumn<int>("main");
+        QTest::addColumn<int>("extra");
+        QTest::addColumn<QString>("wins"); // the row's match, or empty
+        QTest::newRow("3 + bonus pays 3") << "6 of 49 + bonus" << 3 << 1 << "3";
+        QTest::newRow("4 + bonus pays 4") << "6 of 59 + bonus" << 4 << 1 << "4";
+        QTest::newRow("5 + bonus has its row") << "6 of 49 + bonus" << 5 << 1 << "5 + bonus";
+        QTest::newRow("2 + bonus wins nothing") << "6 of 49 + bonus" << 2 << 1 << "";
+        QTest::newRow("3 + 1 has its row") << "5 of 69 + 1 of 26" << 3 << 1 << "3 + 1";
+        QTest::newRow("0 + 1 has its row") << "5 of 69 + 1 of 26" << 0 << 1 << "0 + 1";
+        QTest::newRow("2 + 0 wins nothing") << "5 of 69 + 1 of 26" << 2 << 0 << "";
+    }
+    void winningRow()
+    {
+        QFETCH(QString, game);
+        QFETCH(int, main);
+        QFETCH(int, extra);
+        QFETCH(QString, wins);
+        const LotteryShape shape = shapeNamed(game);
+        const PrizeTable table = PresetPrizeTable(shape);
+        const std::optional<int> row = table.winningRow(main, extra);
+        QCOMPARE(row ? MatchText(table.rows[*row].main, table.rows[*row].extra, shape) : QString(),
+                 wins);
     }
 
     void draws_data()
