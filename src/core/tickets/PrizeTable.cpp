@@ -32,7 +32,8 @@ std::optional<int> PrizeTable::winningRow(int main, int extra) const
     return best;
 }
 
-QString PrizeTable::check(const PrizeRow& row, const LotteryShape& shape, int index) const
+QString PrizeTable::check(const PrizeRow& row, const LotteryShape& shape, int index,
+                          Names names) const
 {
     if (row.main < 0 || row.main > shape.numbersPerDraw)
         return QStringLiteral("The main numbers matched must be from 0 to %1.")
@@ -49,12 +50,18 @@ QString PrizeTable::check(const PrizeRow& row, const LotteryShape& shape, int in
     if (const std::optional<int> other = find(row.main, row.extra); other && *other != index)
         return QStringLiteral("%1 matched has a prize already.")
             .arg(MatchText(row.main, row.extra, shape));
+    // A published amount is kept by its tier's name: two tiers of one name would share it.
+    for (qsizetype i = 0; names == Names::Apart && i < rows.size(); ++i)
+        if (i != index && !row.tier.isEmpty() && rows[i].tier == row.tier)
+            return QStringLiteral("Another prize is called %1 already.").arg(row.tier);
     return {};
 }
 
 QString CleanTierName(const QString& name)
 {
-    return Description::left(FileSafeText(name).trimmed(), PrizeTable::MaxTierLength);
+    // Trimmed after the cut as well: a cut that ends on a blank would leave a name that cleaning
+    // again changes, and the file would then hold another name than the table.
+    return Description::left(FileSafeText(name).trimmed(), PrizeTable::MaxTierLength).trimmed();
 }
 
 QString MatchText(int main, int extra, const LotteryShape& shape)

@@ -34,8 +34,11 @@ struct PrizeTable {
     // where the table has no 3 + bonus row; an extra number never stands in for a main one).
     std::optional<int> winningRow(int main, int extra) const;
     // What is wrong with `row` in a table of `shape`, or nothing: matches beyond the ticket's
-    // numbers, a pari-mutuel row without a name, a match already in the table at another row.
-    QString check(const PrizeRow& row, const LotteryShape& shape, int index = -1) const;
+    // numbers, a pari-mutuel row without a name, a match or a tier's name already in the table
+    // at another row. Files written before names were kept apart are read with `names` Any.
+    enum class Names { Apart, Any };
+    QString check(const PrizeRow& row, const LotteryShape& shape, int index = -1,
+                  Names names = Names::Apart) const;
 
     bool operator==(const PrizeTable&) const = default;
 };

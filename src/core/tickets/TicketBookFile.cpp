@@ -73,7 +73,7 @@ bool readPrize(FileFieldReader& reader, const TicketBook& book, PrizeRow& row)
     if (!amount->isEmpty() && !(row.amount = ParseAmount(*amount)))
         return false;
     return reader.lineEnded() && book.prizes.rows.size() < PrizeTable::MaxRows
-        && book.prizes.check(row, book.shape).isEmpty();
+        && book.prizes.check(row, book.shape, -1, PrizeTable::Names::Any).isEmpty();
 }
 
 } // namespace

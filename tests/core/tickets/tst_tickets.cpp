@@ -122,7 +122,7 @@ private Q_SLOTS:
             store.setShape(shape);
             QDate date = Saturday;
             for (int step = 0; step < 30; ++step) {
-                switch (random.bounded(7)) {
+                switch (random.bounded(8)) {
                 case 0:
                 case 1: {
                     QList<QList<int>> main;
@@ -173,6 +173,24 @@ private Q_SLOTS:
                     PostResult posted = PostToTracker(book, CheckTickets(book, store), sheet);
                     QVERIFY(posted.outcome != PostResult::Outcome::NoRoom
                             || posted.message.contains(QLatin1String("Nothing was posted")));
+                    break;
+                }
+                case 6: {
+                    // A tier renamed as the prize grid takes a typed name: cleaned, and kept only
+                    // when the table allows it. Long names that a cut ends on a blank included.
+                    if (book.prizes.rows.isEmpty())
+                        break;
+                    const int at = int(random.bounded(book.prizes.rows.size()));
+                    const QString pieces[]
+                        = {QStringLiteral("X"),  QStringLiteral(" "),      QStringLiteral("Y"),
+                           QStringLiteral("\""), QStringLiteral("\u00e9"), QStringLiteral("\t")};
+                    QString typed = QString(int(random.bounded(30, 45)), u'X');
+                    for (int n = int(random.bounded(6)); n > 0; --n)
+                        typed += pieces[random.bounded(int(std::size(pieces)))];
+                    PrizeRow edited = book.prizes.rows[at];
+                    edited.tier = CleanTierName(typed);
+                    if (book.prizes.check(edited, book.shape, at).isEmpty())
+                        book.prizes.rows[at] = edited;
                     break;
                 }
                 default:
