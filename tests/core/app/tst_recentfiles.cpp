@@ -53,9 +53,12 @@ private Q_SLOTS:
         QTest::newRow("same file twice") << head + "draws /a.lto\ntracker /a.lto\n" << false;
         QTest::newRow("no line end") << head + "draws /a.lto" << false;
         QTest::newRow("carriage return") << head + "draws /a.lto\r\n" << false;
-        QTest::newRow("direction override") << head + "draws /\xe2\x80\xae" "a.lto\n" << false;
+        QTest::newRow("direction override") << head
+                + "draws /\xe2\x80\xae"
+                  "a.lto\n" << false;
         QTest::newRow("not UTF-8") << head + "draws /\xff.lto\n" << false;
-        QTest::newRow("bad setting") << QByteArray("Numerion recent files 1\nreopen yes\n") << false;
+        QTest::newRow("bad setting")
+            << QByteArray("Numerion recent files 1\nreopen yes\n") << false;
         QByteArray nine = head;
         for (int i = 0; i < 9; ++i)
             nine += "draws /" + QByteArray::number(i) + ".lto\n";
@@ -84,9 +87,8 @@ private Q_SLOTS:
             for (int n = int(random.bounded(12)); n > 0; --n) {
                 QString path = QStringLiteral("/");
                 for (int length = int(random.bounded(1, 12)); length > 0; --length)
-                    path += QString::fromUcs4(U"ab/. \"&,#\u00e9\u202e\u2028\x7f\t\U0001F600"
-                                                  + random.bounded(15),
-                                              1);
+                    path += QString::fromUcs4(
+                        U"ab/. \"&,#\u00e9\u202e\u2028\x7f\t\U0001F600" + random.bounded(15), 1);
                 files.add(kinds[random.bounded(3)], path);
             }
             QVERIFY(files.writeFile(path));
