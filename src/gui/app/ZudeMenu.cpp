@@ -127,12 +127,14 @@ void ZudeMenu::buildRecentFiles()
     button->setToolTip(QStringLiteral("Recent Files"));
     button->setAccessibleName(QStringLiteral("Recent Files"));
     button->setGeometry(TwipsRect(3930, 600, 330, ButtonHeight));
-    button->setPopupMode(QToolButton::InstantPopup);
     m_recentMenu = new QMenu(button);
     m_recentMenu->setObjectName(QStringLiteral("RecentMenu"));
     m_recentMenu->setToolTipsVisible(true);
-    button->setMenu(m_recentMenu);
     connect(m_recentMenu, &QMenu::aboutToShow, this, &ZudeMenu::showRecentFiles);
+    // Popped up by hand: a menu set on the button would draw a second arrow beside the first.
+    connect(button, &QToolButton::clicked, this, [this, button] {
+        m_recentMenu->popup(button->mapToGlobal(QPoint(0, button->height())));
+    });
 }
 
 void ZudeMenu::showRecentFiles()

@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
+#include <QToolButton>
 #include <QUrl>
 #include <QtTest>
 
@@ -192,7 +193,9 @@ private:
     QStringList recentTexts() const
     {
         auto* recent = menu()->findChild<QMenu*>(QStringLiteral("RecentMenu"));
-        recent->popup(menu()->mapToGlobal(QPoint()));
+        QTest::mouseClick(control<QToolButton>(menu(), "RecentFiles"), Qt::LeftButton);
+        if (!recent->isVisible())
+            qFatal("the recent files are not shown");
         QStringList texts;
         for (const QAction* action : recent->actions())
             if (!action->isSeparator() && action->objectName() != QLatin1String("ClearRecent"))
