@@ -32,6 +32,19 @@ QString SharedState::settingsFilePath() const
     return QDir(folder).filePath(QString::fromLatin1(PersonalSettings::FileName));
 }
 
+QString SharedState::recentFilesPath() const
+{
+    return QFileInfo(settingsFilePath()).dir().filePath(QString::fromLatin1(RecentFiles::FileName));
+}
+
+void SharedState::rememberRecentFile(const Document& document)
+{
+    Recent.add(document.kind(), document.filePath());
+    // The list is a convenience: a folder that cannot be written keeps it for this run only, as
+    // it keeps the personal settings.
+    Recent.writeFile(recentFilesPath());
+}
+
 QString SharedState::samplesDirectory() const
 {
     return QDir::cleanPath(

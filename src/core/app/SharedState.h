@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/app/PersonalSettings.h"
+#include "core/app/RecentFiles.h"
 #include "core/draws/DrawStore.h"
 #include "core/tickets/TicketBookDocument.h"
 #include "core/tracker/TrackerDocument.h"
@@ -24,6 +25,8 @@ struct SharedState {
 
     DrawStore Store;
     PersonalSettings Settings;
+    // The files opened or saved last, and whether some are read again at start.
+    RecentFiles Recent;
 
     // The folder of the data file chosen last, where the next file dialog starts. The current
     // directory stays the program's, so the settings file is always found.
@@ -42,6 +45,10 @@ struct SharedState {
     // Looks at the program's folder and sets ConfigDirectory and DocumentsDirectory.
     void chooseFileFolders();
     QString settingsFilePath() const;
+    // Beside the settings file.
+    QString recentFilesPath() const;
+    // Puts the document's file first in the recent files and writes their file.
+    void rememberRecentFile(const Document& document);
     // Where an installed program keeps its sample files.
     QString samplesDirectory() const;
     // Where a file dialog starts before any file was chosen.

@@ -14,6 +14,7 @@
 #include "gui/common/Twips.h"
 #include "gui/common/WidgetEvents.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -61,7 +62,9 @@ void ChangeFnt::buildControls()
 
     setObjectName(QStringLiteral("ChangeFnt"));
     setWindowTitle(QStringLiteral("Personalize"));
-    setGeometry(TwipsRect(2670, 1695, 3885, 3780));
+    // Taller by the reopen setting's two lines, which sit between the name and the button strip.
+    constexpr int Reopen = 450;
+    setGeometry(TwipsRect(2670, 1695, 3885, 3780 + Reopen));
     setFixedSize(size());
     setFont(Controls::windowFont(8.25));
 
@@ -73,16 +76,30 @@ void ChangeFnt::buildControls()
     m_symbol = inputs[3];
     m_myName = inputs[4];
     m_symbol->setAlignment(Qt::AlignCenter);
-    auto* strip = Controls::label(this, "Label1", QString(), 0, 3330, 3885, 420);
+    m_reopen = new QCheckBox(this);
+    m_reopen->setObjectName(QStringLiteral("ReopenLast"));
+    m_reopen->setGeometry(TwipsRect(180, 3300, 270, 285));
+    m_reopen->setChecked(m_state.Recent.reopenAtStart());
+    auto* reopenCaption
+        = Controls::label(this, "ReopenLabel",
+                          QStringLiteral("&Reopen the last ticket book and tracker file at start"),
+                          450, 3195, 3345, 480);
+    reopenCaption->setWordWrap(true);
+    reopenCaption->setBuddy(m_reopen);
+    m_reopen->setAccessibleName(reopenCaption->text().remove(QLatin1Char('&')));
+    // The caption is the box's own text, split over two lines: a click on it ticks the box.
+    WidgetEvents::onClick(reopenCaption, [this] { m_reopen->toggle(); });
+
+    auto* strip = Controls::label(this, "Label1", QString(), 0, 3330 + Reopen, 3885, 420);
     Colours::apply(strip, Colours::Panel);
-    m_exit = Controls::button(this, "ExitFonts", QStringLiteral("E&xit to Menu"), 1080, 3390, 1635,
-                              325);
+    m_exit = Controls::button(this, "ExitFonts", QStringLiteral("E&xit to Menu"), 1080,
+                              3390 + Reopen, 1635, 325);
     // Enter on the button presses it; in the boxes Enter moves on and never closes the window.
     m_exit->setDefault(false);
     connect(m_exit, &QPushButton::clicked, this, &ChangeFnt::ExitFonts);
 
     Controls::tabOrder(
-        {m_myName, m_numbersPerDraw, m_highestNumber, m_entryForms, m_symbol, m_exit});
+        {m_myName, m_numbersPerDraw, m_highestNumber, m_entryForms, m_symbol, m_reopen, m_exit});
     m_myName->setFocus();
 }
 
@@ -144,6 +161,10 @@ void ChangeFnt::ExitFonts()
     settings.UserName = m_myName->text();
     // A settings file that cannot be written is no reason to keep the user here.
     WritePersonalSettingsFile(m_state.settingsFilePath(), settings);
+    if (m_reopen->isChecked() != m_state.Recent.reopenAtStart()) {
+        m_state.Recent.setReopenAtStart(m_reopen->isChecked());
+        m_state.Recent.writeFile(m_state.recentFilesPath());
+    }
     accept();
 }
 

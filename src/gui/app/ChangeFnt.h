@@ -4,13 +4,15 @@
 
 #include <QDialog>
 
+class QCheckBox;
 class QLineEdit;
 class QPushButton;
 struct Services;
 struct SharedState;
 
 // The settings window: the usual shape of the lottery, the currency symbol and the user's name.
-// Leaving it, however it is left, takes the values over and writes "Personal.Lot".
+// Leaving it, however it is left, takes the values over and writes "Personal.Lot"; whether the
+// last ticket book and tracker file are reopened at start is kept with the recent files.
 class ChangeFnt : public QDialog {
     Q_OBJECT
 
@@ -44,5 +46,6 @@ private:
     QLineEdit* m_entryForms = nullptr;
     QLineEdit* m_symbol = nullptr;
     QLineEdit* m_myName = nullptr;
+    QCheckBox* m_reopen = nullptr;
     QPushButton* m_exit = nullptr;
 };

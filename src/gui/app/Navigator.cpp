@@ -59,12 +59,20 @@ ToolWindow* Navigator::openTracker(QWidget* opener)
     return openTracker(opener, QString());
 }
 
-ToolWindow* Navigator::openImport(QWidget* opener, std::function<void()> imported)
+ToolWindow* Navigator::openImport(QWidget* opener, std::function<void()> imported,
+                                  const QString& file)
 {
     auto* window = new LImport(m_state, m_services);
     connect(window, &LImport::imported, this, std::move(imported));
     ToolWindow::open(opener, window);
+    if (!file.isEmpty())
+        window->OpenHistoryFile(file);
     return window;
+}
+
+ToolWindow* Navigator::openImport(QWidget* opener, std::function<void()> imported)
+{
+    return openImport(opener, std::move(imported), QString());
 }
 
 ToolWindow* Navigator::openWheels(QWidget* opener)

@@ -34,6 +34,8 @@ public:
     ToolWindow* openTracker(QWidget* opener);
     // `imported` runs once the window has put imported draws into the store and closed.
     ToolWindow* openImport(QWidget* opener, std::function<void()> imported);
+    // With a `file`, the window reads that draw history as its choose command does.
+    ToolWindow* openImport(QWidget* opener, std::function<void()> imported, const QString& file);
     ToolWindow* openWheels(QWidget* opener);
     // The numbers to wheel given, of a game of `shape` (the sets on screen in Rado-d-Idorur).
     ToolWindow* openWheels(QWidget* opener, const QList<int>& numbers, const LotteryShape& shape);

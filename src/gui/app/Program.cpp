@@ -41,9 +41,11 @@ void Program::start()
     // A damaged file leaves the name label as it was.
     if (settings.complete)
         m_menu->showUserName();
+    m_state.Recent = RecentFiles::ReadFile(m_state.recentFilesPath());
 
     m_backdrop = std::make_unique<LBlankForm>();
     m_backdrop->show();
+    m_menu->takeDropsOn(m_backdrop.get());
 
     m_state.applyPersonalShape();
 
@@ -58,6 +60,28 @@ void Program::start()
     m_menu->show();
     m_menu->raise();
     m_menu->activateWindow();
+    if (m_state.Recent.reopenAtStart())
+        reopenLastFiles();
+}
+
+void Program::reopenLastFiles()
+{
+    QStringList failures;
+    for (Document* document :
+         std::initializer_list<Document*> {&m_state.Tickets, &m_state.Tracker}) {
+        const std::optional<QString> path = m_state.Recent.newest(document->kind());
+        // A file moved or deleted since is no surprise: the user sees the document empty.
+        if (!path || !QFileInfo::exists(*path))
+            continue;
+        QString reason;
+        if (!document->load(*path, reason))
+            failures.append(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(*path), reason));
+    }
+    if (!failures.isEmpty())
+        m_services.messages.inform(
+            LoadingErrorTitle,
+            QStringLiteral("The last ticket book or tracker file could not be opened again:")
+                + QLatin1Char('\n') + failures.join(QLatin1Char('\n')));
 }
 
 void Program::openFile(const QString& path)

@@ -47,6 +47,9 @@ protected:
 
 private:
     void end();
+    // When the user wants it, reads the last ticket book and tracker file into their documents;
+    // one message names those that exist but cannot be read.
+    void reopenLastFiles();
 
     SharedState& m_state;
     Services& m_services;

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Numerion developers
 #include "ZudeMenu.h"
 
+#include "core/app/RecentFiles.h"
 #include "core/app/SharedState.h"
 #include "core/common/MessageBoxes.h"
 #include "core/draws/DatabaseView.h"
@@ -13,9 +14,15 @@
 #include "gui/draws/DrawFileCommands.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
+#include <QTimer>
+#include <QToolButton>
+#include <QUrl>
 
 namespace {
 
@@ -53,7 +60,10 @@ ZudeMenu::ZudeMenu(SharedState& state, Services& services, Navigator& navigator,
     QList<QWidget*> order;
     for (const Controls::ButtonRow& entry : MenuButtons)
         order.append(Controls::create(this, entry));
+    buildRecentFiles();
+    order.insert(1, findChild<QToolButton*>(QStringLiteral("RecentFiles")));
     Controls::tabOrder(order);
+    setAcceptDrops(true);
 
     onClick("PickForm", [this] { m_navigator.openRadoDIdorur(this); });
     onClick("DBaseForm", [this] { openDatabaseWindow(); });
@@ -107,20 +117,167 @@ void ZudeMenu::openDatabaseWindow()
     connect(database, &ToolWindow::closed, this, &ZudeMenu::showFileInMemory);
 }
 
+void ZudeMenu::buildRecentFiles()
+{
+    // Beside the open button, as the arrow of a split button: the button itself still opens the
+    // file dialog at once.
+    auto* button = new QToolButton(this);
+    button->setObjectName(QStringLiteral("RecentFiles"));
+    button->setArrowType(Qt::DownArrow);
+    button->setToolTip(QStringLiteral("Recent Files"));
+    button->setAccessibleName(QStringLiteral("Recent Files"));
+    button->setGeometry(TwipsRect(3930, 600, 330, ButtonHeight));
+    m_recentMenu = new QMenu(button);
+    m_recentMenu->setObjectName(QStringLiteral("RecentMenu"));
+    m_recentMenu->setToolTipsVisible(true);
+    connect(m_recentMenu, &QMenu::aboutToShow, this, &ZudeMenu::showRecentFiles);
+    // Popped up by hand: a menu set on the button would draw a second arrow beside the first.
+    connect(button, &QToolButton::clicked, this, [this, button] {
+        m_recentMenu->popup(button->mapToGlobal(QPoint(0, button->height())));
+    });
+}
+
+void ZudeMenu::showRecentFiles()
+{
+    RecentFiles& recent = m_state.Recent;
+    if (recent.dropMissing())
+        recent.writeFile(m_state.recentFilesPath());
+    m_recentMenu->clear();
+    int number = 0;
+    for (const RecentFiles::Entry& entry : recent.entries()) {
+        const QFileInfo file(entry.path);
+        QString name = file.fileName();
+        name.replace(QLatin1Char('&'), QLatin1String("&&"));
+        QString folder = QDir::toNativeSeparators(file.path());
+        folder.replace(QLatin1Char('&'), QLatin1String("&&"));
+        ++number;
+        QAction* action = m_recentMenu->addAction(
+            QStringLiteral("&%1 %2   (%3)").arg(number).arg(name, folder));
+        action->setObjectName(QStringLiteral("RecentFile%1").arg(number));
+        action->setToolTip(QDir::toNativeSeparators(entry.path));
+        connect(action, &QAction::triggered, this,
+                [this, entry] { openFile(entry.kind, entry.path); });
+    }
+    if (number == 0) {
+        m_recentMenu->addAction(QStringLiteral("No Recent Files"))->setEnabled(false);
+        return;
+    }
+    m_recentMenu->addSeparator();
+    QAction* clear = m_recentMenu->addAction(QStringLiteral("&Clear the List"));
+    clear->setObjectName(QStringLiteral("ClearRecent"));
+    connect(clear, &QAction::triggered, this, [this] {
+        m_state.Recent.clear();
+        m_state.Recent.writeFile(m_state.recentFilesPath());
+    });
+}
+
 void ZudeMenu::openGivenFile(const QString& path)
 {
-    const QString suffix = QFileInfo(path).suffix();
-    if (suffix.compare(QLatin1String("inv"), Qt::CaseInsensitive) == 0) {
-        m_navigator.openTracker(this, path);
+    const std::optional<FileKind> kind = OpenedKindOf(path);
+    // Whatever is not a tracker file or a ticket book is read as a draw file, and refused with
+    // the reader's reason when it is none.
+    openFile(kind == FileKind::Tracker || kind == FileKind::Tickets ? *kind : FileKind::Draws,
+             path);
+}
+
+void ZudeMenu::openFile(FileKind kind, const QString& path)
+{
+    // The next file dialog starts where this file is, as after choosing it in one.
+    m_state.rememberFolderOf(path);
+    switch (kind) {
+    case FileKind::History:
+        m_navigator.openImport(
+            this, [this] { openDatabaseWindow(); }, path);
+        return;
+    case FileKind::Tracker:
+        if (MayDropDocuments({&m_state.Tracker}, m_services.messages))
+            m_navigator.openTracker(this, path);
+        return;
+    case FileKind::Tickets:
+        if (MayDropDocuments({&m_state.Tickets}, m_services.messages))
+            m_navigator.openTickets(this, path);
+        return;
+    default:
+        if (!MayDropDocuments({&m_state.Store}, m_services.messages))
+            return;
+        hide();
+        ReadDrawFileInto(m_state, m_services, path);
+        openDatabaseWindow();
         return;
     }
-    if (suffix.compare(QLatin1String("ltk"), Qt::CaseInsensitive) == 0) {
-        m_navigator.openTickets(this, path);
-        return;
+}
+
+std::optional<std::pair<FileKind, QString>> ZudeMenu::droppedFile(const QMimeData* data)
+{
+    // One file at a time, as one window opens at a time: a bundle is refused as a whole rather
+    // than opened in part.
+    if (!data || !data->hasUrls() || data->urls().size() != 1
+        || !data->urls().first().isLocalFile())
+        return std::nullopt;
+    const QString path = data->urls().first().toLocalFile();
+    const std::optional<FileKind> kind = OpenedKindOf(path);
+    if (!kind || !QFileInfo(path).isFile())
+        return std::nullopt;
+    return std::pair(*kind, QFileInfo(path).absoluteFilePath());
+}
+
+bool ZudeMenu::takeDrag(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+        auto* drag = static_cast<QDragMoveEvent*>(event);
+        if (droppedFile(drag->mimeData()))
+            drag->acceptProposedAction();
+        else
+            drag->ignore();
+        return true;
     }
-    hide();
-    ReadDrawFileInto(m_state, m_services, path);
-    openDatabaseWindow();
+    case QEvent::Drop: {
+        auto* drop = static_cast<QDropEvent*>(event);
+        const auto file = droppedFile(drop->mimeData());
+        if (!file) {
+            drop->ignore();
+            return true;
+        }
+        drop->acceptProposedAction();
+        // Once the drag is over: the source waits for the drop to end, and a question may come.
+        QTimer::singleShot(0, this, [this, file] { openFile(file->first, file->second); });
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+void ZudeMenu::dragEnterEvent(QDragEnterEvent* event)
+{
+    takeDrag(event);
+}
+
+void ZudeMenu::dropEvent(QDropEvent* event)
+{
+    takeDrag(event);
+}
+
+void ZudeMenu::takeDropsOn(QWidget* backdrop)
+{
+    backdrop->setAcceptDrops(true);
+    backdrop->installEventFilter(this);
+}
+
+bool ZudeMenu::eventFilter(QObject*, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)
+        return false;
+    // The backdrop takes files only while the menu is there to open them; behind a tool window
+    // a drop is refused.
+    if (!isVisible()) {
+        event->ignore();
+        return true;
+    }
+    return takeDrag(event);
 }
 
 void ZudeMenu::showUserName()

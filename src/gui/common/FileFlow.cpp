@@ -43,16 +43,21 @@ bool FileFlow::open(Document& document, const QString& path)
         BusyCursor busy;
         read = document.load(path, reason);
     }
-    if (!read)
+    if (!read) {
         reportLoadingError(reason);
-    return read;
+        return false;
+    }
+    m_state.rememberRecentFile(document);
+    return true;
 }
 
 bool FileFlow::save(Document& document, const QString& path)
 {
     QString reason;
-    if (document.save(path, reason))
+    if (document.save(path, reason)) {
+        m_state.rememberRecentFile(document);
         return true;
+    }
     reportSavingError(document.kind(), reason);
     return false;
 }

@@ -20,7 +20,8 @@ struct SharedState;
 // chosen; a name saved without a suffix gets the chosen filter's; a file is read only when it is
 // a regular file, written in one piece or not at all, and a failure is reported in the one
 // wording with the reader's or writer's reason. Documents are read and written by themselves,
-// other kinds by the reader or writer handed in.
+// other kinds by the reader or writer handed in; a document read or written becomes the newest
+// of the recent files, whatever window did it.
 class FileFlow {
 public:
     // Reads an opened file; false with `reason` (a sentence) when it is no file of the kind.

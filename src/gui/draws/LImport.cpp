@@ -328,9 +328,12 @@ void LImport::chooseFileClicked()
     takeEditedBox();
     const std::optional<FileChoice> chosen
         = m_services.files.choose(FileKind::History, Direction::Open, QString());
-    if (!chosen)
-        return;
-    const QString& path = chosen->path;
+    if (chosen)
+        OpenHistoryFile(chosen->path);
+}
+
+void LImport::OpenHistoryFile(const QString& path)
+{
     QString reason;
     std::optional<QByteArray> bytes;
     {

@@ -36,6 +36,10 @@ public:
     LImport(SharedState& state, Services& services, QWidget* parent = nullptr);
     ~LImport() override;
 
+    // Reads the draw history at `path` as "choose file" does with the file chosen; a file that
+    // cannot be read is reported and leaves the window as it was.
+    void OpenHistoryFile(const QString& path);
+
 Q_SIGNALS:
     // The draws are in the store and the window has closed; the database window shows them next.
     void imported();
