@@ -37,5 +37,5 @@ NumberMatch MatchOf(const Ticket& ticket, const DrawCheck& draw, int n)
     // A bonus ball drawn from the main pool, among the ticket's main numbers; a ticket of a game
     // with an own pool has numbers of it, and its main numbers never match its extra ones.
     return ticket.extra.isEmpty() && draw.extraMatched.contains(number) ? NumberMatch::Extra
-                                                                         : NumberMatch::None;
+                                                                        : NumberMatch::None;
 }

@@ -38,4 +38,11 @@ inline constexpr QColor GreyBarTop(225, 225, 225);
 inline constexpr QColor GreyBarSide(110, 110, 110);
 inline constexpr QColor ChartScaleLine(210, 210, 210);
 
+// The numbers a ticket matched in its results, set together: a main number drawn, and an extra
+// one (a bonus ball among the main numbers, or an own pool's number) told apart from it.
+inline constexpr QColor MatchedBack(255, 255, 0);
+inline constexpr QColor MatchedText(0, 0, 0);
+inline constexpr QColor ExtraMatchedBack(0, 255, 255);
+inline constexpr QColor ExtraMatchedText(0, 0, 0);
+
 } // namespace Colours

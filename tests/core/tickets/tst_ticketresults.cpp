@@ -23,7 +23,8 @@ private Q_SLOTS:
         QFETCH(LotteryShape, shape);
         QString error;
         const QString example = TicketLines::Example(shape);
-        QVERIFY2(TicketLines::ParseLine(example, shape, &error), qPrintable(example + u' ' + error));
+        QVERIFY2(TicketLines::ParseLine(example, shape, &error),
+                 qPrintable(example + u' ' + error));
     }
 
     void rowsFollowTheTickets()
