@@ -144,6 +144,7 @@ LTickets::LTickets(SharedState& state, Services& services, QWidget* parent)
         followStoreShape();
         showBookInfo();
     });
+    connect(&m_state.Store, &DrawStore::titleChanged, this, &LTickets::followStoreShape);
     connect(m_results, &TicketResultsModel::checked, this, &LTickets::showTotals);
     // A refused cell is told once its editor has closed.
     connect(m_prizeModel, &PrizeTableModel::refused, this, &LTickets::refuse, Qt::QueuedConnection);
