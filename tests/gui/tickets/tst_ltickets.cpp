@@ -155,6 +155,29 @@ private Q_SLOTS:
         QTRY_COMPARE(cellText(results, 0, 10), QStringLiteral("12.50"));
     }
 
+    // A bonus ball among the ticket's numbers is marked apart from the main numbers matched.
+    void marksABonusBallApart()
+    {
+        SharedState& state = m_fixture->state;
+        LotteryShape bonus;
+        for (const CommonShape& common : CommonShapes())
+            if (common.name == QStringLiteral("6 of 49 + bonus"))
+                bonus = common.shape;
+        const QDate date(2026, 3, 7);
+        LoadWeeklyDraws(state.Store, bonus, {{1, 2, 3, 40, 41, 42, 4}}, date);
+        state.Tickets.followDraws(state.Store.shape(), QString());
+        state.Tickets.change([&](TicketBook& book) {
+            return book.addTickets({{1, 2, 3, 4, 5, 6}}, {{}}, date, 1, 0);
+        });
+        LTickets window(state, m_fixture->services);
+        auto* results = control<QTableView>(&window, "ResultGrid");
+        const QColor main = background(results, 0, 2).color();
+        const QColor extra = background(results, 0, 5).color();
+        QCOMPARE(main, QColor(255, 255, 0));
+        QVERIFY(extra != main);
+        QCOMPARE(background(results, 0, 6).style(), Qt::NoBrush);
+    }
+
     // At 1280x1024 with a scale factor of 2 everything is on the screen: the book's whole label,
     // and the results with their totals below them.
     void fitsASmallScreen()
