@@ -119,4 +119,15 @@ QString Text(const QList<int>& main, const QList<int>& extra)
     return extra.isEmpty() ? joined(main) : joined(main) + QStringLiteral(" + ") + joined(extra);
 }
 
+QString Example(const LotteryShape& shape)
+{
+    QList<int> main;
+    for (int n = 1; n <= shape.numbersPerDraw; ++n)
+        main.append(n);
+    QList<int> extra;
+    for (int n = 0; n < shape.ownPoolNumbers(); ++n)
+        extra.append(shape.extraLowest + n);
+    return Text(main, extra);
+}
+
 } // namespace TicketLines

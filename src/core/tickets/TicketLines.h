@@ -44,4 +44,8 @@ Result Parse(const QString& text, const LotteryShape& shape);
 // A ticket's numbers as a line that parses back to them: "1,2,3,4,5 + 26".
 QString Text(const QList<int>& main, const QList<int>& extra);
 
+// A line of the lowest numbers a ticket of `shape` may hold, as an example that parses:
+// "1,2,3,4,5,6" for 6 of 49 + bonus, "1,2,3,4,5 + 1" for 5 of 69 + 1 of 26.
+QString Example(const LotteryShape& shape);
+
 } // namespace TicketLines

@@ -54,6 +54,9 @@ struct Pair {
 inline constexpr Pair EntryBox {Yellow, Black};
 inline constexpr Pair ExtraEntryBox {ExtraBox, Black};
 inline constexpr Pair MatchedNumber {Yellow, Black};
+// A matched extra number (a bonus ball among the main numbers, or an own pool's number), told
+// apart from a matched main number.
+inline constexpr Pair ExtraMatchedNumber {Cyan, Black};
 // The cells of a grid, its shaded header cells, and the extra numbers' cells: their columns in
 // the record grid and their counts (ExtraCountCell), their columns in the grids of picked or
 // imported sets (ExtraSetCell).

@@ -266,6 +266,11 @@ QGroupBox* Controls::form(QWidget* parent, const char* name, const QString& capt
     return frame;
 }
 
+QRect Controls::placeOn(const QRect& screen, const QSize& size)
+{
+    return QRect(screen.topLeft() + QPoint(4, 23), size).intersected(screen.adjusted(0, 0, 0, -8));
+}
+
 QLabel* Controls::buttonStrip(QWidget* window, const char* name)
 {
     QLabel* strip = label(window, name, QString(), 0, 5940, 9480, 420);

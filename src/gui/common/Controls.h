@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QList>
 #include <QPushButton>
+#include <QRect>
 #include <QString>
 
 #include <array>
@@ -168,6 +169,10 @@ template <typename Window, std::size_t N> void wire(Window* window, const Wiring
         QObject::connect(find<QPushButton>(window, row.name), &QPushButton::clicked, window,
                          row.clicked);
 }
+
+// Where a window that grows and shrinks with its screen stands on a screen of that available
+// area: at the other windows' place, `size` as far as the screen allows.
+QRect placeOn(const QRect& screen, const QSize& size);
 
 // The light grey band along the foot of a main window, behind its row of buttons.
 QLabel* buttonStrip(QWidget* window, const char* name);

@@ -15,212 +15,211 @@
 #include "gui/common/FileFlow.h"
 #include "gui/common/PrintJob.h"
 #include "gui/common/PrinterPort.h"
+#include "gui/common/RangeBox.h"
 #include "gui/common/Services.h"
+#include "gui/common/WidgetEvents.h"
+#include "gui/tickets/DrawTotalsModel.h"
+#include "gui/tickets/PrizeTableModel.h"
+#include "gui/tickets/TicketListModel.h"
+#include "gui/tickets/TicketResultsModel.h"
 
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTabWidget>
-#include <QTableWidget>
-#include <QTimer>
+#include <QTableView>
 #include <QVBoxLayout>
+
+#include <span>
 
 namespace {
 
-// The colour that marks a matched number, as the distribution grids mark the most drawn.
-const QColor MatchedColour(255, 255, 0);
-constexpr int ResultFixedColumns = 2; // the ticket and the draw
+using Controls::Cell;
 
-QTableWidget* grid(QWidget* parent, const char* name, const QStringList& headings)
+constexpr Cell BookInfoCells[] = {Cell::label("BookInfo", "", 1)};
+
+constexpr Cell TicketEntryCells[] = {Cell::widget("InTickets", 1)};
+constexpr Cell TicketBoxCells[] = {
+    Cell::label("FirstDrawLabel", "First draw"),
+    Cell::box("InFirstDraw", 10, 10),
+    Cell::label("DrawsLabel", "Draws"),
+    Cell::box("InDraws", 4, 4),
+    Cell::label("PriceLabel", "Price per draw"),
+    Cell::box("InPrice", 0, 8),
+    Cell::stretch(),
+    Cell::button("AddTickets", "&Add Tickets"),
+};
+constexpr Cell TicketGridCells[] = {Cell::widget("TicketGrid", 1)};
+constexpr Cell TicketButtonCells[] = {
+    Cell::button("ImportTickets", "&Import CSV"),
+    Cell::button("RemoveTicket", "&Remove"),
+    Cell::stretch(),
+};
+
+constexpr Cell PrizeNoteCells[] = {Cell::label(
+    "PrizeNote",
+    "Check the prizes against your lottery's rules. A tier without an amount is pari-mutuel: type its amount on the results once it is published.",
+    1)};
+constexpr Cell PrizeGridCells[] = {Cell::widget("PrizeGrid", 1)};
+constexpr Cell PrizeButtonCells[] = {
+    Cell::button("AddPrize", "Add &Row"),
+    Cell::button("RemovePrize", "Remove R&ow"),
+    Cell::button("PresetPrizes", "Pr&eset"),
+    Cell::stretch(),
+};
+
+constexpr Cell ResultGridCells[] = {Cell::widget("ResultGrid", 1)};
+constexpr Cell DrawTotalsCells[] = {Cell::widget("DrawTotalsGrid", 1)};
+constexpr Cell TotalsCells[] = {Cell::label("TotalsLabel", "", 1)};
+
+constexpr Cell StripCells[] = {
+    Cell::button("ExitTickets", "E&xit to Menu"), Cell::button("OpenBook", "&Open Book"),
+    Cell::button("SaveBook", "&Save Book"),       Cell::button("PostButt", "Post to &Tracker"),
+    Cell::button("PrintTickets", "To &Printer"),
+};
+
+// The rows of a page from top to bottom, each with its share of the spare height.
+struct PageRow {
+    std::span<const Cell> cells;
+    int stretch = 0;
+};
+QVBoxLayout* column(QWidget* page, std::initializer_list<PageRow> rows)
 {
-    auto* table = new QTableWidget(0, int(headings.size()), parent);
-    table->setObjectName(QString::fromLatin1(name));
-    table->setHorizontalHeaderLabels(headings);
-    table->verticalHeader()->setVisible(false);
-    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    return table;
+    auto* layout = new QVBoxLayout(page);
+    for (const PageRow& row : rows)
+        layout->addLayout(Controls::row(page, row.cells), row.stretch);
+    return layout;
 }
 
-QTableWidgetItem* cell(const QString& text, bool editable = false)
-{
-    auto* item = new QTableWidgetItem(text);
-    if (!editable)
-        item->setFlags(item->flags() & ~Qt::ItemIsEditable);
-    return item;
-}
-
-QPushButton* button(QWidget* parent, const char* name, const QString& caption)
-{
-    auto* pushButton = new QPushButton(caption, parent);
-    pushButton->setObjectName(QString::fromLatin1(name));
-    pushButton->setAutoDefault(true);
-    return pushButton;
-}
-
-QLineEdit* box(QWidget* parent, const char* name, int width)
-{
-    auto* lineEdit = new QLineEdit(parent);
-    lineEdit->setObjectName(QString::fromLatin1(name));
-    lineEdit->setFixedWidth(width);
-    return lineEdit;
-}
-
-QString countText(qsizetype n, const char* one, const char* many)
-{
-    return n == 1 ? QStringLiteral("1 %1").arg(QLatin1String(one))
-                  : QStringLiteral("%1 %2").arg(n).arg(QLatin1String(many));
-}
+// The results of a large book: their columns are measured on the first rows only.
+constexpr int MeasuredRows = 50;
 
 } // namespace
 
 LTickets::LTickets(SharedState& state, Services& services, QWidget* parent)
     : ToolWindow(parent), m_state(state), m_services(services)
 {
-    Controls::setupWindow(this, "LTickets", QStringLiteral("My Tickets"));
-    auto* layout = new QVBoxLayout(this);
-    m_bookInfo = Controls::label(this, "BookInfo");
-    layout->addWidget(m_bookInfo);
-    m_tabs = new QTabWidget(this);
-    m_tabs->setObjectName(QStringLiteral("TicketTabs"));
-    layout->addWidget(m_tabs, 1);
-    buildBookTab();
-    buildPrizeTab();
-    buildResultsTab();
-
-    auto* strip = new QHBoxLayout;
-    layout->addLayout(strip);
-    const std::pair<const char*, QString> captions[] = {
-        {"ExitTickets", QStringLiteral("E&xit to Menu")},
-        {"OpenBook", QStringLiteral("&Open Book")},
-        {"SaveBook", QStringLiteral("&Save Book")},
-        {"PostButt", QStringLiteral("Post to &Tracker")},
-        {"PrintTickets", QStringLiteral("To &Printer")},
-    };
-    void (LTickets::*handlers[])() = {nullptr, &LTickets::openClicked, &LTickets::saveClicked,
-                                      &LTickets::postClicked, &LTickets::printClicked};
-    for (std::size_t i = 0; i < std::size(captions); ++i) {
-        QPushButton* pushButton = button(this, captions[i].first, captions[i].second);
-        strip->addWidget(pushButton);
-        if (handlers[i])
-            connect(pushButton, &QPushButton::clicked, this, handlers[i]);
-        else
-            connect(pushButton, &QPushButton::clicked, this, &QWidget::close);
-    }
-
-    // The store tells what changed: new draws are checked at once.
-    DrawStore& store = m_state.Store;
-    connect(&store, &DrawStore::recordAppended, this, &LTickets::ShowResults);
-    connect(&store, &DrawStore::recordReplaced, this, &LTickets::ShowResults);
-    connect(&store, &DrawStore::storeReset, this, &LTickets::ShowResults);
-    connect(&store, &DrawStore::shapeChanged, this, [this] {
-        followStoreShape();
-        showBook();
-        showPrizes();
-        ShowResults();
-    });
+    setObjectName(QStringLiteral("LTickets"));
+    setWindowTitle(QStringLiteral("My Tickets"));
     followStoreShape();
-    showBook();
-    showPrizes();
-    ShowResults();
+    TicketBookDocument& book = m_state.Tickets;
+    m_ticketModel = new TicketListModel(book, this);
+    m_prizeModel = new PrizeTableModel(book, this);
+    m_results = new TicketResultsModel(book, m_state.Store, this);
+    m_drawTotals = new DrawTotalsModel(*m_results, this);
+
+    auto* tabs = new QTabWidget(this);
+    tabs->setObjectName(QStringLiteral("TicketTabs"));
+    tabs->addTab(buildBookTab(), QStringLiteral("Tickets"));
+    tabs->addTab(buildPrizeTab(), QStringLiteral("Prizes"));
+    tabs->addTab(buildResultsTab(), QStringLiteral("Results"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(Controls::row(this, BookInfoCells));
+    layout->addWidget(tabs, 1);
+    layout->addLayout(Controls::row(this, StripCells));
+    m_bookInfo = Controls::find<QLabel>(this, "BookInfo");
+    // The whole text, on as many lines as it takes; the window never widens for it.
+    m_bookInfo->setWordWrap(true);
+    m_bookInfo->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Minimum);
+
+    static constexpr Controls::Wiring<LTickets> handlers[] = {
+        {"AddTickets", &LTickets::addTypedClicked},     {"ImportTickets", &LTickets::importClicked},
+        {"RemoveTicket", &LTickets::removeClicked},     {"AddPrize", &LTickets::addPrizeClicked},
+        {"RemovePrize", &LTickets::removePrizeClicked}, {"PresetPrizes", &LTickets::presetClicked},
+        {"OpenBook", &LTickets::openClicked},           {"SaveBook", &LTickets::saveClicked},
+        {"PostButt", &LTickets::postClicked},           {"PrintTickets", &LTickets::printClicked},
+    };
+    Controls::wire(this, handlers);
+    connect(Controls::find<QPushButton>(this, "ExitTickets"), &QPushButton::clicked, this,
+            &QWidget::close);
+
+    // The book and the draws tell what changed; the grids follow them by themselves.
+    connect(&book, &Document::contentChanged, this, &LTickets::showBookInfo);
+    connect(&book, &Document::filePathChanged, this, &LTickets::showBookInfo);
+    connect(&m_state.Store, &DrawStore::shapeChanged, this, [this] {
+        followStoreShape();
+        showBookInfo();
+    });
+    connect(&m_state.Store, &DrawStore::titleChanged, this, &LTickets::followStoreShape);
+    connect(m_results, &TicketResultsModel::checked, this, &LTickets::showTotals);
+    // A refused cell is told once its editor has closed.
+    connect(m_prizeModel, &PrizeTableModel::refused, this, &LTickets::refuse, Qt::QueuedConnection);
+    connect(m_results, &TicketResultsModel::refused, this, &LTickets::refuse, Qt::QueuedConnection);
+    showBookInfo();
+    showTotals();
+    setGeometry(placeOn(screen()->availableGeometry()));
 }
 
-void LTickets::buildBookTab()
+QRect LTickets::placeOn(const QRect& screen)
 {
-    auto* page = new QWidget;
-    auto* layout = new QGridLayout(page);
+    return Controls::placeOn(screen, QSize(900, 620));
+}
+
+QTableView* LTickets::grid(QWidget* page, const char* name, QAbstractItemModel* model)
+{
+    auto* view = new QTableView(page);
+    view->setObjectName(QString::fromLatin1(name));
+    view->setModel(model);
+    view->verticalHeader()->setVisible(false);
+    view->horizontalHeader()->setResizeContentsPrecision(MeasuredRows);
+    view->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setWordWrap(false);
+    return view;
+}
+
+QWidget* LTickets::buildBookTab()
+{
+    auto* page = new QWidget(this);
     m_lines = new QPlainTextEdit(page);
     m_lines->setObjectName(QStringLiteral("InTickets"));
-    m_lines->setPlaceholderText(QStringLiteral("1,2,3,4,5,6 + 7 (one ticket a line)"));
     m_lines->setMaximumHeight(70);
-    layout->addWidget(m_lines, 0, 0, 1, 4);
+    m_tickets = grid(page, "TicketGrid", m_ticketModel);
+    column(page, {{TicketEntryCells}, {TicketBoxCells}, {TicketGridCells, 1}, {TicketButtonCells}});
 
-    auto* boxes = new QHBoxLayout;
-    m_firstDraw = box(page, "InFirstDraw", 90);
-    m_draws = box(page, "InDraws", 40);
-    m_draws->setText(QStringLiteral("1"));
-    m_price = box(page, "InPrice", 70);
+    m_firstDraw = Controls::find<QLineEdit>(page, "InFirstDraw");
+    m_price = Controls::find<QLineEdit>(page, "InPrice");
     m_price->setText(QStringLiteral("0"));
-    boxes->addWidget(Controls::label(page, "FirstDrawLabel"));
-    static_cast<QLabel*>(boxes->itemAt(0)->widget())->setText(QStringLiteral("First draw"));
-    boxes->addWidget(m_firstDraw);
-    auto* drawsLabel = Controls::label(page, "DrawsLabel");
-    drawsLabel->setText(QStringLiteral("Draws"));
-    boxes->addWidget(drawsLabel);
-    boxes->addWidget(m_draws);
-    auto* priceLabel = Controls::label(page, "PriceLabel");
-    priceLabel->setText(QStringLiteral("Price per draw"));
-    boxes->addWidget(priceLabel);
-    boxes->addWidget(m_price);
-    boxes->addStretch();
-    QPushButton* add = button(page, "AddTickets", QStringLiteral("&Add Tickets"));
-    QPushButton* import = button(page, "ImportTickets", QStringLiteral("&Import CSV"));
-    QPushButton* remove = button(page, "RemoveTicket", QStringLiteral("&Remove"));
-    boxes->addWidget(add);
-    layout->addLayout(boxes, 1, 0, 1, 4);
-    connect(add, &QPushButton::clicked, this, &LTickets::addTypedClicked);
-    connect(import, &QPushButton::clicked, this, &LTickets::importClicked);
-    connect(remove, &QPushButton::clicked, this, &LTickets::removeClicked);
-
-    m_tickets = grid(page, "TicketGrid",
-                     {QStringLiteral("Numbers"), QStringLiteral("First draw"),
-                      QStringLiteral("Draws"), QStringLiteral("Price")});
-    layout->addWidget(m_tickets, 2, 0, 1, 4);
-    auto* below = new QHBoxLayout;
-    below->addWidget(import);
-    below->addWidget(remove);
-    below->addStretch();
-    layout->addLayout(below, 3, 0, 1, 4);
-    m_tabs->addTab(page, QStringLiteral("Tickets"));
+    auto* draws = Controls::find<QLineEdit>(page, "InDraws");
+    m_draws = new RangeBox(
+        draws,
+        {1, Ticket::MaxDraws,
+         QStringLiteral(" The draws played must be from 1 to %1.").arg(Ticket::MaxDraws)},
+        m_editing, m_price, m_services.messages);
+    m_draws->checkTypedOnly([this] { return m_drawsPlayed; });
+    m_draws->onTaken([this](int value) { m_drawsPlayed = value; });
+    m_draws->setValue(m_drawsPlayed);
+    WidgetEvents::enterMovesTo(m_firstDraw, draws);
+    WidgetEvents::enterMovesTo(m_price, Controls::find<QPushButton>(page, "AddTickets"));
+    return page;
 }
 
-void LTickets::buildPrizeTab()
+QWidget* LTickets::buildPrizeTab()
 {
-    auto* page = new QWidget;
-    auto* layout = new QVBoxLayout(page);
-    auto* note = Controls::label(page, "PrizeNote");
-    note->setText(QStringLiteral(
-        "Check the prizes against your lottery's rules. A tier without an amount is pari-mutuel: type its amount on the results once it is published."));
+    auto* page = new QWidget(this);
+    m_prizes = grid(page, "PrizeGrid", m_prizeModel);
+    column(page, {{PrizeNoteCells}, {PrizeGridCells, 1}, {PrizeButtonCells}});
+    auto* note = Controls::find<QLabel>(page, "PrizeNote");
     note->setWordWrap(true);
-    layout->addWidget(note);
-    m_prizes = grid(page, "PrizeGrid",
-                    {QStringLiteral("Main matched"), QStringLiteral("Extra matched"),
-                     QStringLiteral("Tier"), QStringLiteral("Amount")});
-    layout->addWidget(m_prizes, 1);
-    auto* buttons = new QHBoxLayout;
-    QPushButton* add = button(page, "AddPrize", QStringLiteral("Add &Row"));
-    QPushButton* remove = button(page, "RemovePrize", QStringLiteral("Remove R&ow"));
-    QPushButton* preset = button(page, "PresetPrizes", QStringLiteral("Pr&eset"));
-    buttons->addWidget(add);
-    buttons->addWidget(remove);
-    buttons->addWidget(preset);
-    buttons->addStretch();
-    layout->addLayout(buttons);
-    connect(add, &QPushButton::clicked, this, &LTickets::addPrizeClicked);
-    connect(remove, &QPushButton::clicked, this, &LTickets::removePrizeClicked);
-    connect(preset, &QPushButton::clicked, this, &LTickets::presetClicked);
-    connect(m_prizes, &QTableWidget::cellChanged, this, &LTickets::prizeEdited);
-    m_tabs->addTab(page, QStringLiteral("Prizes"));
+    note->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Minimum);
+    return page;
 }
 
-void LTickets::buildResultsTab()
+QWidget* LTickets::buildResultsTab()
 {
-    auto* page = new QWidget;
-    auto* layout = new QVBoxLayout(page);
-    m_results = grid(page, "ResultGrid", {});
-    layout->addWidget(m_results, 3);
-    m_drawTotals = grid(page, "DrawTotalsGrid",
-                        {QStringLiteral("Draw"), QStringLiteral("Tickets"), QStringLiteral("Spent"),
-                         QStringLiteral("Won")});
-    layout->addWidget(m_drawTotals, 2);
-    m_totals = Controls::label(page, "TotalsLabel");
-    layout->addWidget(m_totals);
-    connect(m_results, &QTableWidget::cellChanged, this, &LTickets::resultEdited);
-    m_tabs->addTab(page, QStringLiteral("Results"));
+    auto* page = new QWidget(this);
+    grid(page, "ResultGrid", m_results);
+    grid(page, "DrawTotalsGrid", m_drawTotals);
+    // The totals stay on the page of the results they sum, below them.
+    column(page, {{ResultGridCells, 3}, {DrawTotalsCells, 2}, {TotalsCells}});
+    m_totals = Controls::find<QLabel>(page, "TotalsLabel");
+    m_totals->setWordWrap(true);
+    m_totals->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Minimum);
+    return page;
 }
 
 void LTickets::followStoreShape()
@@ -228,140 +227,32 @@ void LTickets::followStoreShape()
     m_state.Tickets.followDraws(m_state.Store.shape(), m_state.Store.Title());
 }
 
-void LTickets::showBook()
+void LTickets::showBookInfo()
 {
     const TicketBook& book = m_state.Tickets.book();
     QString info = ShapeName(book.shape) + QStringLiteral(": ")
-        + countText(book.tickets.size(), "ticket", "tickets");
+        + CountText(book.tickets.size(), "ticket", "tickets");
     if (!m_state.Tickets.fileName().isEmpty())
         info += QStringLiteral(" in ") + m_state.Tickets.fileName();
     if (book.shape != m_state.Store.shape())
         info += QStringLiteral(" (the draws in memory are of ") + ShapeName(m_state.Store.shape())
             + QStringLiteral(": the tickets are not checked)");
     m_bookInfo->setText(info);
+    m_lines->setPlaceholderText(
+        QStringLiteral("%1 (one ticket a line)").arg(TicketLines::Example(book.shape)));
     if (m_firstDraw->text().isEmpty())
         m_firstDraw->setText(FormatShortDate(ProposeNewDate(m_state.Store, QDate::currentDate())));
-
-    m_tickets->setRowCount(int(book.tickets.size()));
-    for (int t = 0; t < book.tickets.size(); ++t) {
-        const Ticket& ticket = book.tickets[t];
-        m_tickets->setItem(t, 0, cell(TicketLines::Text(ticket.main, ticket.extra)));
-        m_tickets->setItem(t, 1, cell(FormatShortDate(ticket.firstDraw)));
-        m_tickets->setItem(t, 2, cell(QString::number(ticket.draws)));
-        m_tickets->setItem(t, 3, cell(AmountText(ticket.price)));
-    }
 }
 
-void LTickets::showPrizes()
+void LTickets::showTotals()
 {
-    const TicketBook& book = m_state.Tickets.book();
-    m_filling = true;
-    m_prizes->setRowCount(int(book.prizes.rows.size()));
-    for (int r = 0; r < book.prizes.rows.size(); ++r) {
-        const PrizeRow& row = book.prizes.rows[r];
-        m_prizes->setItem(r, 0, cell(QString::number(row.main), true));
-        m_prizes->setItem(r, 1, cell(QString::number(row.extra), true));
-        m_prizes->setItem(r, 2, cell(row.tier, true));
-        m_prizes->setItem(r, 3, cell(row.amount ? AmountText(*row.amount) : QString(), true));
-    }
-    m_filling = false;
-}
-
-void LTickets::ShowResults()
-{
-    const TicketBook& book = m_state.Tickets.book();
-    const bool sameGame = book.shape == m_state.Store.shape();
-    m_check = sameGame ? ::CheckTickets(book, m_state.Store)
-                       : ::CheckTickets(book, book.shape, DrawRecords());
-    const int numbers = book.shape.playedNumbers();
-    QStringList headings {QStringLiteral("Ticket"), QStringLiteral("Draw")};
-    for (int n = 1; n <= numbers; ++n)
-        headings.append(n > book.shape.numbersPerDraw
-                            ? QStringLiteral("+%1").arg(n - book.shape.numbersPerDraw)
-                            : QString::number(n));
-    headings << QStringLiteral("Matched") << QStringLiteral("Prize") << QStringLiteral("Amount");
-
-    m_filling = true;
-    m_results->clear();
-    m_results->setColumnCount(int(headings.size()));
-    m_results->setHorizontalHeaderLabels(headings);
-    m_resultRows.clear();
-    int rows = 0;
-    for (const TicketCheck& ticket : m_check.tickets)
-        rows += int(ticket.draws.size()) + (ticket.pending > 0 ? 1 : 0);
-    m_results->setRowCount(rows);
-    int row = 0;
-    const int matchedColumn = ResultFixedColumns + numbers;
-    for (int t = 0; t < m_check.tickets.size(); ++t) {
-        const Ticket& ticket = book.tickets[t];
-        const TicketCheck& result = m_check.tickets[t];
-        const auto numberCells = [&](int at, const DrawCheck* draw) {
-            const QList<int> all = ticket.main + ticket.extra;
-            for (int n = 0; n < all.size(); ++n) {
-                QTableWidgetItem* item = cell(QString::number(all[n]));
-                const bool extra = n >= ticket.main.size();
-                const bool matched = draw
-                    && ((extra ? draw->extraMatched : draw->mainMatched).contains(all[n])
-                        || (!extra && draw->extraMatched.contains(all[n])));
-                if (matched) {
-                    item->setBackground(MatchedColour);
-                    QFont bold = item->font();
-                    bold.setBold(true);
-                    item->setFont(bold);
-                }
-                m_results->setItem(at, ResultFixedColumns + n, item);
-            }
-        };
-        for (int d = 0; d < result.draws.size(); ++d, ++row) {
-            const DrawCheck& draw = result.draws[d];
-            m_results->setItem(row, 0, cell(QString::number(t + 1)));
-            m_results->setItem(row, 1, cell(FormatShortDate(draw.date)));
-            numberCells(row, &draw);
-            m_results->setItem(row, matchedColumn,
-                               cell(MatchText(int(draw.mainMatched.size()),
-                                              int(draw.extraMatched.size()), book.shape)));
-            QString tier;
-            bool typable = false;
-            if (draw.won()) {
-                const PrizeRow& prize = book.prizes.rows[*draw.prizeRow];
-                tier = prize.tier.isEmpty() ? QStringLiteral("won") : prize.tier;
-                typable = !prize.amount && !book.isPosted(draw.date);
-            }
-            m_results->setItem(row, matchedColumn + 1, cell(tier));
-            m_results->setItem(row, matchedColumn + 2,
-                               cell(draw.amount ? AmountText(*draw.amount) : QString(), typable));
-            m_resultRows.append({t, d});
-        }
-        if (result.pending > 0) {
-            m_results->setItem(row, 0, cell(QString::number(t + 1)));
-            m_results->setItem(row, 1, cell(QStringLiteral("pending")));
-            numberCells(row, nullptr);
-            m_results->setItem(row, matchedColumn,
-                               cell(countText(result.pending, "draw to come", "draws to come")));
-            m_resultRows.append({t, -1});
-            ++row;
-        }
-    }
-    m_filling = false;
-
-    m_drawTotals->setRowCount(int(m_check.draws.size()));
-    for (int d = 0; d < m_check.draws.size(); ++d) {
-        const DrawTotal& draw = m_check.draws[d];
-        m_drawTotals->setItem(d, 0, cell(FormatShortDate(draw.date)));
-        m_drawTotals->setItem(d, 1, cell(QString::number(draw.tickets)));
-        m_drawTotals->setItem(d, 2, cell(AmountText(draw.spent)));
-        m_drawTotals->setItem(
-            d, 3,
-            cell(AmountText(draw.won)
-                 + (draw.awaiting > 0 ? QStringLiteral(" + to come") : QString())));
-    }
-    const CheckTotals& totals = m_check.totals;
+    const CheckTotals& totals = m_results->shown().totals;
     QString text
         = QStringLiteral("Spent %1   Won %2   Net %3")
               .arg(AmountText(totals.spent), AmountText(totals.won), AmountText(totals.net()));
     if (totals.pending > 0)
         text += QStringLiteral("   Pending: %1 (%2)")
-                    .arg(countText(totals.pending, "draw", "draws"),
+                    .arg(CountText(totals.pending, "draw", "draws"),
                          AmountText(totals.pendingSpent));
     m_totals->setText(text);
 }
@@ -373,18 +264,15 @@ void LTickets::refuse(const QString& text)
 
 bool LTickets::addLines(const QString& text)
 {
+    // Add Tickets pressed by its access key leaves the draws box without moving the focus.
+    if (focusWidget() == m_draws->box())
+        m_draws->leave();
     const TicketBook& book = m_state.Tickets.book();
     const QDate first = ParseUserDate(m_firstDraw->text(), QDate::currentDate());
-    bool drawsRead = false;
-    const int draws = m_draws->text().trimmed().toInt(&drawsRead);
     const std::optional<long long> price = ParseAmount(m_price->text());
     if (!first.isValid()) {
         refuse(QStringLiteral(" The first draw must be a date, such as ")
                + FormatShortDate(QDate::currentDate()) + u'.');
-        return false;
-    }
-    if (!drawsRead || draws < 1 || draws > Ticket::MaxDraws) {
-        refuse(QStringLiteral(" The draws played must be from 1 to %1.").arg(Ticket::MaxDraws));
         return false;
     }
     if (!price || *price < 0) {
@@ -407,14 +295,13 @@ bool LTickets::addLines(const QString& text)
         main.append(numbers.main);
         extra.append(numbers.extra);
     }
+    const int draws = m_drawsPlayed;
     if (!m_state.Tickets.change([&](TicketBook& changed) {
             return changed.addTickets(main, extra, first, draws, *price);
         })) {
         refuse(QStringLiteral(" The book holds at most %1 tickets.").arg(TicketBook::MaxTickets));
         return false;
     }
-    showBook();
-    ShowResults();
     return true;
 }
 
@@ -456,10 +343,10 @@ void LTickets::removeClicked()
     QList<int> rows;
     for (const QModelIndex& index : m_tickets->selectionModel()->selectedRows())
         rows.append(index.row());
-    if (rows.isEmpty() && m_tickets->currentRow() >= 0)
-        rows.append(m_tickets->currentRow());
+    if (rows.isEmpty() && m_tickets->currentIndex().isValid())
+        rows.append(m_tickets->currentIndex().row());
     std::sort(rows.begin(), rows.end(), std::greater<>());
-    const bool removed = m_state.Tickets.change([&rows](TicketBook& book) {
+    m_state.Tickets.change([&rows](TicketBook& book) {
         bool any = false;
         for (const int r : rows)
             if (r < book.tickets.size()) {
@@ -468,44 +355,6 @@ void LTickets::removeClicked()
             }
         return any;
     });
-    if (!removed)
-        return;
-    showBook();
-    ShowResults();
-}
-
-void LTickets::prizeEdited(int row, int column)
-{
-    const TicketBook& book = m_state.Tickets.book();
-    if (m_filling || row >= book.prizes.rows.size())
-        return;
-    PrizeRow edited = book.prizes.rows[row];
-    const QString text = m_prizes->item(row, column)->text();
-    bool read = true;
-    if (column == 0)
-        edited.main = text.trimmed().toInt(&read);
-    else if (column == 1)
-        edited.extra = text.trimmed().toInt(&read);
-    else if (column == 2)
-        edited.tier = CleanTierName(text);
-    else if (text.trimmed().isEmpty())
-        edited.amount.reset();
-    else
-        read = (edited.amount = ParseAmount(text)).has_value();
-    const QString wrong = read
-        ? book.prizes.check(edited, book.shape, row)
-        : QStringLiteral("Type a whole number of matches, or an amount such as 2.50.");
-    if (!wrong.isEmpty()) {
-        showPrizes();
-        refuse(u' ' + wrong);
-        return;
-    }
-    m_state.Tickets.change([&](TicketBook& changed) {
-        changed.prizes.rows[row] = edited;
-        return true;
-    });
-    showPrizes();
-    ShowResults();
 }
 
 void LTickets::addPrizeClicked()
@@ -523,9 +372,7 @@ void LTickets::addPrizeClicked()
                         {main, extra, QStringLiteral("New tier"), std::nullopt});
                     return true;
                 });
-                showPrizes();
-                ShowResults();
-                m_prizes->setCurrentCell(int(book.prizes.rows.size()) - 1, 0);
+                m_prizes->setCurrentIndex(m_prizeModel->index(int(book.prizes.rows.size()) - 1, 0));
                 return;
             }
     refuse(QStringLiteral(" Every match has a prize already."));
@@ -533,16 +380,13 @@ void LTickets::addPrizeClicked()
 
 void LTickets::removePrizeClicked()
 {
-    const int row = m_prizes->currentRow();
-    if (!m_state.Tickets.change([row](TicketBook& book) {
-            if (row < 0 || row >= book.prizes.rows.size())
-                return false;
-            book.prizes.rows.removeAt(row);
-            return true;
-        }))
-        return;
-    showPrizes();
-    ShowResults();
+    const int row = m_prizes->currentIndex().isValid() ? m_prizes->currentIndex().row() : -1;
+    m_state.Tickets.change([row](TicketBook& book) {
+        if (row < 0 || row >= book.prizes.rows.size())
+            return false;
+        book.prizes.rows.removeAt(row);
+        return true;
+    });
 }
 
 void LTickets::presetClicked()
@@ -554,51 +398,14 @@ void LTickets::presetClicked()
         book.prizes = PresetPrizeTable(book.shape);
         return true;
     });
-    showPrizes();
-    ShowResults();
-}
-
-void LTickets::resultEdited(int row, int column)
-{
-    const TicketBook& book = m_state.Tickets.book();
-    if (m_filling || row >= m_resultRows.size() || column != m_results->columnCount() - 1)
-        return;
-    const auto [t, d] = m_resultRows[row];
-    if (d < 0)
-        return;
-    const DrawCheck& draw = m_check.tickets[t].draws[d];
-    if (!draw.prizeRow)
-        return;
-    const QString tier = book.prizes.rows[*draw.prizeRow].tier;
-    const QString text = m_results->item(row, column)->text();
-    std::optional<long long> amount;
-    if (!text.trimmed().isEmpty()) {
-        amount = ParseAmount(text);
-        if (!amount || *amount < 0) {
-            QTimer::singleShot(0, this, &LTickets::ShowResults);
-            return refuse(QStringLiteral(" The amount must be such as 1250.00."));
-        }
-    }
-    const QDate date = draw.date;
-    m_state.Tickets.change([&](TicketBook& changed) {
-        if (amount)
-            changed.published[{date, tier}] = *amount;
-        else
-            changed.published.erase({date, tier});
-        return true;
-    });
-    // The grid is rebuilt once the edit has ended.
-    QTimer::singleShot(0, this, &LTickets::ShowResults);
 }
 
 void LTickets::postClicked()
 {
-    ShowResults();
     if (m_state.Tickets.book().shape != m_state.Store.shape())
         return refuse(QStringLiteral(
             " The tickets are of another game than the draws in memory: nothing was posted."));
-    const PostResult result = m_state.Tickets.post(m_check, m_state.Tracker);
-    ShowResults();
+    const PostResult result = m_state.Tickets.post(m_results->check(), m_state.Tracker);
     refuse(u' ' + result.message);
 }
 
@@ -607,38 +414,31 @@ void LTickets::printClicked()
     if (!ConfirmPrintout(m_services))
         return;
     const int linesPerPage = LinesPerPageFor(m_services.printer.pageMetrics());
-    SendPrintout(m_services, TicketsPrintout(m_state.Tickets.book(), m_check, linesPerPage));
+    SendPrintout(m_services,
+                 TicketsPrintout(m_state.Tickets.book(), m_results->check(), linesPerPage));
 }
 
 void LTickets::openClicked()
 {
     if (!MayDropDocuments({&m_state.Tickets}, m_services.messages))
         return;
-    if (m_services.files.open(m_state.Tickets) != FileFlow::Opened::Read)
-        return;
-    showBook();
-    showPrizes();
-    ShowResults();
+    m_services.files.open(m_state.Tickets);
 }
 
 void LTickets::OpenTicketBook(const QString& path)
 {
-    if (!m_services.files.open(m_state.Tickets, path))
-        return;
-    showBook();
-    showPrizes();
-    ShowResults();
+    m_services.files.open(m_state.Tickets, path);
 }
 
 void LTickets::saveClicked()
 {
-    const QString name = m_state.Tickets.fileName().isEmpty() ? TicketBookDocument::DefaultFileName
-                                                              : m_state.Tickets.fileName();
+    // The file the book came from or went to, in its own folder; the default name at first.
+    const QString path = m_state.Tickets.filePath().isEmpty() ? TicketBookDocument::DefaultFileName
+                                                              : m_state.Tickets.filePath();
     const std::optional<FileChoice> choice
-        = m_services.files.choose(FileKind::Tickets, Direction::Save, name);
-    if (!choice || !m_services.files.save(m_state.Tickets, choice->path))
-        return;
-    showBook();
+        = m_services.files.choose(FileKind::Tickets, Direction::Save, path);
+    if (choice)
+        m_services.files.save(m_state.Tickets, choice->path);
 }
 
 bool LTickets::mayLeave()

@@ -2,21 +2,25 @@
 // SPDX-FileCopyrightText: 2026 Numerion developers
 #pragma once
 
-#include "core/tickets/TicketCheck.h"
 #include "gui/common/ToolWindow.h"
 
+class DrawTotalsModel;
+class PrizeTableModel;
+class QAbstractItemModel;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
-class QTableWidget;
-class QTabWidget;
+class QTableView;
+class RangeBox;
+class TicketListModel;
+class TicketResultsModel;
 struct Services;
 struct SharedState;
 
 // "My Tickets": the ticket book of the shared state (the tickets played, typed, pasted or
 // imported here, or handed over by Rado-d-Idorur and the wheels), its prize table, and every
 // ticket checked against the draws in memory, with the totals; the results are posted to the
-// tracker and printed from here. Draws added to the store while it is open are checked at once.
+// tracker and printed from here. Its grids show models that follow the book and the draws.
 class LTickets : public ToolWindow {
     Q_OBJECT
 
@@ -25,21 +29,22 @@ public:
 
     // Reads the ticket book at `path` as "&Open Book" does with the file chosen.
     void OpenTicketBook(const QString& path);
+    // Where the window stands on a screen of that available area.
+    static QRect placeOn(const QRect& screen);
 
 protected:
     bool mayLeave() override;
 
 private:
-    void buildBookTab();
-    void buildPrizeTab();
-    void buildResultsTab();
+    QWidget* buildBookTab();
+    QWidget* buildPrizeTab();
+    QWidget* buildResultsTab();
+    QTableView* grid(QWidget* page, const char* name, QAbstractItemModel* model);
 
     // An empty book takes the game of the draws in memory.
     void followStoreShape();
-    void showBook();
-    void showPrizes();
-    // Checks every ticket against the store and shows the results and totals.
-    void ShowResults();
+    void showBookInfo();
+    void showTotals();
 
     void addTypedClicked();
     void importClicked();
@@ -47,11 +52,9 @@ private:
     // Adds the tickets of `text`, one a line, with the first draw, draws and price of the boxes;
     // refuses them all, saying why, when a line is wrong.
     bool addLines(const QString& text);
-    void prizeEdited(int row, int column);
     void addPrizeClicked();
     void removePrizeClicked();
     void presetClicked();
-    void resultEdited(int row, int column);
     void postClicked();
     void printClicked();
     void openClicked();
@@ -60,20 +63,19 @@ private:
 
     SharedState& m_state;
     Services& m_services;
-    BookCheck m_check;
-    // The results grid's row of each checked draw: its ticket and its place among the draws.
-    QList<std::pair<int, int>> m_resultRows;
-    bool m_filling = false;
+    bool m_editing = false; // the draws box is being typed into
+    int m_drawsPlayed = 1;
 
-    QTabWidget* m_tabs = nullptr;
     QLabel* m_bookInfo = nullptr;
     QPlainTextEdit* m_lines = nullptr;
     QLineEdit* m_firstDraw = nullptr;
-    QLineEdit* m_draws = nullptr;
+    RangeBox* m_draws = nullptr;
     QLineEdit* m_price = nullptr;
-    QTableWidget* m_tickets = nullptr;
-    QTableWidget* m_prizes = nullptr;
-    QTableWidget* m_results = nullptr;
-    QTableWidget* m_drawTotals = nullptr;
+    QTableView* m_tickets = nullptr;
+    QTableView* m_prizes = nullptr;
     QLabel* m_totals = nullptr;
+    TicketListModel* m_ticketModel = nullptr;
+    PrizeTableModel* m_prizeModel = nullptr;
+    TicketResultsModel* m_results = nullptr;
+    DrawTotalsModel* m_drawTotals = nullptr;
 };

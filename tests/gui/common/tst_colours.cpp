@@ -11,7 +11,9 @@
 #include "gui/common/Colours.h"
 #include "gui/draws/LDbase.h"
 #include "gui/draws/LImport.h"
+#include "gui/tickets/LTickets.h"
 #include "gui/tracker/LInvTrack.h"
+#include "gui/wheels/LWheels.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -118,6 +120,7 @@ private Q_SLOTS:
         QTest::newRow("Note") << Colours::Note;
         QTest::newRow("BlueWindow") << Colours::BlueWindow;
         QTest::newRow("MessageStrip") << Colours::MessageStrip;
+        QTest::newRow("ExtraMatchedNumber") << Colours::ExtraMatchedNumber;
         for (const QColor& ball : {Colours::DarkGrey, Colours::Green, Colours::Cyan, Colours::Red,
                                    Colours::Magenta, Colours::Yellow})
             QTest::addRow("Ball %s", qPrintable(ball.name())) << Colours::Ball(ball);
@@ -134,7 +137,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("window");
         QTest::addColumn<bool>("dark");
         for (const char* name : {"ZudeMenu", "LDbase", "Lottery", "LGraph", "NumberStats",
-                                 "LInvTrack", "LImport", "ChangeFnt"})
+                                 "LInvTrack", "LImport", "ChangeFnt", "LTickets", "LWheels"})
             for (const bool dark : {true, false})
                 QTest::addRow("%s, %s", name, dark ? "dark" : "light")
                     << QString::fromLatin1(name) << dark;
@@ -162,6 +165,8 @@ private Q_SLOTS:
             {QStringLiteral("LInvTrack"), [](auto& s, auto& v) { return new LInvTrack(s, v); }},
             {QStringLiteral("LImport"), [](auto& s, auto& v) { return new LImport(s, v); }},
             {QStringLiteral("ChangeFnt"), [](auto& s, auto& v) { return new ChangeFnt(s, v); }},
+            {QStringLiteral("LTickets"), [](auto& s, auto& v) { return new LTickets(s, v); }},
+            {QStringLiteral("LWheels"), [](auto& s, auto& v) { return new LWheels(s, v); }},
         };
         Program program(fixture.state, fixture.services);
         std::unique_ptr<QWidget> shown;
