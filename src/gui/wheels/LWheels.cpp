@@ -200,9 +200,7 @@ void LWheels::buildControls()
 
 QRect LWheels::placeOn(const QRect& screen)
 {
-    // The other windows' place, as large as the screen allows.
-    return QRect(screen.topLeft() + QPoint(4, 23), QSize(980, 680))
-        .intersected(screen.adjusted(0, 0, 0, -8));
+    return Controls::placeOn(screen, QSize(980, 680));
 }
 
 QWidget* LWheels::buildResults()
