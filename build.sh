@@ -52,7 +52,11 @@ configure_and_build() {
   local dir=$1
   shift
   if [ ! -f "$dir/CMakeCache.txt" ]; then
-    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNUMERION_WERROR=$werror "$@"
+    # A compiler cache, where the machine has one, makes a fresh checkout build in moments.
+    local launcher=()
+    command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNUMERION_WERROR=$werror \
+      "${launcher[@]}" "$@"
   else
     cmake -S . -B "$dir" -DNUMERION_WERROR=$werror >/dev/null
   fi

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Numerion developers
 #include "ImportView.h"
 
+#include "core/common/FileFields.h"
 #include "core/common/RegularFile.h"
 #include "core/common/TextFormat.h"
 #include "core/draws/DatabaseView.h"
@@ -40,13 +41,11 @@ std::optional<QByteArray> ReadHistoryFile(const QString& path, QString* error)
             *error = UnopenedReason(path);
         return std::nullopt;
     }
-    // One byte more than the import takes is enough for it to refuse the file.
-    QByteArray bytes = file.read(DrawHistoryImport::MaxBytes + 1);
-    if (file.error() != QFileDevice::NoError) {
-        if (error)
-            *error = file.errorString();
-        return std::nullopt;
-    }
+    std::optional<QByteArray> bytes = ReadFileBytes(file, DrawHistoryImport::MaxBytes);
+    if (!bytes && error)
+        *error = file.error() != QFileDevice::NoError
+            ? file.errorString()
+            : QStringLiteral("The file is larger than 64 MB: it is no draw history.");
     return bytes;
 }
 
