@@ -88,7 +88,7 @@ private Q_SLOTS:
                 QString path = QStringLiteral("/");
                 for (int length = int(random.bounded(1, 12)); length > 0; --length)
                     path += QString::fromUcs4(
-                        U"ab/. \"&,#\u00e9\u202e\u2028\x7f\t\U0001F600" + random.bounded(15), 1);
+                        &U"ab/. \"&,#\u00e9\u202e\u2028\x7f\t\U0001F600"[random.bounded(15)], 1);
                 files.add(kinds[random.bounded(3)], path);
             }
             QVERIFY(files.writeFile(path));
