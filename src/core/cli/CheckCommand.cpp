@@ -19,6 +19,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <map>
 #include <utility>
 #include <vector>
 
@@ -93,19 +94,28 @@ void setNumbers(QList<int>& list, std::span<const std::int16_t> numbers)
 }
 
 // A ticket's numbers as one CSV field: as TicketLines::Text writes them ("1,2,3,4,5 + 26"),
-// quoted when they hold a comma, as CsvWriter::text quotes.
-void appendNumbersField(QByteArray& field, std::span<const std::int16_t> numbers, std::size_t main)
+// quoted when they hold a comma, as CsvWriter::text quotes. Written digit by digit: it is made
+// once per draw and ticket, and a text per number would cost more than the check itself.
+void setNumbersField(QByteArray& field, std::span<const std::int16_t> numbers, std::size_t main)
 {
+    const bool quoted = main > 1 || numbers.size() - main > 1;
     field.clear();
+    if (quoted)
+        field += '"';
     for (std::size_t i = 0; i < numbers.size(); ++i) {
         if (i == main)
             field += " + ";
         else if (i > 0)
             field += ',';
-        field += QByteArray::number(numbers[i]);
+        char digits[8];
+        int count = 0;
+        for (int n = numbers[i]; count == 0 || n > 0; n /= 10)
+            digits[count++] = char('0' + n % 10);
+        while (count > 0)
+            field += digits[--count];
     }
-    if (field.contains(','))
-        field = '"' + field + '"';
+    if (quoted)
+        field += '"';
 }
 
 // The tier and prize fields of each match: the preset table's row, its tier named as the
@@ -116,26 +126,23 @@ public:
 
     const std::pair<QByteArray, QByteArray>& at(qsizetype main, qsizetype extra)
     {
-        const std::pair key {int(main), int(extra)};
-        const auto known = std::find_if(m_fields.begin(), m_fields.end(),
-                                        [&key](const auto& entry) { return entry.first == key; });
-        if (known != m_fields.end())
-            return known->second;
-        std::pair<QByteArray, QByteArray> fields;
-        if (const std::optional<int> row = m_table.find(key.first, key.second)) {
+        const auto [entry, added] = m_fields.try_emplace({int(main), int(extra)});
+        if (!added)
+            return entry->second;
+        if (const std::optional<int> row = m_table.find(int(main), int(extra))) {
             const PrizeRow& prize = m_table.rows[*row];
             CsvWriter tier;
             tier.text(prize.tier.isEmpty() ? QStringLiteral("won") : prize.tier);
-            fields.first = tier.bytes();
+            entry->second.first = tier.bytes();
             if (prize.amount)
-                fields.second = TrackerFile::UnitsText(*prize.amount).toUtf8();
+                entry->second.second = TrackerFile::UnitsText(*prize.amount).toUtf8();
         }
-        return m_fields.emplace_back(key, fields).second;
+        return entry->second;
     }
 
 private:
     PrizeTable m_table;
-    std::vector<std::pair<std::pair<int, int>, std::pair<QByteArray, QByteArray>>> m_fields;
+    std::map<std::pair<int, int>, std::pair<QByteArray, QByteArray>> m_fields;
 };
 
 } // namespace
@@ -253,7 +260,7 @@ CommandResult CheckCommand::execute(const CommandLine& line, const QDate&) const
                 setNumbers(extra, numbers.subspan(tickets.mainCount()));
                 MatchTicket(main, extra, shape, drawn, mainMatched, extraMatched);
                 const auto& [tier, prize] = prizes.at(mainMatched.size(), extraMatched.size());
-                appendNumbersField(numbersField, numbers, tickets.mainCount());
+                setNumbersField(numbersField, numbers, tickets.mainCount());
                 csv.plain(date);
                 csv.number(tickets.line(t));
                 csv.number(mainMatched.size());
