@@ -155,7 +155,7 @@ QString CheckCommand::name() const
 QString CheckCommand::description() const
 {
     return QStringLiteral(
-        "Checks the tickets in <file> (one a line, the numbers separated by commas, extra numbers after a +) against every draw of the draw database given by --draws, and writes to the CSV file given by --output a header and one line per draw and ticket: the draw's date, the ticket's line number, the main numbers and the extra numbers matched, the ticket's numbers, the prize tier won and its amount when the game fixes it (empty when the tier is pari-mutuel). In a game with a bonus ball, an extra number matched is the bonus ball among the ticket's numbers. A ticket of another game than the draws is refused. Without a window.");
+        "Checks the tickets in <file> (one a line, the numbers separated by commas, extra numbers after a +) against every draw of the draw database given by --draws, and writes to the CSV file given by --output a header and one line per draw and ticket: the draw's date, the ticket's line number, the main numbers and the extra numbers matched, the ticket's numbers, the prize tier won and its amount when the game fixes it (empty when the tier is pari-mutuel). In a game with a bonus ball, \"Extra matched\" counts the bonus ball among the ticket's numbers. A ticket of another game than the draws is refused. Without a window.");
 }
 
 QString CheckCommand::valueName() const
