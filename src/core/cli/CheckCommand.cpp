@@ -129,7 +129,7 @@ public:
         const auto [entry, added] = m_fields.try_emplace({int(main), int(extra)});
         if (!added)
             return entry->second;
-        if (const std::optional<int> row = m_table.find(int(main), int(extra))) {
+        if (const std::optional<int> row = m_table.winningRow(int(main), int(extra))) {
             const PrizeRow& prize = m_table.rows[*row];
             CsvWriter tier;
             tier.text(prize.tier.isEmpty() ? QStringLiteral("won") : prize.tier);

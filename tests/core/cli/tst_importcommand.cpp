@@ -431,12 +431,16 @@ private Q_SLOTS:
                                   << header
                 + "2025-11-19,2,1,0,\"1,2,3,4,69 + 26\",,\r\n"
                   "2025-11-19,3,3,1,\"11,12,14,50,60 + 1\",won,100\r\n";
-        // The bonus ball, 7, is among the ticket's numbers.
+        // The bonus ball, 7, is among the tickets' numbers; 3 + bonus wins the 3 row's fixed prize.
         QTest::newRow("a bonus ball")
-            << QByteArray("1 2 3 4 5 7\n") << QStringList {"--check",   "tickets.csv", "--draws",
-                                                           "bonus.lto", "--output",    "result.csv"}
-            << 0 << "1 ticket checked against 1 draw, written to result.csv\n"
-            << "" << header + "2025-11-15,1,5,1,\"1,2,3,4,5,7\",Tier 2,\r\n";
+            << QByteArray("1 2 3 4 5 7\n1 2 3 7 20 21\n")
+            << QStringList {"--check",   "tickets.csv", "--draws",
+                            "bonus.lto", "--output",    "result.csv"}
+            << 0 << "2 tickets checked against 1 draw, written to result.csv\n"
+            << ""
+            << header
+                + "2025-11-15,1,5,1,\"1,2,3,4,5,7\",Tier 2,\r\n"
+                  "2025-11-15,2,3,1,\"1,2,3,7,20,21\",won,30\r\n";
         QTest::newRow("a date that is none")
             << five << check + QStringList {"--to", "2025-02-30"} << 1 << ""
             << "numerion: --to takes a date such as 2025-11-15, not \"2025-02-30\".\nTry "
