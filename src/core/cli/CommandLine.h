@@ -5,6 +5,7 @@
 #include "core/draws/DrawHistoryImport.h"
 #include "core/wheels/Wheel.h"
 
+#include <QDate>
 #include <QString>
 #include <QStringList>
 
@@ -54,11 +55,13 @@ struct CommandLine {
         QString output;
     };
 
-    // --check TICKETS.csv --draws FILE.lto --output RESULT.csv
+    // --check TICKETS.csv --draws FILE.lto --output RESULT.csv [--from DATE] [--to DATE]
     struct CheckRequest {
         QString tickets;
         QString drawFile;
         QString output;
+        QDate from; // the first draw date checked; invalid: from the oldest draw
+        QDate to; // the last; invalid: to the newest
     };
 
     Action action = Action::Run;

@@ -21,6 +21,24 @@ bool SaveFileAtomically(const QString& path, const std::function<bool(QIODevice&
 
 bool SaveFileAtomically(const QString& path, const QByteArray& bytes, QString* error)
 {
+    return SaveFileAtomicallyInPieces(
+        path,
+        [&bytes](QIODevice& file) {
+            qint64 written = 0;
+            while (written < bytes.size()) {
+                const qint64 step = file.write(bytes.constData() + written, bytes.size() - written);
+                if (step <= 0)
+                    return false;
+                written += step;
+            }
+            return true;
+        },
+        error);
+}
+
+bool SaveFileAtomicallyInPieces(const QString& path, const std::function<bool(QIODevice&)>& write,
+                                QString* error)
+{
     // The new file takes the old one's place: a FIFO or a device is never replaced by one.
     const QFileInfo existing(path);
     if (existing.exists() && !existing.isFile() && !existing.isDir()) {
@@ -33,14 +51,7 @@ bool SaveFileAtomically(const QString& path, const QByteArray& bytes, QString* e
     // up half-way only as a short write, without the system's reason.
     QSaveFile file(path);
     if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        qint64 written = 0;
-        while (written < bytes.size()) {
-            const qint64 step = file.write(bytes.constData() + written, bytes.size() - written);
-            if (step <= 0)
-                break;
-            written += step;
-        }
-        if (written == bytes.size() && file.commit())
+        if (write(file) && file.commit())
             return true;
         // The reason goes before cancelWriting() puts its own in its place.
         if (error)

@@ -17,3 +17,8 @@ class QIODevice;
 bool SaveFileAtomically(const QString& path, const std::function<bool(QIODevice&)>& write,
                         QString* error = nullptr);
 bool SaveFileAtomically(const QString& path, const QByteArray& bytes, QString* error = nullptr);
+// The same for content too large to gather first: `write` writes to the temporary file itself,
+// piece by piece (large pieces: the device is unbuffered, so that a failed write says why), and
+// returns false when it could not; the file takes the old one's place only when it returned true.
+bool SaveFileAtomicallyInPieces(const QString& path, const std::function<bool(QIODevice&)>& write,
+                                QString* error = nullptr);

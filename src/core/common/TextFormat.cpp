@@ -222,3 +222,18 @@ QString FileSafeText(const QString& text)
     }
     return kept;
 }
+
+QString ShownText(QStringView text, qsizetype length)
+{
+    const QStringView cut = text.trimmed().left(length);
+    QString shown;
+    shown.reserve(cut.size());
+    for (const QChar c : cut) {
+        const char16_t code = c.unicode();
+        if ((code < 0x20 && code != u'\t') || (code >= 0x7F && code <= 0x9F))
+            shown += QStringLiteral("\\x%1").arg(int(code), 2, 16, QLatin1Char('0'));
+        else
+            shown += c;
+    }
+    return shown;
+}

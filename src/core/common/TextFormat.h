@@ -50,3 +50,8 @@ QDate ParseUserDate(const QString& text, const QDate& today);
 // separators, double quotes, byte-order marks, halves of a character, and the bidirectional
 // embeddings, overrides and isolates (U+202A..U+202E, U+2066..U+2069).
 QString FileSafeText(const QString& text);
+
+// `text` as a message shows it: trimmed, at most `length` characters, and with the characters
+// that would act on a terminal or vanish on screen (NUL, escape, the other controls but tab)
+// written as "\x1b".
+QString ShownText(QStringView text, qsizetype length);

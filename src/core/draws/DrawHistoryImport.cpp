@@ -610,23 +610,6 @@ DateOrder systemDateOrder()
                                                                  : DateOrder::DayMonth;
 }
 
-// A line as the report shows it: trimmed, cut short, and with the characters that would act on a
-// terminal or vanish on screen (NUL, escape, the other controls but tab) written as "\x1b".
-QString shownText(QStringView line)
-{
-    const QStringView cut = line.trimmed().left(SkippedTextLength);
-    QString text;
-    text.reserve(cut.size());
-    for (const QChar c : cut) {
-        const char16_t code = c.unicode();
-        if ((code < 0x20 && code != u'\t') || (code >= 0x7F && code <= 0x9F))
-            text += QStringLiteral("\\x%1").arg(int(code), 2, 16, QLatin1Char('0'));
-        else
-            text += c;
-    }
-    return text;
-}
-
 // Why a dated line is no draw of `shape`, and the value the reason names; nothing if it is one.
 std::optional<std::pair<Reason, int>> problemOf(const FoundNumbers& numbers, const QDate& date,
                                                 DrawHistoryImport::Shape shape, const QDate& today)
@@ -854,7 +837,7 @@ void DrawHistoryImport::read(const QByteArray& bytes, const Columns& given)
         reader.read(line, compounds, reading);
         const FoundNumbers& numbers = reading.numbers;
         const auto skip = [&](Reason reason, int value) {
-            m_skipped.push_back({number, reason, value, shownText(line)});
+            m_skipped.push_back({number, reason, value, ShownText(line, SkippedTextLength)});
         };
         if (!reading.dated()) {
             // A line that holds a draw but no date: a bad date where the dates stand, or none at

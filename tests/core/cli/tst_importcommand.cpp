@@ -398,39 +398,88 @@ private Q_SLOTS:
         }
     }
 
-    // `numerion --check`: each ticket against each draw, oldest draw first.
+    // `numerion --check`: each ticket against each draw, oldest draw first, with the preset prize
+    // table's tier and fixed amount.
     void checksOrSaysWhyNot_data()
     {
+        QTest::addColumn<QByteArray>("tickets");
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("out");
         QTest::addColumn<QString>("err");
         QTest::addColumn<QByteArray>("written"); // what result.csv holds afterwards
         const QByteArray before = "before\r\n";
-        QTest::newRow("checks") << QStringList {"--check",  "tickets.csv", "--draws",
-                                                "five.lto", "--output",    "result.csv"}
-                                << 0 << "2 tickets checked against 2 draws, written to result.csv\n"
+        const QByteArray five = "\r\n69,4,3,2,1+26\r\n11,12,14,50,60 + 1\r\n";
+        const QStringList check {"--check",  "tickets.csv", "--draws",
+                                 "five.lto", "--output",    "result.csv"};
+        const QByteArray header
+            = "Draw date,Ticket line,Main matched,Extra matched,Numbers,Tier,Prize\r\n";
+        QTest::newRow("checks") << five << check << 0
+                                << "2 tickets checked against 2 draws, written to result.csv\n"
                                 << ""
-                                << QByteArray("Draw date,Ticket line,Main matched,Extra matched\r\n"
-                                              "2025-11-15,2,5,1\r\n"
-                                              "2025-11-15,3,0,0\r\n"
-                                              "2025-11-19,2,1,0\r\n"
-                                              "2025-11-19,3,3,1\r\n");
+                                << header
+                + "2025-11-15,2,5,1,\"1,2,3,4,69 + 26\",Jackpot,\r\n"
+                  "2025-11-15,3,0,0,\"11,12,14,50,60 + 1\",,\r\n"
+                  "2025-11-19,2,1,0,\"1,2,3,4,69 + 26\",,\r\n"
+                  "2025-11-19,3,3,1,\"11,12,14,50,60 + 1\",won,100\r\n";
+        QTest::newRow("from, to") << five
+                                  << check
+                + QStringList {"--from", "2025-11-16", "--to", "2025-11-19"}
+                                  << 0
+                                  << "2 tickets checked against 1 draw, written to result.csv\n"
+                                  << ""
+                                  << header
+                + "2025-11-19,2,1,0,\"1,2,3,4,69 + 26\",,\r\n"
+                  "2025-11-19,3,3,1,\"11,12,14,50,60 + 1\",won,100\r\n";
+        // The bonus ball, 7, is among the tickets' numbers; 3 + bonus wins the 3 row's fixed prize.
+        QTest::newRow("a bonus ball")
+            << QByteArray("1 2 3 4 5 7\n1 2 3 7 20 21\n")
+            << QStringList {"--check",   "tickets.csv", "--draws",
+                            "bonus.lto", "--output",    "result.csv"}
+            << 0 << "2 tickets checked against 1 draw, written to result.csv\n"
+            << ""
+            << header
+                + "2025-11-15,1,5,1,\"1,2,3,4,5,7\",Tier 2,\r\n"
+                  "2025-11-15,2,3,1,\"1,2,3,7,20,21\",won,30\r\n";
+        QTest::newRow("a date that is none")
+            << five << check + QStringList {"--to", "2025-02-30"} << 1 << ""
+            << "numerion: --to takes a date such as 2025-11-15, not \"2025-02-30\".\nTry "
+               "'numerion --help' for more information.\n"
+            << before;
         QTest::newRow("a ticket of another game")
+            << five << QStringList {"--check", "tickets.csv", "--draws",
+                                    "old.lto", "--output",    "result.csv"}
+            << 1 << ""
+            << "numerion: tickets.csv: line 2: a ticket has 6 numbers, this one 5. The draws in "
+               "old.lto are of 6 of 49. Nothing was written.\n"
+            << before;
+        QTest::newRow("a number beyond the draws'")
+            << QByteArray("1,2,3,4,5,6\n1,2,3,4,5,59\n")
             << QStringList {"--check", "tickets.csv", "--draws",
                             "old.lto", "--output",    "result.csv"}
             << 1 << ""
-            << "numerion: tickets.csv: line 2: a ticket has 6 numbers, this one 5. (a ticket of 6 "
-               "of 49). Nothing was written.\n"
+            << "numerion: tickets.csv: line 2: 59 is not within 1 to 49. The draws in old.lto are "
+               "of 6 of 49. Nothing was written.\n"
             << before;
+        QTest::newRow("a heading") << "Numbers" + five << check << 1 << ""
+                                   << "numerion: tickets.csv: line 1: \"Numbers\" holds no number. "
+                                      "The draws in five.lto are of 5 of 69 + 1 of 26. Nothing "
+                                      "was written.\n"
+                                   << before;
+        QTest::newRow("a NUL") << QByteArray("1,2,3\0009,4,5 + 1\n", 18) << check << 1 << ""
+                               << "numerion: tickets.csv: line 1: \"1,2,3\\x009,4,5 + 1\" holds a "
+                                  "control character. The draws in five.lto are of 5 of 69 + 1 "
+                                  "of 26. Nothing was written.\n"
+                               << before;
         QTest::newRow("no draws")
-            << QStringList {"--check", "tickets.csv", "--output", "result.csv"} << 1 << ""
+            << five << QStringList {"--check", "tickets.csv", "--output", "result.csv"} << 1 << ""
             << "numerion: --check needs --draws and --output.\nTry 'numerion --help' for more "
                "information.\n"
             << before;
     }
     void checksOrSaysWhyNot()
     {
+        QFETCH(QByteArray, tickets);
         QFETCH(QStringList, arguments);
         QFETCH(int, exitCode);
         QFETCH(QString, out);
@@ -441,7 +490,10 @@ private Q_SLOTS:
               "\"Numerion draws\",2,2,10,5,69,1,1,26,\"Five\"\r\n"
               "1,#2025-11-19#,3,11,12,14,41,1,0,0,0,0\r\n"
               "2,#2025-11-15#,1,2,3,4,69,26,0,0,0,0\r\n");
-        write(QStringLiteral("tickets.csv"), "Numbers\r\n69,4,3,2,1+26\r\n11,12,14,50,60 + 1\r\n");
+        write(QStringLiteral("bonus.lto"),
+              "\"Numerion draws\",2,1,10,6,59,1,0,0,\"Bonus\"\r\n"
+              "1,#2025-11-15#,1,2,3,4,5,6,7,0,0,0\r\n");
+        write(QStringLiteral("tickets.csv"), tickets);
         write(QStringLiteral("result.csv"), "before\r\n");
         QProcess numerion;
         numerion.setWorkingDirectory(m_folder.path());
@@ -451,6 +503,34 @@ private Q_SLOTS:
         QCOMPARE(QString::fromUtf8(numerion.readAllStandardOutput()), out);
         QCOMPARE(numerion.exitCode(), exitCode);
         QCOMPARE(fileBytes(m_folder.filePath(QStringLiteral("result.csv"))), written);
+    }
+
+    // A ticket file beyond the 16 MiB once read is checked to its last line, which matches. Its
+    // lines of 43 bytes put a CR LF across the 2 MiB mark, where the reader reads on.
+    void checksALargeFileWhole()
+    {
+        QByteArray tickets;
+        const QByteArray line = "40, 41, 42, 43, 44, 45" + QByteArray(19, ' ') + "\r\n";
+        const int count = int((qint64(17) << 20) / line.size());
+        tickets.reserve(qsizetype(count) * line.size() + 16);
+        for (int i = 1; i < count; ++i)
+            tickets += line;
+        tickets += "1,2,3,4,5,6";
+        write(QStringLiteral("large.csv"), tickets);
+        write(QStringLiteral("old.lto"), oldDrawFile);
+        QProcess numerion;
+        numerion.setWorkingDirectory(m_folder.path());
+        numerion.start(QStringLiteral(NUMERION_BINARY),
+                       {"--check", "large.csv", "--draws", "old.lto", "--output",
+                        "large-result.csv", "--from", "2025-11-19"});
+        QVERIFY(numerion.waitForFinished(60000));
+        QCOMPARE(QString::fromUtf8(numerion.readAllStandardError()), QString());
+        QCOMPARE(QString::fromUtf8(numerion.readAllStandardOutput()),
+                 QStringLiteral("%1 tickets checked against 1 draw, written to large-result.csv\n")
+                     .arg(count));
+        const QByteArray result = fileBytes(m_folder.filePath(QStringLiteral("large-result.csv")));
+        QCOMPARE(result.count('\n'), count + 1);
+        QVERIFY(result.endsWith(QByteArray::number(count) + ",5,0,\"1,2,3,4,5,6\",Tier 2,\r\n"));
     }
 
 private:

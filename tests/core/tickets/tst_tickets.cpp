@@ -73,11 +73,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("tickets"); // as TicketLines::Text writes them, one a line
         QTest::addColumn<QString>("errors");
-        QTest::newRow("typed, pasted, a heading")
+        QTest::newRow("typed, pasted, empty rows") << "6 of 49"
+                                                   << "\xef\xbb\xbf"
+                                                      "1,2,3,4,5,6\r\n 49 7\t12;30 22 8 \n\n ,;,\n"
+                                                   << "1,2,3,4,5,6\n7,8,12,22,30,49"
+                                                   << "";
+        // A heading is no ticket either: said, not passed over.
+        QTest::newRow("a heading, a NUL")
             << "6 of 49"
-            << "Numbers\n1,2,3,4,5,6\r\n 49 7\t12;30 22 8 \n\n"
-            << "1,2,3,4,5,6\n7,8,12,22,30,49"
-            << "";
+            << QStringLiteral("Numbers\n1,2,3,4,5,6\n1,2,3") + QChar(0) + QStringLiteral("9,4,5,6")
+            << "1,2,3,4,5,6"
+            << "line 1: \"Numbers\" holds no number.\nline 3: \"1,2,3\\x009,4,5,6\" holds a control "
+               "character.";
         QTest::newRow("extras after +") << "5 of 69 + 1 of 26"
                                         << "5,12,33,41,60+26\n1 2 3 4 5 + 27"
                                         << "5,12,33,41,60 + 26"
