@@ -466,7 +466,8 @@ private Q_SLOTS:
                                       "The draws in five.lto are of 5 of 69 + 1 of 26. Nothing "
                                       "was written.\n"
                                    << before;
-        QTest::newRow("a NUL") << QByteArray("1,2,3\0009,4,5 + 1\n", 18) << check << 1 << ""
+        static constexpr char nulLine[] = "1,2,3\0009,4,5 + 1\n";
+        QTest::newRow("a NUL") << QByteArray(nulLine, sizeof nulLine - 1) << check << 1 << ""
                                << "numerion: tickets.csv: line 1: \"1,2,3\\x009,4,5 + 1\" holds a "
                                   "control character. The draws in five.lto are of 5 of 69 + 1 "
                                   "of 26. Nothing was written.\n"

@@ -37,8 +37,11 @@ private Q_SLOTS:
     }
     void cleanup()
     {
-        if (m_window)
-            m_window->close();
+        // Every tool window left open goes, as the program's end takes them.
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (window->isVisible() && window->inherits("ToolWindow"))
+                window->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         m_program.reset();
         m_fixture->verifyNothingUnexpected();
         m_fixture.reset();
