@@ -16,4 +16,5 @@ public:
 
 private:
     QRandomGenerator m_generator;
+    quint64 m_stir = 0;
 };
