@@ -4,8 +4,7 @@
 
 #include <chrono>
 
-EntropyRandomSource::EntropyRandomSource()
-    : m_generator(QRandomGenerator::securelySeeded())
+EntropyRandomSource::EntropyRandomSource() : m_generator(QRandomGenerator::securelySeeded())
 {
 }
 

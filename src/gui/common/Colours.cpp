@@ -3,6 +3,7 @@
 #include "Colours.h"
 
 #include <QBrush>
+#include <QHash>
 #include <QPalette>
 #include <QTableWidgetItem>
 #include <QWidget>
@@ -54,11 +55,15 @@ void Colours::apply(QTableWidgetItem* cell, const Pair* pair)
 
 QVariant Colours::cellRole(const Pair& pair, int role)
 {
-    if (role == Qt::BackgroundRole)
-        return QBrush(pair.background);
-    if (role == Qt::ForegroundRole)
-        return QBrush(pair.text);
-    return {};
+    if (role != Qt::BackgroundRole && role != Qt::ForegroundRole)
+        return {};
+    // Grids ask for every cell they paint: the brushes are made once per colour.
+    static QHash<QRgb, QVariant> brushes;
+    const QColor& colour = role == Qt::BackgroundRole ? pair.background : pair.text;
+    auto found = brushes.constFind(colour.rgba());
+    if (found == brushes.constEnd())
+        found = brushes.insert(colour.rgba(), QBrush(colour));
+    return *found;
 }
 
 double Colours::contrast(const QColor& first, const QColor& second)
