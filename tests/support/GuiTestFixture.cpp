@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 Numerion developers
 #include "GuiTestFixture.h"
 
+#include "gui/common/ToolWindow.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QDialog>
@@ -120,4 +122,12 @@ void GuiTestFixture::writeProgramFile(const QString& fileName, const QByteArray&
     QFile file(programPath(fileName));
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
         qFatal("cannot write test file %s", qPrintable(fileName));
+}
+
+void closeToolWindows()
+{
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->isVisible() && qobject_cast<ToolWindow*>(window))
+            window->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }

@@ -61,6 +61,9 @@ private:
     QList<std::pair<QString, std::function<void(QWidget*)>>> m_dialogAnswers;
 };
 
+// Closes every tool window a test left open and lets them go, as the program's end does.
+void closeToolWindows();
+
 // The visible top-level window of that name, or null.
 template <typename T> T* topLevel(const char* name)
 {

@@ -318,9 +318,7 @@ private Q_SLOTS:
               "2,#2025-11-15#,1,2,3,4,69,26,0,0,0,0\r\n");
         write(QStringLiteral("draws.csv"), "before\r\n");
         QProcess numerion;
-        numerion.setWorkingDirectory(m_folder.path());
-        numerion.start(QStringLiteral(NUMERION_BINARY), arguments);
-        QVERIFY(numerion.waitForFinished(60000));
+        run(numerion, arguments);
         QCOMPARE(QString::fromUtf8(numerion.readAllStandardError()), err);
         QCOMPARE(QString::fromUtf8(numerion.readAllStandardOutput()), out);
         QCOMPARE(numerion.exitCode(), exitCode);
@@ -359,9 +357,7 @@ private Q_SLOTS:
         QFETCH(int, key);
         write(QStringLiteral("wheel.csv"), "before\r\n");
         QProcess numerion;
-        numerion.setWorkingDirectory(m_folder.path());
-        numerion.start(QStringLiteral(NUMERION_BINARY), arguments);
-        QVERIFY(numerion.waitForFinished(60000));
+        run(numerion, arguments);
         QCOMPARE(QString::fromUtf8(numerion.readAllStandardError()), err);
         QCOMPARE(numerion.exitCode(), exitCode);
         const QByteArray written = fileBytes(m_folder.filePath(QStringLiteral("wheel.csv")));
@@ -497,9 +493,7 @@ private Q_SLOTS:
         write(QStringLiteral("tickets.csv"), tickets);
         write(QStringLiteral("result.csv"), "before\r\n");
         QProcess numerion;
-        numerion.setWorkingDirectory(m_folder.path());
-        numerion.start(QStringLiteral(NUMERION_BINARY), arguments);
-        QVERIFY(numerion.waitForFinished(60000));
+        run(numerion, arguments);
         QCOMPARE(QString::fromUtf8(numerion.readAllStandardError()), err);
         QCOMPARE(QString::fromUtf8(numerion.readAllStandardOutput()), out);
         QCOMPARE(numerion.exitCode(), exitCode);
@@ -520,11 +514,9 @@ private Q_SLOTS:
         write(QStringLiteral("large.csv"), tickets);
         write(QStringLiteral("old.lto"), oldDrawFile);
         QProcess numerion;
-        numerion.setWorkingDirectory(m_folder.path());
-        numerion.start(QStringLiteral(NUMERION_BINARY),
-                       {"--check", "large.csv", "--draws", "old.lto", "--output",
-                        "large-result.csv", "--from", "2025-11-19"});
-        QVERIFY(numerion.waitForFinished(60000));
+        run(numerion,
+            {"--check", "large.csv", "--draws", "old.lto", "--output", "large-result.csv", "--from",
+             "2025-11-19"});
         QCOMPARE(QString::fromUtf8(numerion.readAllStandardError()), QString());
         QCOMPARE(QString::fromUtf8(numerion.readAllStandardOutput()),
                  QStringLiteral("%1 tickets checked against 1 draw, written to large-result.csv\n")
@@ -535,6 +527,13 @@ private Q_SLOTS:
     }
 
 private:
+    // Runs the program in the test's folder with `arguments` and waits for it to end.
+    void run(QProcess& numerion, const QStringList& arguments)
+    {
+        numerion.setWorkingDirectory(m_folder.path());
+        numerion.start(QStringLiteral(NUMERION_BINARY), arguments);
+        QVERIFY(numerion.waitForFinished(60000));
+    }
     void write(const QString& name, const QByteArray& bytes)
     {
         QFile file(m_folder.filePath(name));

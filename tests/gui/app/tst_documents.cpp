@@ -29,9 +29,7 @@ private Q_SLOTS:
     }
     void cleanup()
     {
-        for (QWidget* window : QApplication::topLevelWidgets())
-            if (window->isVisible() && window != menu() && window->inherits("ToolWindow"))
-                window->close();
+        closeToolWindows();
         m_program.reset();
         m_fixture->verifyNothingUnexpected();
         m_fixture.reset();

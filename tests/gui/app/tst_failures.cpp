@@ -74,9 +74,7 @@ private Q_SLOTS:
     }
     void cleanup()
     {
-        for (QWidget* window : QApplication::topLevelWidgets())
-            if (qobject_cast<ToolWindow*>(window) && window->isVisible())
-                window->close();
+        closeToolWindows();
         m_program.reset();
         m_fixture->verifyNothingUnexpected();
         m_fixture.reset();

@@ -27,11 +27,7 @@ private Q_SLOTS:
     void init() { m_fixture = std::make_unique<GuiTestFixture>(); }
     void cleanup()
     {
-        // Every tool window left open goes, as the program's end takes them.
-        for (QWidget* window : QApplication::topLevelWidgets())
-            if (window->isVisible() && window->inherits("ToolWindow"))
-                window->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        closeToolWindows();
         m_program.reset();
         m_fixture->verifyNothingUnexpected();
         m_fixture.reset();
